@@ -1,0 +1,87 @@
+#include "controls.h"
+
+#include "picturebox.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+
+namespace {
+
+class EventHook final : public QObject {
+public:
+    EventHook(QObject* parent, QEvent::Type type, std::function<bool(QEvent*)> action)
+        : QObject(parent), type_(type), action_(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == type_ && action_(event)) return true;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEvent::Type type_;
+    std::function<bool(QEvent*)> action_;
+};
+
+} // namespace
+
+bool setComboText(QComboBox* box, const QString& text) {
+    const int index = box->findText(text, Qt::MatchFixedString);
+    if (index < 0) return false;
+    setComboIndex(box, index);
+    return true;
+}
+
+void setComboIndex(QComboBox* box, int index) {
+    {
+        const QSignalBlocker blocker(box);
+        box->setCurrentIndex(index);
+    }
+    emit box->activated(box->currentIndex());
+}
+
+bool setListIndex(QListWidget* list, int row) {
+    if (row < 0 || row >= list->count()) return false;
+    {
+        const QSignalBlocker blocker(list);
+        list->setCurrentRow(row);
+    }
+    emit list->currentRowChanged(row);
+    return true;
+}
+
+QString listText(const QListWidget* list) {
+    const QListWidgetItem* item = list->currentItem();
+    return item ? item->text() : QString();
+}
+
+void onEnterKey(QWidget* widget, std::function<void()> action) {
+    widget->installEventFilter(new EventHook(widget, QEvent::KeyPress, [action = std::move(action)](QEvent* e) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        action();
+        return true;
+    }));
+}
+
+void onClick(QWidget* widget, std::function<void()> action) {
+    widget->installEventFilter(
+        new EventHook(widget, QEvent::MouseButtonRelease, [widget, action = std::move(action)](QEvent* e) {
+            const auto* me = static_cast<QMouseEvent*>(e);
+            if (me->button() == Qt::LeftButton && widget->rect().contains(me->position().toPoint())) action();
+            return false;
+        }));
+}
+
+void setPicture(QWidget* widget, const QString& name) {
+    if (auto* box = qobject_cast<PictureBox*>(widget)) box->setPicture(name);
+}
+
+void setButtonPicture(QAbstractButton* button, const QString& name) {
+    button->setIcon(QIcon(QStringLiteral(":/pictures/%1.svg").arg(name)));
+}

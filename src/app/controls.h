@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QComboBox;
+class QListWidget;
+class QWidget;
+class QAbstractButton;
+
+// Windows here follow "click" semantics: setting a list's or combo's selection from code runs
+// its click handler, even when the selection does not change. Each window connects its handler
+// to the control's activated signal (combo) or currentRowChanged signal (list); these helpers
+// set the selection and then raise that signal once.
+
+// Selects the row whose text equals text (case-blind) and runs the click handler. Answers false,
+// and changes nothing, when no row matches.
+bool setComboText(QComboBox* box, const QString& text);
+void setComboIndex(QComboBox* box, int index);
+
+// Selects the row and runs the click handler; an index outside the list is refused (false).
+bool setListIndex(QListWidget* list, int row);
+
+// The list's current text ("" when no row is current).
+QString listText(const QListWidget* list);
+
+// Enter (Return or keypad Enter) in widget runs action instead of reaching the widget.
+void onEnterKey(QWidget* widget, std::function<void()> action);
+
+// Runs action when the widget (a picture, a label) is clicked with the left button.
+void onClick(QWidget* widget, std::function<void()> action);
+
+// A picture from the program's resources (":/pictures/<name>.svg"), drawn at the widget's size.
+void setPicture(QWidget* label, const QString& name);
+void setButtonPicture(QAbstractButton* button, const QString& name);

@@ -1,0 +1,9 @@
+#include "modmain.h"
+
+// Login settings: no login until the login window exists.
+void LoadLoginSettings() {
+    LoginPassword.clear();
+    LoginRetries = 3;
+}
+
+void ShowStartUpLogin() {}

@@ -1,0 +1,109 @@
+#include "modmain.h"
+
+#include "controls.h"
+#include "forms.h"
+#include "modregistry.h"
+#include "platform.h"
+#include "mainwindow/frmmain.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QListWidget>
+
+void initQuorlaneResources() { Q_INIT_RESOURCE(pictures); }
+
+void resetGlobals() {
+    resetStoreGlobals();
+    LoginPassword.clear();
+    LoginRetries = 0;
+    LoginAccepted = false;
+    LoginFromTray = false;
+    LoginAttempts = 0;
+    LastSavedDescription.clear();
+    PreferenceToggleGuard = 0;
+    SettingKeyName.clear();
+    SettingValueName.clear();
+    SettingValueData.clear();
+    SettingReadBuffer.clear();
+    SettingValue.clear();
+    AttachmentDescription.clear();
+    TrayIconData = {};
+}
+
+QString appFolderFrom(QString folder) {
+    if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))) {
+        folder.chop(1);
+        folder = folder.trimmed();
+    }
+    return folder;
+}
+
+bool screenLargeEnough(int widthTwips, int heightTwips) { return heightTwips >= 8000 && widthTwips >= 11000; }
+
+namespace {
+
+// A stored preference counts as set when its text is a number equal to 1.
+bool preferenceSet(const QString& valueName) {
+    ReadRegistrySetting(QStringLiteral("Software\\Quorlane"), valueName);
+    const QString value = SettingValue.trimmed();
+    bool numeric = false;
+    const double number = value.toDouble(&numeric);
+    return !value.isEmpty() && numeric && number == 1.0;
+}
+
+} // namespace
+
+void StartUp() {
+    initQuorlaneResources();
+    MaxAttempts = 5;
+    LoginPassword.clear();
+    LoginAccepted = false;
+
+    frmMain& main = form<frmMain>();
+    main.setWindowTitle(QStringLiteral("Quorlane"));
+
+    AppFolder = appFolderFrom(QCoreApplication::applicationDirPath());
+
+    const QSize screen = platform().screenSizeTwips();
+    if (!screenLargeEnough(screen.width(), screen.height())) {
+        platform().messageBox(QStringLiteral("Invalid Resolution"),
+                              QStringLiteral("QUORLANE does not support your current resolution mode.\n\n"
+                                             "Please change your resolution to at least 800x600 pixels."),
+                              MsgIcon::Error);
+        platform().endProgram();
+    }
+
+    LoadLoginSettings();
+
+    if (!LoginPassword.trimmed().isEmpty()) {
+        int attempt = 1;
+        LoginAccepted = false;
+        while (!LoginAccepted) {
+            LoginFromTray = false;
+            if (!main.isVisible()) ShowStartUpLogin();
+            if (!LoginAccepted) {
+                if (attempt > LoginRetries) platform().endProgram();
+                ++attempt;
+            }
+        }
+    }
+
+    FillCategoryFilter(0);
+
+    if (preferenceSet(QStringLiteral("Discreet")))
+        main.Check1->setChecked(true);
+    else
+        main.Check1->setChecked(false);
+    if (preferenceSet(QStringLiteral("Hide")))
+        main.Check2->setChecked(true);
+    else
+        main.Check2->setChecked(false);
+    if (!main.Check1->isChecked() && !main.Check2->isChecked()) main.setValueColour(Qt::black);
+
+    main.show();
+
+    if (main.List1->count() > 0) {
+        main.List1->setFocus();
+        setListIndex(main.List1, 0);
+    }
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "store/globals.h"
+
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+
+// The program-wide state shared by the windows. One instance each for the whole run.
+
+// Login (the password upper-cased and trimmed; empty means no login is asked).
+inline QString LoginPassword;
+inline short LoginRetries = 0;
+inline bool LoginAccepted = false;
+inline bool LoginFromTray = false;
+inline short LoginAttempts = 0;
+
+// Description of the entry just saved; the entry list selects it after refilling.
+inline QString LastSavedDescription;
+
+// Keeps the two display check boxes' click handling from running into each other:
+// 0 idle, 1 while the discreet box's runs, 2 while the hide box's runs.
+inline std::uint8_t PreferenceToggleGuard = 0;
+
+// Parameters and results of the settings store.
+inline QString SettingKeyName;
+inline QString SettingValueName;
+inline QString SettingValueData;
+inline QVariant SettingReadBuffer;
+inline QString SettingValue;
+
+// Description handed back from the attachment description window.
+inline QString AttachmentDescription;
+
+// The tray icon's description, filled by the lock command.
+struct TrayIcon {
+    bool filled = false;
+    QString tip;
+};
+inline TrayIcon TrayIconData;
+
+// Back to the state before start-up (tests).
+void resetGlobals();
+
+// The program's folder as start-up takes it: without a trailing separator, trimmed.
+QString appFolderFrom(QString folder);
+
+// Whether a screen of the given size in twips is large enough (800 x 600 pixels at 96 dpi).
+bool screenLargeEnough(int widthTwips, int heightTwips);
+
+// The start-up procedure: the program's entry point after the application object exists.
+void StartUp();
+
+// Shared procedures of the windows.
+void FillCategoryFilter(int target);
+void FillEntryList();
+void ShowEntry();
+void LaunchDocument(const QString& target);
+void LoadLoginSettings();
+void RefreshEditorCategories();
+void BuildCategoryBreakdown();
+
+// Whether the category editor window is showing (its operations refill the filter themselves).
+bool CategoryEditorShowing();
+
+// The start-up login: shows the login window once, modally.
+void ShowStartUpLogin();
+
+// Registers the program's pictures (static library resources).
+void initQuorlaneResources();

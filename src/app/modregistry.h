@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+// The per-user settings store (the registry on Windows, the user's settings file elsewhere),
+// under HKEY_CURRENT_USER "Software\Quorlane". Every operation is silent on failure.
+
+enum class RegistryRoot { CurrentUser };
+
+void CreateRegistryKey(const QString& keyPath, RegistryRoot root = RegistryRoot::CurrentUser);
+// Reads valueName into SettingReadBuffer and, as text, into SettingValue ("" when missing).
+void ReadRegistrySetting(const QString& keyPath, const QString& valueName);
+// type 1: a string; type 4: a 32-bit number; other types write nothing.
+void WriteRegistryValue(const QString& keyPath, const QString& valueName, const QVariant& value, int type);
+// Writes SettingValueName = SettingValueData under "Software\" + SettingKeyName.
+void SavePreference();

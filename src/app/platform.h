@@ -1,0 +1,45 @@
+#pragma once
+
+#include "store/messages.h"
+
+#include <QDateTime>
+#include <QSize>
+#include <QString>
+
+class QDialog;
+class QTextDocument;
+
+// Everything that leaves the program or waits for a person goes through this one interface,
+// so that tests can answer for the person and see what the program asked.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A message box; gives the button the person chose.
+    virtual MsgAnswer messageBox(const QString& title, const QString& prompt, MsgIcon icon,
+                                 MsgButtons buttons = MsgButtons::Ok, MsgAnswer defaultButton = MsgAnswer::Ok) = 0;
+    // Shows a window modally and returns when it closes.
+    virtual void showModal(QDialog& dialog) = 0;
+    // The shell's "Open": a web address or a file with its associated program.
+    virtual bool openDocument(const QString& target) = 0;
+    virtual void setClipboardText(const QString& text) = 0;
+    virtual QString clipboardText() = 0;
+    // The file-open dialog; empty when cancelled.
+    virtual QString chooseFile() = 0;
+    // The print dialog, then printing; false when cancelled or failed.
+    virtual bool print(QTextDocument& document) = 0;
+    // The notification-area icon.
+    virtual bool trayAvailable() = 0;
+    virtual void trayShow(const QString& tip) = 0;
+    virtual void trayHide() = 0;
+    // Screen metrics in twips (1/1440 inch).
+    virtual QSize screenSizeTwips() = 0;
+    virtual int twipsPerPixel() = 0;
+    virtual QDateTime now() = 0;
+    // Removes the tray icon and ends the program at once, saving nothing.
+    [[noreturn]] virtual void endProgram() = 0;
+};
+
+// The platform in use; setPlatform also routes the vault store's messages through it.
+Platform& platform();
+void setPlatform(Platform* p);

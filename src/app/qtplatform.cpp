@@ -1,0 +1,106 @@
+#include "qtplatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QTextDocument>
+#include <QUrl>
+#include <cstdio>
+#include <cstdlib>
+
+QtPlatform::QtPlatform() : tray_(std::make_unique<QSystemTrayIcon>()) {
+    tray_->setIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+}
+
+QtPlatform::~QtPlatform() = default;
+
+MsgAnswer QtPlatform::messageBox(const QString& title, const QString& prompt, MsgIcon icon, MsgButtons buttons,
+                                 MsgAnswer defaultButton) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    box.setText(prompt);
+    switch (icon) {
+    case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::None: break;
+    }
+    if (buttons == MsgButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(defaultButton == MsgAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int answer = box.exec();
+    if (buttons == MsgButtons::YesNo) return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    return MsgAnswer::Ok;
+}
+
+void QtPlatform::showModal(QDialog& dialog) { dialog.exec(); }
+
+bool QtPlatform::openDocument(const QString& target) {
+    const QString trimmed = target.trimmed();
+    if (trimmed.isEmpty()) return false;
+    // A file that exists opens as a file; anything else is taken as a web address.
+    const QUrl url = QFileInfo::exists(trimmed) ? QUrl::fromLocalFile(QFileInfo(trimmed).absoluteFilePath())
+                                                : QUrl::fromUserInput(trimmed);
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+void QtPlatform::setClipboardText(const QString& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+QString QtPlatform::clipboardText() { return QGuiApplication::clipboard()->text(); }
+
+QString QtPlatform::chooseFile() { return QFileDialog::getOpenFileName(QApplication::activeWindow()); }
+
+bool QtPlatform::print(QTextDocument& document) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted) return false;
+    document.print(&printer);
+    return printer.printerState() != QPrinter::Error;
+}
+
+bool QtPlatform::trayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
+void QtPlatform::trayShow(const QString& tip) {
+    tray_->setToolTip(tip);
+    tray_->show();
+}
+
+void QtPlatform::trayHide() { tray_->hide(); }
+
+QSize QtPlatform::screenSizeTwips() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    const int tpp = twipsPerPixel();
+    return screen->size() * tpp;
+}
+
+int QtPlatform::twipsPerPixel() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+    return qMax(1, qRound(1440.0 / dpi));
+}
+
+QDateTime QtPlatform::now() { return QDateTime::currentDateTime(); }
+
+void QtPlatform::endProgram() {
+    tray_->hide();
+    std::fflush(nullptr);
+    std::_Exit(0);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform.h"
+
+#include <memory>
+
+class QSystemTrayIcon;
+
+// The real platform: Qt's message boxes, dialogs, clipboard, shell and printer.
+class QtPlatform final : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+    Q_DISABLE_COPY_MOVE(QtPlatform)
+
+    MsgAnswer messageBox(const QString& title, const QString& prompt, MsgIcon icon, MsgButtons buttons,
+                         MsgAnswer defaultButton) override;
+    void showModal(QDialog& dialog) override;
+    bool openDocument(const QString& target) override;
+    void setClipboardText(const QString& text) override;
+    QString clipboardText() override;
+    QString chooseFile() override;
+    bool print(QTextDocument& document) override;
+    bool trayAvailable() override;
+    void trayShow(const QString& tip) override;
+    void trayHide() override;
+    QSize screenSizeTwips() override;
+    int twipsPerPixel() override;
+    QDateTime now() override;
+    [[noreturn]] void endProgram() override;
+
+    // The tray icon, for the lock to connect its clicks.
+    QSystemTrayIcon* trayIcon() const { return tray_.get(); }
+
+private:
+    std::unique_ptr<QSystemTrayIcon> tray_;
+};

@@ -1,0 +1,16 @@
+#include "app/modmain.h"
+#include "app/platform.h"
+#include "app/qtplatform.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorlane"));
+    QApplication::setOrganizationName(QStringLiteral("Quorlane"));
+    initQuorlaneResources();
+    QtPlatform qtPlatform;
+    setPlatform(&qtPlatform);
+    StartUp();
+    return QApplication::exec();
+}

@@ -1,0 +1,146 @@
+#include "entryview.h"
+
+#include "app/controls.h"
+#include "app/forms.h"
+#include "app/modmain.h"
+#include "app/picturebox.h"
+#include "app/platform.h"
+#include "app/twips.h"
+#include "entries/frmentry.h"
+#include "frmmain.h"
+#include "store/codec.h"
+#include "store/dates.h"
+#include "store/statements.h"
+#include "store/vault.h"
+
+#include <QFrame>
+#include <QSqlRecord>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <array>
+
+bool isWebAddress(const QString& value) {
+    return value.startsWith(QLatin1String("www."), Qt::CaseInsensitive) ||
+           value.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
+           value.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
+}
+
+QString categoryPictureFor(int imageNumber) {
+    frmEntry& editor = form<frmEntry>();
+    switch (imageNumber) {
+    case 0: return editor.Picture1->picture();
+    case 3: return editor.Picture3->picture();
+    case 2: return editor.Picture4->picture();
+    default: return editor.Picture6->picture();
+    }
+}
+
+namespace {
+
+// A title from CatDef as the detail view shows it: trimmed, apostrophes back, a colon appended.
+QString shownTitle(const QSqlQuery& row, const char* column) {
+    return toShownForm(columnText(row, column).trimmed()) + QLatin1Char(':');
+}
+
+} // namespace
+
+// Shows the entry whose description is the entry list's current text: its values under its
+// category's titles, the category's icon, the last-update date and the attachment indicator.
+void ShowEntry() {
+    frmMain& main = form<frmMain>();
+    runVaultOperation(214, [&main] {
+        main.Picture1->repaint();
+        main.Picture9->show();
+        main.Picture9->repaint();
+        const QString wanted = toStoredForm(listText(main.List1)).toUpper().trimmed();
+        main.Picture5->hide();
+        const std::array<QLineEdit*, 4> boxes = {main.Text1, main.Text2, main.Text3, main.Text4};
+        const std::array<QToolButton*, 4> launchers = {main.web1, main.web2, main.web3, main.web4};
+        for (QLineEdit* box : boxes) box->clear();
+        main.Text5->clear();
+        main.Label10->clear();
+
+        openVault();
+        QSqlQuery& rows = openRecords(sql::SelectEntries);
+        const QSqlRecord record = rows.record();
+        const int pNum = record.indexOf(QStringLiteral("pNum"));
+        const int pdf1 = record.indexOf(QStringLiteral("PDF1"));
+        const int sCat = record.indexOf(QStringLiteral("sCat"));
+        const int dtLU = record.indexOf(QStringLiteral("dtLU"));
+        const int values[5] = {record.indexOf(QStringLiteral("PDF2")), record.indexOf(QStringLiteral("PDF3")),
+                               record.indexOf(QStringLiteral("PDF4")), record.indexOf(QStringLiteral("PDF5")),
+                               record.indexOf(QStringLiteral("PDF6"))};
+        while (rows.next()) {
+            const QString description = DecodeValue(rows.value(pdf1).toString()).toUpper().trimmed();
+            if (description != wanted) continue;
+            main.Label3->setText(description);
+            main.Label13->setText(description);
+            QString shown[5];
+            for (int i = 0; i < 5; ++i) shown[i] = DecodeValue(rows.value(values[i]).toString()).trimmed();
+            for (int i = 0; i < 4; ++i) {
+                if (isWebAddress(shown[i])) {
+                    launchers[i]->move(twips::toPx(twips::fromPx(main.Picture5->width()) - 530), launchers[i]->y());
+                    launchers[i]->show();
+                    boxes[i]->resize(twips::toPx(twips::fromPx(main.Text5->width()) - 450), boxes[i]->height());
+                } else {
+                    launchers[i]->hide();
+                    boxes[i]->resize(main.Text5->width(), boxes[i]->height());
+                }
+            }
+            for (int i = 0; i < 4; ++i) {
+                boxes[i]->setText(toShownForm(shown[i]));
+                boxes[i]->setCursorPosition(0);
+            }
+            main.Text5->setPlainText(toShownForm(shown[4]));
+            main.Label10->setText(DecodeValue(rows.value(sCat).toString()).toUpper().trimmed());
+            main.Label3->setText(toShownForm(main.Label3->text()));
+            main.Label13->setText(main.Label3->text());
+            main.Label11->setText(rows.value(pNum).toString().trimmed());
+            main.Label29->setText(QStringLiteral("Last Updated: ") +
+                                  shownUpdateDate(DecodeValue(rows.value(dtLU).toString())).trimmed());
+        }
+        closeRecords();
+
+        QSqlQuery& definition = openRecords(sql::SelectCategoryDefinition, {main.Label10->text()});
+        if (definition.next()) {
+            main.Label4->setText(shownTitle(definition, "pwUDF1"));
+            main.Label5->setText(shownTitle(definition, "pwUDF2"));
+            main.Label6->setText(shownTitle(definition, "pwUDF3"));
+            main.Label7->setText(shownTitle(definition, "pwUDF4"));
+            main.Label8->setText(shownTitle(definition, "pwNOTES"));
+            main.Label14->setText(shownTitle(definition, "PWDESC"));
+            bool numeric = false;
+            const int image = columnText(definition, "pwImg").trimmed().toInt(&numeric);
+            if (!numeric || image < 0 || image > 255)
+                throw VaultFailure{QStringLiteral("Quorlane"), 13, QStringLiteral("Type mismatch")};
+            main.Picture6->setPicture(categoryPictureFor(image));
+        }
+        closeRecords();
+
+        QSqlQuery& attachments = openRecords(sql::SelectAttachments, {main.Label11->text()});
+        main.Picture17->setVisible(attachments.next());
+
+        main.Text1->setToolTip(main.Label4->text());
+        main.Text2->setToolTip(main.Label5->text());
+        main.Text3->setToolTip(main.Label6->text());
+        main.Text4->setToolTip(main.Label7->text());
+        main.Text5->setToolTip(main.Label8->text());
+        closeRecords();
+        closeVault();
+        if (main.List1->count() > 0) {
+            main.Picture5->show();
+            main.Picture5->raise();
+        }
+        main.Picture9->hide();
+    });
+}
+
+// Asks the shell to open a web address or a file; says so when it cannot.
+void LaunchDocument(const QString& target) {
+    if (!platform().openDocument(target))
+        platform().messageBox(QStringLiteral("Failed Execution"), QStringLiteral("Failed to open browser."),
+                              MsgIcon::Error);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QSqlQuery>
+#include <QString>
+#include <optional>
+
+// The program-wide state of the vault store. One instance each for the whole run.
+
+// The program's own folder, without a trailing separator; the vault, the print templates and
+// Help.pdf lie there.
+inline QString AppFolder;
+
+// Attempts per vault operation (5 from start-up), and the failed attempts of the running one.
+inline short MaxAttempts = 0;
+inline short AttemptCount = 0;
+
+// "source: number: description" of the last failure, shown in the reports.
+inline QString LastErrorText;
+
+// The shared record sets: each read replaces VaultRecords with its result; CategoryRecords
+// serves the print-all listing's category lookup while VaultRecords walks the entries.
+inline std::optional<QSqlQuery> VaultRecords;
+inline std::optional<QSqlQuery> CategoryRecords;
+
+// Back to the state before start-up (tests).
+void resetStoreGlobals();

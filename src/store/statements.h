@@ -1,0 +1,57 @@
+#pragma once
+
+// Every SQL statement of the program. Values are bound ('?'), never joined into the text.
+namespace sql {
+
+// Categories
+inline constexpr char SelectCategories[] = "SELECT * FROM Cats ORDER BY CatName ASC";
+inline constexpr char CountCategories[] = "SELECT COUNT(*) AS CNT FROM Cats";
+inline constexpr char SelectCategoryNames[] = "SELECT CatName FROM Cats";
+inline constexpr char InsertCategory[] = "INSERT INTO Cats (CatName) VALUES (?)";
+inline constexpr char DeleteCategory[] = "DELETE FROM Cats WHERE CatName = ?";
+
+// Category definitions (field titles)
+inline constexpr char SelectCategoryDefinition[] = "SELECT * FROM CatDef WHERE pwCat = ?";
+inline constexpr char InsertCategoryDefinition[] =
+    "INSERT INTO CatDef (pwCat, pwDesc, pwUDF1, pwUDF2, pwUDF3, pwUDF4, pwNotes, pwImg) "
+    "VALUES (?, 'Undefined', 'Undefined', 'Undefined', 'Undefined', 'Undefined', 'Notes', 4)";
+inline constexpr char DeleteCategoryDefinition[] = "DELETE FROM CatDef WHERE pwCat = ?";
+inline constexpr char UpdateTitleDesc[] = "UPDATE CatDef SET pwDesc = ? WHERE pwCat = ?";
+inline constexpr char UpdateTitleUdf1[] = "UPDATE CatDef SET pwUDF1 = ? WHERE pwCat = ?";
+inline constexpr char UpdateTitleUdf2[] = "UPDATE CatDef SET pwUDF2 = ? WHERE pwCat = ?";
+inline constexpr char UpdateTitleUdf3[] = "UPDATE CatDef SET pwUDF3 = ? WHERE pwCat = ?";
+inline constexpr char UpdateTitleUdf4[] = "UPDATE CatDef SET pwUDF4 = ? WHERE pwCat = ?";
+inline constexpr char UpdateTitleNotes[] = "UPDATE CatDef SET pwNotes = ? WHERE pwCat = ?";
+
+// Entries
+inline constexpr char SelectEntries[] = "SELECT * FROM PDF";
+// The entry list reads only the description and the category of each entry.
+inline constexpr char SelectEntryListColumns[] = "SELECT PDF1, sCat FROM PDF";
+inline constexpr char SelectEntryDescriptions[] = "SELECT PDF1 FROM PDF";
+inline constexpr char SelectEntryCategories[] = "SELECT sCat FROM PDF";
+inline constexpr char InsertEntry[] =
+    "INSERT INTO PDF (PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU) VALUES (?, ?, ?, ?, ?, ?, ?, ?)";
+inline constexpr char UpdateEntryPdf1[] = "UPDATE PDF SET PDF1 = ? WHERE pNum = ?";
+inline constexpr char UpdateEntryPdf2[] = "UPDATE PDF SET PDF2 = ? WHERE pNum = ?";
+inline constexpr char UpdateEntryPdf3[] = "UPDATE PDF SET PDF3 = ? WHERE pNum = ?";
+inline constexpr char UpdateEntryPdf4[] = "UPDATE PDF SET PDF4 = ? WHERE pNum = ?";
+inline constexpr char UpdateEntryPdf5[] = "UPDATE PDF SET PDF5 = ? WHERE pNum = ?";
+inline constexpr char UpdateEntryPdf6[] = "UPDATE PDF SET PDF6 = ? WHERE pNum = ?";
+inline constexpr char UpdateEntryCategory[] = "UPDATE PDF SET sCat = ? WHERE pNum = ?";
+inline constexpr char UpdateEntryLastUpdate[] = "UPDATE PDF SET dtLU = ? WHERE pNum = ?";
+inline constexpr char DeleteEntry[] = "DELETE FROM PDF WHERE pNum = ?";
+
+// Attachments
+inline constexpr char SelectAttachments[] = "SELECT * FROM eAttach WHERE eID = ?";
+inline constexpr char DeleteAttachments[] = "DELETE FROM eAttach WHERE eID = ?";
+inline constexpr char InsertAttachment[] =
+    "INSERT INTO eAttach (eID, AttachName, AttachPath, AttachPic) VALUES (?, ?, ?, ?)";
+
+// Login settings
+inline constexpr char SelectLogin[] = "SELECT * FROM lPass";
+inline constexpr char UpdateLoginRequired[] = "UPDATE LPass SET RUL = '1'";
+inline constexpr char UpdateLoginNotRequired[] = "UPDATE LPass SET RUL = '0'";
+inline constexpr char UpdateLoginPassword[] = "UPDATE LPass SET UPass = ?";
+inline constexpr char UpdateLoginRetries[] = "UPDATE LPass SET URetry = ?";
+
+} // namespace sql

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/platform.h"
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+// Thrown by FakePlatform::endProgram, so that a test sees the program stop.
+struct ProgramEnded {};
+
+struct MessageRecord {
+    QString title;
+    QString prompt;
+    MsgIcon icon = MsgIcon::None;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgAnswer defaultButton = MsgAnswer::Ok;
+};
+
+// A platform that records every call and answers from a script.
+class FakePlatform final : public Platform {
+public:
+    // Message boxes shown, in order; answers are taken from the front of `answers`, and the
+    // box's default button answers when it is empty.
+    QList<MessageRecord> messages;
+    QList<MsgAnswer> answers;
+
+    // Windows shown modally (their objectName); onShowModal runs while the window "is shown".
+    QStringList modals;
+    std::function<void(QDialog&)> onShowModal;
+
+    QStringList opened;       // targets handed to the shell
+    bool openSucceeds = true;
+    QString clipboard;
+    QStringList filesToChoose; // answers of the file dialog, from the front; empty answers ""
+    int printCount = 0;
+    std::function<bool(QTextDocument&)> onPrint; // default: printing succeeds
+    bool tray = false;         // whether a system tray exists
+    bool trayVisible = false;
+    QString trayTip;
+    QSize screenTwips{15 * 1024, 15 * 768};
+    int tpp = 15;
+    QDateTime clock{QDate(2013, 3, 15), QTime(14, 5, 9)};
+    int endCount = 0;
+
+    MsgAnswer messageBox(const QString& title, const QString& prompt, MsgIcon icon, MsgButtons buttons,
+                         MsgAnswer defaultButton) override;
+    void showModal(QDialog& dialog) override;
+    bool openDocument(const QString& target) override;
+    void setClipboardText(const QString& text) override { clipboard = text; }
+    QString clipboardText() override { return clipboard; }
+    QString chooseFile() override;
+    bool print(QTextDocument& document) override;
+    bool trayAvailable() override { return tray; }
+    void trayShow(const QString& tip) override {
+        trayVisible = true;
+        trayTip = tip;
+    }
+    void trayHide() override { trayVisible = false; }
+    QSize screenSizeTwips() override { return screenTwips; }
+    int twipsPerPixel() override { return tpp; }
+    QDateTime now() override { return clock; }
+    [[noreturn]] void endProgram() override;
+
+    // The last message's title ("" when none).
+    QString lastTitle() const { return messages.isEmpty() ? QString() : messages.last().title; }
+    QStringList titles() const;
+};
+
+// The fake platform of the running test.
+FakePlatform& fake();

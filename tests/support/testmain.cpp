@@ -1,0 +1,40 @@
+#include "testmain.h"
+
+#include "app/modmain.h"
+#include "fakeplatform.h"
+
+#include <QApplication>
+#include <QTest>
+#include <vector>
+
+namespace {
+std::vector<std::function<std::unique_ptr<QObject>()>>& classes() {
+    static std::vector<std::function<std::unique_ptr<QObject>()>> list;
+    return list;
+}
+} // namespace
+
+bool registerTestClass(std::function<std::unique_ptr<QObject>()> make) {
+    classes().push_back(std::move(make));
+    return true;
+}
+
+FakePlatform& fake() {
+    static FakePlatform instance;
+    return instance;
+}
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QuorlaneTests"));
+    QApplication::setOrganizationName(QStringLiteral("QuorlaneTests"));
+    initQuorlaneResources();
+    setPlatform(&fake());
+    int failures = 0;
+    for (const auto& make : classes()) {
+        std::unique_ptr<QObject> test = make();
+        failures += QTest::qExec(test.get(), argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}

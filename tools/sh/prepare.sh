@@ -1,0 +1,26 @@
+# Shared by run.sh and test.sh: installs the Debian packages the build needs when they are
+# missing, then configures and builds into build/ (reused, so a second run is quick).
+set -euo pipefail
+
+PACKAGES=(cmake g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite qt6-svg-dev
+          libgl1-mesa-dev libbenchmark-dev xvfb xauth poppler-utils imagemagick)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Quorlane needs these Debian packages. Install them as root, then run this again:" >&2
+    echo "  sudo apt-get update && sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    exit 1
+  fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+top="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$top/build" --parallel "$(nproc)"
