@@ -1,0 +1,250 @@
+#include "app/modmain.h"
+#include "fakeplatform.h"
+#include "store/codec.h"
+#include "store/errorcodes.h"
+#include "store/statements.h"
+#include "store/vault.h"
+#include "testmain.h"
+#include "testvault.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <unistd.h>
+
+namespace {
+
+// A reader standing for any retrieval: opens, reads the categories, closes.
+void readCategories(int code, int* bodyRuns = nullptr) {
+    runVaultOperation(code, [bodyRuns] {
+        if (bodyRuns) ++*bodyRuns;
+        openVault();
+        QSqlQuery& rows = openRecords(sql::SelectCategories);
+        while (rows.next()) {
+        }
+        closeRecords();
+        closeVault();
+    });
+}
+
+// A writer of three rows in one operation.
+void insertThreeCategories() {
+    runVaultOperation(
+        225,
+        [] {
+            openVault();
+            for (const char* name : {"ONE", "TWO", "THREE"})
+                executeStatement(sql::InsertCategory, {QString::fromLatin1(name)});
+            closeVault();
+        },
+        {.writes = true, .closesRecords = false});
+}
+
+int categoryCount(const TestVault& v) { return v.value(QStringLiteral("SELECT COUNT(*) FROM Cats")).toInt(); }
+
+} // namespace
+
+class VaultPolicyTest final : public VaultTestCase {
+    Q_OBJECT
+private slots:
+    void reportAfterFiveAttempts_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("E211") << 211 << "E211 : Retrieval Error" << "Could not retrieve data from database.";
+        QTest::newRow("E212") << 212 << "E212 : Update Failed" << "Could not update database.";
+        QTest::newRow("E202") << 202 << "E202 : Transfer Failed" << "Could not complete category transfer.";
+        QTest::newRow("E203") << 203 << "E203 : Update Failed" << "Could not not update from database.";
+    }
+    void reportAfterFiveAttempts() {
+        QFETCH(int, code);
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        int runs = 0;
+        runVaultOperation(code, [&runs] {
+            ++runs;
+            throw VaultFailure{QStringLiteral("Test"), 7, QStringLiteral("boom")};
+        });
+        QCOMPARE(runs, 5);
+        QCOMPARE(AttemptCount, short(5));
+        QCOMPARE(fake().messages.size(), 1);
+        QCOMPARE(fake().messages[0].title, title);
+        QCOMPARE(fake().messages[0].prompt, message + QStringLiteral("\n(Test: 7: boom)"));
+        QCOMPARE(fake().messages[0].icon, MsgIcon::Error);
+        QCOMPARE(fake().messages[0].buttons, MsgButtons::Ok);
+    }
+
+    void cleanupRunsBeforeTheReport() {
+        QStringList events;
+        setMessageHandler([&events](const QString& title, const QString&, MsgIcon, MsgButtons, MsgAnswer) {
+            events << title;
+            return MsgAnswer::Ok;
+        });
+        runVaultOperation(
+            213, [] { throw VaultFailure{QStringLiteral("Test"), 1, QStringLiteral("x")}; },
+            {.cleanup = [&events] { events << QStringLiteral("cleanup"); }});
+        setPlatform(&fake());
+        QCOMPARE(events, (QStringList{QStringLiteral("cleanup"), QStringLiteral("E213 : Retrieval Error")}));
+    }
+
+    void aRetryThatSucceedsShowsNothingAndKeepsTheText() {
+        int runs = 0;
+        runVaultOperation(211, [&runs] {
+            if (++runs == 1) throw VaultFailure{QStringLiteral("Test"), -5, QStringLiteral("first try")};
+        });
+        QCOMPARE(runs, 2);
+        QVERIFY(fake().messages.isEmpty());
+        QCOMPARE(LastErrorText, QStringLiteral("Test: -5: first try"));
+    }
+
+    // The entry list fill runs inside the category filter fill and resets the shared count: with
+    // no vault file the inner fill reports after five attempts, the outer one after its first.
+    void nestedOperationSharesTheCount() {
+        QFile::remove(vault().path());
+        int innerRuns = 0, outerRuns = 0;
+        runVaultOperation(211, [&] {
+            ++outerRuns;
+            readCategories(213, &innerRuns);
+            openVault();
+            closeVault();
+        });
+        QCOMPARE(innerRuns, 5);
+        QCOMPARE(outerRuns, 1);
+        QCOMPARE(fake().titles(),
+                 (QStringList{QStringLiteral("E213 : Retrieval Error"), QStringLiteral("E211 : Retrieval Error")}));
+        QVERIFY(!QFile::exists(vault().path()));
+    }
+
+    // A write that fails on its last statement leaves nothing behind, on every attempt.
+    void failedWriteAttemptLeavesNothing_data() {
+        QTest::addColumn<int>("failingAttempts");
+        QTest::addColumn<int>("addedRows");
+        QTest::addColumn<int>("reports");
+        QTest::newRow("fails once, then succeeds") << 1 << 3 << 0;
+        QTest::newRow("fails every attempt") << 5 << 0 << 1;
+    }
+    void failedWriteAttemptLeavesNothing() {
+        QFETCH(int, failingAttempts);
+        QFETCH(int, addedRows);
+        QFETCH(int, reports);
+        const int before = categoryCount(vault());
+        setFaultHook([failingAttempts](int code, int attempt, int statement) {
+            return code == 225 && attempt <= failingAttempts && statement == 3;
+        });
+        insertThreeCategories();
+        QCOMPARE(categoryCount(vault()), before + addedRows);
+        QCOMPARE(fake().messages.size(), reports);
+    }
+
+    // A value the codec cannot encode is a failure of the attempt, never stored as "ERROR".
+    void errorEncodingIsNeverWritten() {
+        const QString tooLong(10923, QChar(u'x'));
+        runVaultOperation(
+            212,
+            [&tooLong] {
+                openVault();
+                executeStatement(sql::InsertCategory, {EncodeValue(tooLong)});
+                closeVault();
+            },
+            {.writes = true});
+        QCOMPARE(fake().lastTitle(), QStringLiteral("E212 : Update Failed"));
+        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'ERROR'")).toInt(), 0);
+        QVERIFY_THROWS_EXCEPTION(VaultFailure, encodeForWrite(tooLong));
+    }
+
+    void valuesAreBoundNotJoined() {
+        const QString hostile = QStringLiteral("x'); DROP TABLE PDF; --");
+        runVaultOperation(
+            225,
+            [&hostile] {
+                openVault();
+                executeStatement(sql::InsertCategory, {hostile});
+                closeVault();
+            },
+            {.writes = true});
+        QVERIFY(fake().messages.isEmpty());
+        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'x''); DROP TABLE PDF; --'")).toInt(), 1);
+        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM PDF")).toInt(), 0);
+    }
+};
+
+// Vault files that are missing, damaged or not a vault: the operation's report, never a crash,
+// and the file is never created or changed.
+class BadVaultTest final : public VaultTestCase {
+    Q_OBJECT
+private slots:
+    void badFiles_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("missing") << QByteArray() << false;
+        QTest::newRow("empty file") << QByteArray() << true;
+        QTest::newRow("random bytes") << QByteArray(4096, '\x9c') << true;
+        QTest::newRow("another program's file") << QByteArray("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n<<>>\nendobj\n") << true;
+    }
+    void badFiles() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, exists);
+        QFile::remove(vault().path());
+        if (exists) {
+            QFile file(vault().path());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        int runs = 0;
+        readCategories(211, &runs);
+        QCOMPARE(runs, 5);
+        QCOMPARE(fake().titles(), QStringList{QStringLiteral("E211 : Retrieval Error")});
+        QVERIFY(fake().messages[0].prompt.startsWith(QStringLiteral("Could not retrieve data from database.\n(SQLite: ")));
+        QCOMPARE(QFile::exists(vault().path()), exists);
+        if (exists) {
+            QFile file(vault().path());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), content);
+        }
+    }
+
+    void missingTable() {
+        vault().exec(QStringLiteral("DROP TABLE Cats"));
+        readCategories(211);
+        QCOMPARE(fake().titles(), QStringList{QStringLiteral("E211 : Retrieval Error")});
+        QVERIFY(LastErrorText.contains(QStringLiteral("no such table")));
+    }
+
+    void missingFileReportsTheDriversText() {
+        QFile::remove(vault().path());
+        readCategories(211);
+        QCOMPARE(LastErrorText, QStringLiteral("SQLite: 14: unable to open database file"));
+        QVERIFY(!QFile::exists(vault().path()));
+    }
+
+    void readOnlyFile() {
+        QFile::setPermissions(vault().path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        if (::access(QFile::encodeName(vault().path()).constData(), W_OK) == 0)
+            QSKIP("running as root: the file stays writable whatever its permissions");
+        int runs = 0;
+        readCategories(211, &runs);
+        QCOMPARE(runs, 1);
+        QVERIFY(fake().messages.isEmpty());
+        const int before = categoryCount(vault());
+        insertThreeCategories();
+        QCOMPARE(fake().lastTitle(), QStringLiteral("E225 : Update Failed"));
+        QCOMPARE(categoryCount(vault()), before);
+    }
+
+    // A folder name holding '#' or '?' must not cut the file name short (and create another file).
+    void folderWithUrlCharacters() {
+        const QString folder = vault().folder() + QStringLiteral("/my #1 vault? 100%");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::copy(vault().path(), folder + QStringLiteral("/gpwdfsc.mdb")));
+        AppFolder = folder;
+        int runs = 0;
+        readCategories(211, &runs);
+        QCOMPARE(runs, 1);
+        QVERIFY(fake().messages.isEmpty());
+        QCOMPARE(QDir(vault().folder()).entryList(QDir::Files), QStringList{QStringLiteral("gpwdfsc.mdb")});
+    }
+};
+
+QUORLANE_TEST(VaultPolicyTest);
+QUORLANE_TEST(BadVaultTest);
+#include "tst_vault.moc"
