@@ -146,6 +146,7 @@ void frmAttach::Command5_Click() {
     if (isLoaded<frmAttachName>()) form<frmAttachName>().Command2_Click();
     if (AttachmentDescription.isEmpty()) return;
     addLine(attachmentLine(AttachmentDescription.trimmed().toUpper(), file), pictureForFile(file));
+    TV1->scrollToItem(TV1->topLevelItem(TV1->topLevelItemCount() - 1));
 }
 
 // Delete button: takes the selected line off the list, without asking.
