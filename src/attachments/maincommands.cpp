@@ -1,5 +1,20 @@
+#include "app/controls.h"
+#include "app/forms.h"
+#include "app/picturebox.h"
+#include "app/platform.h"
+#include "frmattach.h"
 #include "mainwindow/frmmain.h"
 
-// Main-window commands of the attachments.
-void frmMain::Command13_Click() {}
-void frmMain::Picture17_Click() {}
+// Attachments button: lists the shown entry's attachments and opens their window.
+void frmMain::Command13_Click() {
+    if (!hasCurrentEntry()) return;
+    LoadAttachments();
+    frmAttach& window = form<frmAttach>();
+    window.Picture1->setPicture(Picture2->picture());
+    platform().showModal(window);
+}
+
+// The attachment indicator opens the same window.
+void frmMain::Picture17_Click() {
+    Command13_Click();
+}

@@ -1,0 +1,217 @@
+#include "frmattach.h"
+
+#include "app/controls.h"
+#include "app/forms.h"
+#include "app/modmain.h"
+#include "app/picturebox.h"
+#include "app/platform.h"
+#include "app/storable.h"
+#include "app/twips.h"
+#include "attachmentlines.h"
+#include "frmattachname.h"
+#include "mainwindow/frmmain.h"
+#include "store/statements.h"
+#include "store/vault.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using namespace attachments;
+
+namespace {
+
+constexpr int FormWidth = 8400;
+constexpr int FormHeight = 6400;
+constexpr int PictureRole = Qt::UserRole; // a line's picture number
+
+void place(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(twips::toPx(left, top, width, height));
+}
+
+template <class T> T* named(T* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QPushButton* pictureButton(QWidget* parent, const char* name, const char* picture, const QString& tip) {
+    auto* button = named(new QPushButton(parent), name);
+    setButtonPicture(button, QLatin1String(picture));
+    button->setIconSize(QSize(twips::toPx(580) - 10, twips::toPx(480) - 8));
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+frmAttach::frmAttach() {
+    setObjectName(QStringLiteral("frmAttach"));
+    setWindowTitle(QStringLiteral("Attachments"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    setFixedSize(twips::toPx(FormWidth), twips::toPx(FormHeight));
+
+    Picture1 = named(new PictureBox(this), "Picture1");
+    place(Picture1, 120, 120, 3540, 750);
+    Picture3 = named(new PictureBox(this, QStringLiteral("title_attachments")), "Picture3");
+    place(Picture3, FormWidth - 2745 - 200, 345, 2745, 300);
+
+    Label4 = named(new QLabel(QStringLiteral("Associated Attachments:"), this), "Label4");
+    place(Label4, 120, 1000, 3400, 255);
+    QFont bold = Label4->font();
+    bold.setBold(true);
+    Label4->setFont(bold);
+    Label1 = named(new QLabel(QStringLiteral("Note: Attachments are not encrypted."), this), "Label1");
+    place(Label1, 3600, 1000, FormWidth - 3600 - 120, 255);
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label1->setStyleSheet(QStringLiteral("color: #8b1a1a; font-style: italic;"));
+
+    Picture2 = named(new QFrame(this), "Picture2");
+    Picture2->setFrameShape(QFrame::StyledPanel);
+    place(Picture2, 120, 1290, FormWidth - 240, 4320);
+    TV1 = named(new QTreeWidget(Picture2), "TV1");
+    TV1->setToolTip(QStringLiteral("Attachment listing."));
+    TV1->setColumnCount(1);
+    TV1->setHeaderHidden(true);
+    TV1->setRootIsDecorated(false);
+    TV1->setIconSize(QSize(48, 48));
+    TV1->setSelectionMode(QAbstractItemView::SingleSelection);
+    TV1->setExpandsOnDoubleClick(false);
+    TV1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    auto* frameLayout = new QVBoxLayout(Picture2);
+    frameLayout->setContentsMargins(3, 3, 3, 3);
+    frameLayout->addWidget(TV1);
+
+    for (int number = 1; number <= PictureCount; ++number)
+        ImageList1[std::size_t(number - 1)] =
+            QIcon(QStringLiteral(":/pictures/%1.svg").arg(pictureResource(number)));
+
+    Command26 = pictureButton(this, "Command26", "save", QStringLiteral("Click to SAVE attachments."));
+    Command5 = pictureButton(this, "Command5", "add", QStringLiteral("Click to ADD a new attachment."));
+    Command3 =
+        pictureButton(this, "Command3", "delete", QStringLiteral("Click to DELETE the selected attachment."));
+    Command25 =
+        pictureButton(this, "Command25", "close", QStringLiteral("Click to CLOSE attachments window."));
+    const int buttonTop = FormHeight - 640;
+    place(Command26, 120, buttonTop, 580, 480);
+    place(Command5, 120 + 675, buttonTop, 580, 480);
+    place(Command3, 120 + 2 * 675, buttonTop, 580, 480);
+    place(Command25, FormWidth - 120 - 580, buttonTop, 580, 480);
+
+    connect(Command26, &QPushButton::clicked, this, [this] { Command26_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command25, &QPushButton::clicked, this, [this] { Command25_Click(); });
+    connect(TV1, &QTreeWidget::itemDoubleClicked, this, [this] { TV1_DblClick(); });
+}
+
+frmAttach::~frmAttach() = default;
+
+// Load step: the title picture keeps 200 twips from the right edge.
+void frmAttach::Form_Load() {
+    const int left = twips::fromPx(width()) - twips::fromPx(Picture3->width()) - 200;
+    Picture3->move(twips::toPx(left), Picture3->y());
+}
+
+void frmAttach::addLine(const QString& text, int picture) {
+    auto* node = new QTreeWidgetItem(TV1, QStringList{text});
+    node->setData(0, PictureRole, picture);
+    const int shown = picture >= 1 && picture <= PictureCount ? picture : OtherPicture;
+    node->setIcon(0, ImageList1[std::size_t(shown - 1)]);
+}
+
+int frmAttach::pictureOf(const QTreeWidgetItem* node) {
+    return node->data(0, PictureRole).toInt();
+}
+
+QTreeWidgetItem* frmAttach::selectedNode() const {
+    const QList<QTreeWidgetItem*> selected = TV1->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+// Add button: a file from the file-open dialog, then its description; the line goes to the end
+// of the list (the vault changes only when the list is saved).
+void frmAttach::Command5_Click() {
+    const QString file = platform().chooseFile();
+    if (file.trimmed().isEmpty() || file.trimmed() == QLatin1String("*.*")) return;
+    // The path is kept exactly as chosen: on a file system that tells letter case apart another
+    // case would name another file.
+    if (!checkStorable(QStringLiteral("path of the chosen file"), file, false, TV1)) return;
+    AttachmentDescription.clear();
+    platform().showModal(form<frmAttachName>());
+    // The description window ends by OK or Cancel; still open means it never said OK.
+    if (isLoaded<frmAttachName>()) form<frmAttachName>().Command2_Click();
+    if (AttachmentDescription.isEmpty()) return;
+    addLine(attachmentLine(AttachmentDescription.trimmed().toUpper(), file), pictureForFile(file));
+    TV1->scrollToItem(TV1->topLevelItem(TV1->topLevelItemCount() - 1));
+}
+
+// Delete button: takes the selected line off the list, without asking.
+void frmAttach::Command3_Click() {
+    QTreeWidgetItem* node = selectedNode();
+    if (!node || node->text(0).trimmed().isEmpty()) return;
+    TV1->hide();
+    delete node;
+    TV1->show();
+    TV1->setFocus();
+}
+
+// Save button: the entry's stored attachments are replaced by the list's lines, all in one
+// transaction, then the window closes. A failed save leaves the stored attachments as they were
+// and the window open.
+void frmAttach::Command26_Click() {
+    runVaultOperation(203,
+                      [this] {
+                          const QString key = form<frmMain>().Label11->text();
+                          openVault();
+                          executeStatement(sql::DeleteAttachments, {key});
+                          for (int i = 0; i < TV1->topLevelItemCount(); ++i) {
+                              const QTreeWidgetItem* node = TV1->topLevelItem(i);
+                              const LineParts parts = splitAttachmentLine(node->text(0));
+                              if (parts.description.trimmed().isEmpty()) continue;
+                              executeStatement(sql::InsertAttachment, {key, parts.description, parts.path,
+                                                                       QString::number(pictureOf(node))});
+                          }
+                          closeVault();
+                          unload<frmAttach>();
+                      },
+                      {.writes = true});
+}
+
+// Close button: the changes since the window opened are dropped.
+void frmAttach::Command25_Click() {
+    unload<frmAttach>();
+}
+
+void frmAttach::reject() {
+    Command25_Click();
+}
+
+// Double-click on a line: the file opens with the program the system associates with it.
+void frmAttach::TV1_DblClick() {
+    const QTreeWidgetItem* node = selectedNode();
+    if (!node || node->text(0).trimmed().isEmpty()) return;
+    const QString file = splitAttachmentLine(node->text(0)).path;
+    if (!platform().openDocument(file))
+        platform().messageBox(QStringLiteral("Failed Execution"),
+                              QStringLiteral("No associated application found for this type of file."),
+                              MsgIcon::Error);
+}
+
+void LoadAttachments() {
+    frmAttach& window = form<frmAttach>();
+    runVaultOperation(222, [&window] {
+        window.TV1->clear();
+        openVault();
+        QSqlQuery& rows = openRecords(sql::SelectAttachments, {form<frmMain>().Label11->text()});
+        while (rows.next())
+            window.addLine(
+                attachmentLine(columnText(rows, "AttachName").trimmed(), columnText(rows, "AttachPath")),
+                storedPictureNumber(columnText(rows, "AttachPic")));
+        closeRecords();
+        closeVault();
+    });
+}

@@ -1,0 +1,116 @@
+#include "frmattachname.h"
+
+#include "app/controls.h"
+#include "app/forms.h"
+#include "app/modmain.h"
+#include "app/platform.h"
+#include "app/storable.h"
+#include "app/twips.h"
+#include "attachmentlines.h"
+#include "frmattach.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+using namespace attachments;
+
+namespace {
+
+constexpr int FormWidth = 5400;
+constexpr int FormHeight = 2130;
+
+void place(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(twips::toPx(left, top, width, height));
+}
+
+template <class T> T* named(T* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QPushButton* pictureButton(QWidget* parent, const char* name, const char* picture, const QString& tip) {
+    auto* button = named(new QPushButton(parent), name);
+    setButtonPicture(button, QLatin1String(picture));
+    button->setIconSize(QSize(twips::toPx(580) - 10, twips::toPx(480) - 8));
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+frmAttachName::frmAttachName() {
+    setObjectName(QStringLiteral("frmAttachName"));
+    setWindowTitle(QStringLiteral("Attachment Description"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    setFixedSize(twips::toPx(FormWidth), twips::toPx(FormHeight));
+
+    Picture1 = named(new QFrame(this), "Picture1");
+    Picture1->setFrameShape(QFrame::StyledPanel);
+    place(Picture1, 120, 120, FormWidth - 240, 1200);
+    Label4 =
+        named(new QLabel(QStringLiteral("Enter a Description for this attachment:"), Picture1), "Label4");
+    place(Label4, 120, 150, FormWidth - 480, 285);
+    Text2 = named(new QLineEdit(Picture1), "Text2");
+    Text2->setToolTip(QStringLiteral("Description of the attachment."));
+    Text2->setMaxLength(50);
+    place(Text2, 120, 560, FormWidth - 480, 375);
+
+    Command26 = pictureButton(this, "Command26", "save", QStringLiteral("Click to SAVE attachment."));
+    Command2 = pictureButton(this, "Command2", "cancel", QStringLiteral("Click here to CANCEL attachment."));
+    const int buttonTop = FormHeight - 640;
+    place(Command26, 120, buttonTop, 580, 480);
+    place(Command2, FormWidth - 120 - 580, buttonTop, 580, 480);
+
+    connect(Command26, &QPushButton::clicked, this, [this] { Command26_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    onEnterKey(Text2, [this] { Command26_Click(); });
+}
+
+frmAttachName::~frmAttachName() = default;
+
+void frmAttachName::Form_Load() {}
+
+// OK: a description that is not blank, holds no middle dot, can be stored as typed and is not
+// listed yet is handed back, and the window closes.
+void frmAttachName::Command26_Click() {
+    const QString typed = Text2->text();
+    if (typed.trimmed().isEmpty()) {
+        Text2->setFocus();
+        return;
+    }
+    if (typed.contains(QChar(MiddleDot))) {
+        platform().messageBox(QStringLiteral("Invalid Character"),
+                              QStringLiteral("Invalid character has been used."), MsgIcon::Error);
+        Text2->setFocus();
+        return;
+    }
+    if (!checkStorable(QStringLiteral("description"), typed, false, Text2)) return;
+    AttachmentDescription = storedDescription(typed);
+    // Compared as it would be listed, so that an apostrophe typed again matches its grave accent.
+    const QTreeWidget* list = form<frmAttach>().TV1;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QString listed = splitAttachmentLine(list->topLevelItem(i)->text(0)).description.trimmed();
+        if (listed.toUpper() == AttachmentDescription) {
+            platform().messageBox(
+                QStringLiteral("Duplicate Found"),
+                QStringLiteral("This item already exists! Please enter a different description."),
+                MsgIcon::Error);
+            return;
+        }
+    }
+    unload<frmAttachName>();
+}
+
+// Cancel: nothing is handed back.
+void frmAttachName::Command2_Click() {
+    AttachmentDescription.clear();
+    unload<frmAttachName>();
+}
+
+void frmAttachName::reject() {
+    Command2_Click();
+}
