@@ -49,11 +49,13 @@ MsgAnswer QtPlatform::messageBox(const QString& title, const QString& prompt, Ms
 void QtPlatform::showModal(QDialog& dialog) { dialog.exec(); }
 
 bool QtPlatform::openDocument(const QString& target) {
+    // A file that exists opens as a file, its name exactly as given; anything else is taken as
+    // a web address.
+    if (!target.isEmpty() && QFileInfo::exists(target))
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath()));
     const QString trimmed = target.trimmed();
     if (trimmed.isEmpty()) return false;
-    // A file that exists opens as a file; anything else is taken as a web address.
-    const QUrl url = QFileInfo::exists(trimmed) ? QUrl::fromLocalFile(QFileInfo(trimmed).absoluteFilePath())
-                                                : QUrl::fromUserInput(trimmed);
+    const QUrl url = QUrl::fromUserInput(trimmed);
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
