@@ -102,6 +102,7 @@ void frmResource::fillChart() {
         connect(set, &QBarSet::clicked, this, [this, j] { m1_SeriesSelected(j); });
         series->append(set);
     }
+    series->setBarWidth(0.9);
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     series->setLabelsFormat(QStringLiteral("@value"));
