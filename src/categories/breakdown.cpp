@@ -10,7 +10,11 @@
 #include <numeric>
 #include <vector>
 
-void SortBreakdown(QStringList& names, QStringList& counts) {
+namespace {
+
+// Orders indexes 1..n by count, largest first, moving name and count together; equal counts
+// keep their order (as a walk of adjacent swaps on strictly greater counts would leave them).
+void sortBreakdown(QStringList& names, QStringList& counts) {
     std::vector<int> order(std::max<qsizetype>(names.size() - 1, 0));
     std::iota(order.begin(), order.end(), 1);
     std::stable_sort(order.begin(), order.end(),
@@ -24,6 +28,8 @@ void SortBreakdown(QStringList& names, QStringList& counts) {
     names = sortedNames;
     counts = sortedCounts;
 }
+
+} // namespace
 
 bool CountCategoryBreakdown() {
     bool counted = false;
@@ -56,7 +62,7 @@ bool CountCategoryBreakdown() {
         BreakdownCounts.clear();
         for (long long n : counts)
             BreakdownCounts << QString::number(n);
-        SortBreakdown(BreakdownNames, BreakdownCounts);
+        sortBreakdown(BreakdownNames, BreakdownCounts);
         counted = true;
     });
     return counted;

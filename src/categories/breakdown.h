@@ -11,6 +11,3 @@ inline QStringList BreakdownCounts;
 // BreakdownNames and BreakdownCounts and orders them by count. Reports E201 after the last
 // failed attempt and then answers false.
 bool CountCategoryBreakdown();
-
-// Orders indexes 1..n by count, largest first; equal counts keep their order.
-void SortBreakdown(QStringList& names, QStringList& counts);

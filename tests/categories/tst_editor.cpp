@@ -48,22 +48,27 @@ void EditorTest::deleteCommand_data() {
     QTest::addColumn<QList<MsgAnswer>>("answers");
     QTest::addColumn<QStringList>("titles");
     QTest::addColumn<bool>("deleted");
+    QTest::addColumn<int>("failingStatement"); // on every attempt; 0: none
     const QList<MsgAnswer> yes{MsgAnswer::Yes};
     QTest::newRow("preset") << "CREDIT CARD"
-                            << "HOME" << false << yes << QStringList{"Preset Category"} << false;
-    QTest::newRow("preset, Delete key") << "HOME"
-                                        << "EMAIL" << true << yes << QStringList{"Preset Category"} << false;
+                            << "HOME" << false << yes << QStringList{"Preset Category"} << false << 0;
+    QTest::newRow("preset, Delete key")
+        << "HOME"
+        << "EMAIL" << true << yes << QStringList{"Preset Category"} << false << 0;
     QTest::newRow("used, same name") << "EMAIL"
                                      << "EMAIL" << false << yes
-                                     << QStringList{"Confirmation", "Entries Found"} << false;
+                                     << QStringList{"Confirmation", "Entries Found"} << false << 0;
     QTest::newRow("used, other case and blanks")
         << "EMAIL"
-        << "  Email " << true << yes << QStringList{"Confirmation", "Entries Found"} << false;
+        << "  Email " << true << yes << QStringList{"Confirmation", "Entries Found"} << false << 0;
     QTest::newRow("unused, answered No")
         << "EMAIL"
-        << "HOME" << false << QList<MsgAnswer>{MsgAnswer::No} << QStringList{"Confirmation"} << false;
+        << "HOME" << false << QList<MsgAnswer>{MsgAnswer::No} << QStringList{"Confirmation"} << false << 0;
     QTest::newRow("unused") << "EMAIL"
-                            << "HOME" << true << yes << QStringList{"Confirmation", "Success"} << true;
+                            << "HOME" << true << yes << QStringList{"Confirmation", "Success"} << true << 0;
+    QTest::newRow("unused, second delete fails: both rows stay")
+        << "EMAIL"
+        << "HOME" << false << yes << QStringList{"Confirmation", "E226 : Update Failed"} << false << 3;
 }
 
 void EditorTest::deleteCommand() {
@@ -73,9 +78,13 @@ void EditorTest::deleteCommand() {
     QFETCH(QList<MsgAnswer>, answers);
     QFETCH(QStringList, titles);
     QFETCH(bool, deleted);
+    QFETCH(int, failingStatement);
     vault().addEntry(QStringLiteral("Mailbox"), entryCategory);
     frmEditor& editor = openEditor(name);
     fake().answers = answers;
+    setFaultHook([failingStatement](int code, int, int statement) {
+        return code == 226 && statement == failingStatement;
+    });
     if (deleteKey)
         QTest::keyClick(editor.List1, Qt::Key_Delete);
     else
@@ -88,7 +97,8 @@ void EditorTest::deleteCommand() {
         {"Entries Found",
          "There are entries currently assigned to this category. You must reassign those entries to "
          "a different category before this category may be deleted."},
-        {"Success", "Category successfully deleted."}};
+        {"Success", "Category successfully deleted."},
+        {"E226 : Update Failed", "Could not update database.\n(Quorlane: -1: Injected failure)"}};
     for (const MessageRecord& m : fake().messages)
         QCOMPARE(m.prompt, prompts[m.title]);
     if (titles.contains("Confirmation"))
