@@ -1,11 +1,39 @@
+#include "app/forms.h"
 #include "app/modmain.h"
+#include "app/platform.h"
 #include "entries/frmentry.h"
+#include "frmeditor.h"
 #include "mainwindow/frmmain.h"
+#include "windowkit.h"
+
+#include <QComboBox>
+#include <QListWidget>
 
 // Main-window and entry-editor commands of the categories.
-void frmMain::Label35_Click() {}
-void frmEntry::Command6_Click() {}
 
-bool CategoryEditorShowing() { return false; }
-void RefreshEditorCategories() {}
-void BuildCategoryBreakdown() {}
+// The entry count: opens the category breakdown.
+void frmMain::Label35_Click() {
+    BuildCategoryBreakdown();
+}
+
+// The category button of the entry editor: the category editor, on the entry's category.
+void frmEntry::Command6_Click() {
+    RefreshEditorCategories();
+    frmEditor& editor = form<frmEditor>();
+    catwin::copyBanner(form<frmMain>().Picture2, editor.Picture2);
+    const QString chosen = Combo1->currentText().trimmed();
+    if (chosen.isEmpty()) {
+        setListIndex(editor.List1, 0);
+    } else {
+        const QList<QListWidgetItem*> rows = editor.List1->findItems(chosen, Qt::MatchFixedString);
+        if (!rows.isEmpty()) setListIndex(editor.List1, editor.List1->row(rows.first()));
+    }
+    editor.shownModally = true;
+    platform().showModal(editor);
+}
+
+bool CategoryEditorShowing() {
+    if (!isLoaded<frmEditor>()) return false;
+    const frmEditor& editor = form<frmEditor>();
+    return editor.shownModally || editor.isVisible();
+}

@@ -29,6 +29,9 @@ inline constexpr char SelectEntries[] = "SELECT * FROM PDF";
 inline constexpr char SelectEntryListColumns[] = "SELECT PDF1, sCat FROM PDF";
 inline constexpr char SelectEntryDescriptions[] = "SELECT PDF1 FROM PDF";
 inline constexpr char SelectEntryCategories[] = "SELECT sCat FROM PDF";
+// The category column as raw bytes (encoded text is plain ASCII), for decoding without a copy.
+inline constexpr char SelectEntryCategoryBytes[] = "SELECT CAST(sCat AS BLOB) FROM PDF";
+inline constexpr char SelectEntryKeysAndCategories[] = "SELECT pNum, sCat FROM PDF";
 inline constexpr char InsertEntry[] =
     "INSERT INTO PDF (PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU) VALUES (?, ?, ?, ?, ?, ?, ?, ?)";
 inline constexpr char UpdateEntryPdf1[] = "UPDATE PDF SET PDF1 = ? WHERE pNum = ?";

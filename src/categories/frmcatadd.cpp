@@ -1,0 +1,129 @@
+#include "frmcatadd.h"
+
+#include "app/forms.h"
+#include "app/modmain.h"
+#include "app/platform.h"
+#include "app/storable.h"
+#include "frmeditor.h"
+#include "store/statements.h"
+#include "store/vault.h"
+#include "windowkit.h"
+
+#include <QLineEdit>
+
+using namespace catwin;
+
+namespace {
+constexpr int WindowWidth = 5160;
+constexpr int WindowHeight = 2760;
+} // namespace
+
+frmCatAdd::frmCatAdd() {
+    setObjectName(QStringLiteral("frmCatAdd"));
+    setWindowTitle(QStringLiteral("New Category"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    setFixedSize(twips::toPx(WindowWidth), twips::toPx(WindowHeight));
+
+    picTitle = picture(this, "picTitle", QStringLiteral("title_newcategory"));
+    place(picTitle, 0, 120, 2745, 300);
+    Picture1 = panel(this, "Picture1");
+    place(Picture1, 120, 540, WindowWidth - 240, 1260);
+    Label9 = label(Picture1, "Label9", QStringLiteral("Enter the name of the new Category:"));
+    place(Label9, 180, 180, WindowWidth - 600, 255);
+    Text2 = named(new QLineEdit(Picture1), "Text2");
+    Text2->setToolTip(QStringLiteral("Enter new category name here."));
+    Text2->setMaxLength(50);
+    place(Text2, 180, 540, WindowWidth - 600, 330);
+
+    Command21 = commandButton(this, "Command21", "save", QStringLiteral("Save entry."));
+    Command1 = commandButton(this, "Command1", "cancel", QStringLiteral("Cancel."));
+    const int buttonTop = WindowHeight - ButtonHeight - 180;
+    place(Command21, 120, buttonTop, ButtonWidth, ButtonHeight);
+    place(Command1, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
+    setTabOrder(Text2, Command21);
+    setTabOrder(Command21, Command1);
+    Text2->setFocus();
+
+    // Enter in the name box creates, like the save button.
+    onEnterKey(Text2, [this] { Command21_Click(); });
+    connect(Command21, &QPushButton::clicked, this, [this] { Command21_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+frmCatAdd::~frmCatAdd() = default;
+
+void frmCatAdd::Form_Load() {
+    placeTitlePicture(this, picTitle);
+}
+
+void frmCatAdd::reject() {
+    Command1_Click();
+}
+
+void frmCatAdd::Command1_Click() {
+    unload<frmCatAdd>();
+}
+
+QString frmCatAdd::categoryName() const {
+    return Text2->text().toUpper().trimmed();
+}
+
+void frmCatAdd::Command21_Click() {
+    if (Text2->text().trimmed().isEmpty()) {
+        Text2->setFocus();
+        return;
+    }
+    if (Text2->text().contains(QLatin1Char('\''))) {
+        platform().messageBox(QStringLiteral("Invalid Character"),
+                              QStringLiteral("You cannot use apostrophe's within a category name."),
+                              MsgIcon::Error);
+        Text2->setFocus();
+        return;
+    }
+    // Upper-casing can turn a storable letter into one the vault cannot hold, so the stored form
+    // is what is checked.
+    if (!checkStorable(QStringLiteral("category name"), categoryName(), true, Text2)) return;
+    if (!CategoryExists()) {
+        CreateCategory();
+        return;
+    }
+    platform().messageBox(QStringLiteral("Duplicate Category"),
+                          QStringLiteral("This category already exists! Please enter a new category."),
+                          MsgIcon::Error);
+    Text2->setFocus();
+}
+
+bool frmCatAdd::CategoryExists() {
+    const QString name = categoryName();
+    bool taken = true;
+    runVaultOperation(220, [&] {
+        openVault();
+        QSqlQuery& rows = openRecords(sql::SelectCategoryDefinition, {name});
+        const bool found = rows.next();
+        closeRecords();
+        closeVault();
+        taken = found;
+    });
+    return taken;
+}
+
+void frmCatAdd::CreateCategory() {
+    const QString name = categoryName();
+    bool created = false;
+    // Both rows or neither: the two inserts share the attempt's transaction.
+    runVaultOperation(225,
+                      [&] {
+                          openVault();
+                          executeStatement(sql::InsertCategory, {name});
+                          executeStatement(sql::InsertCategoryDefinition, {name});
+                          closeVault();
+                          created = true;
+                      },
+                      {.writes = true, .closesRecords = false});
+    if (!created) return;
+    RefreshEditorCategories();
+    RefillCategoryBoxes();
+    unload<frmCatAdd>();
+    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Category successfully created."),
+                          MsgIcon::Information);
+}

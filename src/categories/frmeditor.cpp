@@ -1,0 +1,330 @@
+#include "frmeditor.h"
+
+#include "app/forms.h"
+#include "app/modmain.h"
+#include "app/platform.h"
+#include "app/storable.h"
+#include "entries/frmentry.h"
+#include "frmcatadd.h"
+#include "mainwindow/frmmain.h"
+#include "store/codec.h"
+#include "store/statements.h"
+#include "store/vault.h"
+#include "windowkit.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <array>
+
+using namespace catwin;
+
+namespace {
+
+constexpr int WindowWidth = 7335;
+constexpr int WindowHeight = 5940;
+
+// The six title columns, in the order of the entry's fields, with their update statements.
+struct TitleColumn {
+    const char* column;
+    const char* update;
+};
+constexpr std::array<TitleColumn, 6> TitleColumns{{{"pwDesc", sql::UpdateTitleDesc},
+                                                   {"pwUDF1", sql::UpdateTitleUdf1},
+                                                   {"pwUDF2", sql::UpdateTitleUdf2},
+                                                   {"pwUDF3", sql::UpdateTitleUdf3},
+                                                   {"pwUDF4", sql::UpdateTitleUdf4},
+                                                   {"pwNotes", sql::UpdateTitleNotes}}};
+
+const QStringList PresetCategories{QStringLiteral("CREDIT CARD"), QStringLiteral("WEB SITE"),
+                                   QStringLiteral("HOME")};
+
+// Sets a drop-down box's text again after a refill; a name no longer listed leaves it as it is.
+void chooseAgain(QComboBox* box, const QString& text) {
+    if (!text.isEmpty()) setComboText(box, text);
+}
+
+} // namespace
+
+frmEditor::frmEditor() {
+    setObjectName(QStringLiteral("frmEditor"));
+    setWindowTitle(QStringLiteral("Category Editor"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    setFixedSize(twips::toPx(WindowWidth), twips::toPx(WindowHeight));
+
+    Picture2 = picture(this, "Picture2", QStringLiteral("banner"));
+    place(Picture2, 120, 90, 3300, 700);
+    Picture1 = picture(this, "Picture1", QStringLiteral("title_editor"));
+    place(Picture1, 0, 390, 2745, 300);
+
+    Label9 = label(this, "Label9", QStringLiteral("Category Listing:"));
+    place(Label9, 120, 930, 2900, 255);
+    List1 = named(new QListWidget(this), "List1");
+    List1->setToolTip(QStringLiteral("Category listing."));
+    place(List1, 120, 1200, 2900, 3720);
+
+    Label7 = label(this, "Label7", QStringLiteral("User-Defined Fields:"));
+    place(Label7, 3240, 930, 3900, 255);
+    Label4 = label(this, "Label4", QStringLiteral("Field (1):"));
+    Label1 = label(this, "Label1", QStringLiteral("Field (2):"));
+    Label2 = label(this, "Label2", QStringLiteral("Field (3):"));
+    Label3 = label(this, "Label3", QStringLiteral("Field (4):"));
+    Label5 = label(this, "Label5", QStringLiteral("Field (5):"));
+    Label6 = label(this, "Label6", QStringLiteral("Field (6): (Multi-Line Field)"));
+    Text2 = named(new QLineEdit(this), "Text2");
+    Text1 = named(new QLineEdit(this), "Text1");
+    Text3 = named(new QLineEdit(this), "Text3");
+    Text4 = named(new QLineEdit(this), "Text4");
+    Text5 = named(new QLineEdit(this), "Text5");
+    Text6 = named(new QLineEdit(this), "Text6");
+    const std::array<QLabel*, 6> labels{Label4, Label1, Label2, Label3, Label5, Label6};
+    const QList<QLineEdit*> boxes = titleBoxes();
+    for (int i = 0; i < 6; ++i) {
+        const int top = 1200 + i * 620;
+        place(labels[i], 3240, top, 3900, 240);
+        place(boxes[i], 3240, top + 250, 3900, 315);
+        boxes[i]->setMaxLength(50);
+        boxes[i]->setToolTip(QStringLiteral("User-defined field."));
+        // Enter moves on to the next field's box; the notes title's box has no successor.
+        if (i < 5) {
+            QLineEdit* next = boxes[i + 1];
+            onEnterKey(boxes[i], [next] { next->setFocus(); });
+        }
+    }
+
+    Command10 = commandButton(this, "Command10", "add", QStringLiteral("Create a new category."));
+    Command11 = commandButton(this, "Command11", "edit", QStringLiteral("Edit the selected category."));
+    Command8 = commandButton(this, "Command8", "delete", QStringLiteral("Delete the selected category."));
+    Command2 = commandButton(this, "Command2", "close", QStringLiteral("Close category editor."));
+    Command21 = commandButton(this, "Command21", "save", QStringLiteral("Save field information."));
+    Command1 = commandButton(this, "Command1", "cancel", QStringLiteral("Cancel."));
+    const int buttonTop = WindowHeight - ButtonHeight - 180;
+    place(Command10, 120, buttonTop, ButtonWidth, ButtonHeight);
+    place(Command11, 120 + 675, buttonTop, ButtonWidth, ButtonHeight);
+    place(Command8, 120 + 2 * 675, buttonTop, ButtonWidth, ButtonHeight);
+    place(Command2, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
+    Command21->setGeometry(Command10->geometry());
+    Command1->setGeometry(Command2->geometry());
+
+    Label8 = label(this, "Label8", QStringLiteral("Add/Edit Mode"));
+    Label8->hide();
+
+    setViewMode(true);
+
+    connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
+    List1->installEventFilter(this);
+    connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
+    connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
+    connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command21, &QPushButton::clicked, this, [this] { Command21_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+frmEditor::~frmEditor() = default;
+
+QList<QLineEdit*> frmEditor::titleBoxes() const {
+    return {Text2, Text1, Text3, Text4, Text5, Text6};
+}
+
+void frmEditor::Form_Load() {
+    placeTitlePicture(this, Picture1);
+}
+
+// View mode: the four commands and the list; edit mode: save and cancel, the boxes open.
+void frmEditor::setViewMode(bool view) {
+    for (QPushButton* b : {Command10, Command11, Command8, Command2})
+        b->setVisible(view);
+    for (QPushButton* b : {Command21, Command1})
+        b->setVisible(!view);
+    List1->setEnabled(view);
+    for (QLineEdit* box : titleBoxes())
+        box->setReadOnly(view);
+}
+
+void frmEditor::List1_Click() {
+    if (!listText(List1).trimmed().isEmpty()) LoadCategoryDefinition();
+}
+
+void frmEditor::List1_KeyDown(int key) {
+    if (key == Qt::Key_Delete && !listText(List1).trimmed().isEmpty() && Command8->isEnabled())
+        Command8_Click();
+}
+
+bool frmEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == List1 && event->type() == QEvent::KeyPress)
+        List1_KeyDown(static_cast<QKeyEvent*>(event)->key());
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmEditor::Command11_Click() {
+    if (listText(List1).trimmed().isEmpty()) return;
+    setViewMode(false);
+    Label8->setText(QStringLiteral("0"));
+}
+
+void frmEditor::Command1_Click() {
+    setViewMode(true);
+    LoadCategoryDefinition();
+}
+
+void frmEditor::Command21_Click() {
+    if (Text2->text().trimmed().isEmpty()) {
+        platform().messageBox(QStringLiteral("Missing Field"),
+                              QStringLiteral("Some data must be entered into Field (1) before saving."),
+                              MsgIcon::Error);
+        return;
+    }
+    if (Label8->text() == QLatin1String("0")) SaveCategoryDefinition();
+}
+
+void frmEditor::Command10_Click() {
+    Label8->setText(QStringLiteral("1"));
+    platform().showModal(form<frmCatAdd>());
+}
+
+void frmEditor::Command8_Click() {
+    const QString name = listText(List1);
+    if (name.trimmed().isEmpty()) return;
+    if (PresetCategories.contains(name)) {
+        platform().messageBox(QStringLiteral("Preset Category"),
+                              QStringLiteral("You cannot delete this category."), MsgIcon::Error);
+        return;
+    }
+    const MsgAnswer answer =
+        platform().messageBox(QStringLiteral("Confirmation"),
+                              QStringLiteral("Are you sure you want to delete the %1 category?").arg(name),
+                              MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No);
+    if (answer == MsgAnswer::Yes) DeleteCategory();
+}
+
+void frmEditor::Command2_Click() {
+    unload<frmEditor>();
+}
+
+// Esc closes the window in view mode and leaves edit mode without saving in edit mode.
+void frmEditor::reject() {
+    if (!Command2->isHidden())
+        Command2_Click();
+    else
+        Command1_Click();
+}
+
+void frmEditor::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Command2_Click();
+}
+
+void RefreshEditorCategories() {
+    QListWidget* list = form<frmEditor>().List1;
+    runVaultOperation(218, [list] {
+        {
+            const QSignalBlocker blocker(list);
+            list->clear();
+        }
+        openVault();
+        QSqlQuery& rows = openRecords(sql::SelectCategories);
+        const QSignalBlocker blocker(list);
+        while (rows.next())
+            list->addItem(columnText(rows, "CatName").trimmed().toUpper());
+        list->setCurrentRow(-1);
+        closeRecords();
+        closeVault();
+    });
+}
+
+void frmEditor::LoadCategoryDefinition() {
+    const QString name = listText(List1);
+    runVaultOperation(219, [this, &name] {
+        openVault();
+        QSqlQuery& rows = openRecords(sql::SelectCategoryDefinition, {name});
+        if (rows.next()) {
+            const QList<QLineEdit*> boxes = titleBoxes();
+            for (int i = 0; i < 6; ++i)
+                boxes[i]->setText(toShownForm(columnText(rows, TitleColumns[i].column)));
+        }
+        closeRecords();
+        closeVault();
+    });
+}
+
+void frmEditor::SaveCategoryDefinition() {
+    const QList<QLineEdit*> boxes = titleBoxes();
+    for (int i = 0; i < 6; ++i)
+        if (!checkStorable(QStringLiteral("title of Field (%1)").arg(i + 1), boxes[i]->text(), true,
+                           boxes[i]))
+            return;
+    const QString name = listText(List1);
+    bool saved = false;
+    runVaultOperation(
+        224,
+        [&] {
+            openVault();
+            for (int i = 0; i < 6; ++i)
+                executeStatement(TitleColumns[i].update, {toStoredForm(boxes[i]->text()), name});
+            closeVault();
+            saved = true;
+        },
+        {.writes = true, .closesRecords = false});
+    if (!saved) return;
+    LoadCategoryDefinition();
+    const QList<QListWidgetItem*> rows = List1->findItems(name, Qt::MatchFixedString);
+    if (!rows.isEmpty()) setListIndex(List1, List1->row(rows.first()));
+    Command1_Click();
+    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Category values successfully updated."),
+                          MsgIcon::Information);
+}
+
+void frmEditor::DeleteCategory() {
+    const QString name = listText(List1).toUpper().trimmed();
+    bool found = false;
+    bool deleted = false;
+    runVaultOperation(226,
+                      [&] {
+                          // Every entry is read: stored categories carry random filler and cannot be compared
+                          // in SQL.
+                          bool used = false;
+                          openVault();
+                          QSqlQuery& rows = openRecords(sql::SelectEntryCategories);
+                          while (rows.next())
+                              if (DecodeValue(columnText(rows, "sCat")).toUpper().trimmed() == name)
+                                  used = true;
+                          closeRecords();
+                          if (!used) {
+                              executeStatement(sql::DeleteCategoryDefinition, {name});
+                              executeStatement(sql::DeleteCategory, {name});
+                          }
+                          closeVault();
+                          found = used;
+                          deleted = !used;
+                      },
+                      {.writes = true});
+    if (found) {
+        platform().messageBox(
+            QStringLiteral("Entries Found"),
+            QStringLiteral("There are entries currently assigned to this category. You must reassign "
+                           "those entries to a different category before this category may be "
+                           "deleted."),
+            MsgIcon::Error);
+        return;
+    }
+    if (!deleted) return;
+    RefreshEditorCategories();
+    RefillCategoryBoxes();
+    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Category successfully deleted."),
+                          MsgIcon::Information);
+}
+
+void RefillCategoryBoxes() {
+    QComboBox* filter = form<frmMain>().Combo1;
+    const QString filterText = filter->currentText();
+    FillCategoryFilter(0);
+    chooseAgain(filter, filterText);
+    if (!isLoaded<frmEntry>()) return;
+    QComboBox* entryBox = form<frmEntry>().Combo1;
+    const QString entryText = entryBox->currentText();
+    FillCategoryFilter(1);
+    chooseAgain(entryBox, entryText);
+}

@@ -1,0 +1,174 @@
+#include "frmresource.h"
+
+#include "app/forms.h"
+#include "app/modmain.h"
+#include "app/platform.h"
+#include "breakdown.h"
+#include "frmxfer.h"
+#include "mainwindow/frmmain.h"
+#include "windowkit.h"
+
+#include <QBarCategoryAxis>
+#include <QBarLegendMarker>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLegend>
+#include <QListWidget>
+#include <QValueAxis>
+
+using namespace catwin;
+
+namespace {
+constexpr int WindowWidth = 9600;
+constexpr int WindowHeight = 7800;
+} // namespace
+
+frmResource::frmResource() {
+    setObjectName(QStringLiteral("frmResource"));
+    setWindowTitle(QStringLiteral("Category Breakdown"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    setFixedSize(twips::toPx(WindowWidth), twips::toPx(WindowHeight));
+
+    Picture1 = picture(this, "Picture1", QStringLiteral("banner"));
+    place(Picture1, 120, 90, 3300, 700);
+    Picture3 = picture(this, "Picture3", QStringLiteral("title_breakdown"));
+    place(Picture3, 0, 390, 2745, 300);
+
+    Picture2 = panel(this, "Picture2");
+    place(Picture2, 120, 900, WindowWidth - 240, 5580);
+    m1 = named(new QChartView(Picture2), "m1");
+    m1->setToolTip(QStringLiteral("Category breakdown graph."));
+    m1->setRenderHint(QPainter::Antialiasing);
+    place(m1, 30, 30, WindowWidth - 300, 5520);
+
+    Check1 =
+        named(new QCheckBox(QStringLiteral("&Jump to category when category is selected."), this), "Check1");
+    Check1->setToolTip(QStringLiteral("Enable to jump to selected category."));
+    place(Check1, 120, 6600, 5400, 285);
+    Label1 = label(this, "Label1", QStringLiteral("No data point selected."));
+    Label1->setToolTip(QStringLiteral("Series information."));
+    place(Label1, 120, 6960, 7300, 285);
+
+    Command1 =
+        commandButton(this, "Command1", "transfer", QStringLiteral("Click to perform a category transfer."));
+    Command5 = commandButton(this, "Command5", "close",
+                             QStringLiteral("Click to close the category breakdown screen."));
+    const int buttonTop = WindowHeight - ButtonHeight - 180;
+    place(Command5, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
+    place(Command1, WindowWidth - 120 - ButtonWidth - 675, buttonTop, ButtonWidth, ButtonHeight);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+}
+
+frmResource::~frmResource() = default;
+
+void frmResource::Form_Load() {
+    placeTitlePicture(this, Picture3);
+}
+
+void frmResource::reject() {
+    Command5_Click();
+}
+
+void frmResource::Command5_Click() {
+    unload<frmResource>();
+}
+
+void frmResource::fillChart() {
+    auto* chart = new QChart;
+    chart->setTitle(QStringLiteral("Category Breakdown"));
+    QFont titleFont = chart->titleFont();
+    titleFont.setPointSize(12);
+    titleFont.setBold(true);
+    chart->setTitleFont(titleFont);
+    chart->setAnimationOptions(QChart::NoAnimation);
+
+    auto* series = new QBarSeries;
+    QFont labelFont = font();
+    labelFont.setPointSize(10);
+    long long highest = 0;
+    for (int j = 1; j < BreakdownNames.size(); ++j) {
+        auto* set = new QBarSet(BreakdownNames[j]);
+        const long long count = BreakdownCounts[j].toLongLong();
+        highest = std::max(highest, count);
+        *set << double(count);
+        set->setLabelFont(labelFont);
+        set->setLabelColor(Qt::black);
+        connect(set, &QBarSet::clicked, this, [this, j] { m1_SeriesSelected(j); });
+        series->append(set);
+    }
+    series->setBarWidth(0.9);
+    series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    series->setLabelsFormat(QStringLiteral("@value"));
+    chart->addSeries(series);
+
+    auto* categoryAxis = new QBarCategoryAxis;
+    categoryAxis->append(QStringLiteral(" "));
+    categoryAxis->setTitleText(QStringLiteral("Category"));
+    chart->addAxis(categoryAxis, Qt::AlignBottom);
+    series->attachAxis(categoryAxis);
+    auto* valueAxis = new QValueAxis;
+    valueAxis->setTitleText(QStringLiteral("Entries"));
+    valueAxis->setLabelFormat(QStringLiteral("%d"));
+    // Room above the tallest bar for its data label; whole-number ticks.
+    const long long top = std::max<long long>(1, highest + std::max<long long>(1, highest / 8));
+    valueAxis->setRange(0, double(top));
+    valueAxis->setTickCount(int(std::min<long long>(top, 10)) + 1);
+    valueAxis->applyNiceNumbers();
+    chart->addAxis(valueAxis, Qt::AlignLeft);
+    series->attachAxis(valueAxis);
+
+    chart->legend()->setVisible(true);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    // A legend entry selects its category too, so that an empty category can be read.
+    const QList<QLegendMarker*> markers = chart->legend()->markers(series);
+    for (QLegendMarker* marker : markers) {
+        auto* barMarker = qobject_cast<QBarLegendMarker*>(marker);
+        if (!barMarker) continue;
+        const int j = int(series->barSets().indexOf(barMarker->barset())) + 1;
+        connect(marker, &QLegendMarker::clicked, this, [this, j] { m1_SeriesSelected(j); });
+    }
+
+    QChart* old = m1->chart();
+    m1->setChart(chart);
+    delete old;
+}
+
+void frmResource::m1_SeriesSelected(int series) {
+    if (series < 1 || series >= BreakdownNames.size()) return;
+    const QString name = BreakdownNames[series];
+    const QString count = BreakdownCounts[series];
+    if (!Check1->isChecked()) {
+        Label1->setText(
+            QStringLiteral("The %1 category has %2 %3")
+                .arg(name, count,
+                     count.toLongLong() == 1 ? QStringLiteral("entry.") : QStringLiteral("entries.")));
+        return;
+    }
+    frmMain& main = form<frmMain>();
+    setComboText(main.Combo1, name);
+    unload<frmResource>();
+    main.List1->setFocus();
+    if (main.List1->count() > 0) setListIndex(main.List1, 0);
+}
+
+void frmResource::Command1_Click() {
+    frmXFer& transfer = form<frmXFer>();
+    transfer.FillTransferLists();
+    copyBanner(Picture1, transfer.Picture1);
+    platform().showModal(transfer);
+}
+
+void BuildCategoryBreakdown() {
+    if (!CountCategoryBreakdown()) return;
+    frmResource& window = form<frmResource>();
+    window.fillChart();
+    copyBanner(form<frmMain>().Picture2, window.Picture1);
+    platform().showModal(window);
+}

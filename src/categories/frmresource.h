@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+class QChartView;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class PictureBox;
+
+// The category breakdown: a bar chart of the number of entries in each category.
+class frmResource final : public QDialog {
+    Q_OBJECT
+public:
+    frmResource();
+    ~frmResource() override;
+    Q_DISABLE_COPY_MOVE(frmResource)
+
+    PictureBox* Picture1;  // banner, copied from the main window's
+    PictureBox* Picture3;  // title picture
+    QFrame* Picture2;      // frame around the chart
+    QChartView* m1;        // the chart: one bar set per category, so a bar's series number is its index
+    QLabel* Label1;        // the selected bar's count
+    QCheckBox* Check1;     // "&Jump to category when category is selected."
+    QPushButton* Command1; // category transfer
+    QPushButton* Command5; // close
+
+    void Form_Load();
+    // A bar (or its legend entry) selected: series is its index in the breakdown lists.
+    void m1_SeriesSelected(int series);
+    void Command1_Click(); // transfer
+    void Command5_Click(); // close
+
+    // Puts the breakdown lists into the chart.
+    void fillChart();
+
+    void reject() override;
+};

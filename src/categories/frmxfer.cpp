@@ -1,0 +1,142 @@
+#include "frmxfer.h"
+
+#include "app/forms.h"
+#include "app/modmain.h"
+#include "app/platform.h"
+#include "frmresource.h"
+#include "store/codec.h"
+#include "store/statements.h"
+#include "store/vault.h"
+#include "windowkit.h"
+
+#include <QComboBox>
+
+using namespace catwin;
+
+namespace {
+constexpr int WindowWidth = 5760;
+constexpr int WindowHeight = 4200;
+} // namespace
+
+frmXFer::frmXFer() {
+    setObjectName(QStringLiteral("frmXFer"));
+    setWindowTitle(QStringLiteral("Category Transfer"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    setFixedSize(twips::toPx(WindowWidth), twips::toPx(WindowHeight));
+
+    Picture1 = picture(this, "Picture1", QStringLiteral("banner"));
+    place(Picture1, 120, 90, 3000, 640);
+    Picture2 = picture(this, "Picture2", QStringLiteral("title_transfer"));
+    place(Picture2, 0, 840, 2745, 300);
+
+    Picture3 = panel(this, "Picture3");
+    place(Picture3, 120, 1200, WindowWidth - 240, 2100);
+    Label2 = label(Picture3, "Label2", QStringLiteral("Select the category you want to move entries FROM:"));
+    place(Label2, 180, 150, WindowWidth - 600, 255);
+    Combo1 = named(new QComboBox(Picture3), "Combo1");
+    Combo1->setToolTip(QStringLiteral("FROM category."));
+    place(Combo1, 180, 450, WindowWidth - 600, 330);
+    Label1 = label(Picture3, "Label1", QStringLiteral("Select the category for the items to be moved TO:"));
+    place(Label1, 180, 1080, WindowWidth - 600, 255);
+    Combo2 = named(new QComboBox(Picture3), "Combo2");
+    Combo2->setToolTip(QStringLiteral("TO category."));
+    place(Combo2, 180, 1380, WindowWidth - 600, 330);
+
+    Command2 = commandButton(this, "Command2", "go", QStringLiteral("Click to perform transfer."));
+    Command5 = commandButton(this, "Command5", "close", QStringLiteral("Click to close transfer screen."));
+    const int buttonTop = WindowHeight - ButtonHeight - 180;
+    place(Command2, 120, buttonTop, ButtonWidth, ButtonHeight);
+    place(Command5, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
+    setTabOrder(Combo1, Combo2);
+    setTabOrder(Combo2, Command2);
+    setTabOrder(Command2, Command5);
+    Combo1->setFocus();
+
+    // Enter moves from the FROM list to the TO list and on to the transfer button.
+    onEnterKey(Combo1, [this] { Combo2->setFocus(); });
+    onEnterKey(Combo2, [this] { Command2->setFocus(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+}
+
+frmXFer::~frmXFer() = default;
+
+void frmXFer::Form_Load() {
+    placeTitlePicture(this, Picture2);
+}
+
+void frmXFer::reject() {
+    Command5_Click();
+}
+
+void frmXFer::Command5_Click() {
+    unload<frmXFer>();
+}
+
+void frmXFer::Command2_Click() {
+    const QString from = Combo1->currentText().trimmed();
+    const QString to = Combo2->currentText().trimmed();
+    if (from.isEmpty()) {
+        Combo1->setFocus();
+        return;
+    }
+    if (to.isEmpty()) {
+        Combo2->setFocus();
+        return;
+    }
+    if (from == to) {
+        platform().messageBox(
+            QStringLiteral("Invalid Selections"),
+            QStringLiteral("Selected categories must be different before performing transfer."),
+            MsgIcon::Error);
+        Combo2->setFocus();
+        return;
+    }
+    TransferEntries();
+}
+
+void frmXFer::FillTransferLists() {
+    runVaultOperation(217, [this] {
+        Combo1->clear();
+        Combo2->clear();
+        openVault();
+        QSqlQuery& rows = openRecords(sql::SelectCategories);
+        while (rows.next()) {
+            const QString name = columnText(rows, "CatName").toUpper().trimmed();
+            Combo1->addItem(name);
+            Combo2->addItem(name);
+        }
+        Combo1->setCurrentIndex(-1);
+        Combo2->setCurrentIndex(-1);
+        closeRecords();
+        closeVault();
+    });
+}
+
+void frmXFer::TransferEntries() {
+    bool moved = false;
+    runVaultOperation(202,
+                      [&] {
+                          // One encoding of the TO name for every moved entry; only sCat changes.
+                          const QString to = encodeForWrite(Combo2->currentText());
+                          const QString from = Combo1->currentText().toUpper().trimmed();
+                          openVault();
+                          QSqlQuery& rows = openRecords(sql::SelectEntryKeysAndCategories);
+                          QList<qint64> keys;
+                          while (rows.next())
+                              if (DecodeValue(columnText(rows, "sCat").trimmed()).toUpper().trimmed() == from)
+                                  keys << rows.value(0).toLongLong();
+                          closeRecords();
+                          for (qint64 key : keys)
+                              executeStatement(sql::UpdateEntryCategory, {to, key});
+                          closeVault();
+                          moved = true;
+                      },
+                      {.writes = true});
+    if (!moved) return;
+    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Transfer successfully completed."),
+                          MsgIcon::Information);
+    unload<frmXFer>();
+    unload<frmResource>();
+    BuildCategoryBreakdown();
+}

@@ -1,0 +1,270 @@
+// The category breakdown chart and the category transfer on the real windows.
+#include "categories/breakdown.h"
+#include "categories/frmresource.h"
+#include "categories/frmxfer.h"
+#include "categoryfixture.h"
+#include "store/codec.h"
+#include "store/vault.h"
+#include "testmain.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QLegend>
+#include <QTest>
+
+using namespace catfix;
+
+namespace {
+
+QBarSeries* seriesOf(const frmResource& window) {
+    return qobject_cast<QBarSeries*>(window.m1->chart()->series().value(0));
+}
+
+// The bars as the chart holds them: "NAME=count", in series order.
+QStringList bars(const frmResource& window) {
+    QStringList out;
+    for (const QBarSet* set : seriesOf(window)->barSets())
+        out << set->label() + "=" + QString::number(set->at(0));
+    return out;
+}
+
+void selectBar(const frmResource& window, const QString& name) {
+    for (QBarSet* set : seriesOf(window)->barSets())
+        if (set->label() == name) emit set->clicked(0);
+}
+
+// HOME 3, EMAIL 2 (stored in other case and with blanks), WEB SITE 2, one entry in a category
+// that is not listed, one without a category.
+void addSampleEntries(TestVault& vault) {
+    for (const char* d : {"Alarm", "Garage", "Safe"})
+        vault.addEntry(QString::fromLatin1(d), QStringLiteral("HOME"));
+    vault.addEntry(QStringLiteral("Work mail"), QStringLiteral("email"));
+    vault.addEntry(QStringLiteral("Home mail"), QStringLiteral(" Email "));
+    vault.addEntry(QStringLiteral("Shop"), QStringLiteral("WEB SITE"));
+    vault.addEntry(QStringLiteral("Forum"), QStringLiteral("WEB SITE"));
+    vault.addEntry(QStringLiteral("Old"), QStringLiteral("GONE"));
+    vault.addEntry(QStringLiteral("Loose"), QString());
+}
+
+const QString Entries =
+    QStringLiteral("SELECT pNum, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU FROM PDF");
+
+} // namespace
+
+class BreakdownTest final : public VaultTestCase {
+    Q_OBJECT
+private slots:
+    void barsAreOrderedByCount();
+    void selectingABar_data();
+    void selectingABar();
+    void transfer_data();
+    void transfer();
+    void transferChecksTheSelections_data();
+    void transferChecksTheSelections();
+    void failedTransferMovesNothing();
+    void failedReadsAreReported_data();
+    void failedReadsAreReported();
+};
+
+void BreakdownTest::barsAreOrderedByCount() {
+    addSampleEntries(vault());
+    form<frmMain>().Picture2->setPicture(QStringLiteral("cat_website"));
+    QTest::mouseClick(form<frmMain>().Label35, Qt::LeftButton);
+    QCOMPARE(fake().modals, QStringList{"frmResource"});
+    const frmResource& window = form<frmResource>();
+    // Equal counts keep the order of Cats; the unlisted and the empty category have no bar.
+    QCOMPARE(bars(window), (QStringList{"HOME=3", "WEB SITE=2", "EMAIL=2", "CREDIT CARD=0", "BANK ACCOUNT=0",
+                                        "SOFTWARE LICENSE=0", "WI-FI NETWORK=0"}));
+    QChart* chart = window.m1->chart();
+    QCOMPARE(chart->title(), QStringLiteral("Category Breakdown"));
+    QVERIFY(chart->legend()->isVisible());
+    QCOMPARE(chart->axes(Qt::Horizontal).value(0)->titleText(), QStringLiteral("Category"));
+    QCOMPARE(chart->axes(Qt::Vertical).value(0)->titleText(), QStringLiteral("Entries"));
+    QVERIFY(seriesOf(window)->isLabelsVisible());
+    QCOMPARE(seriesOf(window)->barSets().value(0)->labelFont().pointSize(), 10);
+    QCOMPARE(window.Picture1->picture(), QStringLiteral("cat_website"));
+    QCOMPARE(window.Label1->text(), QStringLiteral("No data point selected."));
+}
+
+void BreakdownTest::selectingABar_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("jump");
+    QTest::addColumn<QString>("sentence");
+    QTest::addColumn<QStringList>("listed"); // by the main window after a jump
+    QTest::newRow("no entry") << "BANK ACCOUNT" << false << "The BANK ACCOUNT category has 0 entries."
+                              << QStringList{};
+    QTest::newRow("one entry") << "EMAIL" << false << "The EMAIL category has 1 entry." << QStringList{};
+    QTest::newRow("two entries") << "HOME" << false << "The HOME category has 2 entries." << QStringList{};
+    QTest::newRow("jump") << "HOME" << true << "" << QStringList{"ALARM", "SAFE"};
+    QTest::newRow("jump to an empty category") << "BANK ACCOUNT" << true << "" << QStringList{};
+}
+
+void BreakdownTest::selectingABar() {
+    QFETCH(QString, name);
+    QFETCH(bool, jump);
+    QFETCH(QString, sentence);
+    QFETCH(QStringList, listed);
+    vault().addEntry(QStringLiteral("Alarm"), QStringLiteral("HOME"));
+    vault().addEntry(QStringLiteral("Safe"), QStringLiteral("HOME"));
+    vault().addEntry(QStringLiteral("Mail"), QStringLiteral("EMAIL"));
+    FillCategoryFilter(0);
+    BuildCategoryBreakdown();
+    frmResource& window = form<frmResource>();
+    QVERIFY(!window.Check1->isChecked());
+    window.Check1->setChecked(jump);
+    selectBar(window, name);
+    QCOMPARE(isLoaded<frmResource>(), !jump);
+    if (!jump) {
+        QCOMPARE(window.Label1->text(), sentence);
+        QCOMPARE(form<frmMain>().Combo1->currentText(), QStringLiteral("ALL CATEGORIES"));
+        return;
+    }
+    frmMain& main = form<frmMain>();
+    QCOMPARE(main.Combo1->currentText(), name);
+    QCOMPARE(itemsOf(main.List1), listed);
+    QCOMPARE(main.List1->currentRow(), listed.isEmpty() ? -1 : 0);
+}
+
+void BreakdownTest::transfer_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QStringList>("rebuilt");
+    QTest::newRow("two entries") << "EMAIL"
+                                 << "CREDIT CARD"
+                                 << QStringList{"HOME=3",         "CREDIT CARD=2",  "WEB SITE=2",
+                                                "EMAIL=0",        "BANK ACCOUNT=0", "SOFTWARE LICENSE=0",
+                                                "WI-FI NETWORK=0"};
+    QTest::newRow("from an empty category")
+        << "BANK ACCOUNT"
+        << "HOME" << QStringList{"HOME=3",         "WEB SITE=2",         "EMAIL=2",        "CREDIT CARD=0",
+                                 "BANK ACCOUNT=0", "SOFTWARE LICENSE=0", "WI-FI NETWORK=0"};
+}
+
+void BreakdownTest::transfer() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QStringList, rebuilt);
+    addSampleEntries(vault());
+    const auto before = vault().rows(Entries);
+    QList<QStringList> shown;
+    fake().onShowModal = [&](QDialog& dialog) {
+        if (auto* chart = qobject_cast<frmResource*>(&dialog)) shown << bars(*chart);
+        auto* window = qobject_cast<frmXFer*>(&dialog);
+        if (!window) return;
+        QCOMPARE(itemsOf(window->Combo1), (QStringList{"BANK ACCOUNT", "CREDIT CARD", "EMAIL", "HOME",
+                                                       "SOFTWARE LICENSE", "WEB SITE", "WI-FI NETWORK"}));
+        QCOMPARE(itemsOf(window->Combo2), itemsOf(window->Combo1));
+        QVERIFY(window->Combo1->currentIndex() == -1 && window->Combo2->currentIndex() == -1);
+        setComboText(window->Combo1, from);
+        setComboText(window->Combo2, to);
+        QTest::mouseClick(window->Command2, Qt::LeftButton);
+    };
+    BuildCategoryBreakdown();
+    QTest::mouseClick(form<frmResource>().Command1, Qt::LeftButton);
+
+    QCOMPARE(fake().titles(), QStringList{"Success"});
+    QCOMPARE(fake().messages[0].prompt, QStringLiteral("Transfer successfully completed."));
+    QCOMPARE(fake().modals, (QStringList{"frmResource", "frmXFer", "frmResource"}));
+    QVERIFY(!isLoaded<frmXFer>());
+    QCOMPARE(shown.last(), rebuilt);
+    // Only sCat of the moved entries changes, all to one stored text; the rest is byte for byte as it was.
+    const auto after = vault().rows(Entries);
+    QCOMPARE(after.size(), before.size());
+    QSet<QString> movedTexts;
+    for (int i = 0; i < after.size(); ++i) {
+        for (int c : {0, 1, 2, 3, 4, 5, 6, 8})
+            QCOMPARE(after[i][c], before[i][c]);
+        if (DecodeValue(before[i][7].toString()).toUpper().trimmed() != from) {
+            QCOMPARE(after[i][7].toByteArray(), before[i][7].toByteArray());
+            continue;
+        }
+        QCOMPARE(DecodeValue(after[i][7].toString()), to);
+        movedTexts << after[i][7].toString();
+    }
+    QVERIFY(movedTexts.size() <= 1);
+}
+
+void BreakdownTest::transferChecksTheSelections_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("no FROM") << ""
+                             << "HOME" << QStringList{} << "Combo1";
+    QTest::newRow("no TO") << "HOME"
+                           << "" << QStringList{} << "Combo2";
+    QTest::newRow("same category") << "HOME"
+                                   << "HOME" << QStringList{"Invalid Selections"} << "Combo2";
+}
+
+void BreakdownTest::transferChecksTheSelections() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QStringList, titles);
+    QFETCH(QString, focused);
+    vault().addEntry(QStringLiteral("Alarm"), QStringLiteral("HOME"));
+    frmXFer& window = form<frmXFer>();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.FillTransferLists();
+    // Enter moves from the FROM list to the TO list and on to the transfer button.
+    window.Combo1->setFocus();
+    QTest::keyClick(window.Combo1, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), window.Combo2);
+    QTest::keyClick(window.Combo2, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), window.Command2);
+
+    setComboText(window.Combo1, from);
+    setComboText(window.Combo2, to);
+    setFaultHook([](int, int, int) { return true; }); // nothing may be read
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    QCOMPARE(fake().titles(), titles);
+    if (!titles.isEmpty())
+        QCOMPARE(fake().messages[0].prompt,
+                 QStringLiteral("Selected categories must be different before performing transfer."));
+    QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+    QCOMPARE(DecodeValue(vault().value("SELECT sCat FROM PDF").toString()), QStringLiteral("HOME"));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(!isLoaded<frmXFer>());
+}
+
+void BreakdownTest::failedTransferMovesNothing() {
+    addSampleEntries(vault());
+    const auto before = vault().rows(Entries);
+    frmXFer& window = form<frmXFer>();
+    window.FillTransferLists();
+    setComboText(window.Combo1, QStringLiteral("HOME"));
+    setComboText(window.Combo2, QStringLiteral("BANK ACCOUNT"));
+    setFaultHook([](int code, int, int statement) { return code == 202 && statement == 3; }); // second update
+    window.Command2_Click();
+    QCOMPARE(fake().titles(), QStringList{"E202 : Transfer Failed"});
+    QVERIFY(fake().messages[0].prompt.startsWith("Could not complete category transfer."));
+    QCOMPARE(vault().rows(Entries), before);
+    QVERIFY(isLoaded<frmXFer>());
+    QCOMPARE(window.Combo1->currentText(), QStringLiteral("HOME"));
+}
+
+void BreakdownTest::failedReadsAreReported_data() {
+    QTest::addColumn<int>("code");
+    QTest::newRow("breakdown") << 201;
+    QTest::newRow("transfer lists") << 217;
+    QTest::newRow("editor's list") << 218;
+    QTest::newRow("titles") << 219;
+}
+
+void BreakdownTest::failedReadsAreReported() {
+    QFETCH(int, code);
+    setFaultHook([code](int c, int, int) { return c == code; });
+    if (code == 201) BuildCategoryBreakdown();
+    if (code == 217) form<frmXFer>().FillTransferLists();
+    if (code >= 218) openEditor(QStringLiteral("HOME"));
+    QCOMPARE(fake().titles(), QStringList{QStringLiteral("E%1 : Retrieval Error").arg(code)});
+    QVERIFY(fake().messages[0].prompt.startsWith("Could not retrieve data from database."));
+    // A failed breakdown shows nothing.
+    QCOMPARE(isLoaded<frmResource>(), false);
+}
+
+QUORLANE_TEST(BreakdownTest);
+#include "tst_breakdown.moc"
