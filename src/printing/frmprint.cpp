@@ -41,7 +41,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
     setButtonPicture(b, QLatin1String(picture));
-    b->setIconSize(QSize(twips::toPx(300), twips::toPx(300)));
+    b->setIconSize(QSize(twips::toPx(240), twips::toPx(240)));
     b->setToolTip(tip);
     b->setAutoDefault(false);
     return b;
@@ -60,14 +60,14 @@ frmPrint::frmPrint() {
     wb = new PageBrowser(this);
     wb->setObjectName(QStringLiteral("wb"));
     wb->setOpenLinks(false);
-    wb->setGeometry(twips::toPx(60, 60, 3900, 1170));
+    wb->setGeometry(twips::toPx(45, 45, 3930, 1185));
 
     Command1 = button(this, "Command1", QStringLiteral("SEND TO &PRINTER"), "print",
                       QStringLiteral("Click to send form to printer."));
-    Command1->setGeometry(twips::toPx(60, 1305, 1920, 525));
+    Command1->setGeometry(twips::toPx(45, 1305, 1950, 525));
     Command2 = button(this, "Command2", QStringLiteral("&CLOSE WINDOW"), "close",
                       QStringLiteral("Click to close print preview window."));
-    Command2->setGeometry(twips::toPx(2040, 1305, 1920, 525));
+    Command2->setGeometry(twips::toPx(2025, 1305, 1950, 525));
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

@@ -42,10 +42,9 @@ QLabel* wrappedLabel(QWidget* parent, const char* name, const QString& caption) 
 
 // The entry shown in the main window, as its detail view shows it, for the one-entry template.
 PageSubstitutions shownEntrySubstitutions(const frmMain& main) {
-    // The notes keep their line breaks, written as the page's own CR LF.
-    QString notes = main.Text5->toPlainText();
-    notes.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    notes.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    // The notes keep their line breaks as the box holds them (one LF each): a CR beside them
+    // would count as a second break in the page's pre-formatted notes.
+    const QString notes = main.Text5->toPlainText();
     QString updated = main.Label29->text();
     updated.remove(QLatin1String("Last Updated:"));
     return {
