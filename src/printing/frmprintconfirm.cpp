@@ -83,8 +83,10 @@ bool printThroughPreview(const QString& page) {
     return preview.PrintPreviewPage();
 }
 
-// A printing failure: the arrow comes back, then the report (warning icon, no retry).
-void reportPrintFailure(int code, const VaultFailure& failure, Hourglass& hourglass) {
+// A printing failure: no page with passwords stays behind, the arrow comes back, then the
+// report (warning icon, no retry).
+void reportPrintFailure(int code, const VaultFailure& failure, Hourglass& hourglass, const QString& page) {
+    QFile::remove(page);
     rememberFailure(failure);
     hourglass.release();
     showConversionReport(code);
@@ -154,10 +156,10 @@ void frmPrintConfirm::Command20_Click() {
         RenderPrintPage(printFilePath(EntryTemplateName), page, shownEntrySubstitutions(main));
         printThroughPreview(page);
     } catch (const VaultFailure& failure) {
-        reportPrintFailure(204, failure, hourglass);
+        reportPrintFailure(204, failure, hourglass, page);
         return;
     } catch (const std::exception& e) {
-        reportPrintFailure(204, failureOf(e), hourglass);
+        reportPrintFailure(204, failureOf(e), hourglass, page);
         return;
     }
     QFile::remove(page);
@@ -180,10 +182,10 @@ void frmPrintConfirm::Command1_Click() {
                         {{QStringLiteral("_~p1"), listing}, {QStringLiteral("_~p2"), printDateText()}});
         printed = printThroughPreview(page);
     } catch (const VaultFailure& failure) {
-        reportPrintFailure(228, failure, hourglass);
+        reportPrintFailure(228, failure, hourglass, page);
         return;
     } catch (const std::exception& e) {
-        reportPrintFailure(228, failureOf(e), hourglass);
+        reportPrintFailure(228, failureOf(e), hourglass, page);
         return;
     }
     QFile::remove(page);

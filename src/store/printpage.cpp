@@ -105,8 +105,11 @@ void RenderPrintPage(const QString& templateFile, const QString& pageFile,
         page += "\r\n";
     }
 
+    // A page holds passwords: a new page file is readable by its owner only.
     QFile target(pageFile);
-    if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw fileFailure(target);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate,
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        throw fileFailure(target);
     if (target.write(page) != page.size() || !target.flush()) throw fileFailure(target);
     target.close();
     if (target.error() != QFileDevice::NoError) throw fileFailure(target);
