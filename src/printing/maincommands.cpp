@@ -1,4 +1,10 @@
+#include "app/forms.h"
+#include "app/platform.h"
+#include "frmprintconfirm.h"
 #include "mainwindow/frmmain.h"
 
-// Main-window command of printing.
-void frmMain::Command4_Click() {}
+// Print button: the warning window, which prints the shown entry or all entries.
+void frmMain::Command4_Click() {
+    if (!hasCurrentEntry()) return;
+    platform().showModal(form<frmPrintConfirm>());
+}

@@ -1,0 +1,109 @@
+#include "frmprint.h"
+
+#include "app/controls.h"
+#include "app/forms.h"
+#include "app/platform.h"
+#include "app/twips.h"
+#include "hourglass.h"
+#include "store/cp1252.h"
+#include "store/vault.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QUrl>
+
+namespace {
+
+// The printed pages are Windows-1252 text; the view reads them as such (it would take them for
+// UTF-8) and notes when a page cannot be read.
+class PageBrowser final : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QString failure;
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (type != QTextDocument::HtmlResource || !name.isLocalFile())
+            return QTextBrowser::loadResource(type, name);
+        QFile page(name.toLocalFile());
+        if (!page.open(QIODevice::ReadOnly)) {
+            failure = page.fileName() + QStringLiteral(": ") + page.errorString();
+            return QString();
+        }
+        return cp1252::decode(page.readAll());
+    }
+};
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const char* picture,
+                    const QString& tip) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    setButtonPicture(b, QLatin1String(picture));
+    b->setIconSize(QSize(twips::toPx(240), twips::toPx(240)));
+    b->setToolTip(tip);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+frmPrint::frmPrint() {
+    setObjectName(QStringLiteral("frmPrint"));
+    setWindowTitle(QStringLiteral("Print (Print Preview)"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    // The window is made visible only to print, and never reaches the screen.
+    setAttribute(Qt::WA_DontShowOnScreen);
+    setFixedSize(twips::toPx(4020), twips::toPx(1890));
+
+    wb = new PageBrowser(this);
+    wb->setObjectName(QStringLiteral("wb"));
+    wb->setOpenLinks(false);
+    wb->setGeometry(twips::toPx(45, 45, 3930, 1185));
+
+    Command1 = button(this, "Command1", QStringLiteral("SEND TO &PRINTER"), "print",
+                      QStringLiteral("Click to send form to printer."));
+    Command1->setGeometry(twips::toPx(45, 1305, 1950, 525));
+    Command2 = button(this, "Command2", QStringLiteral("&CLOSE WINDOW"), "close",
+                      QStringLiteral("Click to close print preview window."));
+    Command2->setGeometry(twips::toPx(2025, 1305, 1950, 525));
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+frmPrint::~frmPrint() = default;
+
+void frmPrint::Form_Load() {}
+
+void frmPrint::Navigate(const QString& pageFile) {
+    auto* browser = static_cast<PageBrowser*>(wb);
+    browser->failure.clear();
+    const QUrl url = QUrl::fromLocalFile(pageFile);
+    // The same page file holds a new page each time: load it again.
+    if (wb->source() == url)
+        wb->reload();
+    else
+        wb->setSource(url, QTextDocument::HtmlResource);
+    if (!browser->failure.isEmpty()) throw VaultFailure{QStringLiteral("Quorlane"), -1, browser->failure};
+}
+
+bool frmPrint::PrintPreviewPage() {
+    Hourglass hourglass;
+    const bool printed = platform().print(*wb->document());
+    hide();
+    return printed;
+}
+
+void frmPrint::Command1_Click() {
+    PrintPreviewPage();
+}
+
+void frmPrint::Command2_Click() {
+    unload<frmPrint>();
+}
+
+void frmPrint::reject() {
+    Command2_Click();
+}

@@ -1,0 +1,208 @@
+#include "frmprintconfirm.h"
+
+#include "app/controls.h"
+#include "app/forms.h"
+#include "app/picturebox.h"
+#include "app/platform.h"
+#include "app/twips.h"
+#include "frmprint.h"
+#include "hourglass.h"
+#include "mainwindow/frmmain.h"
+#include "store/errorcodes.h"
+#include "store/printpage.h"
+#include "store/vault.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <exception>
+
+namespace {
+
+QPushButton* pictureButton(QWidget* parent, const char* name, const QString& caption, const char* picture,
+                           const QString& tip) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    setButtonPicture(b, QLatin1String(picture));
+    b->setIconSize(QSize(twips::toPx(390), twips::toPx(390)));
+    b->setToolTip(tip);
+    return b;
+}
+
+QLabel* wrappedLabel(QWidget* parent, const char* name, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+// The entry shown in the main window, as its detail view shows it, for the one-entry template.
+PageSubstitutions shownEntrySubstitutions(const frmMain& main) {
+    // The notes keep their line breaks as the box holds them (one LF each): a CR beside them
+    // would count as a second break in the page's pre-formatted notes.
+    const QString notes = main.Text5->toPlainText();
+    QString updated = main.Label29->text();
+    updated.remove(QLatin1String("Last Updated:"));
+    return {
+        {QStringLiteral("_F01!"), escapePageText(main.Label10->text())},
+        {QStringLiteral("_F02!"), escapePageText(main.Label13->text())},
+        {QStringLiteral("_F03!"), escapePageText(main.Text1->text())},
+        {QStringLiteral("_F04!"), escapePageText(main.Text2->text())},
+        {QStringLiteral("_F05!"), escapePageText(main.Text3->text())},
+        {QStringLiteral("_F06!"), escapePageText(main.Text4->text())},
+        {QStringLiteral("_F07!"), escapePageText(notes)},
+        {QStringLiteral("_F08!"), escapePageText(main.Label14->text())},
+        {QStringLiteral("_F09!"), escapePageText(main.Label4->text())},
+        {QStringLiteral("_F10!"), escapePageText(main.Label5->text())},
+        {QStringLiteral("_F11!"), escapePageText(main.Label6->text())},
+        {QStringLiteral("_F12!"), escapePageText(main.Label7->text())},
+        {QStringLiteral("_F13!"), escapePageText(main.Label8->text())},
+        {QStringLiteral("_F18!"), updated},
+    };
+}
+
+// The current date and time in the system's short-date and long-time forms.
+QString printDateText() {
+    const QDateTime now = platform().now();
+    const QLocale locale = QLocale::system();
+    return locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(now.time(), QLocale::LongFormat);
+}
+
+// Hands a written page to the preview window, which prints it off screen; closes this window.
+bool printThroughPreview(const QString& page) {
+    frmPrint& preview = form<frmPrint>();
+    preview.Navigate(page);
+    unload<frmPrintConfirm>();
+    preview.move(preview.x(), twips::toPx(-5000));
+    preview.show();
+    return preview.PrintPreviewPage();
+}
+
+// A printing failure: no page with passwords stays behind, the arrow comes back, then the
+// report (warning icon, no retry).
+void reportPrintFailure(int code, const VaultFailure& failure, Hourglass& hourglass, const QString& page) {
+    QFile::remove(page);
+    rememberFailure(failure);
+    hourglass.release();
+    showConversionReport(code);
+}
+
+VaultFailure failureOf(const std::exception& e) {
+    return {QStringLiteral("Quorlane"), -1, QString::fromLocal8Bit(e.what())};
+}
+
+} // namespace
+
+frmPrintConfirm::frmPrintConfirm() {
+    setObjectName(QStringLiteral("frmPrintConfirm"));
+    setWindowTitle(QStringLiteral("W A R N I N G !"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    setFixedSize(twips::toPx(5160), twips::toPx(3420));
+
+    Picture2 = new PictureBox(this, QStringLiteral("warning"));
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setGeometry(twips::toPx(520, 150, 4120, 900));
+
+    Label1 = wrappedLabel(
+        this, "Label1",
+        QStringLiteral(
+            "Printing password information increases the chance of them being found by other people."));
+    QFont bold = Label1->font();
+    bold.setBold(true);
+    Label1->setFont(bold);
+    Label1->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
+    Label1->setGeometry(twips::toPx(240, 1140, 4680, 600));
+    Label2 = wrappedLabel(
+        this, "Label2",
+        QStringLiteral("Click on GO if you are sure you still want to print. If you want to print "
+                       "ALL your passwords, click on the PRINT ALL button."));
+    Label2->setGeometry(twips::toPx(240, 1770, 4680, 690));
+
+    Command20 = pictureButton(this, "Command20", QStringLiteral("&GO"), "printone",
+                              QStringLiteral("Print selected password information."));
+    Command20->setGeometry(twips::toPx(240, 2640, 1440, 570));
+    Command1 = pictureButton(this, "Command1", QStringLiteral("PRINT &ALL"), "printall",
+                             QStringLiteral("Print all passwords."));
+    Command1->setGeometry(twips::toPx(1860, 2640, 1440, 570));
+    Command1->setDefault(true);
+    Command2 =
+        pictureButton(this, "Command2", QStringLiteral("&CANCEL"), "close", QStringLiteral("Cancel print."));
+    Command2->setGeometry(twips::toPx(3480, 2640, 1440, 570));
+    Command1->setFocus();
+
+    connect(Command20, &QPushButton::clicked, this, [this] { Command20_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+frmPrintConfirm::~frmPrintConfirm() = default;
+
+void frmPrintConfirm::Form_Load() {
+    if (platform().twipsPerPixel() == 12) Picture2->setGeometry(twips::toPx(500, 100, 4120, 1000));
+}
+
+// GO: prints the entry shown in the main window.
+void frmPrintConfirm::Command20_Click() {
+    const frmMain& main = form<frmMain>();
+    if (!main.hasCurrentEntry()) return;
+    Hourglass hourglass;
+    const QString page = printFilePath(EntryPageName);
+    try {
+        RenderPrintPage(printFilePath(EntryTemplateName), page, shownEntrySubstitutions(main));
+        printThroughPreview(page);
+    } catch (const VaultFailure& failure) {
+        reportPrintFailure(204, failure, hourglass, page);
+        return;
+    } catch (const std::exception& e) {
+        reportPrintFailure(204, failureOf(e), hourglass, page);
+        return;
+    }
+    QFile::remove(page);
+}
+
+// PRINT ALL: asks once more, then prints every entry and reminds to collect the pages.
+void frmPrintConfirm::Command1_Click() {
+    const MsgAnswer answer = platform().messageBox(
+        QStringLiteral("** WARNING **"),
+        QStringLiteral(
+            "WARNING! You are about to print ALL passwords.\n\nAre you absolutely sure you want to do this?"),
+        MsgIcon::Error, MsgButtons::YesNo, MsgAnswer::No);
+    if (answer != MsgAnswer::Yes) return;
+    Hourglass hourglass;
+    const QString page = printFilePath(ListingPageName);
+    bool printed = false;
+    try {
+        const QString listing = ListAllEntries();
+        RenderPrintPage(printFilePath(ListingTemplateName), page,
+                        {{QStringLiteral("_~p1"), listing}, {QStringLiteral("_~p2"), printDateText()}});
+        printed = printThroughPreview(page);
+    } catch (const VaultFailure& failure) {
+        reportPrintFailure(228, failure, hourglass, page);
+        return;
+    } catch (const std::exception& e) {
+        reportPrintFailure(228, failureOf(e), hourglass, page);
+        return;
+    }
+    QFile::remove(page);
+    hourglass.release();
+    // Nothing to collect from the printer when the print was cancelled or failed.
+    if (!printed) return;
+    platform().messageBox(
+        QStringLiteral("** REMINDER **"),
+        QStringLiteral("All passwords have been printed.\n\nYou should close this window ONLY "
+                       "after you have retrieved your information from your printer."),
+        MsgIcon::Information);
+}
+
+void frmPrintConfirm::Command2_Click() {
+    unload<frmPrintConfirm>();
+}
+
+void frmPrintConfirm::reject() {
+    Command2_Click();
+}

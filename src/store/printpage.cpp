@@ -1,0 +1,157 @@
+#include "printpage.h"
+
+#include "codec.h"
+#include "cp1252.h"
+#include "globals.h"
+#include "statements.h"
+#include "vault.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+
+namespace {
+
+VaultFailure fileFailure(const QFile& file) {
+    return {QStringLiteral("Quorlane"), qint64(file.error()),
+            QFileInfo(file.fileName()).fileName() + QStringLiteral(": ") + file.errorString()};
+}
+
+// The template's lines: CR LF ends a line, and so does a lone CR or LF. Text after the last line
+// end is a line of its own; nothing after it is not.
+QStringList templateLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n') continue;
+        lines << text.mid(start, i - start);
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines << text.mid(start);
+    return lines;
+}
+
+// Windows-1252 bytes of a page line; a character the code page lacks becomes "&#N;".
+void appendPageBytes(QByteArray& out, QStringView line) {
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const int code = cp1252::codeOf(line[i].unicode());
+        if (code >= 0) {
+            out += char(code);
+            continue;
+        }
+        char32_t unicode = line[i].unicode();
+        if (line[i].isHighSurrogate() && i + 1 < line.size() && line[i + 1].isLowSurrogate()) {
+            unicode = QChar::surrogateToUcs4(line[i], line[i + 1]);
+            ++i;
+        }
+        out += "&#" + QByteArray::number(uint(unicode)) + ';';
+    }
+}
+
+// A stored value as the listing prints it: decoded, apostrophes back. The stored text carries no
+// blanks to trim (encoded text is digits behind filler codes 1..11, which are not blanks).
+QString listedValue(const QSqlQuery& row, const char* column) {
+    return toShownForm(DecodeValue(columnText(row, column)));
+}
+
+QString listedTitle(const QSqlQuery& definition, const char* column) {
+    return escapePageText(toShownForm(columnText(definition, column).trimmed()));
+}
+
+// Notes keep their lines: each line break (CR LF, or a lone LF or CR) becomes "<br>".
+QString listedNotes(QString notes) {
+    notes.replace(QLatin1String("\r\n"), QLatin1String("<br>"));
+    notes.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    notes.replace(QLatin1Char('\r'), QLatin1String("<br>"));
+    return notes;
+}
+
+void appendListedEntry(QString& listing, const QSqlQuery& entry, const QSqlQuery& definition) {
+    listing += QLatin1String("<u>Category: </u>") +
+               escapePageText(toShownForm(columnText(definition, "pwCat"))) + QLatin1String("<br><br>");
+    static constexpr const char* Titles[] = {"pwDesc", "pwUDF1", "pwUDF2", "pwUDF3", "pwUDF4"};
+    static constexpr const char* Values[] = {"PDF1", "PDF2", "PDF3", "PDF4", "PDF5"};
+    for (int i = 0; i < 5; ++i)
+        listing += QLatin1String("<u>") + listedTitle(definition, Titles[i]) + QLatin1String(":</u><br>") +
+                   escapePageText(listedValue(entry, Values[i])) + QLatin1String("<br><br>");
+    listing += QLatin1String("<u>") + listedTitle(definition, "pwNOTES") + QLatin1String(":</u><br>") +
+               listedNotes(escapePageText(listedValue(entry, "PDF6"))) + QLatin1String("<br><br>");
+    listing += QLatin1String("<u>Last updated on:</u><br>") + DecodeValue(columnText(entry, "dtLU")) +
+               QLatin1String("<br><br>");
+    listing += QLatin1String("<hr>");
+}
+
+} // namespace
+
+QString printFilePath(const char* name) {
+    return AppFolder + QLatin1Char('/') + QLatin1String(name);
+}
+
+void RenderPrintPage(const QString& templateFile, const QString& pageFile,
+                     const PageSubstitutions& substitutions) {
+    QFile source(templateFile);
+    if (!source.open(QIODevice::ReadOnly)) throw fileFailure(source);
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError) throw fileFailure(source);
+
+    QByteArray page;
+    page.reserve(bytes.size() + bytes.size() / 4);
+    for (QString line : templateLines(cp1252::decode(bytes))) {
+        for (const auto& [placeholder, value] : substitutions)
+            if (line.contains(placeholder)) line.replace(placeholder, value);
+        appendPageBytes(page, line);
+        page += "\r\n";
+    }
+
+    // A page holds passwords: a new page file is readable by its owner only.
+    QFile target(pageFile);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate,
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        throw fileFailure(target);
+    if (target.write(page) != page.size() || !target.flush()) throw fileFailure(target);
+    target.close();
+    if (target.error() != QFileDevice::NoError) throw fileFailure(target);
+}
+
+QString escapePageText(QString text) {
+    text.replace(QLatin1Char('<'), QLatin1String("&lt;"));
+    text.replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    return text;
+}
+
+QString ListAllEntries() {
+    QString listing;
+    try {
+        openVault();
+        QSqlQuery& entries = openRecords(VaultRecords, sql::SelectEntries);
+        while (entries.next()) {
+            const QString category = DecodeValue(columnText(entries, "sCat"));
+            QSqlQuery& definition = openRecords(CategoryRecords, sql::SelectCategoryDefinition, {category});
+            if (!definition.next())
+                throw VaultFailure{QStringLiteral("Quorlane"), -1,
+                                   QStringLiteral("The category \"%1\" has no field titles").arg(category)};
+            appendListedEntry(listing, entries, definition);
+            closeRecords(CategoryRecords);
+        }
+        closeRecords(VaultRecords);
+        closeVault();
+    } catch (...) {
+        closeRecords(CategoryRecords);
+        closeRecords(VaultRecords);
+        try {
+            closeVault();
+        } catch (const VaultFailure&) {
+            // the first failure is the one reported
+        }
+        throw;
+    }
+    listing += QLatin1String("(End of Listing)");
+    return listing;
+}
+
+void rememberFailure(const VaultFailure& failure) {
+    LastErrorText = failure.source + QStringLiteral(": ") + QString::number(failure.number) +
+                    QStringLiteral(": ") + failure.description;
+}

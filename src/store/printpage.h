@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <utility>
+
+struct VaultFailure;
+
+// Printed pages are HTML files made from templates that lie in AppFolder: the template of one
+// entry and of all entries, and the pages written beside them for the printer.
+inline constexpr char EntryTemplateName[] = "tblpnt.htm";
+inline constexpr char EntryPageName[] = "tbltmp.htm";
+inline constexpr char ListingTemplateName[] = "tblpnta.htm";
+inline constexpr char ListingPageName[] = "tbltmpa.htm";
+
+// AppFolder + "/" + name.
+QString printFilePath(const char* name);
+
+// Ordered (placeholder, value) pairs.
+using PageSubstitutions = QList<std::pair<QString, QString>>;
+
+// Fills a template into a page file, line by line: in each line every pair, in list order,
+// replaces every occurrence of its placeholder (exact, case-sensitive) by its value, so later
+// pairs see what the earlier ones left. Lines end at CR LF (a lone CR or LF also ends one);
+// every written line is followed by CR LF. Both files are Windows-1252 text; a character of a
+// value that the code page lacks is written as an HTML character reference. An existing page
+// is replaced. Throws VaultFailure when the template cannot be read or the page not written.
+void RenderPrintPage(const QString& templateFile, const QString& pageFile,
+                     const PageSubstitutions& substitutions);
+
+// Escaping of text for a page: every "<" becomes "&lt;", then every ">" becomes "&gt;".
+// Nothing else is escaped.
+QString escapePageText(QString text);
+
+// The HTML listing of every entry, in table order, followed by "(End of Listing)". Reads the
+// entries into VaultRecords and each entry's field titles into CategoryRecords, in one attempt
+// without retry; an entry whose category has no titles fails the listing. Throws VaultFailure
+// after closing whatever it opened.
+QString ListAllEntries();
+
+// LastErrorText for a failure handled outside the vault's access policy.
+void rememberFailure(const VaultFailure& failure);
