@@ -151,7 +151,3 @@ QString ListAllEntries() {
     return listing;
 }
 
-void rememberFailure(const VaultFailure& failure) {
-    LastErrorText = failure.source + QStringLiteral(": ") + QString::number(failure.number) +
-                    QStringLiteral(": ") + failure.description;
-}

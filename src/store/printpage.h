@@ -37,6 +37,3 @@ QString escapePageText(QString text);
 // without retry; an entry whose category has no titles fails the listing. Throws VaultFailure
 // after closing whatever it opened.
 QString ListAllEntries();
-
-// LastErrorText for a failure handled outside the vault's access policy.
-void rememberFailure(const VaultFailure& failure);

@@ -160,6 +160,11 @@ QString encodeForWrite(const QString& plain) {
     return encoded;
 }
 
+void rememberFailure(const VaultFailure& failure) {
+    LastErrorText = failure.source + QStringLiteral(": ") + QString::number(failure.number) + QStringLiteral(": ") +
+                    failure.description;
+}
+
 void setFaultHook(FaultHook hook) { faultHook() = std::move(hook); }
 
 void runVaultOperation(int code, const std::function<void()>& body, const VaultOptions& options) {
@@ -186,8 +191,7 @@ void runVaultOperation(int code, const std::function<void()>& body, const VaultO
         } catch (const std::exception& e) {
             failure = {QStringLiteral("Quorlane"), -1, QString::fromLocal8Bit(e.what())};
         }
-        LastErrorText = failure.source + QStringLiteral(": ") + QString::number(failure.number) +
-                        QStringLiteral(": ") + failure.description;
+        rememberFailure(failure);
         abandonAttempt(options.closesRecords);
         ++AttemptCount;
         if (AttemptCount < MaxAttempts) continue;

@@ -53,6 +53,10 @@ struct VaultOptions {
 };
 void runVaultOperation(int code, const std::function<void()>& body, const VaultOptions& options = {});
 
+// Records a failure in LastErrorText as "source: number: description" (also for operations
+// that handle their failures outside the access policy).
+void rememberFailure(const VaultFailure& failure);
+
 // Encodes a value for a write; "ERROR" from the codec fails the attempt.
 QString encodeForWrite(const QString& plain);
 
