@@ -44,7 +44,8 @@ void frmLogin::Form_Load() {
 void frmLogin::Form_Activate() {
     if (platform().twipsPerPixel() == 12) {
         setFixedSize(twips::toPx(4100), twips::toPx(1460));
-        txtPassword->setGeometry(twips::toPx(1400), twips::toPx(720), twips::toPx(2300), txtPassword->height());
+        txtPassword->setGeometry(twips::toPx(1400), twips::toPx(720), twips::toPx(2300),
+                                 txtPassword->height());
         Picture2->move(twips::toPx(3760), twips::toPx(690));
     }
     txtPassword->setFocus();
@@ -60,7 +61,9 @@ void frmLogin::Picture2_Click() {
     unload<frmLogin>();
 }
 
-void frmLogin::reject() { unload<frmLogin>(); }
+void frmLogin::reject() {
+    unload<frmLogin>();
+}
 
 void frmLogin::txtPassword_KeyPress(int key) {
     if (key != 13) return;

@@ -6,9 +6,9 @@
 #include "picturebox.h"
 #include "platform.h"
 #include "storable.h"
-#include "twips.h"
 #include "store/statements.h"
 #include "store/vault.h"
+#include "twips.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -25,7 +25,9 @@ template <class T> T* named(T* widget, const char* name) {
     return widget;
 }
 
-void place(QWidget* w, int left, int top, int width, int height) { w->setGeometry(twips::toPx(left, top, width, height)); }
+void place(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(twips::toPx(left, top, width, height));
+}
 
 QPushButton* imageButton(QWidget* parent, const char* name, const char* picture, const QString& tip) {
     auto* button = named(new QPushButton(parent), name);
@@ -50,7 +52,8 @@ constexpr int WindowHeight = 4900;
 
 short retryCountOf(const QString& text) {
     qsizetype i = 0;
-    while (i < text.size() && text[i].isSpace()) ++i;
+    while (i < text.size() && text[i].isSpace())
+        ++i;
     const bool negative = i < text.size() && text[i] == QLatin1Char('-');
     if (negative) ++i;
     qint64 number = 0;
@@ -67,8 +70,9 @@ frmSetup::frmSetup() {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     Shape1 = named(new QFrame(this), "Shape1");
-    Shape1->setStyleSheet(QStringLiteral("#Shape1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                                         "stop:0 #dfe7f1, stop:1 #b9c9dd); border-bottom: 1px solid #8aa0bb; }"));
+    Shape1->setStyleSheet(
+        QStringLiteral("#Shape1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                       "stop:0 #dfe7f1, stop:1 #b9c9dd); border-bottom: 1px solid #8aa0bb; }"));
     Picture2 = named(new PictureBox(this), "Picture2");
     Picture4 = named(new PictureBox(this, QStringLiteral("gearsmall")), "Picture4");
     picTitle1 = named(new PictureBox(this, QStringLiteral("title_setup")), "picTitle1");
@@ -145,9 +149,13 @@ void frmSetup::Command1_Click() {
     Text2->setFocus();
 }
 
-void frmSetup::Command2_Click() { unload<frmSetup>(); }
+void frmSetup::Command2_Click() {
+    unload<frmSetup>();
+}
 
-void frmSetup::reject() { Command2_Click(); }
+void frmSetup::reject() {
+    Command2_Click();
+}
 
 void frmSetup::Command21_Click() {
     auto refuse = [](const char* title, const char* prompt, QLineEdit* focus) {
@@ -156,7 +164,8 @@ void frmSetup::Command21_Click() {
     };
     if (Check1->isChecked()) {
         if (Text2->text().trimmed().isEmpty())
-            return refuse("Missing Password", "You must assign a password if you are requiring a user login.", Text2);
+            return refuse("Missing Password", "You must assign a password if you are requiring a user login.",
+                          Text2);
         if (Text1->text().trimmed().isEmpty())
             return refuse("Confirmation Needed", "You must confirm your password before saving.", Text1);
         if (Text2->text().trimmed().toUpper() != Text1->text().trimmed().toUpper()) {
@@ -187,18 +196,17 @@ void SaveSetup() {
     const QString password = required ? setup.Text2->text() : QStringLiteral(" ");
     const QString retries = setup.Text3->text();
     bool saved = false;
-    runVaultOperation(
-        227,
-        [&] {
-            saved = false;
-            openVault();
-            executeStatement(required ? sql::UpdateLoginRequired : sql::UpdateLoginNotRequired);
-            executeStatement(sql::UpdateLoginPassword, {encodeForWrite(password)});
-            executeStatement(sql::UpdateLoginRetries, {retries});
-            closeVault();
-            saved = true;
-        },
-        {.writes = true});
+    runVaultOperation(227,
+                      [&] {
+                          saved = false;
+                          openVault();
+                          executeStatement(required ? sql::UpdateLoginRequired : sql::UpdateLoginNotRequired);
+                          executeStatement(sql::UpdateLoginPassword, {encodeForWrite(password)});
+                          executeStatement(sql::UpdateLoginRetries, {retries});
+                          closeVault();
+                          saved = true;
+                      },
+                      {.writes = true});
     // A failed save has been reported; the settings in memory stay as they were.
     if (!saved) return;
     LoginPassword = required ? password.trimmed().toUpper() : QString();

@@ -18,20 +18,20 @@ public:
     ~frmSetup() override;
     Q_DISABLE_COPY_MOVE(frmSetup)
 
-    QFrame* Shape1;        // header band
-    PictureBox* Picture2;  // banner, copied from the main window's
-    PictureBox* Picture4;  // small picture at the top right
-    PictureBox* picTitle1; // title picture above the panel
-    QFrame* Picture1;      // panel holding the settings
-    QCheckBox* Check1;     // "Require Password Login"
-    QFrame* Picture3;      // inner panel with the two password boxes
-    QLabel* Label2;        // "Enter Password:"
-    QLineEdit* Text2;      // the password
-    QLabel* Label1;        // "Re-Type Password:"
-    QLineEdit* Text1;      // the password again
-    QLabel* Label3;        // "Number of retries:"
-    QLineEdit* Text3;      // the retry count, one typed character
-    QPushButton* Command1; // "&Reset Password"
+    QFrame* Shape1;         // header band
+    PictureBox* Picture2;   // banner, copied from the main window's
+    PictureBox* Picture4;   // small picture at the top right
+    PictureBox* picTitle1;  // title picture above the panel
+    QFrame* Picture1;       // panel holding the settings
+    QCheckBox* Check1;      // "Require Password Login"
+    QFrame* Picture3;       // inner panel with the two password boxes
+    QLabel* Label2;         // "Enter Password:"
+    QLineEdit* Text2;       // the password
+    QLabel* Label1;         // "Re-Type Password:"
+    QLineEdit* Text1;       // the password again
+    QLabel* Label3;         // "Number of retries:"
+    QLineEdit* Text3;       // the retry count, one typed character
+    QPushButton* Command1;  // "&Reset Password"
     QPushButton* Command21; // save
     QPushButton* Command2;  // close without saving
 

@@ -1,11 +1,11 @@
 #include "forms.h"
 #include "frmsetup.h"
+#include "mainwindow/frmmain.h"
 #include "modmain.h"
 #include "modregistry.h"
 #include "picturebox.h"
 #include "platform.h"
 #include "traylock.h"
-#include "mainwindow/frmmain.h"
 
 #include <QCheckBox>
 
@@ -39,7 +39,9 @@ void frmMain::Command5_Click() {
 }
 
 // Lock to the system tray.
-void frmMain::Command6_Click() { trayLock().lock(); }
+void frmMain::Command6_Click() {
+    trayLock().lock();
+}
 
 // Discreet box: unticks the hide box, draws the values faintly (or black) and saves both.
 void frmMain::Check1_Click() {

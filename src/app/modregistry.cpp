@@ -12,7 +12,8 @@ namespace {
 // organisation), and any deeper parts of the path become groups inside it.
 std::unique_ptr<QSettings> openKey(const QString& keyPath) {
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + keyPath, QSettings::NativeFormat);
+    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + keyPath,
+                                       QSettings::NativeFormat);
 #else
     QStringList parts = keyPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
     if (!parts.isEmpty() && parts.first().compare(QLatin1String("Software"), Qt::CaseInsensitive) == 0)
@@ -31,12 +32,15 @@ QVariant QueryRegistryValue(const QSettings& key, const QString& valueName) {
     const QVariant value = key.value(valueName);
     switch (value.typeId()) {
     case QMetaType::QString:
-    case QMetaType::QByteArray: return value.toString();
+    case QMetaType::QByteArray:
+        return value.toString();
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
-    case QMetaType::ULongLong: return value;
-    default: return {};
+    case QMetaType::ULongLong:
+        return value;
+    default:
+        return {};
     }
 }
 

@@ -2,11 +2,11 @@
 
 #include "forms.h"
 #include "frmlogin.h"
+#include "mainwindow/frmmain.h"
 #include "modmain.h"
 #include "picturebox.h"
 #include "platform.h"
 #include "twips.h"
-#include "mainwindow/frmmain.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -69,9 +69,8 @@ void TrayLock::lock() {
     TrayIconData = {true, QStringLiteral("Quorlane")};
     if (platform().trayAvailable()) {
         main.hide();
-        platform().setTrayReceiver([](int reason) {
-            trayLock().activated(static_cast<QSystemTrayIcon::ActivationReason>(reason));
-        });
+        platform().setTrayReceiver(
+            [](int reason) { trayLock().activated(static_cast<QSystemTrayIcon::ActivationReason>(reason)); });
         platform().trayShow(TrayIconData.tip);
         return;
     }
@@ -106,7 +105,8 @@ void TrayLock::showMainWindow() {
         main.removeEventFilter(this);
         delete panel;
     }
-    main.setWindowState(main.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    main.setWindowState(main.windowState() &
+                        ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     main.show();
     main.raise();
     main.activateWindow();
@@ -115,7 +115,9 @@ void TrayLock::showMainWindow() {
 void TrayLock::activated(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-    case QSystemTrayIcon::DoubleClick: leftClick(); break;
+    case QSystemTrayIcon::DoubleClick:
+        leftClick();
+        break;
     case QSystemTrayIcon::Context: {
         if (mainShown()) return;
         frmMain& main = form<frmMain>();
@@ -123,7 +125,8 @@ void TrayLock::activated(QSystemTrayIcon::ActivationReason reason) {
         platform().popupMenu(*main.menPopup);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
