@@ -34,7 +34,7 @@ cat > "$work/check.sh" <<'CHECK'
 #!/usr/bin/env bash
 set -u
 work="$1"
-XDG_CONFIG_HOME="$work/config" "$work/quorlane" >"$work/program.log" 2>&1 &
+QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" "$work/quorlane" >"$work/program.log" 2>&1 &
 program=$!
 trap 'kill "$program" 2>/dev/null; wait "$program" 2>/dev/null' EXIT
 
