@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <algorithm>
 
 // Reads the login settings from the vault into the (hidden) setup window and into LoginPassword
 // and LoginRetries. One attempt; any failure leaves the program without a login and 3 retries,
@@ -37,7 +38,8 @@ void LoadLoginSettings() {
         closeRecords();
         closeVault();
         LoginPassword = setup.Text2->text().toUpper().trimmed();
-        LoginRetries = retryCountOf(setup.Text3->text());
+        // The digits at the start of the box; a count that does not begin with a digit is 0.
+        LoginRetries = std::max<short>(0, retryCountOf(setup.Text3->text()));
     } catch (const VaultFailure&) {
         closeRecords();
         try {

@@ -40,46 +40,25 @@ private slots:
         QTest::addColumn<QString>("shownRetries");
         QTest::addColumn<QString>("loginPassword");
         QTest::addColumn<int>("loginRetries");
-        QTest::newRow("empty LPass table: no login, 3 retries") << false << ""
-                                                                << ""
-                                                                << "" << false << ""
-                                                                << "3"
-                                                                << "" << 3;
-        QTest::newRow("RUL 1 with a password of blanks: no login") << true << "1"
-                                                                   << "    "
-                                                                   << "3" << true << ""
-                                                                   << "3"
-                                                                   << "" << 3;
-        QTest::newRow("RUL 0: no login whatever UPass holds") << true << "0"
-                                                              << "secret"
-                                                              << "2" << false << ""
-                                                              << "2"
-                                                              << "" << 2;
-        QTest::newRow("RUL 1: password trimmed, upper-cased in memory") << true << "1"
-                                                                        << "  Open Sesame "
-                                                                        << "2" << true << "Open Sesame"
-                                                                        << "2"
-                                                                        << "OPEN SESAME" << 2;
-        QTest::newRow("RUL with blanks around the 1") << true << " 1 "
-                                                      << "pw"
-                                                      << "1" << true << "pw"
-                                                      << "1"
-                                                      << "PW" << 1;
-        QTest::newRow("empty URetry counts as 0") << true << "1"
-                                                  << "pw"
-                                                  << "" << true << "pw"
-                                                  << ""
-                                                  << "PW" << 0;
-        QTest::newRow("a word as URetry counts as 0") << true << "1"
-                                                      << "pw"
-                                                      << "x" << true << "pw"
-                                                      << "x"
-                                                      << "PW" << 0;
-        QTest::newRow("a negative URetry is kept whole in the box") << true << "1"
-                                                                    << "pw"
-                                                                    << "-1" << true << "pw"
-                                                                    << "-1"
-                                                                    << "PW" << -1;
+        // clang-format off
+        //  has row, RUL, UPass, URetry  ->  ticked, password boxes, retry box, LoginPassword, LoginRetries
+        QTest::newRow("empty LPass table: no login, 3 retries")
+            << false << ""    << ""               << ""   << false << ""            << "3"  << ""            << 3;
+        QTest::newRow("RUL 1 with a password of blanks: no login")
+            << true  << "1"   << "    "           << "3"  << true  << ""            << "3"  << ""            << 3;
+        QTest::newRow("RUL 0: no login whatever UPass holds")
+            << true  << "0"   << "secret"         << "2"  << false << ""            << "2"  << ""            << 2;
+        QTest::newRow("RUL 1: password trimmed, upper-cased in memory")
+            << true  << "1"   << "  Open Sesame " << "2"  << true  << "Open Sesame" << "2"  << "OPEN SESAME" << 2;
+        QTest::newRow("RUL with blanks around the 1")
+            << true  << " 1 " << "pw"             << "1"  << true  << "pw"          << "1"  << "PW"          << 1;
+        QTest::newRow("empty URetry counts as 0")
+            << true  << "1"   << "pw"             << ""   << true  << "pw"          << ""   << "PW"          << 0;
+        QTest::newRow("a word as URetry counts as 0")
+            << true  << "1"   << "pw"             << "x"  << true  << "pw"          << "x"  << "PW"          << 0;
+        QTest::newRow("a negative URetry stays whole in the box and counts as 0")
+            << true  << "1"   << "pw"             << "-1" << true  << "pw"          << "-1" << "PW"          << 0;
+        // clang-format on
     }
     void loadsSettings() {
         QFETCH(bool, hasRow);
@@ -230,20 +209,6 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, RunStartUpLogin());
         QTEST(int(fake().modals.size()), "showings");
         QCOMPARE(LoginRetries, short(giveUp ? 0 : 2));
-    }
-
-    // Each showing starts with an empty password box.
-    void everyShowingStartsEmpty() {
-        setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("1"));
-        LoadLoginSettings();
-        QStringList seen;
-        fake().onShowModal = [&](QDialog&) {
-            seen << form<frmLogin>().txtPassword->text();
-            QTest::keyClicks(form<frmLogin>().txtPassword, QStringLiteral("wrong"));
-            form<frmLogin>().reject();
-        };
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded, RunStartUpLogin());
-        QCOMPARE(seen, (QStringList{QString(), QString()}));
     }
 };
 

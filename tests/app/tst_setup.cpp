@@ -38,36 +38,18 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("tooltip");
-        QTest::newRow("close") << "Command2"
-                               << ""
-                               << "Close Setup menu.";
-        QTest::newRow("require login") << "Check1"
-                                       << "Require Password Login"
-                                       << "Enable to require user login.";
-        QTest::newRow("password") << "Text2"
-                                  << ""
-                                  << "Password.";
-        QTest::newRow("confirmation") << "Text1"
-                                      << ""
-                                      << "Confirmation.";
-        QTest::newRow("retries") << "Text3"
-                                 << ""
-                                 << "Retry count.";
-        QTest::newRow("reset") << "Command1"
-                               << "&Reset Password"
-                               << "Reset password.";
-        QTest::newRow("save") << "Command21"
-                              << ""
-                              << "Save setup parameters.";
-        QTest::newRow("password label") << "Label2"
-                                        << "Enter Password:"
-                                        << "";
-        QTest::newRow("confirmation label") << "Label1"
-                                            << "Re-Type Password:"
-                                            << "";
-        QTest::newRow("retries label") << "Label3"
-                                       << "Number of retries:"
-                                       << "";
+        // clang-format off
+        QTest::newRow("close")              << "Command2"  << ""                       << "Close Setup menu.";
+        QTest::newRow("require login")      << "Check1"    << "Require Password Login" << "Enable to require user login.";
+        QTest::newRow("password")           << "Text2"     << ""                       << "Password.";
+        QTest::newRow("confirmation")       << "Text1"     << ""                       << "Confirmation.";
+        QTest::newRow("retries")            << "Text3"     << ""                       << "Retry count.";
+        QTest::newRow("reset")              << "Command1"  << "&Reset Password"        << "Reset password.";
+        QTest::newRow("save")               << "Command21" << ""                       << "Save setup parameters.";
+        QTest::newRow("password label")     << "Label2"    << "Enter Password:"        << "";
+        QTest::newRow("confirmation label") << "Label1"    << "Re-Type Password:"      << "";
+        QTest::newRow("retries label")      << "Label3"    << "Number of retries:"     << "";
+        // clang-format on
     }
     void controls() {
         QFETCH(QString, name);
@@ -113,48 +95,36 @@ private slots:
         const QString mismatch = QStringLiteral("Passwords did not match. Please re-enter your password.");
         const QString apostrophe = QStringLiteral("You cannot use apostrophe's within a password.");
         const QString negative = QStringLiteral("Retry count cannot be less than zero.");
-        QTest::newRow("no password") << true << ""
-                                     << ""
-                                     << "3"
-                                     << "Missing Password" << missing << "Text2" << QStringList{"", "", "3"};
+        // clang-format off
+        //     login required, Text2, Text1, Text3  ->  message, focus, boxes afterwards
+        QTest::newRow("no password")
+            << true << "" << "" << "3"
+            << "Missing Password" << missing << "Text2" << QStringList{"", "", "3"};
         QTest::newRow("a password of blanks")
-            << true << "   "
-            << "x"
-            << "3"
+            << true << "   " << "x" << "3"
             << "Missing Password" << missing << "Text2" << QStringList{"   ", "x", "3"};
-        QTest::newRow("no confirmation")
-            << true << "it's"
-            << " "
-            << "3"
+        QTest::newRow("no confirmation, apostrophe not yet checked")
+            << true << "it's" << " " << "3"
             << "Confirmation Needed" << confirm << "Text1" << QStringList{"it's", " ", "3"};
-        QTest::newRow("confirmation differs")
-            << true << "it's"
-            << "its"
-            << "3"
+        QTest::newRow("confirmation differs, apostrophe not yet checked")
+            << true << "it's" << "its" << "3"
             << "Confirmation Failed" << mismatch << "Text2" << QStringList{"", "", "3"};
         QTest::newRow("apostrophe, checked after the confirmation")
-            << true << "it's"
-            << " IT'S "
-            << "3"
+            << true << "it's" << " IT'S " << "3"
             << "Illegal Character" << apostrophe << "Text2" << QStringList{"it's", " IT'S ", "3"};
         QTest::newRow("negative retry count")
-            << true << "pw"
-            << "pw"
-            << "-1"
+            << true << "pw" << "pw" << "-1"
             << "Invalid Retry Count" << negative << "Text3" << QStringList{"pw", "pw", "0"};
         QTest::newRow("negative retry count without login")
-            << false << "pw"
-            << "pw"
-            << "-5"
+            << false << "pw" << "pw" << "-5"
             << "Invalid Retry Count" << negative << "Text3" << QStringList{"", "", "0"};
         QTest::newRow("password the vault cannot keep")
-            << true << "пароль"
-            << "ПАРОЛЬ"
-            << "3"
+            << true << "пароль" << "ПАРОЛЬ" << "3"
             << "Unsupported Character"
             << "The password holds the character \"п\", which the vault cannot store as typed.\n"
                "Please remove or replace it; nothing has been saved."
             << "Text2" << QStringList{"пароль", "ПАРОЛЬ", "3"};
+        // clang-format on
     }
     void refusals() {
         QFETCH(bool, required);
@@ -188,30 +158,21 @@ private slots:
         QTest::addColumn<QStringList>("row"); // RUL, decoded UPass, URetry
         QTest::addColumn<QString>("loginPassword");
         QTest::addColumn<int>("loginRetries");
+        // clang-format off
+        //     login required, Text2, Text1, Text3  ->  RUL, UPass decoded, URetry, LoginPassword, LoginRetries
         QTest::newRow("mixed case, confirmed in capitals with a trailing blank")
-            << true << "MiXed"
-            << "MIXED "
-            << "2" << QStringList{"1", "MiXed", "2"} << "MIXED" << 2;
+            << true << "MiXed" << "MIXED " << "2" << QStringList{"1", "MiXed", "2"} << "MIXED" << 2;
         QTest::newRow("password stored as typed, blanks included")
-            << true << " pass word "
-            << "PASS WORD"
-            << "1" << QStringList{"1", " pass word ", "1"} << "PASS WORD" << 1;
+            << true << " pass word " << "PASS WORD" << "1" << QStringList{"1", " pass word ", "1"} << "PASS WORD" << 1;
         QTest::newRow("no login: typed passwords discarded, one blank stored")
-            << false << "abc"
-            << "xyz"
-            << "3" << QStringList{"0", " ", "3"} << "" << 3;
+            << false << "abc" << "xyz" << "3" << QStringList{"0", " ", "3"} << "" << 3;
         QTest::newRow("empty retry box stored empty, read as 0")
-            << true << "pw"
-            << "pw"
-            << "" << QStringList{"1", "pw", ""} << "PW" << 0;
+            << true << "pw" << "pw" << "" << QStringList{"1", "pw", ""} << "PW" << 0;
         QTest::newRow("a letter as retry count counts as 0")
-            << true << "pw"
-            << "pw"
-            << "a" << QStringList{"1", "pw", "a"} << "PW" << 0;
+            << true << "pw" << "pw" << "a" << QStringList{"1", "pw", "a"} << "PW" << 0;
         QTest::newRow("euro sign and accents come back as typed")
-            << true << "€5 café"
-            << "€5 CAFÉ"
-            << "9" << QStringList{"1", "€5 café", "9"} << "€5 CAFÉ" << 9;
+            << true << "€5 café" << "€5 CAFÉ" << "9" << QStringList{"1", "€5 café", "9"} << "€5 CAFÉ" << 9;
+        // clang-format on
     }
     void saves() {
         QFETCH(bool, required);
@@ -294,19 +255,6 @@ private slots:
         QCOMPARE(setup.Text3->text(), QStringLiteral("1"));
         QTest::keyClicks(setup.Text2, QString(41, u'p'));
         QCOMPARE(setup.Text2->text().size(), 40);
-    }
-
-    // A password set in the setup window is asked at the next start.
-    void savedPasswordIsAskedAtNextStart() {
-        frmSetup& setup =
-            openSetup(true, QStringLiteral("Fresh"), QStringLiteral("fresh"), QStringLiteral("0"));
-        setup.Command21_Click();
-        resetGlobals();
-        AppFolder = vault().folder();
-        MaxAttempts = 5;
-        LoadLoginSettings();
-        QCOMPARE(LoginPassword, QStringLiteral("FRESH"));
-        QCOMPARE(LoginRetries, short(0));
     }
 };
 

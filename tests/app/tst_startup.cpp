@@ -53,15 +53,11 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("appFolder");
         QTest::addColumn<QString>("vaultFile");
-        QTest::newRow("root of a drive") << "C:\\"
-                                         << "C:"
-                                         << "C:/gpwdfsc.mdb";
-        QTest::newRow("a folder") << "C:\\Tools\\Quorlane"
-                                  << "C:\\Tools\\Quorlane"
-                                  << "C:\\Tools\\Quorlane/gpwdfsc.mdb";
-        QTest::newRow("a folder ending in a separator") << "/opt/quorlane/"
-                                                        << "/opt/quorlane"
-                                                        << "/opt/quorlane/gpwdfsc.mdb";
+        // clang-format off
+        QTest::newRow("root of a drive")  << "C:\\"               << "C:"                 << "C:/gpwdfsc.mdb";
+        QTest::newRow("a folder")         << "C:\\Tools\\Quorlane" << "C:\\Tools\\Quorlane" << "C:\\Tools\\Quorlane/gpwdfsc.mdb";
+        QTest::newRow("ending in a slash") << "/opt/quorlane/"      << "/opt/quorlane"      << "/opt/quorlane/gpwdfsc.mdb";
+        // clang-format on
     }
     void appFolder() {
         QFETCH(QString, folder);
