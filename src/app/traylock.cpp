@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -26,7 +27,15 @@ constexpr char CoverName[] = "lockCover";
 class LockCover final : public QWidget {
 public:
     explicit LockCover(QWidget* parent) : QWidget(parent) {
+        // Nothing behind the cover answers the keyboard while it is locked (a mnemonic or a
+        // focused button would otherwise still work); what was enabled comes back on unlock.
+        for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child == this || child->isWindow() || !child->isEnabled()) continue;
+            child->setEnabled(false);
+            disabled_.append(child);
+        }
         setObjectName(QLatin1String(CoverName));
+        setFocusPolicy(Qt::StrongFocus);
         setAutoFillBackground(true);
         QPalette p = palette();
         p.setColor(QPalette::Window, QColor(176, 176, 176));
@@ -44,12 +53,32 @@ public:
         layout->addStretch();
     }
 
+    ~LockCover() override {
+        for (const QPointer<QWidget>& child : std::as_const(disabled_))
+            if (child) child->setEnabled(true);
+    }
+
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
         QWidget::mouseReleaseEvent(event);
+        unlock();
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+            unlock();
+        else
+            QWidget::keyPressEvent(event);
+    }
+
+private:
+    // The way back of a click on the tray icon, once this event is done.
+    static void unlock() {
         QMetaObject::invokeMethod(
             &trayLock(), [] { trayLock().activated(QSystemTrayIcon::Trigger); }, Qt::QueuedConnection);
     }
+
+    QList<QPointer<QWidget>> disabled_;
 };
 
 } // namespace
@@ -91,6 +120,7 @@ void TrayLock::cover(frmMain& main) {
     panel->setGeometry(main.rect());
     panel->show();
     panel->raise();
+    panel->setFocus();
 }
 
 bool TrayLock::mainShown() const {

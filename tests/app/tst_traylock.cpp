@@ -214,6 +214,9 @@ private slots:
                  QStringLiteral("1"));
         frmMain& main = shownMainWindow();
         main.Check1->setChecked(true);
+        // A command the main window has disabled stays disabled after the unlock.
+        const bool commandDisabled = password;
+        main.Command8->setEnabled(!commandDisabled);
         main.Command6_Click();
         QVERIFY(main.isMinimized());
         QVERIFY(!fake().trayVisible);
@@ -221,6 +224,9 @@ private slots:
         QVERIFY(cover && cover->isVisible());
         QCOMPARE(cover->geometry(), main.rect());
         QVERIFY(!trayLock().mainShown());
+        // Nothing behind the cover answers while locked.
+        QVERIFY(!main.Command5->isEnabled());
+        QVERIFY(!main.Check2->isEnabled());
         typeAtLogin(typed);
         if (restoreByClickingCover)
             QTest::mouseClick(cover, Qt::LeftButton);
@@ -231,6 +237,8 @@ private slots:
         QCOMPARE(lockCover() == nullptr, unlocked);
         QCOMPARE(main.isMinimized(), !unlocked);
         QCOMPARE(trayLock().mainShown(), unlocked);
+        QCOMPARE(main.Command5->isEnabled(), unlocked);
+        QVERIFY(main.Command8->isEnabled() == (unlocked && !commandDisabled));
         QVERIFY(main.Check1->isChecked());
     }
 };
