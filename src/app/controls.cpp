@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 
@@ -84,4 +85,10 @@ void setPicture(QWidget* widget, const QString& name) {
 
 void setButtonPicture(QAbstractButton* button, const QString& name) {
     button->setIcon(QIcon(QStringLiteral(":/pictures/%1.svg").arg(name)));
+}
+
+void makePasswordBox(QLineEdit* box, int maxLength) {
+    box->setEchoMode(QLineEdit::Password);
+    box->setMaxLength(maxLength);
+    box->setStyleSheet(QStringLiteral("lineedit-password-character: %1;").arg(int(u'X')));
 }

@@ -33,3 +33,7 @@ void onClick(QWidget* widget, std::function<void()> action);
 // A picture from the program's resources (":/pictures/<name>.svg"), drawn at the widget's size.
 void setPicture(QWidget* label, const QString& name);
 void setButtonPicture(QAbstractButton* button, const QString& name);
+
+class QLineEdit;
+// A password box: shows each character as "X" and takes at most maxLength characters.
+void makePasswordBox(QLineEdit* box, int maxLength);

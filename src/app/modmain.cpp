@@ -75,29 +75,16 @@ void StartUp() {
 
     LoadLoginSettings();
 
-    if (!LoginPassword.trimmed().isEmpty()) {
-        int attempt = 1;
-        LoginAccepted = false;
-        while (!LoginAccepted) {
-            LoginFromTray = false;
-            if (!main.isVisible()) ShowStartUpLogin();
-            if (!LoginAccepted) {
-                if (attempt > LoginRetries) platform().endProgram();
-                ++attempt;
-            }
-        }
-    }
+    if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
 
     FillCategoryFilter(0);
 
-    if (preferenceSet(QStringLiteral("Discreet")))
-        main.Check1->setChecked(true);
-    else
-        main.Check1->setChecked(false);
-    if (preferenceSet(QStringLiteral("Hide")))
-        main.Check2->setChecked(true);
-    else
-        main.Check2->setChecked(false);
+    // Both preferences are read before either box is ticked: ticking a box saves both values,
+    // which would otherwise overwrite a stored "Hide" before it is read.
+    const bool discreet = preferenceSet(QStringLiteral("Discreet"));
+    const bool hide = preferenceSet(QStringLiteral("Hide"));
+    main.Check1->setChecked(discreet);
+    main.Check2->setChecked(hide);
     if (!main.Check1->isChecked() && !main.Check2->isChecked()) main.setValueColour(Qt::black);
 
     main.show();

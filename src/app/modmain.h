@@ -65,6 +65,9 @@ bool CategoryEditorShowing();
 
 // The start-up login: shows the login window once, modally.
 void ShowStartUpLogin();
+// The start-up login loop: shows the login window until the password is right, and ends the
+// program after the first try and LoginRetries retries.
+void RunStartUpLogin();
 
 // Registers the program's pictures (static library resources).
 void initQuorlaneResources();

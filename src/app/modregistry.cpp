@@ -2,14 +2,74 @@
 
 #include "modmain.h"
 
-// Placeholder store: nothing is kept between runs yet.
-void CreateRegistryKey(const QString&, RegistryRoot) {}
+#include <QSettings>
+#include <memory>
 
-void ReadRegistrySetting(const QString&, const QString&) {
-    SettingReadBuffer.clear();
-    SettingValue.clear();
+namespace {
+
+// The settings store for a key path under HKEY_CURRENT_USER. On Windows that is the registry key
+// itself; elsewhere "Software\Quorlane" becomes the user's settings file named "Quorlane" (the
+// organisation), and any deeper parts of the path become groups inside it.
+std::unique_ptr<QSettings> openKey(const QString& keyPath) {
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + keyPath,
+                                       QSettings::NativeFormat);
+#else
+    QStringList parts = keyPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    if (!parts.isEmpty() && parts.first().compare(QLatin1String("Software"), Qt::CaseInsensitive) == 0)
+        parts.removeFirst();
+    const QString organisation = parts.isEmpty() ? QStringLiteral("Quorlane") : parts.takeFirst();
+    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, organisation);
+    settings->setFallbacksEnabled(false);
+    if (!parts.isEmpty()) settings->beginGroup(parts.join(QLatin1Char('/')));
+    return settings;
+#endif
 }
 
-void WriteRegistryValue(const QString&, const QString&, const QVariant&, int) {}
+// A value as the store gives it back: a string as it is, a 32-bit number as its decimal digits,
+// anything else (or nothing) as empty.
+QVariant QueryRegistryValue(const QSettings& key, const QString& valueName) {
+    const QVariant value = key.value(valueName);
+    switch (value.typeId()) {
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+        return value.toString();
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return value;
+    default:
+        return {};
+    }
+}
 
-void SavePreference() {}
+} // namespace
+
+void CreateRegistryKey(const QString& keyPath, RegistryRoot) {
+    // The store creates the key with its first value; opening it here is all there is to do.
+    openKey(keyPath)->sync();
+}
+
+void ReadRegistrySetting(const QString& keyPath, const QString& valueName) {
+    SettingReadBuffer = QueryRegistryValue(*openKey(keyPath), valueName);
+    SettingValue = SettingReadBuffer.toString();
+}
+
+void WriteRegistryValue(const QString& keyPath, const QString& valueName, const QVariant& value, int type) {
+    const auto key = openKey(keyPath);
+    if (type == 1)
+        key->setValue(valueName, value.toString());
+    else if (type == 4)
+        key->setValue(valueName, qint32(value.toInt()));
+    else
+        return;
+    // The program leaves without unwinding, so every write reaches the store at once.
+    key->sync();
+}
+
+void SavePreference() {
+    const QString keyPath = QStringLiteral("Software\\") + SettingKeyName;
+    CreateRegistryKey(keyPath, RegistryRoot::CurrentUser);
+    WriteRegistryValue(keyPath, SettingValueName, SettingValueData, 1);
+}

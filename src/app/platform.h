@@ -5,8 +5,10 @@
 #include <QDateTime>
 #include <QSize>
 #include <QString>
+#include <functional>
 
 class QDialog;
+class QMenu;
 class QTextDocument;
 
 // Everything that leaves the program or waits for a person goes through this one interface,
@@ -32,6 +34,11 @@ public:
     virtual bool trayAvailable() = 0;
     virtual void trayShow(const QString& tip) = 0;
     virtual void trayHide() = 0;
+    // Where the tray icon's clicks go: receiver gets each activation's reason
+    // (QSystemTrayIcon::ActivationReason as a number). Replaces an earlier receiver.
+    virtual void setTrayReceiver(std::function<void(int reason)> receiver) = 0;
+    // Opens a pop-up menu at the pointer (the tray's shutdown menu) without waiting.
+    virtual void popupMenu(QMenu& menu) = 0;
     // Screen metrics in twips (1/1440 inch).
     virtual QSize screenSizeTwips() = 0;
     virtual int twipsPerPixel() = 0;

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -85,6 +87,15 @@ void QtPlatform::trayShow(const QString& tip) {
 }
 
 void QtPlatform::trayHide() { tray_->hide(); }
+
+void QtPlatform::setTrayReceiver(std::function<void(int reason)> receiver) {
+    QObject::disconnect(tray_.get(), &QSystemTrayIcon::activated, nullptr, nullptr);
+    if (!receiver) return;
+    QObject::connect(tray_.get(), &QSystemTrayIcon::activated,
+                     [receiver = std::move(receiver)](QSystemTrayIcon::ActivationReason reason) { receiver(reason); });
+}
+
+void QtPlatform::popupMenu(QMenu& menu) { menu.popup(QCursor::pos()); }
 
 QSize QtPlatform::screenSizeTwips() {
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -24,6 +24,8 @@ public:
     bool trayAvailable() override;
     void trayShow(const QString& tip) override;
     void trayHide() override;
+    void setTrayReceiver(std::function<void(int reason)> receiver) override;
+    void popupMenu(QMenu& menu) override;
     QSize screenSizeTwips() override;
     int twipsPerPixel() override;
     QDateTime now() override;

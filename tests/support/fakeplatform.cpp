@@ -1,6 +1,7 @@
 #include "fakeplatform.h"
 
 #include <QDialog>
+#include <QMenu>
 
 MsgAnswer FakePlatform::messageBox(const QString& title, const QString& prompt, MsgIcon icon, MsgButtons buttons,
                                    MsgAnswer defaultButton) {
@@ -37,3 +38,5 @@ QStringList FakePlatform::titles() const {
     for (const auto& m : messages) list << m.title;
     return list;
 }
+
+void FakePlatform::popupMenu(QMenu& menu) { menus.append(menu.objectName()); }

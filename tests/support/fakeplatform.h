@@ -38,6 +38,8 @@ public:
     bool tray = false;         // whether a system tray exists
     bool trayVisible = false;
     QString trayTip;
+    std::function<void(int)> trayReceiver; // what a click on the tray icon reaches
+    QStringList menus;         // pop-up menus opened (their objectName)
     QSize screenTwips{15 * 1024, 15 * 768};
     int tpp = 15;
     QDateTime clock{QDate(2013, 3, 15), QTime(14, 5, 9)};
@@ -57,6 +59,12 @@ public:
         trayTip = tip;
     }
     void trayHide() override { trayVisible = false; }
+    void setTrayReceiver(std::function<void(int reason)> receiver) override { trayReceiver = std::move(receiver); }
+    void popupMenu(QMenu& menu) override;
+    // A click on the tray icon (a QSystemTrayIcon::ActivationReason); nothing without an icon.
+    void clickTray(int reason) {
+        if (trayVisible && trayReceiver) trayReceiver(reason);
+    }
     QSize screenSizeTwips() override { return screenTwips; }
     int twipsPerPixel() override { return tpp; }
     QDateTime now() override { return clock; }

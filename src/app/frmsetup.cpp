@@ -1,0 +1,217 @@
+#include "frmsetup.h"
+
+#include "controls.h"
+#include "forms.h"
+#include "modmain.h"
+#include "picturebox.h"
+#include "platform.h"
+#include "storable.h"
+#include "store/statements.h"
+#include "store/vault.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+#include <algorithm>
+
+namespace {
+
+template <class T> T* named(T* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+void place(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(twips::toPx(left, top, width, height));
+}
+
+QPushButton* imageButton(QWidget* parent, const char* name, const char* picture, const QString& tip) {
+    auto* button = named(new QPushButton(parent), name);
+    setButtonPicture(button, QLatin1String(picture));
+    button->setIconSize(QSize(twips::toPx(580) - 10, twips::toPx(480) - 8));
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// One typed character at most; text put in by the program (a stored count) is kept whole.
+class OneCharacter final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override { return input.size() <= 1 ? Acceptable : Invalid; }
+};
+
+constexpr int WindowWidth = 5400;
+constexpr int WindowHeight = 4900;
+
+} // namespace
+
+short retryCountOf(const QString& text) {
+    qsizetype i = 0;
+    while (i < text.size() && text[i].isSpace())
+        ++i;
+    const bool negative = i < text.size() && text[i] == QLatin1Char('-');
+    if (negative) ++i;
+    qint64 number = 0;
+    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i)
+        number = qMin<qint64>(number * 10 + (text[i].unicode() - '0'), 32768);
+    return short(std::clamp<qint64>(negative ? -number : number, -32768, 32767));
+}
+
+frmSetup::frmSetup() {
+    setObjectName(QStringLiteral("frmSetup"));
+    setWindowTitle(QStringLiteral("Setup"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    Shape1 = named(new QFrame(this), "Shape1");
+    Shape1->setStyleSheet(
+        QStringLiteral("#Shape1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                       "stop:0 #dfe7f1, stop:1 #b9c9dd); border-bottom: 1px solid #8aa0bb; }"));
+    Picture2 = named(new PictureBox(this), "Picture2");
+    Picture4 = named(new PictureBox(this, QStringLiteral("gearsmall")), "Picture4");
+    picTitle1 = named(new PictureBox(this, QStringLiteral("title_setup")), "picTitle1");
+
+    Picture1 = named(new QFrame(this), "Picture1");
+    Picture1->setFrameShape(QFrame::StyledPanel);
+    Check1 = named(new QCheckBox(QStringLiteral("Require Password Login"), Picture1), "Check1");
+    Check1->setToolTip(QStringLiteral("Enable to require user login."));
+    Picture3 = named(new QFrame(Picture1), "Picture3");
+    Picture3->setFrameShape(QFrame::StyledPanel);
+    Label2 = named(new QLabel(QStringLiteral("Enter Password:"), Picture3), "Label2");
+    Text2 = named(new QLineEdit(Picture3), "Text2");
+    Text2->setToolTip(QStringLiteral("Password."));
+    makePasswordBox(Text2, 40);
+    Label1 = named(new QLabel(QStringLiteral("Re-Type Password:"), Picture3), "Label1");
+    Text1 = named(new QLineEdit(Picture3), "Text1");
+    Text1->setToolTip(QStringLiteral("Confirmation."));
+    makePasswordBox(Text1, 40);
+    Label3 = named(new QLabel(QStringLiteral("Number of retries:"), Picture1), "Label3");
+    Text3 = named(new QLineEdit(Picture1), "Text3");
+    Text3->setToolTip(QStringLiteral("Retry count."));
+    Text3->setValidator(new OneCharacter(Text3));
+    Text3->setAlignment(Qt::AlignCenter);
+    Command1 = named(new QPushButton(QStringLiteral("&Reset Password"), Picture1), "Command1");
+    Command1->setToolTip(QStringLiteral("Reset password."));
+    Command1->setAutoDefault(false);
+
+    Command21 = imageButton(this, "Command21", "save", QStringLiteral("Save setup parameters."));
+    Command2 = imageButton(this, "Command2", "close", QStringLiteral("Close Setup menu."));
+
+    setTabOrder(Command2, Check1);
+    setTabOrder(Check1, Text2);
+    setTabOrder(Text2, Text1);
+    setTabOrder(Text1, Text3);
+    setTabOrder(Text3, Command1);
+    setTabOrder(Command1, Command21);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command21, &QPushButton::clicked, this, [this] { Command21_Click(); });
+    onEnterKey(Text2, [this] { Text1->setFocus(); });
+    onEnterKey(Text1, [this] { Text3->setFocus(); });
+    onEnterKey(Text3, [this] { Command21_Click(); });
+}
+
+frmSetup::~frmSetup() = default;
+
+void frmSetup::Form_Load() {
+    setFixedSize(twips::toPx(WindowWidth), twips::toPx(WindowHeight));
+    place(Shape1, 0, 0, WindowWidth, 1000);
+    place(Picture2, 60, 110, 3540, 750);
+    place(Picture4, 0, 200, 600, 600);
+    // The small picture sits 200 twips from the window's right edge.
+    Picture4->move(twips::toPx(WindowWidth - 600 - 200), Picture4->y());
+    place(picTitle1, 120, 1090, 2745, 300);
+    place(Picture1, 120, 1440, WindowWidth - 240, 2700);
+    place(Check1, 180, 150, 3600, 300);
+    place(Picture3, 180, 510, WindowWidth - 600, 1400);
+    place(Label2, 120, 90, 3000, 240);
+    place(Text2, 120, 330, WindowWidth - 840, 315);
+    place(Label1, 120, 720, 3000, 240);
+    place(Text1, 120, 960, WindowWidth - 840, 315);
+    place(Label3, 180, 2130, 1700, 255);
+    place(Text3, 1900, 2085, 420, 315);
+    place(Command1, WindowWidth - 240 - 180 - 2100, 2040, 2100, 405);
+    place(Command21, 120, WindowHeight - 620, 580, 480);
+    place(Command2, WindowWidth - 120 - 580, WindowHeight - 620, 580, 480);
+    Command2->setFocus();
+}
+
+void frmSetup::Command1_Click() {
+    Text1->clear();
+    Text2->clear();
+    Text2->setFocus();
+}
+
+void frmSetup::Command2_Click() {
+    unload<frmSetup>();
+}
+
+void frmSetup::reject() {
+    Command2_Click();
+}
+
+void frmSetup::Command21_Click() {
+    auto refuse = [](const char* title, const char* prompt, QLineEdit* focus) {
+        platform().messageBox(QLatin1String(title), QLatin1String(prompt), MsgIcon::Error);
+        focus->setFocus();
+    };
+    if (Check1->isChecked()) {
+        if (Text2->text().trimmed().isEmpty())
+            return refuse("Missing Password", "You must assign a password if you are requiring a user login.",
+                          Text2);
+        if (Text1->text().trimmed().isEmpty())
+            return refuse("Confirmation Needed", "You must confirm your password before saving.", Text1);
+        if (Text2->text().trimmed().toUpper() != Text1->text().trimmed().toUpper()) {
+            refuse("Confirmation Failed", "Passwords did not match. Please re-enter your password.", Text2);
+            Text1->clear();
+            Text2->clear();
+            return;
+        }
+    } else {
+        Text1->clear();
+        Text2->clear();
+    }
+    if (Text2->text().contains(QLatin1Char('\'')))
+        return refuse("Illegal Character", "You cannot use apostrophe's within a password.", Text2);
+    // The vault keeps one Windows-1252 code per character: anything else would not come back.
+    if (!checkStorable(QStringLiteral("password"), Text2->text(), false, Text2)) return;
+    if (!checkStorable(QStringLiteral("retry count"), Text3->text(), false, Text3)) return;
+    if (retryCountOf(Text3->text()) < 0) {
+        Text3->setText(QStringLiteral("0"));
+        return refuse("Invalid Retry Count", "Retry count cannot be less than zero.", Text3);
+    }
+    SaveSetup();
+}
+
+void SaveSetup() {
+    frmSetup& setup = form<frmSetup>();
+    const bool required = setup.Check1->isChecked();
+    const QString password = required ? setup.Text2->text() : QStringLiteral(" ");
+    const QString retries = setup.Text3->text();
+    bool saved = false;
+    runVaultOperation(227,
+                      [&] {
+                          saved = false;
+                          openVault();
+                          executeStatement(required ? sql::UpdateLoginRequired : sql::UpdateLoginNotRequired);
+                          executeStatement(sql::UpdateLoginPassword, {encodeForWrite(password)});
+                          executeStatement(sql::UpdateLoginRetries, {retries});
+                          closeVault();
+                          saved = true;
+                      },
+                      {.writes = true});
+    // A failed save has been reported; the settings in memory stay as they were.
+    if (!saved) return;
+    LoginPassword = required ? password.trimmed().toUpper() : QString();
+    LoginRetries = retryCountOf(retries);
+    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Parameters successfully updated."),
+                          MsgIcon::Information);
+    unload<frmSetup>();
+}

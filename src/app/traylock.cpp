@@ -1,0 +1,205 @@
+#include "traylock.h"
+
+#include "forms.h"
+#include "frmlogin.h"
+#include "mainwindow/frmmain.h"
+#include "modmain.h"
+#include "picturebox.h"
+#include "platform.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QScopeGuard>
+#include <QVBoxLayout>
+#include <QWindowStateChangeEvent>
+
+namespace {
+
+constexpr char CoverName[] = "lockCover";
+
+// The panel laid over the locked main window where there is no tray: nothing of the entries
+// shows through, and a click on it is the way back.
+class LockCover final : public QWidget {
+public:
+    explicit LockCover(QWidget* parent) : QWidget(parent) {
+        // Nothing behind the cover answers the keyboard while it is locked (a mnemonic or a
+        // focused button would otherwise still work); what was enabled comes back on unlock.
+        for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child == this || child->isWindow() || !child->isEnabled()) continue;
+            child->setEnabled(false);
+            disabled_.append(child);
+        }
+        setObjectName(QLatin1String(CoverName));
+        setFocusPolicy(Qt::StrongFocus);
+        setAutoFillBackground(true);
+        QPalette p = palette();
+        p.setColor(QPalette::Window, QColor(176, 176, 176));
+        setPalette(p);
+        setCursor(Qt::PointingHandCursor);
+        auto* layout = new QVBoxLayout(this);
+        auto* picture = new PictureBox(this, QStringLiteral("lock"));
+        picture->setFixedSize(twips::toPx(960), twips::toPx(960));
+        auto* text = new QLabel(QStringLiteral("Quorlane is locked. Click here to unlock."), this);
+        text->setObjectName(QStringLiteral("lockCoverText"));
+        text->setAlignment(Qt::AlignCenter);
+        layout->addStretch();
+        layout->addWidget(picture, 0, Qt::AlignHCenter);
+        layout->addWidget(text);
+        layout->addStretch();
+    }
+
+    ~LockCover() override {
+        for (const QPointer<QWidget>& child : std::as_const(disabled_))
+            if (child) child->setEnabled(true);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QWidget::mouseReleaseEvent(event);
+        unlock();
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+            unlock();
+        else
+            QWidget::keyPressEvent(event);
+    }
+
+private:
+    // The way back of a click on the tray icon, once this event is done.
+    static void unlock() {
+        QMetaObject::invokeMethod(
+            &trayLock(), [] { trayLock().activated(QSystemTrayIcon::Trigger); }, Qt::QueuedConnection);
+    }
+
+    QList<QPointer<QWidget>> disabled_;
+};
+
+} // namespace
+
+TrayLock& trayLock() {
+    static QPointer<TrayLock> instance;
+    if (!instance) instance = new TrayLock(QCoreApplication::instance());
+    return *instance;
+}
+
+TrayLock::TrayLock(QObject* parent) : QObject(parent) {}
+
+void TrayLock::lock() {
+    frmMain& main = form<frmMain>();
+    // Only the main window's exit ends the program; a window closed while it is hidden does not.
+    QApplication::setQuitOnLastWindowClosed(false);
+    TrayIconData = {true, QStringLiteral("Quorlane")};
+    if (platform().trayAvailable()) {
+        main.hide();
+        platform().setTrayReceiver(
+            [](int reason) { trayLock().activated(static_cast<QSystemTrayIcon::ActivationReason>(reason)); });
+        platform().trayShow(TrayIconData.tip);
+        return;
+    }
+    cover(main);
+    main.showMinimized();
+}
+
+QWidget* TrayLock::coverOf(const frmMain& main) const {
+    return main.findChild<QWidget*>(QLatin1String(CoverName), Qt::FindDirectChildrenOnly);
+}
+
+void TrayLock::cover(frmMain& main) {
+    QWidget* panel = coverOf(main);
+    if (!panel) {
+        panel = new LockCover(&main);
+        main.installEventFilter(this);
+    }
+    panel->setGeometry(main.rect());
+    panel->show();
+    panel->raise();
+    panel->setFocus();
+}
+
+bool TrayLock::mainShown() const {
+    if (!isLoaded<frmMain>()) return false;
+    const frmMain& main = form<frmMain>();
+    return main.isVisible() && !coverOf(main);
+}
+
+void TrayLock::showMainWindow() {
+    frmMain& main = form<frmMain>();
+    if (QWidget* panel = coverOf(main)) {
+        main.removeEventFilter(this);
+        delete panel;
+    }
+    main.setWindowState(main.windowState() &
+                        ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    main.show();
+    main.raise();
+    main.activateWindow();
+}
+
+void TrayLock::activated(QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+    case QSystemTrayIcon::DoubleClick:
+        leftClick();
+        break;
+    case QSystemTrayIcon::Context: {
+        if (mainShown()) return;
+        frmMain& main = form<frmMain>();
+        main.activateWindow();
+        platform().popupMenu(*main.menPopup);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TrayLock::leftClick() {
+    if (busy_) {
+        if (isLoaded<frmLogin>()) form<frmLogin>().activateWindow();
+        return;
+    }
+    if (LoginPassword.trimmed().isEmpty()) {
+        showMainWindow();
+        return;
+    }
+    frmLogin& login = form<frmLogin>();
+    login.setWindowState(Qt::WindowNoState);
+    login.raise();
+    login.activateWindow();
+    LoginAttempts = 0;
+    LoginFromTray = true;
+    if (mainShown()) {
+        unload<frmLogin>();
+        return;
+    }
+    {
+        busy_ = true;
+        const auto done = qScopeGuard([this] { busy_ = false; });
+        platform().showModal(login);
+    }
+    unload<frmLogin>();
+    // Refused: the window stays locked; without a tray it goes back to the task bar.
+    if (isLoaded<frmMain>() && coverOf(form<frmMain>()) && !LoginAccepted) form<frmMain>().showMinimized();
+}
+
+bool TrayLock::eventFilter(QObject* watched, QEvent* event) {
+    if (isLoaded<frmMain>() && watched == &form<frmMain>()) {
+        frmMain& main = form<frmMain>();
+        QWidget* panel = coverOf(main);
+        if (panel && event->type() == QEvent::Resize) panel->setGeometry(main.rect());
+        // Restored from the task bar while locked: the way back of a click on the icon.
+        if (panel && event->type() == QEvent::WindowStateChange && !busy_ &&
+            (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized) &&
+            !(main.windowState() & Qt::WindowMinimized))
+            QMetaObject::invokeMethod(
+                this, [this] { activated(QSystemTrayIcon::Trigger); }, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}

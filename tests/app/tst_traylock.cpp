@@ -1,0 +1,247 @@
+#include "apptestcase.h"
+#include "fakeplatform.h"
+#include "testmain.h"
+
+#include "app/forms.h"
+#include "app/frmlogin.h"
+#include "app/frmsetup.h"
+#include "app/modmain.h"
+#include "app/picturebox.h"
+#include "app/traylock.h"
+#include "mainwindow/frmmain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+#include <QTest>
+
+namespace {
+
+// The main window as start-up leaves it: shown, with the login settings of the vault loaded.
+frmMain& shownMainWindow() {
+    LoadLoginSettings();
+    frmMain& main = form<frmMain>();
+    main.show();
+    return main;
+}
+
+// While the login window is shown, types each password in turn and presses Enter, as long as
+// the window stays open.
+void typeAtLogin(const QStringList& passwords) {
+    fake().onShowModal = [passwords](QDialog&) {
+        for (const QString& typed : passwords) {
+            if (!isLoaded<frmLogin>()) return;
+            QLineEdit* box = form<frmLogin>().txtPassword;
+            QTest::keyClicks(box, typed);
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    };
+}
+
+QWidget* lockCover() {
+    return form<frmMain>().findChild<QWidget*>(QStringLiteral("lockCover"));
+}
+
+} // namespace
+
+class TrayLockTest final : public AppTestCase {
+    Q_OBJECT
+private slots:
+    void init() {
+        AppTestCase::init();
+        fake().tray = true;
+    }
+
+    // Without a password a left click or double-click brings the window back; the icon stays.
+    void clickWithoutPassword_data() {
+        QTest::addColumn<int>("reason");
+        QTest::newRow("left click") << int(QSystemTrayIcon::Trigger);
+        QTest::newRow("double-click") << int(QSystemTrayIcon::DoubleClick);
+    }
+    void clickWithoutPassword() {
+        QFETCH(int, reason);
+        frmMain& main = shownMainWindow();
+        main.showMaximized();
+        QTest::mouseClick(main.Command6, Qt::LeftButton);
+        QVERIFY(!main.isVisible());
+        QVERIFY(fake().trayVisible);
+        QCOMPARE(fake().trayTip, QStringLiteral("Quorlane"));
+        fake().clickTray(reason);
+        QVERIFY(main.isVisible());
+        QVERIFY(!main.isMaximized());
+        QVERIFY(!main.isMinimized());
+        QVERIFY(fake().trayVisible);
+        QVERIFY(fake().modals.isEmpty());
+        // Locking again hides the window behind the same icon.
+        main.Command6_Click();
+        QVERIFY(!main.isVisible());
+        QVERIFY(fake().trayVisible);
+    }
+
+    // Other mouse events on the icon change nothing.
+    void otherClicksIgnored_data() {
+        QTest::addColumn<int>("reason");
+        QTest::newRow("middle button") << int(QSystemTrayIcon::MiddleClick);
+        QTest::newRow("unknown") << int(QSystemTrayIcon::Unknown);
+    }
+    void otherClicksIgnored() {
+        QFETCH(int, reason);
+        setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
+        frmMain& main = shownMainWindow();
+        main.Command6_Click();
+        fake().clickTray(reason);
+        QVERIFY(!main.isVisible());
+        QVERIFY(fake().modals.isEmpty());
+        QVERIFY(fake().menus.isEmpty());
+        QVERIFY(fake().trayVisible);
+    }
+
+    // A right click offers the shutdown menu only while the window is hidden; shutting down asks
+    // for no password and removes the icon.
+    void rightClick() {
+        setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
+        frmMain& main = shownMainWindow();
+        main.Command6_Click();
+        LoginPassword.clear(); // the window comes back without a login ...
+        fake().clickTray(QSystemTrayIcon::Trigger);
+        QVERIFY(main.isVisible());
+        fake().clickTray(QSystemTrayIcon::Context); // ... and a right click now does nothing
+        QVERIFY(fake().menus.isEmpty());
+        LoadLoginSettings();
+        main.Command6_Click();
+        fake().clickTray(QSystemTrayIcon::Context);
+        QCOMPARE(fake().menus, QStringList{QStringLiteral("menPopup")});
+        QCOMPARE(main.menPopup->actions().size(), 1);
+        QCOMPARE(main.menPopup->actions().first(), main.menShut);
+        QCOMPARE(main.menShut->text(), QStringLiteral("Shutdown Quorlane"));
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, main.menShut_Click());
+        QVERIFY(!fake().trayVisible);
+        QVERIFY(fake().modals.isEmpty());
+    }
+
+    // A login from the tray: wrong passwords empty the box until the retries are used up; the
+    // window then closes and the program stays in the tray.
+    void loginFromTray_data() {
+        QTest::addColumn<QString>("retries");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("right at once, other case and blanks") << "3" << QStringList{"  SECRET "} << true;
+        QTest::newRow("right after three wrong") << "3" << QStringList{"a", "b", "", "secret"} << true;
+        QTest::newRow("four wrong with 3 retries")
+            << "3" << QStringList{"a", "b", "c", "d", "secret"} << false;
+        QTest::newRow("one wrong with 0 retries") << "0" << QStringList{"a", "secret"} << false;
+        QTest::newRow("empty retry count: one try") << "" << QStringList{"", "secret"} << false;
+    }
+    void loginFromTray() {
+        QFETCH(QString, retries);
+        QFETCH(QStringList, typed);
+        QFETCH(bool, accepted);
+        setLogin(QStringLiteral("1"), QStringLiteral("Secret"), retries);
+        frmMain& main = shownMainWindow();
+        main.Command6_Click();
+        typeAtLogin(typed);
+        fake().clickTray(QSystemTrayIcon::Trigger);
+        QCOMPARE(fake().modals, QStringList{QStringLiteral("frmLogin")});
+        QVERIFY(LoginFromTray);
+        QVERIFY(!isLoaded<frmLogin>());
+        QCOMPARE(main.isVisible(), accepted);
+        QCOMPARE(fake().trayVisible, !accepted);
+        if (accepted) return;
+        // A later click starts again with a full set of tries.
+        typeAtLogin({QStringLiteral("wrong"), QStringLiteral("secret")});
+        fake().clickTray(QSystemTrayIcon::DoubleClick);
+        QCOMPARE(main.isVisible(), retries.toInt() >= 1);
+    }
+
+    // After giving up once, every later login from the tray allows a single try.
+    void giveUpLeavesOneTry() {
+        setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
+        frmMain& main = shownMainWindow();
+        main.Command6_Click();
+        fake().onShowModal = [](QDialog&) { QTest::mouseClick(form<frmLogin>().Picture2, Qt::LeftButton); };
+        fake().clickTray(QSystemTrayIcon::Trigger);
+        QVERIFY(!isLoaded<frmLogin>());
+        QVERIFY(!main.isVisible());
+        QCOMPARE(LoginRetries, short(0));
+        typeAtLogin({QStringLiteral("wrong"), QStringLiteral("secret")});
+        fake().clickTray(QSystemTrayIcon::Trigger);
+        QVERIFY(!main.isVisible());
+        typeAtLogin({QStringLiteral("secret")});
+        fake().clickTray(QSystemTrayIcon::Trigger);
+        QVERIFY(main.isVisible());
+        QVERIFY(!fake().trayVisible);
+    }
+
+    // A password set in the setup window is asked at the next click on the icon.
+    void passwordFromSetupAskedAtNextClick() {
+        frmMain& main = shownMainWindow();
+        main.Command5_Click();
+        frmSetup& setup = form<frmSetup>();
+        setup.Check1->setChecked(true);
+        setup.Text2->setText(QStringLiteral("new"));
+        setup.Text1->setText(QStringLiteral("new"));
+        setup.Command21_Click();
+        main.Command6_Click();
+        typeAtLogin({QStringLiteral("NEW")});
+        fake().clickTray(QSystemTrayIcon::Trigger);
+        QCOMPARE(fake().modals, (QStringList{QStringLiteral("frmSetup"), QStringLiteral("frmLogin")}));
+        QVERIFY(main.isVisible());
+    }
+
+    // Without a tray the window is minimised with its values covered, and restoring it takes the
+    // way a click on the icon would.
+    void withoutTray_data() {
+        QTest::addColumn<bool>("password");
+        QTest::addColumn<bool>("restoreByClickingCover");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<bool>("unlocked");
+        QTest::newRow("no password, restored") << false << false << QStringList{} << true;
+        QTest::newRow("no password, cover clicked") << false << true << QStringList{} << true;
+        QTest::newRow("password, restored") << true << false << QStringList{"secret"} << true;
+        QTest::newRow("password, cover clicked") << true << true << QStringList{"secret"} << true;
+        QTest::newRow("wrong password") << true << false << QStringList{"a", "b"} << false;
+    }
+    void withoutTray() {
+        QFETCH(bool, password);
+        QFETCH(bool, restoreByClickingCover);
+        QFETCH(QStringList, typed);
+        QFETCH(bool, unlocked);
+        fake().tray = false;
+        setLogin(password ? QStringLiteral("1") : QStringLiteral("0"), QStringLiteral("secret"),
+                 QStringLiteral("1"));
+        frmMain& main = shownMainWindow();
+        main.Check1->setChecked(true);
+        // A command the main window has disabled stays disabled after the unlock.
+        const bool commandDisabled = password;
+        main.Command8->setEnabled(!commandDisabled);
+        main.Command6_Click();
+        QVERIFY(main.isMinimized());
+        QVERIFY(!fake().trayVisible);
+        QWidget* cover = lockCover();
+        QVERIFY(cover && cover->isVisible());
+        QCOMPARE(cover->geometry(), main.rect());
+        QVERIFY(!trayLock().mainShown());
+        // Nothing behind the cover answers while locked.
+        QVERIFY(!main.Command5->isEnabled());
+        QVERIFY(!main.Check2->isEnabled());
+        typeAtLogin(typed);
+        if (restoreByClickingCover)
+            QTest::mouseClick(cover, Qt::LeftButton);
+        else
+            main.showNormal();
+        QCoreApplication::processEvents();
+        QCOMPARE(fake().modals, password ? QStringList{QStringLiteral("frmLogin")} : QStringList{});
+        QCOMPARE(lockCover() == nullptr, unlocked);
+        QCOMPARE(main.isMinimized(), !unlocked);
+        QCOMPARE(trayLock().mainShown(), unlocked);
+        QCOMPARE(main.Command5->isEnabled(), unlocked);
+        QVERIFY(main.Command8->isEnabled() == (unlocked && !commandDisabled));
+        QVERIFY(main.Check1->isChecked());
+    }
+};
+
+QUORLANE_TEST(TrayLockTest);
+#include "tst_traylock.moc"
