@@ -18,7 +18,7 @@ read -r -t 20 display <&3
 export DISPLAY=":$display"
 unset QT_QPA_PLATFORM
 
-"$work/quorlane" >"$work/out.log" 2>&1 &
+XDG_CONFIG_HOME="$work/config" "$work/quorlane" >"$work/out.log" 2>&1 &
 app=$!
 for _ in $(seq 1 40); do
   if xwininfo -root -tree 2>/dev/null | grep -q '"Quorlane"'; then break; fi

@@ -4,6 +4,8 @@
 #include "fakeplatform.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <vector>
 
@@ -31,6 +33,9 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("QuorlaneTests"));
     initQuorlaneResources();
     setPlatform(&fake());
+    // No test ever reads or writes the real user's preferences.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     int failures = 0;
     for (const auto& make : classes()) {
         std::unique_ptr<QObject> test = make();
