@@ -37,7 +37,8 @@ void FillCategoryFilter(int target) {
         QSqlQuery& rows = openRecords(sql::SelectCategories);
         const QSignalBlocker blocker(box);
         const int keep = box->currentIndex();
-        while (rows.next()) box->addItem(columnText(rows, "CatName").toUpper().trimmed());
+        while (rows.next())
+            box->addItem(columnText(rows, "CatName").toUpper().trimmed());
         box->setCurrentIndex(keep);
         closeRecords();
         closeVault();
@@ -48,39 +49,40 @@ void FillCategoryFilter(int target) {
 // entry for "ALL CATEGORIES"), then selects the entry just saved, if any.
 void FillEntryList() {
     frmMain& main = form<frmMain>();
-    runVaultOperation(
-        213,
-        [&main] {
-            main.List1->hide();
-            {
-                const QSignalBlocker blocker(main.List1);
-                main.List1->clear();
-            }
-            main.Label29->setText(QString());
-            const QString filter = main.Combo1->currentText().toUpper().trimmed();
-            const bool all = filter == QLatin1String("ALL CATEGORIES");
-            openVault();
-            QSqlQuery& rows = openRecords(sql::SelectEntryListColumns);
-            QStringList descriptions;
-            while (rows.next()) {
-                if (!all && DecodeValue(rows.value(1).toString()).toUpper().trimmed() != filter) continue;
-                descriptions << toShownForm(DecodeValue(rows.value(0).toString())).toUpper().trimmed();
-            }
-            {
-                const QSignalBlocker blocker(main.List1);
-                main.List1->addItems(descriptions);
-            }
-            closeRecords();
-            closeVault();
-            main.Label35->setText(QString::number(main.List1->count()));
-            if (main.List1->count() == 0) {
-                main.Picture5->hide();
-                main.Picture7->show();
-                main.Picture17->hide();
-            }
-            main.List1->show();
-        },
-        {.cleanup = [&main] { main.List1->show(); }});
+    runVaultOperation(213,
+                      [&main] {
+                          main.List1->hide();
+                          {
+                              const QSignalBlocker blocker(main.List1);
+                              main.List1->clear();
+                          }
+                          main.Label29->setText(QString());
+                          const QString filter = main.Combo1->currentText().toUpper().trimmed();
+                          const bool all = filter == QLatin1String("ALL CATEGORIES");
+                          openVault();
+                          QSqlQuery& rows = openRecords(sql::SelectEntryListColumns);
+                          QStringList descriptions;
+                          while (rows.next()) {
+                              if (!all && DecodeValue(rows.value(1).toString()).toUpper().trimmed() != filter)
+                                  continue;
+                              descriptions
+                                  << toShownForm(DecodeValue(rows.value(0).toString())).toUpper().trimmed();
+                          }
+                          {
+                              const QSignalBlocker blocker(main.List1);
+                              main.List1->addItems(descriptions);
+                          }
+                          closeRecords();
+                          closeVault();
+                          main.Label35->setText(QString::number(main.List1->count()));
+                          if (main.List1->count() == 0) {
+                              main.Picture5->hide();
+                              main.Picture7->show();
+                              main.Picture17->hide();
+                          }
+                          main.List1->show();
+                      },
+                      {.cleanup = [&main] { main.List1->show(); }});
     for (int row = 0; row < main.List1->count(); ++row) {
         if (main.List1->item(row)->text().compare(LastSavedDescription, Qt::CaseInsensitive) == 0) {
             setListIndex(main.List1, row);

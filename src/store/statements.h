@@ -29,6 +29,10 @@ inline constexpr char SelectEntries[] = "SELECT * FROM PDF";
 inline constexpr char SelectEntryListColumns[] = "SELECT PDF1, sCat FROM PDF";
 inline constexpr char SelectEntryDescriptions[] = "SELECT PDF1 FROM PDF";
 inline constexpr char SelectEntryCategories[] = "SELECT sCat FROM PDF";
+// The detail view finds its entry by description, then reads that one row.
+inline constexpr char SelectEntryDescriptionsAndKeys[] = "SELECT pNum, PDF1 FROM PDF";
+inline constexpr char SelectEntryByKey[] =
+    "SELECT pNum, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU FROM PDF WHERE pNum = ?";
 inline constexpr char InsertEntry[] =
     "INSERT INTO PDF (PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU) VALUES (?, ?, ?, ?, ?, ?, ?, ?)";
 inline constexpr char UpdateEntryPdf1[] = "UPDATE PDF SET PDF1 = ? WHERE pNum = ?";
