@@ -28,6 +28,18 @@ bool isWebAddress(const QString& value) {
            value.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
 }
 
+QString upperTrimmed(QString text) {
+    // Plain ASCII, the usual case, is upper-cased here; anything else by the full case rules.
+    char16_t* d = reinterpret_cast<char16_t*>(text.data());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = d[i];
+        if (c >= 0x80) return std::move(text).toUpper().trimmed();
+        if (c >= u'a' && c <= u'z') d[i] = char16_t(c - (u'a' - u'A'));
+    }
+    return std::move(text).trimmed();
+}
+
 QString categoryPictureFor(int imageNumber) {
     frmEntry& editor = form<frmEntry>();
     switch (imageNumber) {
@@ -59,7 +71,7 @@ void ShowEntry() {
         main.Picture1->repaint();
         main.Picture9->show();
         main.Picture9->repaint();
-        const QString wanted = toStoredForm(listText(main.List1)).toUpper().trimmed();
+        const QString wanted = upperTrimmed(toStoredForm(listText(main.List1)));
         main.Picture5->hide();
         const std::array<QLineEdit*, 4> boxes = {main.Text1, main.Text2, main.Text3, main.Text4};
         for (QLineEdit* box : boxes)
@@ -73,13 +85,13 @@ void ShowEntry() {
         QSqlQuery& rows = openRecords(sql::SelectEntryDescriptionsAndKeys);
         QVariant shownKey;
         while (rows.next())
-            if (DecodeValue(rows.value(1).toString()).toUpper().trimmed() == wanted) shownKey = rows.value(0);
+            if (upperTrimmed(DecodeValue(rows.value(1).toString())) == wanted) shownKey = rows.value(0);
         closeRecords();
 
         if (shownKey.isValid()) {
             QSqlQuery& entry = openRecords(sql::SelectEntryByKey, {shownKey});
             if (entry.next()) {
-                const QString description = DecodeValue(entry.value(1).toString()).toUpper().trimmed();
+                const QString description = upperTrimmed(DecodeValue(entry.value(1).toString()));
                 QString shown[5];
                 for (int i = 0; i < 5; ++i)
                     shown[i] = DecodeValue(entry.value(2 + i).toString()).trimmed();
@@ -90,7 +102,7 @@ void ShowEntry() {
                     boxes[i]->setCursorPosition(0);
                 }
                 main.Text5->setPlainText(toShownForm(shown[4]));
-                main.Label10->setText(DecodeValue(entry.value(7).toString()).toUpper().trimmed());
+                main.Label10->setText(upperTrimmed(DecodeValue(entry.value(7).toString())));
                 main.Label3->setText(toShownForm(description));
                 main.Label13->setText(main.Label3->text());
                 main.Label11->setText(entry.value(0).toString().trimmed());

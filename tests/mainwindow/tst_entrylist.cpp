@@ -163,6 +163,18 @@ private slots:
         QCOMPARE(main.List1->currentRow(), -1);
     }
 
+    // Letters beyond plain ASCII are upper-cased too, and the entry is found again by its row.
+    void accentedDescriptions() {
+        vault().addEntry(QStringLiteral("café crème"), QStringLiteral("HOME"), {QStringLiteral("latte")});
+        vault().addEntry(QStringLiteral("Zoë's bike"), QStringLiteral("HOME"), {QStringLiteral("lock 1234")});
+        frmMain& main = started();
+        QCOMPARE(listed(main), (QStringList{"CAFÉ CRÈME", "ZOË'S BIKE"}));
+        for (const QString& value : {QStringLiteral("latte"), QStringLiteral("lock 1234")}) {
+            setListIndex(main.List1, value == QLatin1String("latte") ? 0 : 1);
+            QCOMPARE(main.Text1->text(), value);
+        }
+    }
+
     // Two entries with one description: two equal rows, each showing the last in table order.
     void duplicatesShowTheLastRow() {
         vault().addEntry(QStringLiteral("Twin"), QStringLiteral("HOME"), {QStringLiteral("first")});
