@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 #include <array>
 
@@ -388,14 +389,23 @@ constexpr Qt::WindowStates SizedByState = Qt::WindowMinimized | Qt::WindowMaximi
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The border is fixed: only minimising and maximising change the size. A size the person
-    // drags to goes back to the design size.
-    if (isVisible() && !(windowState() & SizedByState) && size() != designSize()) {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (!(windowState() & SizedByState)) resize(designSize());
-            },
-            Qt::QueuedConnection);
+    // drags to goes back to the design size, asked once: a window manager that insists on its
+    // own size keeps it, and so does one that fills the screen without calling it maximised.
+    const QSize screenArea = screen() ? screen()->availableGeometry().size() : QSize();
+    const bool fillsScreen =
+        frameGeometry().width() >= screenArea.width() && frameGeometry().height() >= screenArea.height();
+    if (isVisible() && !(windowState() & SizedByState) && size() != designSize() && !fillsScreen) {
+        if (!sizeRequested_) {
+            sizeRequested_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (!(windowState() & SizedByState)) resize(designSize());
+                },
+                Qt::QueuedConnection);
+        }
+    } else {
+        sizeRequested_ = false;
     }
     Form_Resize();
 }

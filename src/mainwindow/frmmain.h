@@ -149,5 +149,6 @@ private:
     void applyLayout(const mainlayout::MainLayout& layout);
 
     mainlayout::MainLayout layout_;
-    int listRowHeight_ = 0; // pixels
+    int listRowHeight_ = 0;      // pixels
+    bool sizeRequested_ = false; // the design size was asked back once
 };
