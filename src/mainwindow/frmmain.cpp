@@ -108,7 +108,7 @@ frmMain::frmMain() {
     Combo1 = named(new QComboBox(this), "Combo1");
     Combo1->setToolTip(QStringLiteral("Select category to only view associated items."));
     place(Combo1, ClientWidth - Combo1Width - 300, Combo1Top, Combo1Width, 330);
-    place(Label12, ClientWidth - Combo1Width - 1300, Label12Top - 45, 960, 330);
+    place(Label12, ClientWidth - Combo1Width - 1300, Label12Top, 960, 255);
 
     // Main panel: hidden until the first layout shows it
     Picture1 = panel(this, "Picture1");
