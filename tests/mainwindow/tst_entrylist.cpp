@@ -5,7 +5,6 @@
 #include "entries/frmentry.h"
 #include "fakeplatform.h"
 #include "mainwindow/frmmain.h"
-#include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
 
@@ -205,18 +204,6 @@ private slots:
         QVERIFY(!main.List1->isHidden());
         QCOMPARE(main.List1->count(), 0);
         QCOMPARE(comboRows(main.Combo1), QStringList{"ALL CATEGORIES"});
-    }
-
-    // A read that fails on its last attempt only: no report, the list is complete.
-    void listFillRecoversOnARetry() {
-        addSampleEntries();
-        frmMain& main = started();
-        setFaultHook([](int code, int attempt, int statement) {
-            return code == 213 && attempt < 5 && statement == 1;
-        });
-        FillEntryList();
-        QCOMPARE(main.List1->count(), 6);
-        QVERIFY(fake().messages.isEmpty());
     }
 };
 

@@ -74,15 +74,6 @@ private slots:
         QVERIFY(fake().messages.isEmpty());
     }
 
-    // Titles keep the apostrophe a category title was stored with.
-    void titlesShowApostrophes() {
-        vault().exec(QStringLiteral("UPDATE CatDef SET pwUDF1 = ? WHERE pwCat = 'HOME'"),
-                     {toStoredForm(QStringLiteral("Owner's Name"))});
-        vault().addEntry(QStringLiteral("Shed"), QStringLiteral("HOME"));
-        frmMain& main = started();
-        QCOMPARE(main.Label4->text(), QStringLiteral("Owner's Name:"));
-    }
-
     void categoryIcon_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("picture");
