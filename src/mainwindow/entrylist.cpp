@@ -3,15 +3,19 @@
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "entries/frmentry.h"
+#include "entryview.h"
 #include "frmmain.h"
 #include "store/codec.h"
 #include "store/statements.h"
 #include "store/vault.h"
 
+#include <QCollator>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <algorithm>
+#include <vector>
 
 // Fills the main window's category filter (target 0) or the entry editor's category box
 // (target 1) from the categories in name order. Selecting "ALL CATEGORIES" in the filter fills
@@ -37,50 +41,75 @@ void FillCategoryFilter(int target) {
         QSqlQuery& rows = openRecords(sql::SelectCategories);
         const QSignalBlocker blocker(box);
         const int keep = box->currentIndex();
-        while (rows.next()) box->addItem(columnText(rows, "CatName").toUpper().trimmed());
+        while (rows.next())
+            box->addItem(columnText(rows, "CatName").toUpper().trimmed());
         box->setCurrentIndex(keep);
         closeRecords();
         closeVault();
     });
 }
 
+namespace {
+
+// Puts rows into the sorted list in one go. They are sorted here the way the list sorts its
+// rows (by the locale's collation), so the list need not compare its items one by one.
+void addSortedRows(QListWidget* list, QStringList rows) {
+    const QCollator collator;
+    std::vector<std::pair<QCollatorSortKey, qsizetype>> keys;
+    keys.reserve(rows.size());
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        keys.emplace_back(collator.sortKey(rows[i]), i);
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    QStringList sorted;
+    sorted.reserve(rows.size());
+    for (const auto& key : keys)
+        sorted << rows[key.second];
+    const QSignalBlocker blocker(list);
+    list->setSortingEnabled(false);
+    list->addItems(sorted);
+    list->setSortingEnabled(true);
+}
+
+} // namespace
+
 // Fills the entry list with the descriptions of the entries in the filter's category (every
-// entry for "ALL CATEGORIES"), then selects the entry just saved, if any.
+// entry for "ALL CATEGORIES"), then selects the entry just saved, if any. Categories are stored
+// with random filler, so every entry's category is decoded and compared here.
 void FillEntryList() {
     frmMain& main = form<frmMain>();
-    runVaultOperation(
-        213,
-        [&main] {
-            main.List1->hide();
-            {
-                const QSignalBlocker blocker(main.List1);
-                main.List1->clear();
-            }
-            main.Label29->setText(QString());
-            const QString filter = main.Combo1->currentText().toUpper().trimmed();
-            const bool all = filter == QLatin1String("ALL CATEGORIES");
-            openVault();
-            QSqlQuery& rows = openRecords(sql::SelectEntryListColumns);
-            QStringList descriptions;
-            while (rows.next()) {
-                if (!all && DecodeValue(rows.value(1).toString()).toUpper().trimmed() != filter) continue;
-                descriptions << toShownForm(DecodeValue(rows.value(0).toString())).toUpper().trimmed();
-            }
-            {
-                const QSignalBlocker blocker(main.List1);
-                main.List1->addItems(descriptions);
-            }
-            closeRecords();
-            closeVault();
-            main.Label35->setText(QString::number(main.List1->count()));
-            if (main.List1->count() == 0) {
-                main.Picture5->hide();
-                main.Picture7->show();
-                main.Picture17->hide();
-            }
-            main.List1->show();
-        },
-        {.cleanup = [&main] { main.List1->show(); }});
+    runVaultOperation(213,
+                      [&main] {
+                          main.List1->hide();
+                          {
+                              const QSignalBlocker blocker(main.List1);
+                              main.List1->clear();
+                          }
+                          main.Label29->setText(QString());
+                          const QString filter = upperTrimmed(main.Combo1->currentText());
+                          const bool all = filter == QLatin1String("ALL CATEGORIES");
+                          openVault();
+                          QSqlQuery& rows =
+                              openRecords(all ? sql::SelectEntryDescriptions : sql::SelectEntryListColumns);
+                          QStringList descriptions;
+                          while (rows.next()) {
+                              if (!all && upperTrimmed(DecodeValue(rows.value(1).toString())) != filter)
+                                  continue;
+                              descriptions
+                                  << upperTrimmed(toShownForm(DecodeValue(rows.value(0).toString())));
+                          }
+                          addSortedRows(main.List1, std::move(descriptions));
+                          closeRecords();
+                          closeVault();
+                          main.Label35->setText(QString::number(main.List1->count()));
+                          if (main.List1->count() == 0) {
+                              main.Picture5->hide();
+                              main.Picture7->show();
+                              main.Picture17->hide();
+                          }
+                          main.List1->show();
+                      },
+                      {.cleanup = [&main] { main.List1->show(); }});
     for (int row = 0; row < main.List1->count(); ++row) {
         if (main.List1->item(row)->text().compare(LastSavedDescription, Qt::CaseInsensitive) == 0) {
             setListIndex(main.List1, row);

@@ -14,13 +14,13 @@
 #include "store/vault.h"
 
 #include <QFrame>
-#include <QSqlRecord>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <array>
+#include <cmath>
 
 bool isWebAddress(const QString& value) {
     return value.startsWith(QLatin1String("www."), Qt::CaseInsensitive) ||
@@ -28,13 +28,29 @@ bool isWebAddress(const QString& value) {
            value.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
 }
 
+QString upperTrimmed(QString text) {
+    // Plain ASCII, the usual case, is upper-cased here; anything else by the full case rules.
+    char16_t* d = reinterpret_cast<char16_t*>(text.data());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = d[i];
+        if (c >= 0x80) return std::move(text).toUpper().trimmed();
+        if (c >= u'a' && c <= u'z') d[i] = char16_t(c - (u'a' - u'A'));
+    }
+    return std::move(text).trimmed();
+}
+
 QString categoryPictureFor(int imageNumber) {
     frmEntry& editor = form<frmEntry>();
     switch (imageNumber) {
-    case 0: return editor.Picture1->picture();
-    case 3: return editor.Picture3->picture();
-    case 2: return editor.Picture4->picture();
-    default: return editor.Picture6->picture();
+    case 0:
+        return editor.Picture1->picture();
+    case 3:
+        return editor.Picture3->picture();
+    case 2:
+        return editor.Picture4->picture();
+    default:
+        return editor.Picture6->picture();
     }
 }
 
@@ -55,54 +71,46 @@ void ShowEntry() {
         main.Picture1->repaint();
         main.Picture9->show();
         main.Picture9->repaint();
-        const QString wanted = toStoredForm(listText(main.List1)).toUpper().trimmed();
+        const QString wanted = upperTrimmed(toStoredForm(listText(main.List1)));
         main.Picture5->hide();
         const std::array<QLineEdit*, 4> boxes = {main.Text1, main.Text2, main.Text3, main.Text4};
-        const std::array<QToolButton*, 4> launchers = {main.web1, main.web2, main.web3, main.web4};
-        for (QLineEdit* box : boxes) box->clear();
+        for (QLineEdit* box : boxes)
+            box->clear();
         main.Text5->clear();
         main.Label10->clear();
 
         openVault();
-        QSqlQuery& rows = openRecords(sql::SelectEntries);
-        const QSqlRecord record = rows.record();
-        const int pNum = record.indexOf(QStringLiteral("pNum"));
-        const int pdf1 = record.indexOf(QStringLiteral("PDF1"));
-        const int sCat = record.indexOf(QStringLiteral("sCat"));
-        const int dtLU = record.indexOf(QStringLiteral("dtLU"));
-        const int values[5] = {record.indexOf(QStringLiteral("PDF2")), record.indexOf(QStringLiteral("PDF3")),
-                               record.indexOf(QStringLiteral("PDF4")), record.indexOf(QStringLiteral("PDF5")),
-                               record.indexOf(QStringLiteral("PDF6"))};
-        while (rows.next()) {
-            const QString description = DecodeValue(rows.value(pdf1).toString()).toUpper().trimmed();
-            if (description != wanted) continue;
-            main.Label3->setText(description);
-            main.Label13->setText(description);
-            QString shown[5];
-            for (int i = 0; i < 5; ++i) shown[i] = DecodeValue(rows.value(values[i]).toString()).trimmed();
-            for (int i = 0; i < 4; ++i) {
-                if (isWebAddress(shown[i])) {
-                    launchers[i]->move(twips::toPx(twips::fromPx(main.Picture5->width()) - 530), launchers[i]->y());
-                    launchers[i]->show();
-                    boxes[i]->resize(twips::toPx(twips::fromPx(main.Text5->width()) - 450), boxes[i]->height());
-                } else {
-                    launchers[i]->hide();
-                    boxes[i]->resize(main.Text5->width(), boxes[i]->height());
-                }
-            }
-            for (int i = 0; i < 4; ++i) {
-                boxes[i]->setText(toShownForm(shown[i]));
-                boxes[i]->setCursorPosition(0);
-            }
-            main.Text5->setPlainText(toShownForm(shown[4]));
-            main.Label10->setText(DecodeValue(rows.value(sCat).toString()).toUpper().trimmed());
-            main.Label3->setText(toShownForm(main.Label3->text()));
-            main.Label13->setText(main.Label3->text());
-            main.Label11->setText(rows.value(pNum).toString().trimmed());
-            main.Label29->setText(QStringLiteral("Last Updated: ") +
-                                  shownUpdateDate(DecodeValue(rows.value(dtLU).toString())).trimmed());
-        }
+        // Descriptions are stored with random filler, so every one is decoded; when several
+        // entries match, the last in table order is the one shown.
+        QSqlQuery& rows = openRecords(sql::SelectEntryDescriptionsAndKeys);
+        QVariant shownKey;
+        while (rows.next())
+            if (upperTrimmed(DecodeValue(rows.value(1).toString())) == wanted) shownKey = rows.value(0);
         closeRecords();
+
+        if (shownKey.isValid()) {
+            QSqlQuery& entry = openRecords(sql::SelectEntryByKey, {shownKey});
+            if (entry.next()) {
+                const QString description = upperTrimmed(DecodeValue(entry.value(1).toString()));
+                QString shown[5];
+                for (int i = 0; i < 5; ++i)
+                    shown[i] = DecodeValue(entry.value(2 + i).toString()).trimmed();
+                for (int i = 0; i < 4; ++i)
+                    main.placeLaunchButton(i + 1, isWebAddress(shown[i]));
+                for (int i = 0; i < 4; ++i) {
+                    boxes[i]->setText(toShownForm(shown[i]));
+                    boxes[i]->setCursorPosition(0);
+                }
+                main.Text5->setPlainText(toShownForm(shown[4]));
+                main.Label10->setText(upperTrimmed(DecodeValue(entry.value(7).toString())));
+                main.Label3->setText(toShownForm(description));
+                main.Label13->setText(main.Label3->text());
+                main.Label11->setText(entry.value(0).toString().trimmed());
+                main.Label29->setText(QStringLiteral("Last Updated: ") +
+                                      shownUpdateDate(DecodeValue(entry.value(8).toString())).trimmed());
+            }
+            closeRecords();
+        }
 
         QSqlQuery& definition = openRecords(sql::SelectCategoryDefinition, {main.Label10->text()});
         if (definition.next()) {
@@ -112,11 +120,13 @@ void ShowEntry() {
             main.Label7->setText(shownTitle(definition, "pwUDF4"));
             main.Label8->setText(shownTitle(definition, "pwNOTES"));
             main.Label14->setText(shownTitle(definition, "PWDESC"));
+            // The icon number is a byte: a text that is not a number from 0 to 255 fails the read.
             bool numeric = false;
-            const int image = columnText(definition, "pwImg").trimmed().toInt(&numeric);
+            const double number = columnText(definition, "pwImg").trimmed().toDouble(&numeric);
+            const double image = numeric ? std::nearbyint(number) : -1;
             if (!numeric || image < 0 || image > 255)
                 throw VaultFailure{QStringLiteral("Quorlane"), 13, QStringLiteral("Type mismatch")};
-            main.Picture6->setPicture(categoryPictureFor(image));
+            main.Picture6->setPicture(categoryPictureFor(int(image)));
         }
         closeRecords();
 

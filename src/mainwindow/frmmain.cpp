@@ -8,7 +8,6 @@
 #include "app/twips.h"
 
 #include <QAction>
-#include <array>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -20,12 +19,16 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
+#include <array>
 
 namespace {
 
 // Positions a control in twips relative to its parent.
-void place(QWidget* w, int left, int top, int width, int height) { w->setGeometry(twips::toPx(left, top, width, height)); }
+void place(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(twips::toPx(left, top, width, height));
+}
 
 template <class T> T* named(T* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
@@ -55,6 +58,28 @@ QPushButton* commandButton(QWidget* parent, const char* name, const char* pictur
     return button;
 }
 
+std::array<QWidget*, 5> valueBoxes(const frmMain& main) {
+    return {main.Text1, main.Text2, main.Text3, main.Text4, main.Text5};
+}
+
+// Narrows a caption's font until the caption fits its control: a condensed face first, then
+// smaller sizes down to 7 points. sample stands for captions that change.
+void fitCaption(QWidget* w, const QString& sample = {}) {
+    auto* label = qobject_cast<QLabel*>(w);
+    const QString shown = label ? label->text() : QString();
+    if (label && !sample.isEmpty()) label->setText(sample);
+    QFont f = w->font();
+    if (w->sizeHint().width() > w->width()) {
+        f.setStretch(QFont::Condensed);
+        w->setFont(f);
+        while (w->sizeHint().width() > w->width() && f.pointSizeF() > 7) {
+            f.setPointSizeF(f.pointSizeF() - 0.5);
+            w->setFont(f);
+        }
+    }
+    if (label) label->setText(shown);
+}
+
 void setTextColour(QWidget* box, const QColor& colour) {
     QPalette p = box->palette();
     p.setColor(QPalette::Text, colour);
@@ -64,41 +89,46 @@ void setTextColour(QWidget* box, const QColor& colour) {
 } // namespace
 
 frmMain::frmMain() {
+    using namespace mainlayout::design;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quorlane"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
-    resize(twips::toPx(9930), twips::toPx(7515));
+    resize(designSize());
 
     // Header band
     Shape1 = named(new QFrame(this), "Shape1");
-    Shape1->setAutoFillBackground(true);
-    Shape1->setStyleSheet(QStringLiteral("#Shape1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                                         "stop:0 #dfe7f1, stop:1 #b9c9dd); border-bottom: 1px solid #8aa0bb; }"));
-    place(Shape1, -40, -240, 9930 + 1000, 1230);
+    Shape1->setStyleSheet(
+        QStringLiteral("#Shape1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                       "stop:0 #e8eef6, stop:1 #bccbde); border-bottom: 1px solid #8aa0bb; }"));
+    place(Shape1, -40, -240, ClientWidth + 1000, 1230);
     Picture2 = picture(this, "Picture2", QStringLiteral("banner"));
     place(Picture2, 50, 110, 3540, 750);
     Label12 = label(this, "Label12", QStringLiteral(" Category:"));
+    Label12->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Combo1 = named(new QComboBox(this), "Combo1");
     Combo1->setToolTip(QStringLiteral("Select category to only view associated items."));
-    place(Combo1, 9930 - 3660 - 300, 315, 3660, 330);
-    place(Label12, 9930 - 3660 - 300 - 1000, 360, 1000, 255);
+    place(Combo1, ClientWidth - Combo1Width - 300, Combo1Top, Combo1Width, 330);
+    place(Label12, ClientWidth - Combo1Width - 1300, Label12Top, 960, 255);
 
-    // Main panel
+    // Main panel: hidden until the first layout shows it
     Picture1 = panel(this, "Picture1");
-    place(Picture1, 110, 1080, 9650, 5720);
+    place(Picture1, Picture1Left, Picture1Top, 9650, 5720);
+    Picture1->hide();
     Picture4 = named(new QFrame(Picture1), "Picture4");
-    place(Picture4, 90, 495, 2991, 4820);
+    place(Picture4, Picture4Left, Picture4Top, 2991, 4820);
     List1 = named(new QListWidget(Picture4), "List1");
     List1->setSortingEnabled(true);
-    place(List1, -10, -10, 2961, 4820);
+    List1->setUniformItemSizes(true);
+    place(List1, List1Left, List1Top, 2961, 4820);
     picTitle1 = picture(Picture1, "picTitle1", QStringLiteral("title_entries"));
-    place(picTitle1, 320, 120, 2745, 300);
+    place(picTitle1, 320, TitlePictureTop, TitlePictureWidth, 330);
     picTitle2 = picture(Picture1, "picTitle2", QStringLiteral("title_details"));
-    place(picTitle2, 4900, 120, 2745, 300);
+    place(picTitle2, 4900, TitlePictureTop, TitlePictureWidth, 330);
 
     // Detail pane
     Picture5 = panel(Picture1, "Picture5");
-    place(Picture5, 3156, 490, 6369, 4820);
+    place(Picture5, 3156, Picture5Top, 6369, 4820);
+    Picture5->setAutoFillBackground(true);
     Picture5->hide();
     Label13 = label(Picture5, "Label13", QStringLiteral("Identification"));
     Label3 = label(Picture5, "Label3", QStringLiteral("Identification"));
@@ -109,13 +139,13 @@ frmMain::frmMain() {
     Label13->setFont(heading);
     Label3->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128);"));
     Label13->setStyleSheet(QStringLiteral("color: rgb(224, 224, 224);"));
-    place(Label13, 75, 75, 5200, 375);
-    place(Label3, 90, 90, 5200, 375);
+    place(Label13, Label3Left - 15, Label3Top - 15, 5200, 375);
+    place(Label3, Label3Left, Label3Top, 5200, 375);
     Label10 = label(Picture5, "Label10", QStringLiteral("NONE"));
     Label10->setStyleSheet(QStringLiteral("background: rgb(255, 255, 192); padding-left: 3px;"));
-    place(Label10, 90, 480, 6369 - 965 + 870 - 100, 255);
+    place(Label10, Label3Left, 480, 6174, 255);
     Picture6 = picture(Picture5, "Picture6", QStringLiteral("cat_default"));
-    place(Picture6, 6369 - 965, 90, 870, 870);
+    place(Picture6, 5404, 90, Picture6Width, 720);
     Picture6->raise();
 
     QLabel** titles[] = {&Label4, &Label5, &Label6, &Label7};
@@ -131,56 +161,56 @@ frmMain::frmMain() {
         *copies[i] = picture(Picture5, copyNames[i], QStringLiteral("copyfield"));
         place(*copies[i], 90, top, 180, 180);
         *titles[i] = label(Picture5, titleNames[i], QStringLiteral("User Defined Field (%1)").arg(i + 1));
-        place(*titles[i], 315, top - 30, 5000, 240);
+        place(*titles[i], 315, top - 45, 5000, 255);
         *values[i] = named(new QLineEdit(Picture5), valueNames[i]);
         (*values[i])->setReadOnly(true);
         place(*values[i], 90, top + 215, 6114, 285);
         *launches[i] = named(new QToolButton(Picture5), launchNames[i]);
         setButtonPicture(*launches[i], QStringLiteral("launch"));
-        (*launches[i])->setIconSize(QSize(twips::toPx(375) - 6, twips::toPx(315) - 6));
+        (*launches[i])->setIconSize(QSize(twips::toPx(WebWidth) - 6, twips::toPx(WebHeight) - 6));
         (*launches[i])->setToolTip(QStringLiteral("Launch URL."));
-        place(*launches[i], 6369 - 530, top + 200, 375, 315);
+        (*launches[i])->setAutoRaise(true);
+        place(*launches[i], 6369 - 530, top + 200, WebWidth, WebHeight);
         (*launches[i])->hide();
     }
     Picture14 = picture(Picture5, "Picture14", QStringLiteral("copyfield"));
-    place(Picture14, 90, 3030, 180, 180);
+    place(Picture14, 90, Text5Top - 255, 180, 180);
     Label8 = label(Picture5, "Label8", QStringLiteral("Notes:"));
-    place(Label8, 315, 3000, 5000, 240);
+    place(Label8, 315, Text5Top - 300, 5000, 255);
     Text5 = named(new QPlainTextEdit(Picture5), "Text5");
     Text5->setReadOnly(true);
     Text5->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    place(Text5, 90, 3285, 6114, 1370);
+    place(Text5, Text5Left, Text5Top, 6114, 1370);
     for (PictureBox* copy : {Picture10, Picture11, Picture12, Picture13, Picture14})
         copy->setToolTip(QStringLiteral("Copy this field to your clipboard."));
-    for (QWidget* box : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2), static_cast<QWidget*>(Text3),
-                         static_cast<QWidget*>(Text4), static_cast<QWidget*>(Text5)}) {
+    for (QWidget* box : valueBoxes(*this)) {
         QPalette p = box->palette();
         p.setColor(QPalette::Base, QColor(176, 176, 176));
         box->setPalette(p);
     }
 
-    // Empty-category panel, in the detail pane's place
+    // Empty-category panel, in the detail pane's place and under it
     Picture7 = panel(Picture1, "Picture7");
-    place(Picture7, 3156, 495, 6369, 4820);
+    place(Picture7, 3156, Picture7Top, 6369, 4820);
     Picture7->hide();
     Picture8 = picture(Picture7, "Picture8", QStringLiteral("empty"));
-    place(Picture8, 6369 / 2 - 4020 / 2 + 150, 4820 / 2 - 1000, 4020, 1350);
+    place(Picture8, 1324, 1410, Picture8Width, Picture8Height);
     Picture5->raise();
 
     // Status row
     Label35 = label(Picture1, "Label35", QStringLiteral("0"));
     Label35->setToolTip(
         QStringLiteral("Displays the number of entries within the current category. (Click for graph.)"));
-    place(Label35, 90, 5360, 700, 255);
+    place(Label35, 90, 5360, 780, 255);
     Label29 = label(Picture1, "Label29", QString());
     Label29->setToolTip(QStringLiteral("Date this entry was last updated."));
-    place(Label29, 900, 5390, 2200, 255);
+    place(Label29, 900, 5390, 2180, 255);
     Check1 = named(new QCheckBox(QStringLiteral("&Display information discreetly."), Picture1), "Check1");
     Check1->setToolTip(QStringLiteral("Select to discreetly view information."));
-    place(Check1, 3156, 5360, 2500, 255);
+    place(Check1, 3156, 5360, 2535, 255);
     Check2 = named(new QCheckBox(QStringLiteral("&Hide information."), Picture1), "Check2");
     Check2->setToolTip(QStringLiteral("Select to hide information."));
-    place(Check2, 3156 + 2565, 5360, 1800, 255);
+    place(Check2, 3156 + 2565, 5360, 1700, 255);
     Picture9 = picture(Picture1, "Picture9", QStringLiteral("busy"));
     Picture9->setToolTip(QStringLiteral("Decrypting message."));
     place(Picture9, 9650 - 1855, 5380, 240, 240);
@@ -189,35 +219,49 @@ frmMain::frmMain() {
     place(Picture17, 9650 - 405, 5370, 240, 240);
     Picture17->hide();
 
-    // Command bar
+    // Command bar; the right-hand group follows the window's right edge
     Command2 = commandButton(this, "Command2", "exit", QStringLiteral("Exit Quorlane."));
     Command10 = commandButton(this, "Command10", "new", QStringLiteral("Create a new password entry."));
     Command11 = commandButton(this, "Command11", "edit", QStringLiteral("Edit the selected password entry."));
-    Command8 = commandButton(this, "Command8", "delete", QStringLiteral("Delete the selected password entry."));
-    Command6 = commandButton(this, "Command6", "lock", QStringLiteral("Click to lock Quorlane to system tray."));
+    Command8 =
+        commandButton(this, "Command8", "delete", QStringLiteral("Delete the selected password entry."));
+    Command6 =
+        commandButton(this, "Command6", "lock", QStringLiteral("Click to lock Quorlane to system tray."));
     Command5 = commandButton(this, "Command5", "setup", QStringLiteral("Click to set system parameters."));
     Command13 = commandButton(this, "Command13", "attach", QStringLiteral("View attachments."));
     Command1 = commandButton(this, "Command1", "copy", QStringLiteral("Copy information to the clipboard."));
     Command4 = commandButton(this, "Command4", "print", QStringLiteral("Click to PRINT current entry."));
-    Command3 = commandButton(this, "Command3", "search", QStringLiteral("Click to perform a detailed SEARCH."));
+    Command3 =
+        commandButton(this, "Command3", "search", QStringLiteral("Click to perform a detailed SEARCH."));
     Command22 = commandButton(this, "Command22", "help", QStringLiteral("Click for additional help."));
-    const int buttonTop = 7515 - 640;
-    int left = 110;
+    int left = FirstCommandLeft;
     for (QPushButton* b : {Command2, Command10, Command11, Command8, Command6, Command5}) {
-        place(b, left, buttonTop, 580, 480);
-        left += 675;
+        place(b, left, ClientHeight - 640, CommandWidth, CommandHeight);
+        left += CommandSpacing;
     }
-    left = 9930 - 760;
-    for (QPushButton* b : {Command22, Command3, Command4, Command1, Command13}) {
-        place(b, left, buttonTop, 580, 480);
-        left -= 675;
-    }
+    for (QPushButton* b : {Command13, Command1, Command4, Command3, Command22})
+        place(b, 0, ClientHeight - 640, CommandWidth, CommandHeight);
 
     // Hidden holders
     Label11 = label(this, "Label11", QStringLiteral("Primary Key"));
     Label11->hide();
     Label14 = label(this, "Label14", QStringLiteral("Description Title"));
     Label14->hide();
+
+    // The copy pictures and the entry count are clickable: they take the hand pointer.
+    const QCursor hand(QIcon(QStringLiteral(":/pictures/pointer.svg")).pixmap(32, 32), 8, 2);
+    for (QWidget* w : {static_cast<QWidget*>(Picture10), static_cast<QWidget*>(Picture11),
+                       static_cast<QWidget*>(Picture12), static_cast<QWidget*>(Picture13),
+                       static_cast<QWidget*>(Picture14), static_cast<QWidget*>(Label35)})
+        w->setCursor(hand);
+
+    // The list's rows all have one height; the layout keeps the list to whole rows.
+    List1->addItem(QStringLiteral("M"));
+    listRowHeight_ = List1->sizeHintForRow(0);
+    List1->clear();
+    layout_ = mainlayout::designLayout(twips::fromPx(listRowHeight_), twips::fromPx(2 * List1->frameWidth()));
+    applyLayout(layout_);
+    Picture1->hide();
 
     // Pop-up menu of the tray icon
     menPopup = named(new QMenu(QStringLiteral("Shutdown"), this), "menPopup");
@@ -231,9 +275,11 @@ frmMain::frmMain() {
     });
     List1->installEventFilter(this);
     const PictureBox* copyPictures[] = {Picture10, Picture11, Picture12, Picture13, Picture14};
-    for (int i = 0; i < 5; ++i) connect(copyPictures[i], &PictureBox::clicked, this, [this, i] { copyField(i + 1); });
+    for (int i = 0; i < 5; ++i)
+        connect(copyPictures[i], &PictureBox::clicked, this, [this, i] { copyField(i + 1); });
     const QToolButton* launchButtons[] = {web1, web2, web3, web4};
-    for (int i = 0; i < 4; ++i) connect(launchButtons[i], &QToolButton::clicked, this, [this, i] { launchField(i + 1); });
+    for (int i = 0; i < 4; ++i)
+        connect(launchButtons[i], &QToolButton::clicked, this, [this, i] { launchField(i + 1); });
     QLineEdit* fieldBoxes[] = {Text1, Text2, Text3, Text4};
     for (int i = 0; i < 4; ++i) {
         QWidget* next = i < 3 ? static_cast<QWidget*>(fieldBoxes[i + 1]) : static_cast<QWidget*>(Text5);
@@ -270,15 +316,19 @@ void frmMain::Form_Load() {
         Picture2->move(Picture2->x(), twips::toPx(190));
         Label10->move(Label10->x(), twips::toPx(380));
     }
+    fitCaption(Check1);
+    fitCaption(Check2);
+    fitCaption(Label29, QStringLiteral("Last Updated: 00/00/0000"));
 }
 
 void frmMain::setValueColour(const QColor& colour) {
-    for (QWidget* box : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2), static_cast<QWidget*>(Text3),
-                         static_cast<QWidget*>(Text4), static_cast<QWidget*>(Text5)})
+    for (QWidget* box : valueBoxes(*this))
         setTextColour(box, colour);
 }
 
-bool frmMain::hasCurrentEntry() const { return !listText(List1).trimmed().isEmpty(); }
+bool frmMain::hasCurrentEntry() const {
+    return !listText(List1).trimmed().isEmpty();
+}
 
 void frmMain::Combo1_Click() {
     if (CategoryEditorShowing()) return;
@@ -295,12 +345,14 @@ void frmMain::List1_Click() {
 }
 
 void frmMain::List1_KeyDown(int key) {
-    if (!listText(List1).trimmed().isEmpty() && key == Qt::Key_Delete && Command8->isEnabled()) Command8_Click();
+    if (!listText(List1).trimmed().isEmpty() && key == Qt::Key_Delete && Command8->isEnabled())
+        Command8_Click();
 }
 
 void frmMain::copyField(int field) {
-    const QString text = field == 5 ? Text5->toPlainText()
-                                    : std::array<QLineEdit*, 4>{Text1, Text2, Text3, Text4}[field - 1]->text();
+    const QString text = field == 5
+                             ? Text5->toPlainText()
+                             : std::array<QLineEdit*, 4>{Text1, Text2, Text3, Text4}[field - 1]->text();
     platform().setClipboardText(text);
 }
 
@@ -309,25 +361,156 @@ void frmMain::launchField(int field) {
 }
 
 // Exit: the tray icon goes, then the program ends at once.
-void frmMain::Command2_Click() { platform().endProgram(); }
+void frmMain::Command2_Click() {
+    platform().endProgram();
+}
 
-void frmMain::menShut_Click() { Command2_Click(); }
+void frmMain::menShut_Click() {
+    Command2_Click();
+}
 
-void frmMain::Command22_Click() { LaunchDocument(AppFolder + QStringLiteral("/Help.pdf")); }
+void frmMain::Command22_Click() {
+    LaunchDocument(AppFolder + QStringLiteral("/Help.pdf"));
+}
 
 void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
     Command2_Click();
 }
 
+QSize frmMain::designSize() const {
+    return {twips::toPx(mainlayout::design::ClientWidth), twips::toPx(mainlayout::design::ClientHeight)};
+}
+
+namespace {
+constexpr Qt::WindowStates SizedByState = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+}
+
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    // The border is fixed: only minimising and maximising change the size. A size the person
+    // drags to goes back to the design size, asked once: a window manager that insists on its
+    // own size keeps it, and so does one that fills the screen without calling it maximised.
+    const QSize screenArea = screen() ? screen()->availableGeometry().size() : QSize();
+    const bool fillsScreen =
+        frameGeometry().width() >= screenArea.width() && frameGeometry().height() >= screenArea.height();
+    if (isVisible() && !(windowState() & SizedByState) && size() != designSize() && !fillsScreen) {
+        if (!sizeRequested_) {
+            sizeRequested_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (!(windowState() & SizedByState)) resize(designSize());
+                },
+                Qt::QueuedConnection);
+        }
+    } else {
+        sizeRequested_ = false;
+    }
     Form_Resize();
 }
 
+void frmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == List1 && event->type() == QEvent::KeyPress) List1_KeyDown(static_cast<QKeyEvent*>(event)->key());
+    if (watched == List1 && event->type() == QEvent::KeyPress)
+        List1_KeyDown(static_cast<QKeyEvent*>(event)->key());
     return QWidget::eventFilter(watched, event);
 }
 
-void frmMain::Form_Resize() {}
+// Lays the window out for its outer size (frame and title bar included) and its client area.
+// A minimised window has no client area.
+void frmMain::Form_Resize() {
+    const int tpp = platform().twipsPerPixel();
+    QSize outer = frameGeometry().size();
+    QSize inner = size();
+    if (isMinimized()) {
+        outer -= inner;
+        inner = QSize(0, 0);
+    }
+    const mainlayout::LayoutInput input{outer.width() * tpp,  outer.height() * tpp,
+                                        inner.width() * tpp,  inner.height() * tpp,
+                                        listRowHeight_ * tpp, 2 * List1->frameWidth() * tpp};
+    applyLayout(mainlayout::layOutMainWindow(input, layout_));
+}
+
+namespace {
+void setLeft(QWidget* w, int left) {
+    w->move(twips::toPx(left), w->y());
+}
+void setTop(QWidget* w, int top) {
+    w->move(w->x(), twips::toPx(top));
+}
+void setWidth(QWidget* w, int width) {
+    w->resize(twips::toPx(width), w->height());
+}
+void setHeight(QWidget* w, int height) {
+    w->resize(w->width(), twips::toPx(height));
+}
+} // namespace
+
+void frmMain::applyLayout(const mainlayout::MainLayout& l) {
+    layout_ = l;
+    Picture1->hide();
+    setWidth(Shape1, l.shape1Width);
+    setLeft(Combo1, l.combo1Left);
+    setLeft(Label12, l.label12Left);
+    for (QPushButton* b : {Command2, Command10, Command8, Command6, Command5, Command11, Command1, Command4,
+                           Command3, Command22, Command13})
+        setTop(b, l.commandTop);
+    setLeft(Command22, l.command22Left);
+    setLeft(Command3, l.command3Left);
+    setLeft(Command4, l.command4Left);
+    setLeft(Command1, l.command1Left);
+    setLeft(Command13, l.command13Left);
+    setHeight(Picture1, l.picture1Height);
+    setWidth(Picture1, l.picture1Width);
+    setWidth(Picture4, l.picture4Width);
+    setLeft(Picture5, l.picture5Left);
+    setWidth(Picture5, l.picture5Width);
+    setLeft(Picture7, l.picture7Left);
+    setWidth(Picture7, l.picture7Width);
+    setWidth(List1, l.list1Width);
+    setHeight(List1, l.list1Height);
+    setHeight(Picture4, l.picture4Height);
+    setHeight(Picture5, l.picture5Height);
+    setHeight(Picture7, l.picture7Height);
+    setHeight(Text5, l.text5Height);
+    setWidth(Text5, l.text5Width);
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4})
+        setWidth(box, l.textWidth);
+    setTop(Check1, l.check1Top);
+    setTop(Check2, l.check2Top);
+    setLeft(Check1, l.check1Left);
+    setLeft(Check2, l.check2Left);
+    Picture9->move(twips::toPx(l.picture9Left), twips::toPx(l.picture9Top));
+    Picture17->move(twips::toPx(l.picture17Left), twips::toPx(l.picture17Top));
+    setTop(Label35, l.label35Top);
+    setTop(Label29, l.label29Top);
+    setLeft(Picture6, l.picture6Left);
+    setLeft(Label10, l.label10Left);
+    setWidth(Label10, l.label10Width);
+    setTop(Picture8, l.picture8Top);
+    setLeft(Picture8, l.picture8Left);
+    setLeft(picTitle1, l.picTitle1Left);
+    setLeft(picTitle2, l.picTitle2Left);
+    Picture1->show();
+    for (int field = 1; field <= 4; ++field)
+        if (!std::array{web1, web2, web3, web4}[field - 1]->isHidden()) placeLaunchButton(field, true);
+}
+
+void frmMain::placeLaunchButton(int field, bool shown) {
+    QToolButton* button = std::array{web1, web2, web3, web4}[field - 1];
+    QLineEdit* box = std::array{Text1, Text2, Text3, Text4}[field - 1];
+    if (shown) {
+        setLeft(button, layout_.webLeft);
+        button->show();
+        setWidth(box, layout_.webTextWidth);
+    } else {
+        button->hide();
+        setWidth(box, layout_.text5Width);
+    }
+}

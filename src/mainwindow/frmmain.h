@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -25,76 +27,76 @@ public:
     Q_DISABLE_COPY_MOVE(frmMain)
 
     // Header band
-    QFrame* Shape1;          // header band behind the top of the window
-    PictureBox* Picture2;    // banner: the program's logo
-    QLabel* Label12;         // " Category:"
-    QComboBox* Combo1;       // category filter
+    QFrame* Shape1;       // header band behind the top of the window
+    PictureBox* Picture2; // banner: the program's logo
+    QLabel* Label12;      // " Category:"
+    QComboBox* Combo1;    // category filter
 
     // Main panel
-    QFrame* Picture1;        // framed panel holding everything below the header
-    QFrame* Picture4;        // list pane
-    QListWidget* List1;      // entry list, sorted, descriptions in upper case
-    PictureBox* picTitle1;   // title picture above the list
-    PictureBox* picTitle2;   // title picture above the detail pane
+    QFrame* Picture1;      // framed panel holding everything below the header
+    QFrame* Picture4;      // list pane
+    QListWidget* List1;    // entry list, sorted, descriptions in upper case
+    PictureBox* picTitle1; // title picture above the list
+    PictureBox* picTitle2; // title picture above the detail pane
 
     // Detail pane
-    QFrame* Picture5;        // detail pane, hidden while an entry is read
-    QLabel* Label3;          // heading: the entry's description
-    QLabel* Label13;         // the heading's light edge, 15 twips up and left
-    QLabel* Label10;         // the entry's category
-    PictureBox* Picture6;    // the category's icon
-    QLabel* Label4;          // title of field 1
-    QLabel* Label5;          // title of field 2
-    QLabel* Label6;          // title of field 3
-    QLabel* Label7;          // title of field 4
-    QLabel* Label8;          // title of the notes
-    QLineEdit* Text1;        // value of field 1
-    QLineEdit* Text2;        // value of field 2
-    QLineEdit* Text3;        // value of field 3
-    QLineEdit* Text4;        // value of field 4
-    QPlainTextEdit* Text5;   // notes
-    PictureBox* Picture10;   // copies field 1
-    PictureBox* Picture11;   // copies field 2
-    PictureBox* Picture12;   // copies field 3
-    PictureBox* Picture13;   // copies field 4
-    PictureBox* Picture14;   // copies the notes
-    QToolButton* web1;       // opens field 1 as a web address
-    QToolButton* web2;       // opens field 2 as a web address
-    QToolButton* web3;       // opens field 3 as a web address
-    QToolButton* web4;       // opens field 4 as a web address
+    QFrame* Picture5;      // detail pane, hidden while an entry is read
+    QLabel* Label3;        // heading: the entry's description
+    QLabel* Label13;       // the heading's light edge, 15 twips up and left
+    QLabel* Label10;       // the entry's category
+    PictureBox* Picture6;  // the category's icon
+    QLabel* Label4;        // title of field 1
+    QLabel* Label5;        // title of field 2
+    QLabel* Label6;        // title of field 3
+    QLabel* Label7;        // title of field 4
+    QLabel* Label8;        // title of the notes
+    QLineEdit* Text1;      // value of field 1
+    QLineEdit* Text2;      // value of field 2
+    QLineEdit* Text3;      // value of field 3
+    QLineEdit* Text4;      // value of field 4
+    QPlainTextEdit* Text5; // notes
+    PictureBox* Picture10; // copies field 1
+    PictureBox* Picture11; // copies field 2
+    PictureBox* Picture12; // copies field 3
+    PictureBox* Picture13; // copies field 4
+    PictureBox* Picture14; // copies the notes
+    QToolButton* web1;     // opens field 1 as a web address
+    QToolButton* web2;     // opens field 2 as a web address
+    QToolButton* web3;     // opens field 3 as a web address
+    QToolButton* web4;     // opens field 4 as a web address
 
     // Empty-category panel
-    QFrame* Picture7;        // shown in the detail pane's place when the list is empty
-    PictureBox* Picture8;    // its centred picture
+    QFrame* Picture7;     // shown in the detail pane's place when the list is empty
+    PictureBox* Picture8; // its centred picture
 
     // Status row
-    QLabel* Label35;         // number of entries listed; click for the breakdown chart
-    QLabel* Label29;         // "Last Updated: " and the shown entry's date
-    QCheckBox* Check1;       // "&Display information discreetly."
-    QCheckBox* Check2;       // "&Hide information."
-    PictureBox* Picture9;    // busy indicator while an entry is decoded
-    PictureBox* Picture17;   // attachment indicator
+    QLabel* Label35;       // number of entries listed; click for the breakdown chart
+    QLabel* Label29;       // "Last Updated: " and the shown entry's date
+    QCheckBox* Check1;     // "&Display information discreetly."
+    QCheckBox* Check2;     // "&Hide information."
+    PictureBox* Picture9;  // busy indicator while an entry is decoded
+    PictureBox* Picture17; // attachment indicator
 
     // Command bar, left to right
-    QPushButton* Command2;   // Exit
-    QPushButton* Command10;  // new entry
-    QPushButton* Command11;  // edit entry
-    QPushButton* Command8;   // delete entry
-    QPushButton* Command6;   // lock to the system tray
-    QPushButton* Command5;   // setup
-    QPushButton* Command13;  // attachments
-    QPushButton* Command1;   // copy to clipboard
-    QPushButton* Command4;   // print
-    QPushButton* Command3;   // search
-    QPushButton* Command22;  // help
+    QPushButton* Command2;  // Exit
+    QPushButton* Command10; // new entry
+    QPushButton* Command11; // edit entry
+    QPushButton* Command8;  // delete entry
+    QPushButton* Command6;  // lock to the system tray
+    QPushButton* Command5;  // setup
+    QPushButton* Command13; // attachments
+    QPushButton* Command1;  // copy to clipboard
+    QPushButton* Command4;  // print
+    QPushButton* Command3;  // search
+    QPushButton* Command22; // help
 
     // Hidden holders
-    QLabel* Label11;         // the shown entry's key
-    QLabel* Label14;         // the category's description title followed by ":"
+    QLabel* Label11; // the shown entry's key
+    QLabel* Label14; // the category's description title followed by ":"
 
     // The tray's pop-up menu
-    QMenu* menPopup;         // "Shutdown"
-    QAction* menShut;        // "Shutdown Quorlane"
+    QMenu* menPopup;  // "Shutdown"
+    QAction* menShut; // "Shutdown Quorlane"
 
     // Load step: value colours hidden until the preferences apply, 120-dpi adjustments.
     void Form_Load();
@@ -114,23 +116,39 @@ public:
     void Command2_Click();       // Exit
     void Command22_Click();      // Help
     void menShut_Click();
-    void Command10_Click();      // new entry
-    void Command11_Click();      // edit entry
-    void Command8_Click();       // delete entry
-    void Command6_Click();       // lock to tray
-    void Command5_Click();       // setup
-    void Command13_Click();      // attachments
-    void Picture17_Click();      // attachments, from the indicator
-    void Command1_Click();       // copy to clipboard
-    void Command4_Click();       // print
-    void Command3_Click();       // search
-    void Label35_Click();        // category breakdown
-    void Check1_Click();         // discreet preference
-    void Check2_Click();         // hide preference
-    void Form_Resize();          // lays the window out for its size
+    void Command10_Click(); // new entry
+    void Command11_Click(); // edit entry
+    void Command8_Click();  // delete entry
+    void Command6_Click();  // lock to tray
+    void Command5_Click();  // setup
+    void Command13_Click(); // attachments
+    void Picture17_Click(); // attachments, from the indicator
+    void Command1_Click();  // copy to clipboard
+    void Command4_Click();  // print
+    void Command3_Click();  // search
+    void Label35_Click();   // category breakdown
+    void Check1_Click();    // discreet preference
+    void Check2_Click();    // hide preference
+    void Form_Resize();     // lays the window out for its size
+
+    // Shows or hides the launch button beside a value box (1..4), narrowing the box beside it.
+    void placeLaunchButton(int field, bool shown);
+
+    // The arrangement in force, in twips.
+    const mainlayout::MainLayout& layoutInForce() const { return layout_; }
+    // The design size of the client area, in pixels.
+    QSize designSize() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applyLayout(const mainlayout::MainLayout& layout);
+
+    mainlayout::MainLayout layout_;
+    int listRowHeight_ = 0;      // pixels
+    bool sizeRequested_ = false; // the design size was asked back once
 };

@@ -32,6 +32,10 @@ inline constexpr char SelectEntryCategories[] = "SELECT sCat FROM PDF";
 // The category column as raw bytes (encoded text is plain ASCII), for decoding without a copy.
 inline constexpr char SelectEntryCategoryBytes[] = "SELECT CAST(sCat AS BLOB) FROM PDF";
 inline constexpr char SelectEntryKeysAndCategories[] = "SELECT pNum, sCat FROM PDF";
+// The detail view finds its entry by description, then reads that one row.
+inline constexpr char SelectEntryDescriptionsAndKeys[] = "SELECT pNum, PDF1 FROM PDF";
+inline constexpr char SelectEntryByKey[] =
+    "SELECT pNum, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU FROM PDF WHERE pNum = ?";
 inline constexpr char InsertEntry[] =
     "INSERT INTO PDF (PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU) VALUES (?, ?, ?, ?, ?, ?, ?, ?)";
 inline constexpr char UpdateEntryPdf1[] = "UPDATE PDF SET PDF1 = ? WHERE pNum = ?";

@@ -1,0 +1,283 @@
+#include "app/controls.h"
+#include "app/forms.h"
+#include "app/modmain.h"
+#include "app/picturebox.h"
+#include "app/twips.h"
+#include "fakeplatform.h"
+#include "mainwindow/frmmain.h"
+#include "mainwindow/layout.h"
+#include "testmain.h"
+#include "testvault.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <algorithm>
+
+using namespace mainlayout;
+
+namespace {
+
+constexpr int Row = 225;  // list row height in twips
+constexpr int Frame = 30; // twips the list's frame takes
+
+LayoutInput sized(int outerWidth, int outerHeight, int border, int titleBar) {
+    return {outerWidth, outerHeight, outerWidth - 2 * border, outerHeight - 2 * border - titleBar,
+            Row,        Frame};
+}
+
+} // namespace
+
+class LayoutTest final : public VaultTestCase {
+    Q_OBJECT
+private slots:
+    void followsTheWindowSize_data() {
+        QTest::addColumn<int>("W");
+        QTest::addColumn<int>("H");
+        QTest::addColumn<int>("border");
+        QTest::addColumn<int>("titleBar");
+        QTest::newRow("design size, no frame") << 9930 << 7515 << 0 << 0;
+        QTest::newRow("design size with a frame") << 10050 << 7995 << 60 << 360;
+        QTest::newRow("maximised 1280 x 1024") << 19200 << 15360 << 0 << 345;
+        QTest::newRow("maximised 1920 x 1080") << 28800 << 16200 << 60 << 300;
+        QTest::newRow("odd size") << 12345 << 9877 << 45 << 285;
+    }
+    void followsTheWindowSize() {
+        QFETCH(int, W);
+        QFETCH(int, H);
+        QFETCH(int, border);
+        QFETCH(int, titleBar);
+        const MainLayout l = layOutMainWindow(sized(W, H, border, titleBar), designLayout(Row, Frame));
+
+        QCOMPARE(l.titleBar, titleBar);
+        QCOMPARE(l.commandTop, H - 640 - titleBar);
+        const QList<int> rightGroup{l.command22Left, l.command3Left, l.command4Left, l.command1Left,
+                                    l.command13Left};
+        QCOMPARE(rightGroup, (QList<int>{W - 760, W - 1435, W - 2110, W - 2785, W - 3460}));
+        QCOMPARE(l.combo1Left, W - 3960);
+        QCOMPARE(l.label12Left, W - 4960);
+        QCOMPARE(l.shape1Width, W + 1000);
+
+        // The panel fills the width; the list pane takes 31 % of it, the detail pane the rest
+        // less 290 twips.
+        QCOMPARE(l.picture1Width, W - 280);
+        QCOMPARE(l.picture1Height, l.commandTop - 1080 - 75);
+        QVERIFY(qAbs(l.picture4Width - 0.31 * l.picture1Width) <= 0.5);
+        QCOMPARE(l.picture5Left, 90 + l.picture4Width + 75);
+        QCOMPARE(l.picture5Width, l.picture1Width - l.picture4Width - 290);
+        QCOMPARE(l.picture7Left, l.picture5Left);
+        QCOMPARE(l.picture7Width, l.picture5Width);
+        QCOMPARE(l.picture5Height, l.picture1Height - 900);
+
+        // Whole rows only, and the pane ends 20 twips below them.
+        QCOMPARE((l.list1Height - Frame) % Row, 0);
+        QVERIFY(l.list1Height <= l.picture1Height - 900);
+        QVERIFY(l.list1Height > l.picture1Height - 900 - Row);
+        QCOMPARE(l.picture4Height, l.list1Height + 20);
+
+        QCOMPARE(l.text5Width, l.picture5Width - 255);
+        QCOMPARE(l.text5Height, l.picture5Height - 3450);
+        QCOMPARE(l.textWidth, l.text5Width);
+        QCOMPARE(l.webLeft, l.picture5Width - 530);
+        QCOMPARE(l.webTextWidth, l.text5Width - 450);
+        QCOMPARE(l.check1Top, 490 + l.picture5Height + 50);
+        QCOMPARE(l.check2Left - l.check1Left, 2565);
+        QCOMPARE(l.picture17Left, l.picture1Width - 405);
+        QCOMPARE(l.picture6Left, l.picture5Width - 965);
+    }
+
+    // Minimised there is no client area: the sizes that would be negative are skipped and keep
+    // what they were; restoring lays the window out as before.
+    void minimisingSkipsNegativeSizes() {
+        const MainLayout before = designLayout(Row, Frame);
+        // Only the frame is left: 60 twips of border each side and a 360-twip title bar.
+        const MainLayout minimised = layOutMainWindow({120, 480, 0, 0, Row, Frame}, before);
+        QCOMPARE(minimised.titleBar, 360);
+        const QList<int> kept{minimised.picture1Width,  minimised.picture1Height, minimised.picture4Width,
+                              minimised.picture4Height, minimised.list1Width,     minimised.list1Height,
+                              minimised.picture5Width,  minimised.picture5Height, minimised.text5Width,
+                              minimised.text5Height};
+        const QList<int> was{before.picture1Width,  before.picture1Height, before.picture4Width,
+                             before.picture4Height, before.list1Width,     before.list1Height,
+                             before.picture5Width,  before.picture5Height, before.text5Width,
+                             before.text5Height};
+        QCOMPARE(kept, was);
+        QCOMPARE(minimised.shape1Width, 120 + 1000);
+        // Positions may go negative: they are applied.
+        QCOMPARE(minimised.command22Left, 120 - 760);
+        QCOMPARE(minimised.commandTop, 480 - 640 - 360);
+        QCOMPARE(minimised.combo1Left, 120 - 3960);
+        const MainLayout restored = layOutMainWindow({9930, 7515, 9930, 7515, Row, Frame}, minimised);
+        QCOMPARE(restored, before);
+    }
+
+    // The real window at its design size and maximised.
+    void windowIsLaidOutOnEveryResize() {
+        vault().addEntry(QStringLiteral("Site"), QStringLiteral("WEB SITE"),
+                         {QStringLiteral("www.example.com")});
+        frmMain& main = form<frmMain>();
+        FillCategoryFilter(0);
+        main.show();
+        setListIndex(main.List1, 0);
+        QCOMPARE(main.size(), main.designSize());
+        QCOMPARE(main.size(), QSize(twips::toPx(9930), twips::toPx(7515)));
+        QVERIFY(!main.Picture1->isHidden());
+
+        for (bool maximised : {false, true, false}) {
+            if (maximised)
+                main.showMaximized();
+            else
+                main.showNormal();
+            QTRY_COMPARE(main.isMaximized(), maximised);
+            QTRY_VERIFY(maximised ? main.size() != main.designSize() : main.size() == main.designSize());
+            const int W = main.frameGeometry().width() * 15;
+            const QList<int> lefts{main.Command22->x(), main.Command3->x(), main.Command4->x(),
+                                   main.Command1->x(), main.Command13->x()};
+            QCOMPARE(lefts, (QList<int>{twips::toPx(W - 760), twips::toPx(W - 1435), twips::toPx(W - 2110),
+                                        twips::toPx(W - 2785), twips::toPx(W - 3460)}));
+            const QList<int> fixed{main.Command2->x(), main.Command10->x(), main.Command11->x(),
+                                   main.Command8->x(), main.Command6->x(),  main.Command5->x()};
+            QCOMPARE(fixed, (QList<int>{twips::toPx(110), twips::toPx(785), twips::toPx(1460),
+                                        twips::toPx(2135), twips::toPx(2810), twips::toPx(3485)}));
+            // Buttons sit on the client area's bottom, the panel above them, the list in whole rows.
+            QVERIFY(main.Command2->geometry().bottom() < main.height());
+            QVERIFY(main.Picture1->geometry().bottom() < main.Command2->y());
+            const int rows =
+                (main.List1->height() - 2 * main.List1->frameWidth()) / main.List1->sizeHintForRow(0);
+            QCOMPARE(main.List1->height(),
+                     rows * main.List1->sizeHintForRow(0) + 2 * main.List1->frameWidth());
+            QCOMPARE(main.Picture4->height(), twips::toPx(main.layoutInForce().list1Height + 20));
+            // The launch button follows the pane's right edge.
+            QVERIFY(!main.web1->isHidden());
+            QCOMPARE(main.web1->x(), twips::toPx(main.layoutInForce().picture5Width - 530));
+            QCOMPARE(main.Text1->width(), twips::toPx(main.layoutInForce().text5Width - 450));
+        }
+    }
+
+    // The border is fixed: a size the person drags to goes back to the design size.
+    void borderIsFixed() {
+        frmMain& main = form<frmMain>();
+        main.show();
+        main.resize(main.designSize() + QSize(120, 80));
+        QTRY_COMPARE(main.size(), main.designSize());
+    }
+
+    void minimiseAndRestore() {
+        frmMain& main = form<frmMain>();
+        main.show();
+        const MainLayout design = main.layoutInForce();
+        main.showMinimized();
+        QTRY_VERIFY(main.isMinimized());
+        QCOMPARE(main.layoutInForce().picture1Height, design.picture1Height);
+        main.showNormal();
+        QTRY_VERIFY(!main.isMinimized());
+        QTRY_COMPARE(main.layoutInForce(), design);
+        QVERIFY(fake().messages.isEmpty());
+    }
+
+    // The copy pictures and the entry count take the program's hand pointer, nothing else does.
+    void clickableLabelsTakeTheHandPointer() {
+        frmMain& main = form<frmMain>();
+        for (QWidget* w : {static_cast<QWidget*>(main.Picture10), static_cast<QWidget*>(main.Picture11),
+                           static_cast<QWidget*>(main.Picture12), static_cast<QWidget*>(main.Picture13),
+                           static_cast<QWidget*>(main.Picture14), static_cast<QWidget*>(main.Label35)}) {
+            QCOMPARE(w->cursor().shape(), Qt::BitmapCursor);
+            QCOMPARE(w->cursor().hotSpot(), QPoint(8, 2));
+            QCOMPARE(w->cursor().pixmap().size(), QSize(32, 32));
+        }
+        for (QWidget* w : {static_cast<QWidget*>(main.List1), static_cast<QWidget*>(main.Label29),
+                           static_cast<QWidget*>(main.Text1), static_cast<QWidget*>(main.Picture6)})
+            QVERIFY(w->cursor().shape() != Qt::BitmapCursor);
+    }
+
+    // The command bar, left to right, with its tooltips; this is also the tab order.
+    void commandBar() {
+        frmMain& main = form<frmMain>();
+        main.show();
+        QList<QPushButton*> buttons = main.findChildren<QPushButton*>();
+        std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+        QStringList tips;
+        for (QPushButton* b : buttons) {
+            tips << b->toolTip();
+            QVERIFY(b->text().isEmpty());
+            QVERIFY(!b->icon().isNull());
+        }
+        QCOMPARE(tips,
+                 (QStringList{"Exit Quorlane.", "Create a new password entry.",
+                              "Edit the selected password entry.", "Delete the selected password entry.",
+                              "Click to lock Quorlane to system tray.", "Click to set system parameters.",
+                              "View attachments.", "Copy information to the clipboard.",
+                              "Click to PRINT current entry.", "Click to perform a detailed SEARCH.",
+                              "Click for additional help."}));
+        for (int i = 0; i + 1 < buttons.size(); ++i)
+            QCOMPARE(buttons[i]->nextInFocusChain(), buttons[i + 1]);
+    }
+
+    // Captions are not cut off at the design size.
+    void captionsFit() {
+        vault().addEntry(QStringLiteral("A"), QStringLiteral("HOME"), {}, {},
+                         QStringLiteral("12/28/2013 11:59:59 pm"));
+        frmMain& main = form<frmMain>();
+        FillCategoryFilter(0);
+        main.show();
+        setListIndex(main.List1, 0);
+        for (QWidget* w : {static_cast<QWidget*>(main.Check1), static_cast<QWidget*>(main.Check2),
+                           static_cast<QWidget*>(main.Label12), static_cast<QWidget*>(main.Label29),
+                           static_cast<QWidget*>(main.Label4), static_cast<QWidget*>(main.Label8)})
+            QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(w->objectName()));
+        QVERIFY(main.Check1->geometry().right() < main.Check2->x());
+        QCOMPARE(main.Check1->text(), QStringLiteral("&Display information discreetly."));
+        QCOMPARE(main.Check2->text(), QStringLiteral("&Hide information."));
+    }
+
+    // Exit, the tray menu's shutdown and closing the window all end the program, tray icon gone.
+    void everyWayOutEndsTheProgram_data() {
+        QTest::addColumn<int>("way");
+        QTest::newRow("Exit button") << 0;
+        QTest::newRow("tray menu shutdown") << 1;
+        QTest::newRow("closing the window") << 2;
+    }
+    void everyWayOutEndsTheProgram() {
+        QFETCH(int, way);
+        frmMain& main = form<frmMain>();
+        main.show();
+        fake().trayVisible = true;
+        try {
+            if (way == 0) main.Command2_Click();
+            if (way == 1) main.menShut->trigger();
+            if (way == 2) main.close();
+        } catch (const ProgramEnded&) {
+        }
+        QCOMPARE(fake().endCount, 1);
+        QVERIFY(!fake().trayVisible);
+        QCOMPARE(main.menShut->text(), QStringLiteral("Shutdown Quorlane"));
+        QVERIFY(fake().messages.isEmpty());
+    }
+
+    void helpOpensTheGuide_data() {
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("guide opens") << true;
+        QTest::newRow("no guide") << false;
+    }
+    void helpOpensTheGuide() {
+        QFETCH(bool, opens);
+        frmMain& main = form<frmMain>();
+        main.show();
+        fake().openSucceeds = opens;
+        main.Command22->click();
+        QCOMPARE(fake().opened, QStringList{AppFolder + QStringLiteral("/Help.pdf")});
+        QCOMPARE(fake().titles(), opens ? QStringList{} : QStringList{"Failed Execution"});
+        QVERIFY(main.isVisible());
+    }
+};
+
+QUORLANE_TEST(LayoutTest);
+#include "tst_layout.moc"
