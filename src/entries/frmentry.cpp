@@ -398,7 +398,7 @@ bool IsDuplicateDescription() {
                           openVault();
                           QSqlQuery& rows = openRecords(sql::SelectEntryDescriptionBytes);
                           while (!answer && rows.next())
-                              answer = decodeUpper(rows.value(0)).trimmed() == wanted;
+                              answer = sameDescription(rows.value(0), wanted);
                           closeRecords();
                           closeVault();
                       },

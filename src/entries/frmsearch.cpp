@@ -36,14 +36,18 @@ bool occursIn(QStringView value, const QString& word) {
 } // namespace
 
 void findEntries(const QString& word, QStringList& found) {
+    // Trimming a value never changes whether a trimmed, non-empty word occurs in it, so only the
+    // description (the result's text) is trimmed. Turning the apostrophe substitute back matters
+    // only to a word holding an apostrophe or the substitute itself.
+    const bool restoreApostrophes = word.contains(QLatin1Char('\'')) || word.contains(ApostropheSubstitute);
     QSqlQuery& rows = openRecords(sql::SelectSearchedEntryValues);
     while (rows.next()) {
-        // Trimming a value never changes whether a trimmed, non-empty word occurs in it, so
-        // only the description (the result's text) is trimmed.
         const QString description = toShownForm(decodeUpper(rows.value(0))).trimmed();
         bool match = occursIn(description, word);
-        for (int column = 1; column < 6 && !match; ++column)
-            match = occursIn(toShownForm(decodeUpper(rows.value(column))), word);
+        for (int column = 1; column < 6 && !match; ++column) {
+            const QString value = decodeUpper(rows.value(column));
+            match = occursIn(restoreApostrophes ? toShownForm(value) : value, word);
+        }
         if (match) found.append(description);
     }
     closeRecords();

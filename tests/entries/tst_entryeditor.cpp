@@ -135,6 +135,18 @@ private slots:
                                       << "Duplicate Identity"
                                       << "This Site value is already being used.\nPlease enter a new Site."
                                       << "Text2";
+        QTest::newRow("stored with outer spaces")
+            << "HOME"
+            << "WEBMAIL"
+            << "Duplicate Identity"
+            << "This Item value is already being used.\nPlease enter a new Item."
+            << "Text2";
+        QTest::newRow("sharp s upper-cases to SS")
+            << "HOME"
+            << "SSAFE"
+            << "Duplicate Identity"
+            << "This Item value is already being used.\nPlease enter a new Item."
+            << "Text2";
         QTest::newRow("apostrophe on both sides")
             << "HOME"
             << "joe's shed"
@@ -150,6 +162,8 @@ private slots:
         QFETCH(QString, focus);
         vault().addEntry(QStringLiteral("Garage Door"), QStringLiteral("HOME"));
         vault().addEntry(QStringLiteral("Joe's Shed"), QStringLiteral("HOME"));
+        vault().addEntry(QStringLiteral("  webmail "), QStringLiteral("EMAIL"));
+        vault().addEntry(QStringLiteral("ßafe"), QStringLiteral("EMAIL"));
         openMainWindow();
         frmEntry& editor = startAdding(category, description);
         editor.Command21_Click();
@@ -159,10 +173,11 @@ private slots:
         QCOMPARE(editor.focusWidget()->objectName(), focus);
         QVERIFY(!editor.Picture7->isHidden());
         QCOMPARE(editor.Text2->text(), description);
-        QCOMPARE(entryCount(), 2);
+        QCOMPARE(entryCount(), 4);
     }
 
-    // What the vault file holds after an add, and what the main window then shows.
+    // What the vault file holds after an add, and what the main window then shows. The new
+    // description begins with a stored one, which is no duplicate.
     void addStoresEncodedValues() {
         vault().addEntry(QStringLiteral("Garage Door"), QStringLiteral("HOME"));
         frmMain& main = openMainWindow();
