@@ -93,16 +93,18 @@ private slots:
         QVERIFY(fake().modals.isEmpty());
     }
 
-    void captions() {
-        frmMainClip& clip = form<frmMainClip>();
-        QCOMPARE(clip.windowTitle(), QStringLiteral("Copy to Clipboard"));
-        QCOMPARE(clip.Check1->text(), QStringLiteral("Company Name"));
-        QCOMPARE(clip.Check6->text(), QStringLiteral("Zip Code"));
-        QCOMPARE(clip.Command20->toolTip(),
-                 QStringLiteral("Click to copy the selected entry information to your clipboard."));
-        QCOMPARE(clip.Command4->toolTip(), QStringLiteral("Click to select all fields."));
-        QCOMPARE(clip.Command3->toolTip(), QStringLiteral("Click to deselect all fields."));
-        QCOMPARE(clip.Command5->toolTip(), QStringLiteral("Click to close the copy screen."));
+    // Enter copies; Esc closes the window.
+    void keyboard() {
+        frmMainClip& clip = open();
+        clip.show();
+        fake().answers = {MsgAnswer::No};
+        QTest::keyClick(&clip, Qt::Key_Return);
+        QCOMPARE(fake().titles(),
+                 (QStringList{QStringLiteral("Copy to Clipboard"), QStringLiteral("Success")}));
+        QCOMPARE(fake().clipboard.count(QStringLiteral("\r\n")), 6);
+        const QPointer<frmMainClip> shown(&clip);
+        QTest::keyClick(&clip, Qt::Key_Escape);
+        QVERIFY(closed(shown));
     }
 };
 

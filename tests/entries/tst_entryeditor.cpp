@@ -390,21 +390,14 @@ private slots:
         editor.Text1->setText(QString(999, QLatin1Char('a')));
         QTest::keyClicks(editor.Text1, QStringLiteral("bc"));
         QCOMPARE(editor.Text1->text().size(), 1000);
-    }
 
-    // Texts a person reads on the editor.
-    void captions() {
-        frmEntry& editor = form<frmEntry>();
-        QCOMPARE(editor.Check1->text(), QStringLiteral("&Display information discreetly."));
-        QCOMPARE(editor.Check1->toolTip(), QStringLiteral("Select to discreetly view information."));
-        QCOMPARE(editor.Label9->text(), QStringLiteral("Category:"));
-        QCOMPARE(editor.Combo1->toolTip(), QStringLiteral("Category selection."));
-        QCOMPARE(editor.Command6->toolTip(), QStringLiteral("Click to open category editor."));
-        QCOMPARE(editor.Picture8->toolTip(), QStringLiteral("Category image."));
-        QCOMPARE(editor.Command21->toolTip(), QStringLiteral("Save entry."));
-        QCOMPARE(editor.Command2->toolTip(), QStringLiteral("Close entry form."));
-        QCOMPARE(editor.Label4->text(), QStringLiteral("User Defined Field (1)"));
-        QVERIFY(!editor.Command21->icon().isNull() && !editor.Command6->icon().isNull());
+        // Esc closes without writing.
+        editor.Text2->setText(QStringLiteral("Typed"));
+        const QPointer<frmEntry> window(&editor);
+        QTest::keyClick(&editor, Qt::Key_Escape);
+        QVERIFY(closed(window));
+        QCOMPARE(entryCount(), 0);
+        QVERIFY(fake().messages.isEmpty());
     }
 };
 
