@@ -92,6 +92,11 @@ bool duplicateCheck() {
     return IsDuplicateDescription();
 }
 
+// The result list as a new search window has it.
+void emptyResultList() {
+    form<frmSearch>().List1->clear();
+}
+
 void BM_PlainScanOfEntries(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(plainScanOfEntries());
@@ -124,13 +129,18 @@ BENCHMARK(BM_SearchVault_EmptyWord)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IsDuplicateDescription)->Unit(benchmark::kMillisecond);
 
 // Median milliseconds of one call, the calls of all measured operations interleaved so that
-// they share the machine's state.
-std::vector<double> interleavedMedians(const std::vector<std::function<void()>>& operations, int rounds) {
+// they share the machine's state. Each operation may have an untimed step before it.
+struct Measured {
+    std::function<void()> prepare;
+    std::function<void()> run;
+};
+std::vector<double> interleavedMedians(const std::vector<Measured>& operations, int rounds) {
     std::vector<std::vector<double>> times(operations.size());
     for (int round = 0; round < rounds; ++round)
         for (std::size_t i = 0; i < operations.size(); ++i) {
+            if (operations[i].prepare) operations[i].prepare();
             const auto start = std::chrono::steady_clock::now();
-            operations[i]();
+            operations[i].run();
             times[i].push_back(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         }
@@ -163,10 +173,13 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
 
     if (qEnvironmentVariableIsSet("QUORLANE_BENCH_NO_SUMMARY")) return 0;
-    const std::vector<double> ms = interleavedMedians(
-        {[] { plainScanOfEntries(); }, [] { searchWithWindow(Needle); }, [] { searchWithWindow(QString()); },
-         [] { searchVaultOnly(Needle); }, [] { searchVaultOnly(QString()); }, [] { duplicateCheck(); }},
-        15);
+    const std::vector<double> ms = interleavedMedians({{{}, [] { plainScanOfEntries(); }},
+                                                       {emptyResultList, [] { searchWithWindow(Needle); }},
+                                                       {emptyResultList, [] { searchWithWindow(QString()); }},
+                                                       {{}, [] { searchVaultOnly(Needle); }},
+                                                       {{}, [] { searchVaultOnly(QString()); }},
+                                                       {{}, [] { duplicateCheck(); }}},
+                                                      15);
     const double plain = ms[0];
     std::printf("\nMedians of 15 interleaved runs on %d entries:\n", Entries);
     std::printf("  plain scan of every PDF row      %7.1f ms\n", plain);
