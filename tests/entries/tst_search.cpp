@@ -22,6 +22,7 @@ class SearchTest final : public VaultTestCase {
                          QStringLiteral("router\nrouter"));
         vault().addEntry(QStringLiteral("  webmail  "), QStringLiteral("WEB SITE"),
                          {QStringLiteral("www.mail.example")}, QStringLiteral("The home page"));
+        vault().addEntry(QStringLiteral("Café"), QStringLiteral("HOME"), {}, QStringLiteral("Hauptstraße 5"));
         vault().addEntry(QStringLiteral("Twin"), QStringLiteral("HOME"), {QStringLiteral("one")});
         vault().addEntry(QStringLiteral("Twin"), QStringLiteral("EMAIL"), {QStringLiteral("two")});
     }
@@ -50,8 +51,11 @@ private slots:
             << "WEBMAIL" << QStringList{"WEBMAIL"} << "1 Match.";
         QTest::newRow("entries sharing a description")
             << "twin" << QStringList{"TWIN", "TWIN"} << "2 Matches.";
+        QTest::newRow("accented letters") << "café" << QStringList{"CAFÉ"} << "1 Match.";
+        QTest::newRow("sharp s upper-cases to SS") << "STRASSE" << QStringList{"CAFÉ"} << "1 Match.";
         QTest::newRow("empty word lists every entry")
-            << "   " << QStringList{"HOME ROUTER", "JOE'S BANK", "TWIN", "TWIN", "WEBMAIL"} << "5 Matches.";
+            << "   " << QStringList{"CAFÉ", "HOME ROUTER", "JOE'S BANK", "TWIN", "TWIN", "WEBMAIL"}
+            << "6 Matches.";
     }
     void results() {
         QFETCH(QString, word);
@@ -89,7 +93,7 @@ private slots:
         search(QStringLiteral("cellar"));
         setListIndex(window.List1, 0);
         QCOMPARE(listText(main.List1), QStringLiteral("HOME ROUTER"));
-        QCOMPARE(main.List1->count(), 5);
+        QCOMPARE(main.List1->count(), 6);
     }
 
     // The search that cannot read the vault: the report after the busy picture is hidden again.
