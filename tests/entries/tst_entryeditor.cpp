@@ -37,10 +37,10 @@ private slots:
     // The add command prepares an empty editor; the edit command copies the shown entry whole,
     // also while the main window hides its values.
     void openers() {
-        vault().addEntry(
-            QStringLiteral("Mail'box"), QStringLiteral("WEB SITE"),
-            {QStringLiteral("www.example.com"), QStringLiteral("joe"), QStringLiteral("s3cret"), {}},
-            QStringLiteral("line one\nline two"));
+        vault().addEntry(QStringLiteral("Mail'box"), QStringLiteral("WEB SITE"),
+                         {QStringLiteral("www.example.com"), QStringLiteral("joe"), QStringLiteral("s3cret"),
+                          QString(1200, QLatin1Char('x'))},
+                         QStringLiteral("line one\nline two"));
         frmMain& main = openMainWindow();
         main.Check2->setChecked(true);
 
@@ -70,6 +70,8 @@ private slots:
         QCOMPARE(editing.Label7->text(), QStringLiteral("MAIL'BOX"));
         QCOMPARE(editing.Text1->text(), QStringLiteral("www.example.com"));
         QCOMPARE(editing.Text4->text(), QStringLiteral("s3cret"));
+        // A stored value beyond the typing limit comes over whole.
+        QCOMPARE(editing.Text5->text(), QString(1200, QLatin1Char('x')));
         QCOMPARE(editing.Text6->toPlainText(), QStringLiteral("line one\nline two"));
         QVERIFY(editing.Picture10->isHidden() && !editing.Picture9->isHidden());
     }
