@@ -1,27 +1,407 @@
 #include "frmentry.h"
 
+#include "app/controls.h"
+#include "app/forms.h"
+#include "app/modmain.h"
 #include "app/picturebox.h"
+#include "app/platform.h"
+#include "app/storable.h"
+#include "app/twips.h"
+#include "entryvalues.h"
+#include "mainwindow/frmmain.h"
+#include "store/codec.h"
+#include "store/dates.h"
+#include "store/statements.h"
+#include "store/vault.h"
+#include "windowparts.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <array>
+
+using namespace entrywindow;
+
+namespace {
+
+constexpr int WindowWidth = 8100;
+constexpr int WindowHeight = 7530;
+constexpr int PanelWidth = WindowWidth - 240;
+constexpr int BoxLeft = 150;
+constexpr int BoxWidth = PanelWidth - 2 * BoxLeft;
+
+const QColor BoxBackground(176, 176, 176);
+const QColor DiscreetText(224, 224, 224);
+
+// The notes box: takes line breaks, and from the keyboard or a paste no more than its limit
+// (text that the program puts in is never cut).
+class NotesBox final : public QPlainTextEdit {
+public:
+    NotesBox(QWidget* parent, int limit) : QPlainTextEdit(parent), limit_(limit) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        withinLimit([&] { QPlainTextEdit::keyPressEvent(event); });
+    }
+    void insertFromMimeData(const QMimeData* source) override {
+        withinLimit([&] { QPlainTextEdit::insertFromMimeData(source); });
+    }
+
+private:
+    int length() const { return document()->characterCount() - 1; }
+
+    // Runs an edit, then takes back what it typed beyond the limit (the characters just before
+    // the cursor, where the edit left it).
+    template <class Edit> void withinLimit(Edit edit) {
+        const int allowed = std::max(limit_, length());
+        edit();
+        const int excess = length() - allowed;
+        if (excess <= 0) return;
+        QTextCursor cursor = textCursor();
+        cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor, excess);
+        cursor.removeSelectedText();
+    }
+
+    int limit_;
+};
+
+QFont boxFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(9);
+    return font;
+}
+
+void styleBox(QWidget* box) {
+    QPalette p = box->palette();
+    p.setColor(QPalette::Base, BoxBackground);
+    p.setColor(QPalette::Text, Qt::black);
+    box->setPalette(p);
+    box->setFont(boxFont());
+}
+
+QLineEdit* valueBox(QWidget* parent, const char* name, const QString& tip) {
+    auto* box = named(new QLineEdit(parent), name);
+    box->setMaxLength(frmEntry::FieldLimit);
+    box->setToolTip(tip);
+    styleBox(box);
+    return box;
+}
+
+// A category title as the editor shows it: trimmed, apostrophes back, a colon appended.
+QString shownTitle(const QSqlQuery& row, const char* column) {
+    return toShownForm(columnText(row, column).trimmed()) + QLatin1Char(':');
+}
+
+// How the refusal of an unstorable character names a box: its title without the colon, or
+// the box's design title while the category gives none.
+QString fieldName(const QLabel* title, const char* designTitle) {
+    QString name = title->text().trimmed();
+    if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+    if (name.trimmed().isEmpty()) name = QLatin1String(designTitle);
+    return name.trimmed() + QStringLiteral(" field");
+}
+
+void refuse(const QString& title, const QString& prompt, QWidget* focus) {
+    platform().messageBox(title, prompt, MsgIcon::Error);
+    focus->setFocus();
+}
+
+// The eight stored values of the editor's entry, in the column order PDF1 .. PDF6, sCat, dtLU:
+// apostrophes replaced by their substitute, each value encoded. Computed afresh for every attempt.
+std::array<QString, 8> storedValues(const frmEntry& editor) {
+    return {encodeForWrite(toStoredForm(editor.Text2->text())),
+            encodeForWrite(toStoredForm(editor.Text1->text())),
+            encodeForWrite(toStoredForm(editor.Text3->text())),
+            encodeForWrite(toStoredForm(editor.Text4->text())),
+            encodeForWrite(toStoredForm(editor.Text5->text())),
+            encodeForWrite(toStoredForm(editor.Text6->toPlainText())),
+            encodeForWrite(editor.Combo1->currentText()),
+            encodeForWrite(formatLastUpdate(platform().now()))};
+}
+
+} // namespace
 
 frmEntry::frmEntry() {
     setObjectName(QStringLiteral("frmEntry"));
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Picture6 = new PictureBox(this, QStringLiteral("cat_default"));
-    Picture6->setObjectName(QStringLiteral("Picture6"));
-    Picture1 = new PictureBox(this, QStringLiteral("cat_creditcard"));
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture3 = new PictureBox(this, QStringLiteral("cat_website"));
-    Picture3->setObjectName(QStringLiteral("Picture3"));
-    Picture4 = new PictureBox(this, QStringLiteral("cat_home"));
-    Picture4->setObjectName(QStringLiteral("Picture4"));
-    for (PictureBox* source : {Picture6, Picture1, Picture3, Picture4}) source->hide();
+    setWindowTitle(QStringLiteral("Add Entry"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    setDesignSize(this, WindowWidth, WindowHeight);
+
+    Shape1 = headerBand(this, WindowWidth);
+    Picture2 = picture(this, "Picture2", QStringLiteral("banner"));
+    place(Picture2, 120, 120, 3540, 750);
+    Picture10 = picture(this, "Picture10", QStringLiteral("title_addentry"));
+    place(Picture10, WindowWidth - 2745 - 200, 570, 2745, 300);
+    Picture9 = picture(this, "Picture9", QStringLiteral("title_editentry"));
+    place(Picture9, WindowWidth - 2745 - 200, 570, 2745, 300);
+    Picture9->hide();
+
+    // Field panel
+    Picture7 = panel(this, "Picture7");
+    place(Picture7, 120, 1110, PanelWidth, 5580);
+    Label9 = label(Picture7, "Label9", QStringLiteral("Category:"));
+    place(Label9, BoxLeft, 195, 900, 255);
+    Combo1 = named(new QComboBox(Picture7), "Combo1");
+    Combo1->setToolTip(QStringLiteral("Category selection."));
+    place(Combo1, 1050, 150, 3600, 330);
+    Command6 =
+        pictureButton(Picture7, "Command6", "category", QStringLiteral("Click to open category editor."));
+    place(Command6, 4740, 120, 480, 400);
+    Command6->setIconSize(QSize(twips::toPx(480) - 10, twips::toPx(400) - 8));
+    Picture8 = picture(Picture7, "Picture8", QStringLiteral("cat_default"));
+    Picture8->setToolTip(QStringLiteral("Category image."));
+    place(Picture8, PanelWidth - 1020, 90, 870, 870);
+
+    struct Row {
+        QLabel** title;
+        const char* titleName;
+        const char* caption;
+        QLineEdit** box;
+        const char* boxName;
+    };
+    const Row rows[] = {{&Label1, "Label1", "Description:", &Text2, "Text2"},
+                        {&Label4, "Label4", "User Defined Field (1)", &Text1, "Text1"},
+                        {&Label2, "Label2", "User Defined Field (2)", &Text3, "Text3"},
+                        {&Label3, "Label3", "User Defined Field (3)", &Text4, "Text4"},
+                        {&Label5, "Label5", "User Defined Field (4)", &Text5, "Text5"}};
+    int top = 1000;
+    for (const Row& row : rows) {
+        *row.title = label(Picture7, row.titleName, QLatin1String(row.caption));
+        place(*row.title, BoxLeft, top, BoxWidth, 240);
+        *row.box = valueBox(Picture7, row.boxName, QLatin1String(row.caption));
+        place(*row.box, BoxLeft, top + 240, BoxWidth, 315);
+        top += 620;
+    }
+    Label8 = label(Picture7, "Label8", QStringLiteral("Notes:"));
+    place(Label8, BoxLeft, top, BoxWidth, 240);
+    Text6 = named(new NotesBox(Picture7, NotesLimit), "Text6");
+    Text6->setToolTip(QStringLiteral("Notes:"));
+    Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text6->setTabChangesFocus(true);
+    styleBox(Text6);
+    place(Text6, BoxLeft, top + 240, BoxWidth, 5580 - (top + 240) - 150);
+
+    // Below the panel
+    Check1 = named(new QCheckBox(QStringLiteral("&Display information discreetly."), this), "Check1");
+    Check1->setToolTip(QStringLiteral("Select to discreetly view information."));
+    place(Check1, 180, 6900, 4200, 300);
+    Command21 = pictureButton(this, "Command21", "save", QStringLiteral("Save entry."));
+    place(Command21, WindowWidth - 120 - 580 - 675, 6840, 580, 480);
+    Command2 = pictureButton(this, "Command2", "close", QStringLiteral("Close entry form."));
+    place(Command2, WindowWidth - 120 - 580, 6840, 580, 480);
+
+    // Image sources, never shown
+    Picture6 = picture(this, "Picture6", QStringLiteral("cat_default"));
+    Picture1 = picture(this, "Picture1", QStringLiteral("cat_creditcard"));
+    Picture3 = picture(this, "Picture3", QStringLiteral("cat_website"));
+    Picture4 = picture(this, "Picture4", QStringLiteral("cat_home"));
+    for (PictureBox* source : {Picture6, Picture1, Picture3, Picture4})
+        source->hide();
+
+    // Hidden holders
+    Label7 = label(this, "Label7", QStringLiteral("Original Desc."));
+    Label7->hide();
+    Label6 = label(this, "Label6", QStringLiteral("Public/Private"));
+    Label6->hide();
+
+    setTabOrder(Combo1, Text2);
+    setTabOrder(Text2, Text1);
+    setTabOrder(Text1, Text3);
+    setTabOrder(Text3, Text4);
+    setTabOrder(Text4, Text5);
+    setTabOrder(Text5, Text6);
+    setTabOrder(Text6, Check1);
+    setTabOrder(Check1, Command21);
+    setTabOrder(Command21, Command2);
+
+    // Events
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(Command21, &QPushButton::clicked, this, [this] { Command21_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    // Enter moves down through the one-line boxes; the notes take it as a line break.
+    const std::array<QWidget*, 6> order = {Text2, Text1, Text3, Text4, Text5, Text6};
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        QWidget* next = order[i + 1];
+        onEnterKey(order[i], [next] { next->setFocus(); });
+    }
 }
 
 frmEntry::~frmEntry() = default;
 
-void frmEntry::Form_Load() {}
+void frmEntry::Form_Load() {
+    keepAtRightEdge(this, Picture9);
+    keepAtRightEdge(this, Picture10);
+}
 
-void frmEntry::Combo1_Click() {}
+void frmEntry::reject() {
+    Command2_Click();
+}
+
+void frmEntry::Command2_Click() {
+    unload<frmEntry>();
+}
+
+// Category chosen: its image, then its field titles as the boxes' titles and tooltips.
+void frmEntry::Combo1_Click() {
+    const QString category = Combo1->currentText();
+    if (category.trimmed().isEmpty()) return;
+    Picture8->setPicture(Picture6->picture());
+    if (category == QLatin1String("CREDIT CARD"))
+        Picture8->setPicture(Picture1->picture());
+    else if (category == QLatin1String("WEB SITE"))
+        Picture8->setPicture(Picture3->picture());
+    else if (category == QLatin1String("HOME"))
+        Picture8->setPicture(Picture4->picture());
+
+    bool read = false;
+    runVaultOperation(200, [&] {
+        openVault();
+        QSqlQuery& definition = openRecords(sql::SelectCategoryDefinition, {category.toUpper().trimmed()});
+        if (definition.next()) {
+            Label1->setText(shownTitle(definition, "pwDesc"));
+            Label4->setText(shownTitle(definition, "pwUDF1"));
+            Label2->setText(shownTitle(definition, "pwUDF2"));
+            Label3->setText(shownTitle(definition, "pwUDF3"));
+            Label5->setText(shownTitle(definition, "pwUDF4"));
+            Label8->setText(shownTitle(definition, "pwNOTES"));
+            Text2->setToolTip(Label1->text());
+            Text1->setToolTip(Label4->text());
+            Text3->setToolTip(Label2->text());
+            Text4->setToolTip(Label3->text());
+            Text5->setToolTip(Label5->text());
+            Text6->setToolTip(Label8->text());
+        }
+        closeRecords();
+        closeVault();
+        read = true;
+    });
+    if (read) Text2->setFocus();
+}
+
+// Discreet display: the six boxes' text light grey, otherwise black. The values stay as they are.
+void frmEntry::Check1_Click() {
+    const QColor colour = Check1->isChecked() ? DiscreetText : QColor(Qt::black);
+    for (QWidget* box : std::array<QWidget*, 6>{Text1, Text2, Text3, Text4, Text5, Text6}) {
+        QPalette p = box->palette();
+        p.setColor(QPalette::Text, colour);
+        box->setPalette(p);
+    }
+}
+
+// Save: category, description, characters the vault can store, a free description; then the
+// write, the refilled entry list and, after an add, the filter as it was.
+void frmEntry::Command21_Click() {
+    frmMain& main = form<frmMain>();
+    const QString filter = main.Combo1->currentText();
+
+    if (Combo1->currentText().trimmed().isEmpty())
+        return refuse(QStringLiteral("Missing Selection"),
+                      QStringLiteral("You must select a category before saving."), Combo1);
+    if (Text2->text().trimmed().isEmpty())
+        return refuse(QStringLiteral("Missing Entry"),
+                      QStringLiteral("You must enter a description before saving."), Text2);
+
+    struct Checked {
+        const QLabel* title;
+        const char* designTitle;
+        QString text;
+        QWidget* box;
+    };
+    const Checked boxes[] = {{Label1, "Description", Text2->text(), Text2},
+                             {Label4, "User Defined Field (1)", Text1->text(), Text1},
+                             {Label2, "User Defined Field (2)", Text3->text(), Text3},
+                             {Label3, "User Defined Field (3)", Text4->text(), Text4},
+                             {Label5, "User Defined Field (4)", Text5->text(), Text5},
+                             {Label8, "Notes", Text6->toPlainText(), Text6}};
+    for (const Checked& box : boxes)
+        if (!checkStorable(fieldName(box.title, box.designTitle), box.text, true, box.box)) return;
+
+    if (Label7->text().toUpper().trimmed() != Text2->text().toUpper().trimmed() && IsDuplicateDescription()) {
+        QString title = Label1->text();
+        title.chop(1);
+        return refuse(
+            QStringLiteral("Duplicate Identity"),
+            QStringLiteral("This %1 value is already being used.\nPlease enter a new %1.").arg(title), Text2);
+    }
+
+    Picture7->hide();
+    // The list shows descriptions trimmed; without its outer spaces the saved entry is found again.
+    LastSavedDescription = Text2->text().trimmed();
+    if (Label6->text().toInt() == 0) {
+        AddEntry();
+        FillEntryList();
+        if (!setComboText(main.Combo1, filter)) FillEntryList();
+    } else {
+        UpdateEntry();
+        FillEntryList();
+    }
+}
+
+void AddEntry() {
+    frmEntry& editor = form<frmEntry>();
+    bool saved = false;
+    runVaultOperation(
+        212,
+        [&] {
+            const std::array<QString, 8> v = storedValues(editor);
+            openVault();
+            executeStatement(sql::InsertEntry, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+            closeVault();
+            saved = true;
+        },
+        {.writes = true});
+    if (!saved) return;
+    unload<frmEntry>();
+    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Entry successfully saved."),
+                          MsgIcon::Information);
+}
+
+void UpdateEntry() {
+    frmEntry& editor = form<frmEntry>();
+    const QVariant key = entryKey(form<frmMain>().Label11->text());
+    static constexpr std::array<const char*, 8> statements = {
+        sql::UpdateEntryPdf1, sql::UpdateEntryPdf2, sql::UpdateEntryPdf3,     sql::UpdateEntryPdf4,
+        sql::UpdateEntryPdf5, sql::UpdateEntryPdf6, sql::UpdateEntryCategory, sql::UpdateEntryLastUpdate};
+    bool saved = false;
+    runVaultOperation(223,
+                      [&] {
+                          const std::array<QString, 8> v = storedValues(editor);
+                          openVault();
+                          for (std::size_t i = 0; i < statements.size(); ++i)
+                              executeStatement(statements[i], {v[i], key});
+                          closeVault();
+                          saved = true;
+                      },
+                      {.writes = true});
+    if (!saved) return;
+    unload<frmEntry>();
+    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Entry updated saved."),
+                          MsgIcon::Information);
+}
+
+bool IsDuplicateDescription() {
+    const QString wanted = toStoredForm(form<frmEntry>().Text2->text().toUpper().trimmed());
+    bool answer = true;
+    runVaultOperation(216,
+                      [&] {
+                          answer = false;
+                          openVault();
+                          QSqlQuery& rows = openRecords(sql::SelectEntryDescriptionBytes);
+                          while (!answer && rows.next())
+                              answer = sameDescription(rows.value(0), wanted);
+                          closeRecords();
+                          closeVault();
+                      },
+                      {.cleanup = [&answer] { answer = true; }});
+    return answer;
+}

@@ -2,7 +2,13 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
 class PictureBox;
 
 // The entry editor: adds a new entry or edits the shown one.
@@ -13,13 +19,61 @@ public:
     ~frmEntry() override;
     Q_DISABLE_COPY_MOVE(frmEntry)
 
+    QFrame* Shape1;        // header band behind the banner
+    PictureBox* Picture2;  // banner: the main window's logo
+    PictureBox* Picture10; // title picture while adding
+    PictureBox* Picture9;  // title picture while editing
+
+    // Field panel
+    QFrame* Picture7;      // panel holding the titles, the boxes and the category
+    QLabel* Label9;        // "Category:"
     QComboBox* Combo1;     // category of the entry
-    PictureBox* Picture6;  // image source: the default category image
-    PictureBox* Picture1;  // image source: "CREDIT CARD"
-    PictureBox* Picture3;  // image source: "WEB SITE"
-    PictureBox* Picture4;  // image source: "HOME"
+    QPushButton* Command6; // opens the category editor
+    PictureBox* Picture8;  // the chosen category's image
+    QLabel* Label1;        // title of the description
+    QLineEdit* Text2;      // description
+    QLabel* Label4;        // title of field 1
+    QLineEdit* Text1;      // field 1
+    QLabel* Label2;        // title of field 2
+    QLineEdit* Text3;      // field 2
+    QLabel* Label3;        // title of field 3
+    QLineEdit* Text4;      // field 3
+    QLabel* Label5;        // title of field 4
+    QLineEdit* Text5;      // field 4
+    QLabel* Label8;        // title of the notes
+    QPlainTextEdit* Text6; // notes, several lines
+
+    QCheckBox* Check1;      // "&Display information discreetly."
+    QPushButton* Command21; // save
+    QPushButton* Command2;  // close without saving (Esc)
+
+    PictureBox* Picture6; // image source: the default category image
+    PictureBox* Picture1; // image source: "CREDIT CARD"
+    PictureBox* Picture3; // image source: "WEB SITE"
+    PictureBox* Picture4; // image source: "HOME"
+
+    QLabel* Label7; // hidden: the description when editing began
+    QLabel* Label6; // hidden: "0" adding, "1" editing
+
+    // Most characters the notes box takes from the keyboard; the other boxes take 1,000.
+    static constexpr int NotesLimit = 1500;
+    static constexpr int FieldLimit = 1000;
 
     void Form_Load();
-    void Combo1_Click();
-    void Command6_Click(); // opens the category editor
+    void Combo1_Click();    // category chosen: titles, tooltips and image
+    void Check1_Click();    // discreet display of the six boxes
+    void Command6_Click();  // opens the category editor
+    void Command21_Click(); // save
+    void Command2_Click();  // close without saving
+
+    // Esc and the close box close without saving.
+    void reject() override;
 };
+
+// Writes the editor's entry as a new row, closes the editor and says so.
+void AddEntry();
+// Rewrites the row of the shown entry from the editor, closes the editor and says so.
+void UpdateEntry();
+// Whether another stored entry already has the editor's description (compared upper-cased and
+// trimmed); also yes when the vault cannot be read.
+bool IsDuplicateDescription();

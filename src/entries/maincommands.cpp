@@ -1,8 +1,149 @@
+#include "app/controls.h"
+#include "app/forms.h"
+#include "app/modmain.h"
+#include "app/picturebox.h"
+#include "app/platform.h"
+#include "deleteentry.h"
+#include "entryvalues.h"
+#include "frmentry.h"
+#include "frmmainclip.h"
+#include "frmsearch.h"
 #include "mainwindow/frmmain.h"
+#include "store/statements.h"
+#include "store/vault.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 
 // Main-window commands of the entries: new, edit, delete, search, copy to clipboard.
-void frmMain::Command10_Click() {}
-void frmMain::Command11_Click() {}
-void frmMain::Command8_Click() {}
-void frmMain::Command3_Click() {}
-void frmMain::Command1_Click() {}
+
+namespace {
+
+// A caption without its last character: a field title without its colon.
+QString withoutLastCharacter(QString text) {
+    text.chop(1);
+    return text;
+}
+
+// Puts a shown value into an editor box whole: a value longer than the box's limit (which only
+// governs typing) widens the limit rather than being cut.
+void copyInto(QLineEdit* box, const QString& value) {
+    if (value.size() > box->maxLength()) box->setMaxLength(int(value.size()));
+    box->setText(value);
+    box->setCursorPosition(0);
+}
+
+// The editor opens with its discreet box ticked when the main window shows values discreetly or
+// hides them; otherwise the box is left as it is.
+void applyDiscreetRule(const frmMain& main, frmEntry& editor) {
+    if (main.Check1->isChecked() || main.Check2->isChecked()) editor.Check1->setChecked(true);
+}
+
+} // namespace
+
+// New entry: an empty editor with the category list filled and nothing chosen.
+void frmMain::Command10_Click() {
+    frmEntry& editor = form<frmEntry>();
+    editor.Label6->setText(QStringLiteral("0"));
+    FillCategoryFilter(1);
+    for (QLabel* title :
+         {editor.Label1, editor.Label2, editor.Label3, editor.Label4, editor.Label5, editor.Label8})
+        title->clear();
+    editor.Text6->clear();
+    editor.Label7->clear();
+    editor.Picture8->setPicture(editor.Picture6->picture());
+    editor.Picture2->setPicture(Picture2->picture());
+    editor.Picture9->hide();
+    editor.Picture10->show();
+    editor.setWindowTitle(QStringLiteral("Add Entry"));
+    applyDiscreetRule(*this, editor);
+    platform().showModal(editor);
+}
+
+// Edit entry: the editor filled from the shown entry, its category chosen.
+void frmMain::Command11_Click() {
+    if (!hasCurrentEntry()) return;
+    frmEntry& editor = form<frmEntry>();
+    editor.Label6->setText(QStringLiteral("1"));
+    FillCategoryFilter(1);
+    copyInto(editor.Text2, Label3->text());
+    copyInto(editor.Text1, Text1->text());
+    copyInto(editor.Text3, Text2->text());
+    copyInto(editor.Text4, Text3->text());
+    copyInto(editor.Text5, Text4->text());
+    editor.Text6->setPlainText(Text5->toPlainText());
+    editor.Picture8->setPicture(editor.Picture6->picture());
+    setComboText(editor.Combo1, Label10->text());
+    editor.Picture2->setPicture(Picture2->picture());
+    editor.Picture9->show();
+    editor.Picture10->hide();
+    editor.setWindowTitle(QStringLiteral("Edit Entry"));
+    applyDiscreetRule(*this, editor);
+    editor.Label7->setText(Label3->text());
+    platform().showModal(editor);
+}
+
+// Delete entry: asks first, No being the default.
+void frmMain::Command8_Click() {
+    const QString selected = listText(List1);
+    if (selected.trimmed().isEmpty()) return;
+    const MsgAnswer answer = platform().messageBox(
+        QStringLiteral("Delete Entry?"), QStringLiteral("Are you sure you want to delete %1?").arg(selected),
+        MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No);
+    if (answer == MsgAnswer::Yes) DeleteEntry();
+}
+
+// Removes the shown entry and its attachment rows in one transaction, refills the list under
+// the same filter and selects the entry that followed the deleted one.
+void DeleteEntry() {
+    frmMain& main = form<frmMain>();
+    QString filter;
+    int row = -1;
+    bool deleted = false;
+    runVaultOperation(215,
+                      [&] {
+                          filter = main.Combo1->currentText();
+                          row = main.List1->currentRow();
+                          const QString key = main.Label11->text().trimmed();
+                          openVault();
+                          executeStatement(sql::DeleteEntry, {entryKey(key)});
+                          executeStatement(sql::DeleteAttachments, {key});
+                          closeVault();
+                          deleted = true;
+                      },
+                      {.writes = true});
+    if (!deleted) return;
+    if (!setComboText(main.Combo1, filter)) FillEntryList();
+    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Entry successfully deleted."),
+                          MsgIcon::Information);
+    // The entry that followed the deleted one; after the last row, the new last row, so that the
+    // detail view never goes on showing the deleted entry.
+    if (!setListIndex(main.List1, row) && row >= main.List1->count() && main.List1->count() > 0)
+        setListIndex(main.List1, main.List1->count() - 1);
+}
+
+// Search: needs no current entry.
+void frmMain::Command3_Click() {
+    frmSearch& search = form<frmSearch>();
+    search.Picture2->setPicture(Picture2->picture());
+    platform().showModal(search);
+}
+
+// Copy to clipboard: the check boxes take the shown entry's field titles.
+void frmMain::Command1_Click() {
+    if (!hasCurrentEntry()) return;
+    frmMainClip& clip = form<frmMainClip>();
+    clip.Check1->setText(withoutLastCharacter(Label14->text()));
+    clip.Check17->setText(withoutLastCharacter(Label4->text()));
+    clip.Check2->setText(withoutLastCharacter(Label5->text()));
+    clip.Check3->setText(withoutLastCharacter(Label6->text()));
+    clip.Check4->setText(withoutLastCharacter(Label7->text()));
+    clip.Check5->setText(withoutLastCharacter(Label8->text()));
+    clip.Check6->setText(QStringLiteral("Category"));
+    clip.Picture1->setPicture(Picture2->picture());
+    platform().showModal(clip);
+}

@@ -36,6 +36,12 @@ inline constexpr char SelectEntryKeysAndCategories[] = "SELECT pNum, sCat FROM P
 inline constexpr char SelectEntryDescriptionsAndKeys[] = "SELECT pNum, PDF1 FROM PDF";
 inline constexpr char SelectEntryByKey[] =
     "SELECT pNum, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU FROM PDF WHERE pNum = ?";
+// The duplicate check and the search read the encoded values as bytes, which the codec decodes
+// without building a text first.
+inline constexpr char SelectEntryDescriptionBytes[] = "SELECT CAST(PDF1 AS BLOB) FROM PDF";
+inline constexpr char SelectSearchedEntryValues[] =
+    "SELECT CAST(PDF1 AS BLOB), CAST(PDF2 AS BLOB), CAST(PDF3 AS BLOB), CAST(PDF4 AS BLOB), "
+    "CAST(PDF5 AS BLOB), CAST(PDF6 AS BLOB) FROM PDF";
 inline constexpr char InsertEntry[] =
     "INSERT INTO PDF (PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU) VALUES (?, ?, ?, ?, ?, ?, ?, ?)";
 inline constexpr char UpdateEntryPdf1[] = "UPDATE PDF SET PDF1 = ? WHERE pNum = ?";

@@ -1,0 +1,132 @@
+#include "frmmainclip.h"
+
+#include "app/forms.h"
+#include "app/picturebox.h"
+#include "app/platform.h"
+#include "mainwindow/frmmain.h"
+#include "windowparts.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <array>
+
+using namespace entrywindow;
+
+namespace {
+
+constexpr int WindowWidth = 6720;
+constexpr int PanelWidth = WindowWidth - 240;
+constexpr int PanelHeight = 3420;
+constexpr int ButtonTop = 1110 + PanelHeight + 120;
+constexpr int WindowHeight = ButtonTop + 480 + 150;
+
+} // namespace
+
+frmMainClip::frmMainClip() {
+    setObjectName(QStringLiteral("frmMainClip"));
+    setWindowTitle(QStringLiteral("Copy to Clipboard"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    setDesignSize(this, WindowWidth, WindowHeight);
+
+    Shape1 = headerBand(this, WindowWidth);
+    Picture1 = picture(this, "Picture1", QStringLiteral("banner"));
+    place(Picture1, 120, 120, 3540, 750);
+    Picture2 = picture(this, "Picture2", QStringLiteral("title_copy"));
+    place(Picture2, WindowWidth - 2745 - 200, 570, 2745, 300);
+
+    Picture3 = panel(this, "Picture3");
+    place(Picture3, 120, 1110, PanelWidth, PanelHeight);
+    Label2 = label(Picture3, "Label2", QStringLiteral("Select the fields you want to copy:"));
+    place(Label2, 150, 150, PanelWidth - 300, 255);
+    struct Box {
+        QCheckBox** box;
+        const char* name;
+        const char* caption;
+    };
+    const Box boxes[] = {{&Check1, "Check1", "Company Name"}, {&Check17, "Check17", "Company Code"},
+                         {&Check2, "Check2", "Address (1)"},  {&Check3, "Check3", "Address (2)"},
+                         {&Check4, "Check4", "City"},         {&Check5, "Check5", "State / Province"},
+                         {&Check6, "Check6", "Zip Code"}};
+    int top = 510;
+    for (const Box& b : boxes) {
+        *b.box = named(new QCheckBox(QLatin1String(b.caption), Picture3), b.name);
+        place(*b.box, 300, top, PanelWidth - 450, 300);
+        (*b.box)->setChecked(*b.box != Check6);
+        top += 395;
+    }
+
+    Command20 =
+        pictureButton(this, "Command20", "copy",
+                      QStringLiteral("Click to copy the selected entry information to your clipboard."));
+    place(Command20, 120, ButtonTop, 580, 480);
+    Command4 = pictureButton(this, "Command4", "selectall", QStringLiteral("Click to select all fields."));
+    place(Command4, 120 + 675, ButtonTop, 580, 480);
+    Command3 = pictureButton(this, "Command3", "selectnone", QStringLiteral("Click to deselect all fields."));
+    place(Command3, 120 + 2 * 675, ButtonTop, 580, 480);
+    Command5 = pictureButton(this, "Command5", "close", QStringLiteral("Click to close the copy screen."));
+    place(Command5, WindowWidth - 120 - 580, ButtonTop, 580, 480);
+    Command20->setDefault(true);
+
+    connect(Command20, &QPushButton::clicked, this, [this] { Command20_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+}
+
+frmMainClip::~frmMainClip() = default;
+
+void frmMainClip::Form_Load() {
+    keepAtRightEdge(this, Picture2);
+}
+
+void frmMainClip::reject() {
+    Command5_Click();
+}
+
+void frmMainClip::Command5_Click() {
+    unload<frmMainClip>();
+}
+
+void frmMainClip::Command4_Click() {
+    for (QCheckBox* box : {Check1, Check2, Check3, Check4, Check5, Check6, Check17})
+        box->setChecked(true);
+}
+
+void frmMainClip::Command3_Click() {
+    for (QCheckBox* box : {Check1, Check2, Check3, Check4, Check5, Check6, Check17})
+        box->setChecked(false);
+}
+
+// Copy: one line per ticked box in screen order, each ending in CR LF, with the titles when the
+// person wants them.
+void frmMainClip::Command20_Click() {
+    QString text;
+    platform().setClipboardText(QString());
+    const bool titles =
+        platform().messageBox(QStringLiteral("Copy to Clipboard"),
+                              QStringLiteral("Do you want field titles to accompany the data?"),
+                              MsgIcon::Information, MsgButtons::YesNo, MsgAnswer::Yes) == MsgAnswer::Yes;
+    const frmMain& main = form<frmMain>();
+    const std::array<std::pair<const QCheckBox*, QString>, 7> parts = {{
+        {Check1, main.Label13->text()},
+        {Check17, main.Text1->text()},
+        {Check2, main.Text2->text()},
+        {Check3, main.Text3->text()},
+        {Check4, main.Text4->text()},
+        {Check5, main.Text5->toPlainText()},
+        {Check6, main.Label10->text()},
+    }};
+    for (const auto& [box, value] : parts) {
+        if (!box->isChecked()) continue;
+        if (titles) text += box->text().toUpper().trimmed() + QStringLiteral(": ");
+        text += value + QStringLiteral("\r\n");
+    }
+    platform().setClipboardText(text);
+    platform().messageBox(QStringLiteral("Success"),
+                          QStringLiteral("Data successfully copied to your clipboard."),
+                          MsgIcon::Information);
+}

@@ -1,0 +1,161 @@
+#include "frmsearch.h"
+
+#include "app/controls.h"
+#include "app/forms.h"
+#include "app/picturebox.h"
+#include "entryvalues.h"
+#include "mainwindow/frmmain.h"
+#include "store/codec.h"
+#include "store/statements.h"
+#include "store/vault.h"
+#include "windowparts.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace entrywindow;
+
+namespace {
+
+constexpr int WindowWidth = 6720;
+constexpr int WindowHeight = 6750;
+constexpr int PanelWidth = WindowWidth - 240;
+constexpr int PanelHeight = 4980;
+
+const QString AllCategories = QStringLiteral("ALL CATEGORIES");
+
+// Whether the word occurs in a prepared value; the empty word is in every value that is not blank.
+bool occursIn(QStringView value, const QString& word) {
+    return word.isEmpty() ? !value.trimmed().isEmpty() : value.contains(word);
+}
+
+} // namespace
+
+void findEntries(const QString& word, QStringList& found) {
+    // Trimming a value never changes whether a trimmed, non-empty word occurs in it, so only the
+    // description (the result's text) is trimmed. Turning the apostrophe substitute back matters
+    // only to a word holding an apostrophe or the substitute itself.
+    const bool restoreApostrophes = word.contains(QLatin1Char('\'')) || word.contains(ApostropheSubstitute);
+    QSqlQuery& rows = openRecords(sql::SelectSearchedEntryValues);
+    while (rows.next()) {
+        const QString description = toShownForm(decodeUpper(rows.value(0))).trimmed();
+        bool match = occursIn(description, word);
+        for (int column = 1; column < 6 && !match; ++column) {
+            const QString value = decodeUpper(rows.value(column));
+            match = occursIn(restoreApostrophes ? toShownForm(value) : value, word);
+        }
+        if (match) found.append(description);
+    }
+    closeRecords();
+}
+
+frmSearch::frmSearch() {
+    setObjectName(QStringLiteral("frmSearch"));
+    setWindowTitle(QStringLiteral("Search"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    setDesignSize(this, WindowWidth, WindowHeight);
+
+    Shape1 = headerBand(this, WindowWidth);
+    Picture2 = picture(this, "Picture2", QStringLiteral("banner"));
+    place(Picture2, 120, 120, 3540, 750);
+    Picture1 = picture(this, "Picture1", QStringLiteral("title_search"));
+    place(Picture1, WindowWidth - 2745 - 200, 570, 2745, 300);
+
+    Picture3 = panel(this, "Picture3");
+    place(Picture3, 120, 1110, PanelWidth, PanelHeight);
+    Label2 = label(Picture3, "Label2", QStringLiteral("Enter Search Word/Phrase:"));
+    place(Label2, 150, 150, 4000, 255);
+    Command1 = pictureButton(Picture3, "Command1", "search", QStringLiteral("Click to perform search."));
+    place(Command1, PanelWidth - 150 - 580, 300, 580, 480);
+    Text1 = named(new QLineEdit(Picture3), "Text1");
+    Text1->setMaxLength(WordLimit);
+    Text1->setToolTip(QStringLiteral("Enter your search word / phrase here."));
+    place(Text1, 150, 420, PanelWidth - 300 - 580 - 120, 330);
+    Label1 = label(Picture3, "Label1", QStringLiteral("Record(s) that contain your Search Word/Phrase:"));
+    place(Label1, 150, 930, PanelWidth - 300, 255);
+    List1 = named(new QListWidget(Picture3), "List1");
+    List1->setSortingEnabled(true);
+    List1->setToolTip(QStringLiteral("Results from your search are displayed here."));
+    place(List1, 150, 1200, PanelWidth - 300, 3300);
+    Label4 = label(Picture3, "Label4", QStringLiteral("0 Matches"));
+    Label4->setToolTip(QStringLiteral("Indicates the number of matches that were found from your search."));
+    place(Label4, 150, 4590, 3000, 255);
+    Picture4 = picture(Picture3, "Picture4", QStringLiteral("busy"));
+    place(Picture4, PanelWidth - 150 - 300, 4560, 300, 300);
+    Picture4->hide();
+
+    Command15 =
+        pictureButton(this, "Command15", "close", QStringLiteral("Click to close the search window."));
+    place(Command15, WindowWidth - 120 - 580, 1110 + PanelHeight + 120, 580, 480);
+    // Enter runs the search once, from wherever the focus is.
+    Command1->setDefault(true);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command15, &QPushButton::clicked, this, [this] { Command15_Click(); });
+    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) List1_Click();
+    });
+}
+
+frmSearch::~frmSearch() = default;
+
+void frmSearch::Form_Load() {
+    keepAtRightEdge(this, Picture1);
+}
+
+void frmSearch::reject() {
+    Command15_Click();
+}
+
+void frmSearch::Command15_Click() {
+    unload<frmSearch>();
+}
+
+// The search over every entry's six values; the word box is emptied for the next one.
+void frmSearch::Command1_Click() {
+    QStringList found;
+    bool searched = false;
+    runVaultOperation(206,
+                      [&] {
+                          Picture4->show();
+                          Picture4->repaint();
+                          setCursor(Qt::WaitCursor);
+                          List1->clear();
+                          found.clear();
+                          const QString word = Text1->text().toUpper().trimmed();
+                          openVault();
+                          findEntries(word, found);
+                          closeVault();
+                          searched = true;
+                      },
+                      {.cleanup = [&] {
+                          // The list keeps what the last attempt found before it failed.
+                          List1->addItems(found);
+                          setCursor(Qt::ArrowCursor);
+                          Picture4->hide();
+                      }});
+    if (!searched) return;
+    List1->addItems(found);
+    Picture4->hide();
+    const int count = List1->count();
+    Label4->setText(QString::number(count) +
+                    (count == 1 ? QStringLiteral(" Match.") : QStringLiteral(" Matches.")));
+    setCursor(Qt::ArrowCursor);
+    Text1->clear();
+    Text1->setFocus();
+}
+
+// A result picked: the main window shows that entry, under "ALL CATEGORIES" when it was filtered.
+void frmSearch::List1_Click() {
+    const QString result = listText(List1);
+    frmMain& main = form<frmMain>();
+    main.Picture1->hide();
+    if (main.Combo1->currentText() != AllCategories) setComboText(main.Combo1, AllCategories);
+    const QList<QListWidgetItem*> rows = main.List1->findItems(result, Qt::MatchExactly);
+    if (!rows.isEmpty()) setListIndex(main.List1, main.List1->row(rows.first()));
+    main.Picture1->show();
+}
