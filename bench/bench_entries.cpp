@@ -46,6 +46,8 @@ public:
     bool trayAvailable() override { return false; }
     void trayShow(const QString&) override {}
     void trayHide() override {}
+    void setTrayReceiver(std::function<void(int)>) override {}
+    void popupMenu(QMenu&) override {}
     QSize screenSizeTwips() override { return {15 * 1024, 15 * 768}; }
     int twipsPerPixel() override { return 15; }
     QDateTime now() override { return QDateTime(QDate(2013, 3, 15), QTime(14, 5, 9)); }
