@@ -89,14 +89,17 @@ void FillEntryList() {
                           const QString filter = upperTrimmed(main.Combo1->currentText());
                           const bool all = filter == QLatin1String("ALL CATEGORIES");
                           openVault();
-                          QSqlQuery& rows =
-                              openRecords(all ? sql::SelectEntryDescriptions : sql::SelectEntryListColumns);
+                          // Encoded values are plain ASCII: read as bytes, they decode without a
+                          // text conversion first.
+                          QSqlQuery& rows = openRecords(all ? sql::SelectEntryDescriptionBytes
+                                                            : sql::SelectEntryDescriptionAndCategoryBytes);
                           QStringList descriptions;
                           while (rows.next()) {
-                              if (!all && upperTrimmed(DecodeValue(rows.value(1).toString())) != filter)
+                              if (!all && upperTrimmed(DecodeValue(QByteArrayView(rows.value(1).toByteArray()))) !=
+                                              filter)
                                   continue;
-                              descriptions
-                                  << upperTrimmed(toShownForm(DecodeValue(rows.value(0).toString())));
+                              descriptions << upperTrimmed(
+                                  toShownForm(DecodeValue(QByteArrayView(rows.value(0).toByteArray()))));
                           }
                           addSortedRows(main.List1, std::move(descriptions));
                           closeRecords();

@@ -85,7 +85,7 @@ void ShowEntry() {
         QSqlQuery& rows = openRecords(sql::SelectEntryDescriptionsAndKeys);
         QVariant shownKey;
         while (rows.next())
-            if (upperTrimmed(DecodeValue(rows.value(1).toString())) == wanted) shownKey = rows.value(0);
+            if (upperTrimmed(DecodeValue(QByteArrayView(rows.value(1).toByteArray()))) == wanted) shownKey = rows.value(0);
         closeRecords();
 
         if (shownKey.isValid()) {

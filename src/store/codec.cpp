@@ -59,35 +59,26 @@ template <class Unit> inline unsigned unitOf(Unit u) {
         return static_cast<unsigned char>(u);
 }
 
-// Decoding of well-formed text without intermediate strings: the kept digits read from the end
-// are, three at a time, the hundreds, tens and units of each character's code in order.
+// Decoding of well-formed text in one pass from the end: the kept digits, read backwards, are
+// three at a time the hundreds, tens and units of each character's code in order. Anything the
+// encoder cannot have produced (a character above 12 that is not a digit, or a digit count that
+// is not a multiple of three) goes to the literal steps.
 template <class View> QString decodeView(View text) {
     if (text.size() > MaxEncodedLength) return CodecError;
-    qsizetype kept = 0;
-    bool wellFormed = true;
-    for (auto c : text) {
-        const unsigned u = unitOf(c);
-        if (u <= 12) continue;
-        if (u < '0' || u > '9') {
-            wellFormed = false;
-            break;
-        }
-        ++kept;
-    }
-    if (!wellFormed || kept % 3 != 0) {
-        if constexpr (std::is_same_v<View, QStringView>)
-            return decodeLiterally(text);
-        else
-            return decodeLiterally(QString::fromLatin1(text.data(), text.size()));
-    }
-    QString out(kept / 3, Qt::Uninitialized);
-    QChar* d = out.data();
+    QString out(text.size() / 3 + 1, Qt::Uninitialized);
+    QChar* const begin = out.data();
+    QChar* d = begin;
     unsigned number = 0;
     int place = 0;
     for (qsizetype i = text.size() - 1; i >= 0; --i) {
         const unsigned u = unitOf(text[i]);
         if (u <= 12) continue;
-        number = number * 10 + (u - '0');
+        const unsigned digit = u - '0';
+        if (digit > 9) {
+            place = -1;
+            break;
+        }
+        number = number * 10 + digit;
         if (++place == 3) {
             if (number > 255) return CodecError;
             *d++ = QChar(cp1252::charOf(number));
@@ -95,6 +86,13 @@ template <class View> QString decodeView(View text) {
             place = 0;
         }
     }
+    if (place != 0) {
+        if constexpr (std::is_same_v<View, QStringView>)
+            return decodeLiterally(text);
+        else
+            return decodeLiterally(QString::fromLatin1(text.data(), text.size()));
+    }
+    out.truncate(d - begin);
     return out;
 }
 

@@ -25,20 +25,18 @@ inline constexpr char UpdateTitleNotes[] = "UPDATE CatDef SET pwNotes = ? WHERE 
 
 // Entries
 inline constexpr char SelectEntries[] = "SELECT * FROM PDF";
-// The entry list reads only the description and the category of each entry.
-inline constexpr char SelectEntryListColumns[] = "SELECT PDF1, sCat FROM PDF";
-inline constexpr char SelectEntryDescriptions[] = "SELECT PDF1 FROM PDF";
 inline constexpr char SelectEntryCategories[] = "SELECT sCat FROM PDF";
 // The category column as raw bytes (encoded text is plain ASCII), for decoding without a copy.
 inline constexpr char SelectEntryCategoryBytes[] = "SELECT CAST(sCat AS BLOB) FROM PDF";
 inline constexpr char SelectEntryKeysAndCategories[] = "SELECT pNum, sCat FROM PDF";
 // The detail view finds its entry by description, then reads that one row.
-inline constexpr char SelectEntryDescriptionsAndKeys[] = "SELECT pNum, PDF1 FROM PDF";
+inline constexpr char SelectEntryDescriptionsAndKeys[] = "SELECT pNum, CAST(PDF1 AS BLOB) FROM PDF";
 inline constexpr char SelectEntryByKey[] =
     "SELECT pNum, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU FROM PDF WHERE pNum = ?";
 // The duplicate check and the search read the encoded values as bytes, which the codec decodes
 // without building a text first.
 inline constexpr char SelectEntryDescriptionBytes[] = "SELECT CAST(PDF1 AS BLOB) FROM PDF";
+inline constexpr char SelectEntryDescriptionAndCategoryBytes[] = "SELECT CAST(PDF1 AS BLOB), CAST(sCat AS BLOB) FROM PDF";
 inline constexpr char SelectSearchedEntryValues[] =
     "SELECT CAST(PDF1 AS BLOB), CAST(PDF2 AS BLOB), CAST(PDF3 AS BLOB), CAST(PDF4 AS BLOB), "
     "CAST(PDF5 AS BLOB), CAST(PDF6 AS BLOB) FROM PDF";
