@@ -34,10 +34,10 @@ bool buildVault(const QString& path, const QString& schemaScript, const QString&
         db.setDatabaseName(building);
         ok = db.open() && db.transaction() && runScript(db, schemaScript) && runScript(db, rowsScript);
         if (ok) {
-            QSqlQuery login(db);
-            ok = login.prepare(QStringLiteral("INSERT INTO LPass (UPass, RUL, URetry) VALUES (?, '0', '3')"));
-            login.addBindValue(EncodeValue(QStringLiteral(" ")));
-            ok = ok && login.exec() && db.commit();
+            QSqlQuery loginQuery(db);
+            ok = loginQuery.prepare(QStringLiteral("INSERT INTO LPass (UPass, RUL, URetry) VALUES (?, '0', '3')"));
+            loginQuery.addBindValue(EncodeValue(QStringLiteral(" ")));
+            ok = ok && loginQuery.exec() && db.commit();
         }
         db.close();
     }
