@@ -7,13 +7,13 @@
 #include "app/platform.h"
 #include "app/storable.h"
 #include "app/twips.h"
+#include "app/windowkit.h"
 #include "entryvalues.h"
 #include "mainwindow/frmmain.h"
 #include "store/codec.h"
 #include "store/dates.h"
 #include "store/statements.h"
 #include "store/vault.h"
-#include "windowparts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,7 +28,7 @@
 #include <QTextCursor>
 #include <array>
 
-using namespace entrywindow;
+using namespace windowkit;
 
 namespace {
 
@@ -130,12 +130,11 @@ std::array<QString, 8> storedValues(const frmEntry& editor) {
 } // namespace
 
 frmEntry::frmEntry() {
-    setObjectName(QStringLiteral("frmEntry"));
-    setWindowTitle(QStringLiteral("Add Entry"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
-    setDesignSize(this, WindowWidth, WindowHeight);
+    setUpWindow(this, "frmEntry", QStringLiteral("Add Entry"));
+    setModal(true);
+    fixSize(this, WindowWidth, WindowHeight);
 
-    Shape1 = headerBand(this, WindowWidth);
+    Shape1 = topBand(this, WindowWidth);
     Picture2 = picture(this, "Picture2", QStringLiteral("banner"));
     place(Picture2, 120, 120, 3540, 750);
     Picture10 = picture(this, "Picture10", QStringLiteral("title_addentry"));

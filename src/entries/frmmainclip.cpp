@@ -3,8 +3,8 @@
 #include "app/forms.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
+#include "app/windowkit.h"
 #include "mainwindow/frmmain.h"
-#include "windowparts.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <array>
 
-using namespace entrywindow;
+using namespace windowkit;
 
 namespace {
 
@@ -27,12 +27,11 @@ constexpr int WindowHeight = ButtonTop + 480 + 150;
 } // namespace
 
 frmMainClip::frmMainClip() {
-    setObjectName(QStringLiteral("frmMainClip"));
-    setWindowTitle(QStringLiteral("Copy to Clipboard"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
-    setDesignSize(this, WindowWidth, WindowHeight);
+    setUpWindow(this, "frmMainClip", QStringLiteral("Copy to Clipboard"));
+    setModal(true);
+    fixSize(this, WindowWidth, WindowHeight);
 
-    Shape1 = headerBand(this, WindowWidth);
+    Shape1 = topBand(this, WindowWidth);
     Picture1 = picture(this, "Picture1", QStringLiteral("banner"));
     place(Picture1, 120, 120, 3540, 750);
     Picture2 = picture(this, "Picture2", QStringLiteral("title_copy"));

@@ -3,12 +3,12 @@
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/picturebox.h"
+#include "app/windowkit.h"
 #include "entryvalues.h"
 #include "mainwindow/frmmain.h"
 #include "store/codec.h"
 #include "store/statements.h"
 #include "store/vault.h"
-#include "windowparts.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -17,7 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-using namespace entrywindow;
+using namespace windowkit;
 
 namespace {
 
@@ -54,12 +54,11 @@ void findEntries(const QString& word, QStringList& found) {
 }
 
 frmSearch::frmSearch() {
-    setObjectName(QStringLiteral("frmSearch"));
-    setWindowTitle(QStringLiteral("Search"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
-    setDesignSize(this, WindowWidth, WindowHeight);
+    setUpWindow(this, "frmSearch", QStringLiteral("Search"));
+    setModal(true);
+    fixSize(this, WindowWidth, WindowHeight);
 
-    Shape1 = headerBand(this, WindowWidth);
+    Shape1 = topBand(this, WindowWidth);
     Picture2 = picture(this, "Picture2", QStringLiteral("banner"));
     place(Picture2, 120, 120, 3540, 750);
     Picture1 = picture(this, "Picture1", QStringLiteral("title_search"));

@@ -1,0 +1,90 @@
+#include "windowkit.h"
+
+#include "controls.h"
+#include "picturebox.h"
+#include "twips.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+namespace windowkit {
+
+void setUpWindow(QWidget* window, const char* name, const QString& caption) {
+    window->setObjectName(QLatin1String(name));
+    window->setWindowTitle(caption);
+    window->setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+}
+
+void fixSize(QWidget* window, int widthTwips, int heightTwips) {
+    window->setFixedSize(twips::toPx(widthTwips), twips::toPx(heightTwips));
+}
+
+void place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(twips::toPx(left, top, width, height));
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption) {
+    return named(new QLabel(caption, parent), name);
+}
+
+PictureBox* picture(QWidget* parent, const char* name, const QString& picture) {
+    return named(new PictureBox(parent, picture), name);
+}
+
+QFrame* panel(QWidget* parent, const char* name, QFrame::Shadow shadow) {
+    auto* frame = named(new QFrame(parent), name);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(shadow);
+    return frame;
+}
+
+QFrame* headerBand(QWidget* parent) {
+    auto* band = named(new QFrame(parent), "Shape1");
+    band->setStyleSheet(
+        QStringLiteral("#Shape1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                       "stop:0 #dfe7f1, stop:1 #b9c9dd); border-bottom: 1px solid #8aa0bb; }"));
+    return band;
+}
+
+QFrame* topBand(QWidget* parent, int widthTwips) {
+    QFrame* band = headerBand(parent);
+    band->setAutoFillBackground(true);
+    place(band, 0, 0, widthTwips, 990);
+    band->lower();
+    return band;
+}
+
+QPushButton* pictureButton(QWidget* parent, const char* name, const char* picture, const QString& tip) {
+    auto* button = named(new QPushButton(parent), name);
+    setButtonPicture(button, QLatin1String(picture));
+    button->setIconSize(QSize(twips::toPx(ButtonWidth) - 10, twips::toPx(ButtonHeight) - 8));
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* captionButton(QWidget* parent, const char* name, const QString& caption, const char* picture,
+                           int iconTwips, const QString& tip) {
+    auto* button = named(new QPushButton(caption, parent), name);
+    setButtonPicture(button, QLatin1String(picture));
+    button->setIconSize(QSize(twips::toPx(iconTwips), twips::toPx(iconTwips)));
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void keepAtRightEdge(QWidget* window, QWidget* picture) {
+    const int left = twips::fromPx(window->width()) - twips::fromPx(picture->width()) - 200;
+    picture->move(twips::toPx(left), picture->y());
+}
+
+void keepAtRightEdgePixelGap(QWidget* window, QWidget* picture) {
+    picture->move(window->width() - picture->width() - twips::toPx(200), picture->y());
+}
+
+void copyBanner(const PictureBox* from, PictureBox* to) {
+    to->setPicture(from->picture());
+}
+
+} // namespace windowkit

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QFrame>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+class PictureBox;
+
+// The builders every window is made with. Every position and size is in twips; every control
+// gets the name the program knows it by as its objectName.
+namespace windowkit {
+
+// A picture button of the command rows.
+inline constexpr int ButtonWidth = 580;
+inline constexpr int ButtonHeight = 480;
+
+template <class T> T* named(T* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+// A window's name, caption and the program's icon.
+void setUpWindow(QWidget* window, const char* name, const QString& caption);
+// A window that keeps its design size.
+void fixSize(QWidget* window, int widthTwips, int heightTwips);
+
+// Positions a control relative to its parent.
+void place(QWidget* widget, int left, int top, int width, int height);
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption);
+PictureBox* picture(QWidget* parent, const char* name, const QString& picture = {});
+QFrame* panel(QWidget* parent, const char* name, QFrame::Shadow shadow = QFrame::Plain);
+
+// The light band behind a window's banner ("Shape1"); the caller places it.
+QFrame* headerBand(QWidget* parent);
+// The band across the top of a window widthTwips wide, 990 twips high, under every other control.
+QFrame* topBand(QWidget* parent, int widthTwips);
+
+// A button that shows one of the program's pictures and no caption (ButtonWidth x ButtonHeight);
+// it never becomes the default button by taking the focus.
+QPushButton* pictureButton(QWidget* parent, const char* name, const char* picture, const QString& tip);
+// A button with a caption beside a square picture iconTwips wide; never the default by focus.
+QPushButton* captionButton(QWidget* parent, const char* name, const QString& caption, const char* picture,
+                           int iconTwips, const QString& tip);
+
+// Keeps a title picture 200 twips from the window's right edge, reckoned in twips.
+void keepAtRightEdge(QWidget* window, QWidget* picture);
+// The same with the 200-twip gap rounded to pixels on its own, as the category windows place
+// their titles: at 16 twips a pixel this stands one pixel left of keepAtRightEdge.
+void keepAtRightEdgePixelGap(QWidget* window, QWidget* picture);
+
+// Shows another window's banner picture.
+void copyBanner(const PictureBox* from, PictureBox* to);
+
+} // namespace windowkit
