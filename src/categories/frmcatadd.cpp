@@ -1,17 +1,21 @@
 #include "frmcatadd.h"
 
+#include "app/controls.h"
 #include "app/forms.h"
 #include "app/modmain.h"
+#include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/storable.h"
+#include "app/windowkit.h"
 #include "frmeditor.h"
 #include "store/statements.h"
 #include "store/vault.h"
-#include "windowkit.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
-using namespace catwin;
+using namespace windowkit;
 
 namespace {
 constexpr int WindowWidth = 5160;
@@ -19,14 +23,12 @@ constexpr int WindowHeight = 2760;
 } // namespace
 
 frmCatAdd::frmCatAdd() {
-    setObjectName(QStringLiteral("frmCatAdd"));
-    setWindowTitle(QStringLiteral("New Category"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
-    setFixedSize(twips::toPx(WindowWidth), twips::toPx(WindowHeight));
+    setUpWindow(this, "frmCatAdd", QStringLiteral("New Category"));
+    fixSize(this, WindowWidth, WindowHeight);
 
     picTitle = picture(this, "picTitle", QStringLiteral("title_newcategory"));
     place(picTitle, 0, 120, 2745, 300);
-    Picture1 = panel(this, "Picture1");
+    Picture1 = panel(this, "Picture1", QFrame::Sunken);
     place(Picture1, 120, 540, WindowWidth - 240, 1260);
     Label9 = label(Picture1, "Label9", QStringLiteral("Enter the name of the new Category:"));
     place(Label9, 180, 180, WindowWidth - 600, 255);
@@ -35,8 +37,8 @@ frmCatAdd::frmCatAdd() {
     Text2->setMaxLength(50);
     place(Text2, 180, 540, WindowWidth - 600, 330);
 
-    Command21 = commandButton(this, "Command21", "save", QStringLiteral("Save entry."));
-    Command1 = commandButton(this, "Command1", "cancel", QStringLiteral("Cancel."));
+    Command21 = pictureButton(this, "Command21", "save", QStringLiteral("Save entry."));
+    Command1 = pictureButton(this, "Command1", "cancel", QStringLiteral("Cancel."));
     const int buttonTop = WindowHeight - ButtonHeight - 180;
     place(Command21, 120, buttonTop, ButtonWidth, ButtonHeight);
     place(Command1, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
@@ -53,7 +55,7 @@ frmCatAdd::frmCatAdd() {
 frmCatAdd::~frmCatAdd() = default;
 
 void frmCatAdd::Form_Load() {
-    placeTitlePicture(this, picTitle);
+    keepAtRightEdgePixelGap(this, picTitle);
 }
 
 void frmCatAdd::reject() {

@@ -1,25 +1,29 @@
 #include "frmeditor.h"
 
+#include "app/controls.h"
 #include "app/forms.h"
 #include "app/modmain.h"
+#include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/storable.h"
+#include "app/windowkit.h"
 #include "entries/frmentry.h"
 #include "frmcatadd.h"
 #include "mainwindow/frmmain.h"
 #include "store/codec.h"
 #include "store/statements.h"
 #include "store/vault.h"
-#include "windowkit.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <array>
 
-using namespace catwin;
+using namespace windowkit;
 
 namespace {
 
@@ -49,10 +53,8 @@ void chooseAgain(QComboBox* box, const QString& text) {
 } // namespace
 
 frmEditor::frmEditor() {
-    setObjectName(QStringLiteral("frmEditor"));
-    setWindowTitle(QStringLiteral("Category Editor"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
-    setFixedSize(twips::toPx(WindowWidth), twips::toPx(WindowHeight));
+    setUpWindow(this, "frmEditor", QStringLiteral("Category Editor"));
+    fixSize(this, WindowWidth, WindowHeight);
 
     Picture2 = picture(this, "Picture2", QStringLiteral("banner"));
     place(Picture2, 120, 90, 3300, 700);
@@ -94,12 +96,12 @@ frmEditor::frmEditor() {
         }
     }
 
-    Command10 = commandButton(this, "Command10", "add", QStringLiteral("Create a new category."));
-    Command11 = commandButton(this, "Command11", "edit", QStringLiteral("Edit the selected category."));
-    Command8 = commandButton(this, "Command8", "delete", QStringLiteral("Delete the selected category."));
-    Command2 = commandButton(this, "Command2", "close", QStringLiteral("Close category editor."));
-    Command21 = commandButton(this, "Command21", "save", QStringLiteral("Save field information."));
-    Command1 = commandButton(this, "Command1", "cancel", QStringLiteral("Cancel."));
+    Command10 = pictureButton(this, "Command10", "add", QStringLiteral("Create a new category."));
+    Command11 = pictureButton(this, "Command11", "edit", QStringLiteral("Edit the selected category."));
+    Command8 = pictureButton(this, "Command8", "delete", QStringLiteral("Delete the selected category."));
+    Command2 = pictureButton(this, "Command2", "close", QStringLiteral("Close category editor."));
+    Command21 = pictureButton(this, "Command21", "save", QStringLiteral("Save field information."));
+    Command1 = pictureButton(this, "Command1", "cancel", QStringLiteral("Cancel."));
     const int buttonTop = WindowHeight - ButtonHeight - 180;
     place(Command10, 120, buttonTop, ButtonWidth, ButtonHeight);
     place(Command11, 120 + 675, buttonTop, ButtonWidth, ButtonHeight);
@@ -130,7 +132,7 @@ QList<QLineEdit*> frmEditor::titleBoxes() const {
 }
 
 void frmEditor::Form_Load() {
-    placeTitlePicture(this, Picture1);
+    keepAtRightEdgePixelGap(this, Picture1);
 }
 
 // View mode: the four commands and the list; edit mode: save and cancel, the boxes open.

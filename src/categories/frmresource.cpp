@@ -1,12 +1,14 @@
 #include "frmresource.h"
 
+#include "app/controls.h"
 #include "app/forms.h"
 #include "app/modmain.h"
+#include "app/picturebox.h"
 #include "app/platform.h"
+#include "app/windowkit.h"
 #include "breakdown.h"
 #include "frmxfer.h"
 #include "mainwindow/frmmain.h"
-#include "windowkit.h"
 
 #include <QBarCategoryAxis>
 #include <QBarLegendMarker>
@@ -16,11 +18,13 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLegend>
 #include <QListWidget>
+#include <QPushButton>
 #include <QValueAxis>
 
-using namespace catwin;
+using namespace windowkit;
 
 namespace {
 constexpr int WindowWidth = 9600;
@@ -28,17 +32,15 @@ constexpr int WindowHeight = 7800;
 } // namespace
 
 frmResource::frmResource() {
-    setObjectName(QStringLiteral("frmResource"));
-    setWindowTitle(QStringLiteral("Category Breakdown"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
-    setFixedSize(twips::toPx(WindowWidth), twips::toPx(WindowHeight));
+    setUpWindow(this, "frmResource", QStringLiteral("Category Breakdown"));
+    fixSize(this, WindowWidth, WindowHeight);
 
     Picture1 = picture(this, "Picture1", QStringLiteral("banner"));
     place(Picture1, 120, 90, 3300, 700);
     Picture3 = picture(this, "Picture3", QStringLiteral("title_breakdown"));
     place(Picture3, 0, 390, 2745, 300);
 
-    Picture2 = panel(this, "Picture2");
+    Picture2 = panel(this, "Picture2", QFrame::Sunken);
     place(Picture2, 120, 900, WindowWidth - 240, 5580);
     m1 = named(new QChartView(Picture2), "m1");
     m1->setToolTip(QStringLiteral("Category breakdown graph."));
@@ -54,8 +56,8 @@ frmResource::frmResource() {
     place(Label1, 120, 6960, 7300, 285);
 
     Command1 =
-        commandButton(this, "Command1", "transfer", QStringLiteral("Click to perform a category transfer."));
-    Command5 = commandButton(this, "Command5", "close",
+        pictureButton(this, "Command1", "transfer", QStringLiteral("Click to perform a category transfer."));
+    Command5 = pictureButton(this, "Command5", "close",
                              QStringLiteral("Click to close the category breakdown screen."));
     const int buttonTop = WindowHeight - ButtonHeight - 180;
     place(Command5, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
@@ -68,7 +70,7 @@ frmResource::frmResource() {
 frmResource::~frmResource() = default;
 
 void frmResource::Form_Load() {
-    placeTitlePicture(this, Picture3);
+    keepAtRightEdgePixelGap(this, Picture3);
 }
 
 void frmResource::reject() {

@@ -1,17 +1,21 @@
 #include "frmxfer.h"
 
+#include "app/controls.h"
 #include "app/forms.h"
 #include "app/modmain.h"
+#include "app/picturebox.h"
 #include "app/platform.h"
+#include "app/windowkit.h"
 #include "frmresource.h"
 #include "store/codec.h"
 #include "store/statements.h"
 #include "store/vault.h"
-#include "windowkit.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
 
-using namespace catwin;
+using namespace windowkit;
 
 namespace {
 constexpr int WindowWidth = 5760;
@@ -19,17 +23,15 @@ constexpr int WindowHeight = 4200;
 } // namespace
 
 frmXFer::frmXFer() {
-    setObjectName(QStringLiteral("frmXFer"));
-    setWindowTitle(QStringLiteral("Category Transfer"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
-    setFixedSize(twips::toPx(WindowWidth), twips::toPx(WindowHeight));
+    setUpWindow(this, "frmXFer", QStringLiteral("Category Transfer"));
+    fixSize(this, WindowWidth, WindowHeight);
 
     Picture1 = picture(this, "Picture1", QStringLiteral("banner"));
     place(Picture1, 120, 90, 3000, 640);
     Picture2 = picture(this, "Picture2", QStringLiteral("title_transfer"));
     place(Picture2, 0, 840, 2745, 300);
 
-    Picture3 = panel(this, "Picture3");
+    Picture3 = panel(this, "Picture3", QFrame::Sunken);
     place(Picture3, 120, 1200, WindowWidth - 240, 2100);
     Label2 = label(Picture3, "Label2", QStringLiteral("Select the category you want to move entries FROM:"));
     place(Label2, 180, 150, WindowWidth - 600, 255);
@@ -42,8 +44,8 @@ frmXFer::frmXFer() {
     Combo2->setToolTip(QStringLiteral("TO category."));
     place(Combo2, 180, 1380, WindowWidth - 600, 330);
 
-    Command2 = commandButton(this, "Command2", "go", QStringLiteral("Click to perform transfer."));
-    Command5 = commandButton(this, "Command5", "close", QStringLiteral("Click to close transfer screen."));
+    Command2 = pictureButton(this, "Command2", "go", QStringLiteral("Click to perform transfer."));
+    Command5 = pictureButton(this, "Command5", "close", QStringLiteral("Click to close transfer screen."));
     const int buttonTop = WindowHeight - ButtonHeight - 180;
     place(Command2, 120, buttonTop, ButtonWidth, ButtonHeight);
     place(Command5, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
@@ -62,7 +64,7 @@ frmXFer::frmXFer() {
 frmXFer::~frmXFer() = default;
 
 void frmXFer::Form_Load() {
-    placeTitlePicture(this, Picture2);
+    keepAtRightEdgePixelGap(this, Picture2);
 }
 
 void frmXFer::reject() {

@@ -1,10 +1,12 @@
+#include "app/controls.h"
 #include "app/forms.h"
 #include "app/modmain.h"
+#include "app/picturebox.h"
 #include "app/platform.h"
+#include "app/windowkit.h"
 #include "entries/frmentry.h"
 #include "frmeditor.h"
 #include "mainwindow/frmmain.h"
-#include "windowkit.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -20,7 +22,7 @@ void frmMain::Label35_Click() {
 void frmEntry::Command6_Click() {
     RefreshEditorCategories();
     frmEditor& editor = form<frmEditor>();
-    catwin::copyBanner(form<frmMain>().Picture2, editor.Picture2);
+    windowkit::copyBanner(form<frmMain>().Picture2, editor.Picture2);
     const QString chosen = Combo1->currentText().trimmed();
     if (chosen.isEmpty()) {
         setListIndex(editor.List1, 0);
