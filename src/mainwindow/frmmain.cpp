@@ -6,6 +6,7 @@
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/twips.h"
+#include "app/windowkit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -23,40 +24,9 @@
 #include <QToolButton>
 #include <array>
 
+using namespace windowkit;
+
 namespace {
-
-// Positions a control in twips relative to its parent.
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(twips::toPx(left, top, width, height));
-}
-
-template <class T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& caption) {
-    return named(new QLabel(caption, parent), name);
-}
-
-QFrame* panel(QWidget* parent, const char* name) {
-    auto* frame = named(new QFrame(parent), name);
-    frame->setFrameShape(QFrame::StyledPanel);
-    return frame;
-}
-
-PictureBox* picture(QWidget* parent, const char* name, const QString& picture = {}) {
-    return named(new PictureBox(parent, picture), name);
-}
-
-QPushButton* commandButton(QWidget* parent, const char* name, const char* picture, const QString& tip) {
-    auto* button = named(new QPushButton(parent), name);
-    setButtonPicture(button, QLatin1String(picture));
-    button->setIconSize(QSize(twips::toPx(580) - 10, twips::toPx(480) - 8));
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
-}
 
 std::array<QWidget*, 5> valueBoxes(const frmMain& main) {
     return {main.Text1, main.Text2, main.Text3, main.Text4, main.Text5};
@@ -90,9 +60,7 @@ void setTextColour(QWidget* box, const QColor& colour) {
 
 frmMain::frmMain() {
     using namespace mainlayout::design;
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Quorlane"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    setUpWindow(this, "frmMain", QStringLiteral("Quorlane"));
     resize(designSize());
 
     // Header band
@@ -220,20 +188,20 @@ frmMain::frmMain() {
     Picture17->hide();
 
     // Command bar; the right-hand group follows the window's right edge
-    Command2 = commandButton(this, "Command2", "exit", QStringLiteral("Exit Quorlane."));
-    Command10 = commandButton(this, "Command10", "new", QStringLiteral("Create a new password entry."));
-    Command11 = commandButton(this, "Command11", "edit", QStringLiteral("Edit the selected password entry."));
+    Command2 = pictureButton(this, "Command2", "exit", QStringLiteral("Exit Quorlane."));
+    Command10 = pictureButton(this, "Command10", "new", QStringLiteral("Create a new password entry."));
+    Command11 = pictureButton(this, "Command11", "edit", QStringLiteral("Edit the selected password entry."));
     Command8 =
-        commandButton(this, "Command8", "delete", QStringLiteral("Delete the selected password entry."));
+        pictureButton(this, "Command8", "delete", QStringLiteral("Delete the selected password entry."));
     Command6 =
-        commandButton(this, "Command6", "lock", QStringLiteral("Click to lock Quorlane to system tray."));
-    Command5 = commandButton(this, "Command5", "setup", QStringLiteral("Click to set system parameters."));
-    Command13 = commandButton(this, "Command13", "attach", QStringLiteral("View attachments."));
-    Command1 = commandButton(this, "Command1", "copy", QStringLiteral("Copy information to the clipboard."));
-    Command4 = commandButton(this, "Command4", "print", QStringLiteral("Click to PRINT current entry."));
+        pictureButton(this, "Command6", "lock", QStringLiteral("Click to lock Quorlane to system tray."));
+    Command5 = pictureButton(this, "Command5", "setup", QStringLiteral("Click to set system parameters."));
+    Command13 = pictureButton(this, "Command13", "attach", QStringLiteral("View attachments."));
+    Command1 = pictureButton(this, "Command1", "copy", QStringLiteral("Copy information to the clipboard."));
+    Command4 = pictureButton(this, "Command4", "print", QStringLiteral("Click to PRINT current entry."));
     Command3 =
-        commandButton(this, "Command3", "search", QStringLiteral("Click to perform a detailed SEARCH."));
-    Command22 = commandButton(this, "Command22", "help", QStringLiteral("Click for additional help."));
+        pictureButton(this, "Command3", "search", QStringLiteral("Click to perform a detailed SEARCH."));
+    Command22 = pictureButton(this, "Command22", "help", QStringLiteral("Click for additional help."));
     int left = FirstCommandLeft;
     for (QPushButton* b : {Command2, Command10, Command11, Command8, Command6, Command5}) {
         place(b, left, ClientHeight - 640, CommandWidth, CommandHeight);
