@@ -7,25 +7,23 @@
 #include "platform.h"
 #include "traylock.h"
 #include "twips.h"
+#include "windowkit.h"
 
 #include <QLineEdit>
 
+using namespace windowkit;
+
 frmLogin::frmLogin() {
-    setObjectName(QStringLiteral("frmLogin"));
-    setWindowTitle(QStringLiteral("Quorlane - Password REQUIRED"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    setUpWindow(this, "frmLogin", QStringLiteral("Quorlane - Password REQUIRED"));
     // Closing this window never ends the program: only the main window's exit does.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    Picture1 = new PictureBox(this, QStringLiteral("key"));
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    txtPassword = new QLineEdit(this);
-    txtPassword->setObjectName(QStringLiteral("txtPassword"));
+    Picture1 = picture(this, "Picture1", QStringLiteral("key"));
+    txtPassword = named(new QLineEdit(this), "txtPassword");
     txtPassword->setToolTip(QStringLiteral("Enter your login password here."));
     makePasswordBox(txtPassword, 40);
-    Picture2 = new PictureBox(this, QStringLiteral("giveup"));
-    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2 = picture(this, "Picture2", QStringLiteral("giveup"));
     Picture2->setCursor(Qt::PointingHandCursor);
 
     connect(Picture2, &PictureBox::clicked, this, [this] { Picture2_Click(); });
@@ -35,15 +33,15 @@ frmLogin::frmLogin() {
 frmLogin::~frmLogin() = default;
 
 void frmLogin::Form_Load() {
-    setFixedSize(twips::toPx(4200), twips::toPx(1100));
-    Picture1->setGeometry(twips::toPx(120, 120, 1100, 860));
-    txtPassword->setGeometry(twips::toPx(1400, 390, 2100, 330));
-    Picture2->setGeometry(twips::toPx(3600, 345, 420, 420));
+    fixSize(this, 4200, 1100);
+    place(Picture1, 120, 120, 1100, 860);
+    place(txtPassword, 1400, 390, 2100, 330);
+    place(Picture2, 3600, 345, 420, 420);
 }
 
 void frmLogin::Form_Activate() {
     if (platform().twipsPerPixel() == 12) {
-        setFixedSize(twips::toPx(4100), twips::toPx(1460));
+        fixSize(this, 4100, 1460);
         txtPassword->setGeometry(twips::toPx(1400), twips::toPx(720), twips::toPx(2300),
                                  txtPassword->height());
         Picture2->move(twips::toPx(3760), twips::toPx(690));

@@ -9,6 +9,7 @@
 #include "store/statements.h"
 #include "store/vault.h"
 #include "twips.h"
+#include "windowkit.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -18,25 +19,9 @@
 #include <QValidator>
 #include <algorithm>
 
+using namespace windowkit;
+
 namespace {
-
-template <class T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(twips::toPx(left, top, width, height));
-}
-
-QPushButton* imageButton(QWidget* parent, const char* name, const char* picture, const QString& tip) {
-    auto* button = named(new QPushButton(parent), name);
-    setButtonPicture(button, QLatin1String(picture));
-    button->setIconSize(QSize(twips::toPx(580) - 10, twips::toPx(480) - 8));
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
-}
 
 // One typed character at most; text put in by the program (a stored count) is kept whole.
 class OneCharacter final : public QValidator {
@@ -63,35 +48,28 @@ short retryCountOf(const QString& text) {
 }
 
 frmSetup::frmSetup() {
-    setObjectName(QStringLiteral("frmSetup"));
-    setWindowTitle(QStringLiteral("Setup"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    setUpWindow(this, "frmSetup", QStringLiteral("Setup"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    Shape1 = named(new QFrame(this), "Shape1");
-    Shape1->setStyleSheet(
-        QStringLiteral("#Shape1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                       "stop:0 #dfe7f1, stop:1 #b9c9dd); border-bottom: 1px solid #8aa0bb; }"));
-    Picture2 = named(new PictureBox(this), "Picture2");
-    Picture4 = named(new PictureBox(this, QStringLiteral("gearsmall")), "Picture4");
-    picTitle1 = named(new PictureBox(this, QStringLiteral("title_setup")), "picTitle1");
+    Shape1 = headerBand(this);
+    Picture2 = picture(this, "Picture2");
+    Picture4 = picture(this, "Picture4", QStringLiteral("gearsmall"));
+    picTitle1 = picture(this, "picTitle1", QStringLiteral("title_setup"));
 
-    Picture1 = named(new QFrame(this), "Picture1");
-    Picture1->setFrameShape(QFrame::StyledPanel);
+    Picture1 = panel(this, "Picture1");
     Check1 = named(new QCheckBox(QStringLiteral("Require Password Login"), Picture1), "Check1");
     Check1->setToolTip(QStringLiteral("Enable to require user login."));
-    Picture3 = named(new QFrame(Picture1), "Picture3");
-    Picture3->setFrameShape(QFrame::StyledPanel);
-    Label2 = named(new QLabel(QStringLiteral("Enter Password:"), Picture3), "Label2");
+    Picture3 = panel(Picture1, "Picture3");
+    Label2 = label(Picture3, "Label2", QStringLiteral("Enter Password:"));
     Text2 = named(new QLineEdit(Picture3), "Text2");
     Text2->setToolTip(QStringLiteral("Password."));
     makePasswordBox(Text2, 40);
-    Label1 = named(new QLabel(QStringLiteral("Re-Type Password:"), Picture3), "Label1");
+    Label1 = label(Picture3, "Label1", QStringLiteral("Re-Type Password:"));
     Text1 = named(new QLineEdit(Picture3), "Text1");
     Text1->setToolTip(QStringLiteral("Confirmation."));
     makePasswordBox(Text1, 40);
-    Label3 = named(new QLabel(QStringLiteral("Number of retries:"), Picture1), "Label3");
+    Label3 = label(Picture1, "Label3", QStringLiteral("Number of retries:"));
     Text3 = named(new QLineEdit(Picture1), "Text3");
     Text3->setToolTip(QStringLiteral("Retry count."));
     Text3->setValidator(new OneCharacter(Text3));
@@ -100,8 +78,8 @@ frmSetup::frmSetup() {
     Command1->setToolTip(QStringLiteral("Reset password."));
     Command1->setAutoDefault(false);
 
-    Command21 = imageButton(this, "Command21", "save", QStringLiteral("Save setup parameters."));
-    Command2 = imageButton(this, "Command2", "close", QStringLiteral("Close Setup menu."));
+    Command21 = pictureButton(this, "Command21", "save", QStringLiteral("Save setup parameters."));
+    Command2 = pictureButton(this, "Command2", "close", QStringLiteral("Close Setup menu."));
 
     setTabOrder(Command2, Check1);
     setTabOrder(Check1, Text2);
@@ -121,7 +99,7 @@ frmSetup::frmSetup() {
 frmSetup::~frmSetup() = default;
 
 void frmSetup::Form_Load() {
-    setFixedSize(twips::toPx(WindowWidth), twips::toPx(WindowHeight));
+    fixSize(this, WindowWidth, WindowHeight);
     place(Shape1, 0, 0, WindowWidth, 1000);
     place(Picture2, 60, 110, 3540, 750);
     place(Picture4, 0, 200, 600, 600);
