@@ -1,12 +1,11 @@
 #include "frmattach.h"
 
-#include "app/controls.h"
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/storable.h"
-#include "app/twips.h"
+#include "app/windowkit.h"
 #include "attachmentlines.h"
 #include "frmattachname.h"
 #include "mainwindow/frmmain.h"
@@ -21,6 +20,7 @@
 #include <QVBoxLayout>
 
 using namespace attachments;
+using namespace windowkit;
 
 namespace {
 
@@ -28,49 +28,28 @@ constexpr int FormWidth = 8400;
 constexpr int FormHeight = 6400;
 constexpr int PictureRole = Qt::UserRole; // a line's picture number
 
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(twips::toPx(left, top, width, height));
-}
-
-template <class T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QPushButton* pictureButton(QWidget* parent, const char* name, const char* picture, const QString& tip) {
-    auto* button = named(new QPushButton(parent), name);
-    setButtonPicture(button, QLatin1String(picture));
-    button->setIconSize(QSize(twips::toPx(580) - 10, twips::toPx(480) - 8));
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 frmAttach::frmAttach() {
-    setObjectName(QStringLiteral("frmAttach"));
-    setWindowTitle(QStringLiteral("Attachments"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
-    setFixedSize(twips::toPx(FormWidth), twips::toPx(FormHeight));
+    setUpWindow(this, "frmAttach", QStringLiteral("Attachments"));
+    fixSize(this, FormWidth, FormHeight);
 
-    Picture1 = named(new PictureBox(this), "Picture1");
+    Picture1 = picture(this, "Picture1");
     place(Picture1, 120, 120, 3540, 750);
-    Picture3 = named(new PictureBox(this, QStringLiteral("title_attachments")), "Picture3");
+    Picture3 = picture(this, "Picture3", QStringLiteral("title_attachments"));
     place(Picture3, FormWidth - 2745 - 200, 345, 2745, 300);
 
-    Label4 = named(new QLabel(QStringLiteral("Associated Attachments:"), this), "Label4");
+    Label4 = label(this, "Label4", QStringLiteral("Associated Attachments:"));
     place(Label4, 120, 1000, 3400, 255);
     QFont bold = Label4->font();
     bold.setBold(true);
     Label4->setFont(bold);
-    Label1 = named(new QLabel(QStringLiteral("Note: Attachments are not encrypted."), this), "Label1");
+    Label1 = label(this, "Label1", QStringLiteral("Note: Attachments are not encrypted."));
     place(Label1, 3600, 1000, FormWidth - 3600 - 120, 255);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label1->setStyleSheet(QStringLiteral("color: #8b1a1a; font-style: italic;"));
 
-    Picture2 = named(new QFrame(this), "Picture2");
-    Picture2->setFrameShape(QFrame::StyledPanel);
+    Picture2 = panel(this, "Picture2");
     place(Picture2, 120, 1290, FormWidth - 240, 4320);
     TV1 = named(new QTreeWidget(Picture2), "TV1");
     TV1->setToolTip(QStringLiteral("Attachment listing."));
@@ -96,10 +75,10 @@ frmAttach::frmAttach() {
     Command25 =
         pictureButton(this, "Command25", "close", QStringLiteral("Click to CLOSE attachments window."));
     const int buttonTop = FormHeight - 640;
-    place(Command26, 120, buttonTop, 580, 480);
-    place(Command5, 120 + 675, buttonTop, 580, 480);
-    place(Command3, 120 + 2 * 675, buttonTop, 580, 480);
-    place(Command25, FormWidth - 120 - 580, buttonTop, 580, 480);
+    place(Command26, 120, buttonTop, ButtonWidth, ButtonHeight);
+    place(Command5, 120 + 675, buttonTop, ButtonWidth, ButtonHeight);
+    place(Command3, 120 + 2 * 675, buttonTop, ButtonWidth, ButtonHeight);
+    place(Command25, FormWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
 
     connect(Command26, &QPushButton::clicked, this, [this] { Command26_Click(); });
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
@@ -112,8 +91,7 @@ frmAttach::~frmAttach() = default;
 
 // Load step: the title picture keeps 200 twips from the right edge.
 void frmAttach::Form_Load() {
-    const int left = twips::fromPx(width()) - twips::fromPx(Picture3->width()) - 200;
-    Picture3->move(twips::toPx(left), Picture3->y());
+    keepAtRightEdge(this, Picture3);
 }
 
 void frmAttach::addLine(const QString& text, int picture) {

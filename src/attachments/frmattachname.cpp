@@ -5,7 +5,7 @@
 #include "app/modmain.h"
 #include "app/platform.h"
 #include "app/storable.h"
-#include "app/twips.h"
+#include "app/windowkit.h"
 #include "attachmentlines.h"
 #include "frmattach.h"
 
@@ -16,43 +16,22 @@
 #include <QTreeWidget>
 
 using namespace attachments;
+using namespace windowkit;
 
 namespace {
 
 constexpr int FormWidth = 5400;
 constexpr int FormHeight = 2130;
 
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(twips::toPx(left, top, width, height));
-}
-
-template <class T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QPushButton* pictureButton(QWidget* parent, const char* name, const char* picture, const QString& tip) {
-    auto* button = named(new QPushButton(parent), name);
-    setButtonPicture(button, QLatin1String(picture));
-    button->setIconSize(QSize(twips::toPx(580) - 10, twips::toPx(480) - 8));
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 frmAttachName::frmAttachName() {
-    setObjectName(QStringLiteral("frmAttachName"));
-    setWindowTitle(QStringLiteral("Attachment Description"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
-    setFixedSize(twips::toPx(FormWidth), twips::toPx(FormHeight));
+    setUpWindow(this, "frmAttachName", QStringLiteral("Attachment Description"));
+    fixSize(this, FormWidth, FormHeight);
 
-    Picture1 = named(new QFrame(this), "Picture1");
-    Picture1->setFrameShape(QFrame::StyledPanel);
+    Picture1 = panel(this, "Picture1");
     place(Picture1, 120, 120, FormWidth - 240, 1200);
-    Label4 =
-        named(new QLabel(QStringLiteral("Enter a Description for this attachment:"), Picture1), "Label4");
+    Label4 = label(Picture1, "Label4", QStringLiteral("Enter a Description for this attachment:"));
     place(Label4, 120, 150, FormWidth - 480, 285);
     Text2 = named(new QLineEdit(Picture1), "Text2");
     Text2->setToolTip(QStringLiteral("Description of the attachment."));
@@ -62,8 +41,8 @@ frmAttachName::frmAttachName() {
     Command26 = pictureButton(this, "Command26", "save", QStringLiteral("Click to SAVE attachment."));
     Command2 = pictureButton(this, "Command2", "cancel", QStringLiteral("Click here to CANCEL attachment."));
     const int buttonTop = FormHeight - 640;
-    place(Command26, 120, buttonTop, 580, 480);
-    place(Command2, FormWidth - 120 - 580, buttonTop, 580, 480);
+    place(Command26, 120, buttonTop, ButtonWidth, ButtonHeight);
+    place(Command2, FormWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
 
     connect(Command26, &QPushButton::clicked, this, [this] { Command26_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
