@@ -1,9 +1,8 @@
 #include "frmprint.h"
 
-#include "app/controls.h"
 #include "app/forms.h"
 #include "app/platform.h"
-#include "app/twips.h"
+#include "app/windowkit.h"
 #include "hourglass.h"
 #include "store/cp1252.h"
 #include "store/vault.h"
@@ -13,6 +12,8 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
+
+using namespace windowkit;
 
 namespace {
 
@@ -36,38 +37,24 @@ public:
     }
 };
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const char* picture,
-                    const QString& tip) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    setButtonPicture(b, QLatin1String(picture));
-    b->setIconSize(QSize(twips::toPx(240), twips::toPx(240)));
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 frmPrint::frmPrint() {
-    setObjectName(QStringLiteral("frmPrint"));
-    setWindowTitle(QStringLiteral("Print (Print Preview)"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    setUpWindow(this, "frmPrint", QStringLiteral("Print (Print Preview)"));
     // The window is made visible only to print, and never reaches the screen.
     setAttribute(Qt::WA_DontShowOnScreen);
-    setFixedSize(twips::toPx(4020), twips::toPx(1890));
+    fixSize(this, 4020, 1890);
 
-    wb = new PageBrowser(this);
-    wb->setObjectName(QStringLiteral("wb"));
+    wb = named(new PageBrowser(this), "wb");
     wb->setOpenLinks(false);
-    wb->setGeometry(twips::toPx(45, 45, 3930, 1185));
+    place(wb, 45, 45, 3930, 1185);
 
-    Command1 = button(this, "Command1", QStringLiteral("SEND TO &PRINTER"), "print",
-                      QStringLiteral("Click to send form to printer."));
-    Command1->setGeometry(twips::toPx(45, 1305, 1950, 525));
-    Command2 = button(this, "Command2", QStringLiteral("&CLOSE WINDOW"), "close",
-                      QStringLiteral("Click to close print preview window."));
-    Command2->setGeometry(twips::toPx(2025, 1305, 1950, 525));
+    Command1 = captionButton(this, "Command1", QStringLiteral("SEND TO &PRINTER"), "print", 240,
+                             QStringLiteral("Click to send form to printer."));
+    place(Command1, 45, 1305, 1950, 525);
+    Command2 = captionButton(this, "Command2", QStringLiteral("&CLOSE WINDOW"), "close", 240,
+                             QStringLiteral("Click to close print preview window."));
+    place(Command2, 2025, 1305, 1950, 525);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

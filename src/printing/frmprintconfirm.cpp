@@ -1,10 +1,10 @@
 #include "frmprintconfirm.h"
 
-#include "app/controls.h"
 #include "app/forms.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/twips.h"
+#include "app/windowkit.h"
 #include "frmprint.h"
 #include "hourglass.h"
 #include "mainwindow/frmmain.h"
@@ -20,24 +20,15 @@
 #include <QPushButton>
 #include <exception>
 
+using namespace windowkit;
+
 namespace {
 
-QPushButton* pictureButton(QWidget* parent, const char* name, const QString& caption, const char* picture,
-                           const QString& tip) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    setButtonPicture(b, QLatin1String(picture));
-    b->setIconSize(QSize(twips::toPx(390), twips::toPx(390)));
-    b->setToolTip(tip);
-    return b;
-}
-
 QLabel* wrappedLabel(QWidget* parent, const char* name, const QString& caption) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
+    QLabel* wrapped = label(parent, name, caption);
+    wrapped->setWordWrap(true);
+    wrapped->setAlignment(Qt::AlignCenter);
+    return wrapped;
 }
 
 // The entry shown in the main window, as its detail view shows it, for the one-entry template.
@@ -99,14 +90,11 @@ VaultFailure failureOf(const std::exception& e) {
 } // namespace
 
 frmPrintConfirm::frmPrintConfirm() {
-    setObjectName(QStringLiteral("frmPrintConfirm"));
-    setWindowTitle(QStringLiteral("W A R N I N G !"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
-    setFixedSize(twips::toPx(5160), twips::toPx(3420));
+    setUpWindow(this, "frmPrintConfirm", QStringLiteral("W A R N I N G !"));
+    fixSize(this, 5160, 3420);
 
-    Picture2 = new PictureBox(this, QStringLiteral("warning"));
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setGeometry(twips::toPx(520, 150, 4120, 900));
+    Picture2 = picture(this, "Picture2", QStringLiteral("warning"));
+    place(Picture2, 520, 150, 4120, 900);
 
     Label1 = wrappedLabel(
         this, "Label1",
@@ -116,23 +104,26 @@ frmPrintConfirm::frmPrintConfirm() {
     bold.setBold(true);
     Label1->setFont(bold);
     Label1->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
-    Label1->setGeometry(twips::toPx(240, 1140, 4680, 600));
+    place(Label1, 240, 1140, 4680, 600);
     Label2 = wrappedLabel(
         this, "Label2",
         QStringLiteral("Click on GO if you are sure you still want to print. If you want to print "
                        "ALL your passwords, click on the PRINT ALL button."));
-    Label2->setGeometry(twips::toPx(240, 1770, 4680, 690));
+    place(Label2, 240, 1770, 4680, 690);
 
-    Command20 = pictureButton(this, "Command20", QStringLiteral("&GO"), "printone",
+    Command20 = captionButton(this, "Command20", QStringLiteral("&GO"), "printone", 390,
                               QStringLiteral("Print selected password information."));
-    Command20->setGeometry(twips::toPx(240, 2640, 1440, 570));
-    Command1 = pictureButton(this, "Command1", QStringLiteral("PRINT &ALL"), "printall",
+    place(Command20, 240, 2640, 1440, 570);
+    Command1 = captionButton(this, "Command1", QStringLiteral("PRINT &ALL"), "printall", 390,
                              QStringLiteral("Print all passwords."));
-    Command1->setGeometry(twips::toPx(1860, 2640, 1440, 570));
+    place(Command1, 1860, 2640, 1440, 570);
     Command1->setDefault(true);
-    Command2 =
-        pictureButton(this, "Command2", QStringLiteral("&CANCEL"), "close", QStringLiteral("Cancel print."));
-    Command2->setGeometry(twips::toPx(3480, 2640, 1440, 570));
+    Command2 = captionButton(this, "Command2", QStringLiteral("&CANCEL"), "close", 390,
+                             QStringLiteral("Cancel print."));
+    place(Command2, 3480, 2640, 1440, 570);
+    // Unlike the other windows' buttons, these take Enter when they have the focus.
+    for (QPushButton* b : {Command20, Command1, Command2})
+        b->setAutoDefault(true);
     Command1->setFocus();
 
     connect(Command20, &QPushButton::clicked, this, [this] { Command20_Click(); });
@@ -143,7 +134,7 @@ frmPrintConfirm::frmPrintConfirm() {
 frmPrintConfirm::~frmPrintConfirm() = default;
 
 void frmPrintConfirm::Form_Load() {
-    if (platform().twipsPerPixel() == 12) Picture2->setGeometry(twips::toPx(500, 100, 4120, 1000));
+    if (platform().twipsPerPixel() == 12) place(Picture2, 500, 100, 4120, 1000);
 }
 
 // GO: prints the entry shown in the main window.
