@@ -6,6 +6,7 @@
 #include "picturebox.h"
 #include "platform.h"
 #include "traylock.h"
+#include "windowkit.h"
 
 #include <QCheckBox>
 
@@ -28,13 +29,27 @@ void savePreferences(const frmMain& main) {
     SavePreference();
 }
 
+// A click of the discreet box (1) or the hide box (2): unticks the other box, whose own click
+// then does nothing, draws the values in colour while the box is ticked (black when not) and
+// saves both preferences.
+void showValuesIn(frmMain& main, std::uint8_t box, const QColor& colour) {
+    if (PreferenceToggleGuard == 3 - box) return;
+    PreferenceToggleGuard = box;
+    QCheckBox* clicked = box == 1 ? main.Check1 : main.Check2;
+    QCheckBox* other = box == 1 ? main.Check2 : main.Check1;
+    other->setChecked(false);
+    main.setValueColour(clicked->isChecked() ? colour : QColor(Qt::black));
+    PreferenceToggleGuard = 0;
+    savePreferences(main);
+}
+
 } // namespace
 
 // Setup: the login settings as stored, the banner, then the setup window.
 void frmMain::Command5_Click() {
     LoadLoginSettings();
     frmSetup& setup = form<frmSetup>();
-    setup.Picture2->setPicture(Picture2->picture());
+    windowkit::copyBanner(Picture2, setup.Picture2);
     platform().showModal(setup);
 }
 
@@ -45,20 +60,10 @@ void frmMain::Command6_Click() {
 
 // Discreet box: unticks the hide box, draws the values faintly (or black) and saves both.
 void frmMain::Check1_Click() {
-    if (PreferenceToggleGuard == 2) return;
-    PreferenceToggleGuard = 1;
-    Check2->setChecked(false);
-    setValueColour(Check1->isChecked() ? DiscreetColour : QColor(Qt::black));
-    PreferenceToggleGuard = 0;
-    savePreferences(*this);
+    showValuesIn(*this, 1, DiscreetColour);
 }
 
 // Hide box: the mirror image, drawing the values in the background colour.
 void frmMain::Check2_Click() {
-    if (PreferenceToggleGuard == 1) return;
-    PreferenceToggleGuard = 2;
-    Check1->setChecked(false);
-    setValueColour(Check2->isChecked() ? HiddenColour : QColor(Qt::black));
-    PreferenceToggleGuard = 0;
-    savePreferences(*this);
+    showValuesIn(*this, 2, HiddenColour);
 }

@@ -2,6 +2,7 @@
 #include "app/forms.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
+#include "app/windowkit.h"
 #include "frmattach.h"
 #include "mainwindow/frmmain.h"
 
@@ -10,7 +11,7 @@ void frmMain::Command13_Click() {
     if (!hasCurrentEntry()) return;
     LoadAttachments();
     frmAttach& window = form<frmAttach>();
-    window.Picture1->setPicture(Picture2->picture());
+    windowkit::copyBanner(Picture2, window.Picture1);
     platform().showModal(window);
 }
 

@@ -3,6 +3,7 @@
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
+#include "app/windowkit.h"
 #include "deleteentry.h"
 #include "entryvalues.h"
 #include "frmentry.h"
@@ -56,7 +57,7 @@ void frmMain::Command10_Click() {
     editor.Text6->clear();
     editor.Label7->clear();
     editor.Picture8->setPicture(editor.Picture6->picture());
-    editor.Picture2->setPicture(Picture2->picture());
+    windowkit::copyBanner(Picture2, editor.Picture2);
     editor.Picture9->hide();
     editor.Picture10->show();
     editor.setWindowTitle(QStringLiteral("Add Entry"));
@@ -78,7 +79,7 @@ void frmMain::Command11_Click() {
     editor.Text6->setPlainText(Text5->toPlainText());
     editor.Picture8->setPicture(editor.Picture6->picture());
     setComboText(editor.Combo1, Label10->text());
-    editor.Picture2->setPicture(Picture2->picture());
+    windowkit::copyBanner(Picture2, editor.Picture2);
     editor.Picture9->show();
     editor.Picture10->hide();
     editor.setWindowTitle(QStringLiteral("Edit Entry"));
@@ -129,7 +130,7 @@ void DeleteEntry() {
 // Search: needs no current entry.
 void frmMain::Command3_Click() {
     frmSearch& search = form<frmSearch>();
-    search.Picture2->setPicture(Picture2->picture());
+    windowkit::copyBanner(Picture2, search.Picture2);
     platform().showModal(search);
 }
 
@@ -144,6 +145,6 @@ void frmMain::Command1_Click() {
     clip.Check4->setText(withoutLastCharacter(Label7->text()));
     clip.Check5->setText(withoutLastCharacter(Label8->text()));
     clip.Check6->setText(QStringLiteral("Category"));
-    clip.Picture1->setPicture(Picture2->picture());
+    windowkit::copyBanner(Picture2, clip.Picture1);
     platform().showModal(clip);
 }
