@@ -87,6 +87,20 @@ VaultFailure failureOf(const std::exception& e) {
     return {QStringLiteral("Quorlane"), -1, QString::fromLocal8Bit(e.what())};
 }
 
+// Runs print (writing the page and printing it); a failure of either kind is reported under code
+// and answers false.
+template <class Print> bool printOrReport(int code, Hourglass& hourglass, const QString& page, Print print) {
+    try {
+        print();
+        return true;
+    } catch (const VaultFailure& failure) {
+        reportPrintFailure(code, failure, hourglass, page);
+    } catch (const std::exception& e) {
+        reportPrintFailure(code, failureOf(e), hourglass, page);
+    }
+    return false;
+}
+
 } // namespace
 
 frmPrintConfirm::frmPrintConfirm() {
@@ -143,16 +157,11 @@ void frmPrintConfirm::Command20_Click() {
     if (!main.hasCurrentEntry()) return;
     Hourglass hourglass;
     const QString page = printFilePath(EntryPageName);
-    try {
+    const bool written = printOrReport(204, hourglass, page, [&] {
         RenderPrintPage(printFilePath(EntryTemplateName), page, shownEntrySubstitutions(main));
         printThroughPreview(page);
-    } catch (const VaultFailure& failure) {
-        reportPrintFailure(204, failure, hourglass, page);
-        return;
-    } catch (const std::exception& e) {
-        reportPrintFailure(204, failureOf(e), hourglass, page);
-        return;
-    }
+    });
+    if (!written) return;
     QFile::remove(page);
 }
 
@@ -167,18 +176,13 @@ void frmPrintConfirm::Command1_Click() {
     Hourglass hourglass;
     const QString page = printFilePath(ListingPageName);
     bool printed = false;
-    try {
+    const bool written = printOrReport(228, hourglass, page, [&] {
         const QString listing = ListAllEntries();
         RenderPrintPage(printFilePath(ListingTemplateName), page,
                         {{QStringLiteral("_~p1"), listing}, {QStringLiteral("_~p2"), printDateText()}});
         printed = printThroughPreview(page);
-    } catch (const VaultFailure& failure) {
-        reportPrintFailure(228, failure, hourglass, page);
-        return;
-    } catch (const std::exception& e) {
-        reportPrintFailure(228, failureOf(e), hourglass, page);
-        return;
-    }
+    });
+    if (!written) return;
     QFile::remove(page);
     hourglass.release();
     // Nothing to collect from the printer when the print was cancelled or failed.
