@@ -81,12 +81,7 @@ frmSetup::frmSetup() {
     Command21 = pictureButton(this, "Command21", "save", QStringLiteral("Save setup parameters."));
     Command2 = pictureButton(this, "Command2", "close", QStringLiteral("Close Setup menu."));
 
-    setTabOrder(Command2, Check1);
-    setTabOrder(Check1, Text2);
-    setTabOrder(Text2, Text1);
-    setTabOrder(Text1, Text3);
-    setTabOrder(Text3, Command1);
-    setTabOrder(Command1, Command21);
+    tabOrder({Command2, Check1, Text2, Text1, Text3, Command1, Command21});
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

@@ -24,6 +24,14 @@ void place(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(twips::toPx(left, top, width, height));
 }
 
+void tabOrder(std::initializer_list<QWidget*> chain) {
+    QWidget* previous = nullptr;
+    for (QWidget* next : chain) {
+        if (previous) QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
 QLabel* label(QWidget* parent, const char* name, const QString& caption) {
     return named(new QLabel(caption, parent), name);
 }

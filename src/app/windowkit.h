@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QString>
+#include <initializer_list>
 
 class QLabel;
 class QPushButton;
@@ -28,6 +29,8 @@ void fixSize(QWidget* window, int widthTwips, int heightTwips);
 
 // Positions a control relative to its parent.
 void place(QWidget* widget, int left, int top, int width, int height);
+// Tab goes from each control to the next one in chain.
+void tabOrder(std::initializer_list<QWidget*> chain);
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption);
 PictureBox* picture(QWidget* parent, const char* name, const QString& picture = {});

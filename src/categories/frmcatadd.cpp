@@ -42,8 +42,7 @@ frmCatAdd::frmCatAdd() {
     const int buttonTop = WindowHeight - ButtonHeight - 180;
     place(Command21, 120, buttonTop, ButtonWidth, ButtonHeight);
     place(Command1, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
-    setTabOrder(Text2, Command21);
-    setTabOrder(Command21, Command1);
+    tabOrder({Text2, Command21, Command1});
     Text2->setFocus();
 
     // Enter in the name box creates, like the save button.

@@ -49,9 +49,7 @@ frmXFer::frmXFer() {
     const int buttonTop = WindowHeight - ButtonHeight - 180;
     place(Command2, 120, buttonTop, ButtonWidth, ButtonHeight);
     place(Command5, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
-    setTabOrder(Combo1, Combo2);
-    setTabOrder(Combo2, Command2);
-    setTabOrder(Command2, Command5);
+    tabOrder({Combo1, Combo2, Command2, Command5});
     Combo1->setFocus();
 
     // Enter moves from the FROM list to the TO list and on to the transfer button.

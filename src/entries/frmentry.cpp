@@ -211,15 +211,7 @@ frmEntry::frmEntry() {
     Label6 = label(this, "Label6", QStringLiteral("Public/Private"));
     Label6->hide();
 
-    setTabOrder(Combo1, Text2);
-    setTabOrder(Text2, Text1);
-    setTabOrder(Text1, Text3);
-    setTabOrder(Text3, Text4);
-    setTabOrder(Text4, Text5);
-    setTabOrder(Text5, Text6);
-    setTabOrder(Text6, Check1);
-    setTabOrder(Check1, Command21);
-    setTabOrder(Command21, Command2);
+    tabOrder({Combo1, Text2, Text1, Text3, Text4, Text5, Text6, Check1, Command21, Command2});
 
     // Events
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
