@@ -43,7 +43,9 @@ MsgAnswer QtPlatform::messageBox(const QString& title, const QString& prompt, Ms
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    QApplication::setOverrideCursor(Qt::ArrowCursor); // also while a busy pointer is up
     const int answer = box.exec();
+    QApplication::restoreOverrideCursor();
     if (buttons == MsgButtons::YesNo) return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
     return MsgAnswer::Ok;
 }
@@ -74,7 +76,11 @@ QString QtPlatform::chooseFile() { return QFileDialog::getOpenFileName(QApplicat
 bool QtPlatform::print(QTextDocument& document) {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, QApplication::activeWindow());
-    if (dialog.exec() != QDialog::Accepted) return false;
+    // The person chooses the printer with the ordinary pointer, even while the program is busy.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = dialog.exec();
+    QApplication::restoreOverrideCursor();
+    if (answer != QDialog::Accepted) return false;
     document.print(&printer);
     return printer.printerState() != QPrinter::Error;
 }
