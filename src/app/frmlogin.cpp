@@ -22,6 +22,7 @@ frmLogin::frmLogin() {
     Picture1 = picture(this, "Picture1", QStringLiteral("key"));
     txtPassword = named(new QLineEdit(this), "txtPassword");
     txtPassword->setToolTip(QStringLiteral("Enter your login password here."));
+    txtPassword->setPlaceholderText(QStringLiteral("Password, then Enter"));
     makePasswordBox(txtPassword, 40);
     Picture2 = picture(this, "Picture2", QStringLiteral("giveup"));
     Picture2->setCursor(Qt::PointingHandCursor);
