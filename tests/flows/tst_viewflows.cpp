@@ -145,6 +145,8 @@ private slots:
             clip.Command5_Click();
         });
         main.Command1_Click();
+        settle();
+        QVERIFY(!isLoaded<frmMainClip>());
         QCOMPARE(captions, (QStringList{QStringLiteral("Owner's item"), QStringLiteral("Door <code>"),
                                         QStringLiteral("Category")}));
         QCOMPARE(fake().clipboard, QStringLiteral("OWNER'S ITEM: BOB'S SHED\r\nDOOR <CODE>: Bob's key\r\n"
@@ -161,6 +163,7 @@ private slots:
         main.Command4_Click();
         settle();
         QCOMPARE(fake().printCount, 1);
+        QVERIFY(!isLoaded<frmPrintConfirm>());
         for (const QString& shown :
              {QStringLiteral("BOB'S SHED"), QStringLiteral("Owner's item:"), QStringLiteral("Door <code>:"),
               QStringLiteral("Bob's key"), QStringLiteral("it's"), QStringLiteral("03/15/2013")})
