@@ -3,6 +3,7 @@
 #include "entries/frmentry.h"
 #include "entries/frmsearch.h"
 #include "flowfixture.h"
+#include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
 
@@ -151,6 +152,43 @@ private slots:
         QCOMPARE(main.Text1->text(), QStringLiteral("https://garage.example"));
         QVERIFY(!main.web1->isHidden());
         QVERIFY(!main.Picture5->isHidden());
+    }
+
+    // A failed update leaves the editor open over an unchanged main window (same entry, same
+    // key), so that saving again writes the entry that was being edited.
+    void editFailsThenSaves() {
+        seed();
+        frmMain& main = startMainWindow();
+        setComboText(main.Combo1, QStringLiteral("HOME"));
+        pickEntry(main, QStringLiteral("GARAGE"));
+        const QString key = main.Label11->text();
+
+        ModalScript script;
+        QString keyAfterFailure;
+        bool listedAfterFailure = false;
+        script.on<frmEntry>(QStringLiteral("frmEntry"), [&](frmEntry& entry) {
+            QVERIFY(setComboText(entry.Combo1, QStringLiteral("WEB SITE")));
+            entry.Text2->setText(QStringLiteral("Carport"));
+            setFaultHook([](int code, int, int) { return code == 223; });
+            entry.Command21_Click();
+            setFaultHook({});
+            keyAfterFailure = main.Label11->text();
+            listedAfterFailure = main.Combo1->currentText() == QLatin1String("HOME");
+            QVERIFY(isLoaded<frmEntry>());
+            entry.Command21_Click();
+        });
+        main.Command11_Click();
+        settle();
+
+        QCOMPARE(keyAfterFailure, key);
+        QVERIFY(listedAfterFailure);
+        QCOMPARE(fake().titles(),
+                 (QStringList{QStringLiteral("E223 : Update Failed"), QStringLiteral("Success")}));
+        QCOMPARE(vault().decodedEntry(key.toLongLong()).value(0), QStringLiteral("Carport"));
+        QCOMPARE(vault().decodedEntry(key.toLongLong()).value(6), QStringLiteral("WEB SITE"));
+        QCOMPARE(main.Combo1->currentText(), QStringLiteral("ALL CATEGORIES"));
+        QCOMPARE(listText(main.List1), QStringLiteral("CARPORT"));
+        QCOMPARE(main.Label10->text(), QStringLiteral("WEB SITE"));
     }
 
     // A search result from another category: the filter goes to "ALL CATEGORIES" only when it
