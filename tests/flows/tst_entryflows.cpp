@@ -210,6 +210,8 @@ private slots:
         int filterChanges = 0;
         connect(main.Combo1, &QComboBox::activated, this, [&] { ++filterChanges; });
         script.on<frmSearch>(QStringLiteral("frmSearch"), [](frmSearch& search) {
+            // What is typed at once goes into the word box.
+            QCOMPARE(search.focusWidget(), search.Text1);
             search.Text1->setText(QStringLiteral("joe"));
             search.Command1_Click();
             QCOMPARE(rowsOf(search.List1), QStringList{QStringLiteral("SHOP")});
