@@ -324,6 +324,12 @@ void RefillCategoryBoxes() {
     const QString filterText = filter->currentText();
     FillCategoryFilter(0);
     chooseAgain(filter, filterText);
+    // The filter showed a deleted category and now reads "ALL CATEGORIES": the list follows it,
+    // as a choice in the filter would refill it.
+    if (!filterText.isEmpty() && filter->currentText() != filterText) {
+        FillEntryList();
+        setListIndex(form<frmMain>().List1, 0);
+    }
     if (!isLoaded<frmEntry>()) return;
     QComboBox* entryBox = form<frmEntry>().Combo1;
     const QString entryText = entryBox->currentText();

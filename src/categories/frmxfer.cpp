@@ -7,6 +7,7 @@
 #include "app/platform.h"
 #include "app/windowkit.h"
 #include "frmresource.h"
+#include "mainwindow/frmmain.h"
 #include "store/codec.h"
 #include "store/statements.h"
 #include "store/vault.h"
@@ -138,5 +139,9 @@ void frmXFer::TransferEntries() {
                           MsgIcon::Information);
     unload<frmXFer>();
     unload<frmResource>();
+    // The main list and the shown entry follow the moved entries, so that nothing goes on showing
+    // (or, through the edit command, writing back) an entry's old category.
+    QComboBox* filter = form<frmMain>().Combo1;
+    setComboText(filter, filter->currentText());
     BuildCategoryBreakdown();
 }

@@ -22,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
@@ -334,7 +335,15 @@ void frmEntry::Command21_Click() {
         if (!setComboText(main.Combo1, filter)) FillEntryList();
     } else {
         UpdateEntry();
+        const bool saved = !isLoaded<frmEntry>();
         FillEntryList();
+        // Moved out of the category the filter shows: every category is listed and the saved
+        // entry shown, rather than the view going on showing the entry as it was.
+        if (saved && !main.hasCurrentEntry() && setComboText(main.Combo1, QStringLiteral("ALL CATEGORIES"))) {
+            const QList<QListWidgetItem*> rows =
+                main.List1->findItems(LastSavedDescription, Qt::MatchFixedString);
+            if (!rows.isEmpty()) setListIndex(main.List1, main.List1->row(rows.first()));
+        }
     }
 }
 

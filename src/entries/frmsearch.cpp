@@ -92,6 +92,8 @@ frmSearch::frmSearch() {
     place(Command15, WindowWidth - 120 - 580, 1110 + PanelHeight + 120, 580, 480);
     // Enter runs the search once, from wherever the focus is.
     Command1->setDefault(true);
+    // What is typed as the window opens goes into the word box, though the button was made first.
+    Text1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command15, &QPushButton::clicked, this, [this] { Command15_Click(); });

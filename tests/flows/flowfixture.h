@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/controls.h"
+#include "app/forms.h"
+#include "app/modmain.h"
+#include "fakeplatform.h"
+#include "mainwindow/frmmain.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QHash>
+#include <QListWidget>
+#include <QTest>
+#include <functional>
+
+// The main window as start-up leaves it: the filter filled (which fills the list), the window
+// shown and the first entry selected.
+inline frmMain& startMainWindow() {
+    frmMain& main = form<frmMain>();
+    FillCategoryFilter(0);
+    main.show();
+    setListIndex(main.List1, 0);
+    return main;
+}
+
+// Selects the entry list's row showing description, as a click would.
+inline void pickEntry(frmMain& main, const QString& description) {
+    const auto rows = main.List1->findItems(description, Qt::MatchExactly);
+    if (rows.isEmpty()) qFatal("no row %s", qPrintable(description));
+    setListIndex(main.List1, main.List1->row(rows.first()));
+}
+
+inline QStringList rowsOf(const QListWidget* list) {
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+        rows << list->item(i)->text();
+    return rows;
+}
+
+// What a person does inside each window while it is shown, by the window's name. Windows open
+// one another, so the script is consulted again for every nested showing; a window without a
+// step is closed with Esc.
+class ModalScript {
+public:
+    ModalScript() {
+        fake().onShowModal = [this](QDialog& window) {
+            const auto step = steps_.find(window.objectName());
+            if (step != steps_.end())
+                (*step)(window);
+            else
+                window.reject();
+        };
+    }
+    template <class T> void on(const QString& name, std::function<void(T&)> step) {
+        steps_[name] = [step](QDialog& window) { step(static_cast<T&>(window)); };
+    }
+
+private:
+    QHash<QString, std::function<void(QDialog&)>> steps_;
+};
+
+// Destroys the windows unloaded so far, as the event loop would.
+inline void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
