@@ -3,6 +3,7 @@
 #include "picturebox.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QIcon>
@@ -92,3 +93,9 @@ void makePasswordBox(QLineEdit* box, int maxLength) {
     box->setMaxLength(maxLength);
     box->setStyleSheet(QStringLiteral("lineedit-password-character: %1;").arg(int(u'X')));
 }
+
+void setCheckTitle(QCheckBox* box, const QString& title) {
+    box->setText(QString(title).replace(QLatin1Char('&'), QLatin1String("&&")));
+}
+
+QString checkTitle(const QCheckBox* box) { return box->text().replace(QLatin1String("&&"), QLatin1String("&")); }

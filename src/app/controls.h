@@ -37,3 +37,10 @@ void setButtonPicture(QAbstractButton* button, const QString& name);
 class QLineEdit;
 // A password box: shows each character as "X" and takes at most maxLength characters.
 void makePasswordBox(QLineEdit* box, int maxLength);
+
+class QCheckBox;
+
+// A check box caption taken from the person's own text (a field title): shown literally, an "&"
+// is not a keyboard-shortcut marker; checkTitle gives the text back as it was set.
+void setCheckTitle(QCheckBox* box, const QString& title);
+QString checkTitle(const QCheckBox* box);

@@ -1,5 +1,6 @@
 #include "frmmainclip.h"
 
+#include "app/controls.h"
 #include "app/forms.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
@@ -121,7 +122,7 @@ void frmMainClip::Command20_Click() {
     }};
     for (const auto& [box, value] : parts) {
         if (!box->isChecked()) continue;
-        if (titles) text += box->text().toUpper().trimmed() + QStringLiteral(": ");
+        if (titles) text += checkTitle(box).toUpper().trimmed() + QStringLiteral(": ");
         text += value + QStringLiteral("\r\n");
     }
     platform().setClipboardText(text);

@@ -138,12 +138,12 @@ void frmMain::Command3_Click() {
 void frmMain::Command1_Click() {
     if (!hasCurrentEntry()) return;
     frmMainClip& clip = form<frmMainClip>();
-    clip.Check1->setText(withoutLastCharacter(Label14->text()));
-    clip.Check17->setText(withoutLastCharacter(Label4->text()));
-    clip.Check2->setText(withoutLastCharacter(Label5->text()));
-    clip.Check3->setText(withoutLastCharacter(Label6->text()));
-    clip.Check4->setText(withoutLastCharacter(Label7->text()));
-    clip.Check5->setText(withoutLastCharacter(Label8->text()));
+    setCheckTitle(clip.Check1, withoutLastCharacter(Label14->text()));
+    setCheckTitle(clip.Check17, withoutLastCharacter(Label4->text()));
+    setCheckTitle(clip.Check2, withoutLastCharacter(Label5->text()));
+    setCheckTitle(clip.Check3, withoutLastCharacter(Label6->text()));
+    setCheckTitle(clip.Check4, withoutLastCharacter(Label7->text()));
+    setCheckTitle(clip.Check5, withoutLastCharacter(Label8->text()));
     clip.Check6->setText(QStringLiteral("Category"));
     windowkit::copyBanner(Picture2, clip.Picture1);
     platform().showModal(clip);

@@ -76,6 +76,18 @@ private slots:
         QVERIFY(isLoaded<frmMainClip>());
     }
 
+    // A title holding "&" is shown as typed (not as a shortcut marker) and copied as typed.
+    void ampersandInTitles() {
+        vault().exec(QStringLiteral("UPDATE CatDef SET pwUDF1 = 'R&D Portal' WHERE pwCat = 'WEB SITE'"));
+        frmMainClip& clip = open();
+        QCOMPARE(clip.Check17->text(), QStringLiteral("R&&D Portal"));
+        for (QCheckBox* box : {clip.Check1, clip.Check2, clip.Check3, clip.Check4, clip.Check5})
+            box->setChecked(false);
+        fake().answers = {MsgAnswer::Yes};
+        clip.Command20_Click();
+        QCOMPARE(fake().clipboard, QStringLiteral("R&D PORTAL: www.example.com\r\n"));
+    }
+
     void selectAllAndNone() {
         frmMainClip& clip = open();
         clip.Command4_Click();
