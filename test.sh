@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source tools/sh/prepare.sh
 export QT_QPA_PLATFORM=offscreen
-cd build
-ctest --output-on-failure --parallel 2
+(cd build && ctest --output-on-failure --parallel 2)
+bash tools/sh/sanitize.sh

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace {
 
@@ -99,3 +101,21 @@ void setCheckTitle(QCheckBox* box, const QString& title) {
 }
 
 QString checkTitle(const QCheckBox* box) { return box->text().replace(QLatin1String("&&"), QLatin1String("&")); }
+
+void markUnreadable(QWidget* box, bool unreadable) {
+    const QString note = unreadable ? QStringLiteral("This field could not be read. It is kept as stored.") : QString();
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        if (unreadable) line->clear();
+        line->setPlaceholderText(note);
+    } else if (auto* notes = qobject_cast<QPlainTextEdit*>(box)) {
+        if (unreadable) notes->clear();
+        notes->setPlaceholderText(note);
+    }
+}
+
+void setPlainToolTip(QWidget* widget, const QString& text) {
+    // A tooltip renders anything that looks like markup; such a text goes in escaped, spaces kept.
+    widget->setToolTip(Qt::mightBeRichText(text)
+                           ? QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped())
+                           : text);
+}

@@ -44,3 +44,10 @@ class QCheckBox;
 // is not a keyboard-shortcut marker; checkTitle gives the text back as it was set.
 void setCheckTitle(QCheckBox* box, const QString& title);
 QString checkTitle(const QCheckBox* box);
+
+// A value box (one-line or notes) whose stored value could not be read: empty, saying so in grey;
+// or, with unreadable false, an ordinary box again.
+void markUnreadable(QWidget* box, bool unreadable);
+
+// A tooltip made of the person's own text (a field title): shown as typed, never read as markup.
+void setPlainToolTip(QWidget* widget, const QString& text);

@@ -5,9 +5,12 @@
 #include "modregistry.h"
 #include "platform.h"
 #include "mainwindow/frmmain.h"
+#include "store/schema.h"
+#include "store/vault.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QListWidget>
 
 void initQuorlaneResources() { Q_INIT_RESOURCE(pictures); }
@@ -53,6 +56,17 @@ bool preferenceSet(const QString& valueName) {
 
 } // namespace
 
+void CheckVaultSchema() {
+    const QStringList problems = vaultSchemaProblems();
+    if (problems.isEmpty()) return;
+    refuseVaultWrites(QStringLiteral("The vault's tables are not as this program expects; nothing is saved to it"));
+    platform().messageBox(QStringLiteral("Vault Not Usable"),
+                          QStringLiteral("The vault %1 is not as this program expects:\n%2\n\n"
+                                         "What can be read is shown, but nothing will be saved to it.")
+                              .arg(QDir::toNativeSeparators(vaultFilePath()), problems.join(QLatin1Char('\n'))),
+                          MsgIcon::Error);
+}
+
 void StartUp() {
     initQuorlaneResources();
     MaxAttempts = 5;
@@ -73,6 +87,7 @@ void StartUp() {
         platform().endProgram();
     }
 
+    CheckVaultSchema();
     LoadLoginSettings();
 
     if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();

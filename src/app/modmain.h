@@ -51,6 +51,10 @@ bool screenLargeEnough(int widthTwips, int heightTwips);
 // The start-up procedure: the program's entry point after the application object exists.
 void StartUp();
 
+// Start-up's look at the vault's tables: when they are not as expected, says what is wrong and
+// keeps the vault from being written for the rest of the run.
+void CheckVaultSchema();
+
 // Shared procedures of the windows.
 void FillCategoryFilter(int target);
 void FillEntryList();

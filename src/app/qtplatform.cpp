@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -28,6 +29,7 @@ MsgAnswer QtPlatform::messageBox(const QString& title, const QString& prompt, Ms
                                  MsgAnswer defaultButton) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText); // prompts quote stored values, shown as typed
     box.setText(prompt);
     switch (icon) {
     case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
@@ -81,6 +83,18 @@ bool QtPlatform::print(QTextDocument& document) {
     const int answer = dialog.exec();
     QApplication::restoreOverrideCursor();
     if (answer != QDialog::Accepted) return false;
+    return printDocument(document, printer);
+}
+
+bool printDocument(QTextDocument& document, QPrinter& printer) {
+    const QString file = printer.outputFileName();
+    if (!file.isEmpty()) {
+        // Qt would create the file readable by everyone; an existing file keeps its permissions
+        // when it is written again. Either way it is owner-only before the printout goes in.
+        constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly, OwnerOnly) || !out.setPermissions(OwnerOnly)) return false;
+    }
     document.print(&printer);
     return printer.printerState() != QPrinter::Error;
 }

@@ -4,7 +4,13 @@
 
 #include <memory>
 
+class QPrinter;
 class QSystemTrayIcon;
+class QTextDocument;
+
+// Prints document on printer. A printout that goes to a file is readable by its owner only: the
+// file is made so before anything is written to it; false when that or the printing fails.
+bool printDocument(QTextDocument& document, QPrinter& printer);
 
 // The real platform: Qt's message boxes, dialogs, clipboard, shell and printer.
 class QtPlatform final : public Platform {

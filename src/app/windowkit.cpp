@@ -33,7 +33,10 @@ void tabOrder(std::initializer_list<QWidget*> chain) {
 }
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption) {
-    return named(new QLabel(caption, parent), name);
+    // Labels show stored values and titles: always as typed, never as markup.
+    auto* l = named(new QLabel(caption, parent), name);
+    l->setTextFormat(Qt::PlainText);
+    return l;
 }
 
 PictureBox* picture(QWidget* parent, const char* name, const QString& picture) {

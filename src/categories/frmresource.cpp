@@ -95,7 +95,8 @@ void frmResource::fillChart() {
     labelFont.setPointSize(10);
     long long highest = 0;
     for (int j = 1; j < BreakdownNames.size(); ++j) {
-        auto* set = new QBarSet(BreakdownNames[j]);
+        // The legend reads its labels as markup: a category name is escaped to show as typed.
+        auto* set = new QBarSet(BreakdownNames[j].toHtmlEscaped());
         const long long count = BreakdownCounts[j].toLongLong();
         highest = std::max(highest, count);
         *set << double(count);

@@ -266,12 +266,12 @@ void frmEntry::Combo1_Click() {
             Label3->setText(shownTitle(definition, "pwUDF3"));
             Label5->setText(shownTitle(definition, "pwUDF4"));
             Label8->setText(shownTitle(definition, "pwNOTES"));
-            Text2->setToolTip(Label1->text());
-            Text1->setToolTip(Label4->text());
-            Text3->setToolTip(Label2->text());
-            Text4->setToolTip(Label3->text());
-            Text5->setToolTip(Label5->text());
-            Text6->setToolTip(Label8->text());
+            setPlainToolTip(Text2, Label1->text());
+            setPlainToolTip(Text1, Label4->text());
+            setPlainToolTip(Text3, Label2->text());
+            setPlainToolTip(Text4, Label3->text());
+            setPlainToolTip(Text5, Label5->text());
+            setPlainToolTip(Text6, Label8->text());
         }
         closeRecords();
         closeVault();
@@ -317,6 +317,16 @@ void frmEntry::Command21_Click() {
                              {Label8, "Notes", Text6->toPlainText(), Text6}};
     for (const Checked& box : boxes)
         if (!checkStorable(fieldName(box.title, box.designTitle), box.text, true, box.box)) return;
+    // A field that could not be read stays as stored: the save never writes over it.
+    for (std::size_t i = 0; i < unreadableFields.size(); ++i) {
+        const Checked& box = boxes[i + 1];
+        if (unreadableFields[i] && !box.text.isEmpty())
+            return refuse(QStringLiteral("Unreadable Field"),
+                          QStringLiteral("The %1 could not be read from the vault, so it is kept as stored and "
+                                         "cannot be changed.\nEmpty it to save the other fields.")
+                              .arg(fieldName(box.title, box.designTitle)),
+                          box.box);
+    }
 
     if (Label7->text().toUpper().trimmed() != Text2->text().toUpper().trimmed() && IsDuplicateDescription()) {
         QString title = Label1->text();
@@ -377,8 +387,11 @@ void UpdateEntry() {
                       [&] {
                           const std::array<QString, 8> v = storedValues(editor);
                           openVault();
-                          for (std::size_t i = 0; i < statements.size(); ++i)
+                          for (std::size_t i = 0; i < statements.size(); ++i) {
+                              // PDF2 .. PDF6 that could not be read keep their stored text.
+                              if (i >= 1 && i <= 5 && editor.unreadableFields[i - 1]) continue;
                               executeStatement(statements[i], {v[i], key});
+                          }
                           closeVault();
                           saved = true;
                       },

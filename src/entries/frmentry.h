@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <QDialog>
 
 class QCheckBox;
@@ -54,6 +56,9 @@ public:
 
     QLabel* Label7; // hidden: the description when editing began
     QLabel* Label6; // hidden: "0" adding, "1" editing
+    // Editing: fields 1..4 and notes whose stored value could not be read; they are kept as
+    // stored, and a save that would change one is refused.
+    std::array<bool, 5> unreadableFields{};
 
     // Most characters the notes box takes from the keyboard; the other boxes take 1,000.
     static constexpr int NotesLimit = 1500;

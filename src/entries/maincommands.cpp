@@ -77,6 +77,9 @@ void frmMain::Command11_Click() {
     copyInto(editor.Text4, Text3->text());
     copyInto(editor.Text5, Text4->text());
     editor.Text6->setPlainText(Text5->toPlainText());
+    editor.unreadableFields = unreadableFields;
+    const std::array<QWidget*, 5> values = {editor.Text1, editor.Text3, editor.Text4, editor.Text5, editor.Text6};
+    for (std::size_t i = 0; i < values.size(); ++i) markUnreadable(values[i], unreadableFields[i]);
     editor.Picture8->setPicture(editor.Picture6->picture());
     setComboText(editor.Combo1, Label10->text());
     windowkit::copyBanner(Picture2, editor.Picture2);
@@ -91,7 +94,8 @@ void frmMain::Command11_Click() {
 // Delete entry: asks first, No being the default.
 void frmMain::Command8_Click() {
     const QString selected = listText(List1);
-    if (selected.trimmed().isEmpty()) return;
+    // Without a key (an entry the vault gave none) there is nothing that could be deleted.
+    if (selected.trimmed().isEmpty() || Label11->text().trimmed().isEmpty()) return;
     const MsgAnswer answer = platform().messageBox(
         QStringLiteral("Delete Entry?"), QStringLiteral("Are you sure you want to delete %1?").arg(selected),
         MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No);

@@ -77,7 +77,14 @@ void ShowEntry() {
         for (QLineEdit* box : boxes)
             box->clear();
         main.Text5->clear();
+        main.unreadableFields = {};
+        for (QWidget* box : {static_cast<QWidget*>(main.Text1), static_cast<QWidget*>(main.Text2), static_cast<QWidget*>(main.Text3), static_cast<QWidget*>(main.Text4), static_cast<QWidget*>(main.Text5)})
+            markUnreadable(box, false);
         main.Label10->clear();
+        // A show that finds no row leaves no earlier entry's title or key for the commands.
+        main.Label3->clear();
+        main.Label13->clear();
+        main.Label11->clear();
 
         openVault();
         // Descriptions are stored with random filler, so every one is decoded; when several
@@ -93,8 +100,12 @@ void ShowEntry() {
             if (entry.next()) {
                 const QString description = upperTrimmed(DecodeValue(entry.value(1).toString()));
                 QString shown[5];
-                for (int i = 0; i < 5; ++i)
-                    shown[i] = DecodeValue(entry.value(2 + i).toString()).trimmed();
+                for (int i = 0; i < 5; ++i) {
+                    // A value that does not decode (written by another tool) is shown as such.
+                    const std::optional<QString> value = DecodeStoredValue(QByteArrayView(entry.value(2 + i).toByteArray()));
+                    main.unreadableFields[std::size_t(i)] = !value;
+                    shown[i] = value.value_or(QString()).trimmed();
+                }
                 for (int i = 0; i < 4; ++i)
                     main.placeLaunchButton(i + 1, isWebAddress(shown[i]));
                 for (int i = 0; i < 4; ++i) {
@@ -102,6 +113,8 @@ void ShowEntry() {
                     boxes[i]->setCursorPosition(0);
                 }
                 main.Text5->setPlainText(toShownForm(shown[4]));
+                for (int i = 0; i < 4; ++i) markUnreadable(boxes[i], main.unreadableFields[std::size_t(i)]);
+                markUnreadable(main.Text5, main.unreadableFields[4]);
                 main.Label10->setText(upperTrimmed(DecodeValue(entry.value(7).toString())));
                 main.Label3->setText(toShownForm(description));
                 main.Label13->setText(main.Label3->text());
@@ -133,11 +146,11 @@ void ShowEntry() {
         QSqlQuery& attachments = openRecords(sql::SelectAttachments, {main.Label11->text()});
         main.Picture17->setVisible(attachments.next());
 
-        main.Text1->setToolTip(main.Label4->text());
-        main.Text2->setToolTip(main.Label5->text());
-        main.Text3->setToolTip(main.Label6->text());
-        main.Text4->setToolTip(main.Label7->text());
-        main.Text5->setToolTip(main.Label8->text());
+        setPlainToolTip(main.Text1, main.Label4->text());
+        setPlainToolTip(main.Text2, main.Label5->text());
+        setPlainToolTip(main.Text3, main.Label6->text());
+        setPlainToolTip(main.Text4, main.Label7->text());
+        setPlainToolTip(main.Text5, main.Label8->text());
         closeRecords();
         closeVault();
         if (main.List1->count() > 0) {

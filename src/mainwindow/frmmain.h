@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "layout.h"
 
 #include <QWidget>
@@ -92,6 +94,8 @@ public:
 
     // Hidden holders
     QLabel* Label11; // the shown entry's key
+    // Which of the shown entry's fields 1..4 and notes could not be read from the vault.
+    std::array<bool, 5> unreadableFields{};
     QLabel* Label14; // the category's description title followed by ":"
 
     // The tray's pop-up menu

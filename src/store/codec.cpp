@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <random>
 
 namespace {
@@ -35,7 +36,7 @@ QString regroup(const QString& digits) {
     return out;
 }
 
-QString decodeLiterally(QStringView text) {
+std::optional<QString> decodeLiterally(QStringView text) {
     QString kept;
     for (QChar c : text)
         if (c.unicode() > 12) kept += c;
@@ -46,7 +47,7 @@ QString decodeLiterally(QStringView text) {
     out.reserve(digits.size() / 3);
     for (qsizetype i = 0; i < digits.size(); i += 3) {
         const int number = digits.mid(i, 3).toInt();
-        if (number > 255) return CodecError;
+        if (number > 255) return std::nullopt;
         out += QChar(cp1252::charOf(unsigned(number)));
     }
     return out;
@@ -63,8 +64,8 @@ template <class Unit> inline unsigned unitOf(Unit u) {
 // three at a time the hundreds, tens and units of each character's code in order. Anything the
 // encoder cannot have produced (a character above 12 that is not a digit, or a digit count that
 // is not a multiple of three) goes to the literal steps.
-template <class View> QString decodeView(View text) {
-    if (text.size() > MaxEncodedLength) return CodecError;
+template <class View> std::optional<QString> decodeView(View text) {
+    if (text.size() > MaxEncodedLength) return std::nullopt;
     QString out(text.size() / 3 + 1, Qt::Uninitialized);
     QChar* const begin = out.data();
     QChar* d = begin;
@@ -80,7 +81,7 @@ template <class View> QString decodeView(View text) {
         }
         number = number * 10 + digit;
         if (++place == 3) {
-            if (number > 255) return CodecError;
+            if (number > 255) return std::nullopt;
             *d++ = QChar(cp1252::charOf(number));
             number = 0;
             place = 0;
@@ -116,8 +117,9 @@ QString EncodeValue(QStringView text) {
     return out;
 }
 
-QString DecodeValue(QStringView text) { return decodeView(text); }
-QString DecodeValue(QByteArrayView text) { return decodeView(text); }
+QString DecodeValue(QStringView text) { return decodeView(text).value_or(CodecError); }
+QString DecodeValue(QByteArrayView text) { return decodeView(text).value_or(CodecError); }
+std::optional<QString> DecodeStoredValue(QByteArrayView text) { return decodeView(text); }
 
 QString toStoredForm(QString text) { return text.replace(QLatin1Char('\''), ApostropheSubstitute); }
 QString toShownForm(QString text) { return text.replace(ApostropheSubstitute, QLatin1Char('\'')); }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <optional>
 
 // The field codec: a keyless, reversible scrambling of stored values. Each character's
 // Windows-1252 code becomes three decimal digits, the digit string is reversed, and every
@@ -20,6 +21,10 @@ QString DecodeValue(QStringView text);
 // The same on the raw bytes of a stored value (encoded text is plain ASCII), so that readers
 // can decode straight from the database's buffer without building a QString first.
 QString DecodeValue(QByteArrayView text);
+
+// A stored value's text, or nothing when it cannot be decoded (too long, or a code above 255),
+// which "ERROR" cannot tell apart from a value that is the word itself.
+std::optional<QString> DecodeStoredValue(QByteArrayView text);
 
 // The character that stands for an apostrophe in stored entry values and category titles:
 // the one with the Windows-1252 code 128.

@@ -3,6 +3,9 @@
 // Every SQL statement of the program. Values are bound ('?'), never joined into the text.
 namespace sql {
 
+// The vault's own description of a table: one row per column (name, declared type, key position).
+inline constexpr char SelectTableColumns[] = "SELECT name, type, pk FROM pragma_table_info(?)";
+
 // Categories
 inline constexpr char SelectCategories[] = "SELECT * FROM Cats ORDER BY CatName ASC";
 inline constexpr char CountCategories[] = "SELECT COUNT(*) AS CNT FROM Cats";

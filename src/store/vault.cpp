@@ -23,6 +23,14 @@ struct Operation {
 };
 Operation current;
 bool inTransaction = false;
+// Why the vault takes no writes in this run ("" when it does).
+QString writesRefused;
+
+// SQLite waits this long for another program's lock to go before an attempt fails, so that
+// five attempts stay well under two seconds.
+constexpr int BusyWaitMs = 300;
+constexpr int SqliteBusy = 5;
+constexpr int SqliteLocked = 6;
 
 FaultHook& faultHook() {
     static FaultHook hook;
@@ -42,6 +50,8 @@ VaultFailure failureOf(const QSqlError& error) {
     QString description = error.databaseText();
     if (description.isEmpty()) description = error.driverText();
     if (description.isEmpty()) description = QStringLiteral("Unknown database failure");
+    if (number == SqliteBusy || number == SqliteLocked)
+        description = QStringLiteral("The vault is in use by another program (%1)").arg(description);
     return {QStringLiteral("SQLite"), number, description};
 }
 
@@ -81,6 +91,7 @@ void resetStoreGlobals() {
     if (QSqlDatabase::contains(QLatin1String(ConnectionName))) connection().close();
     inTransaction = false;
     current = {};
+    writesRefused.clear();
     AppFolder.clear();
     MaxAttempts = 0;
     AttemptCount = 0;
@@ -92,13 +103,14 @@ QString vaultFilePath() { return AppFolder + QLatin1Char('/') + QLatin1String(Va
 void openVault() {
     QSqlDatabase db = connection();
     if (db.isOpen()) db.close();
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(BusyWaitMs));
     db.setDatabaseName(QUrl::fromLocalFile(QDir::cleanPath(vaultFilePath())).toString(QUrl::FullyEncoded) +
                        QStringLiteral("?mode=rw"));
     if (!db.open()) throw failureOf(db.lastError());
     // Reads walk every entry: mapping the file saves a copy of each page.
     QSqlQuery(db).exec(QStringLiteral("PRAGMA mmap_size = 268435456"));
     if (current.writes) {
+        if (!writesRefused.isEmpty()) throw VaultFailure{QStringLiteral("Quorlane"), -1, writesRefused};
         if (!db.transaction()) throw failureOf(db.lastError());
         inTransaction = true;
     }
@@ -167,6 +179,17 @@ void rememberFailure(const VaultFailure& failure) {
 
 void setFaultHook(FaultHook hook) { faultHook() = std::move(hook); }
 
+void refuseVaultWrites(const QString& reason) { writesRefused = reason; }
+
+namespace {
+std::function<void(bool)>& busyHandler() {
+    static std::function<void(bool)> handler;
+    return handler;
+}
+} // namespace
+
+void setBusyHandler(std::function<void(bool)> handler) { busyHandler() = std::move(handler); }
+
 void runVaultOperation(int code, const std::function<void()>& body, const VaultOptions& options) {
     struct Restore {
         Operation operation = current;
@@ -179,6 +202,16 @@ void runVaultOperation(int code, const std::function<void()>& body, const VaultO
     current = {code, options.writes, 0, 0};
     inTransaction = false;
     AttemptCount = 0;
+    // The busy pointer while the outermost operation runs (a locked vault can take a moment).
+    struct BusyPointer {
+        bool shown;
+        explicit BusyPointer(bool outermost) : shown(outermost && busyHandler()) {
+            if (shown) busyHandler()(true);
+        }
+        ~BusyPointer() {
+            if (shown && busyHandler()) busyHandler()(false);
+        }
+    } busy(restore.operation.code == 0);
     for (;;) {
         ++current.attempt;
         current.statement = 0;
@@ -194,7 +227,9 @@ void runVaultOperation(int code, const std::function<void()>& body, const VaultO
         rememberFailure(failure);
         abandonAttempt(options.closesRecords);
         ++AttemptCount;
-        if (AttemptCount < MaxAttempts) continue;
+        // A nested operation in the body starts the shared count again; the operation's own
+        // attempts still end it, so a body whose nested part succeeds cannot retry forever.
+        if (AttemptCount < MaxAttempts && current.attempt < MaxAttempts) continue;
         if (options.cleanup) options.cleanup();
         showVaultReport(code);
         break;

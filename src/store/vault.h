@@ -65,3 +65,11 @@ QString encodeForWrite(const QString& plain);
 // that attempt; answering true makes that statement fail.
 using FaultHook = std::function<bool(int code, int attempt, int statement)>;
 void setFaultHook(FaultHook hook);
+
+// From now on every operation that writes fails with reason, before it touches the vault (a
+// vault whose tables are not as expected is read as far as it goes, never written).
+void refuseVaultWrites(const QString& reason);
+
+// The application shows the busy pointer while handler(true) .. handler(false): around each
+// outermost vault operation.
+void setBusyHandler(std::function<void(bool)> handler);

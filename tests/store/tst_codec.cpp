@@ -3,6 +3,7 @@
 #include "testmain.h"
 
 #include <QTest>
+#include <random>
 
 class CodecTest final : public QObject {
     Q_OBJECT
@@ -36,6 +37,33 @@ private slots:
             QCOMPARE(cp1252::codeOf(one[0].unicode()), int(code));
             QCOMPARE(DecodeValue(EncodeValue(one)), one);
         }
+    }
+
+    // Round trip as a property: texts of Windows-1252 characters drawn at random (fixed seed), of
+    // every length up to 300 and then spread up to the longest the decoder takes (5,461), and
+    // each of the 256 characters repeated to that longest length, come back as they went in,
+    // decoded from text and from stored bytes alike.
+    void roundTripProperty() {
+        constexpr int Longest = 5461;
+        std::mt19937 random(19);
+        std::uniform_int_distribution<unsigned> anyCode(0, 255);
+        QList<QString> texts;
+        for (int length = 0; length <= Longest; length += length < 300 ? 1 : 173) {
+            QString text(length, Qt::Uninitialized);
+            for (QChar& c : text) c = QChar(cp1252::charOf(anyCode(random)));
+            texts << text;
+        }
+        for (unsigned code = 0; code < 256; ++code) texts << QString(Longest, QChar(cp1252::charOf(code)));
+        for (const QString& text : texts) {
+            const QString encoded = EncodeValue(text);
+            const QByteArray stored = encoded.toLatin1();
+            const bool back = encoded.size() == 6 * text.size() && DecodeValue(encoded) == text &&
+                              DecodeValue(QByteArrayView(stored)) == text;
+            QVERIFY2(back, qPrintable(QStringLiteral("a text of %1 characters starting with code %2")
+                                          .arg(text.size())
+                                          .arg(text.isEmpty() ? -1 : cp1252::codeOf(text[0].unicode()))));
+        }
+        QVERIFY(texts.last().size() == Longest);
     }
 
     void lengthLimits_data() {

@@ -2,6 +2,7 @@
 #include "fakeplatform.h"
 #include "store/codec.h"
 #include "store/errorcodes.h"
+#include "store/schema.h"
 #include "store/statements.h"
 #include "store/vault.h"
 #include "testmain.h"
@@ -9,6 +10,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <unistd.h>
 
@@ -229,6 +233,111 @@ private slots:
         insertThreeCategories();
         QCOMPARE(fake().lastTitle(), QStringLiteral("E225 : Update Failed"));
         QCOMPARE(categoryCount(vault()), before);
+    }
+
+    // A nested operation that succeeds starts the shared count again; the outer one still ends
+    // after its own five attempts (the category filter over a vault whose Cats table is gone,
+    // while the entry list inside it reads PDF).
+    void nestedSuccessCannotRetryForever() {
+        vault().exec(QStringLiteral("DROP TABLE Cats"));
+        int outerRuns = 0, innerRuns = 0;
+        runVaultOperation(211, [&] {
+            // Past twenty runs the retries would go on for ever: let them end, and fail below.
+            if (++outerRuns < 20) runVaultOperation(213, [&innerRuns] { ++innerRuns; });
+            openVault();
+            openRecords(sql::SelectCategories);
+            closeRecords();
+            closeVault();
+        });
+        QCOMPARE(outerRuns, 5);
+        QCOMPARE(innerRuns, 5);
+        QCOMPARE(fake().titles(), QStringList{QStringLiteral("E211 : Retrieval Error")});
+    }
+
+    // Another program holding the vault: each attempt waits only briefly, the pointer shows the
+    // program is busy meanwhile, and the report says what is going on.
+    void lockedByAnotherProgram() {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("OtherProgram"));
+        other.setDatabaseName(vault().path());
+        QVERIFY(other.open());
+        QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+        QList<Qt::CursorShape> pointers;
+        setFaultHook([&pointers](int, int, int) {
+            pointers << (QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::ArrowCursor);
+            return false;
+        });
+        int runs = 0;
+        readCategories(211, &runs);
+        QSqlQuery(other).exec(QStringLiteral("ROLLBACK"));
+        other.close();
+        other = {};
+        QSqlDatabase::removeDatabase(QStringLiteral("OtherProgram"));
+
+        QCOMPARE(runs, 5);
+        QCOMPARE(fake().titles(), QStringList{QStringLiteral("E211 : Retrieval Error")});
+        QVERIFY2(fake().messages[0].prompt.contains(QStringLiteral("in use by another program")),
+                 qPrintable(fake().messages[0].prompt));
+        QCOMPARE(pointers, QList<Qt::CursorShape>(5, Qt::WaitCursor));
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    // What start-up says about a vault whose tables are not as expected.
+    void schemaProblems_data() {
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QStringList>("problems");
+        QTest::newRow("as delivered") << QStringList() << QStringList();
+        for (const char* table : {"Cats", "CatDef", "PDF", "eAttach", "LPass"})
+            QTest::addRow("no %s table", table) << QStringList{QStringLiteral("DROP TABLE %1").arg(QLatin1String(table))}
+                                               << QStringList{QStringLiteral("The table %1 is missing.").arg(QLatin1String(table))};
+        QTest::newRow("a column missing")
+            << QStringList{QStringLiteral("ALTER TABLE PDF DROP COLUMN PDF6"), QStringLiteral("ALTER TABLE CatDef RENAME COLUMN pwImg TO pwIcon")}
+            << QStringList{QStringLiteral("The column pwImg of the table CatDef is missing."),
+                           QStringLiteral("The column PDF6 of the table PDF is missing.")};
+        QTest::newRow("columns in another case") << QStringList{QStringLiteral("ALTER TABLE PDF RENAME COLUMN pNum TO PNUM")}
+                                                 << QStringList();
+        QTest::newRow("key converted to text")
+            << QStringList{QStringLiteral("CREATE TABLE P2 (pNum TEXT, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU)"),
+                           QStringLiteral("DROP TABLE PDF"), QStringLiteral("ALTER TABLE P2 RENAME TO PDF")}
+            << QStringList{QStringLiteral("The column pNum of the table PDF is not an integer primary key, so entries "
+                                          "cannot be told apart.")};
+        QTest::newRow("no tables at all")
+            << QStringList{QStringLiteral("DROP TABLE Cats"), QStringLiteral("DROP TABLE CatDef"), QStringLiteral("DROP TABLE PDF"),
+                           QStringLiteral("DROP TABLE eAttach"), QStringLiteral("DROP TABLE LPass")}
+            << QStringList{QStringLiteral("The file holds none of the vault's tables.")};
+    }
+    void schemaProblems() {
+        QFETCH(QStringList, changes);
+        for (const QString& change : changes) vault().exec(change);
+        QTEST(vaultSchemaProblems(), "problems");
+        QVERIFY(fake().messages.isEmpty());
+    }
+
+    // A file that cannot be read at all is left to the operations' own reports.
+    void unreadableFileHasNoSchemaProblems() {
+        QFile file(vault().path());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray(8192, '\x9c'));
+        file.close();
+        QCOMPARE(vaultSchemaProblems(), QStringList());
+        QFile::remove(vault().path());
+        QCOMPARE(vaultSchemaProblems(), QStringList());
+        QVERIFY(!QFile::exists(vault().path()));
+    }
+
+    // Once writes are refused, every write fails with the reason and leaves the file as it was.
+    void refusedWritesLeaveTheFile() {
+        QFile file(vault().path());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        refuseVaultWrites(QStringLiteral("not as expected"));
+        insertThreeCategories();
+        QCOMPARE(fake().titles(), QStringList{QStringLiteral("E225 : Update Failed")});
+        QCOMPARE(fake().messages[0].prompt, QStringLiteral("Could not update database.\n(Quorlane: -1: not as expected)"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        readCategories(211);
+        QCOMPARE(fake().messages.size(), 1);
     }
 
     // A folder name holding '#' or '?' must not cut the file name short (and create another file).

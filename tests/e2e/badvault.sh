@@ -1,0 +1,175 @@
+#!/usr/bin/env bash
+# Starts the real program under Xvfb on bad vault files, one after another. Each start must end,
+# within seconds, in the expected reports (each dismissed with Enter) and then the main window;
+# nothing may be created beside the program and the vault file must not be written.
+#
+#   badvault.sh <quorlane executable> <build dir> [case ...]
+# Prints a table: each file, the windows the person sees in order, and the seconds to the first.
+# Needs: xvfb, xauth, xdotool, x11-utils, sqlite3.
+set -euo pipefail
+program="$(realpath "$1")"; build="$(realpath "$2")"; shift 2
+top="$(cd "$(dirname "$0")/../.." && pwd)"
+limit="${QUORLANE_START_LIMIT:-20}" # seconds before a start counts as hung
+
+if [ -z "${QUORLANE_BADVAULT_DISPLAY:-}" ]; then
+  # Once, under a private X server: run this script again inside it.
+  export QUORLANE_BADVAULT_DISPLAY=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -ac" bash "$0" "$program" "$build" "$@"
+fi
+unset QT_QPA_PLATFORM
+
+# The visible top-level windows' titles, one a line, main window last ("Quorlane").
+visible_titles() {
+  local id
+  for id in $(xdotool search --onlyvisible --maxdepth 1 --name '.' 2>/dev/null); do
+    xdotool getwindowname "$id" 2>/dev/null
+  done | sort | awk '$0 == "Quorlane" { main = 1; next } { print } END { if (main) print "Quorlane" }'
+}
+
+now() { date +%s.%N; }
+elapsed() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", b - a }'; }
+
+# Waits until the main window shows with no report over it, dismissing each report with Enter.
+# Sets: seen (titles in order, "; "-separated), first (seconds to the first window).
+watch_start() {
+  local started="$1" title id
+  seen=""; first=""
+  while :; do
+    if ! kill -0 "$app" 2>/dev/null; then seen+="(program ended)"; return 1; fi
+    title="$(visible_titles | head -n 1)"
+    if [ -n "$title" ]; then
+      [ -n "$first" ] || first="$(elapsed "$started" "$(now)")"
+      if [ "$title" = "Quorlane" ]; then
+        seen+="main window"
+        return 0
+      fi
+      seen+="$title; "
+      id="$(xdotool search --onlyvisible --maxdepth 1 --name "^${title}\$" | head -n 1)"
+      xdotool windowfocus --sync "$id" key Return 2>/dev/null || true
+      # Wait for this report to go before looking again.
+      for _ in $(seq 1 50); do
+        xdotool search --onlyvisible --maxdepth 1 --name "^${title}\$" >/dev/null 2>&1 || break
+        sleep 0.1
+      done
+    fi
+    if [ "$(elapsed "$started" "$(now)" | cut -d. -f1)" -ge "$limit" ]; then
+      seen+="(nothing more after ${limit} s)"; return 1
+    fi
+    sleep 0.1
+  done
+}
+
+# What the folder holds: names and, for the vault, its content.
+snapshot() { (cd "$1" && find . -printf '%p\n' | sort && [ ! -f gpwdfsc.mdb ] || sha256sum gpwdfsc.mdb); }
+
+# Bad files. Each prepare_<case> gets the vault path (a good vault with two entries is there).
+drop() { sqlite3 "$1" "DROP TABLE $2"; }
+prepare_missing() { rm "$1"; }
+prepare_empty() { : >"$1"; }
+prepare_random_bytes() { head -c 16384 /dev/urandom >"$1"; }
+prepare_text_file() { printf 'Account list\r\nBank: 1234\r\n' >"$1"; }
+prepare_no_Cats() { drop "$1" Cats; }
+prepare_no_CatDef() { drop "$1" CatDef; }
+prepare_no_PDF() { drop "$1" PDF; }
+prepare_no_eAttach() { drop "$1" eAttach; }
+prepare_no_LPass() { drop "$1" LPass; }
+prepare_no_PDF6_column() { sqlite3 "$1" "ALTER TABLE PDF DROP COLUMN PDF6"; }
+prepare_Cats_page_damaged() {
+  local page size
+  page="$(sqlite3 "$1" "SELECT rootpage FROM sqlite_master WHERE name = 'Cats'")"
+  size="$(sqlite3 "$1" "PRAGMA page_size")"
+  head -c "$size" /dev/urandom | dd of="$1" bs="$size" seek="$((page - 1))" conv=notrunc status=none
+}
+prepare_read_only() { chmod 0444 "$1"; }
+prepare_locked() {
+  # Another program holds the vault in an exclusive transaction until the case ends.
+  mkfifo "$work/lock"
+  sqlite3 "$1" <"$work/lock" >/dev/null 2>&1 &
+  locker=$!
+  exec 4>"$work/lock"
+  echo "BEGIN EXCLUSIVE;" >&4
+  sleep 0.5
+}
+prepare_deleted_while_running() { :; }
+
+# The titles each start must show, in order, before the main window ("; "-separated).
+declare -A expected=(
+  [missing]="E213 : Retrieval Error; E211 : Retrieval Error; "
+  [empty]="Vault Not Usable; E213 : Retrieval Error; E211 : Retrieval Error; "
+  [random_bytes]="E213 : Retrieval Error; E211 : Retrieval Error; "
+  [text_file]="E213 : Retrieval Error; E211 : Retrieval Error; "
+  [no_Cats]="Vault Not Usable; E211 : Retrieval Error; "
+  [no_CatDef]="Vault Not Usable; E214 : Retrieval Error; "
+  [no_PDF]="Vault Not Usable; E213 : Retrieval Error; "
+  [no_eAttach]="Vault Not Usable; E214 : Retrieval Error; "
+  [no_LPass]="Vault Not Usable; "
+  [no_PDF6_column]="Vault Not Usable; E214 : Retrieval Error; "
+  [Cats_page_damaged]="E211 : Retrieval Error; "
+  [read_only]=""
+  [locked]="E213 : Retrieval Error; E211 : Retrieval Error; "
+  [deleted_while_running]="" # then, after the vault goes, the next entry shown: E214
+)
+cases=(missing empty random_bytes text_file no_Cats no_CatDef no_PDF no_eAttach no_LPass no_PDF6_column
+       Cats_page_damaged read_only locked deleted_while_running)
+[ $# -gt 0 ] && cases=("$@")
+
+failed=0
+printf '%-24s %-9s %s\n' "vault file" "1st (s)" "what the person sees"
+for case in "${cases[@]}"; do
+  work="$(mktemp -d)"   # the program's folder
+  home="$(mktemp -d)"   # the person's own folders: settings, data
+  app=""; locker=""
+  cp "$program" "$work/quorlane"
+  "$build/tests/seedvault" "$top" "$work/gpwdfsc.mdb" \
+    "Mail account|EMAIL|me@example.org|secret|imap.example.org|smtp.example.org|" \
+    "Bank|BANK ACCOUNT|12345678|00-11-22|me|pw|Opened 2020"
+  "prepare_$case" "$work/gpwdfsc.mdb"
+  as=()
+  if [ "$case" = read_only ] && [ "$(id -u)" -eq 0 ]; then
+    # root writes through a read-only mode: start the program as an ordinary user instead.
+    chmod 0755 "$work"
+    as=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  fi
+  [ ${#as[@]} -eq 0 ] || { chmod 0755 "$home"; chown nobody "$home"; }
+  before="$(snapshot "$work")"
+  started="$(now)"
+  HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
+    "${as[@]}" "$work/quorlane" >"$home/program.log" 2>&1 &
+  app=$!
+  result=ok
+  watch_start "$started" || result=fail
+  if [ "$result" = ok ] && [ "$case" = deleted_while_running ]; then
+    # The vault goes while the program runs; the next entry shown must report, not make a file.
+    rm "$work/gpwdfsc.mdb"
+    before="$(snapshot "$work")"
+    main="$(xdotool search --onlyvisible --maxdepth 1 --name '^Quorlane$' | head -n 1)"
+    xdotool windowfocus --sync "$main" key Down
+    sleep 0.3
+    opening="$seen" opened="$first"
+    watch_start "$(now)" || result=fail
+    [ "$seen" = "E214 : Retrieval Error; main window" ] || result=fail
+    seen="$opening, vault deleted, next entry: $seen"; first="$opened"
+  elif [ "$result" = ok ] && [ "$seen" != "${expected[$case]}main window" ]; then
+    result=fail
+  fi
+  kill "$app" 2>/dev/null || true
+  wait "$app" 2>/dev/null || true
+  if [ -n "$locker" ]; then exec 4>&-; wait "$locker" 2>/dev/null || true; fi
+  after="$(snapshot "$work")"
+  if [ "$before" != "$after" ]; then
+    result=fail
+    seen+=" [files changed: $(diff <(echo "$before") <(echo "$after") | grep '^[<>]' | tr '\n' ' ')]"
+  fi
+  printf '%-24s %-9s %s\n' "$case" "${first:--}" "$seen"
+  if [ "$result" != ok ]; then
+    failed=$((failed + 1))
+    echo "  FAIL: expected ${expected[$case]:-}main window"
+    tail -n 5 "$home/program.log" | sed 's/^/  program: /'
+  fi
+  if [ -d "$home/data" ] && [ -n "$(find "$home/data" -type f)" ]; then
+    echo "  FAIL: files made in the data folder: $(find "$home/data" -type f)"; failed=$((failed + 1))
+  fi
+  chmod -R u+w "$work"; rm -rf "$work" "$home"
+done
+echo "$(( ${#cases[@]} - failed )) passed, $failed failed"
+[ "$failed" -eq 0 ]

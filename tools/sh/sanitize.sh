@@ -1,0 +1,24 @@
+# Called by test.sh: builds the test suite with AddressSanitizer and UndefinedBehaviorSanitizer
+# (clang) into build-asan/ (reused, so a second run is quick), together with the libFuzzer
+# targets, and runs it all: the suite must be clean, and each fuzz target runs for a bounded time
+# on its checked-in seed corpus. Any sanitizer report fails the test that raised it.
+set -euo pipefail
+
+top="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+asan="$top/build-asan"
+flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+cmake -S "$top" -B "$asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
+  -DQUORLANE_BENCH=OFF -DQUORLANE_FUZZ=ON >/dev/null
+
+supp="$top/tools/sanitizers"
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"
+export LSAN_OPTIONS="suppressions=$supp/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$supp/ubsan.supp"
+cmake --build "$asan" --parallel "$(nproc)"
+
+cd "$asan"
+ctest --output-on-failure --parallel 2 -LE fuzz
+# The fuzz targets last a fixed time each, so they run one at a time; their executions are counted.
+ctest --output-on-failure -L fuzz -V >fuzz.log 2>&1 || { cat fuzz.log; exit 1; }
+grep -E 'Done [0-9]+ runs|tests passed' fuzz.log
