@@ -161,7 +161,7 @@ private slots:
         frmMain& main = startMainWindow();
         setComboText(main.Combo1, QStringLiteral("HOME"));
         pickEntry(main, QStringLiteral("GARAGE"));
-        const QString key = main.Label11->text();
+        const QString key = QString::number(main.shownKey.value_or(0));
 
         ModalScript script;
         QString keyAfterFailure;
@@ -172,7 +172,7 @@ private slots:
             setFaultHook([](int code, int, int) { return code == 223; });
             entry.Command21_Click();
             setFaultHook({});
-            keyAfterFailure = main.Label11->text();
+            keyAfterFailure = QString::number(main.shownKey.value_or(0));
             listedAfterFailure = main.Combo1->currentText() == QLatin1String("HOME");
             QVERIFY(isLoaded<frmEntry>());
             entry.Command21_Click();

@@ -184,7 +184,7 @@ private slots:
         for (int row : {0, 1, 0}) {
             setListIndex(main.List1, row);
             QCOMPARE(main.Text1->text(), QStringLiteral("second"));
-            QCOMPARE(main.Label11->text(), QString::number(second));
+            QCOMPARE(QString::number(main.shownKey.value_or(0)), QString::number(second));
         }
     }
 
@@ -196,6 +196,7 @@ private slots:
         main.show();
         FillCategoryFilter(0);
         QCOMPARE(fake().titles(), (QStringList{"E213 : Retrieval Error", "E211 : Retrieval Error"}));
+        QCOMPARE(AttemptCount, short(6));
         for (const MessageRecord& m : fake().messages) {
             QVERIFY(m.prompt.startsWith(QStringLiteral("Could not retrieve data from database.\n(")));
             QCOMPARE(m.icon, MsgIcon::Error);
