@@ -1,4 +1,4 @@
-#include "entryfixture.h"
+#include "windowfixture.h"
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"

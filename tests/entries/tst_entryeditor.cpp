@@ -1,5 +1,5 @@
 #include "entries/frmentry.h"
-#include "entryfixture.h"
+#include "windowfixture.h"
 #include "store/codec.h"
 #include "store/vault.h"
 #include "testmain.h"
