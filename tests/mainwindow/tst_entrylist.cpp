@@ -5,6 +5,7 @@
 #include "entries/frmentry.h"
 #include "fakeplatform.h"
 #include "mainwindow/frmmain.h"
+#include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
 
@@ -204,6 +205,25 @@ private slots:
         QVERIFY(!QFile::exists(vault().path()));
         QVERIFY(!main.List1->isHidden());
         QCOMPARE(main.List1->count(), 0);
+        QCOMPARE(comboRows(main.Combo1), QStringList{"ALL CATEGORIES"});
+    }
+
+    // The category read failing on every attempt after a good list fill: five attempts, then
+    // E211 once (the list fill, run once, does not start the count again).
+    void categoryReadFailsAfterAGoodListFill() {
+        vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"));
+        int listFills = 0, categoryReads = 0;
+        setFaultHook([&](int code, int, int) {
+            listFills += code == 213;
+            categoryReads += code == 211;
+            return code == 211;
+        });
+        frmMain& main = form<frmMain>();
+        FillCategoryFilter(0);
+        QCOMPARE(listFills, 1);
+        QCOMPARE(categoryReads, 5);
+        QCOMPARE(fake().titles(), QStringList{"E211 : Retrieval Error"});
+        QCOMPARE(listed(main), QStringList{"GARAGE"});
         QCOMPARE(comboRows(main.Combo1), QStringList{"ALL CATEGORIES"});
     }
 };
