@@ -22,6 +22,7 @@ void resetGlobals() {
     LoginAccepted = false;
     LoginFromTray = false;
     LoginAttempts = 0;
+    LoadedLoginSettings = {};
     LastSavedDescription.clear();
     PreferenceToggleGuard = 0;
     SettingKeyName.clear();
@@ -29,7 +30,6 @@ void resetGlobals() {
     SettingValueData.clear();
     SettingReadBuffer.clear();
     SettingValue.clear();
-    AttachmentDescription.clear();
     TrayIconData = {};
 }
 

@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+
 #include <cassert>
 
 namespace {
@@ -17,8 +18,9 @@ Platform& platform() {
 
 void setPlatform(Platform* p) {
     installed = p;
+    // The busy pointer around every vault operation (a vault locked by another program can
+    // take a moment); message boxes show the ordinary pointer over it.
     if (!p) {
-        setMessageHandler({});
         setBusyHandler({});
         return;
     }
@@ -28,6 +30,4 @@ void setPlatform(Platform* p) {
         else
             QGuiApplication::restoreOverrideCursor();
     });
-    setMessageHandler([p](const QString& title, const QString& prompt, MsgIcon icon, MsgButtons buttons,
-                          MsgAnswer defaultButton) { return p->messageBox(title, prompt, icon, buttons, defaultButton); });
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <array>
+#include "store/records.h"
 
 #include <QDialog>
+#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -54,8 +55,11 @@ public:
     PictureBox* Picture3; // image source: "WEB SITE"
     PictureBox* Picture4; // image source: "HOME"
 
-    QLabel* Label7; // hidden: the description when editing began
-    QLabel* Label6; // hidden: "0" adding, "1" editing
+    // Whether the editor adds a new entry or edits the shown one, and the description the
+    // edited entry had when editing began (a description may be kept without being a duplicate).
+    enum class Mode { Adding, Editing };
+    Mode mode = Mode::Adding;
+    QString startingDescription;
     // Editing: fields 1..4 and notes whose stored value could not be read; they are kept as
     // stored, and a save that would change one is refused.
     std::array<bool, 5> unreadableFields{};
@@ -80,5 +84,8 @@ void AddEntry();
 // Rewrites the row of the shown entry from the editor, closes the editor and says so.
 void UpdateEntry();
 // Whether another stored entry already has the editor's description (compared upper-cased and
-// trimmed); also yes when the vault cannot be read.
+// trimmed); also yes when the vault cannot be read (after its report).
 bool IsDuplicateDescription();
+
+// The entry as the editor's boxes hold it.
+EntryValues editorValues(const frmEntry& editor);

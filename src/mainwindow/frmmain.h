@@ -1,10 +1,10 @@
 #pragma once
 
-#include <array>
-
 #include "layout.h"
+#include "store/records.h"
 
 #include <QWidget>
+#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -93,9 +93,6 @@ public:
     QPushButton* Command22; // help
 
     // Hidden holders
-    QLabel* Label11; // the shown entry's key
-    // Which of the shown entry's fields 1..4 and notes could not be read from the vault.
-    std::array<bool, 5> unreadableFields{};
     QLabel* Label14; // the category's description title followed by ":"
 
     // The tray's pop-up menu
@@ -110,6 +107,10 @@ public:
 
     // Whether an entry is current: the list's current text, trimmed, is not empty.
     bool hasCurrentEntry() const;
+    // The shown entry's key; none before the first entry is shown.
+    std::optional<EntryKey> shownKey;
+    // Which of the shown entry's fields 1..4 and notes could not be read from the vault.
+    std::array<bool, 5> unreadableFields{};
 
     // Handlers
     void Combo1_Click();

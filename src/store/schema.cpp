@@ -34,18 +34,17 @@ QStringList vaultSchemaProblems() {
     QStringList problems;
     int missingTables = 0;
     try {
-        openVault();
+        const sqlite::Connection db = openVaultConnection();
         for (const Table& table : Expected) {
             const QString name = QLatin1String(table.name);
             QHash<QString, Column> columns; // by lower-case name: SQLite names ignore case
             int keyColumns = 0;
-            QSqlQuery& rows = openRecords(sql::SelectTableColumns, {name});
+            sqlite::Statement rows(db, QByteArray(sql::TableColumns).replace("%1", table.name).constData());
             while (rows.next()) {
-                const Column column{rows.value(1).toString(), rows.value(2).toInt()};
-                columns.insert(rows.value(0).toString().toLower(), column);
+                const Column column{rows.text(2), int(rows.number(5))};
+                columns.insert(rows.text(1).toLower(), column);
                 if (column.key > 0) ++keyColumns;
             }
-            closeRecords();
             if (columns.isEmpty()) {
                 ++missingTables;
                 problems << QStringLiteral("The table %1 is missing.").arg(name);
@@ -62,13 +61,7 @@ QStringList vaultSchemaProblems() {
                 problems << QStringLiteral("The column pNum of the table PDF is not an integer primary key, so entries "
                                            "cannot be told apart.");
         }
-        closeVault();
     } catch (const VaultFailure&) {
-        closeRecords();
-        try {
-            closeVault();
-        } catch (const VaultFailure&) {
-        }
         return {};
     }
     if (missingTables == int(std::size(Expected))) return {QStringLiteral("The file holds none of the vault's tables.")};
