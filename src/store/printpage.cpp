@@ -116,6 +116,7 @@ void RenderPrintPage(const QString& templateFile, const QString& pageFile,
 }
 
 QString escapePageText(QString text) {
+    text.replace(QLatin1Char('&'), QLatin1String("&amp;"));
     text.replace(QLatin1Char('<'), QLatin1String("&lt;"));
     text.replace(QLatin1Char('>'), QLatin1String("&gt;"));
     return text;
