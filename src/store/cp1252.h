@@ -37,7 +37,4 @@ QString firstUnstorable(QStringView text, bool refuseEuro);
 // the program does.
 QString upper(QStringView text);
 
-// upper() of text with the outer blanks removed: how category names and descriptions compare.
-inline QString upperTrimmed(QStringView text) { return upper(text.trimmed()); }
-
 } // namespace cp1252

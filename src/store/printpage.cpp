@@ -129,7 +129,8 @@ QString ListAllEntries() {
         {
             sqlite::Statement entries = openRecords(sql::SelectEntries);
             while (entries.next()) {
-                const QString category = DecodeValue(entries.bytesView(7));
+                // Found as the list and the detail view find it: upper case, trimmed.
+                const QString category = upperTrimmed(DecodeValue(entries.bytesView(7)));
                 sqlite::Statement definition = openRecords(sql::SelectCategoryDefinition, {category});
                 if (!definition.next())
                     throw VaultFailure{QStringLiteral("Quorlane"), -1,
