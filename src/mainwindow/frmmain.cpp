@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "app/clipboard.h"
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/modmain.h"
@@ -9,6 +10,7 @@
 #include "app/windowkit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,15 +23,39 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <QToolButton>
+#include <algorithm>
 #include <array>
 
 using namespace windowkit;
 
 namespace {
 
+const QColor ValueBackground(176, 176, 176);
+
 std::array<QWidget*, 5> valueBoxes(const frmMain& main) {
     return {main.Text1, main.Text2, main.Text3, main.Text4, main.Text5};
+}
+
+QString selectedValue(const QWidget* box) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(box)) return line->selectedText();
+    return static_cast<const QPlainTextEdit*>(box)->textCursor().selection().toPlainText();
+}
+
+void selectWholeValue(QWidget* box) {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) return line->selectAll();
+    static_cast<QPlainTextEdit*>(box)->selectAll();
+}
+
+void deselectValue(QWidget* box) {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) return line->deselect();
+    auto* notes = static_cast<QPlainTextEdit*>(box);
+    QTextCursor cursor = notes->textCursor();
+    if (!cursor.hasSelection()) return;
+    cursor.clearSelection();
+    notes->setTextCursor(cursor);
 }
 
 // Narrows a caption's font until the caption fits its control: a condensed face first, then
@@ -50,9 +76,15 @@ void fitCaption(QWidget* w, const QString& sample = {}) {
     if (label) label->setText(shown);
 }
 
-void setTextColour(QWidget* box, const QColor& colour) {
+// A hidden value is never selected (see setValueColour); should a selection still appear, its
+// text is drawn in the background colour as well. The focus frame keeps its colour.
+void setTextColour(QWidget* box, const QColor& colour, bool hidden) {
     QPalette p = box->palette();
     p.setColor(QPalette::Text, colour);
+    const QPalette standard = QApplication::palette(box);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(group, QPalette::HighlightedText,
+                   hidden ? colour : standard.color(group, QPalette::HighlightedText));
     box->setPalette(p);
 }
 
@@ -153,7 +185,7 @@ frmMain::frmMain() {
         copy->setToolTip(QStringLiteral("Copy this field to your clipboard."));
     for (QWidget* box : valueBoxes(*this)) {
         QPalette p = box->palette();
-        p.setColor(QPalette::Base, QColor(176, 176, 176));
+        p.setColor(QPalette::Base, ValueBackground);
         box->setPalette(p);
     }
 
@@ -236,6 +268,10 @@ frmMain::frmMain() {
     menShut = menPopup->addAction(QStringLiteral("Shutdown Quorlane"));
     menShut->setObjectName(QStringLiteral("menShut"));
 
+    valueMenu = named(new QMenu(this), "valueMenu");
+    valueCopy = valueMenu->addAction(QStringLiteral("&Copy"));
+    valueSelectAll = valueMenu->addAction(QStringLiteral("Select &All"));
+
     // Events
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -269,12 +305,33 @@ frmMain::frmMain() {
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
     connect(Check2, &QCheckBox::toggled, this, [this] { Check2_Click(); });
     connect(menShut, &QAction::triggered, this, [this] { menShut_Click(); });
+
+    // The value boxes copy through the clipboard as the copy pictures do, and a hidden value
+    // cannot be selected.
+    for (QWidget* box : valueBoxes(*this)) {
+        box->installEventFilter(this);
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(box, &QWidget::customContextMenuRequested, this, [this, box] { openValueMenu(box); });
+    }
+    for (QLineEdit* box : fieldBoxes)
+        connect(box, &QLineEdit::selectionChanged, this, [this, box] {
+            if (valuesHidden_) box->deselect();
+        });
+    connect(Text5, &QPlainTextEdit::selectionChanged, this, [this] {
+        if (valuesHidden_) deselectValue(Text5);
+    });
+    connect(valueCopy, &QAction::triggered, this, [this] {
+        if (menuBox_) copyToClipboard(selectedValue(menuBox_));
+    });
+    connect(valueSelectAll, &QAction::triggered, this, [this] {
+        if (menuBox_) selectWholeValue(menuBox_);
+    });
 }
 
 frmMain::~frmMain() = default;
 
 void frmMain::Form_Load() {
-    setValueColour(QColor(176, 176, 176));
+    setValueColour(ValueBackground);
     if (platform().twipsPerPixel() == 12) {
         for (QCheckBox* box : {Check1, Check2}) {
             QFont f = box->font();
@@ -290,8 +347,18 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::setValueColour(const QColor& colour) {
-    for (QWidget* box : valueBoxes(*this))
-        setTextColour(box, colour);
+    valuesHidden_ = colour == ValueBackground;
+    for (QWidget* box : valueBoxes(*this)) {
+        setTextColour(box, colour, valuesHidden_);
+        if (valuesHidden_) deselectValue(box);
+    }
+}
+
+void frmMain::openValueMenu(QWidget* box) {
+    if (valuesHidden_) return;
+    menuBox_ = box;
+    valueCopy->setEnabled(!selectedValue(box).isEmpty());
+    platform().popupMenu(*valueMenu);
 }
 
 bool frmMain::hasCurrentEntry() const {
@@ -321,7 +388,7 @@ void frmMain::copyField(int field) {
     const QString text = field == 5
                              ? Text5->toPlainText()
                              : std::array<QLineEdit*, 4>{Text1, Text2, Text3, Text4}[field - 1]->text();
-    platform().setClipboardText(text);
+    copyToClipboard(text);
 }
 
 void frmMain::launchField(int field) {
@@ -330,6 +397,7 @@ void frmMain::launchField(int field) {
 
 // Exit: the tray icon goes, then the program ends at once.
 void frmMain::Command2_Click() {
+    clearCopiedValue();
     platform().endProgram();
 }
 
@@ -386,6 +454,14 @@ void frmMain::changeEvent(QEvent* event) {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == List1 && event->type() == QEvent::KeyPress)
         List1_KeyDown(static_cast<QKeyEvent*>(event)->key());
+    // A value box's own copy key.
+    const auto boxes = valueBoxes(*this);
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+        std::find(boxes.begin(), boxes.end(), watched) != boxes.end()) {
+        const QString selected = selectedValue(static_cast<QWidget*>(watched));
+        if (!selected.isEmpty()) copyToClipboard(selected);
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
