@@ -1,7 +1,9 @@
 #include "modmain.h"
 
+#include "clipboard.h"
 #include "controls.h"
 #include "forms.h"
+#include "idlelock.h"
 #include "modregistry.h"
 #include "platform.h"
 #include "mainwindow/frmmain.h"
@@ -28,6 +30,7 @@ void resetGlobals() {
     SettingValue.clear();
     AttachmentDescription.clear();
     TrayIconData = {};
+    resetCopiedValue();
 }
 
 QString appFolderFrom(QString folder) {
@@ -93,4 +96,5 @@ void StartUp() {
         main.List1->setFocus();
         setListIndex(main.List1, 0);
     }
+    idleLock().start();
 }
