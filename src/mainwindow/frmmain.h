@@ -109,7 +109,6 @@ public:
     // The text colour of Text1 .. Text5. In their background colour the values are hidden: then
     // no focus, selection, drag or menu shows them either.
     void setValueColour(const QColor& colour);
-    bool valuesHidden() const { return valuesHidden_; }
 
     // Whether an entry is current: the list's current text, trimmed, is not empty.
     bool hasCurrentEntry() const;
