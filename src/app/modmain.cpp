@@ -21,6 +21,7 @@ void resetGlobals() {
     LoginAccepted = false;
     LoginFromTray = false;
     LoginAttempts = 0;
+    LoadedLoginSettings = {};
     LastSavedDescription.clear();
     PreferenceToggleGuard = 0;
     SettingKeyName.clear();
@@ -28,7 +29,6 @@ void resetGlobals() {
     SettingValueData.clear();
     SettingReadBuffer.clear();
     SettingValue.clear();
-    AttachmentDescription.clear();
     TrayIconData = {};
     resetCopiedValue();
 }

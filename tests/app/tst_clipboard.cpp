@@ -7,7 +7,7 @@
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "entries/frmmainclip.h"
-#include "flows/flowfixture.h"
+#include "windowfixture.h"
 #include "mainwindow/frmmain.h"
 
 #include <QAction>
@@ -27,7 +27,7 @@ frmMain& mainWindowWithSecret(TestVault& vault) {
     vault.addEntry(QStringLiteral("Mail"), QStringLiteral("HOME"),
                    {QStringLiteral("me@example.org"), Secret, QString(), QString()},
                    QStringLiteral("line one\nline two"));
-    frmMain& main = startMainWindow();
+    frmMain& main = openMainWindow();
     main.setValueColour(Qt::black); // as start-up leaves it with neither display box ticked
     return main;
 }

@@ -8,7 +8,7 @@
 #include "app/modmain.h"
 #include "app/traylock.h"
 #include "entries/frmentry.h"
-#include "flows/flowfixture.h"
+#include "windowfixture.h"
 #include "mainwindow/frmmain.h"
 
 #include <QCheckBox>
@@ -24,7 +24,7 @@ constexpr qint64 Minute = 60 * 1000;
 // The main window as start-up leaves it, idle time counted from now.
 frmMain& startedWithIdleLock() {
     LoadLoginSettings();
-    frmMain& main = startMainWindow();
+    frmMain& main = openMainWindow();
     idleLock().start();
     return main;
 }

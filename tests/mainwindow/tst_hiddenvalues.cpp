@@ -5,6 +5,7 @@
 #include "mainwindow/frmmain.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "windowfixture.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -26,10 +27,7 @@ frmMain& showing(TestVault& vault, Shown display) {
     const QString value = QStringLiteral("correct horse battery staple");
     vault.addEntry(QStringLiteral("Vault"), QStringLiteral("HOME"), {value, value, value, value},
                    value + QStringLiteral("\n") + value);
-    frmMain& main = form<frmMain>();
-    FillCategoryFilter(0);
-    main.show();
-    setListIndex(main.List1, 0);
+    frmMain& main = openMainWindow();
     main.Check2->setChecked(true);
     main.Check2->setChecked(display == Shown::Hidden);
     main.Check1->setChecked(display == Shown::Discreet);
