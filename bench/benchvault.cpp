@@ -2,6 +2,7 @@
 
 #include "app/modmain.h"
 #include "store/codec.h"
+#include "store/locations.h"
 #include "store/statements.h"
 #include "store/vault.h"
 #include "store/vaultbuilder.h"
@@ -63,6 +64,7 @@ QString makeBenchVault(int entries) {
     }
     QSqlDatabase::removeDatabase(QStringLiteral("bench"));
     AppFolder = folder;
+    VaultFolder = folder;
     MaxAttempts = 5;
     return folder;
 }

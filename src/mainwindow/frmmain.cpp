@@ -7,6 +7,7 @@
 #include "app/platform.h"
 #include "app/twips.h"
 #include "app/windowkit.h"
+#include "store/locations.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -338,7 +339,7 @@ void frmMain::menShut_Click() {
 }
 
 void frmMain::Command22_Click() {
-    LaunchDocument(AppFolder + QStringLiteral("/Help.pdf"));
+    LaunchDocument(deliveredFile(QStringLiteral("Help.pdf")));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "codec.h"
 #include "errorcodes.h"
+#include "locations.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -42,6 +43,10 @@ VaultFailure failureOf(const QSqlError& error) {
     QString description = error.databaseText();
     if (description.isEmpty()) description = error.driverText();
     if (description.isEmpty()) description = QStringLiteral("Unknown database failure");
+    // A vault that is missing, cannot be read or is no database: the report names the file.
+    constexpr qint64 CannotOpen = 14, NotADatabase = 26; // SQLite's result codes
+    if (number == CannotOpen || number == NotADatabase)
+        description += QStringLiteral(": ") + QDir::toNativeSeparators(vaultFilePath());
     return {QStringLiteral("SQLite"), number, description};
 }
 
@@ -87,7 +92,7 @@ void resetStoreGlobals() {
     LastErrorText.clear();
 }
 
-QString vaultFilePath() { return AppFolder + QLatin1Char('/') + QLatin1String(VaultFileName); }
+QString vaultFilePath() { return VaultFolder + QLatin1Char('/') + QLatin1String(VaultFileName); }
 
 void openVault() {
     QSqlDatabase db = connection();

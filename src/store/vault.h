@@ -16,11 +16,11 @@ struct VaultFailure {
     QString description;
 };
 
-// The vault file's name in AppFolder.
+// The vault file's name in its folder (VaultFolder, see locations.h).
 inline constexpr char VaultFileName[] = "gpwdfsc.mdb";
 QString vaultFilePath();
 
-// The connection. open() builds the connection anew (AppFolder + "/gpwdfsc.mdb", read-write,
+// The connection. open() builds the connection anew (VaultFolder + "/gpwdfsc.mdb", read-write,
 // a missing file is never created) and, inside an operation that writes, begins the attempt's
 // transaction; close() commits that transaction and closes. Both throw VaultFailure.
 void openVault();

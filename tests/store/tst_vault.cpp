@@ -2,6 +2,7 @@
 #include "fakeplatform.h"
 #include "store/codec.h"
 #include "store/errorcodes.h"
+#include "store/locations.h"
 #include "store/statements.h"
 #include "store/vault.h"
 #include "testmain.h"
@@ -210,10 +211,11 @@ private slots:
         QVERIFY(LastErrorText.contains(QStringLiteral("no such table")));
     }
 
-    void missingFileReportsTheDriversText() {
+    // The report names the missing file, so that the user knows which one to restore.
+    void missingFileReportsTheDriversTextAndThePath() {
         QFile::remove(vault().path());
         readCategories(211);
-        QCOMPARE(LastErrorText, QStringLiteral("SQLite: 14: unable to open database file"));
+        QCOMPARE(LastErrorText, QStringLiteral("SQLite: 14: unable to open database file: ") + vault().path());
         QVERIFY(!QFile::exists(vault().path()));
     }
 
@@ -236,7 +238,7 @@ private slots:
         const QString folder = vault().folder() + QStringLiteral("/my #1 vault? 100%");
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(QFile::copy(vault().path(), folder + QStringLiteral("/gpwdfsc.mdb")));
-        AppFolder = folder;
+        VaultFolder = folder;
         int runs = 0;
         readCategories(211, &runs);
         QCOMPARE(runs, 1);
