@@ -25,9 +25,10 @@ set(CPACK_PACKAGE_VENDOR "Quorlane")
 set(CPACK_PACKAGE_CONTACT "Quorlane developers <maintainers@quorlane.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Single-user desktop password manager")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quorlane keeps accounts, card numbers and codes in one local vault file, sorted into\n\
-categories whose field titles the user chooses. It lists, shows, copies, searches and\n\
-prints entries, keeps references to attached files and can ask for a login password.")
+    "Quorlane keeps accounts, card numbers and codes in one local vault file,\n\
+sorted into categories whose field titles the user chooses. It lists, shows,\n\
+copies, searches and prints entries, keeps references to attached files and\n\
+can ask for a login password.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
