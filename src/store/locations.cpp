@@ -57,10 +57,11 @@ QString deliveredFile(const QString& name) {
 
 VaultPlace findVault(const QString& programFolder, const QString& userFolder) {
     const QString name = QLatin1String(VaultFileName);
-    if (QFileInfo::exists(inFolder(programFolder, name))) return {programFolder, {}, true};
+    // Without a data folder (no home) only the place beside the program is left.
+    if (QFileInfo::exists(inFolder(programFolder, name)) || userFolder.isEmpty()) return {programFolder, {}};
     const QString delivered = inFolder(installDataFolder(programFolder), name);
-    if (QFileInfo::exists(inFolder(userFolder, name)) || !QFileInfo::exists(delivered)) return {userFolder, {}, false};
-    return {userFolder, delivered, false};
+    if (QFileInfo::exists(inFolder(userFolder, name)) || !QFileInfo::exists(delivered)) return {userFolder, {}};
+    return {userFolder, delivered};
 }
 
 bool makeVaultFromTemplate(const QString& templateFile, const QString& vaultFile) {

@@ -27,11 +27,10 @@ QString deliveredFile(const QString& name);
 struct VaultPlace {
     QString folder;       // the vault's folder
     QString templateFile; // the delivered vault to make it from; empty when it exists or none is installed
-    bool portable = false;
 };
 
 // Portable when a vault lies in programFolder; otherwise the vault in userFolder, to be made from
-// the installed template when it does not exist yet.
+// the installed template when it does not exist yet. With no userFolder, programFolder.
 VaultPlace findVault(const QString& programFolder, const QString& userFolder);
 
 // Makes vaultFile as a copy of templateFile, readable by its owner only, written whole under a

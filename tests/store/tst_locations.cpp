@@ -60,24 +60,25 @@ private slots:
     // it is still missing.
     void findsTheVault_data() {
         QTest::addColumn<QStringList>("present");
+        QTest::addColumn<bool>("hasDataFolder");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("fromTemplate");
-        QTest::addColumn<bool>("portable");
         const QString beside = "prefix/bin", user = "home/data/Quorlane", templ = "prefix/share/quorlane";
-        QTest::newRow("beside the program, whatever else") << QStringList{beside, user, templ} << beside << false << true;
-        QTest::newRow("the user's, already made") << QStringList{user, templ} << user << false << false;
-        QTest::newRow("first start: made from the installed one") << QStringList{templ} << user << true << false;
-        QTest::newRow("none anywhere") << QStringList{} << user << false << false;
+        QTest::newRow("beside the program, whatever else") << QStringList{beside, user, templ} << true << beside << false;
+        QTest::newRow("the user's, already made") << QStringList{user, templ} << true << user << false;
+        QTest::newRow("first start: made from the installed one") << QStringList{templ} << true << user << true;
+        QTest::newRow("none anywhere") << QStringList{} << true << user << false;
+        QTest::newRow("no data folder: beside the program") << QStringList{templ} << false << beside << false;
     }
     void findsTheVault() {
         QFETCH(QStringList, present);
+        QFETCH(bool, hasDataFolder);
         QFETCH(QString, folder);
         QFETCH(bool, fromTemplate);
         for (const QString& where : present) write(dir(where) + "/gpwdfsc.mdb", "vault");
-        const VaultPlace place = findVault(program(), user());
+        const VaultPlace place = findVault(program(), hasDataFolder ? user() : QString());
         QCOMPARE(place.folder, dir(folder));
         QCOMPARE(place.templateFile, fromTemplate ? installed() + "/gpwdfsc.mdb" : QString());
-        QTEST(place.portable, "portable");
     }
 
     // The user's copy: the template's bytes, owner-only, its folder too; never over an existing
