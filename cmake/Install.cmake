@@ -17,9 +17,8 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/pictures/appicon.svg
         DESTINATION share/icons/hicolor/scalable/apps RENAME ${QUORLANE_ID}.svg)
 install(DIRECTORY ${QUORLANE_ICON_DIR}/ DESTINATION share/icons/hicolor)
 
-# cpack -G DEB: dependencies come from dpkg-shlibdeps, plus the Qt plugin the vault is opened
-# through (a plugin is loaded at run time, so dpkg-shlibdeps cannot see it). No maintainer
-# scripts: removing the package leaves every user's vault where it is.
+# cpack -G DEB: dependencies come from dpkg-shlibdeps. No maintainer scripts: removing the package
+# leaves every user's vault where it is.
 set(CPACK_PACKAGE_NAME quorlane)
 set(CPACK_PACKAGE_VENDOR "Quorlane")
 set(CPACK_PACKAGE_CONTACT "Quorlane developers <maintainers@quorlane.invalid>")
@@ -34,5 +33,4 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 include(CPack)

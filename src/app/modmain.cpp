@@ -25,6 +25,7 @@ void resetGlobals() {
     LoginAccepted = false;
     LoginFromTray = false;
     LoginAttempts = 0;
+    LoadedLoginSettings = {};
     LastSavedDescription.clear();
     PreferenceToggleGuard = 0;
     SettingKeyName.clear();
@@ -32,7 +33,6 @@ void resetGlobals() {
     SettingValueData.clear();
     SettingReadBuffer.clear();
     SettingValue.clear();
-    AttachmentDescription.clear();
     TrayIconData = {};
 }
 

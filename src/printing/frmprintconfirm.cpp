@@ -8,7 +8,7 @@
 #include "frmprint.h"
 #include "hourglass.h"
 #include "mainwindow/frmmain.h"
-#include "store/errorcodes.h"
+#include "app/vaultreport.h"
 #include "store/locations.h"
 #include "store/printpage.h"
 #include "store/vault.h"
@@ -77,7 +77,7 @@ bool printThroughPreview(const QString& page) {
 
 // A printing failure: no page with passwords stays behind, the arrow comes back, then the
 // report (warning icon, no retry).
-void reportPrintFailure(int code, const VaultFailure& failure, Hourglass& hourglass, const QString& page) {
+void reportPrintFailure(ErrorCode code, const VaultFailure& failure, Hourglass& hourglass, const QString& page) {
     removePrintPage(page);
     rememberFailure(failure);
     hourglass.release();
@@ -90,7 +90,7 @@ VaultFailure failureOf(const std::exception& e) {
 
 // Runs print (writing the page and printing it); a failure of either kind is reported under code
 // and answers false.
-template <class Print> bool printOrReport(int code, Hourglass& hourglass, const QString& page, Print print) {
+template <class Print> bool printOrReport(ErrorCode code, Hourglass& hourglass, const QString& page, Print print) {
     try {
         print();
         return true;
@@ -158,7 +158,7 @@ void frmPrintConfirm::Command20_Click() {
     if (!main.hasCurrentEntry()) return;
     Hourglass hourglass;
     QString page;
-    const bool written = printOrReport(204, hourglass, page, [&] {
+    const bool written = printOrReport(ErrorCode::PrintEntry, hourglass, page, [&] {
         page = printPagePath(EntryPageName);
         RenderPrintPage(deliveredFile(EntryTemplateName), page, shownEntrySubstitutions(main));
         printThroughPreview(page);
@@ -178,7 +178,7 @@ void frmPrintConfirm::Command1_Click() {
     Hourglass hourglass;
     QString page;
     bool printed = false;
-    const bool written = printOrReport(228, hourglass, page, [&] {
+    const bool written = printOrReport(ErrorCode::PrintAll, hourglass, page, [&] {
         page = printPagePath(ListingPageName);
         const QString listing = ListAllEntries();
         RenderPrintPage(deliveredFile(ListingTemplateName), page,

@@ -20,7 +20,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
-#include <QSqlDatabase>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -256,8 +255,7 @@ private slots:
         QVERIFY(faults <= 1);
         QCOMPARE(fake().printCount, 0);
         QVERIFY(isLoaded<frmPrintConfirm>() && !QApplication::overrideCursor() && !pagesLeft());
-        QVERIFY(!VaultRecords && !CategoryRecords);
-        QVERIFY(!QSqlDatabase::database("VaultConnection", false).isOpen());
+        QVERIFY(!vaultIsOpen());
     }
 
     // A second print reuses the window and its browser, and prints the new page.
