@@ -8,6 +8,7 @@
 #include "app/platform.h"
 #include "app/twips.h"
 #include "app/windowkit.h"
+#include "store/locations.h"
 
 #include <QAction>
 #include <QApplication>
@@ -404,7 +405,7 @@ void frmMain::menShut_Click() {
 }
 
 void frmMain::Command22_Click() {
-    LaunchDocument(AppFolder + QStringLiteral("/Help.pdf"));
+    LaunchDocument(deliveredFile(QStringLiteral("Help.pdf")));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
