@@ -4,9 +4,12 @@
 #include "picturebox.h"
 #include "twips.h"
 
+#include <QEvent>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace windowkit {
 
@@ -68,7 +71,9 @@ QPushButton* pictureButton(QWidget* parent, const char* name, const char* pictur
     setButtonPicture(button, QLatin1String(picture));
     button->setIconSize(QSize(twips::toPx(ButtonWidth) - 10, twips::toPx(ButtonHeight) - 8));
     button->setToolTip(tip);
+    button->setAccessibleName(tip);
     button->setAutoDefault(false);
+    pressOnEnter(button);
     return button;
 }
 
@@ -79,7 +84,57 @@ QPushButton* captionButton(QWidget* parent, const char* name, const QString& cap
     button->setIconSize(QSize(twips::toPx(iconTwips), twips::toPx(iconTwips)));
     button->setToolTip(tip);
     button->setAutoDefault(false);
+    pressOnEnter(button);
     return button;
+}
+
+void shortcut(QWidget* control, const QKeySequence& keys, std::function<void()> action) {
+    auto* keysHere = new QShortcut(keys, control);
+    keysHere->setAutoRepeat(false);
+    QObject::connect(keysHere, &QShortcut::activated, control, std::move(action));
+    const QString named = keys.toString(QKeySequence::NativeText);
+    control->setToolTip(control->toolTip().isEmpty() ? named
+                                                     : QStringLiteral("%1 (%2)").arg(control->toolTip(), named));
+}
+
+void shortcut(QAbstractButton* button, const QKeySequence& keys) {
+    shortcut(button, keys, [button] { button->click(); });
+}
+
+QString titleWords(const QString& title) {
+    QString words = title.trimmed();
+    if (words.endsWith(QLatin1Char(':'))) words.chop(1);
+    return words.trimmed();
+}
+
+void title(QLabel* label, QWidget* control) {
+    label->setBuddy(control);
+    control->setAccessibleName(titleWords(label->text()));
+}
+
+namespace {
+class TooltipName final : public QObject {
+public:
+    TooltipName(QWidget* box, const QString& untitled) : QObject(box), untitled_(untitled) { apply(box); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ToolTipChange) apply(static_cast<QWidget*>(watched));
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void apply(QWidget* box) const {
+        const QString words = titleWords(box->toolTip());
+        box->setAccessibleName(words.isEmpty() ? untitled_ : words);
+    }
+
+    QString untitled_;
+};
+} // namespace
+
+void nameByTooltip(QWidget* box, const QString& untitled) {
+    box->installEventFilter(new TooltipName(box, untitled));
 }
 
 void keepAtRightEdge(QWidget* window, QWidget* picture) {

@@ -198,7 +198,7 @@ private slots:
             QVERIFY(w->cursor().shape() != Qt::BitmapCursor);
     }
 
-    // The command bar, left to right, with its tooltips; this is also the tab order.
+    // The command bar, left to right, with its tooltips and their shortcuts; this is also the tab order.
     void commandBar() {
         frmMain& main = form<frmMain>();
         main.show();
@@ -211,12 +211,12 @@ private slots:
             QVERIFY(!b->icon().isNull());
         }
         QCOMPARE(tips,
-                 (QStringList{"Exit Quorlane.", "Create a new password entry.",
-                              "Edit the selected password entry.", "Delete the selected password entry.",
-                              "Click to lock Quorlane to system tray.", "Click to set system parameters.",
-                              "View attachments.", "Copy information to the clipboard.",
-                              "Click to PRINT current entry.", "Click to perform a detailed SEARCH.",
-                              "Click for additional help."}));
+                 (QStringList{"Exit Quorlane. (Ctrl+Q)", "Create a new password entry. (Ctrl+N)",
+                              "Edit the selected password entry. (Ctrl+E)", "Delete the selected password entry.",
+                              "Click to lock Quorlane to system tray. (Ctrl+L)", "Click to set system parameters.",
+                              "View attachments. (Ctrl+Shift+A)", "Copy information to the clipboard.",
+                              "Click to PRINT current entry. (Ctrl+P)", "Click to perform a detailed SEARCH. (Ctrl+F)",
+                              "Click for additional help. (F1)"}));
         for (int i = 0; i + 1 < buttons.size(); ++i)
             QCOMPARE(buttons[i]->nextInFocusChain(), buttons[i + 1]);
     }
