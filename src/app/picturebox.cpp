@@ -85,6 +85,14 @@ QString PictureBox::commandName() const {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (hasFocus()) {
+        // The focus: the picture on the highlight colour, framed by it.
+        QColor highlight = palette().color(QPalette::Highlight);
+        painter.setPen(highlight);
+        highlight.setAlpha(90);
+        painter.setBrush(highlight);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     QSvgRenderer* renderer = picture_.isEmpty() ? nullptr : rendererFor(picture_);
     if (renderer && renderer->isValid()) {
@@ -93,12 +101,6 @@ void PictureBox::paintEvent(QPaintEvent*) {
         const QRectF target((width() - size.width()) / 2, (height() - size.height()) / 2, size.width(),
                             size.height());
         renderer->render(&painter, target);
-    }
-    if (hasFocus()) {
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -17,7 +18,28 @@ void setUpWindow(QWidget* window, const char* name, const QString& caption) {
     window->setObjectName(QLatin1String(name));
     window->setWindowTitle(caption);
     window->setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    // The focus shows from the start, not only after the first Tab.
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
 }
+
+namespace {
+// A push button that frames itself in the highlight colour while it has the focus, stronger than
+// the style's thin outline around a picture.
+class FramedButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        if (!hasFocus()) return;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 2, 2);
+    }
+};
+} // namespace
 
 void fixSize(QWidget* window, int widthTwips, int heightTwips) {
     window->setFixedSize(twips::toPx(widthTwips), twips::toPx(heightTwips));
@@ -67,7 +89,7 @@ QFrame* topBand(QWidget* parent, int widthTwips) {
 }
 
 QPushButton* pictureButton(QWidget* parent, const char* name, const char* picture, const QString& tip) {
-    auto* button = named(new QPushButton(parent), name);
+    auto* button = named(new FramedButton(parent), name);
     setButtonPicture(button, QLatin1String(picture));
     button->setIconSize(QSize(twips::toPx(ButtonWidth) - 10, twips::toPx(ButtonHeight) - 8));
     button->setToolTip(tip);
@@ -79,7 +101,7 @@ QPushButton* pictureButton(QWidget* parent, const char* name, const char* pictur
 
 QPushButton* captionButton(QWidget* parent, const char* name, const QString& caption, const char* picture,
                            int iconTwips, const QString& tip) {
-    auto* button = named(new QPushButton(caption, parent), name);
+    auto* button = named(new FramedButton(caption, parent), name);
     setButtonPicture(button, QLatin1String(picture));
     button->setIconSize(QSize(twips::toPx(iconTwips), twips::toPx(iconTwips)));
     button->setToolTip(tip);
