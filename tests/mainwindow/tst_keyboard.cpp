@@ -10,6 +10,7 @@
 #include "testmain.h"
 #include "testvault.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -122,6 +123,20 @@ private slots:
         QCOMPARE(main.List1->count(), 0);
         QTest::keyClick(main.Combo1, Qt::Key(key), Qt::ControlModifier);
         QCOMPARE(effects(), effect);
+    }
+
+    // Locked without a tray, the window answers no shortcut until the cover is used; the cover
+    // itself is named for assistive technology and takes Enter.
+    void lockedWindowIgnoresShortcuts() {
+        frmMain& main = shownWithEntry();
+        QTest::keyClick(main.List1, Qt::Key_L, Qt::ControlModifier);
+        QWidget* cover = main.findChild<QWidget*>(QStringLiteral("lockCover"));
+        QVERIFY(cover);
+        QCOMPARE(QAccessible::queryAccessibleInterface(cover)->text(QAccessible::Name),
+                 QStringLiteral("Quorlane is locked. Click here to unlock."));
+        for (int key : {int(Qt::Key_3), int(Qt::Key_N), int(Qt::Key_B)})
+            QTest::keyClick(&main, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(effects(), QString());
     }
 
     // Each button's tooltip names its keys after the program's own words.
