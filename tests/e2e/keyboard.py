@@ -59,6 +59,10 @@ def to_window(title):
 
 def press(title, *keys):
     to_window(title)
+    press_here(*keys)
+
+
+def press_here(*keys):
     subprocess.run(["xdotool", "key", "--delay", "40", *keys], check=True, timeout=20)
 
 
@@ -110,11 +114,12 @@ def focused(win):
 def focus_on(title, name):
     """Tab through the window until the control called name has the focus."""
     win = wait_for("window " + title, lambda: window(title))
+    to_window(title)
     for _ in range(40):
         now = focused(win)
         if now is not None and now.name == name:
             return now
-        press(title, "Tab")
+        press_here("Tab")
         time.sleep(0.05)
     fail("Tab never reached '%s' in '%s'" % (name, title))
 

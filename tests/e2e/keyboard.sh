@@ -19,7 +19,9 @@ cp "$program" "$work/quorlane"
   "Alpha|HOME|A1|A2|alpha-secret|A4|" \
   "Zulu|HOME|Z1|Z2|zulu-secret|Z4|"
 
-exec 3< <(Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
+# -noreset: the server would otherwise reset whenever its last client leaves (the accessibility
+# bus's launcher does, before the program starts), and a client connecting meanwhile is refused.
+exec 3< <(Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
 xvfb=$!
 read -r -t 20 display <&3
 export DISPLAY=":$display"
