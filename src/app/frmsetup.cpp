@@ -80,6 +80,7 @@ frmSetup::frmSetup() {
     Command1 = named(new QPushButton(QStringLiteral("&Reset Password"), Picture1), "Command1");
     Command1->setToolTip(QStringLiteral("Reset password."));
     Command1->setAutoDefault(false);
+    pressOnEnter(Command1);
 
     Picture5 = panel(this, "Picture5");
     Label4 = label(Picture5, "Label4", QStringLiteral("Clear copied values after:"));
@@ -103,6 +104,11 @@ frmSetup::frmSetup() {
     Command2 = pictureButton(this, "Command2", "close", QStringLiteral("Close Setup menu."));
 
     tabOrder({Command2, Check1, Text2, Text1, Text3, Command1, clearSeconds, idleMinutes, Command21});
+    title(Label2, Text2);
+    title(Label1, Text1);
+    title(Label3, Text3);
+    title(Label4, clearSeconds);
+    title(Label5, idleMinutes);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

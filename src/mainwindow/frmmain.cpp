@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeySequence>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -182,8 +183,19 @@ frmMain::frmMain() {
     Text5->setReadOnly(true);
     Text5->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     place(Text5, Text5Left, Text5Top, 6114, 1370);
-    for (PictureBox* copy : {Picture10, Picture11, Picture12, Picture13, Picture14})
-        copy->setToolTip(QStringLiteral("Copy this field to your clipboard."));
+    // Each value box reads to assistive technology as its field's title, and its copy picture as
+    // "Copy " and the title; an untitled field goes by its design title.
+    const std::array<QLabel*, 5> fieldTitles = {Label4, Label5, Label6, Label7, Label8};
+    const std::array<PictureBox*, 5> copyPictures = {Picture10, Picture11, Picture12, Picture13, Picture14};
+    for (std::size_t i = 0; i < copyPictures.size(); ++i) {
+        const QString untitled = titleWords(fieldTitles[i]->text());
+        nameByTooltip(valueBoxes(*this)[i], untitled);
+        copyPictures[i]->setToolTip(QStringLiteral("Copy this field to your clipboard."));
+        copyPictures[i]->makeCommand([title = fieldTitles[i], untitled] {
+            const QString words = titleWords(title->text());
+            return QStringLiteral("Copy ") + (words.isEmpty() ? untitled : words);
+        });
+    }
     for (QWidget* box : valueBoxes(*this)) {
         QPalette p = box->palette();
         p.setColor(QPalette::Base, ValueBackground);
@@ -219,6 +231,8 @@ frmMain::frmMain() {
     Picture17 = picture(Picture1, "Picture17", QStringLiteral("attachment"));
     place(Picture17, 9650 - 405, 5370, 240, 240);
     Picture17->hide();
+    Picture17->setAccessibleName(QStringLiteral("View attachments."));
+    Picture17->makeCommand();
 
     // Command bar; the right-hand group follows the window's right edge
     Command2 = pictureButton(this, "Command2", "exit", QStringLiteral("Exit Quorlane."));
@@ -272,14 +286,33 @@ frmMain::frmMain() {
     valueSelectAll = valueMenu->addAction(QStringLiteral("Select &All"));
 
     // Events
+    // Keyboard and assistive technology: the boxes' titles, the shortcuts of the commands.
+    title(Label12, Combo1);
+    List1->setAccessibleName(QStringLiteral("Entries"));
+    for (QToolButton* launch : {web1, web2, web3, web4}) {
+        launch->setAccessibleName(launch->toolTip());
+        pressOnEnter(launch);
+    }
+    shortcut(Command2, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    shortcut(Command10, QKeySequence(Qt::CTRL | Qt::Key_N));
+    shortcut(Command11, QKeySequence(Qt::CTRL | Qt::Key_E));
+    shortcut(Command6, QKeySequence(Qt::CTRL | Qt::Key_L));
+    shortcut(Command13, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    shortcut(Command4, QKeySequence(Qt::CTRL | Qt::Key_P));
+    shortcut(Command3, QKeySequence(Qt::CTRL | Qt::Key_F));
+    shortcut(Command22, QKeySequence(Qt::Key_F1));
+    shortcut(Label35, QKeySequence(Qt::CTRL | Qt::Key_B), [this] { Label35_Click(); });
+    for (int i = 0; i < 5; ++i)
+        shortcut(copyPictures[std::size_t(i)], QKeySequence(Qt::CTRL | (Qt::Key_1 + i)),
+                 [this, i] { copyField(i + 1); });
+
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) List1_Click();
     });
     List1->installEventFilter(this);
-    const PictureBox* copyPictures[] = {Picture10, Picture11, Picture12, Picture13, Picture14};
     for (int i = 0; i < 5; ++i)
-        connect(copyPictures[i], &PictureBox::clicked, this, [this, i] { copyField(i + 1); });
+        connect(copyPictures[std::size_t(i)], &PictureBox::clicked, this, [this, i] { copyField(i + 1); });
     const QToolButton* launchButtons[] = {web1, web2, web3, web4};
     for (int i = 0; i < 4; ++i)
         connect(launchButtons[i], &QToolButton::clicked, this, [this, i] { launchField(i + 1); });
@@ -378,9 +411,11 @@ void frmMain::List1_Click() {
     ShowEntry();
 }
 
+// Delete deletes the current entry, Enter edits it.
 void frmMain::List1_KeyDown(int key) {
-    if (!listText(List1).trimmed().isEmpty() && key == Qt::Key_Delete && Command8->isEnabled())
-        Command8_Click();
+    if (listText(List1).trimmed().isEmpty()) return;
+    if (key == Qt::Key_Delete && Command8->isEnabled()) Command8_Click();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && Command11->isEnabled()) Command11_Click();
 }
 
 void frmMain::copyField(int field) {
