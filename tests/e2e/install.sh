@@ -41,7 +41,7 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/n
 snapshot() { (cd "$prefix" && find . -printf '%p %m %s %T@\n' | sort); }
 before="$(snapshot)"
 
-exec 3< <(Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
+exec 3< <(Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
 xvfb=$!
 read -r -t 20 display <&3
 export DISPLAY=":$display"
