@@ -2,6 +2,8 @@
 
 #include "app/modmain.h"
 #include "store/codec.h"
+#include "store/locations.h"
+#include "store/locations.h"
 #include "store/statements.h"
 #include "store/vault.h"
 #include "store/vaultbuilder.h"
@@ -78,6 +80,8 @@ QString makeBenchVault(int entries) {
     QDir().mkpath(folder);
     if (!writeBenchVault(folder + QStringLiteral("/gpwdfsc.mdb"), entries)) qFatal("cannot build the benchmark vault");
     AppFolder = folder;
+    VaultFolder = folder;
+    VaultFolder = folder;
     MaxAttempts = 5;
     return folder;
 }
