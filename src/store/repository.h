@@ -40,21 +40,20 @@ Result<QList<CategoryCount>> countEntriesPerCategory();
 
 // Entries ----------------------------------------------------------------------------------
 
-// The descriptions (upper case, trimmed) of the entries of a category, of every entry for
-// "ALL CATEGORIES", in table order (E213).
-Result<QStringList> entryDescriptions(const QString& category);
+// The entries of a category, of every entry for "ALL CATEGORIES" (E213). They come in the order
+// of the list's index, which is neither the table's nor the list's.
+Result<QList<ListedEntry>> listEntries(const QString& category);
 
-// The entry with this description (compared upper case, trimmed; the last in table order when
-// several match), its titles and whether it has attachments (E214). When none matches, no
-// titles are found and the attachments of previousKey (the entry shown before) are read.
-Result<ShownEntry> showEntry(const QString& description, std::optional<EntryKey> previousKey);
+// The entry with this key, its titles and whether it has attachments (E214). An entry that is
+// no longer stored fails the read like any other failure.
+Result<ShownEntry> showEntry(EntryKey key);
 
 // Whether a stored entry has this description, compared upper case and trimmed (E216).
 Result<bool> isDuplicateDescription(const QString& description);
 
-// The descriptions (upper case, trimmed) of the entries in which word occurs in one of their
-// six values, compared upper case; an empty word finds every entry with a value (E206).
-Result<QStringList> findEntries(const QString& word);
+// The entries in which word occurs in one of their six values, compared upper case, in table
+// order; an empty word finds every entry with a value (E206).
+Result<QList<ListedEntry>> findEntries(const QString& word);
 
 // A new entry, last updated at when (E212).
 Result<> addEntry(const EntryValues& values, const QDateTime& when);
