@@ -7,6 +7,7 @@
 #include "platform.h"
 #include "traylock.h"
 #include "twips.h"
+#include "vaultlock.h"
 #include "windowkit.h"
 
 #include <QLineEdit>
@@ -66,7 +67,7 @@ void frmLogin::reject() {
 
 void frmLogin::txtPassword_KeyPress(int key) {
     if (key != 13) return;
-    if (txtPassword->text().toUpper().trimmed() == LoginPassword) {
+    if (passwordAccepted(txtPassword->text())) {
         unload<frmLogin>();
         LoginAccepted = true;
         platform().trayHide();

@@ -7,6 +7,8 @@
 #include "platform.h"
 #include "storable.h"
 #include "store/statements.h"
+#include "store/vaultkey.h"
+#include "vaultlock.h"
 #include "store/vault.h"
 #include "twips.h"
 #include "windowkit.h"
@@ -166,24 +168,30 @@ void frmSetup::Command21_Click() {
 void SaveSetup() {
     frmSetup& setup = form<frmSetup>();
     const bool required = setup.Check1->isChecked();
-    const QString password = required ? setup.Text2->text() : QStringLiteral(" ");
     const QString retries = setup.Text3->text();
-    bool saved = false;
-    runVaultOperation(227,
-                      [&] {
-                          saved = false;
-                          openVault();
-                          executeStatement(required ? sql::UpdateLoginRequired : sql::UpdateLoginNotRequired);
-                          executeStatement(sql::UpdateLoginPassword, {encodeForWrite(password)});
-                          executeStatement(sql::UpdateLoginRetries, {retries});
-                          closeVault();
-                          saved = true;
-                      },
-                      {.writes = true});
-    // A failed save has been reported; the settings in memory stay as they were.
-    if (!saved) return;
-    LoginPassword = required ? password.trimmed().toUpper() : QString();
+    if (required || heldVaultKey()) {
+        // A password makes the vault encrypted; an encrypted vault is written again without one.
+        if (!saveEncryptedSetup(required, setup.Text2->text(), retries)) return;
+    } else {
+        bool saved = false;
+        runVaultOperation(227,
+                          [&] {
+                              saved = false;
+                              openVault();
+                              executeStatement(sql::UpdateLoginNotRequired);
+                              executeStatement(sql::UpdateLoginPassword, {encodeForWrite(QStringLiteral(" "))});
+                              executeStatement(sql::UpdateLoginRetries, {retries});
+                              closeVault();
+                              saved = true;
+                          },
+                          {.writes = true});
+        // A failed save has been reported; the settings in memory stay as they were.
+        if (!saved) return;
+    }
+    // With an encrypted vault the key is the check: no password is kept.
+    LoginPassword.clear();
     LoginRetries = retryCountOf(retries);
+    saveRetryCountCopy(LoginRetries);
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Parameters successfully updated."),
                           MsgIcon::Information);
     unload<frmSetup>();

@@ -5,6 +5,7 @@
 #include "frmsetup.h"
 #include "mainwindow/frmmain.h"
 #include "platform.h"
+#include "vaultlock.h"
 #include "store/codec.h"
 #include "store/statements.h"
 #include "store/vault.h"
@@ -40,6 +41,7 @@ void LoadLoginSettings() {
         LoginPassword = setup.Text2->text().toUpper().trimmed();
         // The digits at the start of the box; a count that does not begin with a digit is 0.
         LoginRetries = std::max<short>(0, retryCountOf(setup.Text3->text()));
+        if (vaultEncrypted()) saveRetryCountCopy(LoginRetries);
     } catch (const VaultFailure&) {
         closeRecords();
         try {

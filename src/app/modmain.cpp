@@ -4,6 +4,9 @@
 #include "forms.h"
 #include "modregistry.h"
 #include "platform.h"
+#include "store/vault.h"
+#include "store/vaultfile.h"
+#include "vaultlock.h"
 #include "mainwindow/frmmain.h"
 
 #include <QCheckBox>
@@ -73,9 +76,18 @@ void StartUp() {
         platform().endProgram();
     }
 
-    LoadLoginSettings();
-
-    if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
+    // A copy that a killed re-encryption left beside the vault goes first.
+    removeStaleReencryption(vaultFilePath());
+    if (vaultEncrypted()) {
+        // Nothing of an encrypted vault can be read before the password gives its key: the retry
+        // count comes from the copy kept outside it.
+        LoginRetries = retryCountCopy();
+        RunStartUpLogin();
+        LoadLoginSettings();
+    } else {
+        LoadLoginSettings();
+        if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
+    }
 
     FillCategoryFilter(0);
 

@@ -1,5 +1,7 @@
 #include "qtplatform.h"
 
+#include "store/vaultkey.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
@@ -119,6 +121,7 @@ int QtPlatform::twipsPerPixel() {
 QDateTime QtPlatform::now() { return QDateTime::currentDateTime(); }
 
 void QtPlatform::endProgram() {
+    forgetVaultKey();
     tray_->hide();
     std::fflush(nullptr);
     std::_Exit(0);

@@ -2,6 +2,7 @@
 
 #include "codec.h"
 #include "errorcodes.h"
+#include "vaultfile.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -96,6 +97,9 @@ void openVault() {
     db.setDatabaseName(QUrl::fromLocalFile(QDir::cleanPath(vaultFilePath())).toString(QUrl::FullyEncoded) +
                        QStringLiteral("?mode=rw"));
     if (!db.open()) throw failureOf(db.lastError());
+    if (const int rc = applyVaultKey(*static_cast<sqlite3* const*>(db.driver()->handle().constData()), heldVaultKey());
+        rc != 0)
+        throw VaultFailure{QStringLiteral("SQLite"), rc, QStringLiteral("key not accepted")};
     // Reads walk every entry: mapping the file saves a copy of each page.
     QSqlQuery(db).exec(QStringLiteral("PRAGMA mmap_size = 268435456"));
     if (current.writes) {

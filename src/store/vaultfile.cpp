@@ -1,5 +1,6 @@
 #include "vaultfile.h"
 
+#include "codec.h"
 #include "vault.h"
 
 #include <QDir>
@@ -23,6 +24,7 @@ constexpr char AttachCopyStatement[] = "ATTACH DATABASE ?1 AS reencrypted KEY ?2
 constexpr char ExportStatement[] = "SELECT sqlcipher_export('reencrypted')";
 constexpr char DetachCopyStatement[] = "DETACH DATABASE reencrypted";
 constexpr char TempInMemoryStatement[] = "PRAGMA temp_store = MEMORY";
+constexpr char UpdateCopyLoginStatement[] = "UPDATE reencrypted.LPass SET RUL = ?1, UPass = ?2, URetry = ?3";
 
 ReencryptFaultHook& faultHook() {
     static ReencryptFaultHook hook;
@@ -117,6 +119,15 @@ int applyVaultKey(sqlite3* db, const VaultKey* key) {
     return sqlite3_exec(db, TempInMemoryStatement, nullptr, nullptr, nullptr);
 }
 
+bool keyOpensVault(const QString& path, const VaultKey& key) {
+    try {
+        openExisting(path, &key);
+        return true;
+    } catch (const VaultFailure&) {
+        return false;
+    }
+}
+
 QString reencryptionCopyPath(const QString& vaultPath) { return vaultPath + QStringLiteral(".new"); }
 
 void removeStaleReencryption(const QString& vaultPath) {
@@ -162,6 +173,18 @@ void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultK
             throw;
         }
     }
+}
+
+void reencryptWithLogin(const QString& vaultPath, const VaultKey* from, const VaultKey* to, const QString& retries) {
+    reencryptVault(vaultPath, from, to, [to, &retries](sqlite3* db) {
+        const QByteArray required = to ? "1" : "0";
+        const QByteArray blank = EncodeValue(QStringLiteral(" ")).toUtf8();
+        const QByteArray retryText = retries.toUtf8();
+        run(db, UpdateCopyLoginStatement,
+            {{required.constData(), int(required.size())},
+             {blank.constData(), int(blank.size())},
+             {retryText.constData(), int(retryText.size())}});
+    });
 }
 
 void setReencryptFaultHook(ReencryptFaultHook hook) { faultHook() = std::move(hook); }

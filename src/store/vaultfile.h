@@ -23,15 +23,22 @@ VaultFileHeader readVaultHeader(const QString& path);
 // Answers SQLite's result code.
 int applyVaultKey(sqlite3* db, const VaultKey* key);
 
+// Whether the key opens the vault file (its first page reads and passes the page check).
+bool keyOpensVault(const QString& path, const VaultKey& key);
+
 // Re-encryption: writes a complete copy of the vault beside it, read with `from` and written
 // with `to` (null: a plain file), syncs it and renames it over the vault. Before the rename the
 // old vault is untouched; on any failure the copy is removed and VaultFailure is thrown.
 // `adjust` runs on the connection after the copy is written, to change rows of the copy only
-// (its schema name is ReencryptedSchema); it throws VaultFailure to abandon.
-inline constexpr char ReencryptedSchema[] = "reencrypted";
+// (its schema name is "reencrypted"); it throws VaultFailure to abandon.
 using ReencryptAdjust = std::function<void(sqlite3* db)>;
 void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultKey* to,
                     const ReencryptAdjust& adjust = {});
+
+// Re-encryption for the setup window: the copy's login row says whether a login is required
+// (encrypted copy) and holds the retry count; its password column holds the encoding of one blank
+// in both cases, since with an encrypted vault the key is the check.
+void reencryptWithLogin(const QString& vaultPath, const VaultKey* from, const VaultKey* to, const QString& retries);
 
 // The copy's name while it is written; a copy left by a killed run is removed by
 // removeStaleReencryption (start-up and every re-encryption do so).

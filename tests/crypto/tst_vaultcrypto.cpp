@@ -310,23 +310,31 @@ private slots:
         QCOMPARE(strays(dir_.path()), QStringList());
     }
 
-    // The adjustment changes the copy only, and one that fails abandons it.
-    void adjustmentChangesOnlyTheCopy() {
+    // A failing adjustment abandons the copy; the login row of the copy follows the encryption.
+    void loginRowFollowsTheEncryption() {
         const QByteArray before = fileBytes(vault_);
-        auto setRetries = [](const char* statement) {
-            return [statement](sqlite3* db) {
-                if (const int rc = sqlite3_exec(db, statement, nullptr, nullptr, nullptr); rc != SQLITE_OK)
-                    throw VaultFailure{QStringLiteral("SQLite"), rc, QString::fromUtf8(sqlite3_errmsg(db))};
-            };
-        };
-        QVERIFY_THROWS_EXCEPTION(VaultFailure,
-                                 reencryptVault(vault_, nullptr, &*keyA_, setRetries("UPDATE reencrypted.Nothing SET x = 1")));
+        QVERIFY_THROWS_EXCEPTION(VaultFailure, reencryptVault(vault_, nullptr, &*keyA_, [](sqlite3*) {
+                                     throw VaultFailure{QStringLiteral("Test"), 1, QStringLiteral("no")};
+                                 }));
         QCOMPARE(fileBytes(vault_), before);
-        reencryptVault(vault_, nullptr, &*keyA_, setRetries("UPDATE reencrypted.LPass SET URetry = '7'"));
-        // The login row, RUL "1" and URetry "7" (hex of the texts).
-        const QStringList rows = dumpVault(vault_, &*keyA_).rows.filter(QStringLiteral("LPass |"));
-        QCOMPARE(rows.size(), 1);
-        QVERIFY(rows[0].endsWith(QStringLiteral(" | 3:31 | 3:37")));
+
+        auto loginRow = [this](const VaultKey* key) {
+            const QStringList rows = dumpVault(vault_, key).rows.filter(QStringLiteral("LPass |"));
+            return rows.size() == 1 ? rows[0].split(QStringLiteral(" | ")) : QStringList();
+        };
+        auto text = [](const QString& cell) { return QString::fromUtf8(QByteArray::fromHex(cell.mid(2).toLatin1())); };
+        reencryptWithLogin(vault_, nullptr, &*keyA_, QStringLiteral("7"));
+        QStringList row = loginRow(&*keyA_);
+        QCOMPARE(row.size(), 4);
+        QCOMPARE(DecodeValue(text(row[1])), QStringLiteral(" ")); // no password kept, decodable or not
+        QCOMPARE(text(row[2]), QStringLiteral("1"));
+        QCOMPARE(text(row[3]), QStringLiteral("7"));
+        reencryptWithLogin(vault_, &*keyA_, nullptr, QString());
+        row = loginRow(nullptr);
+        QCOMPARE(row.size(), 4);
+        QCOMPARE(DecodeValue(text(row[1])), QStringLiteral(" "));
+        QCOMPARE(text(row[2]), QStringLiteral("0"));
+        QCOMPARE(text(row[3]), QString());
     }
 
     // A changed byte in an encrypted page fails SQLCipher's page check: the read is a failure,

@@ -4,7 +4,7 @@ set -euo pipefail
 
 PACKAGES=(cmake g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite qt6-svg-dev
           libgl1-mesa-dev libsqlcipher-dev libsodium-dev libbenchmark-dev xvfb xauth poppler-utils imagemagick
-          sqlite3 x11-utils)
+          sqlite3 x11-utils xdotool dbus-daemon at-spi2-core python3-pyatspi)
 
 missing=()
 for p in "${PACKAGES[@]}"; do
