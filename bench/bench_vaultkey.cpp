@@ -31,8 +31,8 @@ void BM_Argon2idGrid(benchmark::State& state) {
     std::vector<unsigned char> key(VaultKeyBytes);
     const QByteArray password = Password.toUtf8();
     for (auto _ : state) {
-        if (crypto_pwhash(key.data(), key.size(), password.constData(), std::size_t(password.size()), salt.data(),
-                          (unsigned long long)state.range(0), std::size_t(state.range(1)) << 20,
+        if (crypto_pwhash(key.data(), key.size(), password.constData(), std::size_t(password.size()),
+                          salt.data(), (unsigned long long)state.range(0), std::size_t(state.range(1)) << 20,
                           crypto_pwhash_ALG_ARGON2ID13) != 0)
             state.SkipWithError("derivation failed");
     }

@@ -6,11 +6,11 @@
 #include "picturebox.h"
 #include "platform.h"
 #include "storable.h"
-#include "store/statements.h"
+#include "store/repository.h"
 #include "store/vaultkey.h"
-#include "vaultlock.h"
-#include "store/vault.h"
 #include "twips.h"
+#include "vaultlock.h"
+#include "vaultreport.h"
 #include "windowkit.h"
 
 #include <QCheckBox>
@@ -118,6 +118,13 @@ void frmSetup::Form_Load() {
     Command2->setFocus();
 }
 
+void frmSetup::showSettings(const LoginSettings& settings) {
+    Check1->setChecked(settings.required);
+    Text2->setText(settings.password);
+    Text1->setText(settings.password);
+    Text3->setText(settings.retries);
+}
+
 void frmSetup::Command1_Click() {
     Text1->clear();
     Text2->clear();
@@ -168,29 +175,25 @@ void frmSetup::Command21_Click() {
 void SaveSetup() {
     frmSetup& setup = form<frmSetup>();
     const bool required = setup.Check1->isChecked();
-    const QString retries = setup.Text3->text();
-    if (required || heldVaultKey()) {
-        // A password makes the vault encrypted; an encrypted vault is written again without one.
-        if (!saveEncryptedSetup(required, setup.Text2->text(), retries)) return;
-    } else {
-        bool saved = false;
-        runVaultOperation(227,
-                          [&] {
-                              saved = false;
-                              openVault();
-                              executeStatement(sql::UpdateLoginNotRequired);
-                              executeStatement(sql::UpdateLoginPassword, {encodeForWrite(QStringLiteral(" "))});
-                              executeStatement(sql::UpdateLoginRetries, {retries});
-                              closeVault();
-                              saved = true;
-                          },
-                          {.writes = true});
-        // A failed save has been reported; the settings in memory stay as they were.
-        if (!saved) return;
+    const LoginSettings settings{required, required ? setup.Text2->text() : QString(), setup.Text3->text()};
+    // Taking the password off an encrypted vault leaves the file readable by anyone: asked first.
+    if (!required && heldVaultKey() && !confirmUnprotectedVault()) return;
+    // A password becomes the key of a newly encrypted copy, with a new salt.
+    std::optional<VaultKey> key;
+    if (required) key = deriveLoginKey(settings.password, newVaultSalt());
+    if (const Result<> saved = store::saveLoginSettings(settings, key ? &*key : nullptr); !saved) {
+        // The settings in memory stay as they were.
+        showVaultReport(saved.code());
+        return;
     }
-    // With an encrypted vault the key is the check: no password is kept.
+    if (key)
+        holdVaultKey(std::move(*key));
+    else
+        forgetVaultKey();
+    // With an encrypted vault the key is the check: the password is kept nowhere.
+    LoadedLoginSettings = {required, QString(), settings.retries};
     LoginPassword.clear();
-    LoginRetries = retryCountOf(retries);
+    LoginRetries = retryCountOf(settings.retries);
     saveRetryCountCopy(LoginRetries);
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Parameters successfully updated."),
                           MsgIcon::Information);

@@ -22,6 +22,7 @@ void resetGlobals() {
     LoginAccepted = false;
     LoginFromTray = false;
     LoginAttempts = 0;
+    LoadedLoginSettings = {};
     LastSavedDescription.clear();
     PreferenceToggleGuard = 0;
     SettingKeyName.clear();
@@ -29,7 +30,6 @@ void resetGlobals() {
     SettingValueData.clear();
     SettingReadBuffer.clear();
     SettingValue.clear();
-    AttachmentDescription.clear();
     TrayIconData = {};
 }
 
@@ -56,6 +56,21 @@ bool preferenceSet(const QString& valueName) {
 
 } // namespace
 
+void LoginGate() {
+    // A copy that a killed re-encryption left beside the vault goes first.
+    removeStaleReencryption(vaultFilePath());
+    if (vaultEncrypted()) {
+        // Nothing of an encrypted vault can be read before the password gives its key: the retry
+        // count comes from the copy kept outside it.
+        LoginRetries = retryCountCopy();
+        RunStartUpLogin();
+        LoadLoginSettings();
+    } else {
+        LoadLoginSettings();
+        if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
+    }
+}
+
 void StartUp() {
     initQuorlaneResources();
     MaxAttempts = 5;
@@ -76,18 +91,7 @@ void StartUp() {
         platform().endProgram();
     }
 
-    // A copy that a killed re-encryption left beside the vault goes first.
-    removeStaleReencryption(vaultFilePath());
-    if (vaultEncrypted()) {
-        // Nothing of an encrypted vault can be read before the password gives its key: the retry
-        // count comes from the copy kept outside it.
-        LoginRetries = retryCountCopy();
-        RunStartUpLogin();
-        LoadLoginSettings();
-    } else {
-        LoadLoginSettings();
-        if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
-    }
+    LoginGate();
 
     FillCategoryFilter(0);
 

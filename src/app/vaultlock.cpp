@@ -5,7 +5,6 @@
 #include "platform.h"
 #include "store/vault.h"
 #include "store/vaultfile.h"
-#include "store/vaultkey.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -17,25 +16,29 @@ const QString SettingsKey = QStringLiteral("Software\\Quorlane");
 const QString RetriesValue = QStringLiteral("Retries");
 constexpr short DeliveredRetries = 3;
 
-// Argon2id takes a noticeable moment: the pointer says so.
-std::optional<VaultKey> deriveWaiting(const QString& password, const VaultSalt& salt) {
+} // namespace
+
+std::optional<VaultKey> deriveLoginKey(const QString& password, const VaultSalt& salt) {
+    // Argon2id takes a noticeable moment: the pointer says so.
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
     return VaultKey::deriveFromLogin(password.toUpper().trimmed(), salt);
 }
 
-} // namespace
+bool vaultEncrypted() {
+    return readVaultHeader(vaultFilePath()).kind == VaultFileKind::Encrypted;
+}
 
-bool vaultEncrypted() { return readVaultHeader(vaultFilePath()).kind == VaultFileKind::Encrypted; }
-
-bool loginRequired() { return !LoginPassword.trimmed().isEmpty() || vaultEncrypted(); }
+bool loginRequired() {
+    return !LoginPassword.trimmed().isEmpty() || vaultEncrypted();
+}
 
 bool passwordAccepted(const QString& typed) {
     const VaultFileHeader header = readVaultHeader(vaultFilePath());
     if (header.kind != VaultFileKind::Encrypted) return typed.toUpper().trimmed() == LoginPassword;
     // Setup never keys a vault with an empty password.
     if (typed.trimmed().isEmpty()) return false;
-    std::optional<VaultKey> key = deriveWaiting(typed, header.salt);
+    std::optional<VaultKey> key = deriveLoginKey(typed, header.salt);
     if (!key || !keyOpensVault(vaultFilePath(), *key)) return false;
     holdVaultKey(std::move(*key));
     return true;
@@ -53,27 +56,10 @@ void saveRetryCountCopy(short retries) {
     WriteRegistryValue(SettingsKey, RetriesValue, QString::number(retries), 1);
 }
 
-bool saveEncryptedSetup(bool required, const QString& password, const QString& retries) {
-    if (!required &&
-        platform().messageBox(QStringLiteral("Confirmation"),
-                              QStringLiteral("Without a login password the vault file will no longer be "
-                                             "protected: anyone who copies it can read every entry.\n\n"
-                                             "Save without a password?"),
-                              MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
-        return false;
-    std::optional<VaultKey> key;
-    if (required) key = deriveWaiting(password, newVaultSalt());
-    bool saved = false;
-    runVaultOperation(227, [&] {
-        if (required && !key)
-            throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("No memory for the key")};
-        reencryptWithLogin(vaultFilePath(), heldVaultKey(), key ? &*key : nullptr, retries);
-        saved = true;
-    });
-    if (!saved) return false;
-    if (key)
-        holdVaultKey(std::move(*key));
-    else
-        forgetVaultKey();
-    return true;
+bool confirmUnprotectedVault() {
+    return platform().messageBox(QStringLiteral("Confirmation"),
+                                 QStringLiteral("Without a login password the vault file will no longer be "
+                                                "protected: anyone who copies it can read every entry.\n\n"
+                                                "Save without a password?"),
+                                 MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::Yes;
 }

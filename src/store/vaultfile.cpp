@@ -1,6 +1,7 @@
 #include "vaultfile.h"
 
 #include "codec.h"
+#include "sqlite.h"
 #include "vault.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -43,13 +45,9 @@ void step(ReencryptStep which) {
 
 [[noreturn]] void failFile(const QString& what) {
     const int error = errno;
-    throw VaultFailure{QStringLiteral("File"), error, what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error))};
+    throw VaultFailure{QStringLiteral("File"), error,
+                       what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error))};
 }
-
-struct CloseConnection {
-    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
-};
-using Connection = std::unique_ptr<sqlite3, CloseConnection>;
 
 // Runs one statement to its end; bound texts are handed over without a copy.
 void run(sqlite3* db, const char* statement, std::initializer_list<std::pair<const char*, int>> texts = {}) {
@@ -67,14 +65,10 @@ void run(sqlite3* db, const char* statement, std::initializer_list<std::pair<con
     if (rc != SQLITE_DONE) failSqlite(db, rc);
 }
 
-Connection openExisting(const QString& path, const VaultKey* key) {
-    sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
-    Connection db(raw);
-    if (rc != SQLITE_OK) failSqlite(raw, rc);
-    if (const int keyed = applyVaultKey(raw, key); keyed != SQLITE_OK) failSqlite(raw, keyed);
+sqlite::Connection openExisting(const QString& path, const VaultKey* key) {
+    sqlite::Connection db(path, key);
     // A wrong key or a damaged first page shows on the first read.
-    run(raw, CheckKeyStatement);
+    run(db.handle(), CheckKeyStatement);
     return db;
 }
 
@@ -128,7 +122,9 @@ bool keyOpensVault(const QString& path, const VaultKey& key) {
     }
 }
 
-QString reencryptionCopyPath(const QString& vaultPath) { return vaultPath + QStringLiteral(".new"); }
+QString reencryptionCopyPath(const QString& vaultPath) {
+    return vaultPath + QStringLiteral(".new");
+}
 
 void removeStaleReencryption(const QString& vaultPath) {
     const QString copy = reencryptionCopyPath(vaultPath);
@@ -136,28 +132,29 @@ void removeStaleReencryption(const QString& vaultPath) {
     QFile::remove(copy);
 }
 
-void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultKey* to, const ReencryptAdjust& adjust) {
+void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultKey* to,
+                    const ReencryptAdjust& adjust) {
     const QString copy = reencryptionCopyPath(vaultPath);
     removeStaleReencryption(vaultPath);
     bool renamed = false;
     try {
         step(ReencryptStep::Open);
-        Connection db = openExisting(vaultPath, from);
+        std::optional<sqlite::Connection> db = openExisting(vaultPath, from);
         step(ReencryptStep::Create);
         createOwnerOnly(copy);
         step(ReencryptStep::Attach);
         // An attached file without KEY would take the vault's key: a plain copy says KEY ''.
         const QByteArray copyName = QFile::encodeName(copy);
-        run(db.get(), AttachCopyStatement,
-            {{copyName.constData(), int(copyName.size())}, {to ? to->keyText() : "", to ? to->keyTextSize() : 0}});
+        run(db->handle(), AttachCopyStatement,
+            {{copyName.constData(), int(copyName.size())},
+             {to ? to->keyText() : "", to ? to->keyTextSize() : 0}});
         step(ReencryptStep::Export);
-        run(db.get(), ExportStatement);
+        run(db->handle(), ExportStatement);
         step(ReencryptStep::Adjust);
-        if (adjust) adjust(db.get());
+        if (adjust) adjust(db->handle());
         step(ReencryptStep::Detach);
-        run(db.get(), DetachCopyStatement);
-        if (const int rc = sqlite3_close(db.get()); rc != SQLITE_OK) failSqlite(db.get(), rc);
-        db.release();
+        run(db->handle(), DetachCopyStatement);
+        db.reset();
         step(ReencryptStep::SyncFile);
         if (!syncPath(copy, O_RDWR)) failFile(QStringLiteral("sync ") + copy);
         step(ReencryptStep::Rename);
@@ -175,7 +172,8 @@ void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultK
     }
 }
 
-void reencryptWithLogin(const QString& vaultPath, const VaultKey* from, const VaultKey* to, const QString& retries) {
+void reencryptWithLogin(const QString& vaultPath, const VaultKey* from, const VaultKey* to,
+                        const QString& retries) {
     reencryptVault(vaultPath, from, to, [to, &retries](sqlite3* db) {
         const QByteArray required = to ? "1" : "0";
         const QByteArray blank = EncodeValue(QStringLiteral(" ")).toUtf8();
@@ -187,4 +185,6 @@ void reencryptWithLogin(const QString& vaultPath, const VaultKey* from, const Va
     });
 }
 
-void setReencryptFaultHook(ReencryptFaultHook hook) { faultHook() = std::move(hook); }
+void setReencryptFaultHook(ReencryptFaultHook hook) {
+    faultHook() = std::move(hook);
+}

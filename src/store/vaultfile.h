@@ -38,7 +38,8 @@ void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultK
 // Re-encryption for the setup window: the copy's login row says whether a login is required
 // (encrypted copy) and holds the retry count; its password column holds the encoding of one blank
 // in both cases, since with an encrypted vault the key is the check.
-void reencryptWithLogin(const QString& vaultPath, const VaultKey* from, const VaultKey* to, const QString& retries);
+void reencryptWithLogin(const QString& vaultPath, const VaultKey* from, const VaultKey* to,
+                        const QString& retries);
 
 // The copy's name while it is written; a copy left by a killed run is removed by
 // removeStaleReencryption (start-up and every re-encryption do so).

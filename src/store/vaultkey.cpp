@@ -68,7 +68,9 @@ VaultKey& VaultKey::operator=(VaultKey&& other) noexcept {
     return *this;
 }
 
-VaultKey::~VaultKey() { wipe(); }
+VaultKey::~VaultKey() {
+    wipe();
+}
 
 void VaultKey::wipe() {
     if (!memory_) return;
@@ -83,12 +85,22 @@ VaultSalt VaultKey::salt() const {
     return salt;
 }
 
-const char* VaultKey::keyText() const { return reinterpret_cast<const char*>(memory_ + TextOffset); }
+const char* VaultKey::keyText() const {
+    return reinterpret_cast<const char*>(memory_ + TextOffset);
+}
 
-int VaultKey::keyTextSize() const { return int(TextSize); }
+int VaultKey::keyTextSize() const {
+    return int(TextSize);
+}
 
-const VaultKey* heldVaultKey() { return held() ? &*held() : nullptr; }
+const VaultKey* heldVaultKey() {
+    return held() ? &*held() : nullptr;
+}
 
-void holdVaultKey(VaultKey key) { held() = std::move(key); }
+void holdVaultKey(VaultKey key) {
+    held() = std::move(key);
+}
 
-void forgetVaultKey() { held().reset(); }
+void forgetVaultKey() {
+    held().reset();
+}

@@ -63,7 +63,8 @@ Dump dumpVault(const QString& path, const VaultKey* key) {
             QString line = table;
             for (int c = 0; c < sqlite3_column_count(s); ++c) {
                 const int type = sqlite3_column_type(s, c);
-                const QByteArray bytes(static_cast<const char*>(sqlite3_column_blob(s, c)), sqlite3_column_bytes(s, c));
+                const QByteArray bytes(static_cast<const char*>(sqlite3_column_blob(s, c)),
+                                       sqlite3_column_bytes(s, c));
                 line += QStringLiteral(" | %1:%2").arg(type).arg(QString::fromLatin1(bytes.toHex()));
             }
             dump.rows << line;
@@ -134,16 +135,18 @@ class VaultCryptoTest final : public QObject {
         cardCodecText_ = encodedCard.toUtf8();
         QList<std::pair<QString, QStringList>> statements;
         for (int i = 0; i < 300; ++i) {
-            statements.append({QStringLiteral("INSERT INTO PDF (PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU) "
-                                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                               {EncodeValue(QStringLiteral("BANK %1").arg(i)),
-                                i == 150 ? encodedCard : EncodeValue(QStringLiteral("x")),
-                                EncodeValue(QStringLiteral("pin")), EncodeValue({}), EncodeValue({}),
-                                EncodeValue(QStringLiteral("notes\r\nline two")),
-                                EncodeValue(QStringLiteral("CREDIT CARD")), QStringLiteral("03/15/2013 02:05:09 pm")}});
+            statements.append(
+                {QStringLiteral("INSERT INTO PDF (PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU) "
+                                "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                 {EncodeValue(QStringLiteral("BANK %1").arg(i)),
+                  i == 150 ? encodedCard : EncodeValue(QStringLiteral("x")),
+                  EncodeValue(QStringLiteral("pin")), EncodeValue({}), EncodeValue({}),
+                  EncodeValue(QStringLiteral("notes\r\nline two")),
+                  EncodeValue(QStringLiteral("CREDIT CARD")), QStringLiteral("03/15/2013 02:05:09 pm")}});
         }
         statements.append({QStringLiteral("DELETE FROM PDF WHERE pNum = 7"), {}});
-        statements.append({QStringLiteral("INSERT INTO eAttach VALUES ('151', 'SCAN', '/home/u/scan.pdf', '3')"), {}});
+        statements.append(
+            {QStringLiteral("INSERT INTO eAttach VALUES ('151', 'SCAN', '/home/u/scan.pdf', '3')"), {}});
         statements.append({QStringLiteral("UPDATE LPass SET UPass = ?, RUL = '1', URetry = '2'"),
                            {EncodeValue(QStringLiteral("secret"))}});
         exec(vault_, statements);
@@ -192,7 +195,8 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << int(VaultFileKind::Plain);
         QTest::newRow("short file") << QByteArray("SQLite for") << int(VaultFileKind::Encrypted);
         QTest::newRow("plain header") << QByteArray("SQLite format 3\0rest", 20) << int(VaultFileKind::Plain);
-        QTest::newRow("header without NUL") << QByteArray("SQLite format 3 rest") << int(VaultFileKind::Encrypted);
+        QTest::newRow("header without NUL")
+            << QByteArray("SQLite format 3 rest") << int(VaultFileKind::Encrypted);
         QTest::newRow("anything else") << QByteArray(4096, 'z') << int(VaultFileKind::Encrypted);
     }
     void headerTellsTheKind() {
@@ -207,7 +211,8 @@ private slots:
         if (header.kind == VaultFileKind::Encrypted)
             QCOMPARE(QByteArray(reinterpret_cast<const char*>(header.salt.data()), 16),
                      content.left(16).leftJustified(16, '\0'));
-        QCOMPARE(int(readVaultHeader(dir_.filePath(QStringLiteral("none"))).kind), int(VaultFileKind::Missing));
+        QCOMPARE(int(readVaultHeader(dir_.filePath(QStringLiteral("none"))).kind),
+                 int(VaultFileKind::Missing));
     }
 
     // Plain -> A -> B -> plain: every row of every table comes back byte for byte, each file is
@@ -279,14 +284,17 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         const std::pair<const char*, ReencryptStep> steps[] = {
-            {"open", ReencryptStep::Open},     {"create", ReencryptStep::Create},
-            {"attach", ReencryptStep::Attach}, {"export", ReencryptStep::Export},
-            {"adjust", ReencryptStep::Adjust}, {"detach", ReencryptStep::Detach},
+            {"open", ReencryptStep::Open},          {"create", ReencryptStep::Create},
+            {"attach", ReencryptStep::Attach},      {"export", ReencryptStep::Export},
+            {"adjust", ReencryptStep::Adjust},      {"detach", ReencryptStep::Detach},
             {"sync file", ReencryptStep::SyncFile}, {"rename", ReencryptStep::Rename}};
         for (const auto& [name, step] : steps) {
-            QTest::addRow("plain to encrypted, %s", name) << step << "" << "A";
-            QTest::addRow("new password, %s", name) << step << "A" << "B";
-            QTest::addRow("encrypted to plain, %s", name) << step << "A" << "";
+            QTest::addRow("plain to encrypted, %s", name) << step << ""
+                                                          << "A";
+            QTest::addRow("new password, %s", name) << step << "A"
+                                                    << "B";
+            QTest::addRow("encrypted to plain, %s", name) << step << "A"
+                                                          << "";
         }
     }
     void faultAtEachStepKeepsTheOldVault() {
@@ -322,7 +330,9 @@ private slots:
             const QStringList rows = dumpVault(vault_, key).rows.filter(QStringLiteral("LPass |"));
             return rows.size() == 1 ? rows[0].split(QStringLiteral(" | ")) : QStringList();
         };
-        auto text = [](const QString& cell) { return QString::fromUtf8(QByteArray::fromHex(cell.mid(2).toLatin1())); };
+        auto text = [](const QString& cell) {
+            return QString::fromUtf8(QByteArray::fromHex(cell.mid(2).toLatin1()));
+        };
         reencryptWithLogin(vault_, nullptr, &*keyA_, QStringLiteral("7"));
         QStringList row = loginRow(&*keyA_);
         QCOMPARE(row.size(), 4);
