@@ -1,6 +1,7 @@
 #include "vault.h"
 
 #include "codec.h"
+#include "locations.h"
 #include "vaultkey.h"
 
 #include <QDir>
@@ -70,7 +71,7 @@ void resetStoreGlobals() {
     forgetVaultKey();
 }
 
-QString vaultFilePath() { return AppFolder + QLatin1Char('/') + QLatin1String(VaultFileName); }
+QString vaultFilePath() { return VaultFolder + QLatin1Char('/') + QLatin1String(VaultFileName); }
 
 sqlite::Connection openVaultConnection() {
     sqlite::Connection db(QDir::cleanPath(vaultFilePath()), heldVaultKey());
@@ -131,6 +132,11 @@ QString encodeForWrite(const QString& plain) {
 void rememberFailure(const VaultFailure& failure) {
     LastErrorText = failure.source + QStringLiteral(": ") + QString::number(failure.number) + QStringLiteral(": ") +
                     failure.description;
+    // A vault that is missing, cannot be read or is no database: the report names the file.
+    constexpr qint64 CannotOpen = 14, NotADatabase = 26; // SQLite's primary result codes
+    const qint64 primary = failure.number & 0xff;
+    if (failure.source == QLatin1String("SQLite") && (primary == CannotOpen || primary == NotADatabase))
+        LastErrorText += QStringLiteral(": ") + QDir::toNativeSeparators(vaultFilePath());
 }
 
 void setFaultHook(FaultHook hook) { faultHook() = std::move(hook); }
