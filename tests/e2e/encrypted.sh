@@ -99,4 +99,4 @@ if kill -0 "$program" 2>/dev/null; then echo "FAIL: the program goes on after th
 echo "PASS: the last wrong try ends the program"
 CHECK
 
-xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash "$work/check.sh" "$work"
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" dbus-run-session -- bash "$work/check.sh" "$work"
