@@ -6,6 +6,8 @@
 #include "rowreaders.h"
 #include "statements.h"
 #include "vault.h"
+#include "vaultfile.h"
+#include "vaultkey.h"
 
 #include <QHash>
 #include <cmath>
@@ -408,13 +410,20 @@ std::optional<LoginSettings> loadLoginSettings() {
     }
 }
 
-Result<> saveLoginSettings(const LoginSettings& settings) {
+Result<> saveLoginSettings(const LoginSettings& settings, const VaultKey* newKey) {
+    if (settings.required || heldVaultKey())
+        return operation<Done>(ErrorCode::SaveSetup, [&] {
+            if (settings.required && !newKey)
+                throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("No key was made from the password")};
+            reencryptWithLogin(vaultFilePath(), heldVaultKey(), settings.required ? newKey : nullptr,
+                               settings.retries);
+            return Done{};
+        });
     return write(ErrorCode::SaveSetup, [&] {
         openVault();
         executeStatement(sql::InsertMissingLogin);
-        executeStatement(settings.required ? sql::UpdateLoginRequired : sql::UpdateLoginNotRequired);
-        executeStatement(sql::UpdateLoginPassword,
-                         {encodeForWrite(settings.required ? settings.password : QStringLiteral(" "))});
+        executeStatement(sql::UpdateLoginNotRequired);
+        executeStatement(sql::UpdateLoginPassword, {encodeForWrite(QStringLiteral(" "))});
         executeStatement(sql::UpdateLoginRetries, {settings.retries});
         closeVault();
     });

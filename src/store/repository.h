@@ -8,6 +8,8 @@
 // The vault repository: one function per operation the windows need. Each runs under the
 // access policy (vault.h) with its own error code and gives back a value or a failure; the
 // caller shows the vault error report for a failure (app/vaultreport.h) after its own clean-up.
+class VaultKey;
+
 namespace store {
 
 // Categories -------------------------------------------------------------------------------
@@ -78,7 +80,10 @@ Result<> saveAttachments(std::optional<EntryKey> key, const QList<Attachment>& a
 // defaults when it holds no settings row.
 std::optional<LoginSettings> loadLoginSettings();
 
-// Saves the login settings (E227).
-Result<> saveLoginSettings(const LoginSettings& settings);
+// Saves the login settings (E227). A required login makes the vault encrypted with newKey (made
+// from the password; the password itself is not stored), and an encrypted vault without a
+// required login is written back plain: the whole vault is written anew beside the old one and
+// takes its place only when complete. A plain vault without a login is updated in place.
+Result<> saveLoginSettings(const LoginSettings& settings, const VaultKey* newKey = nullptr);
 
 } // namespace store

@@ -3,6 +3,7 @@
 #include "codec.h"
 #include "locations.h"
 #include "statements.h"
+#include "vaultkey.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -73,6 +74,7 @@ void resetStoreGlobals() {
     MaxAttempts = 0;
     AttemptCount = 0;
     LastErrorText.clear();
+    forgetVaultKey();
 }
 
 QString vaultFilePath() { return VaultFolder + QLatin1Char('/') + QLatin1String(VaultFileName); }
@@ -112,7 +114,7 @@ void addListIndex(sqlite::Connection& db) {
 } // namespace
 
 sqlite::Connection openVaultConnection() {
-    sqlite::Connection db(QDir::cleanPath(vaultFilePath()));
+    sqlite::Connection db(QDir::cleanPath(vaultFilePath()), heldVaultKey());
     addListIndex(db);
     return db;
 }

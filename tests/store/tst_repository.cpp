@@ -1,5 +1,7 @@
 #include "store/codec.h"
 #include "store/repository.h"
+#include "store/vaultfile.h"
+#include "store/vaultkey.h"
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
@@ -53,8 +55,8 @@ const std::vector<Write>& writes() {
          [](EntryKey key) {
              return store::saveAttachments(key, {{"A", "/a.txt", 4}, {"B", "/b.jpg", 2}}).ok();
          }},
-        {"save the login settings", 227, 3,
-         [](EntryKey) { return store::saveLoginSettings({true, "secret", "2"}).ok(); }},
+        {"save the login settings without a login", 227, 3,
+         [](EntryKey) { return store::saveLoginSettings({false, QString(), "2"}).ok(); }},
     };
     return list;
 }
@@ -229,13 +231,24 @@ private slots:
     }
 
     void loginSettings() {
-        QVERIFY(store::saveLoginSettings({true, QStringLiteral(" Secret "), QStringLiteral("2")}));
+        // A required login encrypts the vault with the key given; the password itself is not
+        // stored (a blank stands in its column), and without the key nothing can be read.
+        std::optional<VaultKey> key = VaultKey::deriveFromLogin(QStringLiteral("SECRET"), newVaultSalt());
+        QVERIFY(!store::saveLoginSettings({true, QStringLiteral(" Secret "), QStringLiteral("2")}, nullptr));
+        QCOMPARE(int(readVaultHeader(vault().path()).kind), int(VaultFileKind::Plain));
+        QVERIFY(store::saveLoginSettings({true, QStringLiteral(" Secret "), QStringLiteral("2")}, &*key));
+        QCOMPARE(int(readVaultHeader(vault().path()).kind), int(VaultFileKind::Encrypted));
+        QVERIFY(!store::loadLoginSettings());
+        holdVaultKey(std::move(*key));
         std::optional<LoginSettings> read = store::loadLoginSettings();
         QVERIFY(read && read->required);
-        QCOMPARE(read->password, QStringLiteral("Secret"));
+        QCOMPARE(read->password, QString());
         QCOMPARE(read->retries, QStringLiteral("2"));
-        // Without a password the stored one is a blank and none is read back.
+        QCOMPARE(DecodeValue(vault().value(QStringLiteral("SELECT UPass FROM LPass")).toString()), QStringLiteral(" "));
+        // Without a login the vault is plain again, the stored password a blank, none read back.
         QVERIFY(store::saveLoginSettings({false, QString(), QStringLiteral("3")}));
+        forgetVaultKey();
+        QCOMPARE(int(readVaultHeader(vault().path()).kind), int(VaultFileKind::Plain));
         QCOMPARE(DecodeValue(vault().value(QStringLiteral("SELECT UPass FROM LPass")).toString()), QStringLiteral(" "));
         read = store::loadLoginSettings();
         QVERIFY(read && !read->required && read->password.isEmpty());
