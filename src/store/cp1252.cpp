@@ -37,3 +37,16 @@ QString firstUnstorable(QStringView text, bool refuseEuro) {
 }
 
 } // namespace cp1252
+
+namespace cp1252 {
+
+QString toUpper(QStringView text) {
+    QString out = text.toString();
+    for (QChar& c : out) {
+        const QChar upper = c.toUpper();
+        if (upper != c && codeOf(upper.unicode()) >= 0) c = upper;
+    }
+    return out;
+}
+
+} // namespace cp1252

@@ -32,3 +32,11 @@ QString decode(QByteArrayView bytes);
 QString firstUnstorable(QStringView text, bool refuseEuro);
 
 } // namespace cp1252
+
+namespace cp1252 {
+
+// Upper case that stays inside Windows-1252: a character whose capital the code page lacks, or
+// whose capital is two letters (µ, ß), stays as it is.
+QString toUpper(QStringView text);
+
+} // namespace cp1252

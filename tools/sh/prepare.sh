@@ -3,7 +3,7 @@
 set -euo pipefail
 
 PACKAGES=(cmake g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite qt6-svg-dev
-          libgl1-mesa-dev libbenchmark-dev xvfb xauth poppler-utils imagemagick
+          libgl1-mesa-dev libsodium-dev pkg-config libbenchmark-dev xvfb xauth poppler-utils imagemagick
           sqlite3 x11-utils)
 
 missing=()
