@@ -29,6 +29,7 @@ public:
     QLabel* Label9;        // "Category:"
     QComboBox* Combo1;     // category of the entry
     QPushButton* Command6; // opens the category editor
+    QPushButton* Command7; // opens the password generator (also Ctrl+G)
     PictureBox* Picture8;  // the chosen category's image
     QLabel* Label1;        // title of the description
     QLineEdit* Text2;      // description
@@ -65,9 +66,19 @@ public:
     void Command6_Click();  // opens the category editor
     void Command21_Click(); // save
     void Command2_Click();  // close without saving
+    // Password generator: its password goes into the value box that last had the focus, or into
+    // field 3 (the password of a web site) when none had.
+    void Command7_Click();
 
     // Esc and the close box close without saving.
     void reject() override;
+
+protected:
+    // Remembers which value box last had the focus, for the password generator.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* lastValueBox_ = nullptr; // the value box that last had the focus
 };
 
 // Writes the editor's entry as a new row, closes the editor and says so.
