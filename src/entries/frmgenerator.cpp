@@ -42,7 +42,7 @@ frmGenerator::frmGenerator() {
     const Choice choices[] = {{&Check1, "Check1", "&Upper-case letters (A-Z)"},
                               {&Check2, "Check2", "Lo&wer-case letters (a-z)"},
                               {&Check3, "Check3", "&Digits (0-9)"},
-                              {&Check4, "Check4", "&Symbols (!#$%&*+-/:;=?@ ...)"}};
+                              {&Check4, "Check4", "&Symbols (!#$%&&*+-/:;=?@ ...)"}};
     int top = 600;
     for (const Choice& choice : choices) {
         *choice.box = named(new QCheckBox(QLatin1String(choice.caption), Picture1), choice.name);

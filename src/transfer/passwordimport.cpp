@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <optional>
 
 namespace transfer {
@@ -367,6 +368,16 @@ QByteArray exportEntries(const QList<PlainEntry>& entries, const QMap<QString, C
                                  e.notes, e.lastUpdate});
     }
     return out;
+}
+
+std::optional<QString> writeOwnerOnlyFile(const QString& path, const QByteArray& contents) {
+    QSaveFile file(path);
+    // Owner-only from before the first byte is written, also when replacing a file readable by others.
+    if (!file.open(QIODevice::WriteOnly) ||
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return file.errorString();
+    if (file.write(contents) != contents.size() || !file.commit()) return file.errorString();
+    return std::nullopt;
 }
 
 } // namespace transfer

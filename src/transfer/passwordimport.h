@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QString>
 #include <array>
+#include <optional>
 #include <variant>
 
 // Turning the CSV files that browsers and other password programs export into entries, and
@@ -82,5 +83,9 @@ QString descriptionKey(const QString& description);
 // Every entry with its category's titles, as the program's own CSV: UTF-8, CR LF, every value in
 // quotes, the header first.
 QByteArray exportEntries(const QList<PlainEntry>& entries, const QMap<QString, CategoryTitles>& categories);
+
+// Writes a file that only its owner may read or write, replacing one of that name whole (a
+// failed write leaves the old file as it was). Gives the reason when it fails.
+std::optional<QString> writeOwnerOnlyFile(const QString& path, const QByteArray& contents);
 
 } // namespace transfer

@@ -1,6 +1,8 @@
 #include "testmain.h"
 #include "transfer/passwordimport.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace transfer;
@@ -242,6 +244,25 @@ private slots:
         QCOMPARE(QStringList(plan.newCategories[0].titles.fields.begin(),
                              plan.newCategories[0].titles.fields.end()),
                  QStringList({"Site", "Player", "Secret", "Realm"}));
+    }
+
+    // The written file is the owner's alone, also when it replaces a file others could read.
+    void exportFileIsOwnerOnly() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("export.csv");
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old contents that are longer than the new ones");
+        old.close();
+        QVERIFY(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                   QFileDevice::ReadOther));
+        QCOMPARE(writeOwnerOnlyFile(path, "new"), std::nullopt);
+        QCOMPARE(QFile::permissions(path), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ReadUser | QFileDevice::WriteUser);
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("new"));
+        QVERIFY(writeOwnerOnlyFile(dir.filePath("missing/folder/x.csv"), "x").has_value());
     }
 };
 
