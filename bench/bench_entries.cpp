@@ -10,14 +10,13 @@
 #include "entries/frmentry.h"
 #include "entries/frmsearch.h"
 #include "store/codec.h"
+#include "store/repository.h"
 #include "store/vault.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -56,19 +55,11 @@ public:
 
 // Puts the needle into the notes of one entry in the middle of the table.
 void plantNeedle(const QString& folder) {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("needle"));
-        db.setDatabaseName(folder + QStringLiteral("/gpwdfsc.mdb"));
-        db.open();
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("UPDATE PDF SET PDF6 = ? WHERE pNum = ?"));
-        q.addBindValue(
-            EncodeValue(QStringLiteral("Spare key under the mat, ") + Needle + QStringLiteral(", ask Ann.")));
-        q.addBindValue(Entries / 2);
-        q.exec();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("needle"));
+    sqlite::Connection db(folder + QStringLiteral("/gpwdfsc.mdb"));
+    sqlite::Statement q(db, "UPDATE PDF SET PDF6 = ? WHERE pNum = ?");
+    q.bind(1, EncodeValue(QStringLiteral("Spare key under the mat, ") + Needle + QStringLiteral(", ask Ann.")));
+    q.bind(2, qint64(Entries / 2));
+    q.next();
 }
 
 int searchWithWindow(const QString& word) {
@@ -79,14 +70,8 @@ int searchWithWindow(const QString& word) {
 }
 
 qsizetype searchVaultOnly(const QString& word) {
-    QStringList found;
-    runVaultOperation(206, [&] {
-        found.clear();
-        openVault();
-        findEntries(word.toUpper().trimmed(), found);
-        closeVault();
-    });
-    return found.size();
+    const Result<QStringList> found = store::findEntries(word);
+    return found ? found->size() : 0;
 }
 
 bool duplicateCheck() {

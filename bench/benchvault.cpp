@@ -7,9 +7,6 @@
 #include "store/vaultbuilder.h"
 
 #include <QDir>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <random>
 
@@ -32,15 +29,11 @@ QString makeBenchVault(int entries) {
                     QStringLiteral(QUORLANE_SOURCE_DIR "/resources/vault/categories.sql")))
         qFatal("cannot build the benchmark vault");
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench"));
-        db.setDatabaseName(path);
-        db.open();
-        db.transaction();
-        QSqlQuery q(db);
+        sqlite::Connection db(path);
+        db.execute("BEGIN");
         for (int c = 0; c < 3; ++c) {
-            q.prepare(QStringLiteral("INSERT INTO Cats (CatName) VALUES (?)"));
-            q.addBindValue(QStringLiteral("EXTRA %1").arg(c));
-            q.exec();
+            sqlite::Statement category(db, "INSERT INTO Cats (CatName) VALUES (?)");
+            category.bind(1, QStringLiteral("EXTRA %1").arg(c)).next();
         }
         std::mt19937 rng(42);
         const QStringList categories = {QStringLiteral("CREDIT CARD"), QStringLiteral("WEB SITE"),
@@ -48,20 +41,18 @@ QString makeBenchVault(int entries) {
                                         QStringLiteral("BANK ACCOUNT"), QStringLiteral("SOFTWARE LICENSE"),
                                         QStringLiteral("WI-FI NETWORK"), QStringLiteral("EXTRA 0"),
                                         QStringLiteral("EXTRA 1"),      QStringLiteral("EXTRA 2")};
-        q.prepare(QString::fromLatin1(sql::InsertEntry));
         for (int i = 0; i < entries; ++i) {
-            q.bindValue(0, EncodeValue(QStringLiteral("Entry %1 ").arg(i, 5, 10, QLatin1Char('0')) +
-                                       randomText(rng, 15 + int(rng() % 40))));
-            for (int f = 1; f <= 4; ++f) q.bindValue(f, EncodeValue(randomText(rng, 20 + int(rng() % 41))));
-            q.bindValue(5, EncodeValue(randomText(rng, 200)));
-            q.bindValue(6, EncodeValue(categories[i % categories.size()]));
-            q.bindValue(7, EncodeValue(QStringLiteral("03/15/2013 02:05:09 pm")));
-            q.exec();
+            sqlite::Statement q(db, sql::InsertEntry);
+            q.bind(1, EncodeValue(QStringLiteral("Entry %1 ").arg(i, 5, 10, QLatin1Char('0')) +
+                                  randomText(rng, 15 + int(rng() % 40))));
+            for (int f = 1; f <= 4; ++f) q.bind(f + 1, EncodeValue(randomText(rng, 20 + int(rng() % 41))));
+            q.bind(6, EncodeValue(randomText(rng, 200)));
+            q.bind(7, EncodeValue(categories[i % categories.size()]));
+            q.bind(8, EncodeValue(QStringLiteral("03/15/2013 02:05:09 pm")));
+            q.next();
         }
-        db.commit();
-        db.close();
+        db.execute("COMMIT");
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("bench"));
     AppFolder = folder;
     MaxAttempts = 5;
     return folder;
@@ -69,13 +60,12 @@ QString makeBenchVault(int entries) {
 
 long long plainScanOfEntries() {
     long long total = 0;
-    runVaultOperation(0, [&total] {
+    runVaultOperation(ErrorCode(0), [&total] {
+        total = 0;
         openVault();
-        QSqlQuery& rows = openRecords(sql::SelectEntries);
-        const int columns = rows.record().count();
+        sqlite::Statement rows = openRecords(sql::SelectEntries);
         while (rows.next())
-            for (int c = 0; c < columns; ++c) total += rows.value(c).toString().size();
-        closeRecords();
+            for (int c = 0; c < 9; ++c) total += rows.text(c).size();
         closeVault();
     });
     return total;

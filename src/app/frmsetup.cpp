@@ -6,9 +6,9 @@
 #include "picturebox.h"
 #include "platform.h"
 #include "storable.h"
-#include "store/statements.h"
-#include "store/vault.h"
+#include "store/repository.h"
 #include "twips.h"
+#include "vaultreport.h"
 #include "windowkit.h"
 
 #include <QCheckBox>
@@ -116,6 +116,13 @@ void frmSetup::Form_Load() {
     Command2->setFocus();
 }
 
+void frmSetup::showSettings(const LoginSettings& settings) {
+    Check1->setChecked(settings.required);
+    Text2->setText(settings.password);
+    Text1->setText(settings.password);
+    Text3->setText(settings.retries);
+}
+
 void frmSetup::Command1_Click() {
     Text1->clear();
     Text2->clear();
@@ -166,24 +173,15 @@ void frmSetup::Command21_Click() {
 void SaveSetup() {
     frmSetup& setup = form<frmSetup>();
     const bool required = setup.Check1->isChecked();
-    const QString password = required ? setup.Text2->text() : QStringLiteral(" ");
-    const QString retries = setup.Text3->text();
-    bool saved = false;
-    runVaultOperation(227,
-                      [&] {
-                          saved = false;
-                          openVault();
-                          executeStatement(required ? sql::UpdateLoginRequired : sql::UpdateLoginNotRequired);
-                          executeStatement(sql::UpdateLoginPassword, {encodeForWrite(password)});
-                          executeStatement(sql::UpdateLoginRetries, {retries});
-                          closeVault();
-                          saved = true;
-                      },
-                      {.writes = true});
-    // A failed save has been reported; the settings in memory stay as they were.
-    if (!saved) return;
-    LoginPassword = required ? password.trimmed().toUpper() : QString();
-    LoginRetries = retryCountOf(retries);
+    const LoginSettings settings{required, required ? setup.Text2->text() : QString(), setup.Text3->text()};
+    if (const Result<> saved = store::saveLoginSettings(settings); !saved) {
+        // The settings in memory stay as they were.
+        showVaultReport(saved.code());
+        return;
+    }
+    LoadedLoginSettings = settings;
+    LoginPassword = required ? settings.password.trimmed().toUpper() : QString();
+    LoginRetries = retryCountOf(settings.retries);
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Parameters successfully updated."),
                           MsgIcon::Information);
     unload<frmSetup>();

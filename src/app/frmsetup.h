@@ -9,8 +9,9 @@ class QLineEdit;
 class QPushButton;
 class PictureBox;
 
-// The setup window: whether a login password is asked, the password and the retry count. While
-// hidden, its boxes hold the login settings as loaded from the vault.
+#include "store/records.h"
+
+// The setup window: whether a login password is asked, the password and the retry count.
 class frmSetup final : public QDialog {
     Q_OBJECT
 public:
@@ -36,6 +37,8 @@ public:
     QPushButton* Command2;  // close without saving
 
     void Form_Load();
+    // Shows stored settings in the boxes.
+    void showSettings(const LoginSettings& settings);
     void Command1_Click();  // empties both password boxes
     void Command2_Click();  // closes, saving nothing
     void Command21_Click(); // validates, then saves
@@ -45,7 +48,7 @@ public:
 };
 
 // Writes the settings of the setup window to the vault and to the login settings in memory,
-// confirms and closes the window. A failed save changes nothing.
+// confirms and closes the window. A failed save is reported and changes nothing.
 void SaveSetup();
 
 // The number at the start of a retry count's text: optional blanks, an optional minus sign and

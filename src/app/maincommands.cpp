@@ -49,6 +49,7 @@ void showValuesIn(frmMain& main, std::uint8_t box, const QColor& colour) {
 void frmMain::Command5_Click() {
     LoadLoginSettings();
     frmSetup& setup = form<frmSetup>();
+    setup.showSettings(LoadedLoginSettings);
     windowkit::copyBanner(Picture2, setup.Picture2);
     platform().showModal(setup);
 }

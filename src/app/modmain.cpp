@@ -19,6 +19,7 @@ void resetGlobals() {
     LoginAccepted = false;
     LoginFromTray = false;
     LoginAttempts = 0;
+    LoadedLoginSettings = {};
     LastSavedDescription.clear();
     PreferenceToggleGuard = 0;
     SettingKeyName.clear();
@@ -26,7 +27,6 @@ void resetGlobals() {
     SettingValueData.clear();
     SettingReadBuffer.clear();
     SettingValue.clear();
-    AttachmentDescription.clear();
     TrayIconData = {};
 }
 

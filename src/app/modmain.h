@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/globals.h"
+#include "store/records.h"
 
 #include <QString>
 #include <QVariant>
@@ -15,6 +16,9 @@ inline bool LoginAccepted = false;
 inline bool LoginFromTray = false;
 inline short LoginAttempts = 0;
 
+// The login settings as last read from the vault; the setup window opens with them.
+inline LoginSettings LoadedLoginSettings;
+
 // Description of the entry just saved; the entry list selects it after refilling.
 inline QString LastSavedDescription;
 
@@ -28,9 +32,6 @@ inline QString SettingValueName;
 inline QString SettingValueData;
 inline QVariant SettingReadBuffer;
 inline QString SettingValue;
-
-// Description handed back from the attachment description window.
-inline QString AttachmentDescription;
 
 // The tray icon's description, filled by the lock command.
 struct TrayIcon {

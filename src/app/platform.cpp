@@ -11,12 +11,4 @@ Platform& platform() {
     return *installed;
 }
 
-void setPlatform(Platform* p) {
-    installed = p;
-    if (!p) {
-        setMessageHandler({});
-        return;
-    }
-    setMessageHandler([p](const QString& title, const QString& prompt, MsgIcon icon, MsgButtons buttons,
-                          MsgAnswer defaultButton) { return p->messageBox(title, prompt, icon, buttons, defaultButton); });
-}
+void setPlatform(Platform* p) { installed = p; }

@@ -36,16 +36,6 @@ QString attachmentLine(const QString& description, const QString& path) {
     return description + separator() + path;
 }
 
-LineParts splitAttachmentLine(const QString& line) {
-    LineParts parts;
-    const qsizetype dot = line.indexOf(QChar(MiddleDot));
-    parts.description = dot < 0 ? line : line.left(dot);
-    const QString afterDot = separator().mid(1); // "· · "
-    const qsizetype start = line.indexOf(afterDot);
-    if (start >= 0) parts.path = line.mid(start + afterDot.size());
-    return parts;
-}
-
 QString storedDescription(const QString& typed) {
     return typed.toUpper().trimmed().replace(QLatin1Char('\''), QLatin1Char('`'));
 }
@@ -56,12 +46,6 @@ int pictureForFile(const QString& fileName) {
         for (const char* known : FileTypes[i].endings)
             if (known && ending == QLatin1String(known)) return int(i) + 1;
     return OtherPicture;
-}
-
-int storedPictureNumber(const QString& stored) {
-    bool numeric = false;
-    const int number = (QLatin1Char('0') + stored.trimmed()).toInt(&numeric);
-    return numeric && number >= 1 && number <= PictureCount ? number : OtherPicture;
 }
 
 QString pictureKey(int number) {

@@ -4,8 +4,7 @@
 
 // An attachment is listed as one line: its description, the separator " · · " and the file's
 // path. The description never holds a middle dot, so the first one of a line starts the
-// separator. These functions build such a line, take it apart again and pick the file-type
-// picture of a file.
+// separator. These functions build such a line and pick the file-type picture of a file.
 namespace attachments {
 
 inline constexpr char16_t MiddleDot = u'\u00B7';
@@ -16,15 +15,6 @@ QString separator();
 // description & " · · " & path.
 QString attachmentLine(const QString& description, const QString& path);
 
-// A line taken apart as the save writes it: the description is the text before the first middle
-// dot (so it keeps the blank in front of the separator), the path is all that follows the first
-// "· · ". A line without a separator has an empty path.
-struct LineParts {
-    QString description;
-    QString path;
-};
-LineParts splitAttachmentLine(const QString& line);
-
 // A typed description as it is listed and stored: upper case, trimmed, apostrophes replaced by
 // grave accents.
 QString storedDescription(const QString& typed);
@@ -34,10 +24,6 @@ QString storedDescription(const QString& typed);
 int pictureForFile(const QString& fileName);
 inline constexpr int PictureCount = 5;
 inline constexpr int OtherPicture = 5;
-
-// The picture number as stored ("0" & the column read as a number); a value that is no picture
-// number at all shows the picture of other files.
-int storedPictureNumber(const QString& stored);
 
 // The key of a picture in the image list ("Executables", "Pictures", "Databases", "Document",
 // "Others") and the name of its drawing among the program's pictures.

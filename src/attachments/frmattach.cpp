@@ -9,8 +9,8 @@
 #include "attachmentlines.h"
 #include "frmattachname.h"
 #include "mainwindow/frmmain.h"
-#include "store/statements.h"
-#include "store/vault.h"
+#include "app/vaultreport.h"
+#include "store/repository.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -26,7 +26,9 @@ namespace {
 
 constexpr int FormWidth = 8400;
 constexpr int FormHeight = 6400;
-constexpr int PictureRole = Qt::UserRole; // a line's picture number
+constexpr int PictureRole = Qt::UserRole;         // a line's picture number
+constexpr int DescriptionRole = Qt::UserRole + 1; // a line's description
+constexpr int PathRole = Qt::UserRole + 2;        // a line's file
 
 } // namespace
 
@@ -94,11 +96,24 @@ void frmAttach::Form_Load() {
     keepAtRightEdge(this, Picture3);
 }
 
-void frmAttach::addLine(const QString& text, int picture) {
-    auto* node = new QTreeWidgetItem(TV1, QStringList{text});
-    node->setData(0, PictureRole, picture);
+void frmAttach::addLine(const Attachment& attachment) {
+    auto* node = new QTreeWidgetItem(TV1, QStringList{attachmentLine(attachment.description, attachment.path)});
+    node->setData(0, PictureRole, attachment.picture);
+    node->setData(0, DescriptionRole, attachment.description);
+    node->setData(0, PathRole, attachment.path);
+    const int picture = attachment.picture;
     const int shown = picture >= 1 && picture <= PictureCount ? picture : OtherPicture;
     node->setIcon(0, ImageList1[std::size_t(shown - 1)]);
+}
+
+QList<Attachment> frmAttach::listedAttachments() const {
+    QList<Attachment> listed;
+    for (int i = 0; i < TV1->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* node = TV1->topLevelItem(i);
+        listed << Attachment{node->data(0, DescriptionRole).toString(), node->data(0, PathRole).toString(),
+                             pictureOf(node)};
+    }
+    return listed;
 }
 
 int frmAttach::pictureOf(const QTreeWidgetItem* node) {
@@ -118,12 +133,14 @@ void frmAttach::Command5_Click() {
     // The path is kept exactly as chosen: on a file system that tells letter case apart another
     // case would name another file.
     if (!checkStorable(QStringLiteral("path of the chosen file"), file, false, TV1)) return;
-    AttachmentDescription.clear();
-    platform().showModal(form<frmAttachName>());
+    QString description;
+    frmAttachName& naming = form<frmAttachName>();
+    connect(&naming, &frmAttachName::descriptionChosen, this, [&description](const QString& chosen) { description = chosen; });
+    platform().showModal(naming);
     // The description window ends by OK or Cancel; still open means it never said OK.
     if (isLoaded<frmAttachName>()) form<frmAttachName>().Command2_Click();
-    if (AttachmentDescription.isEmpty()) return;
-    addLine(attachmentLine(AttachmentDescription.trimmed().toUpper(), file), pictureForFile(file));
+    if (description.isEmpty()) return;
+    addLine({description.trimmed().toUpper(), file, pictureForFile(file)});
     TV1->scrollToItem(TV1->topLevelItem(TV1->topLevelItemCount() - 1));
 }
 
@@ -141,22 +158,9 @@ void frmAttach::Command3_Click() {
 // transaction, then the window closes. A failed save leaves the stored attachments as they were
 // and the window open.
 void frmAttach::Command26_Click() {
-    runVaultOperation(203,
-                      [this] {
-                          const QString key = form<frmMain>().Label11->text();
-                          openVault();
-                          executeStatement(sql::DeleteAttachments, {key});
-                          for (int i = 0; i < TV1->topLevelItemCount(); ++i) {
-                              const QTreeWidgetItem* node = TV1->topLevelItem(i);
-                              const LineParts parts = splitAttachmentLine(node->text(0));
-                              if (parts.description.trimmed().isEmpty()) continue;
-                              executeStatement(sql::InsertAttachment, {key, parts.description, parts.path,
-                                                                       QString::number(pictureOf(node))});
-                          }
-                          closeVault();
-                          unload<frmAttach>();
-                      },
-                      {.writes = true});
+    const Result<> saved = store::saveAttachments(form<frmMain>().shownKey, listedAttachments());
+    if (!saved) return showVaultReport(saved.code());
+    unload<frmAttach>();
 }
 
 // Close button: the changes since the window opened are dropped.
@@ -172,7 +176,7 @@ void frmAttach::reject() {
 void frmAttach::TV1_DblClick() {
     const QTreeWidgetItem* node = selectedNode();
     if (!node || node->text(0).trimmed().isEmpty()) return;
-    const QString file = splitAttachmentLine(node->text(0)).path;
+    const QString file = node->data(0, PathRole).toString();
     if (!platform().openDocument(file))
         platform().messageBox(QStringLiteral("Failed Execution"),
                               QStringLiteral("No associated application found for this type of file."),
@@ -181,15 +185,9 @@ void frmAttach::TV1_DblClick() {
 
 void LoadAttachments() {
     frmAttach& window = form<frmAttach>();
-    runVaultOperation(222, [&window] {
-        window.TV1->clear();
-        openVault();
-        QSqlQuery& rows = openRecords(sql::SelectAttachments, {form<frmMain>().Label11->text()});
-        while (rows.next())
-            window.addLine(
-                attachmentLine(columnText(rows, "AttachName").trimmed(), columnText(rows, "AttachPath")),
-                storedPictureNumber(columnText(rows, "AttachPic")));
-        closeRecords();
-        closeVault();
-    });
+    window.TV1->clear();
+    const Result<QList<Attachment>> stored = store::attachments(form<frmMain>().shownKey);
+    if (!stored) return showVaultReport(stored.code());
+    for (const Attachment& attachment : *stored)
+        window.addLine(attachment);
 }

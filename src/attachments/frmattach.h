@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/records.h"
+
 #include <QDialog>
 #include <QIcon>
 #include <array>
@@ -41,8 +43,11 @@ public:
     void Command25_Click(); // close
     void TV1_DblClick();    // open the file
 
-    // Appends a line with the picture of the given number (1 to 5).
-    void addLine(const QString& text, int picture);
+    // Appends a line for an attachment: its description, the separator and its path, with its
+    // file-type picture.
+    void addLine(const Attachment& attachment);
+    // The attachments as the list holds them, in its order.
+    QList<Attachment> listedAttachments() const;
     // The picture number of a line.
     static int pictureOf(const QTreeWidgetItem* node);
     // The selected line, or none.

@@ -68,12 +68,10 @@ void frmAttachName::Command26_Click() {
         return;
     }
     if (!checkStorable(QStringLiteral("description"), typed, false, Text2)) return;
-    AttachmentDescription = storedDescription(typed);
+    const QString description = storedDescription(typed);
     // Compared as it would be listed, so that an apostrophe typed again matches its grave accent.
-    const QTreeWidget* list = form<frmAttach>().TV1;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        const QString listed = splitAttachmentLine(list->topLevelItem(i)->text(0)).description.trimmed();
-        if (listed.toUpper() == AttachmentDescription) {
+    for (const Attachment& listed : form<frmAttach>().listedAttachments()) {
+        if (listed.description.trimmed().toUpper() == description) {
             platform().messageBox(
                 QStringLiteral("Duplicate Found"),
                 QStringLiteral("This item already exists! Please enter a different description."),
@@ -81,12 +79,12 @@ void frmAttachName::Command26_Click() {
             return;
         }
     }
+    emit descriptionChosen(description);
     unload<frmAttachName>();
 }
 
 // Cancel: nothing is handed back.
 void frmAttachName::Command2_Click() {
-    AttachmentDescription.clear();
     unload<frmAttachName>();
 }
 

@@ -8,7 +8,7 @@ class QLineEdit;
 class QPushButton;
 
 // Asks for the description of an attachment being added and hands it back through
-// AttachmentDescription (empty when cancelled).
+// descriptionChosen (nothing when cancelled).
 class frmAttachName final : public QDialog {
     Q_OBJECT
 public:
@@ -25,6 +25,10 @@ public:
     void Form_Load();
     void Command26_Click(); // OK
     void Command2_Click();  // Cancel
+
+signals:
+    // OK with a description that may be listed: upper case, apostrophes as grave accents.
+    void descriptionChosen(const QString& description);
 
 protected:
     void reject() override; // Esc and the close box: Cancel

@@ -1,11 +1,8 @@
 #include "breakdown.h"
 
-#include "store/codec.h"
-#include "store/statements.h"
-#include "store/vault.h"
+#include "app/vaultreport.h"
+#include "store/repository.h"
 
-#include <QHash>
-#include <QSqlQuery>
 #include <algorithm>
 #include <numeric>
 #include <vector>
@@ -32,38 +29,17 @@ void sortBreakdown(QStringList& names, QStringList& counts) {
 } // namespace
 
 bool CountCategoryBreakdown() {
-    bool counted = false;
-    runVaultOperation(201, [&counted] {
-        counted = false;
-        BreakdownNames = QStringList{QString()};
-        BreakdownCounts = QStringList{QStringLiteral("0")};
-        openVault();
-        QSqlQuery& cats = openRecords(sql::SelectCategoryNames);
-        while (cats.next())
-            BreakdownNames << columnText(cats, "CatName").trimmed();
-
-        // Every index whose name equals a decoded category counts the entry (duplicates too).
-        QHash<QString, QList<int>> indexesOf;
-        for (int i = 0; i < BreakdownNames.size(); ++i)
-            indexesOf[BreakdownNames[i]] << i;
-        std::vector<long long> counts(BreakdownNames.size(), 0);
-
-        // Only the category column, read as bytes and decoded straight from them.
-        QSqlQuery& rows = openRecords(sql::SelectEntryCategoryBytes);
-        while (rows.next()) {
-            const QByteArray stored = rows.value(0).toByteArray();
-            const auto hit = indexesOf.constFind(DecodeValue(QByteArrayView(stored)).toUpper().trimmed());
-            if (hit == indexesOf.cend()) continue;
-            for (int i : *hit)
-                ++counts[i];
-        }
-        closeRecords();
-        closeVault();
-        BreakdownCounts.clear();
-        for (long long n : counts)
-            BreakdownCounts << QString::number(n);
-        sortBreakdown(BreakdownNames, BreakdownCounts);
-        counted = true;
-    });
-    return counted;
+    const Result<QList<CategoryCount>> counted = store::countEntriesPerCategory();
+    if (!counted) {
+        showVaultReport(counted.code());
+        return false;
+    }
+    BreakdownNames = QStringList{QString()};
+    BreakdownCounts = QStringList{QStringLiteral("0")};
+    for (const CategoryCount& category : *counted) {
+        BreakdownNames << category.name;
+        BreakdownCounts << QString::number(category.count);
+    }
+    sortBreakdown(BreakdownNames, BreakdownCounts);
+    return true;
 }

@@ -8,8 +8,8 @@
 #include "app/storable.h"
 #include "app/windowkit.h"
 #include "frmeditor.h"
-#include "store/statements.h"
-#include "store/vault.h"
+#include "app/vaultreport.h"
+#include "store/repository.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -95,33 +95,18 @@ void frmCatAdd::Command21_Click() {
 }
 
 bool frmCatAdd::CategoryExists() {
-    const QString name = categoryName();
-    bool taken = true;
-    runVaultOperation(220, [&] {
-        openVault();
-        QSqlQuery& rows = openRecords(sql::SelectCategoryDefinition, {name});
-        const bool found = rows.next();
-        closeRecords();
-        closeVault();
-        taken = found;
-    });
-    return taken;
+    const Result<bool> taken = store::categoryExists(categoryName());
+    if (!taken) {
+        showVaultReport(taken.code());
+        return true;
+    }
+    return *taken;
 }
 
 void frmCatAdd::CreateCategory() {
-    const QString name = categoryName();
-    bool created = false;
     // Both rows or neither: the two inserts share the attempt's transaction.
-    runVaultOperation(225,
-                      [&] {
-                          openVault();
-                          executeStatement(sql::InsertCategory, {name});
-                          executeStatement(sql::InsertCategoryDefinition, {name});
-                          closeVault();
-                          created = true;
-                      },
-                      {.writes = true, .closesRecords = false});
-    if (!created) return;
+    if (const Result<> created = store::createCategory(categoryName()); !created)
+        return showVaultReport(created.code());
     RefreshEditorCategories();
     RefillCategoryBoxes();
     unload<frmCatAdd>();

@@ -10,9 +10,8 @@
 #include "entries/frmentry.h"
 #include "frmcatadd.h"
 #include "mainwindow/frmmain.h"
-#include "store/codec.h"
-#include "store/statements.h"
-#include "store/vault.h"
+#include "app/vaultreport.h"
+#include "store/repository.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -29,18 +28,6 @@ namespace {
 
 constexpr int WindowWidth = 7335;
 constexpr int WindowHeight = 5940;
-
-// The six title columns, in the order of the entry's fields, with their update statements.
-struct TitleColumn {
-    const char* column;
-    const char* update;
-};
-constexpr std::array<TitleColumn, 6> TitleColumns{{{"pwDesc", sql::UpdateTitleDesc},
-                                                   {"pwUDF1", sql::UpdateTitleUdf1},
-                                                   {"pwUDF2", sql::UpdateTitleUdf2},
-                                                   {"pwUDF3", sql::UpdateTitleUdf3},
-                                                   {"pwUDF4", sql::UpdateTitleUdf4},
-                                                   {"pwNotes", sql::UpdateTitleNotes}}};
 
 const QStringList PresetCategories{QStringLiteral("CREDIT CARD"), QStringLiteral("WEB SITE"),
                                    QStringLiteral("HOME")};
@@ -110,8 +97,6 @@ frmEditor::frmEditor() {
     Command21->setGeometry(Command10->geometry());
     Command1->setGeometry(Command2->geometry());
 
-    Label8 = label(this, "Label8", QStringLiteral("Add/Edit Mode"));
-    Label8->hide();
 
     setViewMode(true);
 
@@ -164,7 +149,7 @@ bool frmEditor::eventFilter(QObject* watched, QEvent* event) {
 void frmEditor::Command11_Click() {
     if (listText(List1).trimmed().isEmpty()) return;
     setViewMode(false);
-    Label8->setText(QStringLiteral("0"));
+    mode = Mode::EditingTitles;
 }
 
 void frmEditor::Command1_Click() {
@@ -179,11 +164,11 @@ void frmEditor::Command21_Click() {
                               MsgIcon::Error);
         return;
     }
-    if (Label8->text() == QLatin1String("0")) SaveCategoryDefinition();
+    if (mode == Mode::EditingTitles) SaveCategoryDefinition();
 }
 
 void frmEditor::Command10_Click() {
-    Label8->setText(QStringLiteral("1"));
+    mode = Mode::CreatingCategory;
     platform().showModal(form<frmCatAdd>());
 }
 
@@ -221,56 +206,37 @@ void frmEditor::closeEvent(QCloseEvent* event) {
 
 void RefreshEditorCategories() {
     QListWidget* list = form<frmEditor>().List1;
-    runVaultOperation(218, [list] {
-        {
-            const QSignalBlocker blocker(list);
-            list->clear();
-        }
-        openVault();
-        QSqlQuery& rows = openRecords(sql::SelectCategories);
+    {
         const QSignalBlocker blocker(list);
-        while (rows.next())
-            list->addItem(columnText(rows, "CatName").trimmed().toUpper());
-        list->setCurrentRow(-1);
-        closeRecords();
-        closeVault();
-    });
+        list->clear();
+    }
+    const Result<QStringList> names = store::categoryNames(ErrorCode::EditorCategories);
+    if (!names) return showVaultReport(names.code());
+    const QSignalBlocker blocker(list);
+    list->addItems(*names);
+    list->setCurrentRow(-1);
 }
 
 void frmEditor::LoadCategoryDefinition() {
-    const QString name = listText(List1);
-    runVaultOperation(219, [this, &name] {
-        openVault();
-        QSqlQuery& rows = openRecords(sql::SelectCategoryDefinition, {name});
-        if (rows.next()) {
-            const QList<QLineEdit*> boxes = titleBoxes();
-            for (int i = 0; i < 6; ++i)
-                boxes[i]->setText(toShownForm(columnText(rows, TitleColumns[i].column)));
-        }
-        closeRecords();
-        closeVault();
-    });
+    const Result<std::optional<CategoryDefinition>> definition =
+        store::categoryDefinition(ErrorCode::LoadCategoryDefinition, listText(List1));
+    if (!definition) return showVaultReport(definition.code());
+    if (!*definition) return;
+    const QList<QLineEdit*> boxes = titleBoxes();
+    for (int i = 0; i < 6; ++i)
+        boxes[i]->setText((*definition)->titles[std::size_t(i)]);
 }
 
 void frmEditor::SaveCategoryDefinition() {
     const QList<QLineEdit*> boxes = titleBoxes();
-    for (int i = 0; i < 6; ++i)
-        if (!checkStorable(QStringLiteral("title of Field (%1)").arg(i + 1), boxes[i]->text(), true,
-                           boxes[i]))
+    std::array<QString, 6> titles;
+    for (int i = 0; i < 6; ++i) {
+        if (!checkStorable(QStringLiteral("title of Field (%1)").arg(i + 1), boxes[i]->text(), true, boxes[i]))
             return;
+        titles[std::size_t(i)] = boxes[i]->text();
+    }
     const QString name = listText(List1);
-    bool saved = false;
-    runVaultOperation(
-        224,
-        [&] {
-            openVault();
-            for (int i = 0; i < 6; ++i)
-                executeStatement(TitleColumns[i].update, {toStoredForm(boxes[i]->text()), name});
-            closeVault();
-            saved = true;
-        },
-        {.writes = true, .closesRecords = false});
-    if (!saved) return;
+    if (const Result<> saved = store::saveCategoryTitles(name, titles); !saved) return showVaultReport(saved.code());
     LoadCategoryDefinition();
     const QList<QListWidgetItem*> rows = List1->findItems(name, Qt::MatchFixedString);
     if (!rows.isEmpty()) setListIndex(List1, List1->row(rows.first()));
@@ -280,30 +246,9 @@ void frmEditor::SaveCategoryDefinition() {
 }
 
 void frmEditor::DeleteCategory() {
-    const QString name = listText(List1).toUpper().trimmed();
-    bool found = false;
-    bool deleted = false;
-    runVaultOperation(226,
-                      [&] {
-                          // Every entry is read: stored categories carry random filler and cannot be compared
-                          // in SQL.
-                          bool used = false;
-                          openVault();
-                          QSqlQuery& rows = openRecords(sql::SelectEntryCategories);
-                          while (rows.next())
-                              if (DecodeValue(columnText(rows, "sCat")).toUpper().trimmed() == name)
-                                  used = true;
-                          closeRecords();
-                          if (!used) {
-                              executeStatement(sql::DeleteCategoryDefinition, {name});
-                              executeStatement(sql::DeleteCategory, {name});
-                          }
-                          closeVault();
-                          found = used;
-                          deleted = !used;
-                      },
-                      {.writes = true});
-    if (found) {
+    const Result<CategoryDeletion> deletion = store::deleteCategory(listText(List1));
+    if (!deletion) return showVaultReport(deletion.code());
+    if (*deletion == CategoryDeletion::InUse) {
         platform().messageBox(
             QStringLiteral("Entries Found"),
             QStringLiteral("There are entries currently assigned to this category. You must reassign "
@@ -312,7 +257,6 @@ void frmEditor::DeleteCategory() {
             MsgIcon::Error);
         return;
     }
-    if (!deleted) return;
     RefreshEditorCategories();
     RefillCategoryBoxes();
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Category successfully deleted."),

@@ -38,7 +38,10 @@ public:
     QPushButton* Command2;  // close
     QPushButton* Command21; // save the titles (edit mode)
     QPushButton* Command1;  // cancel editing (edit mode)
-    QLabel* Label8;         // hidden mode flag: "0" editing, "1" after the create command
+    // What the window was last asked to do: nothing yet, edit the selected category's titles
+    // (the save button saves only then), or create a category.
+    enum class Mode { None, EditingTitles, CreatingCategory };
+    Mode mode = Mode::None;
     PictureBox* Picture1;   // title picture
     PictureBox* Picture2;   // banner, copied from the main window's
 

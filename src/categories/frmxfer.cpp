@@ -8,9 +8,8 @@
 #include "app/windowkit.h"
 #include "frmresource.h"
 #include "mainwindow/frmmain.h"
-#include "store/codec.h"
-#include "store/statements.h"
-#include "store/vault.h"
+#include "app/vaultreport.h"
+#include "store/repository.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -97,44 +96,19 @@ void frmXFer::Command2_Click() {
 }
 
 void frmXFer::FillTransferLists() {
-    runVaultOperation(217, [this] {
-        Combo1->clear();
-        Combo2->clear();
-        openVault();
-        QSqlQuery& rows = openRecords(sql::SelectCategories);
-        while (rows.next()) {
-            const QString name = columnText(rows, "CatName").toUpper().trimmed();
-            Combo1->addItem(name);
-            Combo2->addItem(name);
-        }
-        Combo1->setCurrentIndex(-1);
-        Combo2->setCurrentIndex(-1);
-        closeRecords();
-        closeVault();
-    });
+    Combo1->clear();
+    Combo2->clear();
+    const Result<QStringList> names = store::categoryNames(ErrorCode::TransferLists);
+    if (!names) return showVaultReport(names.code());
+    Combo1->addItems(*names);
+    Combo2->addItems(*names);
+    Combo1->setCurrentIndex(-1);
+    Combo2->setCurrentIndex(-1);
 }
 
 void frmXFer::TransferEntries() {
-    bool moved = false;
-    runVaultOperation(202,
-                      [&] {
-                          // One encoding of the TO name for every moved entry; only sCat changes.
-                          const QString to = encodeForWrite(Combo2->currentText());
-                          const QString from = Combo1->currentText().toUpper().trimmed();
-                          openVault();
-                          QSqlQuery& rows = openRecords(sql::SelectEntryKeysAndCategories);
-                          QList<qint64> keys;
-                          while (rows.next())
-                              if (DecodeValue(columnText(rows, "sCat").trimmed()).toUpper().trimmed() == from)
-                                  keys << rows.value(0).toLongLong();
-                          closeRecords();
-                          for (qint64 key : keys)
-                              executeStatement(sql::UpdateEntryCategory, {to, key});
-                          closeVault();
-                          moved = true;
-                      },
-                      {.writes = true});
-    if (!moved) return;
+    if (const Result<> moved = store::transferEntries(Combo1->currentText(), Combo2->currentText()); !moved)
+        return showVaultReport(moved.code());
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Transfer successfully completed."),
                           MsgIcon::Information);
     unload<frmXFer>();

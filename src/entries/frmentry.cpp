@@ -8,13 +8,10 @@
 #include "app/storable.h"
 #include "app/twips.h"
 #include "app/windowkit.h"
-#include "entryvalues.h"
 #include "frmgenerator.h"
 #include "mainwindow/frmmain.h"
-#include "store/codec.h"
-#include "store/dates.h"
-#include "store/statements.h"
-#include "store/vault.h"
+#include "app/vaultreport.h"
+#include "store/repository.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -98,11 +95,6 @@ QLineEdit* valueBox(QWidget* parent, const char* name, const QString& tip) {
     return box;
 }
 
-// A category title as the editor shows it: trimmed, apostrophes back, a colon appended.
-QString shownTitle(const QSqlQuery& row, const char* column) {
-    return toShownForm(columnText(row, column).trimmed()) + QLatin1Char(':');
-}
-
 // How the refusal of an unstorable character names a box: its title without the colon, or
 // the box's design title while the category gives none.
 QString fieldName(const QLabel* title, const char* designTitle) {
@@ -115,19 +107,6 @@ QString fieldName(const QLabel* title, const char* designTitle) {
 void refuse(const QString& title, const QString& prompt, QWidget* focus) {
     platform().messageBox(title, prompt, MsgIcon::Error);
     focus->setFocus();
-}
-
-// The eight stored values of the editor's entry, in the column order PDF1 .. PDF6, sCat, dtLU:
-// apostrophes replaced by their substitute, each value encoded. Computed afresh for every attempt.
-std::array<QString, 8> storedValues(const frmEntry& editor) {
-    return {encodeForWrite(toStoredForm(editor.Text2->text())),
-            encodeForWrite(toStoredForm(editor.Text1->text())),
-            encodeForWrite(toStoredForm(editor.Text3->text())),
-            encodeForWrite(toStoredForm(editor.Text4->text())),
-            encodeForWrite(toStoredForm(editor.Text5->text())),
-            encodeForWrite(toStoredForm(editor.Text6->toPlainText())),
-            encodeForWrite(editor.Combo1->currentText()),
-            encodeForWrite(formatLastUpdate(platform().now()))};
 }
 
 } // namespace
@@ -211,12 +190,6 @@ frmEntry::frmEntry() {
     for (PictureBox* source : {Picture6, Picture1, Picture3, Picture4})
         source->hide();
 
-    // Hidden holders
-    Label7 = label(this, "Label7", QStringLiteral("Original Desc."));
-    Label7->hide();
-    Label6 = label(this, "Label6", QStringLiteral("Public/Private"));
-    Label6->hide();
-
     tabOrder({Combo1, Text2, Text1, Text3, Text4, Text5, Text6, Check1, Command21, Command2});
 
     for (QWidget* box : std::array<QWidget*, 6>{Text2, Text1, Text3, Text4, Text5, Text6})
@@ -284,29 +257,24 @@ void frmEntry::Combo1_Click() {
     else if (category == QLatin1String("HOME"))
         Picture8->setPicture(Picture4->picture());
 
-    bool read = false;
-    runVaultOperation(200, [&] {
-        openVault();
-        QSqlQuery& definition = openRecords(sql::SelectCategoryDefinition, {category.toUpper().trimmed()});
-        if (definition.next()) {
-            Label1->setText(shownTitle(definition, "pwDesc"));
-            Label4->setText(shownTitle(definition, "pwUDF1"));
-            Label2->setText(shownTitle(definition, "pwUDF2"));
-            Label3->setText(shownTitle(definition, "pwUDF3"));
-            Label5->setText(shownTitle(definition, "pwUDF4"));
-            Label8->setText(shownTitle(definition, "pwNOTES"));
-            Text2->setToolTip(Label1->text());
-            Text1->setToolTip(Label4->text());
-            Text3->setToolTip(Label2->text());
-            Text4->setToolTip(Label3->text());
-            Text5->setToolTip(Label5->text());
-            Text6->setToolTip(Label8->text());
-        }
-        closeRecords();
-        closeVault();
-        read = true;
-    });
-    if (read) Text2->setFocus();
+    const Result<std::optional<CategoryDefinition>> definition =
+        store::categoryDefinition(ErrorCode::EditorCategoryTitles, category.toUpper().trimmed());
+    if (!definition) return showVaultReport(definition.code());
+    if (const std::optional<CategoryDefinition>& titles = *definition) {
+        Label1->setText(titles->shownTitle(CategoryDefinition::Description));
+        Label4->setText(titles->shownTitle(CategoryDefinition::Field1));
+        Label2->setText(titles->shownTitle(CategoryDefinition::Field2));
+        Label3->setText(titles->shownTitle(CategoryDefinition::Field3));
+        Label5->setText(titles->shownTitle(CategoryDefinition::Field4));
+        Label8->setText(titles->shownTitle(CategoryDefinition::Notes));
+        Text2->setToolTip(Label1->text());
+        Text1->setToolTip(Label4->text());
+        Text3->setToolTip(Label2->text());
+        Text4->setToolTip(Label3->text());
+        Text5->setToolTip(Label5->text());
+        Text6->setToolTip(Label8->text());
+    }
+    Text2->setFocus();
 }
 
 // Discreet display: the six boxes' text light grey, otherwise black. The values stay as they are.
@@ -347,7 +315,7 @@ void frmEntry::Command21_Click() {
     for (const Checked& box : boxes)
         if (!checkStorable(fieldName(box.title, box.designTitle), box.text, true, box.box)) return;
 
-    if (Label7->text().toUpper().trimmed() != Text2->text().toUpper().trimmed() && IsDuplicateDescription()) {
+    if (startingDescription.toUpper().trimmed() != Text2->text().toUpper().trimmed() && IsDuplicateDescription()) {
         QString title = Label1->text();
         title.chop(1);
         return refuse(
@@ -358,7 +326,7 @@ void frmEntry::Command21_Click() {
     Picture7->hide();
     // The list shows descriptions trimmed; without its outer spaces the saved entry is found again.
     LastSavedDescription = Text2->text().trimmed();
-    if (Label6->text().toInt() == 0) {
+    if (mode == Mode::Adding) {
         AddEntry();
         FillEntryList();
         if (!setComboText(main.Combo1, filter)) FillEntryList();
@@ -376,61 +344,35 @@ void frmEntry::Command21_Click() {
     }
 }
 
+EntryValues editorValues(const frmEntry& editor) {
+    return {editor.Text2->text(),
+            {editor.Text1->text(), editor.Text3->text(), editor.Text4->text(), editor.Text5->text()},
+            editor.Text6->toPlainText(),
+            editor.Combo1->currentText()};
+}
+
 void AddEntry() {
-    frmEntry& editor = form<frmEntry>();
-    bool saved = false;
-    runVaultOperation(
-        212,
-        [&] {
-            const std::array<QString, 8> v = storedValues(editor);
-            openVault();
-            executeStatement(sql::InsertEntry, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
-            closeVault();
-            saved = true;
-        },
-        {.writes = true});
-    if (!saved) return;
+    if (const Result<> saved = store::addEntry(editorValues(form<frmEntry>()), platform().now()); !saved)
+        return showVaultReport(saved.code());
     unload<frmEntry>();
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Entry successfully saved."),
                           MsgIcon::Information);
 }
 
 void UpdateEntry() {
-    frmEntry& editor = form<frmEntry>();
-    const QVariant key = entryKey(form<frmMain>().Label11->text());
-    static constexpr std::array<const char*, 8> statements = {
-        sql::UpdateEntryPdf1, sql::UpdateEntryPdf2, sql::UpdateEntryPdf3,     sql::UpdateEntryPdf4,
-        sql::UpdateEntryPdf5, sql::UpdateEntryPdf6, sql::UpdateEntryCategory, sql::UpdateEntryLastUpdate};
-    bool saved = false;
-    runVaultOperation(223,
-                      [&] {
-                          const std::array<QString, 8> v = storedValues(editor);
-                          openVault();
-                          for (std::size_t i = 0; i < statements.size(); ++i)
-                              executeStatement(statements[i], {v[i], key});
-                          closeVault();
-                          saved = true;
-                      },
-                      {.writes = true});
-    if (!saved) return;
+    const Result<> saved =
+        store::updateEntry(form<frmMain>().shownKey, editorValues(form<frmEntry>()), platform().now());
+    if (!saved) return showVaultReport(saved.code());
     unload<frmEntry>();
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Entry updated saved."),
                           MsgIcon::Information);
 }
 
 bool IsDuplicateDescription() {
-    const QString wanted = toStoredForm(form<frmEntry>().Text2->text().toUpper().trimmed());
-    bool answer = true;
-    runVaultOperation(216,
-                      [&] {
-                          answer = false;
-                          openVault();
-                          QSqlQuery& rows = openRecords(sql::SelectEntryDescriptionBytes);
-                          while (!answer && rows.next())
-                              answer = sameDescription(rows.value(0), wanted);
-                          closeRecords();
-                          closeVault();
-                      },
-                      {.cleanup = [&answer] { answer = true; }});
-    return answer;
+    const Result<bool> taken = store::isDuplicateDescription(form<frmEntry>().Text2->text());
+    if (!taken) {
+        showVaultReport(taken.code());
+        return true;
+    }
+    return *taken;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/records.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -53,8 +55,11 @@ public:
     PictureBox* Picture3; // image source: "WEB SITE"
     PictureBox* Picture4; // image source: "HOME"
 
-    QLabel* Label7; // hidden: the description when editing began
-    QLabel* Label6; // hidden: "0" adding, "1" editing
+    // Whether the editor adds a new entry or edits the shown one, and the description the
+    // edited entry had when editing began (a description may be kept without being a duplicate).
+    enum class Mode { Adding, Editing };
+    Mode mode = Mode::Adding;
+    QString startingDescription;
 
     // Most characters the notes box takes from the keyboard; the other boxes take 1,000.
     static constexpr int NotesLimit = 1500;
@@ -86,5 +91,8 @@ void AddEntry();
 // Rewrites the row of the shown entry from the editor, closes the editor and says so.
 void UpdateEntry();
 // Whether another stored entry already has the editor's description (compared upper-cased and
-// trimmed); also yes when the vault cannot be read.
+// trimmed); also yes when the vault cannot be read (after its report).
 bool IsDuplicateDescription();
+
+// The entry as the editor's boxes hold it.
+EntryValues editorValues(const frmEntry& editor);

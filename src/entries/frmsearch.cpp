@@ -4,11 +4,9 @@
 #include "app/forms.h"
 #include "app/picturebox.h"
 #include "app/windowkit.h"
-#include "entryvalues.h"
 #include "mainwindow/frmmain.h"
-#include "store/codec.h"
-#include "store/statements.h"
-#include "store/vault.h"
+#include "app/vaultreport.h"
+#include "store/repository.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -28,30 +26,7 @@ constexpr int PanelHeight = 4980;
 
 const QString AllCategories = QStringLiteral("ALL CATEGORIES");
 
-// Whether the word occurs in a prepared value; the empty word is in every value that is not blank.
-bool occursIn(QStringView value, const QString& word) {
-    return word.isEmpty() ? !value.trimmed().isEmpty() : value.contains(word);
-}
-
 } // namespace
-
-void findEntries(const QString& word, QStringList& found) {
-    // Trimming a value never changes whether a trimmed, non-empty word occurs in it, so only the
-    // description (the result's text) is trimmed. Turning the apostrophe substitute back matters
-    // only to a word holding an apostrophe or the substitute itself.
-    const bool restoreApostrophes = word.contains(QLatin1Char('\'')) || word.contains(ApostropheSubstitute);
-    QSqlQuery& rows = openRecords(sql::SelectSearchedEntryValues);
-    while (rows.next()) {
-        const QString description = toShownForm(decodeUpper(rows.value(0))).trimmed();
-        bool match = occursIn(description, word);
-        for (int column = 1; column < 6 && !match; ++column) {
-            const QString value = decodeUpper(rows.value(column));
-            match = occursIn(restoreApostrophes ? toShownForm(value) : value, word);
-        }
-        if (match) found.append(description);
-    }
-    closeRecords();
-}
 
 frmSearch::frmSearch() {
     setUpWindow(this, "frmSearch", QStringLiteral("Search"));
@@ -118,29 +93,17 @@ void frmSearch::Command15_Click() {
 
 // The search over every entry's six values; the word box is emptied for the next one.
 void frmSearch::Command1_Click() {
-    QStringList found;
-    bool searched = false;
-    runVaultOperation(206,
-                      [&] {
-                          Picture4->show();
-                          Picture4->repaint();
-                          setCursor(Qt::WaitCursor);
-                          List1->clear();
-                          found.clear();
-                          const QString word = Text1->text().toUpper().trimmed();
-                          openVault();
-                          findEntries(word, found);
-                          closeVault();
-                          searched = true;
-                      },
-                      {.cleanup = [&] {
-                          // The list keeps what the last attempt found before it failed.
-                          List1->addItems(found);
-                          setCursor(Qt::ArrowCursor);
-                          Picture4->hide();
-                      }});
-    if (!searched) return;
-    List1->addItems(found);
+    Picture4->show();
+    Picture4->repaint();
+    setCursor(Qt::WaitCursor);
+    List1->clear();
+    const Result<QStringList> found = store::findEntries(Text1->text());
+    if (!found) {
+        setCursor(Qt::ArrowCursor);
+        Picture4->hide();
+        return showVaultReport(found.code());
+    }
+    List1->addItems(*found);
     Picture4->hide();
     const int count = List1->count();
     Label4->setText(QString::number(count) +

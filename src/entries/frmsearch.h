@@ -40,8 +40,3 @@ public:
 
     void reject() override;
 };
-
-// The descriptions (upper case, trimmed, apostrophes shown) of the entries in which word occurs
-// in one of the six values, each prepared upper-cased and trimmed; an empty word finds every
-// entry with a value. Reads the open vault; throws VaultFailure.
-void findEntries(const QString& word, QStringList& found);

@@ -5,13 +5,12 @@
 #include "app/platform.h"
 #include "app/windowkit.h"
 #include "deleteentry.h"
-#include "entryvalues.h"
 #include "frmentry.h"
 #include "frmmainclip.h"
 #include "frmsearch.h"
 #include "mainwindow/frmmain.h"
-#include "store/statements.h"
-#include "store/vault.h"
+#include "app/vaultreport.h"
+#include "store/repository.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,13 +48,13 @@ void applyDiscreetRule(const frmMain& main, frmEntry& editor) {
 // New entry: an empty editor with the category list filled and nothing chosen.
 void frmMain::Command10_Click() {
     frmEntry& editor = form<frmEntry>();
-    editor.Label6->setText(QStringLiteral("0"));
+    editor.mode = frmEntry::Mode::Adding;
     FillCategoryFilter(1);
     for (QLabel* title :
          {editor.Label1, editor.Label2, editor.Label3, editor.Label4, editor.Label5, editor.Label8})
         title->clear();
     editor.Text6->clear();
-    editor.Label7->clear();
+    editor.startingDescription.clear();
     editor.Picture8->setPicture(editor.Picture6->picture());
     windowkit::copyBanner(Picture2, editor.Picture2);
     editor.Picture9->hide();
@@ -69,7 +68,7 @@ void frmMain::Command10_Click() {
 void frmMain::Command11_Click() {
     if (!hasCurrentEntry()) return;
     frmEntry& editor = form<frmEntry>();
-    editor.Label6->setText(QStringLiteral("1"));
+    editor.mode = frmEntry::Mode::Editing;
     FillCategoryFilter(1);
     copyInto(editor.Text2, Label3->text());
     copyInto(editor.Text1, Text1->text());
@@ -84,7 +83,7 @@ void frmMain::Command11_Click() {
     editor.Picture10->hide();
     editor.setWindowTitle(QStringLiteral("Edit Entry"));
     applyDiscreetRule(*this, editor);
-    editor.Label7->setText(Label3->text());
+    editor.startingDescription = Label3->text();
     platform().showModal(editor);
 }
 
@@ -102,22 +101,9 @@ void frmMain::Command8_Click() {
 // the same filter and selects the entry that followed the deleted one.
 void DeleteEntry() {
     frmMain& main = form<frmMain>();
-    QString filter;
-    int row = -1;
-    bool deleted = false;
-    runVaultOperation(215,
-                      [&] {
-                          filter = main.Combo1->currentText();
-                          row = main.List1->currentRow();
-                          const QString key = main.Label11->text().trimmed();
-                          openVault();
-                          executeStatement(sql::DeleteEntry, {entryKey(key)});
-                          executeStatement(sql::DeleteAttachments, {key});
-                          closeVault();
-                          deleted = true;
-                      },
-                      {.writes = true});
-    if (!deleted) return;
+    const QString filter = main.Combo1->currentText();
+    const int row = main.List1->currentRow();
+    if (const Result<> deleted = store::deleteEntry(main.shownKey); !deleted) return showVaultReport(deleted.code());
     if (!setComboText(main.Combo1, filter)) FillEntryList();
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Entry successfully deleted."),
                           MsgIcon::Information);

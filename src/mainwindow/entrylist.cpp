@@ -5,9 +5,8 @@
 #include "entries/frmentry.h"
 #include "entryview.h"
 #include "frmmain.h"
-#include "store/codec.h"
-#include "store/statements.h"
-#include "store/vault.h"
+#include "app/vaultreport.h"
+#include "store/repository.h"
 
 #include <QCollator>
 #include <QComboBox>
@@ -21,32 +20,28 @@
 // (target 1) from the categories in name order. Selecting "ALL CATEGORIES" in the filter fills
 // the entry list before the categories are read.
 void FillCategoryFilter(int target) {
-    runVaultOperation(211, [target] {
-        QComboBox* box = nullptr;
-        if (target == 0) {
-            box = form<frmMain>().Combo1;
-            {
-                const QSignalBlocker blocker(box);
-                box->clear();
-                box->addItem(QStringLiteral("ALL CATEGORIES"));
-            }
-            setComboText(box, QStringLiteral("ALL CATEGORIES"));
-        } else {
-            box = form<frmEntry>().Combo1;
+    QComboBox* box = nullptr;
+    if (target == 0) {
+        box = form<frmMain>().Combo1;
+        {
             const QSignalBlocker blocker(box);
             box->clear();
-            box->setCurrentIndex(-1);
+            box->addItem(QStringLiteral("ALL CATEGORIES"));
         }
-        openVault();
-        QSqlQuery& rows = openRecords(sql::SelectCategories);
+        // Runs the entry list fill, whose failed attempts this fill's count goes on from.
+        setComboText(box, QStringLiteral("ALL CATEGORIES"));
+    } else {
+        box = form<frmEntry>().Combo1;
         const QSignalBlocker blocker(box);
-        const int keep = box->currentIndex();
-        while (rows.next())
-            box->addItem(columnText(rows, "CatName").toUpper().trimmed());
-        box->setCurrentIndex(keep);
-        closeRecords();
-        closeVault();
-    });
+        box->clear();
+        box->setCurrentIndex(-1);
+    }
+    const Result<QStringList> names = store::categoryNames(ErrorCode::FillCategoryFilter, target == 0);
+    if (!names) return showVaultReport(names.code());
+    const QSignalBlocker blocker(box);
+    const int keep = box->currentIndex();
+    box->addItems(*names);
+    box->setCurrentIndex(keep);
 }
 
 namespace {
@@ -74,45 +69,29 @@ void addSortedRows(QListWidget* list, QStringList rows) {
 } // namespace
 
 // Fills the entry list with the descriptions of the entries in the filter's category (every
-// entry for "ALL CATEGORIES"), then selects the entry just saved, if any. Categories are stored
-// with random filler, so every entry's category is decoded and compared here.
+// entry for "ALL CATEGORIES"), then selects the entry just saved, if any.
 void FillEntryList() {
     frmMain& main = form<frmMain>();
-    runVaultOperation(213,
-                      [&main] {
-                          main.List1->hide();
-                          {
-                              const QSignalBlocker blocker(main.List1);
-                              main.List1->clear();
-                          }
-                          main.Label29->setText(QString());
-                          const QString filter = upperTrimmed(main.Combo1->currentText());
-                          const bool all = filter == QLatin1String("ALL CATEGORIES");
-                          openVault();
-                          // Encoded values are plain ASCII: read as bytes, they decode without a
-                          // text conversion first.
-                          QSqlQuery& rows = openRecords(all ? sql::SelectEntryDescriptionBytes
-                                                            : sql::SelectEntryDescriptionAndCategoryBytes);
-                          QStringList descriptions;
-                          while (rows.next()) {
-                              if (!all && upperTrimmed(DecodeValue(QByteArrayView(rows.value(1).toByteArray()))) !=
-                                              filter)
-                                  continue;
-                              descriptions << upperTrimmed(
-                                  toShownForm(DecodeValue(QByteArrayView(rows.value(0).toByteArray()))));
-                          }
-                          addSortedRows(main.List1, std::move(descriptions));
-                          closeRecords();
-                          closeVault();
-                          main.Label35->setText(QString::number(main.List1->count()));
-                          if (main.List1->count() == 0) {
-                              main.Picture5->hide();
-                              main.Picture7->show();
-                              main.Picture17->hide();
-                          }
-                          main.List1->show();
-                      },
-                      {.cleanup = [&main] { main.List1->show(); }});
+    main.List1->hide();
+    {
+        const QSignalBlocker blocker(main.List1);
+        main.List1->clear();
+    }
+    main.Label29->setText(QString());
+    const Result<QStringList> descriptions = store::entryDescriptions(main.Combo1->currentText());
+    if (!descriptions) {
+        main.List1->show();
+        showVaultReport(descriptions.code());
+    } else {
+        addSortedRows(main.List1, *descriptions);
+        main.Label35->setText(QString::number(main.List1->count()));
+        if (main.List1->count() == 0) {
+            main.Picture5->hide();
+            main.Picture7->show();
+            main.Picture17->hide();
+        }
+        main.List1->show();
+    }
     for (int row = 0; row < main.List1->count(); ++row) {
         if (main.List1->item(row)->text().compare(LastSavedDescription, Qt::CaseInsensitive) == 0) {
             setListIndex(main.List1, row);

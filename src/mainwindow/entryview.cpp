@@ -8,10 +8,9 @@
 #include "app/twips.h"
 #include "entries/frmentry.h"
 #include "frmmain.h"
-#include "store/codec.h"
+#include "app/vaultreport.h"
 #include "store/dates.h"
-#include "store/statements.h"
-#include "store/vault.h"
+#include "store/repository.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -28,18 +27,6 @@ bool isWebAddress(const QString& value) {
            value.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
 }
 
-QString upperTrimmed(QString text) {
-    // Plain ASCII, the usual case, is upper-cased here; anything else by the full case rules.
-    char16_t* d = reinterpret_cast<char16_t*>(text.data());
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = d[i];
-        if (c >= 0x80) return std::move(text).toUpper().trimmed();
-        if (c >= u'a' && c <= u'z') d[i] = char16_t(c - (u'a' - u'A'));
-    }
-    return std::move(text).trimmed();
-}
-
 QString categoryPictureFor(int imageNumber) {
     frmEntry& editor = form<frmEntry>();
     switch (imageNumber) {
@@ -54,98 +41,58 @@ QString categoryPictureFor(int imageNumber) {
     }
 }
 
-namespace {
-
-// A title from CatDef as the detail view shows it: trimmed, apostrophes back, a colon appended.
-QString shownTitle(const QSqlQuery& row, const char* column) {
-    return toShownForm(columnText(row, column).trimmed()) + QLatin1Char(':');
-}
-
-} // namespace
-
 // Shows the entry whose description is the entry list's current text: its values under its
 // category's titles, the category's icon, the last-update date and the attachment indicator.
 void ShowEntry() {
     frmMain& main = form<frmMain>();
-    runVaultOperation(214, [&main] {
-        main.Picture1->repaint();
-        main.Picture9->show();
-        main.Picture9->repaint();
-        const QString wanted = upperTrimmed(toStoredForm(listText(main.List1)));
-        main.Picture5->hide();
-        const std::array<QLineEdit*, 4> boxes = {main.Text1, main.Text2, main.Text3, main.Text4};
-        for (QLineEdit* box : boxes)
-            box->clear();
-        main.Text5->clear();
-        main.Label10->clear();
+    main.Picture1->repaint();
+    main.Picture9->show();
+    main.Picture9->repaint();
+    main.Picture5->hide();
+    const std::array<QLineEdit*, 4> boxes = {main.Text1, main.Text2, main.Text3, main.Text4};
+    for (QLineEdit* box : boxes)
+        box->clear();
+    main.Text5->clear();
+    main.Label10->clear();
 
-        openVault();
-        // Descriptions are stored with random filler, so every one is decoded; when several
-        // entries match, the last in table order is the one shown.
-        QSqlQuery& rows = openRecords(sql::SelectEntryDescriptionsAndKeys);
-        QVariant shownKey;
-        while (rows.next())
-            if (upperTrimmed(DecodeValue(QByteArrayView(rows.value(1).toByteArray()))) == wanted) shownKey = rows.value(0);
-        closeRecords();
+    const Result<ShownEntry> shown = store::showEntry(listText(main.List1), main.shownKey);
+    if (!shown) return showVaultReport(shown.code());
 
-        if (shownKey.isValid()) {
-            QSqlQuery& entry = openRecords(sql::SelectEntryByKey, {shownKey});
-            if (entry.next()) {
-                const QString description = upperTrimmed(DecodeValue(entry.value(1).toString()));
-                QString shown[5];
-                for (int i = 0; i < 5; ++i)
-                    shown[i] = DecodeValue(entry.value(2 + i).toString()).trimmed();
-                for (int i = 0; i < 4; ++i)
-                    main.placeLaunchButton(i + 1, isWebAddress(shown[i]));
-                for (int i = 0; i < 4; ++i) {
-                    boxes[i]->setText(toShownForm(shown[i]));
-                    boxes[i]->setCursorPosition(0);
-                }
-                main.Text5->setPlainText(toShownForm(shown[4]));
-                main.Label10->setText(upperTrimmed(DecodeValue(entry.value(7).toString())));
-                main.Label3->setText(toShownForm(description));
-                main.Label13->setText(main.Label3->text());
-                main.Label11->setText(entry.value(0).toString().trimmed());
-                main.Label29->setText(QStringLiteral("Last Updated: ") +
-                                      shownUpdateDate(DecodeValue(entry.value(8).toString())).trimmed());
-            }
-            closeRecords();
+    if (const std::optional<Entry>& entry = shown->entry) {
+        for (int i = 0; i < 4; ++i)
+            main.placeLaunchButton(i + 1, isWebAddress(entry->fields[std::size_t(i)]));
+        for (int i = 0; i < 4; ++i) {
+            boxes[std::size_t(i)]->setText(entry->fields[std::size_t(i)]);
+            boxes[std::size_t(i)]->setCursorPosition(0);
         }
+        main.Text5->setPlainText(entry->notes);
+        main.Label10->setText(entry->category);
+        main.Label3->setText(entry->description);
+        main.Label13->setText(main.Label3->text());
+        main.shownKey = entry->key;
+        main.Label29->setText(QStringLiteral("Last Updated: ") + shownUpdateDate(entry->lastUpdate).trimmed());
+    }
+    if (const std::optional<CategoryDefinition>& definition = shown->definition) {
+        main.Label4->setText(definition->shownTitle(CategoryDefinition::Field1));
+        main.Label5->setText(definition->shownTitle(CategoryDefinition::Field2));
+        main.Label6->setText(definition->shownTitle(CategoryDefinition::Field3));
+        main.Label7->setText(definition->shownTitle(CategoryDefinition::Field4));
+        main.Label8->setText(definition->shownTitle(CategoryDefinition::Notes));
+        main.Label14->setText(definition->shownTitle(CategoryDefinition::Description));
+        main.Picture6->setPicture(categoryPictureFor(definition->image));
+    }
+    main.Picture17->setVisible(shown->hasAttachments);
 
-        QSqlQuery& definition = openRecords(sql::SelectCategoryDefinition, {main.Label10->text()});
-        if (definition.next()) {
-            main.Label4->setText(shownTitle(definition, "pwUDF1"));
-            main.Label5->setText(shownTitle(definition, "pwUDF2"));
-            main.Label6->setText(shownTitle(definition, "pwUDF3"));
-            main.Label7->setText(shownTitle(definition, "pwUDF4"));
-            main.Label8->setText(shownTitle(definition, "pwNOTES"));
-            main.Label14->setText(shownTitle(definition, "PWDESC"));
-            // The icon number is a byte: a text that is not a number from 0 to 255 fails the read.
-            bool numeric = false;
-            const double number = columnText(definition, "pwImg").trimmed().toDouble(&numeric);
-            const double image = numeric ? std::nearbyint(number) : -1;
-            if (!numeric || image < 0 || image > 255)
-                throw VaultFailure{QStringLiteral("Quorlane"), 13, QStringLiteral("Type mismatch")};
-            main.Picture6->setPicture(categoryPictureFor(int(image)));
-        }
-        closeRecords();
-
-        QSqlQuery& attachments = openRecords(sql::SelectAttachments, {main.Label11->text()});
-        main.Picture17->setVisible(attachments.next());
-
-        main.Text1->setToolTip(main.Label4->text());
-        main.Text2->setToolTip(main.Label5->text());
-        main.Text3->setToolTip(main.Label6->text());
-        main.Text4->setToolTip(main.Label7->text());
-        main.Text5->setToolTip(main.Label8->text());
-        closeRecords();
-        closeVault();
-        if (main.List1->count() > 0) {
-            main.Picture5->show();
-            main.Picture5->raise();
-        }
-        main.Picture9->hide();
-    });
+    main.Text1->setToolTip(main.Label4->text());
+    main.Text2->setToolTip(main.Label5->text());
+    main.Text3->setToolTip(main.Label6->text());
+    main.Text4->setToolTip(main.Label7->text());
+    main.Text5->setToolTip(main.Label8->text());
+    if (main.List1->count() > 0) {
+        main.Picture5->show();
+        main.Picture5->raise();
+    }
+    main.Picture9->hide();
 }
 
 // Asks the shell to open a web address or a file; says so when it cannot.

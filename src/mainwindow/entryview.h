@@ -6,9 +6,6 @@
 // letter case.
 bool isWebAddress(const QString& value);
 
-// Text upper-cased and trimmed, the form in which descriptions and categories are compared.
-QString upperTrimmed(QString text);
-
 // The picture of a category's icon number: 0 "CREDIT CARD", 3 "WEB SITE", 2 "HOME", any other
 // number the default.
 QString categoryPictureFor(int imageNumber);

@@ -211,8 +211,6 @@ frmMain::frmMain() {
         place(b, 0, ClientHeight - 640, CommandWidth, CommandHeight);
 
     // Hidden holders
-    Label11 = label(this, "Label11", QStringLiteral("Primary Key"));
-    Label11->hide();
     Label14 = label(this, "Label14", QStringLiteral("Description Title"));
     Label14->hide();
 

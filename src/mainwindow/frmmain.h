@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layout.h"
+#include "store/records.h"
 
 #include <QWidget>
 
@@ -91,7 +92,6 @@ public:
     QPushButton* Command22; // help
 
     // Hidden holders
-    QLabel* Label11; // the shown entry's key
     QLabel* Label14; // the category's description title followed by ":"
 
     // The tray's pop-up menu
@@ -106,6 +106,8 @@ public:
 
     // Whether an entry is current: the list's current text, trimmed, is not empty.
     bool hasCurrentEntry() const;
+    // The shown entry's key; none before the first entry is shown.
+    std::optional<EntryKey> shownKey;
 
     // Handlers
     void Combo1_Click();

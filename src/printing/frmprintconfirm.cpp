@@ -8,7 +8,7 @@
 #include "frmprint.h"
 #include "hourglass.h"
 #include "mainwindow/frmmain.h"
-#include "store/errorcodes.h"
+#include "app/vaultreport.h"
 #include "store/printpage.h"
 #include "store/vault.h"
 
@@ -76,7 +76,7 @@ bool printThroughPreview(const QString& page) {
 
 // A printing failure: no page with passwords stays behind, the arrow comes back, then the
 // report (warning icon, no retry).
-void reportPrintFailure(int code, const VaultFailure& failure, Hourglass& hourglass, const QString& page) {
+void reportPrintFailure(ErrorCode code, const VaultFailure& failure, Hourglass& hourglass, const QString& page) {
     QFile::remove(page);
     rememberFailure(failure);
     hourglass.release();
@@ -89,7 +89,7 @@ VaultFailure failureOf(const std::exception& e) {
 
 // Runs print (writing the page and printing it); a failure of either kind is reported under code
 // and answers false.
-template <class Print> bool printOrReport(int code, Hourglass& hourglass, const QString& page, Print print) {
+template <class Print> bool printOrReport(ErrorCode code, Hourglass& hourglass, const QString& page, Print print) {
     try {
         print();
         return true;
@@ -157,7 +157,7 @@ void frmPrintConfirm::Command20_Click() {
     if (!main.hasCurrentEntry()) return;
     Hourglass hourglass;
     const QString page = printFilePath(EntryPageName);
-    const bool written = printOrReport(204, hourglass, page, [&] {
+    const bool written = printOrReport(ErrorCode::PrintEntry, hourglass, page, [&] {
         RenderPrintPage(printFilePath(EntryTemplateName), page, shownEntrySubstitutions(main));
         printThroughPreview(page);
     });
@@ -176,7 +176,7 @@ void frmPrintConfirm::Command1_Click() {
     Hourglass hourglass;
     const QString page = printFilePath(ListingPageName);
     bool printed = false;
-    const bool written = printOrReport(228, hourglass, page, [&] {
+    const bool written = printOrReport(ErrorCode::PrintAll, hourglass, page, [&] {
         const QString listing = ListAllEntries();
         RenderPrintPage(printFilePath(ListingTemplateName), page,
                         {{QStringLiteral("_~p1"), listing}, {QStringLiteral("_~p2"), printDateText()}});

@@ -3,23 +3,34 @@
 #include <QString>
 
 // The program's error codes: each vault operation reports its own code after its last attempt.
-struct ErrorCode {
-    int code;
-    const char* kind;    // "Retrieval Error", "Update Failed", ...
-    const char* message; // first line of the report's prompt
+enum class ErrorCode : int {
+    EditorCategoryTitles = 200,   // entry editor: the chosen category's field titles
+    CategoryBreakdown = 201,      // counting the entries per category
+    TransferEntries = 202,        // moving every entry of one category to another
+    SaveAttachments = 203,        // saving an entry's attachments
+    PrintEntry = 204,             // preparing the page of one entry
+    Search = 206,                 // the search over every value
+    FillCategoryFilter = 211,     // the main window's category filter
+    AddEntry = 212,               // adding an entry
+    RetrieveEntries = 213,        // filling the entry list
+    ShowEntry = 214,              // showing one entry
+    DeleteEntry = 215,            // deleting an entry
+    DuplicateCheck = 216,         // whether a description is taken
+    TransferLists = 217,          // the transfer window's category lists
+    EditorCategories = 218,       // the category editor's list
+    LoadCategoryDefinition = 219, // the category editor's titles
+    CategoryExists = 220,         // whether a new category's name is taken
+    LoadAttachments = 222,        // an entry's attachments
+    UpdateEntry = 223,            // rewriting an entry
+    SaveCategoryDefinition = 224, // saving a category's titles
+    CreateCategory = 225,         // creating a category
+    DeleteCategory = 226,         // deleting a category
+    SaveSetup = 227,              // saving the login settings
+    PrintAll = 228,               // preparing the listing of every entry
 };
 
-// The entry for a code, or nullptr for a code the program does not use.
-const ErrorCode* findErrorCode(int code);
-
 // "E211 : Retrieval Error"
-QString errorReportTitle(int code);
+QString errorReportTitle(ErrorCode code);
 
 // The message, a line break, and the last failure's text in parentheses.
-QString errorReportPrompt(int code);
-
-// The vault error report: error icon, OK.
-void showVaultReport(int code);
-
-// The printing reports (E204, E228): the same form with the warning icon, shown once.
-void showConversionReport(int code);
+QString errorReportPrompt(ErrorCode code);

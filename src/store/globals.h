@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QSqlQuery>
 #include <QString>
-#include <optional>
 
 // The program-wide state of the vault store. One instance each for the whole run.
 
@@ -16,11 +14,6 @@ inline short AttemptCount = 0;
 
 // "source: number: description" of the last failure, shown in the reports.
 inline QString LastErrorText;
-
-// The shared record sets: each read replaces VaultRecords with its result; CategoryRecords
-// serves the print-all listing's category lookup while VaultRecords walks the entries.
-inline std::optional<QSqlQuery> VaultRecords;
-inline std::optional<QSqlQuery> CategoryRecords;
 
 // Back to the state before start-up (tests).
 void resetStoreGlobals();

@@ -3,12 +3,13 @@
 #include "codec.h"
 #include "cp1252.h"
 #include "globals.h"
+#include "records.h"
+#include "rowreaders.h"
 #include "statements.h"
 #include "vault.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlQuery>
 
 namespace {
 
@@ -52,12 +53,12 @@ void appendPageBytes(QByteArray& out, QStringView line) {
 
 // A stored value as the listing prints it: decoded, apostrophes back. The stored text carries no
 // blanks to trim (encoded text is digits behind filler codes 1..11, which are not blanks).
-QString listedValue(const QSqlQuery& row, const char* column) {
-    return toShownForm(DecodeValue(columnText(row, column)));
+QString listedValue(const sqlite::Statement& row, int column) {
+    return toShownForm(DecodeValue(row.bytesView(column)));
 }
 
-QString listedTitle(const QSqlQuery& definition, const char* column) {
-    return escapePageText(toShownForm(columnText(definition, column).trimmed()));
+QString listedTitle(const CategoryDefinition& definition, CategoryDefinition::Title title) {
+    return escapePageText(definition.titles[title].trimmed());
 }
 
 // Notes keep their lines: each line break (CR LF, or a lone LF or CR) becomes "<br>".
@@ -68,17 +69,16 @@ QString listedNotes(QString notes) {
     return notes;
 }
 
-void appendListedEntry(QString& listing, const QSqlQuery& entry, const QSqlQuery& definition) {
-    listing += QLatin1String("<u>Category: </u>") +
-               escapePageText(toShownForm(columnText(definition, "pwCat"))) + QLatin1String("<br><br>");
-    static constexpr const char* Titles[] = {"pwDesc", "pwUDF1", "pwUDF2", "pwUDF3", "pwUDF4"};
-    static constexpr const char* Values[] = {"PDF1", "PDF2", "PDF3", "PDF4", "PDF5"};
+// entry: a row of SelectEntries (pNum, PDF1 .. PDF6, sCat, dtLU).
+void appendListedEntry(QString& listing, const sqlite::Statement& entry, const CategoryDefinition& definition) {
+    listing += QLatin1String("<u>Category: </u>") + escapePageText(toShownForm(definition.name)) +
+               QLatin1String("<br><br>");
     for (int i = 0; i < 5; ++i)
-        listing += QLatin1String("<u>") + listedTitle(definition, Titles[i]) + QLatin1String(":</u><br>") +
-                   escapePageText(listedValue(entry, Values[i])) + QLatin1String("<br><br>");
-    listing += QLatin1String("<u>") + listedTitle(definition, "pwNOTES") + QLatin1String(":</u><br>") +
-               listedNotes(escapePageText(listedValue(entry, "PDF6"))) + QLatin1String("<br><br>");
-    listing += QLatin1String("<u>Last updated on:</u><br>") + DecodeValue(columnText(entry, "dtLU")) +
+        listing += QLatin1String("<u>") + listedTitle(definition, CategoryDefinition::Title(i)) +
+                   QLatin1String(":</u><br>") + escapePageText(listedValue(entry, 1 + i)) + QLatin1String("<br><br>");
+    listing += QLatin1String("<u>") + listedTitle(definition, CategoryDefinition::Notes) + QLatin1String(":</u><br>") +
+               listedNotes(escapePageText(listedValue(entry, 6))) + QLatin1String("<br><br>");
+    listing += QLatin1String("<u>Last updated on:</u><br>") + DecodeValue(entry.bytesView(8)) +
                QLatin1String("<br><br>");
     listing += QLatin1String("<hr>");
 }
@@ -125,21 +125,19 @@ QString ListAllEntries() {
     QString listing;
     try {
         openVault();
-        QSqlQuery& entries = openRecords(VaultRecords, sql::SelectEntries);
-        while (entries.next()) {
-            const QString category = DecodeValue(columnText(entries, "sCat"));
-            QSqlQuery& definition = openRecords(CategoryRecords, sql::SelectCategoryDefinition, {category});
-            if (!definition.next())
-                throw VaultFailure{QStringLiteral("Quorlane"), -1,
-                                   QStringLiteral("The category \"%1\" has no field titles").arg(category)};
-            appendListedEntry(listing, entries, definition);
-            closeRecords(CategoryRecords);
+        {
+            sqlite::Statement entries = openRecords(sql::SelectEntries);
+            while (entries.next()) {
+                const QString category = DecodeValue(entries.bytesView(7));
+                sqlite::Statement definition = openRecords(sql::SelectCategoryDefinition, {category});
+                if (!definition.next())
+                    throw VaultFailure{QStringLiteral("Quorlane"), -1,
+                                       QStringLiteral("The category \"%1\" has no field titles").arg(category)};
+                appendListedEntry(listing, entries, categoryDefinitionOf(definition));
+            }
         }
-        closeRecords(VaultRecords);
         closeVault();
     } catch (...) {
-        closeRecords(CategoryRecords);
-        closeRecords(VaultRecords);
         try {
             closeVault();
         } catch (const VaultFailure&) {
@@ -150,4 +148,3 @@ QString ListAllEntries() {
     listing += QLatin1String("(End of Listing)");
     return listing;
 }
-

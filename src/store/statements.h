@@ -1,6 +1,6 @@
 #pragma once
 
-// Every SQL statement of the program. Values are bound ('?'), never joined into the text.
+// Every SQL statement of the program (the repository's; the vault builder runs the schema). Values are bound ('?'), never joined into the text.
 namespace sql {
 
 // Categories
@@ -24,11 +24,11 @@ inline constexpr char UpdateTitleUdf4[] = "UPDATE CatDef SET pwUDF4 = ? WHERE pw
 inline constexpr char UpdateTitleNotes[] = "UPDATE CatDef SET pwNotes = ? WHERE pwCat = ?";
 
 // Entries
-inline constexpr char SelectEntries[] = "SELECT * FROM PDF";
-inline constexpr char SelectEntryCategories[] = "SELECT sCat FROM PDF";
+// The listing of every entry: each column by name, in the table's order.
+inline constexpr char SelectEntries[] = "SELECT pNum, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU FROM PDF";
 // The category column as raw bytes (encoded text is plain ASCII), for decoding without a copy.
 inline constexpr char SelectEntryCategoryBytes[] = "SELECT CAST(sCat AS BLOB) FROM PDF";
-inline constexpr char SelectEntryKeysAndCategories[] = "SELECT pNum, sCat FROM PDF";
+inline constexpr char SelectEntryKeysAndCategoryBytes[] = "SELECT pNum, CAST(sCat AS BLOB) FROM PDF";
 // The detail view finds its entry by description, then reads that one row.
 inline constexpr char SelectEntryDescriptionsAndKeys[] = "SELECT pNum, CAST(PDF1 AS BLOB) FROM PDF";
 inline constexpr char SelectEntryByKey[] =

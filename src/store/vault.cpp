@@ -1,18 +1,12 @@
 #include "vault.h"
 
 #include "codec.h"
-#include "errorcodes.h"
 
 #include <QDir>
-#include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QUrl>
 #include <exception>
+#include <optional>
 
 namespace {
-
-constexpr char ConnectionName[] = "VaultConnection";
 
 // The running operation, saved and restored around nested ones.
 struct Operation {
@@ -23,26 +17,11 @@ struct Operation {
 };
 Operation current;
 bool inTransaction = false;
+std::optional<sqlite::Connection> connection;
 
 FaultHook& faultHook() {
     static FaultHook hook;
     return hook;
-}
-
-QSqlDatabase connection() {
-    if (!QSqlDatabase::contains(QLatin1String(ConnectionName)))
-        return QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QLatin1String(ConnectionName));
-    return QSqlDatabase::database(QLatin1String(ConnectionName), false);
-}
-
-VaultFailure failureOf(const QSqlError& error) {
-    bool numeric = false;
-    qint64 number = error.nativeErrorCode().toLongLong(&numeric);
-    if (!numeric) number = -1;
-    QString description = error.databaseText();
-    if (description.isEmpty()) description = error.driverText();
-    if (description.isEmpty()) description = QStringLiteral("Unknown database failure");
-    return {QStringLiteral("SQLite"), number, description};
 }
 
 void countStatement() {
@@ -51,34 +30,36 @@ void countStatement() {
         throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("Injected failure")};
 }
 
-void bindAll(QSqlQuery& query, std::initializer_list<QVariant> values) {
-    int i = 0;
-    for (const QVariant& value : values) query.bindValue(i++, value);
+const sqlite::Connection& openConnection() {
+    if (!connection) throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("The vault is not open")};
+    return *connection;
 }
 
-// Ends the attempt without throwing: records, transaction and connection are let go.
-void abandonAttempt(bool closesRecords) {
-    if (closesRecords) {
-        closeRecords(VaultRecords);
-        closeRecords(CategoryRecords);
+void bindAll(sqlite::Statement& statement, std::initializer_list<BoundValue> values) {
+    int position = 0;
+    for (const BoundValue& value : values) {
+        ++position;
+        std::visit([&](const auto& v) { statement.bind(position, v); }, value);
     }
-    QSqlDatabase db = connection();
-    if (inTransaction) {
-        inTransaction = false;
-        db.rollback();
+}
+
+// Ends the attempt without throwing: the transaction is rolled back and the connection let go.
+void abandonAttempt() {
+    if (connection && inTransaction) {
+        try {
+            connection->execute("ROLLBACK");
+        } catch (const VaultFailure&) {
+            // closing without a commit drops the transaction as well
+        }
     }
-    // Records still bound to the connection would keep it busy.
-    VaultRecords.reset();
-    CategoryRecords.reset();
-    db.close();
+    inTransaction = false;
+    connection.reset();
 }
 
 } // namespace
 
 void resetStoreGlobals() {
-    closeRecords(VaultRecords);
-    closeRecords(CategoryRecords);
-    if (QSqlDatabase::contains(QLatin1String(ConnectionName))) connection().close();
+    connection.reset();
     inTransaction = false;
     current = {};
     AppFolder.clear();
@@ -89,68 +70,53 @@ void resetStoreGlobals() {
 
 QString vaultFilePath() { return AppFolder + QLatin1Char('/') + QLatin1String(VaultFileName); }
 
-void openVault() {
-    QSqlDatabase db = connection();
-    if (db.isOpen()) db.close();
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
-    db.setDatabaseName(QUrl::fromLocalFile(QDir::cleanPath(vaultFilePath())).toString(QUrl::FullyEncoded) +
-                       QStringLiteral("?mode=rw"));
-    if (!db.open()) throw failureOf(db.lastError());
+sqlite::Connection openVaultConnection() {
+    sqlite::Connection db(QDir::cleanPath(vaultFilePath()));
     // Reads walk every entry: mapping the file saves a copy of each page.
-    QSqlQuery(db).exec(QStringLiteral("PRAGMA mmap_size = 268435456"));
+    try {
+        db.execute("PRAGMA mmap_size = 268435456");
+    } catch (const VaultFailure&) {
+        // only a speed-up; a file that is no vault fails at its first read
+    }
+    return db;
+}
+
+void openVault() {
+    connection.reset();
+    inTransaction = false;
+    connection.emplace(openVaultConnection());
     if (current.writes) {
-        if (!db.transaction()) throw failureOf(db.lastError());
+        connection->execute("BEGIN");
         inTransaction = true;
     }
 }
 
 void closeVault() {
-    QSqlDatabase db = connection();
-    if (inTransaction) {
+    if (connection && inTransaction) {
         inTransaction = false;
-        if (!db.commit()) {
-            const VaultFailure failure = failureOf(db.lastError());
-            db.rollback();
-            throw failure;
-        }
+        connection->execute("COMMIT");
     }
-    db.close();
+    connection.reset();
 }
 
-QSqlQuery& openRecords(std::optional<QSqlQuery>& rs, const char* statement, std::initializer_list<QVariant> values) {
-    rs.reset();
+bool vaultIsOpen() { return connection.has_value(); }
+
+sqlite::Statement openRecords(const char* statement, std::initializer_list<BoundValue> values) {
     countStatement();
-    QSqlDatabase db = connection();
-    if (!db.isOpen()) throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("The vault is not open")};
-    rs.emplace(db);
-    rs->setForwardOnly(true);
-    if (!rs->prepare(QLatin1String(statement))) throw failureOf(rs->lastError());
-    bindAll(*rs, values);
-    if (!rs->exec()) throw failureOf(rs->lastError());
-    return *rs;
+    sqlite::Statement rows(openConnection(), statement);
+    bindAll(rows, values);
+    return rows;
 }
 
-void closeRecords(std::optional<QSqlQuery>& rs) {
-    if (rs) rs->finish();
-    rs.reset();
-}
-
-void executeStatement(const char* statement, std::initializer_list<QVariant> values) {
+void executeStatement(const char* statement, std::initializer_list<BoundValue> values) {
     countStatement();
-    for (const QVariant& value : values)
-        if (value.typeId() == QMetaType::QString && value.toString() == CodecError)
+    for (const BoundValue& value : values)
+        if (const QString* text = std::get_if<QString>(&value); text && *text == CodecError)
             throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("A value could not be encoded")};
-    QSqlDatabase db = connection();
-    if (!db.isOpen()) throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("The vault is not open")};
-    QSqlQuery query(db);
-    if (!query.prepare(QLatin1String(statement))) throw failureOf(query.lastError());
-    bindAll(query, values);
-    if (!query.exec()) throw failureOf(query.lastError());
-}
-
-QString columnText(const QSqlQuery& rs, const char* column) {
-    const QVariant value = rs.value(QLatin1String(column));
-    return value.isNull() ? QString() : value.toString();
+    sqlite::Statement write(openConnection(), statement);
+    bindAll(write, values);
+    while (write.next()) {
+    }
 }
 
 QString encodeForWrite(const QString& plain) {
@@ -167,7 +133,7 @@ void rememberFailure(const VaultFailure& failure) {
 
 void setFaultHook(FaultHook hook) { faultHook() = std::move(hook); }
 
-void runVaultOperation(int code, const std::function<void()>& body, const VaultOptions& options) {
+bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const VaultOptions& options) {
     struct Restore {
         Operation operation = current;
         bool transaction = inTransaction;
@@ -176,27 +142,24 @@ void runVaultOperation(int code, const std::function<void()>& body, const VaultO
             inTransaction = transaction;
         }
     } restore;
-    current = {code, options.writes, 0, 0};
+    current = {int(code), options.writes, 0, 0};
     inTransaction = false;
-    AttemptCount = 0;
+    if (!options.continuesCount) AttemptCount = 0;
     for (;;) {
         ++current.attempt;
         current.statement = 0;
         VaultFailure failure;
         try {
             body();
-            break;
+            return true;
         } catch (const VaultFailure& f) {
             failure = f;
         } catch (const std::exception& e) {
             failure = {QStringLiteral("Quorlane"), -1, QString::fromLocal8Bit(e.what())};
         }
         rememberFailure(failure);
-        abandonAttempt(options.closesRecords);
+        abandonAttempt();
         ++AttemptCount;
-        if (AttemptCount < MaxAttempts) continue;
-        if (options.cleanup) options.cleanup();
-        showVaultReport(code);
-        break;
+        if (AttemptCount >= MaxAttempts) return false;
     }
 }

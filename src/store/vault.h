@@ -1,13 +1,13 @@
 #pragma once
 
+#include "errorcodes.h"
 #include "globals.h"
+#include "sqlite.h"
 
-#include <QSqlQuery>
 #include <QString>
-#include <QVariant>
 #include <functional>
 #include <initializer_list>
-#include <optional>
+#include <variant>
 
 // A failure inside a vault operation's body: the policy records it and retries.
 struct VaultFailure {
@@ -20,38 +20,40 @@ struct VaultFailure {
 inline constexpr char VaultFileName[] = "gpwdfsc.mdb";
 QString vaultFilePath();
 
-// The connection. open() builds the connection anew (AppFolder + "/gpwdfsc.mdb", read-write,
-// a missing file is never created) and, inside an operation that writes, begins the attempt's
-// transaction; close() commits that transaction and closes. Both throw VaultFailure.
+// The one place where the vault file is opened: AppFolder + "/gpwdfsc.mdb", read-write, a
+// missing file is never created. Throws VaultFailure.
+sqlite::Connection openVaultConnection();
+
+// The operation's connection. openVault() opens it anew and, inside an operation that writes,
+// begins the attempt's transaction; closeVault() commits that transaction and closes. Both throw
+// VaultFailure.
 void openVault();
 void closeVault();
+// Whether the operation's connection is open (tests: nothing is left open after a failure).
+bool vaultIsOpen();
 
-// Runs a read into the record set rs (VaultRecords or CategoryRecords), replacing what it held,
-// and gives the record set back positioned before its first row.
-QSqlQuery& openRecords(std::optional<QSqlQuery>& rs, const char* statement, std::initializer_list<QVariant> values = {});
-inline QSqlQuery& openRecords(const char* statement, std::initializer_list<QVariant> values = {}) {
-    return openRecords(VaultRecords, statement, values);
-}
-void closeRecords(std::optional<QSqlQuery>& rs = VaultRecords);
+// A value bound to a statement's '?'.
+using BoundValue = std::variant<QString, qint64>;
+
+// Prepares a read on the open vault with its values bound; step it with next(). Counts as one
+// statement for the fault hook.
+sqlite::Statement openRecords(const char* statement, std::initializer_list<BoundValue> values = {});
 
 // Runs a statement that writes. Every value is bound; one that is the codec's "ERROR" is a
 // failure of the attempt, never stored as if it were the value.
-void executeStatement(const char* statement, std::initializer_list<QVariant> values = {});
-
-// The text of a column of the current row, "" for null (the "& empty text" of the readers).
-QString columnText(const QSqlQuery& rs, const char* column);
+void executeStatement(const char* statement, std::initializer_list<BoundValue> values = {});
 
 // The access policy of every vault operation: reset AttemptCount, run body; on a failure record
-// LastErrorText, close records (unless the operation only writes) and the connection, count,
-// and run body again from its start until MaxAttempts attempts have failed; then run cleanup
-// and show the vault error report with code. An operation that writes runs each attempt in one
-// transaction, so a failed attempt leaves the vault as it was.
+// LastErrorText, close the connection, count, and run body again from its start until
+// MaxAttempts attempts have failed. Answers whether the body succeeded; the caller shows the
+// report. An operation that writes runs each attempt in one transaction, so a failed attempt
+// leaves the vault as it was. continuesCount: the count goes on from the operation that ran just
+// before inside this one's window step (the category filter fill after the entry list fill).
 struct VaultOptions {
     bool writes = false;
-    bool closesRecords = true;
-    std::function<void()> cleanup;
+    bool continuesCount = false;
 };
-void runVaultOperation(int code, const std::function<void()>& body, const VaultOptions& options = {});
+bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const VaultOptions& options = {});
 
 // Records a failure in LastErrorText as "source: number: description" (also for operations
 // that handle their failures outside the access policy).

@@ -1,14 +1,14 @@
 #include "vaultbuilder.h"
 
 #include "codec.h"
+#include "vault.h"
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 namespace {
 
-bool runScript(QSqlDatabase& db, const QString& path) {
+// The script's statements, comment lines left out.
+bool runScript(sqlite::Connection& db, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
     QString script;
@@ -16,8 +16,7 @@ bool runScript(QSqlDatabase& db, const QString& path) {
         if (!line.trimmed().startsWith(QLatin1String("--"))) script += line + QLatin1Char('\n');
     for (const QString& statement : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         if (statement.trimmed().isEmpty()) continue;
-        QSqlQuery query(db);
-        if (!query.exec(statement)) return false;
+        db.execute(statement.toUtf8().constData());
     }
     return true;
 }
@@ -26,22 +25,27 @@ bool runScript(QSqlDatabase& db, const QString& path) {
 
 bool buildVault(const QString& path, const QString& schemaScript, const QString& rowsScript) {
     const QString building = path + QStringLiteral(".new");
-    const QString connectionName = QStringLiteral("VaultBuilder");
     QFile::remove(building);
     bool ok = false;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-        db.setDatabaseName(building);
-        ok = db.open() && db.transaction() && runScript(db, schemaScript) && runScript(db, rowsScript);
-        if (ok) {
-            QSqlQuery loginQuery(db);
-            ok = loginQuery.prepare(QStringLiteral("INSERT INTO LPass (UPass, RUL, URetry) VALUES (?, '0', '3')"));
-            loginQuery.addBindValue(EncodeValue(QStringLiteral(" ")));
-            ok = ok && loginQuery.exec() && db.commit();
-        }
-        db.close();
+        // The connection opens existing files only: the new file starts empty.
+        QFile empty(building);
+        if (!empty.open(QIODevice::WriteOnly)) return false;
+        empty.close();
     }
-    QSqlDatabase::removeDatabase(connectionName);
+    try {
+        sqlite::Connection db(building);
+        db.execute("BEGIN");
+        ok = runScript(db, schemaScript) && runScript(db, rowsScript);
+        if (ok) {
+            sqlite::Statement login(db, "INSERT INTO LPass (UPass, RUL, URetry) VALUES (?, '0', '3')");
+            login.bind(1, EncodeValue(QStringLiteral(" ")));
+            login.next();
+            db.execute("COMMIT");
+        }
+    } catch (const VaultFailure&) {
+        ok = false;
+    }
     QFile::remove(path);
     if (!ok || !QFile::rename(building, path)) {
         QFile::remove(building);

@@ -70,7 +70,9 @@ private slots:
         else
             vault().exec(QStringLiteral("DELETE FROM LPass"));
         LoadLoginSettings();
+        // The setup window opens with the settings as read.
         frmSetup& setup = form<frmSetup>();
+        setup.showSettings(LoadedLoginSettings);
         QVERIFY(!setup.isVisible());
         QTEST(setup.Check1->isChecked(), "checked");
         QTEST(setup.Text2->text(), "shownPassword");
@@ -99,6 +101,7 @@ private slots:
         QCOMPARE(LoginPassword, QString());
         QCOMPARE(LoginRetries, short(3));
         frmSetup& setup = form<frmSetup>();
+        setup.showSettings(LoadedLoginSettings);
         QVERIFY(!setup.Check1->isChecked());
         QCOMPARE(setup.Text2->text(), QString());
         QCOMPARE(setup.Text3->text(), QStringLiteral("3"));

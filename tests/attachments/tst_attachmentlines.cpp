@@ -1,4 +1,5 @@
 #include "attachments/attachmentlines.h"
+#include "store/records.h"
 #include "testmain.h"
 
 #include <QTest>
@@ -25,28 +26,6 @@ private slots:
         QFETCH(QString, file);
         QFETCH(int, picture);
         QCOMPARE(pictureForFile(file), picture);
-    }
-
-    // A line comes apart into what the save writes: the description with its blank, the path
-    // as it was, whatever it holds.
-    void splitLine_data() {
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("plain") << QStringLiteral("PASSPORT") << QStringLiteral("/home/ann/passport.pdf");
-        QTest::newRow("apostrophe and case")
-            << QStringLiteral("BOB`S KEY") << QStringLiteral("/Users/Bob/O'Neil's Key.TXT");
-        QTest::newRow("separator inside the path")
-            << QStringLiteral("ODD") << QStringLiteral("/tmp/a \u00b7 \u00b7 b.txt");
-        QTest::newRow("empty path") << QStringLiteral("NOTHING") << QString();
-    }
-    void splitLine() {
-        QFETCH(QString, description);
-        QFETCH(QString, path);
-        const QString line = attachmentLine(description, path);
-        QCOMPARE(line, description + QStringLiteral(" \u00b7 \u00b7 ") + path);
-        const LineParts parts = splitAttachmentLine(line);
-        QCOMPARE(parts.description, description + QLatin1Char(' '));
-        QCOMPARE(parts.path, path);
     }
 
     void storedValues() {

@@ -6,12 +6,11 @@
 #include "store/codec.h"
 #include "store/dates.h"
 #include "store/statements.h"
+#include "store/vault.h"
 #include "store/vaultbuilder.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -25,22 +24,19 @@ int main(int argc, char* argv[]) {
     if (!buildVault(path, source + QStringLiteral("/resources/vault/schema.sql"),
                     source + QStringLiteral("/resources/vault/categories.sql")))
         return 1;
-    bool ok = true;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("seed"));
-        db.setDatabaseName(path);
-        ok = db.open();
-        for (int i = 3; ok && i < argc; ++i) {
+    try {
+        sqlite::Connection db(path);
+        for (int i = 3; i < argc; ++i) {
             const QStringList parts = QString::fromLocal8Bit(argv[i]).split(QLatin1Char('|'));
-            QSqlQuery q(db);
-            q.prepare(QLatin1String(sql::InsertEntry));
-            for (int f : {0, 2, 3, 4, 5, 6}) q.addBindValue(EncodeValue(toStoredForm(parts.value(f))));
-            q.addBindValue(EncodeValue(parts.value(1)));
-            q.addBindValue(EncodeValue(formatLastUpdate(QDateTime::currentDateTime())));
-            ok = q.exec();
+            sqlite::Statement insert(db, sql::InsertEntry);
+            int position = 0;
+            for (int f : {0, 2, 3, 4, 5, 6}) insert.bind(++position, EncodeValue(toStoredForm(parts.value(f))));
+            insert.bind(++position, EncodeValue(parts.value(1)));
+            insert.bind(++position, EncodeValue(formatLastUpdate(QDateTime::currentDateTime())));
+            insert.next();
         }
-        db.close();
+    } catch (const VaultFailure&) {
+        return 1;
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("seed"));
-    return ok ? 0 : 1;
+    return 0;
 }

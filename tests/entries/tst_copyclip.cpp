@@ -1,5 +1,5 @@
 #include "entries/frmmainclip.h"
-#include "entryfixture.h"
+#include "windowfixture.h"
 #include "testmain.h"
 #include "testvault.h"
 

@@ -1,4 +1,4 @@
-#include "entryfixture.h"
+#include "windowfixture.h"
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
@@ -59,7 +59,7 @@ private slots:
         frmMain& main = prepare();
         const QStringList owners = attachmentOwners();
         selectEntry(main, chosen);
-        const QString key = main.Label11->text();
+        const QString key = QString::number(main.shownKey.value_or(0));
         fake().answers = {MsgAnswer::Yes};
         main.Command8_Click();
 

@@ -1,5 +1,5 @@
 #include "entries/frmentry.h"
-#include "entryfixture.h"
+#include "windowfixture.h"
 #include "store/codec.h"
 #include "store/vault.h"
 #include "testmain.h"
@@ -48,7 +48,7 @@ private slots:
         frmEntry& adding = form<frmEntry>();
         QCOMPARE(fake().modals, QStringList{QStringLiteral("frmEntry")});
         QCOMPARE(adding.windowTitle(), QStringLiteral("Add Entry"));
-        QCOMPARE(adding.Label6->text(), QStringLiteral("0"));
+        QVERIFY(adding.mode == frmEntry::Mode::Adding);
         QCOMPARE(adding.Combo1->currentIndex(), -1);
         QCOMPARE(adding.Combo1->itemText(0), QStringLiteral("BANK ACCOUNT"));
         QVERIFY(adding.Label1->text().isEmpty() && adding.Label8->text().isEmpty());
@@ -60,14 +60,14 @@ private slots:
         main.Command11_Click();
         frmEntry& editing = form<frmEntry>();
         QCOMPARE(editing.windowTitle(), QStringLiteral("Edit Entry"));
-        QCOMPARE(editing.Label6->text(), QStringLiteral("1"));
+        QVERIFY(editing.mode == frmEntry::Mode::Editing);
         QCOMPARE(editing.Combo1->currentText(), QStringLiteral("WEB SITE"));
         QCOMPARE(editing.Picture8->picture(), QStringLiteral("cat_website"));
         QCOMPARE(editing.Label1->text(), QStringLiteral("Site:"));
         QCOMPARE(editing.Label4->text(), QStringLiteral("Web Address:"));
         QCOMPARE(editing.Text1->toolTip(), QStringLiteral("Web Address:"));
         QCOMPARE(editing.Text2->text(), QStringLiteral("MAIL'BOX"));
-        QCOMPARE(editing.Label7->text(), QStringLiteral("MAIL'BOX"));
+        QCOMPARE(editing.startingDescription, QStringLiteral("MAIL'BOX"));
         QCOMPARE(editing.Text1->text(), QStringLiteral("www.example.com"));
         QCOMPARE(editing.Text4->text(), QStringLiteral("s3cret"));
         // A stored value beyond the typing limit comes over whole.

@@ -1,7 +1,7 @@
 #include "entries/frmentry.h"
 #include "entries/frmgenerator.h"
 #include "entries/passwordgenerator.h"
-#include "entryfixture.h"
+#include "windowfixture.h"
 #include "store/cp1252.h"
 #include "testmain.h"
 #include "testvault.h"

@@ -1,5 +1,5 @@
 #include "entries/frmsearch.h"
-#include "entryfixture.h"
+#include "windowfixture.h"
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"

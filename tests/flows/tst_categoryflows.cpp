@@ -4,7 +4,7 @@
 #include "categories/frmresource.h"
 #include "categories/frmxfer.h"
 #include "entries/frmentry.h"
-#include "flowfixture.h"
+#include "windowfixture.h"
 #include "testmain.h"
 #include "testvault.h"
 
@@ -49,8 +49,8 @@ private slots:
         QFETCH(QString, category);
         QFETCH(QStringList, listed);
         seed();
-        frmMain& main = startMainWindow();
-        pickEntry(main, QStringLiteral("SHOP"));
+        frmMain& main = openMainWindow();
+        selectEntry(main, QStringLiteral("SHOP"));
 
         ModalScript script;
         script.on<frmResource>(QStringLiteral("frmResource"), [&](frmResource& breakdown) {
@@ -62,7 +62,7 @@ private slots:
 
         QVERIFY(!isLoaded<frmResource>());
         QCOMPARE(main.Combo1->currentText(), category);
-        QCOMPARE(rowsOf(main.List1), listed);
+        QCOMPARE(listRows(main.List1), listed);
         QCOMPARE(main.Label35->text(), QString::number(listed.size()));
         if (listed.isEmpty()) {
             QVERIFY(main.Picture5->isHidden() && !main.Picture7->isHidden() && main.Picture17->isHidden());
@@ -94,7 +94,7 @@ private slots:
         QFETCH(QStringList, listed);
         QFETCH(QString, shownCategory);
         seed();
-        frmMain& main = startMainWindow();
+        frmMain& main = openMainWindow();
         setComboText(main.Combo1, filter);
 
         ModalScript script;
@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(countsAfter, (QStringList{QStringLiteral("0"), QStringLiteral("2")}));
         QVERIFY(!isLoaded<frmResource>() && !isLoaded<frmXFer>());
         QCOMPARE(main.Combo1->currentText(), filter);
-        QCOMPARE(rowsOf(main.List1), listed);
+        QCOMPARE(listRows(main.List1), listed);
         QCOMPARE(main.Label35->text(), QString::number(listed.size()));
         if (listed.isEmpty()) {
             QVERIFY(main.Picture5->isHidden() && !main.Picture7->isHidden());
@@ -138,8 +138,8 @@ private slots:
     // titles once the entry is shown again (after the entry editor is left without saving).
     void retitleShownCategory() {
         seed();
-        frmMain& main = startMainWindow();
-        pickEntry(main, QStringLiteral("SHOP"));
+        frmMain& main = openMainWindow();
+        selectEntry(main, QStringLiteral("SHOP"));
 
         ModalScript script;
         script.on<frmEditor>(QStringLiteral("frmEditor"), [](frmEditor& editor) {
@@ -157,7 +157,7 @@ private slots:
         main.Command11_Click();
         settle();
         QCOMPARE(main.Label4->text(), QStringLiteral("Web Address:"));
-        pickEntry(main, QStringLiteral("SHOP"));
+        selectEntry(main, QStringLiteral("SHOP"));
         QCOMPARE(main.Label14->text(), QStringLiteral("Shop's name:"));
         QCOMPARE(main.Label4->text(), QStringLiteral("Address:"));
         QCOMPARE(main.Text1->toolTip(), QStringLiteral("Address:"));
@@ -183,7 +183,7 @@ private slots:
         QFETCH(QString, filterAfter);
         QFETCH(QStringList, listed);
         seed();
-        frmMain& main = startMainWindow();
+        frmMain& main = openMainWindow();
         setComboText(main.Combo1, filter);
 
         ModalScript script;
@@ -205,7 +205,7 @@ private slots:
         QCOMPARE(fake().titles(), (QStringList{QStringLiteral("Confirmation"), QStringLiteral("Success")}));
         QCOMPARE(main.Combo1->findText(QStringLiteral("EMAIL")), -1);
         QCOMPARE(main.Combo1->currentText(), filterAfter);
-        QCOMPARE(rowsOf(main.List1), listed);
+        QCOMPARE(listRows(main.List1), listed);
         QCOMPARE(main.Label35->text(), QString::number(listed.size()));
         QCOMPARE(listText(main.List1), listed.first());
         QCOMPARE(main.Label3->text(), listed.first());

@@ -2,7 +2,7 @@
 #include "categories/frmeditor.h"
 #include "entries/frmentry.h"
 #include "entries/frmsearch.h"
-#include "flowfixture.h"
+#include "windowfixture.h"
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
@@ -50,7 +50,7 @@ private slots:
         QFETCH(QStringList, listed);
         QFETCH(QString, shown);
         seed();
-        frmMain& main = startMainWindow();
+        frmMain& main = openMainWindow();
         setComboText(main.Combo1, filter);
 
         ModalScript script;
@@ -94,7 +94,7 @@ private slots:
                                                QStringLiteral("Success")}));
         QCOMPARE(main.Combo1->currentText(), filter);
         QVERIFY(main.Combo1->findText(QStringLiteral("GARDEN")) > 0);
-        QCOMPARE(rowsOf(main.List1), listed);
+        QCOMPARE(listRows(main.List1), listed);
         QCOMPARE(main.Label35->text(), QString::number(listed.size()));
         QCOMPARE(listText(main.List1), shown);
         QCOMPARE(main.Label3->text(), shown);
@@ -122,9 +122,9 @@ private slots:
         QFETCH(QString, filter);
         QFETCH(QString, filterAfter);
         seed();
-        frmMain& main = startMainWindow();
+        frmMain& main = openMainWindow();
         setComboText(main.Combo1, filter);
-        pickEntry(main, QStringLiteral("GARAGE"));
+        selectEntry(main, QStringLiteral("GARAGE"));
         QCOMPARE(main.Label4->text(), QStringLiteral("Code:"));
 
         ModalScript script;
@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(fake().titles(), QStringList{QStringLiteral("Success")});
         QCOMPARE(main.Combo1->currentText(), filterAfter);
         const QStringList listed{QStringLiteral("ALARM"), QStringLiteral("GARAGE"), QStringLiteral("SHOP")};
-        QCOMPARE(rowsOf(main.List1), listed);
+        QCOMPARE(listRows(main.List1), listed);
         QCOMPARE(main.Label35->text(), QString::number(listed.size()));
         // The edited entry is shown under its new category, and the view never goes on showing
         // the entry as it was before the save.
@@ -158,10 +158,10 @@ private slots:
     // key), so that saving again writes the entry that was being edited.
     void editFailsThenSaves() {
         seed();
-        frmMain& main = startMainWindow();
+        frmMain& main = openMainWindow();
         setComboText(main.Combo1, QStringLiteral("HOME"));
-        pickEntry(main, QStringLiteral("GARAGE"));
-        const QString key = main.Label11->text();
+        selectEntry(main, QStringLiteral("GARAGE"));
+        const QString key = QString::number(main.shownKey.value_or(0));
 
         ModalScript script;
         QString keyAfterFailure;
@@ -172,7 +172,7 @@ private slots:
             setFaultHook([](int code, int, int) { return code == 223; });
             entry.Command21_Click();
             setFaultHook({});
-            keyAfterFailure = main.Label11->text();
+            keyAfterFailure = QString::number(main.shownKey.value_or(0));
             listedAfterFailure = main.Combo1->currentText() == QLatin1String("HOME");
             QVERIFY(isLoaded<frmEntry>());
             entry.Command21_Click();
@@ -202,9 +202,9 @@ private slots:
     void searchPick() {
         QFETCH(QString, filter);
         seed();
-        frmMain& main = startMainWindow();
+        frmMain& main = openMainWindow();
         setComboText(main.Combo1, filter);
-        if (main.List1->count() > 0) pickEntry(main, QStringLiteral("GARAGE"));
+        if (main.List1->count() > 0) selectEntry(main, QStringLiteral("GARAGE"));
 
         ModalScript script;
         int filterChanges = 0;
@@ -214,7 +214,7 @@ private slots:
             QCOMPARE(search.focusWidget(), search.Text1);
             search.Text1->setText(QStringLiteral("joe"));
             search.Command1_Click();
-            QCOMPARE(rowsOf(search.List1), QStringList{QStringLiteral("SHOP")});
+            QCOMPARE(listRows(search.List1), QStringList{QStringLiteral("SHOP")});
             setListIndex(search.List1, 0);
             search.Command15_Click();
         });

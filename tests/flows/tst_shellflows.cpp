@@ -2,7 +2,7 @@
 #include "app/frmsetup.h"
 #include "app/traylock.h"
 #include "entries/frmentry.h"
-#include "flowfixture.h"
+#include "windowfixture.h"
 #include "testmain.h"
 #include "testvault.h"
 
@@ -32,8 +32,8 @@ private slots:
         vault().addEntry(QStringLiteral("Alarm"), QStringLiteral("HOME"), {QStringLiteral("4711")});
         vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"), {QStringLiteral("0815")});
         fake().tray = tray;
-        frmMain& main = startMainWindow();
-        pickEntry(main, QStringLiteral("GARAGE"));
+        frmMain& main = openMainWindow();
+        selectEntry(main, QStringLiteral("GARAGE"));
         main.Check2->click();
         const QColor hidden = textColour(main.Text1);
         QVERIFY(hidden != QColor(Qt::black));

@@ -2,7 +2,7 @@
 #include "attachments/frmattach.h"
 #include "attachments/frmattachname.h"
 #include "entries/frmmainclip.h"
-#include "flowfixture.h"
+#include "windowfixture.h"
 #include "printing/frmprintconfirm.h"
 #include "testmain.h"
 #include "testvault.h"
@@ -65,8 +65,8 @@ private slots:
         attach(deleted, QStringLiteral("/tmp/a.pdf"));
         attach(deleted, QStringLiteral("/tmp/b.txt"));
         if (successorAttached) attach(successor, QStringLiteral("/tmp/c.doc"));
-        frmMain& main = startMainWindow();
-        pickEntry(main, deleted);
+        frmMain& main = openMainWindow();
+        selectEntry(main, deleted);
         QVERIFY(!main.Picture17->isHidden());
 
         fake().answers = {MsgAnswer::Yes};
@@ -75,11 +75,11 @@ private slots:
         QCOMPARE(fake().titles(), (QStringList{QStringLiteral("Delete Entry?"), QStringLiteral("Success")}));
         QCOMPARE(attachmentsOf(deleted), 0);
         QCOMPARE(attachmentsOf(successor), successorAttached ? 1 : 0);
-        QVERIFY(!rowsOf(main.List1).contains(deleted));
+        QVERIFY(!listRows(main.List1).contains(deleted));
         QCOMPARE(main.Label35->text(), QStringLiteral("2"));
         QCOMPARE(listText(main.List1), successor);
         QCOMPARE(main.Label3->text(), successor);
-        QCOMPARE(main.Label11->text(), QString::number(keys[successor]));
+        QCOMPARE(QString::number(main.shownKey.value_or(0)), QString::number(keys[successor]));
         QCOMPARE(main.Picture17->isHidden(), !successorAttached);
     }
 
@@ -87,8 +87,8 @@ private slots:
     // indicator opens the same window on the same entry.
     void attachmentsThenIndicator() {
         seed();
-        frmMain& main = startMainWindow();
-        pickEntry(main, QStringLiteral("BOILER"));
+        frmMain& main = openMainWindow();
+        selectEntry(main, QStringLiteral("BOILER"));
         QVERIFY(main.Picture17->isHidden());
 
         ModalScript script;
@@ -106,9 +106,9 @@ private slots:
         QCOMPARE(attachmentsOf(QStringLiteral("BOILER")), 1);
         QVERIFY(!isLoaded<frmAttach>() && !isLoaded<frmAttachName>());
 
-        pickEntry(main, QStringLiteral("ALARM"));
+        selectEntry(main, QStringLiteral("ALARM"));
         QVERIFY(main.Picture17->isHidden());
-        pickEntry(main, QStringLiteral("BOILER"));
+        selectEntry(main, QStringLiteral("BOILER"));
         QVERIFY(!main.Picture17->isHidden());
 
         int lines = -1;
@@ -131,7 +131,7 @@ private slots:
         for (const char* name : {"tblpnt.htm", "tblpnta.htm"})
             QFile::copy(QStringLiteral(QUORLANE_SOURCE_DIR "/resources/templates/") + QLatin1String(name),
                         vault().folder() + QLatin1Char('/') + QLatin1String(name));
-        frmMain& main = startMainWindow();
+        frmMain& main = openMainWindow();
         QCOMPARE(main.Label3->text(), QStringLiteral("BOB'S SHED"));
         QCOMPARE(main.Label14->text(), QStringLiteral("Owner's item:"));
 

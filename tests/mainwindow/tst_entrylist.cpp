@@ -5,6 +5,7 @@
 #include "entries/frmentry.h"
 #include "fakeplatform.h"
 #include "mainwindow/frmmain.h"
+#include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
 
@@ -184,7 +185,7 @@ private slots:
         for (int row : {0, 1, 0}) {
             setListIndex(main.List1, row);
             QCOMPARE(main.Text1->text(), QStringLiteral("second"));
-            QCOMPARE(main.Label11->text(), QString::number(second));
+            QCOMPARE(QString::number(main.shownKey.value_or(0)), QString::number(second));
         }
     }
 
@@ -196,6 +197,7 @@ private slots:
         main.show();
         FillCategoryFilter(0);
         QCOMPARE(fake().titles(), (QStringList{"E213 : Retrieval Error", "E211 : Retrieval Error"}));
+        QCOMPARE(AttemptCount, short(6));
         for (const MessageRecord& m : fake().messages) {
             QVERIFY(m.prompt.startsWith(QStringLiteral("Could not retrieve data from database.\n(")));
             QCOMPARE(m.icon, MsgIcon::Error);
@@ -203,6 +205,25 @@ private slots:
         QVERIFY(!QFile::exists(vault().path()));
         QVERIFY(!main.List1->isHidden());
         QCOMPARE(main.List1->count(), 0);
+        QCOMPARE(comboRows(main.Combo1), QStringList{"ALL CATEGORIES"});
+    }
+
+    // The category read failing on every attempt after a good list fill: five attempts, then
+    // E211 once (the list fill, run once, does not start the count again).
+    void categoryReadFailsAfterAGoodListFill() {
+        vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"));
+        int listFills = 0, categoryReads = 0;
+        setFaultHook([&](int code, int, int) {
+            listFills += code == 213;
+            categoryReads += code == 211;
+            return code == 211;
+        });
+        frmMain& main = form<frmMain>();
+        FillCategoryFilter(0);
+        QCOMPARE(listFills, 1);
+        QCOMPARE(categoryReads, 5);
+        QCOMPARE(fake().titles(), QStringList{"E211 : Retrieval Error"});
+        QCOMPARE(listed(main), QStringList{"GARAGE"});
         QCOMPARE(comboRows(main.Combo1), QStringList{"ALL CATEGORIES"});
     }
 };

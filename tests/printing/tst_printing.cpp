@@ -17,7 +17,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
-#include <QSqlDatabase>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -241,8 +240,7 @@ private slots:
         QVERIFY(faults <= 1);
         QCOMPARE(fake().printCount, 0);
         QVERIFY(isLoaded<frmPrintConfirm>() && !QApplication::overrideCursor() && !pagesLeft());
-        QVERIFY(!VaultRecords && !CategoryRecords);
-        QVERIFY(!QSqlDatabase::database("VaultConnection", false).isOpen());
+        QVERIFY(!vaultIsOpen());
     }
 
     // A second print reuses the window and its browser, and prints the new page.

@@ -1,6 +1,7 @@
 #include "app/modmain.h"
 #include "fakeplatform.h"
 #include "store/codec.h"
+#include "app/vaultreport.h"
 #include "store/errorcodes.h"
 #include "store/statements.h"
 #include "store/vault.h"
@@ -14,30 +15,32 @@
 
 namespace {
 
-// A reader standing for any retrieval: opens, reads the categories, closes.
-void readCategories(int code, int* bodyRuns = nullptr) {
-    runVaultOperation(code, [bodyRuns] {
+// A reader standing for any retrieval: opens, reads the categories, closes; reports a failure
+// as a window would.
+void readCategories(ErrorCode code, int* bodyRuns = nullptr) {
+    const bool read = runVaultOperation(code, [bodyRuns] {
         if (bodyRuns) ++*bodyRuns;
         openVault();
-        QSqlQuery& rows = openRecords(sql::SelectCategories);
+        sqlite::Statement rows = openRecords(sql::SelectCategories);
         while (rows.next()) {
         }
-        closeRecords();
         closeVault();
     });
+    if (!read) showVaultReport(code);
 }
 
 // A writer of three rows in one operation.
 void insertThreeCategories() {
-    runVaultOperation(
-        225,
+    const bool written = runVaultOperation(
+        ErrorCode::CreateCategory,
         [] {
             openVault();
             for (const char* name : {"ONE", "TWO", "THREE"})
                 executeStatement(sql::InsertCategory, {QString::fromLatin1(name)});
             closeVault();
         },
-        {.writes = true, .closesRecords = false});
+        {.writes = true});
+    if (!written) showVaultReport(ErrorCode::CreateCategory);
 }
 
 int categoryCount(const TestVault& v) { return v.value(QStringLiteral("SELECT COUNT(*) FROM Cats")).toInt(); }
@@ -55,61 +58,59 @@ private slots:
         QTest::newRow("E212") << 212 << "E212 : Update Failed" << "Could not update database.";
         QTest::newRow("E202") << 202 << "E202 : Transfer Failed" << "Could not complete category transfer.";
         QTest::newRow("E203") << 203 << "E203 : Update Failed" << "Could not not update from database.";
+        QTest::newRow("E228") << 228 << "E228 : Conversion Error" << "Cannot modify template file.";
     }
     void reportAfterFiveAttempts() {
         QFETCH(int, code);
         QFETCH(QString, title);
         QFETCH(QString, message);
         int runs = 0;
-        runVaultOperation(code, [&runs] {
+        const bool succeeded = runVaultOperation(ErrorCode(code), [&runs] {
             ++runs;
             throw VaultFailure{QStringLiteral("Test"), 7, QStringLiteral("boom")};
         });
+        QVERIFY(!succeeded);
         QCOMPARE(runs, 5);
         QCOMPARE(AttemptCount, short(5));
+        // The policy shows nothing itself; the caller's report reads the last failure.
+        QVERIFY(fake().messages.isEmpty());
+        QCOMPARE(errorReportTitle(ErrorCode(code)), title);
+        QCOMPARE(errorReportPrompt(ErrorCode(code)), message + QStringLiteral("\n(Test: 7: boom)"));
+        showVaultReport(ErrorCode(code));
         QCOMPARE(fake().messages.size(), 1);
-        QCOMPARE(fake().messages[0].title, title);
-        QCOMPARE(fake().messages[0].prompt, message + QStringLiteral("\n(Test: 7: boom)"));
         QCOMPARE(fake().messages[0].icon, MsgIcon::Error);
         QCOMPARE(fake().messages[0].buttons, MsgButtons::Ok);
     }
 
-    void cleanupRunsBeforeTheReport() {
-        QStringList events;
-        setMessageHandler([&events](const QString& title, const QString&, MsgIcon, MsgButtons, MsgAnswer) {
-            events << title;
-            return MsgAnswer::Ok;
-        });
-        runVaultOperation(
-            213, [] { throw VaultFailure{QStringLiteral("Test"), 1, QStringLiteral("x")}; },
-            {.cleanup = [&events] { events << QStringLiteral("cleanup"); }});
-        setPlatform(&fake());
-        QCOMPARE(events, (QStringList{QStringLiteral("cleanup"), QStringLiteral("E213 : Retrieval Error")}));
-    }
-
     void aRetryThatSucceedsShowsNothingAndKeepsTheText() {
         int runs = 0;
-        runVaultOperation(211, [&runs] {
+        QVERIFY(runVaultOperation(ErrorCode::FillCategoryFilter, [&runs] {
             if (++runs == 1) throw VaultFailure{QStringLiteral("Test"), -5, QStringLiteral("first try")};
-        });
+        }));
         QCOMPARE(runs, 2);
         QVERIFY(fake().messages.isEmpty());
         QCOMPARE(LastErrorText, QStringLiteral("Test: -5: first try"));
     }
 
-    // The entry list fill runs inside the category filter fill and resets the shared count: with
-    // no vault file the inner fill reports after five attempts, the outer one after its first.
-    void nestedOperationSharesTheCount() {
+    // An operation that goes on counting from the one that ran just before it (the category
+    // filter fill after its entry list fill): with no vault file the first reports after five
+    // attempts, the second after its first.
+    void continuedCountStopsAfterOneMoreAttempt() {
         QFile::remove(vault().path());
         int innerRuns = 0, outerRuns = 0;
-        runVaultOperation(211, [&] {
-            ++outerRuns;
-            readCategories(213, &innerRuns);
-            openVault();
-            closeVault();
-        });
+        readCategories(ErrorCode::RetrieveEntries, &innerRuns);
+        const bool read = runVaultOperation(
+            ErrorCode::FillCategoryFilter,
+            [&] {
+                ++outerRuns;
+                openVault();
+                closeVault();
+            },
+            {.continuesCount = true});
+        if (!read) showVaultReport(ErrorCode::FillCategoryFilter);
         QCOMPARE(innerRuns, 5);
         QCOMPARE(outerRuns, 1);
+        QCOMPARE(AttemptCount, short(6));
         QCOMPARE(fake().titles(),
                  (QStringList{QStringLiteral("E213 : Retrieval Error"), QStringLiteral("E211 : Retrieval Error")}));
         QVERIFY(!QFile::exists(vault().path()));
@@ -139,30 +140,30 @@ private slots:
     // A value the codec cannot encode is a failure of the attempt, never stored as "ERROR".
     void errorEncodingIsNeverWritten() {
         const QString tooLong(10923, QChar(u'x'));
-        runVaultOperation(
-            212,
+        const bool written = runVaultOperation(
+            ErrorCode::AddEntry,
             [&tooLong] {
                 openVault();
                 executeStatement(sql::InsertCategory, {EncodeValue(tooLong)});
                 closeVault();
             },
             {.writes = true});
-        QCOMPARE(fake().lastTitle(), QStringLiteral("E212 : Update Failed"));
+        QVERIFY(!written);
         QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'ERROR'")).toInt(), 0);
         QVERIFY_THROWS_EXCEPTION(VaultFailure, encodeForWrite(tooLong));
     }
 
     void valuesAreBoundNotJoined() {
         const QString hostile = QStringLiteral("x'); DROP TABLE PDF; --");
-        runVaultOperation(
-            225,
+        const bool written = runVaultOperation(
+            ErrorCode::CreateCategory,
             [&hostile] {
                 openVault();
                 executeStatement(sql::InsertCategory, {hostile});
                 closeVault();
             },
             {.writes = true});
-        QVERIFY(fake().messages.isEmpty());
+        QVERIFY(written);
         QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'x''); DROP TABLE PDF; --'")).toInt(), 1);
         QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM PDF")).toInt(), 0);
     }
@@ -191,7 +192,7 @@ private slots:
             file.write(content);
         }
         int runs = 0;
-        readCategories(211, &runs);
+        readCategories(ErrorCode::FillCategoryFilter, &runs);
         QCOMPARE(runs, 5);
         QCOMPARE(fake().titles(), QStringList{QStringLiteral("E211 : Retrieval Error")});
         QVERIFY(fake().messages[0].prompt.startsWith(QStringLiteral("Could not retrieve data from database.\n(SQLite: ")));
@@ -205,14 +206,14 @@ private slots:
 
     void missingTable() {
         vault().exec(QStringLiteral("DROP TABLE Cats"));
-        readCategories(211);
+        readCategories(ErrorCode::FillCategoryFilter);
         QCOMPARE(fake().titles(), QStringList{QStringLiteral("E211 : Retrieval Error")});
         QVERIFY(LastErrorText.contains(QStringLiteral("no such table")));
     }
 
     void missingFileReportsTheDriversText() {
         QFile::remove(vault().path());
-        readCategories(211);
+        readCategories(ErrorCode::FillCategoryFilter);
         QCOMPARE(LastErrorText, QStringLiteral("SQLite: 14: unable to open database file"));
         QVERIFY(!QFile::exists(vault().path()));
     }
@@ -222,7 +223,7 @@ private slots:
         if (::access(QFile::encodeName(vault().path()).constData(), W_OK) == 0)
             QSKIP("running as root: the file stays writable whatever its permissions");
         int runs = 0;
-        readCategories(211, &runs);
+        readCategories(ErrorCode::FillCategoryFilter, &runs);
         QCOMPARE(runs, 1);
         QVERIFY(fake().messages.isEmpty());
         const int before = categoryCount(vault());
@@ -238,7 +239,7 @@ private slots:
         QVERIFY(QFile::copy(vault().path(), folder + QStringLiteral("/gpwdfsc.mdb")));
         AppFolder = folder;
         int runs = 0;
-        readCategories(211, &runs);
+        readCategories(ErrorCode::FillCategoryFilter, &runs);
         QCOMPARE(runs, 1);
         QVERIFY(fake().messages.isEmpty());
         QCOMPARE(QDir(vault().folder()).entryList(QDir::Files), QStringList{QStringLiteral("gpwdfsc.mdb")});

@@ -4,6 +4,7 @@
 #include "fakeplatform.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +32,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuorlaneTests"));
     QApplication::setOrganizationName(QStringLiteral("QuorlaneTests"));
+    // Sorting, case and number texts do not follow the machine the tests run on.
+    QLocale::setDefault(QLocale::c());
     initQuorlaneResources();
     setPlatform(&fake());
     // No test ever reads or writes the real user's preferences.

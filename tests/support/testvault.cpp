@@ -7,36 +7,87 @@
 #include "store/vault.h"
 #include "store/vaultbuilder.h"
 
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
+#include <QFile>
 #include <QTest>
+#include <sqlcipher/sqlite3.h>
 
 namespace {
 
+// The test's own connection to the vault file, beside the program's.
 class Direct {
 public:
     explicit Direct(const QString& path) {
-        db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("TestDirect"));
-        db_.setDatabaseName(path);
-        db_.open();
+        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+            qFatal("test SQL: cannot open %s", qPrintable(path));
     }
-    ~Direct() {
-        db_.close();
-        db_ = {};
-        QSqlDatabase::removeDatabase(QStringLiteral("TestDirect"));
+    ~Direct() { sqlite3_close_v2(db_); }
+    Direct(const Direct&) = delete;
+    Direct& operator=(const Direct&) = delete;
+
+    // Runs a statement with its values bound and gives every row it returns.
+    QList<QVariantList> run(const QString& sql, const QVariantList& values) {
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db_, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK)
+            qFatal("test SQL: %s", sqlite3_errmsg(db_));
+        for (int i = 0; i < values.size(); ++i) bind(stmt, i + 1, values[i]);
+        QList<QVariantList> rows;
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            QVariantList row;
+            for (int c = 0; c < sqlite3_column_count(stmt); ++c) row << column(stmt, c);
+            rows << row;
+        }
+        if (rc != SQLITE_DONE) qFatal("test SQL: %s", sqlite3_errmsg(db_));
+        sqlite3_finalize(stmt);
+        return rows;
     }
-    QSqlQuery run(const QString& sql, const QVariantList& values) {
-        QSqlQuery q(db_);
-        if (!q.prepare(sql)) qFatal("test SQL: %s", qPrintable(q.lastError().text()));
-        for (int i = 0; i < values.size(); ++i) q.bindValue(i, values[i]);
-        if (!q.exec()) qFatal("test SQL: %s", qPrintable(q.lastError().text()));
-        return q;
-    }
+    qint64 lastInsertId() const { return sqlite3_last_insert_rowid(db_); }
 
 private:
-    QSqlDatabase db_;
+    static void bind(sqlite3_stmt* stmt, int position, const QVariant& value) {
+        switch (value.typeId()) {
+        case QMetaType::UnknownType:
+        case QMetaType::Nullptr:
+            sqlite3_bind_null(stmt, position);
+            break;
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+        case QMetaType::UInt:
+        case QMetaType::ULongLong:
+            sqlite3_bind_int64(stmt, position, value.toLongLong());
+            break;
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            sqlite3_bind_blob(stmt, position, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            if (value.isNull() || (value.typeId() == QMetaType::QString && value.toString().isNull())) {
+                sqlite3_bind_null(stmt, position);
+                break;
+            }
+            const QByteArray text = value.toString().toUtf8();
+            sqlite3_bind_text(stmt, position, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        }
+        }
+    }
+    static QVariant column(sqlite3_stmt* stmt, int c) {
+        switch (sqlite3_column_type(stmt, c)) {
+        case SQLITE_INTEGER:
+            return qint64(sqlite3_column_int64(stmt, c));
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(stmt, c);
+        case SQLITE_NULL:
+            return QVariant();
+        case SQLITE_BLOB:
+            return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, c)), sqlite3_column_bytes(stmt, c));
+        default:
+            return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)),
+                                     sqlite3_column_bytes(stmt, c));
+        }
+    }
+
+    sqlite3* db_ = nullptr;
 };
 
 } // namespace
@@ -56,14 +107,7 @@ QString TestVault::path() const { return dir_.path() + QStringLiteral("/gpwdfsc.
 
 QList<QVariantList> TestVault::rows(const QString& sql) const {
     Direct db(path());
-    QSqlQuery q = db.run(sql, {});
-    QList<QVariantList> out;
-    while (q.next()) {
-        QVariantList row;
-        for (int i = 0; i < q.record().count(); ++i) row << q.value(i);
-        out << row;
-    }
-    return out;
+    return db.run(sql, {});
 }
 
 QVariant TestVault::value(const QString& sql) const {
@@ -82,10 +126,10 @@ qint64 TestVault::addEntry(const QString& description, const QString& category, 
     for (int i = 0; i < 4; ++i) values << EncodeValue(toStoredForm(fields.value(i)));
     values << EncodeValue(toStoredForm(notes)) << EncodeValue(category) << EncodeValue(lastUpdate);
     Direct db(path());
-    QSqlQuery q = db.run(QStringLiteral("INSERT INTO PDF (PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU) "
-                                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                         values);
-    return q.lastInsertId().toLongLong();
+    db.run(QStringLiteral("INSERT INTO PDF (PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU) "
+                          "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+           values);
+    return db.lastInsertId();
 }
 
 QStringList TestVault::decodedEntry(qint64 key) const {

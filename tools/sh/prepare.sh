@@ -2,8 +2,8 @@
 # missing, then configures and builds into build/ (reused, so a second run is quick).
 set -euo pipefail
 
-PACKAGES=(cmake g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite qt6-svg-dev
-          libgl1-mesa-dev libsodium-dev pkg-config libbenchmark-dev xvfb xauth poppler-utils imagemagick
+PACKAGES=(cmake g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
+          libgl1-mesa-dev libsqlcipher-dev libsodium-dev libbenchmark-dev xvfb xauth poppler-utils imagemagick
           sqlite3 x11-utils)
 
 missing=()

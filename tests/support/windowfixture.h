@@ -1,5 +1,8 @@
 #pragma once
 
+// Helpers of the tests that drive the windows: the main window as start-up leaves it, picking
+// entries, failing operations and scripting what a person does in each modal window.
+
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/modmain.h"
@@ -9,8 +12,12 @@
 #include "store/vault.h"
 
 #include <QCoreApplication>
+#include <QDialog>
+#include <QHash>
 #include <QListWidget>
 #include <QPointer>
+#include <QTest>
+#include <functional>
 
 // The main window as start-up leaves it: the filter filled (which fills the list), the window
 // shown and the first entry selected.
@@ -51,3 +58,30 @@ inline void failOperation(int failingCode, int failingStatement = 0) {
 }
 
 inline const QString InjectedFailure = QStringLiteral("(Quorlane: -1: Injected failure)");
+
+// What a person does inside each window while it is shown, by the window's name. Windows open
+// one another, so the script is consulted again for every nested showing; a window without a
+// step is closed with Esc.
+class ModalScript {
+public:
+    ModalScript() {
+        fake().onShowModal = [this](QDialog& window) {
+            const auto step = steps_.find(window.objectName());
+            if (step != steps_.end())
+                (*step)(window);
+            else
+                window.reject();
+        };
+    }
+    template <class T> void on(const QString& name, std::function<void(T&)> step) {
+        steps_[name] = [step](QDialog& window) { step(static_cast<T&>(window)); };
+    }
+
+private:
+    QHash<QString, std::function<void(QDialog&)>> steps_;
+};
+
+// Destroys the windows unloaded so far, as the event loop would.
+inline void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

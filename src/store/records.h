@@ -1,0 +1,113 @@
+#pragma once
+
+#include "errorcodes.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+#include <variant>
+
+// The values the windows get from the vault and give to it: plain text as shown and typed,
+// apostrophes as apostrophes. Encoding, the apostrophe substitute and upper-casing happen in
+// the repository (repository.h), never in a window.
+
+// An entry's key (PDF.pNum), assigned by the database.
+using EntryKey = qint64;
+
+// What the entry editor writes: the description, the four fields, the notes and the category.
+struct EntryValues {
+    QString description;
+    std::array<QString, 4> fields;
+    QString notes;
+    QString category;
+};
+
+// A stored entry as the detail view shows it: the description and the category upper case, the
+// values trimmed, the last-update time as stored ("mm/dd/yyyy hh:mm:ss am/pm").
+struct Entry {
+    EntryKey key = 0;
+    QString description;
+    std::array<QString, 4> fields;
+    QString notes;
+    QString category;
+    QString lastUpdate;
+};
+
+// A category's field titles (CatDef): description, fields 1..4 and notes, as stored but with
+// apostrophes back, and its picture number (-1 when the stored one is not a whole number).
+struct CategoryDefinition {
+    enum Title { Description, Field1, Field2, Field3, Field4, Notes };
+    QString name;
+    std::array<QString, 6> titles;
+    int image = -1;
+
+    // A title as the windows show it above a value: trimmed, a colon appended.
+    QString shownTitle(Title title) const { return titles[title].trimmed() + QLatin1Char(':'); }
+};
+
+// One attachment of an entry: its description (upper case), the file's full path and the
+// number of its file-type picture (1..5).
+struct Attachment {
+    QString description;
+    QString path;
+    int picture = 5;
+};
+
+// The login settings (LPass): whether a password is asked, the password as typed (empty when
+// none is asked) and the retry count as its text.
+struct LoginSettings {
+    bool required = false;
+    QString password;
+    QString retries = QStringLiteral("3");
+};
+
+// What the detail view shows for one description: the entry (none when no stored description
+// matches), its category's titles (none when the category has none) and whether it has
+// attachments.
+struct ShownEntry {
+    std::optional<Entry> entry;
+    std::optional<CategoryDefinition> definition;
+    bool hasAttachments = false;
+};
+
+// The entries per category, in the order of the category table; a category listed twice is
+// counted twice.
+struct CategoryCount {
+    QString name;
+    qint64 count = 0;
+};
+
+// Whether a category's entries can go: they are moved or the category is deleted, or it still
+// has entries.
+enum class CategoryDeletion { Deleted, InUse };
+
+// The outcome of a vault operation: its value, or the code of the operation that failed after
+// its last attempt (the failure's text is in LastErrorText). The caller shows the report.
+struct Done {};
+template <class T = Done> class [[nodiscard]] Result {
+public:
+    Result(T value) : value_(std::move(value)) {}
+    static Result failure(ErrorCode code) { return Result(code); }
+
+    bool ok() const { return value_.has_value(); }
+    explicit operator bool() const { return ok(); }
+    const T& operator*() const { return *value_; }
+    T& operator*() { return *value_; }
+    const T* operator->() const { return &*value_; }
+    ErrorCode code() const { return code_; }
+
+private:
+    explicit Result(ErrorCode code) : code_(code) {}
+    std::optional<T> value_;
+    ErrorCode code_{};
+};
+
+// Text upper-cased and trimmed, the form in which descriptions and category names are compared.
+QString upperTrimmed(QString text);
+
+// The picture number of a stored attachment ("0" & the column read as a number); a value that
+// names no picture (1..5) gives the picture of other files, 5.
+int storedPictureNumber(const QString& stored);

@@ -1,0 +1,422 @@
+#include "repository.h"
+
+#include "codec.h"
+#include "dates.h"
+#include "rowreaders.h"
+#include "statements.h"
+#include "vault.h"
+
+#include <QHash>
+#include <cmath>
+
+namespace {
+
+// Upper-cases in place. Stored values are mostly plain ASCII, whose letters are upper-cased
+// directly; a value holding any other character goes through Qt's full case mapping.
+QString upperCased(QString value) {
+    char16_t* c = reinterpret_cast<char16_t*>(value.data());
+    for (const char16_t* end = c + value.size(); c != end; ++c) {
+        if (*c >= u'a' && *c <= u'z')
+            *c = char16_t(*c - (u'a' - u'A'));
+        else if (*c >= 0x80)
+            return std::move(value).toUpper();
+    }
+    return value;
+}
+
+// A stored category (encoded) as categories are compared: decoded, upper case, trimmed.
+QString storedCategory(QByteArrayView stored) { return upperTrimmed(DecodeValue(stored)); }
+
+// Whether a stored description (encoded bytes), decoded, upper-cased and trimmed, equals wanted
+// (upper-cased, trimmed, not empty). The codec writes six bytes per character with the first
+// character last, so a description whose first character is not a blank is mostly told apart by
+// decoding that character alone.
+bool sameDescription(QByteArrayView stored, const QString& wanted) {
+    if (stored.size() >= 6 && stored.size() % 6 == 0) {
+        const QString first = DecodeValue(stored.last(6));
+        if (first.size() == 1 && !first.front().isSpace() && !wanted.startsWith(upperCased(first)))
+            return false;
+    }
+    return upperCased(DecodeValue(stored)).trimmed() == wanted;
+}
+
+// Keys as the statements take them: the entry's number, and the attachments' owner as text.
+BoundValue entryKeyValue(std::optional<EntryKey> key) {
+    return key ? BoundValue(*key) : BoundValue(QString());
+}
+QString ownerText(std::optional<EntryKey> key) { return key ? QString::number(*key) : QString(); }
+
+// The eight stored values of an entry, in the column order PDF1 .. PDF6, sCat, dtLU:
+// apostrophes replaced by their substitute, each value encoded.
+std::array<QString, 8> storedValues(const EntryValues& v, const QDateTime& when) {
+    return {encodeForWrite(toStoredForm(v.description)), encodeForWrite(toStoredForm(v.fields[0])),
+            encodeForWrite(toStoredForm(v.fields[1])),   encodeForWrite(toStoredForm(v.fields[2])),
+            encodeForWrite(toStoredForm(v.fields[3])),   encodeForWrite(toStoredForm(v.notes)),
+            encodeForWrite(v.category),                  encodeForWrite(formatLastUpdate(when))};
+}
+
+// Runs body under the access policy and gives back what it left in value.
+template <class T, class Body>
+Result<T> operation(ErrorCode code, Body body, VaultOptions options = {}) {
+    T value{};
+    if (!runVaultOperation(code, [&] { value = body(); }, options)) return Result<T>::failure(code);
+    return Result<T>(std::move(value));
+}
+
+// The same for a write: one transaction per attempt.
+template <class Body> Result<> write(ErrorCode code, Body body) {
+    return operation<Done>(code, [&] { body(); return Done{}; }, {.writes = true});
+}
+
+} // namespace
+
+CategoryDefinition categoryDefinitionOf(const sqlite::Statement& row) {
+    static constexpr const char* Columns[] = {"pwDesc", "pwUDF1", "pwUDF2", "pwUDF3", "pwUDF4", "pwNotes"};
+    CategoryDefinition definition;
+    definition.name = row.text(row.column("pwCat"));
+    for (int i = 0; i < 6; ++i)
+        definition.titles[std::size_t(i)] = toShownForm(row.text(row.column(Columns[i])));
+    // The picture number is a byte: a text that is not a number from 0 to 255 names none.
+    bool numeric = false;
+    const double number = row.text(row.column("pwImg")).trimmed().toDouble(&numeric);
+    const double image = numeric ? std::nearbyint(number) : -1;
+    definition.image = numeric && image >= 0 && image <= 255 ? int(image) : -1;
+    return definition;
+}
+
+QString upperTrimmed(QString text) { return upperCased(std::move(text)).trimmed(); }
+
+int storedPictureNumber(const QString& stored) {
+    bool numeric = false;
+    const int number = (QLatin1Char('0') + stored.trimmed()).toInt(&numeric);
+    return numeric && number >= 1 && number <= 5 ? number : 5;
+}
+
+namespace store {
+
+Result<QStringList> categoryNames(ErrorCode code, bool continuesCount) {
+    return operation<QStringList>(
+        code,
+        [] {
+            openVault();
+            QStringList names;
+            sqlite::Statement rows = openRecords(sql::SelectCategories);
+            const int column = rows.column("CatName");
+            while (rows.next())
+                names << upperTrimmed(rows.text(column));
+            closeVault();
+            return names;
+        },
+        {.continuesCount = continuesCount});
+}
+
+Result<std::optional<CategoryDefinition>> categoryDefinition(ErrorCode code, const QString& name) {
+    return operation<std::optional<CategoryDefinition>>(code, [&] {
+        openVault();
+        std::optional<CategoryDefinition> definition;
+        sqlite::Statement rows = openRecords(sql::SelectCategoryDefinition, {name});
+        if (rows.next()) definition = categoryDefinitionOf(rows);
+        closeVault();
+        return definition;
+    });
+}
+
+Result<bool> categoryExists(const QString& name) {
+    return operation<bool>(ErrorCode::CategoryExists, [&] {
+        openVault();
+        const bool found = openRecords(sql::SelectCategoryDefinition, {name}).next();
+        closeVault();
+        return found;
+    });
+}
+
+Result<> createCategory(const QString& name) {
+    return write(ErrorCode::CreateCategory, [&] {
+        openVault();
+        executeStatement(sql::InsertCategory, {name});
+        executeStatement(sql::InsertCategoryDefinition, {name});
+        closeVault();
+    });
+}
+
+Result<> saveCategoryTitles(const QString& name, const std::array<QString, 6>& titles) {
+    static constexpr std::array<const char*, 6> Updates = {sql::UpdateTitleDesc, sql::UpdateTitleUdf1,
+                                                           sql::UpdateTitleUdf2, sql::UpdateTitleUdf3,
+                                                           sql::UpdateTitleUdf4, sql::UpdateTitleNotes};
+    return write(ErrorCode::SaveCategoryDefinition, [&] {
+        openVault();
+        for (std::size_t i = 0; i < Updates.size(); ++i)
+            executeStatement(Updates[i], {toStoredForm(titles[i]), name});
+        closeVault();
+    });
+}
+
+Result<CategoryDeletion> deleteCategory(const QString& name) {
+    const QString wanted = upperTrimmed(name);
+    return operation<CategoryDeletion>(
+        ErrorCode::DeleteCategory,
+        [&] {
+            // Every entry is read: stored categories carry random filler and cannot be compared in SQL.
+            bool used = false;
+            openVault();
+            {
+                sqlite::Statement rows = openRecords(sql::SelectEntryCategoryBytes);
+                while (!used && rows.next())
+                    used = storedCategory(rows.bytesView(0)) == wanted;
+            }
+            if (!used) {
+                executeStatement(sql::DeleteCategoryDefinition, {wanted});
+                executeStatement(sql::DeleteCategory, {wanted});
+            }
+            closeVault();
+            return used ? CategoryDeletion::InUse : CategoryDeletion::Deleted;
+        },
+        {.writes = true});
+}
+
+Result<> transferEntries(const QString& from, const QString& to) {
+    const QString source = upperTrimmed(from);
+    return write(ErrorCode::TransferEntries, [&] {
+        // One encoding of the new name for every moved entry; only sCat changes.
+        const QString target = encodeForWrite(to);
+        openVault();
+        QList<EntryKey> keys;
+        {
+            sqlite::Statement rows = openRecords(sql::SelectEntryKeysAndCategoryBytes);
+            while (rows.next())
+                if (storedCategory(rows.bytesView(1)) == source) keys << rows.number(0);
+        }
+        for (EntryKey key : keys)
+            executeStatement(sql::UpdateEntryCategory, {target, key});
+        closeVault();
+    });
+}
+
+Result<QList<CategoryCount>> countEntriesPerCategory() {
+    return operation<QList<CategoryCount>>(ErrorCode::CategoryBreakdown, [] {
+        QList<CategoryCount> counts;
+        openVault();
+        {
+            sqlite::Statement cats = openRecords(sql::SelectCategoryNames);
+            while (cats.next())
+                counts << CategoryCount{cats.text(0).trimmed(), 0};
+        }
+        // Every category whose name equals a decoded category counts the entry (duplicates too).
+        QHash<QString, QList<qsizetype>> indexesOf;
+        for (qsizetype i = 0; i < counts.size(); ++i)
+            indexesOf[counts[i].name] << i;
+        sqlite::Statement rows = openRecords(sql::SelectEntryCategoryBytes);
+        while (rows.next()) {
+            const auto hit = indexesOf.constFind(storedCategory(rows.bytesView(0)));
+            if (hit == indexesOf.cend()) continue;
+            for (qsizetype i : *hit)
+                ++counts[i].count;
+        }
+        closeVault();
+        return counts;
+    });
+}
+
+Result<QStringList> entryDescriptions(const QString& category) {
+    const QString filter = upperTrimmed(category);
+    const bool all = filter == QLatin1String("ALL CATEGORIES");
+    return operation<QStringList>(ErrorCode::RetrieveEntries, [&] {
+        openVault();
+        QStringList descriptions;
+        sqlite::Statement rows =
+            openRecords(all ? sql::SelectEntryDescriptionBytes : sql::SelectEntryDescriptionAndCategoryBytes);
+        while (rows.next()) {
+            if (!all && storedCategory(rows.bytesView(1)) != filter) continue;
+            descriptions << upperTrimmed(toShownForm(DecodeValue(rows.bytesView(0))));
+        }
+        closeVault();
+        return descriptions;
+    });
+}
+
+Result<ShownEntry> showEntry(const QString& description, std::optional<EntryKey> previousKey) {
+    const QString wanted = upperTrimmed(toStoredForm(description));
+    return operation<ShownEntry>(ErrorCode::ShowEntry, [&] {
+        ShownEntry shown;
+        openVault();
+        // Descriptions are stored with random filler, so every one is decoded; when several
+        // entries match, the last in table order is the one shown.
+        std::optional<EntryKey> found;
+        {
+            sqlite::Statement rows = openRecords(sql::SelectEntryDescriptionsAndKeys);
+            while (rows.next())
+                if (upperTrimmed(DecodeValue(rows.bytesView(1))) == wanted) found = rows.number(0);
+        }
+        if (found) {
+            sqlite::Statement row = openRecords(sql::SelectEntryByKey, {*found});
+            if (row.next()) {
+                Entry entry;
+                entry.key = row.number(0);
+                entry.description = toShownForm(upperTrimmed(DecodeValue(row.bytesView(1))));
+                for (int i = 0; i < 4; ++i)
+                    entry.fields[std::size_t(i)] = toShownForm(DecodeValue(row.bytesView(2 + i)).trimmed());
+                entry.notes = toShownForm(DecodeValue(row.bytesView(6)).trimmed());
+                entry.category = storedCategory(row.bytesView(7));
+                entry.lastUpdate = DecodeValue(row.bytesView(8));
+                shown.entry = entry;
+            }
+        }
+        const QString category = shown.entry ? shown.entry->category : QString();
+        const std::optional<EntryKey> key = shown.entry ? std::optional(shown.entry->key) : previousKey;
+        {
+            sqlite::Statement definition = openRecords(sql::SelectCategoryDefinition, {category});
+            if (definition.next()) {
+                shown.definition = categoryDefinitionOf(definition);
+                // The picture number is a byte: any other text fails the read.
+                if (shown.definition->image < 0)
+                    throw VaultFailure{QStringLiteral("Quorlane"), 13, QStringLiteral("Type mismatch")};
+            }
+        }
+        shown.hasAttachments = openRecords(sql::SelectAttachments, {ownerText(key)}).next();
+        closeVault();
+        return shown;
+    });
+}
+
+Result<bool> isDuplicateDescription(const QString& description) {
+    const QString wanted = toStoredForm(upperTrimmed(description));
+    return operation<bool>(ErrorCode::DuplicateCheck, [&] {
+        bool taken = false;
+        openVault();
+        {
+            sqlite::Statement rows = openRecords(sql::SelectEntryDescriptionBytes);
+            while (!taken && rows.next())
+                taken = sameDescription(rows.bytesView(0), wanted);
+        }
+        closeVault();
+        return taken;
+    });
+}
+
+Result<QStringList> findEntries(const QString& word) {
+    const QString wanted = upperTrimmed(word);
+    // Whether the word occurs in a prepared value; the empty word is in every value that is not blank.
+    const auto occursIn = [&wanted](QStringView value) {
+        return wanted.isEmpty() ? !value.trimmed().isEmpty() : value.contains(wanted);
+    };
+    // Trimming a value never changes whether a trimmed, non-empty word occurs in it, so only the
+    // description (the result's text) is trimmed. Turning the apostrophe substitute back matters
+    // only to a word holding an apostrophe or the substitute itself.
+    const bool restoreApostrophes = wanted.contains(QLatin1Char('\'')) || wanted.contains(ApostropheSubstitute);
+    return operation<QStringList>(ErrorCode::Search, [&] {
+        QStringList found;
+        openVault();
+        {
+            sqlite::Statement rows = openRecords(sql::SelectSearchedEntryValues);
+            while (rows.next()) {
+                const QString description = toShownForm(upperCased(DecodeValue(rows.bytesView(0)))).trimmed();
+                bool match = occursIn(description);
+                for (int column = 1; column < 6 && !match; ++column) {
+                    const QString value = upperCased(DecodeValue(rows.bytesView(column)));
+                    match = occursIn(restoreApostrophes ? toShownForm(value) : value);
+                }
+                if (match) found << description;
+            }
+        }
+        closeVault();
+        return found;
+    });
+}
+
+Result<> addEntry(const EntryValues& values, const QDateTime& when) {
+    return write(ErrorCode::AddEntry, [&] {
+        const std::array<QString, 8> v = storedValues(values, when);
+        openVault();
+        executeStatement(sql::InsertEntry, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+        closeVault();
+    });
+}
+
+Result<> updateEntry(std::optional<EntryKey> key, const EntryValues& values, const QDateTime& when) {
+    static constexpr std::array<const char*, 8> Updates = {
+        sql::UpdateEntryPdf1, sql::UpdateEntryPdf2, sql::UpdateEntryPdf3,     sql::UpdateEntryPdf4,
+        sql::UpdateEntryPdf5, sql::UpdateEntryPdf6, sql::UpdateEntryCategory, sql::UpdateEntryLastUpdate};
+    return write(ErrorCode::UpdateEntry, [&] {
+        const std::array<QString, 8> v = storedValues(values, when);
+        openVault();
+        for (std::size_t i = 0; i < Updates.size(); ++i)
+            executeStatement(Updates[i], {v[i], entryKeyValue(key)});
+        closeVault();
+    });
+}
+
+Result<> deleteEntry(std::optional<EntryKey> key) {
+    return write(ErrorCode::DeleteEntry, [&] {
+        openVault();
+        executeStatement(sql::DeleteEntry, {entryKeyValue(key)});
+        executeStatement(sql::DeleteAttachments, {ownerText(key)});
+        closeVault();
+    });
+}
+
+Result<QList<Attachment>> attachments(std::optional<EntryKey> key) {
+    return operation<QList<Attachment>>(ErrorCode::LoadAttachments, [&] {
+        QList<Attachment> found;
+        openVault();
+        {
+            sqlite::Statement rows = openRecords(sql::SelectAttachments, {ownerText(key)});
+            const int name = rows.column("AttachName"), path = rows.column("AttachPath"),
+                      picture = rows.column("AttachPic");
+            while (rows.next())
+                found << Attachment{rows.text(name).trimmed(), rows.text(path), storedPictureNumber(rows.text(picture))};
+        }
+        closeVault();
+        return found;
+    });
+}
+
+Result<> saveAttachments(std::optional<EntryKey> key, const QList<Attachment>& attachments) {
+    return write(ErrorCode::SaveAttachments, [&] {
+        const QString owner = ownerText(key);
+        openVault();
+        executeStatement(sql::DeleteAttachments, {owner});
+        for (const Attachment& attachment : attachments) {
+            if (attachment.description.trimmed().isEmpty()) continue;
+            // Vaults hold each description followed by one blank; readers trim it.
+            executeStatement(sql::InsertAttachment, {owner, attachment.description + QLatin1Char(' '),
+                                                     attachment.path, QString::number(attachment.picture)});
+        }
+        closeVault();
+    });
+}
+
+std::optional<LoginSettings> loadLoginSettings() {
+    try {
+        LoginSettings settings;
+        openVault();
+        {
+            sqlite::Statement rows = openRecords(sql::SelectLogin);
+            if (rows.next()) {
+                settings.required = rows.text(rows.column("RUL")).trimmed() == QLatin1String("1");
+                settings.retries = rows.text(rows.column("URetry")).trimmed();
+                if (settings.required) settings.password = DecodeValue(rows.text(rows.column("UPass"))).trimmed();
+            }
+        }
+        closeVault();
+        return settings;
+    } catch (const VaultFailure&) {
+        try {
+            closeVault();
+        } catch (const VaultFailure&) {
+        }
+        return std::nullopt;
+    }
+}
+
+Result<> saveLoginSettings(const LoginSettings& settings) {
+    return write(ErrorCode::SaveSetup, [&] {
+        openVault();
+        executeStatement(settings.required ? sql::UpdateLoginRequired : sql::UpdateLoginNotRequired);
+        executeStatement(sql::UpdateLoginPassword,
+                         {encodeForWrite(settings.required ? settings.password : QStringLiteral(" "))});
+        executeStatement(sql::UpdateLoginRetries, {settings.retries});
+        closeVault();
+    });
+}
+
+} // namespace store

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "records.h"
+
+#include <QDateTime>
+#include <QList>
+
+// The vault repository: one function per operation the windows need. Each runs under the
+// access policy (vault.h) with its own error code and gives back a value or a failure; the
+// caller shows the vault error report for a failure (app/vaultreport.h) after its own clean-up.
+namespace store {
+
+// Categories -------------------------------------------------------------------------------
+
+// Every category name, upper case, in name order. code: the asking window's operation (E211 the
+// filter, E217 the transfer lists, E218 the editor's list). continuesCount: see VaultOptions.
+Result<QStringList> categoryNames(ErrorCode code, bool continuesCount = false);
+
+// The titles of one category (none when it has no row). code: E200 the entry editor, E219 the
+// category editor.
+Result<std::optional<CategoryDefinition>> categoryDefinition(ErrorCode code, const QString& name);
+
+// Whether a category of that name has titles (E220).
+Result<bool> categoryExists(const QString& name);
+
+// A new category with the titles "Undefined" and "Notes" (E225): both rows or neither.
+Result<> createCategory(const QString& name);
+
+// Saves the six titles of a category as typed (E224).
+Result<> saveCategoryTitles(const QString& name, const std::array<QString, 6>& titles);
+
+// Deletes a category and its titles unless an entry still belongs to it (E226).
+Result<CategoryDeletion> deleteCategory(const QString& name);
+
+// Moves every entry of category from to category to (E202).
+Result<> transferEntries(const QString& from, const QString& to);
+
+// The number of entries of each category (E201).
+Result<QList<CategoryCount>> countEntriesPerCategory();
+
+// Entries ----------------------------------------------------------------------------------
+
+// The descriptions (upper case, trimmed) of the entries of a category, of every entry for
+// "ALL CATEGORIES", in table order (E213).
+Result<QStringList> entryDescriptions(const QString& category);
+
+// The entry with this description (compared upper case, trimmed; the last in table order when
+// several match), its titles and whether it has attachments (E214). When none matches, no
+// titles are found and the attachments of previousKey (the entry shown before) are read.
+Result<ShownEntry> showEntry(const QString& description, std::optional<EntryKey> previousKey);
+
+// Whether a stored entry has this description, compared upper case and trimmed (E216).
+Result<bool> isDuplicateDescription(const QString& description);
+
+// The descriptions (upper case, trimmed) of the entries in which word occurs in one of their
+// six values, compared upper case; an empty word finds every entry with a value (E206).
+Result<QStringList> findEntries(const QString& word);
+
+// A new entry, last updated at when (E212).
+Result<> addEntry(const EntryValues& values, const QDateTime& when);
+
+// Rewrites every column of an entry, last updated at when (E223).
+Result<> updateEntry(std::optional<EntryKey> key, const EntryValues& values, const QDateTime& when);
+
+// Deletes an entry and its attachments, in one transaction (E215).
+Result<> deleteEntry(std::optional<EntryKey> key);
+
+// Attachments ------------------------------------------------------------------------------
+
+// The attachments of an entry, in table order (E222).
+Result<QList<Attachment>> attachments(std::optional<EntryKey> key);
+
+// Replaces the attachments of an entry (E203); lines without a description are not stored.
+Result<> saveAttachments(std::optional<EntryKey> key, const QList<Attachment>& attachments);
+
+// Login settings ---------------------------------------------------------------------------
+
+// The login settings in one attempt without a report: none when the vault cannot be read, the
+// defaults when it holds no settings row.
+std::optional<LoginSettings> loadLoginSettings();
+
+// Saves the login settings (E227).
+Result<> saveLoginSettings(const LoginSettings& settings);
+
+} // namespace store
