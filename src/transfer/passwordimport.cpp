@@ -206,9 +206,15 @@ private:
     CategoryTitles webSite_;
 };
 
+// Told after every few thousand rows planned.
+using RowProgress = std::function<void(qsizetype rows)>;
+constexpr qsizetype RowProgressStep = 4096;
+
 void planOther(const Format& format, const QList<Role>& roles, const csv::Table& table, Planner& planner,
-               const QString& now) {
+               const QString& now, const RowProgress& progress) {
+    qsizetype rows = 0;
     for (const csv::Record& record : table.records) {
+        if (++rows % RowProgressStep == 0) progress(rows);
         Value title, url, user, password, notes, group;
         QStringList extras;
         for (qsizetype c = 0; c < roles.size(); ++c) {
@@ -276,11 +282,13 @@ void planOther(const Format& format, const QList<Role>& roles, const csv::Table&
 }
 
 // The program's own export: category, description, four titles and values, notes, last update.
-void planOwn(const csv::Table& table, Planner& planner, const QString& now) {
+void planOwn(const csv::Table& table, Planner& planner, const QString& now, const RowProgress& progress) {
     static const QRegularExpression stamp(
         QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d [ap]m$"));
     const QStringList& header = table.header;
+    qsizetype rows = 0;
     for (const csv::Record& record : table.records) {
+        if (++rows % RowProgressStep == 0) progress(rows);
         const QStringList& f = record.fields;
         const Value group{f[0], header[0].trimmed()};
         const QString category = f[0].trimmed().isEmpty() ? DefaultCategory : categoryName(f[0]);
@@ -326,14 +334,22 @@ QStringList exportHeader() {
 }
 
 QString descriptionKey(const QString& description) {
-    return description.toUpper().trimmed();
+    return upperTrimmed(description);
 }
 
 std::variant<ImportPlan, csv::Failure> planImport(QByteArrayView file, const VaultContents& vault,
                                                   const csv::Progress& progress) {
-    auto read = csv::read(file, progress);
+    // Reading is the first half of the progress, checking the rows the second.
+    const auto report = [&progress](qint64 permille) {
+        if (progress) progress(permille, 1000);
+    };
+    auto read = csv::read(
+        file, [&report](qint64 done, qint64 total) { report(total > 0 ? done * 500 / total : 500); });
     if (auto* failure = std::get_if<csv::Failure>(&read)) return *failure;
     const csv::Table& table = std::get<csv::Table>(read);
+    const RowProgress rowProgress = [&report, &table](qsizetype rows) {
+        report(500 + rows * 500 / std::max<qsizetype>(table.records.size(), 1));
+    };
 
     ImportPlan plan;
     Planner planner(vault, plan);
@@ -344,7 +360,7 @@ std::variant<ImportPlan, csv::Failure> planImport(QByteArrayView file, const Vau
             if (const auto roles = rolesFor(format, table.header)) {
                 plan.format = format.name;
                 if (table.records.isEmpty()) break;
-                planOther(format, *roles, table, planner, vault.now);
+                planOther(format, *roles, table, planner, vault.now, rowProgress);
                 break;
             }
         }
@@ -355,7 +371,8 @@ std::variant<ImportPlan, csv::Failure> planImport(QByteArrayView file, const Vau
                             QStringLiteral("The file holds only its header (line %1) and no "
                                            "entries to import.")
                                 .arg(table.headerLine)};
-    if (plan.format == OwnFormat) planOwn(table, planner, vault.now);
+    if (plan.format == OwnFormat) planOwn(table, planner, vault.now, rowProgress);
+    report(1000);
     return plan;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "csvreader.h"
+#include "store/records.h"
 
 #include <QList>
 #include <QMap>
@@ -24,14 +25,7 @@ struct CategoryTitles {
 };
 
 // An entry as the vault would hold it, in the shown form; notes end their lines with CR LF.
-struct PlainEntry {
-    QString category;
-    QString description;
-    std::array<QString, 4> fields;
-    QString notes;
-    QString lastUpdate; // "mm/dd/yyyy hh:mm:ss am/pm"
-    bool operator==(const PlainEntry&) const = default;
-};
+using PlainEntry = EntryRecord;
 
 struct NewCategory {
     QString name;
@@ -73,7 +67,7 @@ inline constexpr int CategoryNameLimit = 50;
 QStringList exportHeader();
 
 // Reads a file and plans its import; a file that cannot be read or whose header no format
-// matches gives the failure to show. Progress covers the reading.
+// matches gives the failure to show. Progress counts to 1000 over the reading and the checking.
 std::variant<ImportPlan, csv::Failure> planImport(QByteArrayView file, const VaultContents& vault,
                                                   const csv::Progress& progress = {});
 
