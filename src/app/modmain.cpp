@@ -1,19 +1,27 @@
 #include "modmain.h"
 
+#include "clipboard.h"
 #include "controls.h"
 #include "forms.h"
+#include "idlelock.h"
 #include "modregistry.h"
 #include "platform.h"
 #include "mainwindow/frmmain.h"
+#include "store/locations.h"
+#include "store/vault.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QListWidget>
+#include <QStandardPaths>
 
 void initQuorlaneResources() { Q_INIT_RESOURCE(pictures); }
 
 void resetGlobals() {
     resetStoreGlobals();
+    VaultFolder.clear();
+    PrintFolder.clear();
     LoginPassword.clear();
     LoginRetries = 0;
     LoginAccepted = false;
@@ -28,6 +36,7 @@ void resetGlobals() {
     SettingReadBuffer.clear();
     SettingValue.clear();
     TrayIconData = {};
+    resetCopiedValue();
 }
 
 QString appFolderFrom(QString folder) {
@@ -49,6 +58,26 @@ bool preferenceSet(const QString& valueName) {
     bool numeric = false;
     const double number = value.toDouble(&numeric);
     return !value.isEmpty() && numeric && number == 1.0;
+}
+
+// Finds the vault: beside the program, else in the user's data folder, which gets its own copy
+// of the installed vault on first start. Gives the path of a vault it made, else empty.
+QString placeVault() {
+    const VaultPlace place =
+        findVault(AppFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    VaultFolder = place.folder;
+    if (place.templateFile.isEmpty() || !makeVaultFromTemplate(place.templateFile, vaultFilePath())) return {};
+    return vaultFilePath();
+}
+
+// Said once, when the user's vault has just been made.
+void tellWhereTheVaultIs(const QString& vaultFile) {
+    platform().messageBox(
+        QStringLiteral("Your Vault"),
+        QStringLiteral("Your entries are kept in this file:\n\n%1\n\nBack it up by copying it "
+                       "somewhere safe while Quorlane is closed.")
+            .arg(QDir::toNativeSeparators(vaultFile)),
+        MsgIcon::Information);
 }
 
 } // namespace
@@ -73,6 +102,10 @@ void StartUp() {
         platform().endProgram();
     }
 
+    PrintFolder = defaultPrintFolder();
+    removeStalePrintPages();
+    const QString madeVault = placeVault();
+
     LoadLoginSettings();
 
     if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
@@ -93,4 +126,6 @@ void StartUp() {
         main.List1->setFocus();
         setListIndex(main.List1, 0);
     }
+    if (!madeVault.isEmpty()) tellWhereTheVaultIs(madeVault);
+    idleLock().start();
 }

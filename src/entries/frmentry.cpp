@@ -18,12 +18,12 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <array>
@@ -137,7 +137,7 @@ frmEntry::frmEntry() {
         pictureButton(Picture7, "Command6", "category", QStringLiteral("Click to open category editor."));
     place(Command6, 4740, 120, 480, 400);
     Command6->setIconSize(QSize(twips::toPx(480) - 10, twips::toPx(400) - 8));
-    Command7 = pictureButton(Picture7, "Command7", "generate", QStringLiteral("Generate a password (Ctrl+G)."));
+    Command7 = pictureButton(Picture7, "Command7", "generate", QStringLiteral("Generate a password."));
     place(Command7, 5310, 120, 480, 400);
     Command7->setIconSize(Command6->iconSize());
     Picture8 = picture(Picture7, "Picture8", QStringLiteral("cat_default"));
@@ -191,6 +191,10 @@ frmEntry::frmEntry() {
         source->hide();
 
     tabOrder({Combo1, Text2, Text1, Text3, Text4, Text5, Text6, Check1, Command21, Command2});
+    title(Label9, Combo1);
+    for (const Row& row : rows)
+        nameByTooltip(*row.box, titleWords(QLatin1String(row.caption)));
+    nameByTooltip(Text6, titleWords(Label8->text()));
 
     for (QWidget* box : std::array<QWidget*, 6>{Text2, Text1, Text3, Text4, Text5, Text6})
         box->installEventFilter(this);
@@ -200,8 +204,7 @@ frmEntry::frmEntry() {
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this), &QShortcut::activated, this,
-            [this] { Command7_Click(); });
+    shortcut(Command7, QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(Command21, &QPushButton::clicked, this, [this] { Command21_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     // Enter moves down through the one-line boxes; the notes take it as a line break.

@@ -9,7 +9,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 cp "$program" "$work/quorlane"
-cp "$(dirname "$program")/gpwdfsc.mdb" "$work/gpwdfsc.mdb"
+cp "$build/share/quorlane/gpwdfsc.mdb" "$work/gpwdfsc.mdb"
 {
   printf 'name,url,username,password,note\r\n'
   for i in $(seq -w 1 1000); do
@@ -94,7 +94,7 @@ trap 'kill "$program" "$bus" 2>/dev/null' EXIT
 timeout 100 /usr/bin/python3 "$work/drive.py" "$work"
 SESSION
 
-xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" dbus-run-session -- bash "$work/session.sh" "$work" \
+xvfb-run -a -s "-noreset -screen 0 1280x1024x24 -nolisten tcp" dbus-run-session -- bash "$work/session.sh" "$work" \
   >"$work/e2e.log" 2>&1 || true
 grep -v 'Failed to set fd limit' "$work/e2e.log" || true
 grep -q '^PASS:' "$work/e2e.log" || { echo "FAIL: the import did not run through"; cat "$work/program.log"; exit 1; }
