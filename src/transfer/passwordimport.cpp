@@ -2,6 +2,7 @@
 
 #include "store/cp1252.h"
 
+#include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -180,8 +181,16 @@ public:
             plan_.newCategories.append({entry.category, titlesIfNew});
         }
         QString description = entry.description;
-        for (int n = 2; taken_.contains(descriptionKey(description)); ++n)
-            description = entry.description.trimmed() + QStringLiteral(" (%1)").arg(n);
+        if (taken_.contains(descriptionKey(description))) {
+            // Numbers go on from the last one given to this title, so a title repeated many times
+            // costs no more than one repeated twice.
+            const QString base = description.trimmed();
+            auto next = nextNumber_.find(descriptionKey(base));
+            if (next == nextNumber_.end()) next = nextNumber_.insert(descriptionKey(base), 2);
+            do
+                description = base + QStringLiteral(" (%1)").arg((*next)++);
+            while (taken_.contains(descriptionKey(description)));
+        }
         if (description.size() > FieldLimit)
             return refuse(line, QStringLiteral("the title is already used, and with a number added it would "
                                                "be longer than %1 characters.")
@@ -202,6 +211,7 @@ private:
     const VaultContents& vault_;
     ImportPlan& plan_;
     QSet<QString> taken_;
+    QHash<QString, int> nextNumber_; // by the key of a title without its number
     QSet<QString> planned_;
     CategoryTitles webSite_;
 };

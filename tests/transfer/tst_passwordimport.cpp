@@ -124,6 +124,17 @@ private slots:
         }
     }
 
+    // One title thousands of times: each gets the next number.
+    void manyEqualTitles() {
+        QByteArray file = "name,url,username,password\n";
+        for (int i = 0; i < 20000; ++i) file += "Same,,,\n";
+        const ImportPlan plan = planned(file);
+        QCOMPARE(plan.entries.size(), 20000);
+        QCOMPARE(plan.entries[0].description, "Same");
+        QCOMPARE(plan.entries[1].description, "Same (2)");
+        QCOMPARE(plan.entries.last().description, "Same (20000)");
+    }
+
     // A category that does not exist yet is planned once, with the titles of WEB SITE.
     void newCategoriesTakeWebSiteTitles() {
         const ImportPlan plan =
