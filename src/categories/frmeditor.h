@@ -73,6 +73,10 @@ protected:
 
 private:
     void setViewMode(bool view);
+    QStringList titleTexts() const;
+    // In edit mode with changed titles: asks whether to drop them; true when they may go.
+    bool mayDiscardTitles();
+    QStringList startingTitles_; // the titles as edit mode began
 };
 
 // Refills the main window's category filter and, when the entry editor is open, its category

@@ -61,6 +61,12 @@ public:
     Mode mode = Mode::Adding;
     QString startingDescription;
 
+    // Notes what the boxes and the category hold as the editor opens, and, when editing, the
+    // stored values they were filled from.
+    void rememberStartingValues(const std::optional<EntryValues>& stored);
+    // Whether the user changed a box or the category since the editor opened.
+    bool hasChanges() const;
+
     // Most characters the notes box takes from the keyboard; the other boxes take 1,000.
     static constexpr int NotesLimit = 1500;
     static constexpr int FieldLimit = 1000;
@@ -75,7 +81,7 @@ public:
     // field 3 (the password of a web site) when none had.
     void Command7_Click();
 
-    // Esc and the close box close without saving.
+    // Esc and the close box close without saving (asking first when something was changed).
     void reject() override;
 
 protected:
@@ -84,6 +90,12 @@ protected:
 
 private:
     QWidget* lastValueBox_ = nullptr; // the value box that last had the focus
+    friend EntryValues editorValues(const frmEntry& editor);
+    std::array<QString, 6> typedTexts() const; // description, fields 1..4, notes as the boxes hold them
+    std::array<QString, 6> startingTexts_;
+    QString startingCategory_;
+    std::optional<EntryValues> stored_;
+    bool remembered_ = false;
 };
 
 // Writes the editor's entry as a new row, closes the editor and says so.

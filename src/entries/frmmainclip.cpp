@@ -1,4 +1,5 @@
 #include "frmmainclip.h"
+#include "store/records.h"
 
 #include "app/clipboard.h"
 #include "app/controls.h"
@@ -118,12 +119,12 @@ void frmMainClip::Command20_Click() {
         {Check2, main.Text2->text()},
         {Check3, main.Text3->text()},
         {Check4, main.Text4->text()},
-        {Check5, main.Text5->toPlainText()},
+        {Check5, withCrLf(main.Text5->toPlainText())},
         {Check6, main.Label10->text()},
     }};
     for (const auto& [box, value] : parts) {
         if (!box->isChecked()) continue;
-        if (titles) text += checkTitle(box).toUpper().trimmed() + QStringLiteral(": ");
+        if (titles) text += upperTrimmed(checkTitle(box)) + QStringLiteral(": ");
         text += value + QStringLiteral("\r\n");
     }
     copyToClipboard(text);

@@ -61,6 +61,7 @@ void frmMain::Command10_Click() {
     editor.Picture10->show();
     editor.setWindowTitle(QStringLiteral("Add Entry"));
     applyDiscreetRule(*this, editor);
+    editor.rememberStartingValues(std::nullopt);
     platform().showModal(editor);
 }
 
@@ -70,12 +71,16 @@ void frmMain::Command11_Click() {
     frmEntry& editor = form<frmEntry>();
     editor.mode = frmEntry::Mode::Editing;
     FillCategoryFilter(1);
-    copyInto(editor.Text2, Label3->text());
-    copyInto(editor.Text1, Text1->text());
-    copyInto(editor.Text3, Text2->text());
-    copyInto(editor.Text4, Text3->text());
-    copyInto(editor.Text5, Text4->text());
-    editor.Text6->setPlainText(Text5->toPlainText());
+    // The stored values, not the detail view's trimmed and upper-cased ones.
+    const EntryValues stored = shownValues.value_or(
+        EntryValues{Label3->text(), {Text1->text(), Text2->text(), Text3->text(), Text4->text()},
+                    Text5->toPlainText(), Label10->text()});
+    copyInto(editor.Text2, stored.description);
+    copyInto(editor.Text1, stored.fields[0]);
+    copyInto(editor.Text3, stored.fields[1]);
+    copyInto(editor.Text4, stored.fields[2]);
+    copyInto(editor.Text5, stored.fields[3]);
+    editor.Text6->setPlainText(stored.notes);
     editor.Picture8->setPicture(editor.Picture6->picture());
     setComboText(editor.Combo1, Label10->text());
     windowkit::copyBanner(Picture2, editor.Picture2);
@@ -84,6 +89,7 @@ void frmMain::Command11_Click() {
     editor.setWindowTitle(QStringLiteral("Edit Entry"));
     applyDiscreetRule(*this, editor);
     editor.startingDescription = Label3->text();
+    editor.rememberStartingValues(shownValues);
     platform().showModal(editor);
 }
 

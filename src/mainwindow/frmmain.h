@@ -116,6 +116,8 @@ public:
     bool hasCurrentEntry() const;
     // The shown entry's key; none before the first entry is shown.
     std::optional<EntryKey> shownKey;
+    // The shown entry's values as stored (the editor starts from them, not from the boxes).
+    std::optional<EntryValues> shownValues;
 
     // Handlers
     void Combo1_Click();

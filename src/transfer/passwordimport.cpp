@@ -109,11 +109,6 @@ QString unknownHeader(int line) {
         .arg(exportHeader().join(QLatin1Char(',')));
 }
 
-// Line breaks as the vault keeps them in notes: CR LF.
-QString withCrLf(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-}
 
 // Length as the entry editor counts it: a line break is one character.
 qsizetype editorLength(const QString& text) {
@@ -149,7 +144,7 @@ QString valueFault(const Value& value, bool oneLine, int limit) {
 // A group or folder name as a category name: trimmed, upper case, apostrophes (which category
 // names cannot hold) as grave accents.
 QString categoryName(const QString& group) {
-    return cp1252::toUpper(group.trimmed()).replace(QLatin1Char('\''), QLatin1Char('`'));
+    return cp1252::upper(group.trimmed()).replace(QLatin1Char('\''), QLatin1Char('`'));
 }
 
 QString categoryFault(const Value& group, const QString& name) {
