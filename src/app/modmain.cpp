@@ -6,9 +6,11 @@
 #include "idlelock.h"
 #include "modregistry.h"
 #include "platform.h"
+#include "vaultlock.h"
 #include "mainwindow/frmmain.h"
 #include "store/locations.h"
 #include "store/vault.h"
+#include "store/vaultfile.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -82,6 +84,21 @@ void tellWhereTheVaultIs(const QString& vaultFile) {
 
 } // namespace
 
+void LoginGate() {
+    // A copy that a killed re-encryption left beside the vault goes first.
+    removeStaleReencryption(vaultFilePath());
+    if (vaultEncrypted()) {
+        // Nothing of an encrypted vault can be read before the password gives its key: the retry
+        // count comes from the copy kept outside it.
+        LoginRetries = retryCountCopy();
+        RunStartUpLogin();
+        LoadLoginSettings();
+    } else {
+        LoadLoginSettings();
+        if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
+    }
+}
+
 void StartUp() {
     initQuorlaneResources();
     MaxAttempts = 5;
@@ -106,9 +123,7 @@ void StartUp() {
     removeStalePrintPages();
     const QString madeVault = placeVault();
 
-    LoadLoginSettings();
-
-    if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
+    LoginGate();
 
     FillCategoryFilter(0);
 

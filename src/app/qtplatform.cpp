@@ -1,5 +1,7 @@
 #include "qtplatform.h"
 
+#include "store/vaultkey.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
@@ -177,6 +179,7 @@ void QtPlatform::after(int ms, std::function<void()> callback) {
 bool QtPlatform::modalWindowOpen() { return QApplication::activeModalWidget() != nullptr; }
 
 void QtPlatform::endProgram() {
+    forgetVaultKey();
     tray_->hide();
     std::fflush(nullptr);
     std::_Exit(0);

@@ -67,11 +67,17 @@ struct LoginSettings {
     QString retries = QStringLiteral("3");
 };
 
-// What the detail view shows for one description: the entry (none when no stored description
-// matches), its category's titles (none when the category has none) and whether it has
-// attachments.
+// One row of an entry list: the entry's key and its description as listed (upper case,
+// trimmed, apostrophes back).
+struct ListedEntry {
+    EntryKey key = 0;
+    QString description;
+};
+
+// What the detail view shows: the entry, its category's titles (none when the category has
+// none) and whether it has attachments.
 struct ShownEntry {
-    std::optional<Entry> entry;
+    Entry entry;
     std::optional<CategoryDefinition> definition;
     bool hasAttachments = false;
 };

@@ -6,6 +6,8 @@
 #include "rowreaders.h"
 #include "statements.h"
 #include "vault.h"
+#include "vaultfile.h"
+#include "vaultkey.h"
 
 #include <QHash>
 #include <algorithm>
@@ -228,59 +230,47 @@ Result<QList<CategoryCount>> countEntriesPerCategory() {
     });
 }
 
-Result<QStringList> entryDescriptions(const QString& category) {
+Result<QList<ListedEntry>> listEntries(const QString& category) {
     const QString filter = upperTrimmed(category);
     const bool all = filter == QLatin1String("ALL CATEGORIES");
-    return operation<QStringList>(ErrorCode::RetrieveEntries, [&] {
+    return operation<QList<ListedEntry>>(ErrorCode::RetrieveEntries, [&] {
         openVault();
-        QStringList descriptions;
-        sqlite::Statement rows =
-            openRecords(all ? sql::SelectEntryDescriptionBytes : sql::SelectEntryDescriptionAndCategoryBytes);
+        QList<ListedEntry> listed;
+        sqlite::Statement rows = openRecords(sql::SelectListedEntries);
         while (rows.next()) {
-            if (!all && storedCategory(rows.bytesView(1)) != filter) continue;
-            descriptions << upperTrimmed(toShownForm(DecodeValue(rows.bytesView(0))));
+            if (!all && storedCategory(rows.bytesView(2)) != filter) continue;
+            listed << ListedEntry{rows.number(0), upperTrimmed(toShownForm(DecodeValue(rows.bytesView(1))))};
         }
         closeVault();
-        return descriptions;
+        return listed;
     });
 }
 
-Result<ShownEntry> showEntry(const QString& description, std::optional<EntryKey> previousKey) {
-    const QString wanted = upperTrimmed(toStoredForm(description));
+Result<ShownEntry> showEntry(EntryKey key) {
     return operation<ShownEntry>(ErrorCode::ShowEntry, [&] {
         ShownEntry shown;
         openVault();
-        // Descriptions are stored with random filler, so every one is decoded; when several
-        // entries match, the last in table order is the one shown.
-        std::optional<EntryKey> found;
         {
-            sqlite::Statement rows = openRecords(sql::SelectEntryDescriptionsAndKeys);
-            while (rows.next())
-                if (upperTrimmed(DecodeValue(rows.bytesView(1))) == wanted) found = rows.number(0);
+            sqlite::Statement row = openRecords(sql::SelectEntryByKey, {key});
+            // Deleted by another program since the list was filled.
+            if (!row.next())
+                throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("The entry is no longer in the vault")};
+            Entry& entry = shown.entry;
+            entry.key = row.number(0);
+            entry.description = toShownForm(upperTrimmed(DecodeValue(row.bytesView(1))));
+            for (int i = 0; i < 4; ++i)
+                entry.fields[std::size_t(i)] = toShownForm(DecodeValue(row.bytesView(2 + i)).trimmed());
+            entry.notes = toShownForm(DecodeValue(row.bytesView(6)).trimmed());
+            entry.category = storedCategory(row.bytesView(7));
+            entry.lastUpdate = DecodeValue(row.bytesView(8));
+            entry.stored = {toShownForm(DecodeValue(row.bytesView(1))),
+                            {toShownForm(DecodeValue(row.bytesView(2))), toShownForm(DecodeValue(row.bytesView(3))),
+                             toShownForm(DecodeValue(row.bytesView(4))), toShownForm(DecodeValue(row.bytesView(5)))},
+                            toShownForm(DecodeValue(row.bytesView(6))),
+                            DecodeValue(row.bytesView(7))};
         }
-        if (found) {
-            sqlite::Statement row = openRecords(sql::SelectEntryByKey, {*found});
-            if (row.next()) {
-                Entry entry;
-                entry.key = row.number(0);
-                entry.description = toShownForm(upperTrimmed(DecodeValue(row.bytesView(1))));
-                for (int i = 0; i < 4; ++i)
-                    entry.fields[std::size_t(i)] = toShownForm(DecodeValue(row.bytesView(2 + i)).trimmed());
-                entry.notes = toShownForm(DecodeValue(row.bytesView(6)).trimmed());
-                entry.category = storedCategory(row.bytesView(7));
-                entry.lastUpdate = DecodeValue(row.bytesView(8));
-                entry.stored = {toShownForm(DecodeValue(row.bytesView(1))),
-                                {toShownForm(DecodeValue(row.bytesView(2))), toShownForm(DecodeValue(row.bytesView(3))),
-                                 toShownForm(DecodeValue(row.bytesView(4))), toShownForm(DecodeValue(row.bytesView(5)))},
-                                toShownForm(DecodeValue(row.bytesView(6))),
-                                DecodeValue(row.bytesView(7))};
-                shown.entry = entry;
-            }
-        }
-        const QString category = shown.entry ? shown.entry->category : QString();
-        const std::optional<EntryKey> key = shown.entry ? std::optional(shown.entry->key) : previousKey;
         {
-            sqlite::Statement definition = openRecords(sql::SelectCategoryDefinition, {category});
+            sqlite::Statement definition = openRecords(sql::SelectCategoryDefinition, {shown.entry.category});
             if (definition.next()) {
                 shown.definition = categoryDefinitionOf(definition);
                 // The picture number is a byte: any other text fails the read.
@@ -309,7 +299,7 @@ Result<bool> isDuplicateDescription(const QString& description) {
     });
 }
 
-Result<QStringList> findEntries(const QString& word) {
+Result<QList<ListedEntry>> findEntries(const QString& word) {
     const QString wanted = upperTrimmed(word);
     // Whether the word occurs in a prepared value; the empty word is in every value that is not blank.
     const auto occursIn = [&wanted](QStringView value) {
@@ -319,19 +309,19 @@ Result<QStringList> findEntries(const QString& word) {
     // description (the result's text) is trimmed. Turning the apostrophe substitute back matters
     // only to a word holding an apostrophe or the substitute itself.
     const bool restoreApostrophes = wanted.contains(QLatin1Char('\'')) || wanted.contains(ApostropheSubstitute);
-    return operation<QStringList>(ErrorCode::Search, [&] {
-        QStringList found;
+    return operation<QList<ListedEntry>>(ErrorCode::Search, [&] {
+        QList<ListedEntry> found;
         openVault();
         {
             sqlite::Statement rows = openRecords(sql::SelectSearchedEntryValues);
             while (rows.next()) {
-                const QString description = toShownForm(upperCased(DecodeValue(rows.bytesView(0)))).trimmed();
+                QString description = toShownForm(upperCased(DecodeValue(rows.bytesView(1)))).trimmed();
                 bool match = occursIn(description);
-                for (int column = 1; column < 6 && !match; ++column) {
+                for (int column = 2; column < 7 && !match; ++column) {
                     const QString value = upperCased(DecodeValue(rows.bytesView(column)));
                     match = occursIn(restoreApostrophes ? toShownForm(value) : value);
                 }
-                if (match) found << description;
+                if (match) found << ListedEntry{rows.number(0), std::move(description)};
             }
         }
         closeVault();
@@ -508,13 +498,20 @@ std::optional<LoginSettings> loadLoginSettings() {
     }
 }
 
-Result<> saveLoginSettings(const LoginSettings& settings) {
+Result<> saveLoginSettings(const LoginSettings& settings, const VaultKey* newKey) {
+    if (settings.required || heldVaultKey())
+        return operation<Done>(ErrorCode::SaveSetup, [&] {
+            if (settings.required && !newKey)
+                throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("No key was made from the password")};
+            reencryptWithLogin(vaultFilePath(), heldVaultKey(), settings.required ? newKey : nullptr,
+                               settings.retries);
+            return Done{};
+        });
     return write(ErrorCode::SaveSetup, [&] {
         openVault();
         executeStatement(sql::InsertMissingLogin);
-        executeStatement(settings.required ? sql::UpdateLoginRequired : sql::UpdateLoginNotRequired);
-        executeStatement(sql::UpdateLoginPassword,
-                         {encodeForWrite(settings.required ? settings.password : QStringLiteral(" "))});
+        executeStatement(sql::UpdateLoginNotRequired);
+        executeStatement(sql::UpdateLoginPassword, {encodeForWrite(QStringLiteral(" "))});
         executeStatement(sql::UpdateLoginRetries, {settings.retries});
         closeVault();
     });

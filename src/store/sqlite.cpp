@@ -1,6 +1,7 @@
 #include "sqlite.h"
 
 #include "vault.h"
+#include "vaultfile.h"
 
 #include <QFile>
 #include <sqlcipher/sqlite3.h>
@@ -18,8 +19,9 @@ namespace {
 
 } // namespace
 
-Connection::Connection(const QString& path) {
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+Connection::Connection(const QString& path, const VaultKey* key) {
+    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc == SQLITE_OK) rc = applyVaultKey(db_, key);
     if (rc != SQLITE_OK) {
         // The handle carries the failure's text; it is let go before the throw.
         VaultFailure failure{QStringLiteral("SQLite"), rc,

@@ -107,22 +107,28 @@ private slots:
         QCOMPARE(fake().clipboard, QStringLiteral("line one\r\nline two\r\n"));
     }
 
-    // Setup stores the settings also in a vault whose login table lost its row.
+    // Setup stores the settings also in a vault whose login table lost its row: with a password
+    // (the vault is encrypted and asks for it) and without one (the retry count is kept).
+    void setupWithoutLoginRow_data() {
+        QTest::addColumn<bool>("required");
+        QTest::newRow("password") << true;
+        QTest::newRow("no password") << false;
+    }
     void setupWithoutLoginRow() {
+        QFETCH(bool, required);
         vault().exec(QStringLiteral("DELETE FROM LPass"));
         openMainWindow();
         frmSetup& setup = form<frmSetup>();
-        setup.Check1->setChecked(true);
-        setup.Text2->setText(QStringLiteral("secret"));
-        setup.Text1->setText(QStringLiteral("secret"));
+        setup.Check1->setChecked(required);
+        setup.Text2->setText(required ? QStringLiteral("secret") : QString());
+        setup.Text1->setText(required ? QStringLiteral("secret") : QString());
         setup.Text3->setText(QStringLiteral("4"));
         setup.Command21_Click();
         QCOMPARE(fake().lastTitle(), QStringLiteral("Success"));
         const std::optional<LoginSettings> stored = store::loadLoginSettings();
         QVERIFY(stored.has_value());
-        QVERIFY(stored->required);
-        QCOMPARE(stored->password, QStringLiteral("secret"));
-        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM LPass")).toInt(), 1);
+        QCOMPARE(stored->required, required);
+        QCOMPARE(stored->retries, QStringLiteral("4"));
     }
 
     // Printing every entry finds the titles of a category stored in another letter case.

@@ -4,6 +4,7 @@
 #include "app/vaultreport.h"
 #include "store/errorcodes.h"
 #include "store/locations.h"
+#include "store/repository.h"
 #include "store/statements.h"
 #include "store/vault.h"
 #include "testmain.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -252,6 +254,90 @@ private slots:
     }
 };
 
+// The index the entry list reads: in every new vault, added once to a vault made without it,
+// and never needed to read a vault that cannot take it.
+class ListIndexTest final : public VaultTestCase {
+    Q_OBJECT
+
+    bool hasListIndex() {
+        return vault().value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = 'PDFList'")).toInt() == 1;
+    }
+    QStringList listed() {
+        const Result<QList<ListedEntry>> entries = store::listEntries(QStringLiteral("ALL CATEGORIES"));
+        if (!entries) return {QStringLiteral("failed")};
+        QStringList texts;
+        for (const ListedEntry& entry : *entries)
+            texts << entry.description;
+        return texts;
+    }
+
+private slots:
+    void readsOfManyEntriesUseTheIndex_data() {
+        QTest::addColumn<QString>("statement");
+        QTest::newRow("entry list") << QString::fromLatin1(sql::SelectListedEntries);
+        QTest::newRow("duplicate check") << QString::fromLatin1(sql::SelectEntryDescriptionBytes);
+        QTest::newRow("category counts") << QString::fromLatin1(sql::SelectEntryCategoryBytes);
+    }
+    void readsOfManyEntriesUseTheIndex() {
+        QFETCH(QString, statement);
+        const QList<QVariantList> plan = vault().rows(QStringLiteral("EXPLAIN QUERY PLAN ") + statement);
+        QCOMPARE(plan.size(), 1);
+        QVERIFY2(plan.first().last().toString().endsWith(QStringLiteral("USING COVERING INDEX PDFList")),
+                 qPrintable(plan.first().last().toString()));
+    }
+
+    // A vault made before the index gets it at its first opening, once: an index dropped later in
+    // the same run is not looked for again.
+    void addedOnceToAnOlderVault() {
+        QVERIFY(hasListIndex());
+        vault().exec(QStringLiteral("DROP INDEX PDFList"));
+        vault().addEntry(QStringLiteral("Older"), QStringLiteral("HOME"));
+        QCOMPARE(listed(), QStringList{"OLDER"});
+        QVERIFY(hasListIndex());
+        vault().exec(QStringLiteral("DROP INDEX PDFList"));
+        QCOMPARE(listed(), QStringList{"OLDER"});
+        QVERIFY(store::categoryNames(ErrorCode::FillCategoryFilter));
+        QVERIFY(!hasListIndex());
+    }
+
+    // A vault that cannot be written is read without the index. One that another program is
+    // writing gets it at a later opening.
+    void vaultThatCannotTakeTheIndex_data() {
+        QTest::addColumn<bool>("writeProtected");
+        QTest::newRow("file format marked read-only") << true;
+        QTest::newRow("another program writing") << false;
+    }
+    void vaultThatCannotTakeTheIndex() {
+        QFETCH(bool, writeProtected);
+        vault().exec(QStringLiteral("DROP INDEX PDFList"));
+        const qint64 key = vault().addEntry(QStringLiteral("Kept"), QStringLiteral("HOME"), {QStringLiteral("value")});
+        std::optional<sqlite::Connection> writer;
+        if (writeProtected) {
+            // A file-format write version above 2 makes SQLite open the file for reading only.
+            QFile file(vault().path());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.seek(18));
+            QVERIFY(file.putChar(3));
+        } else {
+            writer.emplace(vault().path());
+            writer->execute("BEGIN IMMEDIATE");
+        }
+        QCOMPARE(listed(), QStringList{"KEPT"});
+        const Result<ShownEntry> shown = store::showEntry(key);
+        QVERIFY(shown);
+        QCOMPARE(shown->entry.fields[0], QStringLiteral("value"));
+        QVERIFY(!hasListIndex());
+        if (writeProtected) {
+            QVERIFY(!store::addEntry({QStringLiteral("New"), {}, {}, QStringLiteral("HOME")}, QDateTime::currentDateTime()));
+        } else {
+            writer.reset();
+            QCOMPARE(listed(), QStringList{"KEPT"});
+            QVERIFY(hasListIndex());
+        }
+    }
+};
+
 QUORLANE_TEST(VaultPolicyTest);
+QUORLANE_TEST(ListIndexTest);
 QUORLANE_TEST(BadVaultTest);
 #include "tst_vault.moc"

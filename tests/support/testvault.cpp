@@ -7,6 +7,8 @@
 #include "store/locations.h"
 #include "store/vault.h"
 #include "store/vaultbuilder.h"
+#include "store/vaultfile.h"
+#include "store/vaultkey.h"
 
 #include <QFile>
 #include <QTest>
@@ -14,11 +16,13 @@
 
 namespace {
 
-// The test's own connection to the vault file, beside the program's.
+// The test's own connection to the vault file, beside the program's; an encrypted vault with
+// the key the program holds.
 class Direct {
 public:
     explicit Direct(const QString& path) {
-        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
+            applyVaultKey(db_, heldVaultKey()) != SQLITE_OK)
             qFatal("test SQL: cannot open %s", qPrintable(path));
     }
     ~Direct() { sqlite3_close_v2(db_); }
