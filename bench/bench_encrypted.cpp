@@ -23,7 +23,7 @@ struct BenchVaults {
     QString plainFolder;
     QString encryptedFolder;
     std::optional<VaultKey> key;
-    QString middleDescription;
+    EntryKey middleKey = 0;
 };
 
 // The plain vault of a size and its encrypted copy, made once.
@@ -41,9 +41,9 @@ BenchVaults& vaults(int entries) {
     reencryptVault(encrypted, nullptr, &*v.key);
     AppFolder = v.plainFolder;
     forgetVaultKey();
-    const Result<QStringList> listed = store::entryDescriptions(QStringLiteral("ALL CATEGORIES"));
-    const QStringList all = listed ? *listed : QStringList();
-    v.middleDescription = all.value(all.size() / 2);
+    const Result<QList<ListedEntry>> listed = store::listEntries(QStringLiteral("ALL CATEGORIES"));
+    const QList<ListedEntry> all = listed ? *listed : QList<ListedEntry>();
+    v.middleKey = all.value(all.size() / 2).key;
     return v;
 }
 
@@ -80,13 +80,13 @@ template <class Operation> void measure(benchmark::State& state, const char* nam
 
 void BM_ListFillAll(benchmark::State& state) {
     measure(state, "fill", [](BenchVaults&) {
-        const Result<QStringList> rows = store::entryDescriptions(QStringLiteral("ALL CATEGORIES"));
+        const Result<QList<ListedEntry>> rows = store::listEntries(QStringLiteral("ALL CATEGORIES"));
         return rows && !rows->isEmpty();
     });
 }
 void BM_ShowEntry(benchmark::State& state) {
     measure(state, "show", [](BenchVaults& v) {
-        const Result<ShownEntry> shown = store::showEntry(v.middleDescription, std::nullopt);
+        const Result<ShownEntry> shown = store::showEntry(v.middleKey);
         return bool(shown);
     });
 }

@@ -107,6 +107,7 @@ private slots:
         QVERIFY(isLoaded<frmEntry>());
         QCOMPARE(editor.Text2->text(), QStringLiteral("New bank"));
         QCOMPARE(editor.Text6->toPlainText(), QStringLiteral("half a note"));
+        fake().answers = {MsgAnswer::Yes}; // the user drops the typed entry
         QTest::keyClick(&editor, Qt::Key_Escape);
         QVERIFY(!isLoaded<frmEntry>());
         settle();

@@ -83,7 +83,7 @@ private slots:
         QTest::newRow("Ctrl+2 field 2") << "Text4" << int(Qt::Key_2) << ctrl << "clipboard joe";
         QTest::newRow("Ctrl+3 field 3") << "List1" << int(Qt::Key_3) << ctrl << "clipboard s3cret";
         QTest::newRow("Ctrl+4 field 4") << "Combo1" << int(Qt::Key_4) << ctrl << "clipboard joe@example.org";
-        QTest::newRow("Ctrl+5 notes") << "Text5" << int(Qt::Key_5) << ctrl << "clipboard first\nsecond";
+        QTest::newRow("Ctrl+5 notes") << "Text5" << int(Qt::Key_5) << ctrl << "clipboard first\r\nsecond";
     }
     void shortcutRunsItsCommand() {
         QFETCH(QString, focus);
@@ -158,7 +158,7 @@ private slots:
         QTest::addColumn<QString>("effect");
         QTest::newRow("copy field 3, Space") << "Picture12" << int(Qt::Key_Space) << "clipboard s3cret";
         QTest::newRow("copy field 3, Enter") << "Picture12" << int(Qt::Key_Return) << "clipboard s3cret";
-        QTest::newRow("copy notes, keypad Enter") << "Picture14" << int(Qt::Key_Enter) << "clipboard first\nsecond";
+        QTest::newRow("copy notes, keypad Enter") << "Picture14" << int(Qt::Key_Enter) << "clipboard first\r\nsecond";
         QTest::newRow("copy field 1, other key") << "Picture10" << int(Qt::Key_X) << "";
         QTest::newRow("entry count, Enter") << "Label35" << int(Qt::Key_Return) << "window frmResource";
         QTest::newRow("entry count, Space") << "Label35" << int(Qt::Key_Space) << "window frmResource";
