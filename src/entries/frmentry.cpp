@@ -8,6 +8,7 @@
 #include "app/storable.h"
 #include "app/twips.h"
 #include "app/windowkit.h"
+#include "frmgenerator.h"
 #include "mainwindow/frmmain.h"
 #include "app/vaultreport.h"
 #include "store/repository.h"
@@ -17,6 +18,7 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -135,6 +137,9 @@ frmEntry::frmEntry() {
         pictureButton(Picture7, "Command6", "category", QStringLiteral("Click to open category editor."));
     place(Command6, 4740, 120, 480, 400);
     Command6->setIconSize(QSize(twips::toPx(480) - 10, twips::toPx(400) - 8));
+    Command7 = pictureButton(Picture7, "Command7", "generate", QStringLiteral("Generate a password."));
+    place(Command7, 5310, 120, 480, 400);
+    Command7->setIconSize(Command6->iconSize());
     Picture8 = picture(Picture7, "Picture8", QStringLiteral("cat_default"));
     Picture8->setToolTip(QStringLiteral("Category image."));
     place(Picture8, PanelWidth - 1020, 90, 870, 870);
@@ -191,10 +196,15 @@ frmEntry::frmEntry() {
         nameByTooltip(*row.box, titleWords(QLatin1String(row.caption)));
     nameByTooltip(Text6, titleWords(Label8->text()));
 
+    for (QWidget* box : std::array<QWidget*, 6>{Text2, Text1, Text3, Text4, Text5, Text6})
+        box->installEventFilter(this);
+
     // Events
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
+    shortcut(Command7, QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(Command21, &QPushButton::clicked, this, [this] { Command21_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     // Enter moves down through the one-line boxes; the notes take it as a line break.
@@ -210,6 +220,24 @@ frmEntry::~frmEntry() = default;
 void frmEntry::Form_Load() {
     keepAtRightEdge(this, Picture9);
     keepAtRightEdge(this, Picture10);
+}
+
+bool frmEntry::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) lastValueBox_ = static_cast<QWidget*>(watched);
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmEntry::Command7_Click() {
+    QWidget* target = lastValueBox_ ? lastValueBox_ : Text4;
+    frmGenerator& generator = form<frmGenerator>();
+    generator.use = [this, target](const QString& password) {
+        if (auto* line = qobject_cast<QLineEdit*>(target))
+            line->setText(password);
+        else
+            Text6->insertPlainText(password); // the notes keep their text; the password goes in at the cursor
+        target->setFocus();
+    };
+    platform().showModal(generator);
 }
 
 void frmEntry::reject() {

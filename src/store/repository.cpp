@@ -10,6 +10,7 @@
 #include "vaultkey.h"
 
 #include <QHash>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -51,11 +52,14 @@ QString ownerText(std::optional<EntryKey> key) { return key ? QString::number(*k
 
 // The eight stored values of an entry, in the column order PDF1 .. PDF6, sCat, dtLU:
 // apostrophes replaced by their substitute, each value encoded.
+std::array<QString, 8> storedValues(const EntryRecord& e) {
+    return {encodeForWrite(toStoredForm(e.description)), encodeForWrite(toStoredForm(e.fields[0])),
+            encodeForWrite(toStoredForm(e.fields[1])),   encodeForWrite(toStoredForm(e.fields[2])),
+            encodeForWrite(toStoredForm(e.fields[3])),   encodeForWrite(toStoredForm(e.notes)),
+            encodeForWrite(e.category),                  encodeForWrite(e.lastUpdate)};
+}
 std::array<QString, 8> storedValues(const EntryValues& v, const QDateTime& when) {
-    return {encodeForWrite(toStoredForm(v.description)), encodeForWrite(toStoredForm(v.fields[0])),
-            encodeForWrite(toStoredForm(v.fields[1])),   encodeForWrite(toStoredForm(v.fields[2])),
-            encodeForWrite(toStoredForm(v.fields[3])),   encodeForWrite(toStoredForm(v.notes)),
-            encodeForWrite(v.category),                  encodeForWrite(formatLastUpdate(when))};
+    return storedValues(EntryRecord{v.category, v.description, v.fields, v.notes, formatLastUpdate(when)});
 }
 
 // Runs body under the access policy and gives back what it left in value.
@@ -384,6 +388,90 @@ Result<> saveAttachments(std::optional<EntryKey> key, const QList<Attachment>& a
                                                      attachment.path, QString::number(attachment.picture)});
         }
         closeVault();
+    });
+}
+
+namespace {
+
+// Every category's titles; a name in the category table without titles is listed with none.
+QList<CategoryDefinition> allCategoryDefinitions() {
+    QList<CategoryDefinition> categories;
+    {
+        sqlite::Statement rows = openRecords(sql::SelectCategoryDefinitions);
+        while (rows.next()) {
+            categories << categoryDefinitionOf(rows);
+            categories.back().name = upperTrimmed(categories.back().name);
+        }
+    }
+    sqlite::Statement names = openRecords(sql::SelectCategoryNames);
+    while (names.next()) {
+        const QString name = upperTrimmed(names.text(0));
+        if (std::none_of(categories.cbegin(), categories.cend(),
+                         [&name](const CategoryDefinition& c) { return c.name == name; }))
+            categories << CategoryDefinition{name, {}, -1};
+    }
+    return categories;
+}
+
+} // namespace
+
+Result<ImportTarget> importTarget() {
+    return operation<ImportTarget>(ErrorCode::ImportCheck, [] {
+        ImportTarget target;
+        openVault();
+        target.categories = allCategoryDefinitions();
+        {
+            sqlite::Statement rows = openRecords(sql::SelectEntryDescriptionBytes);
+            while (rows.next())
+                target.descriptions << upperTrimmed(toShownForm(DecodeValue(rows.bytesView(0))));
+        }
+        closeVault();
+        return target;
+    });
+}
+
+Result<VaultExport> exportEntries() {
+    return operation<VaultExport>(ErrorCode::ExportEntries, [] {
+        VaultExport all;
+        openVault();
+        {
+            sqlite::Statement rows = openRecords(sql::SelectEntries);
+            while (rows.next()) {
+                EntryRecord entry;
+                entry.description = toShownForm(DecodeValue(rows.bytesView(1)));
+                for (int i = 0; i < 4; ++i)
+                    entry.fields[std::size_t(i)] = toShownForm(DecodeValue(rows.bytesView(2 + i)));
+                entry.notes = toShownForm(DecodeValue(rows.bytesView(6)));
+                entry.category = storedCategory(rows.bytesView(7));
+                entry.lastUpdate = DecodeValue(rows.bytesView(8));
+                all.entries << entry;
+            }
+        }
+        all.categories = allCategoryDefinitions();
+        closeVault();
+        return all;
+    });
+}
+
+Result<> importEntries(const QList<CategoryDefinition>& newCategories, const QList<EntryRecord>& entries,
+                       const std::function<void(qint64 done, qint64 total)>& progress) {
+    constexpr qsizetype ProgressStep = 500;
+    return write(ErrorCode::ImportEntries, [&] {
+        openVault();
+        for (const CategoryDefinition& category : newCategories) {
+            const auto& t = category.titles;
+            executeStatement(sql::InsertCategory, {category.name});
+            executeStatement(sql::InsertCategoryDefinitionWithTitles,
+                             {category.name, toStoredForm(t[0]), toStoredForm(t[1]), toStoredForm(t[2]),
+                              toStoredForm(t[3]), toStoredForm(t[4]), toStoredForm(t[5])});
+        }
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            const std::array<QString, 8> v = storedValues(entries[i]);
+            executeStatement(sql::InsertEntry, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+            if (progress && (i + 1) % ProgressStep == 0) progress(i + 1, entries.size());
+        }
+        closeVault();
+        if (progress) progress(entries.size(), entries.size());
     });
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <functional>
 
 // The vault repository: one function per operation the windows need. Each runs under the
 // access policy (vault.h) with its own error code and gives back a value or a failure; the
@@ -73,6 +74,19 @@ Result<QList<Attachment>> attachments(std::optional<EntryKey> key);
 
 // Replaces the attachments of an entry (E203); lines without a description are not stored.
 Result<> saveAttachments(std::optional<EntryKey> key, const QList<Attachment>& attachments);
+
+// Import and export -----------------------------------------------------------------------
+
+// Every category and stored description, for checking an import (E230).
+Result<ImportTarget> importTarget();
+
+// Every entry as stored, in table order, and every category's titles (E232).
+Result<VaultExport> exportEntries();
+
+// Creates the categories (with their titles) and adds the entries in one transaction: all of
+// them or none (E231). progress(done, total) is told after every few hundred entries.
+Result<> importEntries(const QList<CategoryDefinition>& newCategories, const QList<EntryRecord>& entries,
+                       const std::function<void(qint64 done, qint64 total)>& progress = {});
 
 // Login settings ---------------------------------------------------------------------------
 

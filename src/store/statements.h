@@ -15,6 +15,11 @@ inline constexpr char SelectCategoryDefinition[] = "SELECT * FROM CatDef WHERE p
 inline constexpr char InsertCategoryDefinition[] =
     "INSERT INTO CatDef (pwCat, pwDesc, pwUDF1, pwUDF2, pwUDF3, pwUDF4, pwNotes, pwImg) "
     "VALUES (?, 'Undefined', 'Undefined', 'Undefined', 'Undefined', 'Undefined', 'Notes', 4)";
+// The titles of an imported category, and every category's titles for an import or export.
+inline constexpr char InsertCategoryDefinitionWithTitles[] =
+    "INSERT INTO CatDef (pwCat, pwDesc, pwUDF1, pwUDF2, pwUDF3, pwUDF4, pwNotes, pwImg) "
+    "VALUES (?, ?, ?, ?, ?, ?, ?, 4)";
+inline constexpr char SelectCategoryDefinitions[] = "SELECT * FROM CatDef";
 inline constexpr char DeleteCategoryDefinition[] = "DELETE FROM CatDef WHERE pwCat = ?";
 inline constexpr char UpdateTitleDesc[] = "UPDATE CatDef SET pwDesc = ? WHERE pwCat = ?";
 inline constexpr char UpdateTitleUdf1[] = "UPDATE CatDef SET pwUDF1 = ? WHERE pwCat = ?";
