@@ -62,7 +62,8 @@ public:
 void plantNeedle(const QString& folder) {
     sqlite::Connection db(folder + QStringLiteral("/gpwdfsc.mdb"));
     sqlite::Statement q(db, "UPDATE PDF SET PDF6 = ? WHERE pNum = ?");
-    q.bind(1, EncodeValue(QStringLiteral("Spare key under the mat, ") + Needle + QStringLiteral(", ask Ann.")));
+    q.bind(1,
+           EncodeValue(QStringLiteral("Spare key under the mat, ") + Needle + QStringLiteral(", ask Ann.")));
     q.bind(2, qint64(Entries / 2));
     q.next();
 }
@@ -137,12 +138,10 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
 
     const int rounds = 9;
-    const std::vector<double> ms = bestMillis({[] { plainScanOfEntries(); },
-                                               [] { searchWithWindow(Nowhere); },
-                                               [] { searchWithWindow(QString()); },
-                                               [] { searchWithWindow(Needle); },
-                                               [] { duplicateCheck(); }},
-                                              rounds);
+    const std::vector<double> ms = bestMillis(
+        {[] { plainScanOfEntries(); }, [] { searchWithWindow(Nowhere); }, [] { searchWithWindow(QString()); },
+         [] { searchWithWindow(Needle); }, [] { duplicateCheck(); }},
+        rounds);
     std::printf("\nEntry operations on %d entries, best of %d interleaved rounds:\n", Entries, rounds);
     std::printf("  %-40s %8.1f ms\n", "floor: plain scan of every PDF row", ms[0]);
     std::printf("  %-40s %8.1f ms\n", "floor: search finding nothing", ms[1]);

@@ -86,7 +86,8 @@ void BM_ReadAndCheck50MB(benchmark::State& state) {
     makeBenchVault(0);
     QByteArray big = browserFile(Rows);
     const QByteArray rows = big.mid(big.indexOf('\n') + 1);
-    while (big.size() < 50 * 1024 * 1024) big += rows; // titles repeat: every row gets a number added
+    while (big.size() < 50 * 1024 * 1024)
+        big += rows; // titles repeat: every row gets a number added
     transfer::VaultContents vault;
     vault.now = QStringLiteral("12/09/2026 01:00:00 pm");
     qint64 longestGap = 0;
@@ -94,7 +95,8 @@ void BM_ReadAndCheck50MB(benchmark::State& state) {
         auto last = std::chrono::steady_clock::now();
         const auto planned = transfer::planImport(big, vault, [&](qint64, qint64) {
             const auto now = std::chrono::steady_clock::now();
-            longestGap = std::max<qint64>(longestGap, std::chrono::duration_cast<std::chrono::milliseconds>(now - last).count());
+            longestGap = std::max<qint64>(
+                longestGap, std::chrono::duration_cast<std::chrono::milliseconds>(now - last).count());
             last = now;
         });
         benchmark::DoNotOptimize(planned);

@@ -87,23 +87,23 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
 
     const int rounds = 15;
-    const std::vector<double> ms = bestMillis(
-        {[] { benchmark::DoNotOptimize(plainScanOfEntries()); }, [] { benchmark::DoNotOptimize(listFloor()); },
-         [] {
-             chooseCategory(QStringLiteral("ALL CATEGORIES"));
-             FillEntryList();
-         },
-         [] {
-             chooseCategory(QStringLiteral("HOME"));
-             FillEntryList();
-         },
-         [] {
-             chooseCategory(QStringLiteral("ALL CATEGORIES"));
-             FillEntryList();
-             selectMiddleRow();
-         },
-         [] { ShowEntry(); }},
-        rounds);
+    const std::vector<double> ms = bestMillis({[] { benchmark::DoNotOptimize(plainScanOfEntries()); },
+                                               [] { benchmark::DoNotOptimize(listFloor()); },
+                                               [] {
+                                                   chooseCategory(QStringLiteral("ALL CATEGORIES"));
+                                                   FillEntryList();
+                                               },
+                                               [] {
+                                                   chooseCategory(QStringLiteral("HOME"));
+                                                   FillEntryList();
+                                               },
+                                               [] {
+                                                   chooseCategory(QStringLiteral("ALL CATEGORIES"));
+                                                   FillEntryList();
+                                                   selectMiddleRow();
+                                               },
+                                               [] { ShowEntry(); }},
+                                              rounds);
     const QString shown = mainWindow().Label3->text();
 
     std::printf("\nMain window on %d entries, best of %d interleaved rounds:\n", entries, rounds);
@@ -114,7 +114,8 @@ int main(int argc, char** argv) {
     printFigure("show an entry", ms[5], ms[0], "plain scan", "<= 10 ms and <= 0.1x at 100,000");
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("  shown: %s; peak memory of this program: %.1f MB\n", qPrintable(shown), usage.ru_maxrss / 1024.0);
+    std::printf("  shown: %s; peak memory of this program: %.1f MB\n", qPrintable(shown),
+                usage.ru_maxrss / 1024.0);
     benchmark::Shutdown();
     unloadAllForms();
     return 0;

@@ -3,7 +3,6 @@
 #include "app/modmain.h"
 #include "store/codec.h"
 #include "store/locations.h"
-#include "store/locations.h"
 #include "store/statements.h"
 #include "store/vault.h"
 #include "store/vaultbuilder.h"
@@ -22,7 +21,8 @@ QString randomText(std::mt19937& rng, int length) {
     static const QString alphabet =
         QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .-_@/:");
     QString s;
-    for (int i = 0; i < length; ++i) s += alphabet[int(rng() % alphabet.size())];
+    for (int i = 0; i < length; ++i)
+        s += alphabet[int(rng() % alphabet.size())];
     return s;
 }
 } // namespace
@@ -52,16 +52,18 @@ bool writeBenchVault(const QString& path, int entries) {
             category.bind(1, QStringLiteral("EXTRA %1").arg(c)).next();
         }
         std::mt19937 rng(42);
-        const QStringList categories = {QStringLiteral("CREDIT CARD"), QStringLiteral("WEB SITE"),
-                                        QStringLiteral("HOME"),        QStringLiteral("EMAIL"),
-                                        QStringLiteral("BANK ACCOUNT"), QStringLiteral("SOFTWARE LICENSE"),
+        const QStringList categories = {QStringLiteral("CREDIT CARD"),   QStringLiteral("WEB SITE"),
+                                        QStringLiteral("HOME"),          QStringLiteral("EMAIL"),
+                                        QStringLiteral("BANK ACCOUNT"),  QStringLiteral("SOFTWARE LICENSE"),
                                         QStringLiteral("WI-FI NETWORK"), QStringLiteral("EXTRA 0"),
-                                        QStringLiteral("EXTRA 1"),      QStringLiteral("EXTRA 2")};
+                                        QStringLiteral("EXTRA 1"),       QStringLiteral("EXTRA 2")};
         for (int i = 0; i < entries; ++i) {
             sqlite::Statement q(db, sql::InsertEntry);
             // Descriptions start with a random letter, so the list's order is not the table's.
-            q.bind(1, EncodeValue(randomText(rng, 14) + QStringLiteral(" %1").arg(i, 5, 10, QLatin1Char('0'))));
-            for (int f = 1; f <= 4; ++f) q.bind(f + 1, EncodeValue(randomText(rng, 15)));
+            q.bind(1,
+                   EncodeValue(randomText(rng, 14) + QStringLiteral(" %1").arg(i, 5, 10, QLatin1Char('0'))));
+            for (int f = 1; f <= 4; ++f)
+                q.bind(f + 1, EncodeValue(randomText(rng, 15)));
             q.bind(6, EncodeValue(randomText(rng, 100)));
             q.bind(7, EncodeValue(categories[i % categories.size()]));
             q.bind(8, EncodeValue(QStringLiteral("03/15/2013 02:05:09 pm")));
@@ -78,7 +80,8 @@ QString makeBenchVault(int entries) {
     static QTemporaryDir dir;
     const QString folder = dir.path() + QStringLiteral("/v%1").arg(entries);
     QDir().mkpath(folder);
-    if (!writeBenchVault(folder + QStringLiteral("/gpwdfsc.mdb"), entries)) qFatal("cannot build the benchmark vault");
+    if (!writeBenchVault(folder + QStringLiteral("/gpwdfsc.mdb"), entries))
+        qFatal("cannot build the benchmark vault");
     AppFolder = folder;
     VaultFolder = folder;
     VaultFolder = folder;
@@ -93,7 +96,8 @@ long long plainScanOfEntries() {
         openVault();
         sqlite::Statement rows = openRecords(sql::SelectEntries);
         while (rows.next())
-            for (int c = 0; c < 9; ++c) total += rows.text(c).size();
+            for (int c = 0; c < 9; ++c)
+                total += rows.text(c).size();
         closeVault();
     });
     return total;
@@ -112,8 +116,10 @@ long long listFloor() {
     const QCollator collator;
     std::vector<QCollatorSortKey> sortKeys;
     sortKeys.reserve(std::size_t(descriptions.size()));
-    for (const QString& d : descriptions) sortKeys.push_back(collator.sortKey(d));
-    std::sort(sortKeys.begin(), sortKeys.end(), [](const auto& a, const auto& b) { return a.compare(b) < 0; });
+    for (const QString& d : descriptions)
+        sortKeys.push_back(collator.sortKey(d));
+    std::sort(sortKeys.begin(), sortKeys.end(),
+              [](const auto& a, const auto& b) { return a.compare(b) < 0; });
     return qsizetype(sortKeys.size()) + (keys & 1);
 }
 
@@ -124,7 +130,8 @@ std::vector<double> bestMillis(const std::vector<std::function<void()>>& operati
             const auto start = std::chrono::steady_clock::now();
             operations[i]();
             best[i] = std::min(
-                best[i], std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+                best[i],
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         }
     return best;
 }

@@ -3,8 +3,8 @@
 #include "picturebox.h"
 
 #include <QAbstractButton>
-#include <QCollator>
 #include <QCheckBox>
+#include <QCollator>
 #include <QComboBox>
 #include <QEvent>
 #include <QIcon>
@@ -75,7 +75,8 @@ void addEntryRows(QListWidget* list, const QList<ListedEntry>& entries) {
     keys.reserve(std::size_t(entries.size()));
     for (qsizetype i = 0; i < entries.size(); ++i)
         keys.emplace_back(collator.sortKey(entries[i].description), i);
-    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
     QStringList sorted;
     sorted.reserve(entries.size());
     for (const auto& key : keys)
@@ -100,18 +101,19 @@ std::optional<EntryKey> listKey(const QListWidget* list) {
 }
 
 bool setListKey(QListWidget* list, EntryKey key) {
-    const QModelIndexList rows =
-        list->model()->match(list->model()->index(0, 0), KeyRole, QVariant::fromValue(key), 1, Qt::MatchExactly);
+    const QModelIndexList rows = list->model()->match(list->model()->index(0, 0), KeyRole,
+                                                      QVariant::fromValue(key), 1, Qt::MatchExactly);
     return !rows.isEmpty() && setListIndex(list, rows.first().row());
 }
 
 void onEnterKey(QWidget* widget, std::function<void()> action) {
-    widget->installEventFilter(new EventHook(widget, QEvent::KeyPress, [action = std::move(action)](QEvent* e) {
-        const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-        action();
-        return true;
-    }));
+    widget->installEventFilter(
+        new EventHook(widget, QEvent::KeyPress, [action = std::move(action)](QEvent* e) {
+            const int key = static_cast<QKeyEvent*>(e)->key();
+            if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+            action();
+            return true;
+        }));
 }
 
 void onClick(QWidget* widget, std::function<void()> action) {
@@ -130,8 +132,8 @@ void onClick(QWidget* widget, std::function<void()> action) {
         return true;
     }));
     widget->setFocusPolicy(Qt::TabFocus);
-    widget->setStyleSheet(
-        QStringLiteral("* { border: 1px solid transparent; } *:focus { border: 1px solid palette(highlight); }"));
+    widget->setStyleSheet(QStringLiteral(
+        "* { border: 1px solid transparent; } *:focus { border: 1px solid palette(highlight); }"));
 }
 
 void pressOnEnter(QAbstractButton* button) {
@@ -158,4 +160,6 @@ void setCheckTitle(QCheckBox* box, const QString& title) {
     box->setText(QString(title).replace(QLatin1Char('&'), QLatin1String("&&")));
 }
 
-QString checkTitle(const QCheckBox* box) { return box->text().replace(QLatin1String("&&"), QLatin1String("&")); }
+QString checkTitle(const QCheckBox* box) {
+    return box->text().replace(QLatin1String("&&"), QLatin1String("&"));
+}

@@ -4,13 +4,13 @@
 #include "controls.h"
 #include "forms.h"
 #include "idlelock.h"
+#include "mainwindow/frmmain.h"
 #include "modregistry.h"
 #include "platform.h"
-#include "vaultlock.h"
-#include "mainwindow/frmmain.h"
 #include "store/locations.h"
 #include "store/vault.h"
 #include "store/vaultfile.h"
+#include "vaultlock.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -18,7 +18,9 @@
 #include <QListWidget>
 #include <QStandardPaths>
 
-void initQuorlaneResources() { Q_INIT_RESOURCE(pictures); }
+void initQuorlaneResources() {
+    Q_INIT_RESOURCE(pictures);
+}
 
 void resetGlobals() {
     resetStoreGlobals();
@@ -49,7 +51,9 @@ QString appFolderFrom(QString folder) {
     return folder;
 }
 
-bool screenLargeEnough(int widthTwips, int heightTwips) { return heightTwips >= 8000 && widthTwips >= 11000; }
+bool screenLargeEnough(int widthTwips, int heightTwips) {
+    return heightTwips >= 8000 && widthTwips >= 11000;
+}
 
 namespace {
 
@@ -68,7 +72,8 @@ QString placeVault() {
     const VaultPlace place =
         findVault(AppFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     VaultFolder = place.folder;
-    if (place.templateFile.isEmpty() || !makeVaultFromTemplate(place.templateFile, vaultFilePath())) return {};
+    if (place.templateFile.isEmpty() || !makeVaultFromTemplate(place.templateFile, vaultFilePath()))
+        return {};
     return vaultFilePath();
 }
 

@@ -87,9 +87,13 @@ QString QtPlatform::clipboardText() {
     return QGuiApplication::clipboard()->text();
 }
 
-void QtPlatform::clearClipboard() { QGuiApplication::clipboard()->clear(); }
+void QtPlatform::clearClipboard() {
+    QGuiApplication::clipboard()->clear();
+}
 
-QString QtPlatform::chooseFile() { return QFileDialog::getOpenFileName(QApplication::activeWindow()); }
+QString QtPlatform::chooseFile() {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow());
+}
 
 QString QtPlatform::chooseFileToOpen(const QString& caption, const QString& filter) {
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, {}, filter);
@@ -176,7 +180,9 @@ void QtPlatform::after(int ms, std::function<void()> callback) {
     QTimer::singleShot(ms, QCoreApplication::instance(), std::move(callback));
 }
 
-bool QtPlatform::modalWindowOpen() { return QApplication::activeModalWidget() != nullptr; }
+bool QtPlatform::modalWindowOpen() {
+    return QApplication::activeModalWidget() != nullptr;
+}
 
 void QtPlatform::endProgram() {
     forgetVaultKey();

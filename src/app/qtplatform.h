@@ -23,7 +23,8 @@ public:
     void clearClipboard() override;
     QString chooseFile() override;
     QString chooseFileToOpen(const QString& caption, const QString& filter) override;
-    QString chooseFileToSave(const QString& caption, const QString& suggestedName, const QString& filter) override;
+    QString chooseFileToSave(const QString& caption, const QString& suggestedName,
+                             const QString& filter) override;
     void progress(const QString& label, qint64 done, qint64 total) override;
     bool print(QTextDocument& document) override;
     bool trayAvailable() override;

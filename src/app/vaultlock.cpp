@@ -3,8 +3,8 @@
 #include "modmain.h"
 #include "modregistry.h"
 #include "platform.h"
-#include "store/vault.h"
 #include "store/records.h"
+#include "store/vault.h"
 #include "store/vaultfile.h"
 
 #include <QCursor>

@@ -6,9 +6,9 @@
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/storable.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "frmeditor.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QLabel>

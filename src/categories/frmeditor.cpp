@@ -6,11 +6,11 @@
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/storable.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "entries/frmentry.h"
 #include "frmcatadd.h"
 #include "mainwindow/frmmain.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QCloseEvent>
@@ -99,7 +99,6 @@ frmEditor::frmEditor() {
     Command21->setGeometry(Command10->geometry());
     Command1->setGeometry(Command2->geometry());
 
-
     setViewMode(true);
 
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
@@ -157,14 +156,16 @@ void frmEditor::Command11_Click() {
 
 QStringList frmEditor::titleTexts() const {
     QStringList texts;
-    for (const QLineEdit* box : titleBoxes()) texts << box->text();
+    for (const QLineEdit* box : titleBoxes())
+        texts << box->text();
     return texts;
 }
 
 bool frmEditor::mayDiscardTitles() {
     if (!Command2->isHidden() || titleTexts() == startingTitles_) return true;
-    return platform().messageBox(QStringLiteral("Discard Changes?"), QStringLiteral("Discard the changes to these titles?"),
-                                 MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::Yes;
+    return platform().messageBox(QStringLiteral("Discard Changes?"),
+                                 QStringLiteral("Discard the changes to these titles?"), MsgIcon::Question,
+                                 MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::Yes;
 }
 
 void frmEditor::Command1_Click() {
@@ -248,12 +249,14 @@ void frmEditor::SaveCategoryDefinition() {
     const QList<QLineEdit*> boxes = titleBoxes();
     std::array<QString, 6> titles;
     for (int i = 0; i < 6; ++i) {
-        if (!checkStorable(QStringLiteral("title of Field (%1)").arg(i + 1), boxes[i]->text(), true, boxes[i]))
+        if (!checkStorable(QStringLiteral("title of Field (%1)").arg(i + 1), boxes[i]->text(), true,
+                           boxes[i]))
             return;
         titles[std::size_t(i)] = boxes[i]->text();
     }
     const QString name = listText(List1);
-    if (const Result<> saved = store::saveCategoryTitles(name, titles); !saved) return showVaultReport(saved.code());
+    if (const Result<> saved = store::saveCategoryTitles(name, titles); !saved)
+        return showVaultReport(saved.code());
     LoadCategoryDefinition();
     const QList<QListWidgetItem*> rows = List1->findItems(name, Qt::MatchFixedString);
     if (!rows.isEmpty()) setListIndex(List1, List1->row(rows.first()));

@@ -11,8 +11,6 @@
 #include "mainwindow/frmmain.h"
 
 #include <QBarCategoryAxis>
-#include <QStackedBarSeries>
-#include <QMouseEvent>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -20,10 +18,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLegend>
-#include <cmath>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QStackedBarSeries>
 #include <QValueAxis>
+#include <cmath>
 
 using namespace windowkit;
 
@@ -118,7 +118,8 @@ void frmResource::fillChart() {
         auto* set = new QBarSet(BreakdownNames[j]);
         const long long count = BreakdownCounts[j].toLongLong();
         highest = std::max(highest, count);
-        for (int column = 1; column <= bars; ++column) *set << (column == j ? double(count) : 0.0);
+        for (int column = 1; column <= bars; ++column)
+            *set << (column == j ? double(count) : 0.0);
         set->setColor(barColour(j - 1));
         set->setBorderColor(barColour(j - 1).darker(130));
         set->setLabelFont(labelFont);

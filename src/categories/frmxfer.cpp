@@ -5,10 +5,10 @@
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "frmresource.h"
 #include "mainwindow/frmmain.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QComboBox>

@@ -7,10 +7,10 @@
 #include "app/platform.h"
 #include "app/storable.h"
 #include "app/twips.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "frmgenerator.h"
 #include "mainwindow/frmmain.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QCheckBox>
@@ -246,8 +246,9 @@ void frmEntry::reject() {
 
 void frmEntry::Command2_Click() {
     if (hasChanges() &&
-        platform().messageBox(QStringLiteral("Discard Changes?"), QStringLiteral("Discard the changes to this entry?"),
-                              MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
+        platform().messageBox(QStringLiteral("Discard Changes?"),
+                              QStringLiteral("Discard the changes to this entry?"), MsgIcon::Question,
+                              MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
         return;
     unload<frmEntry>();
 }
@@ -377,7 +378,8 @@ EntryValues editorValues(const frmEntry& editor) {
     EntryValues values{value(0, stored.description),
                        {value(1, stored.fields[0]), value(2, stored.fields[1]), value(3, stored.fields[2]),
                         value(4, stored.fields[3])},
-                       editor.stored_ && typed[5] == editor.startingTexts_[5] ? stored.notes : withCrLf(typed[5]),
+                       editor.stored_ && typed[5] == editor.startingTexts_[5] ? stored.notes
+                                                                              : withCrLf(typed[5]),
                        editor.Combo1->currentText()};
     if (editor.stored_ && values.category == editor.startingCategory_ &&
         upperTrimmed(stored.category) == values.category)

@@ -3,9 +3,9 @@
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/picturebox.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "mainwindow/frmmain.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QComboBox>

@@ -3,13 +3,13 @@
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "deleteentry.h"
 #include "frmentry.h"
 #include "frmmainclip.h"
 #include "frmsearch.h"
 #include "mainwindow/frmmain.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QCheckBox>
@@ -72,9 +72,11 @@ void frmMain::Command11_Click() {
     editor.mode = frmEntry::Mode::Editing;
     FillCategoryFilter(1);
     // The stored values, not the detail view's trimmed and upper-cased ones.
-    const EntryValues stored = shownValues.value_or(
-        EntryValues{Label3->text(), {Text1->text(), Text2->text(), Text3->text(), Text4->text()},
-                    Text5->toPlainText(), Label10->text()});
+    const EntryValues stored =
+        shownValues.value_or(EntryValues{Label3->text(),
+                                         {Text1->text(), Text2->text(), Text3->text(), Text4->text()},
+                                         Text5->toPlainText(),
+                                         Label10->text()});
     copyInto(editor.Text2, stored.description);
     copyInto(editor.Text1, stored.fields[0]);
     copyInto(editor.Text3, stored.fields[1]);
@@ -109,7 +111,8 @@ void DeleteEntry() {
     frmMain& main = form<frmMain>();
     const QString filter = main.Combo1->currentText();
     const int row = main.List1->currentRow();
-    if (const Result<> deleted = store::deleteEntry(main.shownKey); !deleted) return showVaultReport(deleted.code());
+    if (const Result<> deleted = store::deleteEntry(main.shownKey); !deleted)
+        return showVaultReport(deleted.code());
     if (!setComboText(main.Combo1, filter)) FillEntryList();
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Entry successfully deleted."),
                           MsgIcon::Information);

@@ -2,10 +2,10 @@
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
+#include "app/vaultreport.h"
 #include "entries/frmentry.h"
 #include "entryview.h"
 #include "frmmain.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QComboBox>

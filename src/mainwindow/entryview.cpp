@@ -6,9 +6,9 @@
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/twips.h"
+#include "app/vaultreport.h"
 #include "entries/frmentry.h"
 #include "frmmain.h"
-#include "app/vaultreport.h"
 #include "store/dates.h"
 #include "store/repository.h"
 

@@ -16,8 +16,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QKeySequence>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>

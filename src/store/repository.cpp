@@ -29,7 +29,9 @@ QString upperCased(QString value) {
 }
 
 // A stored category (encoded) as categories are compared: decoded, upper case, trimmed.
-QString storedCategory(QByteArrayView stored) { return upperTrimmed(DecodeValue(stored)); }
+QString storedCategory(QByteArrayView stored) {
+    return upperTrimmed(DecodeValue(stored));
+}
 
 // Whether a stored description (encoded bytes), decoded, upper-cased and trimmed, equals wanted
 // (upper-cased, trimmed, not empty). The codec writes six bytes per character with the first
@@ -48,31 +50,43 @@ bool sameDescription(QByteArrayView stored, const QString& wanted) {
 BoundValue entryKeyValue(std::optional<EntryKey> key) {
     return key ? BoundValue(*key) : BoundValue(QString());
 }
-QString ownerText(std::optional<EntryKey> key) { return key ? QString::number(*key) : QString(); }
+QString ownerText(std::optional<EntryKey> key) {
+    return key ? QString::number(*key) : QString();
+}
 
 // The eight stored values of an entry, in the column order PDF1 .. PDF6, sCat, dtLU:
 // apostrophes replaced by their substitute, each value encoded.
 std::array<QString, 8> storedValues(const EntryRecord& e) {
-    return {encodeForWrite(toStoredForm(e.description)), encodeForWrite(toStoredForm(e.fields[0])),
-            encodeForWrite(toStoredForm(e.fields[1])),   encodeForWrite(toStoredForm(e.fields[2])),
-            encodeForWrite(toStoredForm(e.fields[3])),   encodeForWrite(toStoredForm(e.notes)),
-            encodeForWrite(e.category),                  encodeForWrite(e.lastUpdate)};
+    return {encodeForWrite(toStoredForm(e.description)),
+            encodeForWrite(toStoredForm(e.fields[0])),
+            encodeForWrite(toStoredForm(e.fields[1])),
+            encodeForWrite(toStoredForm(e.fields[2])),
+            encodeForWrite(toStoredForm(e.fields[3])),
+            encodeForWrite(toStoredForm(e.notes)),
+            encodeForWrite(e.category),
+            encodeForWrite(e.lastUpdate)};
 }
 std::array<QString, 8> storedValues(const EntryValues& v, const QDateTime& when) {
     return storedValues(EntryRecord{v.category, v.description, v.fields, v.notes, formatLastUpdate(when)});
 }
 
 // Runs body under the access policy and gives back what it left in value.
-template <class T, class Body>
-Result<T> operation(ErrorCode code, Body body, VaultOptions options = {}) {
+template <class T, class Body> Result<T> operation(ErrorCode code, Body body, VaultOptions options = {}) {
     T value{};
-    if (!runVaultOperation(code, [&] { value = body(); }, options)) return Result<T>::failure(code);
+    if (!runVaultOperation(
+            code, [&] { value = body(); }, options))
+        return Result<T>::failure(code);
     return Result<T>(std::move(value));
 }
 
 // The same for a write: one transaction per attempt.
 template <class Body> Result<> write(ErrorCode code, Body body) {
-    return operation<Done>(code, [&] { body(); return Done{}; }, {.writes = true});
+    return operation<Done>(code,
+                           [&] {
+                               body();
+                               return Done{};
+                           },
+                           {.writes = true});
 }
 
 } // namespace
@@ -91,7 +105,9 @@ CategoryDefinition categoryDefinitionOf(const sqlite::Statement& row) {
     return definition;
 }
 
-QString upperTrimmed(QString text) { return upperCased(std::move(text)).trimmed(); }
+QString upperTrimmed(QString text) {
+    return upperCased(std::move(text)).trimmed();
+}
 
 QString withCrLf(QString text) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -108,19 +124,18 @@ int storedPictureNumber(const QString& stored) {
 namespace store {
 
 Result<QStringList> categoryNames(ErrorCode code, bool continuesCount) {
-    return operation<QStringList>(
-        code,
-        [] {
-            openVault();
-            QStringList names;
-            sqlite::Statement rows = openRecords(sql::SelectCategories);
-            const int column = rows.column("CatName");
-            while (rows.next())
-                names << upperTrimmed(rows.text(column));
-            closeVault();
-            return names;
-        },
-        {.continuesCount = continuesCount});
+    return operation<QStringList>(code,
+                                  [] {
+                                      openVault();
+                                      QStringList names;
+                                      sqlite::Statement rows = openRecords(sql::SelectCategories);
+                                      const int column = rows.column("CatName");
+                                      while (rows.next())
+                                          names << upperTrimmed(rows.text(column));
+                                      closeVault();
+                                      return names;
+                                  },
+                                  {.continuesCount = continuesCount});
 }
 
 Result<std::optional<CategoryDefinition>> categoryDefinition(ErrorCode code, const QString& name) {
@@ -166,25 +181,26 @@ Result<> saveCategoryTitles(const QString& name, const std::array<QString, 6>& t
 
 Result<CategoryDeletion> deleteCategory(const QString& name) {
     const QString wanted = upperTrimmed(name);
-    return operation<CategoryDeletion>(
-        ErrorCode::DeleteCategory,
-        [&] {
-            // Every entry is read: stored categories carry random filler and cannot be compared in SQL.
-            bool used = false;
-            openVault();
-            {
-                sqlite::Statement rows = openRecords(sql::SelectEntryCategoryBytes);
-                while (!used && rows.next())
-                    used = storedCategory(rows.bytesView(0)) == wanted;
-            }
-            if (!used) {
-                executeStatement(sql::DeleteCategoryDefinition, {wanted});
-                executeStatement(sql::DeleteCategory, {wanted});
-            }
-            closeVault();
-            return used ? CategoryDeletion::InUse : CategoryDeletion::Deleted;
-        },
-        {.writes = true});
+    return operation<CategoryDeletion>(ErrorCode::DeleteCategory,
+                                       [&] {
+                                           // Every entry is read: stored categories carry random filler and
+                                           // cannot be compared in SQL.
+                                           bool used = false;
+                                           openVault();
+                                           {
+                                               sqlite::Statement rows =
+                                                   openRecords(sql::SelectEntryCategoryBytes);
+                                               while (!used && rows.next())
+                                                   used = storedCategory(rows.bytesView(0)) == wanted;
+                                           }
+                                           if (!used) {
+                                               executeStatement(sql::DeleteCategoryDefinition, {wanted});
+                                               executeStatement(sql::DeleteCategory, {wanted});
+                                           }
+                                           closeVault();
+                                           return used ? CategoryDeletion::InUse : CategoryDeletion::Deleted;
+                                       },
+                                       {.writes = true});
 }
 
 Result<> transferEntries(const QString& from, const QString& to) {
@@ -254,7 +270,8 @@ Result<ShownEntry> showEntry(EntryKey key) {
             sqlite::Statement row = openRecords(sql::SelectEntryByKey, {key});
             // Deleted by another program since the list was filled.
             if (!row.next())
-                throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("The entry is no longer in the vault")};
+                throw VaultFailure{QStringLiteral("Quorlane"), -1,
+                                   QStringLiteral("The entry is no longer in the vault")};
             Entry& entry = shown.entry;
             entry.key = row.number(0);
             entry.description = toShownForm(upperTrimmed(DecodeValue(row.bytesView(1))));
@@ -263,11 +280,12 @@ Result<ShownEntry> showEntry(EntryKey key) {
             entry.notes = toShownForm(DecodeValue(row.bytesView(6)).trimmed());
             entry.category = storedCategory(row.bytesView(7));
             entry.lastUpdate = DecodeValue(row.bytesView(8));
-            entry.stored = {toShownForm(DecodeValue(row.bytesView(1))),
-                            {toShownForm(DecodeValue(row.bytesView(2))), toShownForm(DecodeValue(row.bytesView(3))),
-                             toShownForm(DecodeValue(row.bytesView(4))), toShownForm(DecodeValue(row.bytesView(5)))},
-                            toShownForm(DecodeValue(row.bytesView(6))),
-                            DecodeValue(row.bytesView(7))};
+            entry.stored = {
+                toShownForm(DecodeValue(row.bytesView(1))),
+                {toShownForm(DecodeValue(row.bytesView(2))), toShownForm(DecodeValue(row.bytesView(3))),
+                 toShownForm(DecodeValue(row.bytesView(4))), toShownForm(DecodeValue(row.bytesView(5)))},
+                toShownForm(DecodeValue(row.bytesView(6))),
+                DecodeValue(row.bytesView(7))};
         }
         {
             sqlite::Statement definition = openRecords(sql::SelectCategoryDefinition, {shown.entry.category});
@@ -308,7 +326,8 @@ Result<QList<ListedEntry>> findEntries(const QString& word) {
     // Trimming a value never changes whether a trimmed, non-empty word occurs in it, so only the
     // description (the result's text) is trimmed. Turning the apostrophe substitute back matters
     // only to a word holding an apostrophe or the substitute itself.
-    const bool restoreApostrophes = wanted.contains(QLatin1Char('\'')) || wanted.contains(ApostropheSubstitute);
+    const bool restoreApostrophes =
+        wanted.contains(QLatin1Char('\'')) || wanted.contains(ApostropheSubstitute);
     return operation<QList<ListedEntry>>(ErrorCode::Search, [&] {
         QList<ListedEntry> found;
         openVault();
@@ -369,7 +388,8 @@ Result<QList<Attachment>> attachments(std::optional<EntryKey> key) {
             const int name = rows.column("AttachName"), path = rows.column("AttachPath"),
                       picture = rows.column("AttachPic");
             while (rows.next())
-                found << Attachment{rows.text(name).trimmed(), rows.text(path), storedPictureNumber(rows.text(picture))};
+                found << Attachment{rows.text(name).trimmed(), rows.text(path),
+                                    storedPictureNumber(rows.text(picture))};
         }
         closeVault();
         return found;
@@ -484,7 +504,8 @@ std::optional<LoginSettings> loadLoginSettings() {
             if (rows.next()) {
                 settings.required = rows.text(rows.column("RUL")).trimmed() == QLatin1String("1");
                 settings.retries = rows.text(rows.column("URetry")).trimmed();
-                if (settings.required) settings.password = DecodeValue(rows.text(rows.column("UPass"))).trimmed();
+                if (settings.required)
+                    settings.password = DecodeValue(rows.text(rows.column("UPass"))).trimmed();
             }
         }
         closeVault();
@@ -502,7 +523,8 @@ Result<> saveLoginSettings(const LoginSettings& settings, const VaultKey* newKey
     if (settings.required || heldVaultKey())
         return operation<Done>(ErrorCode::SaveSetup, [&] {
             if (settings.required && !newKey)
-                throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("No key was made from the password")};
+                throw VaultFailure{QStringLiteral("Quorlane"), -1,
+                                   QStringLiteral("No key was made from the password")};
             reencryptWithLogin(vaultFilePath(), heldVaultKey(), settings.required ? newKey : nullptr,
                                settings.retries);
             return Done{};

@@ -1,6 +1,7 @@
 #pragma once
 
-// Every SQL statement of the program (the repository's; the vault builder runs the schema). Values are bound ('?'), never joined into the text.
+// Every SQL statement of the program (the repository's; the vault builder runs the schema). Values are bound
+// ('?'), never joined into the text.
 namespace sql {
 
 // Categories
@@ -30,7 +31,8 @@ inline constexpr char UpdateTitleNotes[] = "UPDATE CatDef SET pwNotes = ? WHERE 
 
 // Entries
 // The listing of every entry: each column by name, in the table's order.
-inline constexpr char SelectEntries[] = "SELECT pNum, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU FROM PDF";
+inline constexpr char SelectEntries[] =
+    "SELECT pNum, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU FROM PDF";
 // The category column as raw bytes (encoded text is plain ASCII), for decoding without a copy.
 inline constexpr char SelectEntryCategoryBytes[] = "SELECT CAST(sCat AS BLOB) FROM PDF";
 inline constexpr char SelectEntryKeysAndCategoryBytes[] = "SELECT pNum, CAST(sCat AS BLOB) FROM PDF";
@@ -47,7 +49,8 @@ inline constexpr char SelectSearchedEntryValues[] =
     "CAST(PDF5 AS BLOB), CAST(PDF6 AS BLOB) FROM PDF";
 // The index the entry list, the duplicate check and the category counts read instead of the
 // whole table (it holds the key too). Vaults made before it get it on their first opening.
-inline constexpr char FindListIndex[] = "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = 'PDFList'";
+inline constexpr char FindListIndex[] =
+    "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = 'PDFList'";
 inline constexpr char CreateListIndex[] = "CREATE INDEX IF NOT EXISTS PDFList ON PDF (PDF1, sCat)";
 inline constexpr char InsertEntry[] =
     "INSERT INTO PDF (PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU) VALUES (?, ?, ?, ?, ?, ?, ?, ?)";

@@ -38,7 +38,8 @@ void countStatement() {
 }
 
 const sqlite::Connection& openConnection() {
-    if (!connection) throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("The vault is not open")};
+    if (!connection)
+        throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("The vault is not open")};
     return *connection;
 }
 
@@ -77,7 +78,9 @@ void resetStoreGlobals() {
     forgetVaultKey();
 }
 
-QString vaultFilePath() { return VaultFolder + QLatin1Char('/') + QLatin1String(VaultFileName); }
+QString vaultFilePath() {
+    return VaultFolder + QLatin1Char('/') + QLatin1String(VaultFileName);
+}
 
 namespace {
 
@@ -137,7 +140,9 @@ void closeVault() {
     connection.reset();
 }
 
-bool vaultIsOpen() { return connection.has_value(); }
+bool vaultIsOpen() {
+    return connection.has_value();
+}
 
 sqlite::Statement openRecords(const char* statement, std::initializer_list<BoundValue> values) {
     countStatement();
@@ -157,13 +162,14 @@ void executeStatement(const char* statement, std::initializer_list<BoundValue> v
 QString encodeForWrite(const QString& plain) {
     QString encoded = EncodeValue(plain);
     if (encoded == CodecError)
-        throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("A value is too long to be stored")};
+        throw VaultFailure{QStringLiteral("Quorlane"), -1,
+                           QStringLiteral("A value is too long to be stored")};
     return encoded;
 }
 
 void rememberFailure(const VaultFailure& failure) {
-    LastErrorText = failure.source + QStringLiteral(": ") + QString::number(failure.number) + QStringLiteral(": ") +
-                    failure.description;
+    LastErrorText = failure.source + QStringLiteral(": ") + QString::number(failure.number) +
+                    QStringLiteral(": ") + failure.description;
     // A vault that is missing, cannot be read or is no database: the report names the file.
     constexpr qint64 CannotOpen = 14, NotADatabase = 26; // SQLite's primary result codes
     const qint64 primary = failure.number & 0xff;
@@ -171,7 +177,9 @@ void rememberFailure(const VaultFailure& failure) {
         LastErrorText += QStringLiteral(": ") + QDir::toNativeSeparators(vaultFilePath());
 }
 
-void setFaultHook(FaultHook hook) { faultHook() = std::move(hook); }
+void setFaultHook(FaultHook hook) {
+    faultHook() = std::move(hook);
+}
 
 bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const VaultOptions& options) {
     struct Restore {

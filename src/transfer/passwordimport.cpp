@@ -109,7 +109,6 @@ QString unknownHeader(int line) {
         .arg(exportHeader().join(QLatin1Char(',')));
 }
 
-
 // Length as the entry editor counts it: a line break is one character.
 qsizetype editorLength(const QString& text) {
     return text.size() - text.count(QLatin1String("\r\n"));

@@ -39,7 +39,8 @@ static QStringList listedDescriptions() {
     QStringList out;
     const Result<QList<ListedEntry>> rows = store::listEntries(QStringLiteral("ALL CATEGORIES"));
     if (rows)
-        for (const ListedEntry& row : *rows) out << row.description;
+        for (const ListedEntry& row : *rows)
+            out << row.description;
     return out;
 }
 
@@ -97,8 +98,7 @@ private slots:
         QVERIFY(form<frmMain>().isVisible());
         QCOMPARE(LoginRetries, short(2));
         QCOMPARE(stored(QStringLiteral("Retries")).toString(), QStringLiteral("2"));
-        QCOMPARE(listedDescriptions(),
-                 QStringList{QStringLiteral("GARAGE")});
+        QCOMPARE(listedDescriptions(), QStringList{QStringLiteral("GARAGE")});
     }
 
     // A file that is neither plain SQLite nor opened by the key is a wrong try every time: the
@@ -149,8 +149,7 @@ private slots:
             trayLock().activated(QSystemTrayIcon::Trigger);
         QVERIFY(heldVaultKey());
         QVERIFY(main.isVisible());
-        QCOMPARE(listedDescriptions(),
-                 QStringList{QStringLiteral("GARAGE")});
+        QCOMPARE(listedDescriptions(), QStringList{QStringLiteral("GARAGE")});
     }
 };
 

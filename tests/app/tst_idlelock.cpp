@@ -8,8 +8,8 @@
 #include "app/modmain.h"
 #include "app/traylock.h"
 #include "entries/frmentry.h"
-#include "windowfixture.h"
 #include "mainwindow/frmmain.h"
+#include "windowfixture.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -141,8 +141,10 @@ private slots:
         setup.Text1->setText(confirmation);
         setup.Command21_Click();
         QCOMPARE(isLoaded<frmSetup>(), !saved);
-        QCOMPARE(stored(QStringLiteral("ClipboardClearSeconds")), saved ? QVariant(QStringLiteral("0")) : QVariant());
-        QCOMPARE(stored(QStringLiteral("IdleLockMinutes")), saved ? QVariant(QStringLiteral("2")) : QVariant());
+        QCOMPARE(stored(QStringLiteral("ClipboardClearSeconds")),
+                 saved ? QVariant(QStringLiteral("0")) : QVariant());
+        QCOMPARE(stored(QStringLiteral("IdleLockMinutes")),
+                 saved ? QVariant(QStringLiteral("2")) : QVariant());
         if (!saved) return;
         QCOMPARE(fake().lastTitle(), QStringLiteral("Success"));
         settle();

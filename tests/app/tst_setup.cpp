@@ -240,7 +240,8 @@ private slots:
             QCOMPARE(fake().titles(), QStringList{QStringLiteral("E227 : Update Failed")});
             QVERIFY(fake().messages[0].prompt.startsWith(QStringLiteral("Could not update database.\n(")));
             QCOMPARE(fileBytes(vault().path()), before);
-            QCOMPARE(QDir(vault().folder()).entryList(QDir::Files), QStringList{QStringLiteral("gpwdfsc.mdb")});
+            QCOMPARE(QDir(vault().folder()).entryList(QDir::Files),
+                     QStringList{QStringLiteral("gpwdfsc.mdb")});
             QVERIFY(!heldVaultKey());
             QCOMPARE(LoginRetries, short(3));
             QVERIFY(!stored(QStringLiteral("Retries")).isValid());
@@ -263,16 +264,18 @@ private slots:
     void clearingThePasswordAsks() {
         QFETCH(bool, agree);
         vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"), {QStringLiteral("0815")});
-        openSetup(true, QStringLiteral("sesame"), QStringLiteral("sesame"), QStringLiteral("2")).Command21_Click();
+        openSetup(true, QStringLiteral("sesame"), QStringLiteral("sesame"), QStringLiteral("2"))
+            .Command21_Click();
         QVERIFY(heldVaultKey());
         const QByteArray encrypted = fileBytes(vault().path());
         fake().messages.clear();
         fake().answers << (agree ? MsgAnswer::Yes : MsgAnswer::No);
         openSetup(false, QString(), QString(), QStringLiteral("2")).Command21_Click();
         QCOMPARE(fake().titles().value(0), QStringLiteral("Confirmation"));
-        QCOMPARE(fake().messages[0].prompt,
-                 QStringLiteral("Without a login password the vault file will no longer be protected: anyone who "
-                                "copies it can read every entry.\n\nSave without a password?"));
+        QCOMPARE(
+            fake().messages[0].prompt,
+            QStringLiteral("Without a login password the vault file will no longer be protected: anyone who "
+                           "copies it can read every entry.\n\nSave without a password?"));
         QCOMPARE(fake().messages[0].buttons, MsgButtons::YesNo);
         QCOMPARE(fake().messages[0].defaultButton, MsgAnswer::No);
         if (!agree) {

@@ -73,7 +73,8 @@ Dump dumpVault(const QString& path, const VaultKey* key) {
     }
     // Every page, the indexes' too, read once more.
     each(QStringLiteral("PRAGMA quick_check"), [&](sqlite3_stmt* s) {
-        dump.rows << QStringLiteral("check: ") + QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)));
+        dump.rows << QStringLiteral("check: ") +
+                         QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)));
     });
     return dump;
 }

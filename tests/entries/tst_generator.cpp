@@ -1,10 +1,10 @@
 #include "entries/frmentry.h"
 #include "entries/frmgenerator.h"
 #include "entries/passwordgenerator.h"
-#include "windowfixture.h"
 #include "store/cp1252.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "windowfixture.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

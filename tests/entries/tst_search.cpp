@@ -1,8 +1,8 @@
 #include "entries/frmsearch.h"
-#include "windowfixture.h"
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "windowfixture.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -179,7 +179,8 @@ private slots:
     // Two entries with one description: two equal rows, each showing its own entry (also under
     // one category, and after the list is filled again).
     void duplicatesShowTheirOwnEntry() {
-        const qint64 first = vault().addEntry(QStringLiteral("Twin"), QStringLiteral("HOME"), {QStringLiteral("first")});
+        const qint64 first =
+            vault().addEntry(QStringLiteral("Twin"), QStringLiteral("HOME"), {QStringLiteral("first")});
         const qint64 second =
             vault().addEntry(QStringLiteral("twin "), QStringLiteral("HOME"), {QStringLiteral("second")});
         frmMain& main = started();
@@ -190,7 +191,8 @@ private slots:
             for (int row : {1, 0, 1}) {
                 setListIndex(main.List1, row);
                 QCOMPARE(main.shownKey, listKey(main.List1));
-                QCOMPARE(main.Text1->text(), main.shownKey == first ? QStringLiteral("first") : QStringLiteral("second"));
+                QCOMPARE(main.Text1->text(),
+                         main.shownKey == first ? QStringLiteral("first") : QStringLiteral("second"));
                 shown << main.shownKey.value_or(0);
             }
             QCOMPARE(shown, (QSet<EntryKey>{first, second}));

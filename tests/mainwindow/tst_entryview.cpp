@@ -130,7 +130,8 @@ private slots:
         QVERIFY(selectEntry(main, QStringLiteral("GONE")));
         QCOMPARE(fake().titles(), QStringList{"E214 : Retrieval Error"});
         QCOMPARE(fake().messages.first().prompt,
-                 QStringLiteral("Could not retrieve data from database.\n(Quorlane: -1: The entry is no longer in the vault)"));
+                 QStringLiteral("Could not retrieve data from database.\n(Quorlane: -1: The entry is no "
+                                "longer in the vault)"));
         QVERIFY(main.Picture5->isHidden());
         QVERIFY(!main.Picture9->isHidden());
         QVERIFY(selectEntry(main, QStringLiteral("KEPT")));

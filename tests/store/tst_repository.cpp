@@ -1,8 +1,8 @@
 #include "store/codec.h"
 #include "store/repository.h"
+#include "store/vault.h"
 #include "store/vaultfile.h"
 #include "store/vaultkey.h"
-#include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
 
@@ -44,11 +44,15 @@ const std::vector<Write>& writes() {
     static const std::vector<Write> list = {
         {"add an entry", 212, 1, [](EntryKey) { return store::addEntry(values("New", "HOME"), When).ok(); }},
         {"update an entry", 223, 8,
-         [](EntryKey key) { return store::updateEntry(key, values("Changed", "WEB SITE", "x'y"), When).ok(); }},
+         [](EntryKey key) {
+             return store::updateEntry(key, values("Changed", "WEB SITE", "x'y"), When).ok();
+         }},
         {"delete an entry", 215, 2, [](EntryKey key) { return store::deleteEntry(key).ok(); }},
         {"create a category", 225, 2, [](EntryKey) { return store::createCategory("GARDEN").ok(); }},
         {"save a category's titles", 224, 6,
-         [](EntryKey) { return store::saveCategoryTitles("EMAIL", {"a", "b", "c", "d", "e", "f"}).ok(); }},
+         [](EntryKey) {
+             return store::saveCategoryTitles("EMAIL", {"a", "b", "c", "d", "e", "f"}).ok();
+         }},
         {"delete a category", 226, 3, [](EntryKey) { return store::deleteCategory("EMAIL").ok(); }},
         {"transfer entries", 202, 2, [](EntryKey) { return store::transferEntries("HOME", "EMAIL").ok(); }},
         {"save attachments", 203, 3,
@@ -56,7 +60,9 @@ const std::vector<Write>& writes() {
              return store::saveAttachments(key, {{"A", "/a.txt", 4}, {"B", "/b.jpg", 2}}).ok();
          }},
         {"save the login settings without a login", 227, 3,
-         [](EntryKey) { return store::saveLoginSettings({false, QString(), "2"}).ok(); }},
+         [](EntryKey) {
+             return store::saveLoginSettings({false, QString(), "2"}).ok();
+         }},
     };
     return list;
 }
@@ -67,9 +73,12 @@ class RepositoryTest final : public VaultTestCase {
     Q_OBJECT
 
     EntryKey seed() {
-        const EntryKey key = vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"), {QStringLiteral("1234")});
-        vault().exec(QStringLiteral("INSERT INTO eAttach (eID, AttachName, AttachPath, AttachPic) VALUES (?, 'OLD ', '/o', '1')"),
-                     {QString::number(key)});
+        const EntryKey key =
+            vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"), {QStringLiteral("1234")});
+        vault().exec(
+            QStringLiteral(
+                "INSERT INTO eAttach (eID, AttachName, AttachPath, AttachPic) VALUES (?, 'OLD ', '/o', '1')"),
+            {QString::number(key)});
         return key;
     }
 
@@ -83,7 +92,8 @@ private slots:
             const Write& write = writes()[std::size_t(w)];
             QTest::addRow("%s: no fault", write.name) << w << 0;
             QTest::addRow("%s: first statement", write.name) << w << 1;
-            if (write.statements > 1) QTest::addRow("%s: last statement", write.name) << w << write.statements;
+            if (write.statements > 1)
+                QTest::addRow("%s: last statement", write.name) << w << write.statements;
         }
     }
     void failedWriteLeavesTheFileAsItWas() {
@@ -118,7 +128,8 @@ private slots:
         const Result<QStringList> names = store::categoryNames(ErrorCode::TransferLists);
         QVERIFY(!names);
         QCOMPARE(names.code(), ErrorCode::TransferLists);
-        QCOMPARE(LastErrorText, QStringLiteral("SQLite: 14: unable to open database file: ") + vault().path());
+        QCOMPARE(LastErrorText,
+                 QStringLiteral("SQLite: 14: unable to open database file: ") + vault().path());
         QVERIFY(!QFile::exists(vault().path()));
     }
 
@@ -126,11 +137,13 @@ private slots:
     // apostrophes; descriptions compared upper case and trimmed.
     void entryRoundTrip() {
         EntryValues typed{QStringLiteral("  Bob's Card "),
-                          {QStringLiteral(" 4111 "), QStringLiteral("www.bank.example"), QString(), QStringLiteral("\u00e9t\u00e9")},
+                          {QStringLiteral(" 4111 "), QStringLiteral("www.bank.example"), QString(),
+                           QStringLiteral("\u00e9t\u00e9")},
                           QStringLiteral("line one\r\nline two"),
                           QStringLiteral("CREDIT CARD")};
         QVERIFY(store::addEntry(typed, When));
-        const QStringList stored = vault().decodedEntry(vault().value(QStringLiteral("SELECT MAX(pNum) FROM PDF")).toLongLong());
+        const QStringList stored =
+            vault().decodedEntry(vault().value(QStringLiteral("SELECT MAX(pNum) FROM PDF")).toLongLong());
         QCOMPARE(stored.value(0), QStringLiteral("  Bob\u20acs Card "));
         QCOMPARE(stored.value(7), QStringLiteral("03/15/2013 02:05:09 pm"));
 
@@ -159,7 +172,8 @@ private slots:
         vault().addEntry(QStringLiteral("Shed"), QStringLiteral("HOME"));
         QVERIFY(store::createCategory(QStringLiteral("GARDEN")));
         QCOMPARE(*store::categoryExists(QStringLiteral("GARDEN")), true);
-        const auto definition = store::categoryDefinition(ErrorCode::LoadCategoryDefinition, QStringLiteral("GARDEN"));
+        const auto definition =
+            store::categoryDefinition(ErrorCode::LoadCategoryDefinition, QStringLiteral("GARDEN"));
         QVERIFY(definition && *definition);
         QCOMPARE((*definition)->titles[CategoryDefinition::Notes], QStringLiteral("Notes"));
         QCOMPARE((*definition)->shownTitle(CategoryDefinition::Field1), QStringLiteral("Undefined:"));
@@ -203,10 +217,12 @@ private slots:
     // Entries of one description are told apart by their keys: the list, the search and the
     // detail view each give every entry its own row and values.
     void equalDescriptionsKeepTheirOwnEntries() {
-        const EntryKey first = vault().addEntry(QStringLiteral("Twin"), QStringLiteral("HOME"), {QStringLiteral("first")});
-        const EntryKey second = vault().addEntry(QStringLiteral("twin "), QStringLiteral("EMAIL"), {QStringLiteral("second")});
-        for (const Result<QList<ListedEntry>>& listed :
-             {store::listEntries(QStringLiteral("ALL CATEGORIES")), store::findEntries(QStringLiteral("twin"))}) {
+        const EntryKey first =
+            vault().addEntry(QStringLiteral("Twin"), QStringLiteral("HOME"), {QStringLiteral("first")});
+        const EntryKey second =
+            vault().addEntry(QStringLiteral("twin "), QStringLiteral("EMAIL"), {QStringLiteral("second")});
+        for (const Result<QList<ListedEntry>>& listed : {store::listEntries(QStringLiteral("ALL CATEGORIES")),
+                                                         store::findEntries(QStringLiteral("twin"))}) {
             QCOMPARE(descriptions(listed), (QStringList{"TWIN", "TWIN"}));
             QCOMPARE((QSet<EntryKey>{(*listed)[0].key, (*listed)[1].key}), (QSet<EntryKey>{first, second}));
         }
@@ -246,12 +262,14 @@ private slots:
         QVERIFY(read && read->required);
         QCOMPARE(read->password, QString());
         QCOMPARE(read->retries, QStringLiteral("2"));
-        QCOMPARE(DecodeValue(vault().value(QStringLiteral("SELECT UPass FROM LPass")).toString()), QStringLiteral(" "));
+        QCOMPARE(DecodeValue(vault().value(QStringLiteral("SELECT UPass FROM LPass")).toString()),
+                 QStringLiteral(" "));
         // Without a login the vault is plain again, the stored password a blank, none read back.
         QVERIFY(store::saveLoginSettings({false, QString(), QStringLiteral("3")}));
         forgetVaultKey();
         QCOMPARE(int(readVaultHeader(vault().path()).kind), int(VaultFileKind::Plain));
-        QCOMPARE(DecodeValue(vault().value(QStringLiteral("SELECT UPass FROM LPass")).toString()), QStringLiteral(" "));
+        QCOMPARE(DecodeValue(vault().value(QStringLiteral("SELECT UPass FROM LPass")).toString()),
+                 QStringLiteral(" "));
         read = store::loadLoginSettings();
         QVERIFY(read && !read->required && read->password.isEmpty());
         QFile::remove(vault().path());

@@ -1,7 +1,7 @@
 #include "app/modmain.h"
+#include "app/vaultreport.h"
 #include "fakeplatform.h"
 #include "store/codec.h"
-#include "app/vaultreport.h"
 #include "store/errorcodes.h"
 #include "store/locations.h"
 #include "store/repository.h"
@@ -34,19 +34,21 @@ void readCategories(ErrorCode code, int* bodyRuns = nullptr) {
 
 // A writer of three rows in one operation.
 void insertThreeCategories() {
-    const bool written = runVaultOperation(
-        ErrorCode::CreateCategory,
-        [] {
-            openVault();
-            for (const char* name : {"ONE", "TWO", "THREE"})
-                executeStatement(sql::InsertCategory, {QString::fromLatin1(name)});
-            closeVault();
-        },
-        {.writes = true});
+    const bool written =
+        runVaultOperation(ErrorCode::CreateCategory,
+                          [] {
+                              openVault();
+                              for (const char* name : {"ONE", "TWO", "THREE"})
+                                  executeStatement(sql::InsertCategory, {QString::fromLatin1(name)});
+                              closeVault();
+                          },
+                          {.writes = true});
     if (!written) showVaultReport(ErrorCode::CreateCategory);
 }
 
-int categoryCount(const TestVault& v) { return v.value(QStringLiteral("SELECT COUNT(*) FROM Cats")).toInt(); }
+int categoryCount(const TestVault& v) {
+    return v.value(QStringLiteral("SELECT COUNT(*) FROM Cats")).toInt();
+}
 
 } // namespace
 
@@ -57,11 +59,16 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("message");
-        QTest::newRow("E211") << 211 << "E211 : Retrieval Error" << "Could not retrieve data from database.";
-        QTest::newRow("E212") << 212 << "E212 : Update Failed" << "Could not update database.";
-        QTest::newRow("E202") << 202 << "E202 : Transfer Failed" << "Could not complete category transfer.";
-        QTest::newRow("E203") << 203 << "E203 : Update Failed" << "Could not not update from database.";
-        QTest::newRow("E228") << 228 << "E228 : Conversion Error" << "Cannot modify template file.";
+        QTest::newRow("E211") << 211 << "E211 : Retrieval Error"
+                              << "Could not retrieve data from database.";
+        QTest::newRow("E212") << 212 << "E212 : Update Failed"
+                              << "Could not update database.";
+        QTest::newRow("E202") << 202 << "E202 : Transfer Failed"
+                              << "Could not complete category transfer.";
+        QTest::newRow("E203") << 203 << "E203 : Update Failed"
+                              << "Could not not update from database.";
+        QTest::newRow("E228") << 228 << "E228 : Conversion Error"
+                              << "Cannot modify template file.";
     }
     void reportAfterFiveAttempts() {
         QFETCH(int, code);
@@ -102,20 +109,19 @@ private slots:
         QFile::remove(vault().path());
         int innerRuns = 0, outerRuns = 0;
         readCategories(ErrorCode::RetrieveEntries, &innerRuns);
-        const bool read = runVaultOperation(
-            ErrorCode::FillCategoryFilter,
-            [&] {
-                ++outerRuns;
-                openVault();
-                closeVault();
-            },
-            {.continuesCount = true});
+        const bool read = runVaultOperation(ErrorCode::FillCategoryFilter,
+                                            [&] {
+                                                ++outerRuns;
+                                                openVault();
+                                                closeVault();
+                                            },
+                                            {.continuesCount = true});
         if (!read) showVaultReport(ErrorCode::FillCategoryFilter);
         QCOMPARE(innerRuns, 5);
         QCOMPARE(outerRuns, 1);
         QCOMPARE(AttemptCount, short(6));
-        QCOMPARE(fake().titles(),
-                 (QStringList{QStringLiteral("E213 : Retrieval Error"), QStringLiteral("E211 : Retrieval Error")}));
+        QCOMPARE(fake().titles(), (QStringList{QStringLiteral("E213 : Retrieval Error"),
+                                               QStringLiteral("E211 : Retrieval Error")}));
         QVERIFY(!QFile::exists(vault().path()));
     }
 
@@ -145,33 +151,37 @@ private slots:
     void errorEncodingIsNeverWritten() {
         const QString tooLong(10923, QChar(u'x'));
         const auto insert = [](const std::function<QString()>& value) {
-            return runVaultOperation(
-                ErrorCode::AddEntry,
-                [&value] {
-                    openVault();
-                    executeStatement(sql::InsertCategory, {value()});
-                    closeVault();
-                },
-                {.writes = true});
+            return runVaultOperation(ErrorCode::AddEntry,
+                                     [&value] {
+                                         openVault();
+                                         executeStatement(sql::InsertCategory, {value()});
+                                         closeVault();
+                                     },
+                                     {.writes = true});
         };
         QVERIFY(!insert([&tooLong] { return encodeForWrite(tooLong); }));
-        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'ERROR'")).toInt(), 0);
+        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'ERROR'")).toInt(),
+                 0);
         QVERIFY(insert([] { return QStringLiteral("ERROR"); }));
-        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'ERROR'")).toInt(), 1);
+        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'ERROR'")).toInt(),
+                 1);
     }
 
     void valuesAreBoundNotJoined() {
         const QString hostile = QStringLiteral("x'); DROP TABLE PDF; --");
-        const bool written = runVaultOperation(
-            ErrorCode::CreateCategory,
-            [&hostile] {
-                openVault();
-                executeStatement(sql::InsertCategory, {hostile});
-                closeVault();
-            },
-            {.writes = true});
+        const bool written = runVaultOperation(ErrorCode::CreateCategory,
+                                               [&hostile] {
+                                                   openVault();
+                                                   executeStatement(sql::InsertCategory, {hostile});
+                                                   closeVault();
+                                               },
+                                               {.writes = true});
         QVERIFY(written);
-        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'x''); DROP TABLE PDF; --'")).toInt(), 1);
+        QCOMPARE(
+            vault()
+                .value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'x''); DROP TABLE PDF; --'"))
+                .toInt(),
+            1);
         QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM PDF")).toInt(), 0);
     }
 };
@@ -187,7 +197,8 @@ private slots:
         QTest::newRow("missing") << QByteArray() << false;
         QTest::newRow("empty file") << QByteArray() << true;
         QTest::newRow("random bytes") << QByteArray(4096, '\x9c') << true;
-        QTest::newRow("another program's file") << QByteArray("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n<<>>\nendobj\n") << true;
+        QTest::newRow("another program's file")
+            << QByteArray("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n<<>>\nendobj\n") << true;
     }
     void badFiles() {
         QFETCH(QByteArray, content);
@@ -202,7 +213,8 @@ private slots:
         readCategories(ErrorCode::FillCategoryFilter, &runs);
         QCOMPARE(runs, 5);
         QCOMPARE(fake().titles(), QStringList{QStringLiteral("E211 : Retrieval Error")});
-        QVERIFY(fake().messages[0].prompt.startsWith(QStringLiteral("Could not retrieve data from database.\n(SQLite: ")));
+        QVERIFY(fake().messages[0].prompt.startsWith(
+            QStringLiteral("Could not retrieve data from database.\n(SQLite: ")));
         QCOMPARE(QFile::exists(vault().path()), exists);
         if (exists) {
             QFile file(vault().path());
@@ -222,7 +234,8 @@ private slots:
     void missingFileReportsTheDriversTextAndThePath() {
         QFile::remove(vault().path());
         readCategories(ErrorCode::FillCategoryFilter);
-        QCOMPARE(LastErrorText, QStringLiteral("SQLite: 14: unable to open database file: ") + vault().path());
+        QCOMPARE(LastErrorText,
+                 QStringLiteral("SQLite: 14: unable to open database file: ") + vault().path());
         QVERIFY(!QFile::exists(vault().path()));
     }
 
@@ -260,7 +273,10 @@ class ListIndexTest final : public VaultTestCase {
     Q_OBJECT
 
     bool hasListIndex() {
-        return vault().value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = 'PDFList'")).toInt() == 1;
+        return vault()
+                   .value(QStringLiteral(
+                       "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = 'PDFList'"))
+                   .toInt() == 1;
     }
     QStringList listed() {
         const Result<QList<ListedEntry>> entries = store::listEntries(QStringLiteral("ALL CATEGORIES"));
@@ -310,7 +326,8 @@ private slots:
     void vaultThatCannotTakeTheIndex() {
         QFETCH(bool, writeProtected);
         vault().exec(QStringLiteral("DROP INDEX PDFList"));
-        const qint64 key = vault().addEntry(QStringLiteral("Kept"), QStringLiteral("HOME"), {QStringLiteral("value")});
+        const qint64 key =
+            vault().addEntry(QStringLiteral("Kept"), QStringLiteral("HOME"), {QStringLiteral("value")});
         std::optional<sqlite::Connection> writer;
         if (writeProtected) {
             // A file-format write version above 2 makes SQLite open the file for reading only.
@@ -328,7 +345,8 @@ private slots:
         QCOMPARE(shown->entry.fields[0], QStringLiteral("value"));
         QVERIFY(!hasListIndex());
         if (writeProtected) {
-            QVERIFY(!store::addEntry({QStringLiteral("New"), {}, {}, QStringLiteral("HOME")}, QDateTime::currentDateTime()));
+            QVERIFY(!store::addEntry({QStringLiteral("New"), {}, {}, QStringLiteral("HOME")},
+                                     QDateTime::currentDateTime()));
         } else {
             writer.reset();
             QCOMPARE(listed(), QStringList{"KEPT"});

@@ -60,7 +60,9 @@ QStringList FakePlatform::titles() const {
     return list;
 }
 
-void FakePlatform::popupMenu(QMenu& menu) { menus.append(menu.objectName()); }
+void FakePlatform::popupMenu(QMenu& menu) {
+    menus.append(menu.objectName());
+}
 
 void FakePlatform::setClipboardData(std::unique_ptr<QMimeData> data) {
     clipboard = data->text();
@@ -70,7 +72,8 @@ void FakePlatform::setClipboardData(std::unique_ptr<QMimeData> data) {
 }
 
 bool FakePlatform::modalWindowOpen() {
-    return std::any_of(shownModally.cbegin(), shownModally.cend(), [](const QPointer<QDialog>& w) { return !w.isNull(); });
+    return std::any_of(shownModally.cbegin(), shownModally.cend(),
+                       [](const QPointer<QDialog>& w) { return !w.isNull(); });
 }
 
 void FakePlatform::advance(qint64 ms) {

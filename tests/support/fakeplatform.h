@@ -33,10 +33,10 @@ public:
 
     QStringList opened; // targets handed to the shell
     bool openSucceeds = true;
-    QString clipboard;                      // the clipboard's text
+    QString clipboard;                       // the clipboard's text
     QMap<QString, QByteArray> clipboardData; // every format of the data put there last
     int clipboardClears = 0;
-    QStringList filesToChoose; // answers of the file dialog, from the front; empty answers ""
+    QStringList filesToChoose;   // answers of the file dialog, from the front; empty answers ""
     QStringList fileDialogs;     // caption | suggested name | filter of every file dialog
     QList<qint64> progressSteps; // done of every progress report, in order (total last when finished)
     int printCount = 0;
@@ -92,7 +92,9 @@ public:
     QSize screenSizeTwips() override { return screenTwips; }
     int twipsPerPixel() override { return tpp; }
     QDateTime now() override { return clock; }
-    void after(int ms, std::function<void()> callback) override { timers.append({clock.addMSecs(ms), std::move(callback)}); }
+    void after(int ms, std::function<void()> callback) override {
+        timers.append({clock.addMSecs(ms), std::move(callback)});
+    }
     bool modalWindowOpen() override;
     // Moves the clock on by ms, running each timer that falls due on the way at its time.
     void advance(qint64 ms);

@@ -127,7 +127,8 @@ private slots:
     // One title thousands of times: each gets the next number.
     void manyEqualTitles() {
         QByteArray file = "name,url,username,password\n";
-        for (int i = 0; i < 20000; ++i) file += "Same,,,\n";
+        for (int i = 0; i < 20000; ++i)
+            file += "Same,,,\n";
         const ImportPlan plan = planned(file);
         QCOMPARE(plan.entries.size(), 20000);
         QCOMPARE(plan.entries[0].description, "Same");
