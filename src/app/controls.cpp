@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCollator>
 #include <QComboBox>
 #include <QEvent>
 #include <QIcon>
@@ -13,6 +14,8 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -64,22 +67,82 @@ QString listText(const QListWidget* list) {
     return item ? item->text() : QString();
 }
 
+namespace {
+constexpr int KeyRole = Qt::UserRole;
+}
+
+void addEntryRows(QListWidget* list, const QList<ListedEntry>& entries) {
+    const QCollator collator;
+    std::vector<std::pair<QCollatorSortKey, qsizetype>> keys;
+    keys.reserve(std::size_t(entries.size()));
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        keys.emplace_back(collator.sortKey(entries[i].description), i);
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    QStringList sorted;
+    sorted.reserve(entries.size());
+    for (const auto& key : keys)
+        sorted << entries[key.second].description;
+    const QSignalBlocker blocker(list);
+    const bool sorting = list->isSortingEnabled();
+    const int first = list->count();
+    list->setSortingEnabled(false);
+    list->addItems(sorted);
+    list->setSortingEnabled(sorting);
+    // The keys are no text the list shows: the views need not hear of each one.
+    const QSignalBlocker modelBlocker(list->model());
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (const std::optional<EntryKey> key = entries[keys[i].second].key)
+            list->item(first + int(i))->setData(KeyRole, *key);
+}
+
+std::optional<EntryKey> listKey(const QListWidget* list) {
+    const QListWidgetItem* item = list->currentItem();
+    if (!item) return std::nullopt;
+    const QVariant key = item->data(KeyRole);
+    return key.isValid() ? std::optional(key.value<EntryKey>()) : std::nullopt;
+}
+
+bool setListKey(QListWidget* list, EntryKey key) {
+    const QModelIndexList rows = list->model()->match(list->model()->index(0, 0), KeyRole,
+                                                      QVariant::fromValue(key), 1, Qt::MatchExactly);
+    return !rows.isEmpty() && setListIndex(list, rows.first().row());
+}
+
 void onEnterKey(QWidget* widget, std::function<void()> action) {
-    widget->installEventFilter(new EventHook(widget, QEvent::KeyPress, [action = std::move(action)](QEvent* e) {
-        const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-        action();
-        return true;
-    }));
+    widget->installEventFilter(
+        new EventHook(widget, QEvent::KeyPress, [action = std::move(action)](QEvent* e) {
+            const int key = static_cast<QKeyEvent*>(e)->key();
+            if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+            action();
+            return true;
+        }));
 }
 
 void onClick(QWidget* widget, std::function<void()> action) {
-    widget->installEventFilter(
-        new EventHook(widget, QEvent::MouseButtonRelease, [widget, action = std::move(action)](QEvent* e) {
-            const auto* me = static_cast<QMouseEvent*>(e);
-            if (me->button() == Qt::LeftButton && widget->rect().contains(me->position().toPoint())) action();
+    widget->installEventFilter(new EventHook(widget, QEvent::MouseButtonRelease, [widget, action](QEvent* e) {
+        const auto* me = static_cast<QMouseEvent*>(e);
+        if (me->button() == Qt::LeftButton && widget->rect().contains(me->position().toPoint())) action();
+        return false;
+    }));
+    widget->installEventFilter(new EventHook(widget, QEvent::KeyPress, [action](QEvent* e) {
+        const auto* ke = static_cast<QKeyEvent*>(e);
+        const int key = ke->key();
+        if ((ke->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier ||
+            (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter))
             return false;
-        }));
+        action();
+        return true;
+    }));
+    widget->setFocusPolicy(Qt::TabFocus);
+    widget->setStyleSheet(QStringLiteral(
+        "* { border: 1px solid transparent; } *:focus { border: 1px solid palette(highlight); }"));
+}
+
+void pressOnEnter(QAbstractButton* button) {
+    onEnterKey(button, [button] {
+        if (button->isEnabled()) button->click();
+    });
 }
 
 void setPicture(QWidget* widget, const QString& name) {
@@ -100,7 +163,9 @@ void setCheckTitle(QCheckBox* box, const QString& title) {
     box->setText(QString(title).replace(QLatin1Char('&'), QLatin1String("&&")));
 }
 
-QString checkTitle(const QCheckBox* box) { return box->text().replace(QLatin1String("&&"), QLatin1String("&")); }
+QString checkTitle(const QCheckBox* box) {
+    return box->text().replace(QLatin1String("&&"), QLatin1String("&"));
+}
 
 void markUnreadable(QWidget* box, bool unreadable) {
     const QString note = unreadable ? QStringLiteral("This field could not be read. It is kept as stored.") : QString();

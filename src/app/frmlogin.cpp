@@ -1,4 +1,5 @@
 #include "frmlogin.h"
+#include "store/records.h"
 
 #include "controls.h"
 #include "forms.h"
@@ -7,6 +8,7 @@
 #include "platform.h"
 #include "traylock.h"
 #include "twips.h"
+#include "vaultlock.h"
 #include "windowkit.h"
 
 #include <QLineEdit>
@@ -26,6 +28,9 @@ frmLogin::frmLogin() {
     makePasswordBox(txtPassword, 40);
     Picture2 = picture(this, "Picture2", QStringLiteral("giveup"));
     Picture2->setCursor(Qt::PointingHandCursor);
+    Picture2->setAccessibleName(QStringLiteral("Give up"));
+    Picture2->makeCommand();
+    txtPassword->setAccessibleName(QStringLiteral("Password"));
 
     connect(Picture2, &PictureBox::clicked, this, [this] { Picture2_Click(); });
     onEnterKey(txtPassword, [this] { txtPassword_KeyPress(13); });
@@ -66,7 +71,7 @@ void frmLogin::reject() {
 
 void frmLogin::txtPassword_KeyPress(int key) {
     if (key != 13) return;
-    if (txtPassword->text().toUpper().trimmed() == LoginPassword) {
+    if (passwordAccepted(txtPassword->text())) {
         unload<frmLogin>();
         LoginAccepted = true;
         platform().trayHide();

@@ -1,22 +1,32 @@
 #include "modmain.h"
 
+#include "clipboard.h"
 #include "controls.h"
 #include "forms.h"
+#include "idlelock.h"
+#include "mainwindow/frmmain.h"
 #include "modregistry.h"
 #include "platform.h"
-#include "mainwindow/frmmain.h"
+#include "store/locations.h"
 #include "store/schema.h"
 #include "store/vault.h"
+#include "store/vaultfile.h"
+#include "vaultlock.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QListWidget>
+#include <QStandardPaths>
 
-void initQuorlaneResources() { Q_INIT_RESOURCE(pictures); }
+void initQuorlaneResources() {
+    Q_INIT_RESOURCE(pictures);
+}
 
 void resetGlobals() {
     resetStoreGlobals();
+    VaultFolder.clear();
+    PrintFolder.clear();
     LoginPassword.clear();
     LoginRetries = 0;
     LoginAccepted = false;
@@ -31,6 +41,7 @@ void resetGlobals() {
     SettingReadBuffer.clear();
     SettingValue.clear();
     TrayIconData = {};
+    resetCopiedValue();
 }
 
 QString appFolderFrom(QString folder) {
@@ -41,7 +52,9 @@ QString appFolderFrom(QString folder) {
     return folder;
 }
 
-bool screenLargeEnough(int widthTwips, int heightTwips) { return heightTwips >= 8000 && widthTwips >= 11000; }
+bool screenLargeEnough(int widthTwips, int heightTwips) {
+    return heightTwips >= 8000 && widthTwips >= 11000;
+}
 
 namespace {
 
@@ -52,6 +65,27 @@ bool preferenceSet(const QString& valueName) {
     bool numeric = false;
     const double number = value.toDouble(&numeric);
     return !value.isEmpty() && numeric && number == 1.0;
+}
+
+// Finds the vault: beside the program, else in the user's data folder, which gets its own copy
+// of the installed vault on first start. Gives the path of a vault it made, else empty.
+QString placeVault() {
+    const VaultPlace place =
+        findVault(AppFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    VaultFolder = place.folder;
+    if (place.templateFile.isEmpty() || !makeVaultFromTemplate(place.templateFile, vaultFilePath()))
+        return {};
+    return vaultFilePath();
+}
+
+// Said once, when the user's vault has just been made.
+void tellWhereTheVaultIs(const QString& vaultFile) {
+    platform().messageBox(
+        QStringLiteral("Your Vault"),
+        QStringLiteral("Your entries are kept in this file:\n\n%1\n\nBack it up by copying it "
+                       "somewhere safe while Quorlane is closed.")
+            .arg(QDir::toNativeSeparators(vaultFile)),
+        MsgIcon::Information);
 }
 
 } // namespace
@@ -65,6 +99,23 @@ void CheckVaultSchema() {
                                          "What can be read is shown, but nothing will be saved to it.")
                               .arg(QDir::toNativeSeparators(vaultFilePath()), problems.join(QLatin1Char('\n'))),
                           MsgIcon::Error);
+}
+
+void LoginGate() {
+    // A copy that a killed re-encryption left beside the vault goes first.
+    removeStaleReencryption(vaultFilePath());
+    if (vaultEncrypted()) {
+        // Nothing of an encrypted vault can be read before the password gives its key: the retry
+        // count comes from the copy kept outside it.
+        LoginRetries = retryCountCopy();
+        RunStartUpLogin();
+        CheckVaultSchema();
+        LoadLoginSettings();
+    } else {
+        CheckVaultSchema();
+        LoadLoginSettings();
+        if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
+    }
 }
 
 void StartUp() {
@@ -87,10 +138,11 @@ void StartUp() {
         platform().endProgram();
     }
 
-    CheckVaultSchema();
-    LoadLoginSettings();
+    PrintFolder = defaultPrintFolder();
+    removeStalePrintPages();
+    const QString madeVault = placeVault();
 
-    if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
+    LoginGate();
 
     FillCategoryFilter(0);
 
@@ -108,4 +160,6 @@ void StartUp() {
         main.List1->setFocus();
         setListIndex(main.List1, 0);
     }
+    if (!madeVault.isEmpty()) tellWhereTheVaultIs(madeVault);
+    idleLock().start();
 }

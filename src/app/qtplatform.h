@@ -5,6 +5,7 @@
 #include <memory>
 
 class QPrinter;
+class QProgressDialog;
 class QSystemTrayIcon;
 class QTextDocument;
 
@@ -23,9 +24,14 @@ public:
                          MsgAnswer defaultButton) override;
     void showModal(QDialog& dialog) override;
     bool openDocument(const QString& target) override;
-    void setClipboardText(const QString& text) override;
+    void setClipboardData(std::unique_ptr<QMimeData> data) override;
     QString clipboardText() override;
+    void clearClipboard() override;
     QString chooseFile() override;
+    QString chooseFileToOpen(const QString& caption, const QString& filter) override;
+    QString chooseFileToSave(const QString& caption, const QString& suggestedName,
+                             const QString& filter) override;
+    void progress(const QString& label, qint64 done, qint64 total) override;
     bool print(QTextDocument& document) override;
     bool trayAvailable() override;
     void trayShow(const QString& tip) override;
@@ -35,6 +41,8 @@ public:
     QSize screenSizeTwips() override;
     int twipsPerPixel() override;
     QDateTime now() override;
+    void after(int ms, std::function<void()> callback) override;
+    bool modalWindowOpen() override;
     [[noreturn]] void endProgram() override;
 
     // The tray icon, for the lock to connect its clicks.
@@ -42,4 +50,5 @@ public:
 
 private:
     std::unique_ptr<QSystemTrayIcon> tray_;
+    std::unique_ptr<QProgressDialog> progress_;
 };

@@ -6,7 +6,9 @@
 #include "modmain.h"
 #include "picturebox.h"
 #include "platform.h"
+#include "store/vaultkey.h"
 #include "twips.h"
+#include "vaultlock.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -47,6 +49,7 @@ public:
         auto* text = new QLabel(QStringLiteral("Quorlane is locked. Click here to unlock."), this);
         text->setObjectName(QStringLiteral("lockCoverText"));
         text->setAlignment(Qt::AlignCenter);
+        setAccessibleName(text->text());
         layout->addStretch();
         layout->addWidget(picture, 0, Qt::AlignHCenter);
         layout->addWidget(text);
@@ -93,6 +96,8 @@ TrayLock::TrayLock(QObject* parent) : QObject(parent) {}
 
 void TrayLock::lock() {
     frmMain& main = form<frmMain>();
+    // Locked, the vault's key is gone; the login that unlocks derives it again.
+    forgetVaultKey();
     // Only the main window's exit ends the program; a window closed while it is hidden does not.
     QApplication::setQuitOnLastWindowClosed(false);
     TrayIconData = {true, QStringLiteral("Quorlane")};
@@ -165,7 +170,7 @@ void TrayLock::leftClick() {
         if (isLoaded<frmLogin>()) form<frmLogin>().activateWindow();
         return;
     }
-    if (LoginPassword.trimmed().isEmpty()) {
+    if (!loginRequired()) {
         showMainWindow();
         return;
     }

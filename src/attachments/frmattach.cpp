@@ -1,15 +1,16 @@
 #include "frmattach.h"
 
+#include "app/controls.h"
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/storable.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "attachmentlines.h"
 #include "frmattachname.h"
 #include "mainwindow/frmmain.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QFrame>
@@ -87,6 +88,8 @@ frmAttach::frmAttach() {
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     connect(Command25, &QPushButton::clicked, this, [this] { Command25_Click(); });
     connect(TV1, &QTreeWidget::itemDoubleClicked, this, [this] { TV1_DblClick(); });
+    onEnterKey(TV1, [this] { TV1_DblClick(); });
+    title(Label4, TV1);
 }
 
 frmAttach::~frmAttach() = default;
@@ -97,7 +100,8 @@ void frmAttach::Form_Load() {
 }
 
 void frmAttach::addLine(const Attachment& attachment) {
-    auto* node = new QTreeWidgetItem(TV1, QStringList{attachmentLine(attachment.description, attachment.path)});
+    auto* node =
+        new QTreeWidgetItem(TV1, QStringList{attachmentLine(attachment.description, attachment.path)});
     node->setData(0, PictureRole, attachment.picture);
     node->setData(0, DescriptionRole, attachment.description);
     node->setData(0, PathRole, attachment.path);
@@ -135,12 +139,13 @@ void frmAttach::Command5_Click() {
     if (!checkStorable(QStringLiteral("path of the chosen file"), file, false, TV1)) return;
     QString description;
     frmAttachName& naming = form<frmAttachName>();
-    connect(&naming, &frmAttachName::descriptionChosen, this, [&description](const QString& chosen) { description = chosen; });
+    connect(&naming, &frmAttachName::descriptionChosen, this,
+            [&description](const QString& chosen) { description = chosen; });
     platform().showModal(naming);
     // The description window ends by OK or Cancel; still open means it never said OK.
     if (isLoaded<frmAttachName>()) form<frmAttachName>().Command2_Click();
     if (description.isEmpty()) return;
-    addLine({description.trimmed().toUpper(), file, pictureForFile(file)});
+    addLine({upperTrimmed(description), file, pictureForFile(file)});
     TV1->scrollToItem(TV1->topLevelItem(TV1->topLevelItemCount() - 1));
 }
 

@@ -1,4 +1,5 @@
 #include "frmattachname.h"
+#include "store/records.h"
 
 #include "app/controls.h"
 #include "app/forms.h"
@@ -34,6 +35,7 @@ frmAttachName::frmAttachName() {
     Label4 = label(Picture1, "Label4", QStringLiteral("Enter a Description for this attachment:"));
     place(Label4, 120, 150, FormWidth - 480, 285);
     Text2 = named(new QLineEdit(Picture1), "Text2");
+    title(Label4, Text2);
     Text2->setToolTip(QStringLiteral("Description of the attachment."));
     Text2->setMaxLength(50);
     place(Text2, 120, 560, FormWidth - 480, 375);
@@ -71,7 +73,7 @@ void frmAttachName::Command26_Click() {
     const QString description = storedDescription(typed);
     // Compared as it would be listed, so that an apostrophe typed again matches its grave accent.
     for (const Attachment& listed : form<frmAttach>().listedAttachments()) {
-        if (listed.description.trimmed().toUpper() == description) {
+        if (upperTrimmed(listed.description) == description) {
             platform().messageBox(
                 QStringLiteral("Duplicate Found"),
                 QStringLiteral("This item already exists! Please enter a different description."),

@@ -6,9 +6,9 @@
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/storable.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "frmeditor.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QLabel>
@@ -43,6 +43,7 @@ frmCatAdd::frmCatAdd() {
     place(Command21, 120, buttonTop, ButtonWidth, ButtonHeight);
     place(Command1, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
     tabOrder({Text2, Command21, Command1});
+    title(Label9, Text2);
     Text2->setFocus();
 
     // Enter in the name box creates, like the save button.
@@ -66,7 +67,7 @@ void frmCatAdd::Command1_Click() {
 }
 
 QString frmCatAdd::categoryName() const {
-    return Text2->text().toUpper().trimmed();
+    return upperTrimmed(Text2->text());
 }
 
 void frmCatAdd::Command21_Click() {

@@ -6,11 +6,11 @@
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/storable.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "entries/frmentry.h"
 #include "frmcatadd.h"
 #include "mainwindow/frmmain.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QCloseEvent>
@@ -53,6 +53,7 @@ frmEditor::frmEditor() {
     List1 = named(new QListWidget(this), "List1");
     List1->setToolTip(QStringLiteral("Category listing."));
     place(List1, 120, 1200, 2900, 3720);
+    title(Label9, List1);
 
     Label7 = label(this, "Label7", QStringLiteral("User-Defined Fields:"));
     place(Label7, 3240, 930, 3900, 255);
@@ -76,6 +77,7 @@ frmEditor::frmEditor() {
         place(boxes[i], 3240, top + 250, 3900, 315);
         boxes[i]->setMaxLength(50);
         boxes[i]->setToolTip(QStringLiteral("User-defined field."));
+        title(labels[i], boxes[i]);
         // Enter moves on to the next field's box; the notes title's box has no successor.
         if (i < 5) {
             QLineEdit* next = boxes[i + 1];
@@ -96,7 +98,6 @@ frmEditor::frmEditor() {
     place(Command2, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
     Command21->setGeometry(Command10->geometry());
     Command1->setGeometry(Command2->geometry());
-
 
     setViewMode(true);
 
@@ -150,6 +151,21 @@ void frmEditor::Command11_Click() {
     if (listText(List1).trimmed().isEmpty()) return;
     setViewMode(false);
     mode = Mode::EditingTitles;
+    startingTitles_ = titleTexts();
+}
+
+QStringList frmEditor::titleTexts() const {
+    QStringList texts;
+    for (const QLineEdit* box : titleBoxes())
+        texts << box->text();
+    return texts;
+}
+
+bool frmEditor::mayDiscardTitles() {
+    if (!Command2->isHidden() || titleTexts() == startingTitles_) return true;
+    return platform().messageBox(QStringLiteral("Discard Changes?"),
+                                 QStringLiteral("Discard the changes to these titles?"), MsgIcon::Question,
+                                 MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::Yes;
 }
 
 void frmEditor::Command1_Click() {
@@ -191,15 +207,17 @@ void frmEditor::Command2_Click() {
     unload<frmEditor>();
 }
 
-// Esc closes the window in view mode and leaves edit mode without saving in edit mode.
+// Esc closes the window in view mode and leaves edit mode without saving in edit mode (asking
+// first when titles were changed).
 void frmEditor::reject() {
     if (!Command2->isHidden())
         Command2_Click();
-    else
+    else if (mayDiscardTitles())
         Command1_Click();
 }
 
 void frmEditor::closeEvent(QCloseEvent* event) {
+    if (!mayDiscardTitles()) return event->ignore();
     event->accept();
     Command2_Click();
 }
@@ -231,12 +249,14 @@ void frmEditor::SaveCategoryDefinition() {
     const QList<QLineEdit*> boxes = titleBoxes();
     std::array<QString, 6> titles;
     for (int i = 0; i < 6; ++i) {
-        if (!checkStorable(QStringLiteral("title of Field (%1)").arg(i + 1), boxes[i]->text(), true, boxes[i]))
+        if (!checkStorable(QStringLiteral("title of Field (%1)").arg(i + 1), boxes[i]->text(), true,
+                           boxes[i]))
             return;
         titles[std::size_t(i)] = boxes[i]->text();
     }
     const QString name = listText(List1);
-    if (const Result<> saved = store::saveCategoryTitles(name, titles); !saved) return showVaultReport(saved.code());
+    if (const Result<> saved = store::saveCategoryTitles(name, titles); !saved)
+        return showVaultReport(saved.code());
     LoadCategoryDefinition();
     const QList<QListWidgetItem*> rows = List1->findItems(name, Qt::MatchFixedString);
     if (!rows.isEmpty()) setListIndex(List1, List1->row(rows.first()));

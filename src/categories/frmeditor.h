@@ -42,8 +42,8 @@ public:
     // (the save button saves only then), or create a category.
     enum class Mode { None, EditingTitles, CreatingCategory };
     Mode mode = Mode::None;
-    PictureBox* Picture1;   // title picture
-    PictureBox* Picture2;   // banner, copied from the main window's
+    PictureBox* Picture1; // title picture
+    PictureBox* Picture2; // banner, copied from the main window's
 
     // Set while the entry editor shows this window modally.
     bool shownModally = false;
@@ -73,6 +73,10 @@ protected:
 
 private:
     void setViewMode(bool view);
+    QStringList titleTexts() const;
+    // In edit mode with changed titles: asks whether to drop them; true when they may go.
+    bool mayDiscardTitles();
+    QStringList startingTitles_; // the titles as edit mode began
 };
 
 // Refills the main window's category filter and, when the entry editor is open, its category

@@ -7,9 +7,10 @@
 #include "app/platform.h"
 #include "app/storable.h"
 #include "app/twips.h"
-#include "app/windowkit.h"
-#include "mainwindow/frmmain.h"
 #include "app/vaultreport.h"
+#include "app/windowkit.h"
+#include "frmgenerator.h"
+#include "mainwindow/frmmain.h"
 #include "store/repository.h"
 
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -135,6 +137,9 @@ frmEntry::frmEntry() {
         pictureButton(Picture7, "Command6", "category", QStringLiteral("Click to open category editor."));
     place(Command6, 4740, 120, 480, 400);
     Command6->setIconSize(QSize(twips::toPx(480) - 10, twips::toPx(400) - 8));
+    Command7 = pictureButton(Picture7, "Command7", "generate", QStringLiteral("Generate a password."));
+    place(Command7, 5310, 120, 480, 400);
+    Command7->setIconSize(Command6->iconSize());
     Picture8 = picture(Picture7, "Picture8", QStringLiteral("cat_default"));
     Picture8->setToolTip(QStringLiteral("Category image."));
     place(Picture8, PanelWidth - 1020, 90, 870, 870);
@@ -186,11 +191,20 @@ frmEntry::frmEntry() {
         source->hide();
 
     tabOrder({Combo1, Text2, Text1, Text3, Text4, Text5, Text6, Check1, Command21, Command2});
+    title(Label9, Combo1);
+    for (const Row& row : rows)
+        nameByTooltip(*row.box, titleWords(QLatin1String(row.caption)));
+    nameByTooltip(Text6, titleWords(Label8->text()));
+
+    for (QWidget* box : std::array<QWidget*, 6>{Text2, Text1, Text3, Text4, Text5, Text6})
+        box->installEventFilter(this);
 
     // Events
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
+    shortcut(Command7, QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(Command21, &QPushButton::clicked, this, [this] { Command21_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     // Enter moves down through the one-line boxes; the notes take it as a line break.
@@ -208,12 +222,50 @@ void frmEntry::Form_Load() {
     keepAtRightEdge(this, Picture10);
 }
 
+bool frmEntry::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) lastValueBox_ = static_cast<QWidget*>(watched);
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmEntry::Command7_Click() {
+    QWidget* target = lastValueBox_ ? lastValueBox_ : Text4;
+    frmGenerator& generator = form<frmGenerator>();
+    generator.use = [this, target](const QString& password) {
+        if (auto* line = qobject_cast<QLineEdit*>(target))
+            line->setText(password);
+        else
+            Text6->insertPlainText(password); // the notes keep their text; the password goes in at the cursor
+        target->setFocus();
+    };
+    platform().showModal(generator);
+}
+
 void frmEntry::reject() {
     Command2_Click();
 }
 
 void frmEntry::Command2_Click() {
+    if (hasChanges() &&
+        platform().messageBox(QStringLiteral("Discard Changes?"),
+                              QStringLiteral("Discard the changes to this entry?"), MsgIcon::Question,
+                              MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
+        return;
     unload<frmEntry>();
+}
+
+std::array<QString, 6> frmEntry::typedTexts() const {
+    return {Text2->text(), Text1->text(), Text3->text(), Text4->text(), Text5->text(), Text6->toPlainText()};
+}
+
+void frmEntry::rememberStartingValues(const std::optional<EntryValues>& stored) {
+    startingTexts_ = typedTexts();
+    startingCategory_ = Combo1->currentText();
+    stored_ = stored;
+    remembered_ = true;
+}
+
+bool frmEntry::hasChanges() const {
+    return remembered_ && (typedTexts() != startingTexts_ || Combo1->currentText() != startingCategory_);
 }
 
 // Category chosen: its image, then its field titles as the boxes' titles and tooltips.
@@ -229,7 +281,7 @@ void frmEntry::Combo1_Click() {
         Picture8->setPicture(Picture4->picture());
 
     const Result<std::optional<CategoryDefinition>> definition =
-        store::categoryDefinition(ErrorCode::EditorCategoryTitles, category.toUpper().trimmed());
+        store::categoryDefinition(ErrorCode::EditorCategoryTitles, upperTrimmed(category));
     if (!definition) return showVaultReport(definition.code());
     if (const std::optional<CategoryDefinition>& titles = *definition) {
         Label1->setText(titles->shownTitle(CategoryDefinition::Description));
@@ -286,9 +338,10 @@ void frmEntry::Command21_Click() {
     for (const Checked& box : boxes)
         if (!checkStorable(fieldName(box.title, box.designTitle), box.text, true, box.box)) return;
     // A field that could not be read stays as stored: the save never writes over it.
-    for (std::size_t i = 0; i < unreadableFields.size(); ++i) {
+    const std::array<bool, 5> unreadable = stored_.value_or(EntryValues{}).keepStored;
+    for (std::size_t i = 0; i < unreadable.size(); ++i) {
         const Checked& box = boxes[i + 1];
-        if (unreadableFields[i] && !box.text.isEmpty())
+        if (unreadable[i] && !box.text.isEmpty())
             return refuse(QStringLiteral("Unreadable Field"),
                           QStringLiteral("The %1 could not be read from the vault, so it is kept as stored and "
                                          "cannot be changed.\nEmpty it to save the other fields.")
@@ -296,7 +349,7 @@ void frmEntry::Command21_Click() {
                           box.box);
     }
 
-    if (startingDescription.toUpper().trimmed() != Text2->text().toUpper().trimmed() && IsDuplicateDescription()) {
+    if (upperTrimmed(startingDescription) != upperTrimmed(Text2->text()) && IsDuplicateDescription()) {
         QString title = Label1->text();
         title.chop(1);
         return refuse(
@@ -326,11 +379,25 @@ void frmEntry::Command21_Click() {
 }
 
 EntryValues editorValues(const frmEntry& editor) {
-    return {editor.Text2->text(),
-            {editor.Text1->text(), editor.Text3->text(), editor.Text4->text(), editor.Text5->text()},
-            editor.Text6->toPlainText(),
-            editor.Combo1->currentText(),
-            editor.unreadableFields};
+    const std::array<QString, 6> typed = editor.typedTexts();
+    // A box the user left alone gives back its stored value exactly; typed notes get the
+    // vault's CR LF line breaks.
+    const auto value = [&](std::size_t i, const QString& stored) {
+        return editor.stored_ && typed[i] == editor.startingTexts_[i] ? stored : typed[i];
+    };
+    const EntryValues stored = editor.stored_.value_or(EntryValues{});
+    EntryValues values{value(0, stored.description),
+                       {value(1, stored.fields[0]), value(2, stored.fields[1]), value(3, stored.fields[2]),
+                        value(4, stored.fields[3])},
+                       editor.stored_ && typed[5] == editor.startingTexts_[5] ? stored.notes
+                                                                              : withCrLf(typed[5]),
+                       editor.Combo1->currentText()};
+    // A field that could not be read is left as stored (the save refuses a typed one).
+    values.keepStored = stored.keepStored;
+    if (editor.stored_ && values.category == editor.startingCategory_ &&
+        upperTrimmed(stored.category) == values.category)
+        values.category = stored.category;
+    return values;
 }
 
 void AddEntry() {

@@ -32,6 +32,7 @@ public:
     QLabel* Label9;        // "Category:"
     QComboBox* Combo1;     // category of the entry
     QPushButton* Command6; // opens the category editor
+    QPushButton* Command7; // opens the password generator (also Ctrl+G)
     PictureBox* Picture8;  // the chosen category's image
     QLabel* Label1;        // title of the description
     QLineEdit* Text2;      // description
@@ -60,9 +61,12 @@ public:
     enum class Mode { Adding, Editing };
     Mode mode = Mode::Adding;
     QString startingDescription;
-    // Editing: fields 1..4 and notes whose stored value could not be read; they are kept as
-    // stored, and a save that would change one is refused.
-    std::array<bool, 5> unreadableFields{};
+
+    // Notes what the boxes and the category hold as the editor opens, and, when editing, the
+    // stored values they were filled from.
+    void rememberStartingValues(const std::optional<EntryValues>& stored);
+    // Whether the user changed a box or the category since the editor opened.
+    bool hasChanges() const;
 
     // Most characters the notes box takes from the keyboard; the other boxes take 1,000.
     static constexpr int NotesLimit = 1500;
@@ -74,9 +78,25 @@ public:
     void Command6_Click();  // opens the category editor
     void Command21_Click(); // save
     void Command2_Click();  // close without saving
+    // Password generator: its password goes into the value box that last had the focus, or into
+    // field 3 (the password of a web site) when none had.
+    void Command7_Click();
 
-    // Esc and the close box close without saving.
+    // Esc and the close box close without saving (asking first when something was changed).
     void reject() override;
+
+protected:
+    // Remembers which value box last had the focus, for the password generator.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* lastValueBox_ = nullptr; // the value box that last had the focus
+    friend EntryValues editorValues(const frmEntry& editor);
+    std::array<QString, 6> typedTexts() const; // description, fields 1..4, notes as the boxes hold them
+    std::array<QString, 6> startingTexts_;
+    QString startingCategory_;
+    std::optional<EntryValues> stored_;
+    bool remembered_ = false;
 };
 
 // Writes the editor's entry as a new row, closes the editor and says so.

@@ -1,5 +1,7 @@
 #include "frmmainclip.h"
+#include "store/records.h"
 
+#include "app/clipboard.h"
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/picturebox.h"
@@ -105,7 +107,7 @@ void frmMainClip::Command3_Click() {
 // person wants them.
 void frmMainClip::Command20_Click() {
     QString text;
-    platform().setClipboardText(QString());
+    platform().clearClipboard();
     const bool titles =
         platform().messageBox(QStringLiteral("Copy to Clipboard"),
                               QStringLiteral("Do you want field titles to accompany the data?"),
@@ -117,15 +119,15 @@ void frmMainClip::Command20_Click() {
         {Check2, main.Text2->text()},
         {Check3, main.Text3->text()},
         {Check4, main.Text4->text()},
-        {Check5, main.Text5->toPlainText()},
+        {Check5, withCrLf(main.Text5->toPlainText())},
         {Check6, main.Label10->text()},
     }};
     for (const auto& [box, value] : parts) {
         if (!box->isChecked()) continue;
-        if (titles) text += checkTitle(box).toUpper().trimmed() + QStringLiteral(": ");
+        if (titles) text += upperTrimmed(checkTitle(box)) + QStringLiteral(": ");
         text += value + QStringLiteral("\r\n");
     }
-    platform().setClipboardText(text);
+    copyToClipboard(text);
     platform().messageBox(QStringLiteral("Success"),
                           QStringLiteral("Data successfully copied to your clipboard."),
                           MsgIcon::Information);

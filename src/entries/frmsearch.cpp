@@ -3,9 +3,9 @@
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/picturebox.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "mainwindow/frmmain.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QComboBox>
@@ -53,6 +53,7 @@ frmSearch::frmSearch() {
     place(Label1, 150, 930, PanelWidth - 300, 255);
     List1 = named(new QListWidget(Picture3), "List1");
     List1->setSortingEnabled(true);
+    List1->setUniformItemSizes(true);
     List1->setToolTip(QStringLiteral("Results from your search are displayed here."));
     place(List1, 150, 1200, PanelWidth - 300, 3300);
     Label4 = label(Picture3, "Label4", QStringLiteral("0 Matches"));
@@ -65,6 +66,8 @@ frmSearch::frmSearch() {
     Command15 =
         pictureButton(this, "Command15", "close", QStringLiteral("Click to close the search window."));
     place(Command15, WindowWidth - 120 - 580, 1110 + PanelHeight + 120, 580, 480);
+    title(Label2, Text1);
+    title(Label1, List1);
     // Enter runs the search once, from wherever the focus is.
     Command1->setDefault(true);
     // What is typed as the window opens goes into the word box, though the button was made first.
@@ -97,13 +100,13 @@ void frmSearch::Command1_Click() {
     Picture4->repaint();
     setCursor(Qt::WaitCursor);
     List1->clear();
-    const Result<QStringList> found = store::findEntries(Text1->text());
+    const Result<QList<ListedEntry>> found = store::findEntries(Text1->text());
     if (!found) {
         setCursor(Qt::ArrowCursor);
         Picture4->hide();
         return showVaultReport(found.code());
     }
-    List1->addItems(*found);
+    addEntryRows(List1, *found);
     Picture4->hide();
     const int count = List1->count();
     Label4->setText(QString::number(count) +
@@ -115,11 +118,10 @@ void frmSearch::Command1_Click() {
 
 // A result picked: the main window shows that entry, under "ALL CATEGORIES" when it was filtered.
 void frmSearch::List1_Click() {
-    const QString result = listText(List1);
+    const std::optional<EntryKey> result = listKey(List1);
     frmMain& main = form<frmMain>();
     main.Picture1->hide();
     if (main.Combo1->currentText() != AllCategories) setComboText(main.Combo1, AllCategories);
-    const QList<QListWidgetItem*> rows = main.List1->findItems(result, Qt::MatchExactly);
-    if (!rows.isEmpty()) setListIndex(main.List1, main.List1->row(rows.first()));
+    if (result) setListKey(main.List1, *result);
     main.Picture1->show();
 }

@@ -3,13 +3,13 @@
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "deleteentry.h"
 #include "frmentry.h"
 #include "frmmainclip.h"
 #include "frmsearch.h"
 #include "mainwindow/frmmain.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QCheckBox>
@@ -61,6 +61,7 @@ void frmMain::Command10_Click() {
     editor.Picture10->show();
     editor.setWindowTitle(QStringLiteral("Add Entry"));
     applyDiscreetRule(*this, editor);
+    editor.rememberStartingValues(std::nullopt);
     platform().showModal(editor);
 }
 
@@ -70,15 +71,21 @@ void frmMain::Command11_Click() {
     frmEntry& editor = form<frmEntry>();
     editor.mode = frmEntry::Mode::Editing;
     FillCategoryFilter(1);
-    copyInto(editor.Text2, Label3->text());
-    copyInto(editor.Text1, Text1->text());
-    copyInto(editor.Text3, Text2->text());
-    copyInto(editor.Text4, Text3->text());
-    copyInto(editor.Text5, Text4->text());
-    editor.Text6->setPlainText(Text5->toPlainText());
-    editor.unreadableFields = unreadableFields;
+    // The stored values, not the detail view's trimmed and upper-cased ones.
+    const EntryValues stored =
+        shownValues.value_or(EntryValues{Label3->text(),
+                                         {Text1->text(), Text2->text(), Text3->text(), Text4->text()},
+                                         Text5->toPlainText(),
+                                         Label10->text()});
+    copyInto(editor.Text2, stored.description);
+    copyInto(editor.Text1, stored.fields[0]);
+    copyInto(editor.Text3, stored.fields[1]);
+    copyInto(editor.Text4, stored.fields[2]);
+    copyInto(editor.Text5, stored.fields[3]);
+    editor.Text6->setPlainText(stored.notes);
     const std::array<QWidget*, 5> values = {editor.Text1, editor.Text3, editor.Text4, editor.Text5, editor.Text6};
-    for (std::size_t i = 0; i < values.size(); ++i) markUnreadable(values[i], unreadableFields[i]);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        markUnreadable(values[i], stored.keepStored[i]);
     editor.Picture8->setPicture(editor.Picture6->picture());
     setComboText(editor.Combo1, Label10->text());
     windowkit::copyBanner(Picture2, editor.Picture2);
@@ -87,6 +94,7 @@ void frmMain::Command11_Click() {
     editor.setWindowTitle(QStringLiteral("Edit Entry"));
     applyDiscreetRule(*this, editor);
     editor.startingDescription = Label3->text();
+    editor.rememberStartingValues(shownValues);
     platform().showModal(editor);
 }
 
@@ -107,7 +115,8 @@ void DeleteEntry() {
     frmMain& main = form<frmMain>();
     const QString filter = main.Combo1->currentText();
     const int row = main.List1->currentRow();
-    if (const Result<> deleted = store::deleteEntry(main.shownKey); !deleted) return showVaultReport(deleted.code());
+    if (const Result<> deleted = store::deleteEntry(main.shownKey); !deleted)
+        return showVaultReport(deleted.code());
     if (!setComboText(main.Combo1, filter)) FillEntryList();
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Entry successfully deleted."),
                           MsgIcon::Information);

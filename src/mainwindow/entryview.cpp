@@ -6,9 +6,9 @@
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/twips.h"
+#include "app/vaultreport.h"
 #include "entries/frmentry.h"
 #include "frmmain.h"
-#include "app/vaultreport.h"
 #include "store/dates.h"
 #include "store/repository.h"
 
@@ -42,10 +42,12 @@ QString categoryPictureFor(int imageNumber) {
     }
 }
 
-// Shows the entry whose description is the entry list's current text: its values under its
-// category's titles, the category's icon, the last-update date and the attachment indicator.
+// Shows the entry of the entry list's current row, read by the key the row keeps: its values
+// under its category's titles, the category's icon, the last-update date and the attachment
+// indicator.
 void ShowEntry() {
     frmMain& main = form<frmMain>();
+    if (!main.List1->currentItem()) return;
     main.Picture1->repaint();
     main.Picture9->show();
     main.Picture9->repaint();
@@ -58,30 +60,34 @@ void ShowEntry() {
     // A show that finds no entry leaves no earlier entry's title or key for the commands.
     main.Label3->clear();
     main.Label13->clear();
-    const std::optional<EntryKey> previousKey = std::exchange(main.shownKey, std::nullopt);
-    main.unreadableFields = {};
+    main.shownKey.reset();
+    main.shownValues.reset();
     const std::array<QWidget*, 5> values = {main.Text1, main.Text2, main.Text3, main.Text4, main.Text5};
-    for (QWidget* box : values) markUnreadable(box, false);
+    for (QWidget* box : values)
+        markUnreadable(box, false);
 
-    const Result<ShownEntry> shown = store::showEntry(listText(main.List1), previousKey);
+    // A row the vault gave no key (a vault converted by another tool) cannot be read back.
+    const std::optional<EntryKey> key = listKey(main.List1);
+    if (!key) return main.Picture9->hide();
+    const Result<ShownEntry> shown = store::showEntry(*key);
     if (!shown) return showVaultReport(shown.code());
 
-    if (const std::optional<Entry>& entry = shown->entry) {
-        for (int i = 0; i < 4; ++i)
-            main.placeLaunchButton(i + 1, isWebAddress(entry->fields[std::size_t(i)]));
-        for (int i = 0; i < 4; ++i) {
-            boxes[std::size_t(i)]->setText(entry->fields[std::size_t(i)]);
-            boxes[std::size_t(i)]->setCursorPosition(0);
-        }
-        main.Text5->setPlainText(entry->notes);
-        main.unreadableFields = entry->unreadable;
-        for (std::size_t i = 0; i < values.size(); ++i) markUnreadable(values[i], entry->unreadable[i]);
-        main.Label10->setText(entry->category);
-        main.Label3->setText(entry->description);
-        main.Label13->setText(main.Label3->text());
-        main.shownKey = entry->key;
-        main.Label29->setText(QStringLiteral("Last Updated: ") + shownUpdateDate(entry->lastUpdate).trimmed());
+    const Entry& entry = shown->entry;
+    for (int i = 0; i < 4; ++i)
+        main.placeLaunchButton(i + 1, isWebAddress(entry.fields[std::size_t(i)]));
+    for (int i = 0; i < 4; ++i) {
+        boxes[std::size_t(i)]->setText(entry.fields[std::size_t(i)]);
+        boxes[std::size_t(i)]->setCursorPosition(0);
     }
+    main.Text5->setPlainText(entry.notes);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        markUnreadable(values[i], entry.stored.keepStored[i]);
+    main.Label10->setText(entry.category);
+    main.Label3->setText(entry.description);
+    main.Label13->setText(main.Label3->text());
+    main.shownKey = entry.key;
+    main.shownValues = entry.stored;
+    main.Label29->setText(QStringLiteral("Last Updated: ") + shownUpdateDate(entry.lastUpdate).trimmed());
     if (const std::optional<CategoryDefinition>& definition = shown->definition) {
         main.Label4->setText(definition->shownTitle(CategoryDefinition::Field1));
         main.Label5->setText(definition->shownTitle(CategoryDefinition::Field2));

@@ -86,6 +86,8 @@ public:
     QPushButton* Command8;  // delete entry
     QPushButton* Command6;  // lock to the system tray
     QPushButton* Command5;  // setup
+    QPushButton* cmdImport; // import entries from a CSV file
+    QPushButton* cmdExport; // export every entry to a CSV file
     QPushButton* Command13; // attachments
     QPushButton* Command1;  // copy to clipboard
     QPushButton* Command4;  // print
@@ -99,18 +101,24 @@ public:
     QMenu* menPopup;  // "Shutdown"
     QAction* menShut; // "Shutdown Quorlane"
 
+    // The value boxes' context menu; its copy goes through the clipboard like the copy pictures
+    QMenu* valueMenu;
+    QAction* valueCopy;      // "&Copy": the selected part of the box
+    QAction* valueSelectAll; // "Select &All"
+
     // Load step: value colours hidden until the preferences apply, 120-dpi adjustments.
     void Form_Load();
 
-    // The text colour of Text1 .. Text5.
+    // The text colour of Text1 .. Text5. In their background colour the values are hidden: then
+    // no focus, selection, drag or menu shows them either.
     void setValueColour(const QColor& colour);
 
     // Whether an entry is current: the list's current text, trimmed, is not empty.
     bool hasCurrentEntry() const;
     // The shown entry's key; none before the first entry is shown.
     std::optional<EntryKey> shownKey;
-    // Which of the shown entry's fields 1..4 and notes could not be read from the vault.
-    std::array<bool, 5> unreadableFields{};
+    // The shown entry's values as stored (the editor starts from them, not from the boxes).
+    std::optional<EntryValues> shownValues;
 
     // Handlers
     void Combo1_Click();
@@ -126,6 +134,8 @@ public:
     void Command8_Click();  // delete entry
     void Command6_Click();  // lock to tray
     void Command5_Click();  // setup
+    void cmdImport_Click(); // import from CSV
+    void cmdExport_Click(); // export to CSV
     void Command13_Click(); // attachments
     void Picture17_Click(); // attachments, from the indicator
     void Command1_Click();  // copy to clipboard
@@ -152,8 +162,11 @@ protected:
 
 private:
     void applyLayout(const mainlayout::MainLayout& layout);
+    void openValueMenu(QWidget* box);
 
     mainlayout::MainLayout layout_;
     int listRowHeight_ = 0;      // pixels
     bool sizeRequested_ = false; // the design size was asked back once
+    bool valuesHidden_ = false;
+    QWidget* menuBox_ = nullptr; // the value box valueMenu was opened on
 };

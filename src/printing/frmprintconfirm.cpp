@@ -4,11 +4,12 @@
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/twips.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "frmprint.h"
 #include "hourglass.h"
 #include "mainwindow/frmmain.h"
-#include "app/vaultreport.h"
+#include "store/locations.h"
 #include "store/printpage.h"
 #include "store/vault.h"
 
@@ -76,8 +77,9 @@ bool printThroughPreview(const QString& page) {
 
 // A printing failure: no page with passwords stays behind, the arrow comes back, then the
 // report (warning icon, no retry).
-void reportPrintFailure(ErrorCode code, const VaultFailure& failure, Hourglass& hourglass, const QString& page) {
-    QFile::remove(page);
+void reportPrintFailure(ErrorCode code, const VaultFailure& failure, Hourglass& hourglass,
+                        const QString& page) {
+    removePrintPage(page);
     rememberFailure(failure);
     hourglass.release();
     showConversionReport(code);
@@ -89,7 +91,8 @@ VaultFailure failureOf(const std::exception& e) {
 
 // Runs print (writing the page and printing it); a failure of either kind is reported under code
 // and answers false.
-template <class Print> bool printOrReport(ErrorCode code, Hourglass& hourglass, const QString& page, Print print) {
+template <class Print>
+bool printOrReport(ErrorCode code, Hourglass& hourglass, const QString& page, Print print) {
     try {
         print();
         return true;
@@ -156,13 +159,14 @@ void frmPrintConfirm::Command20_Click() {
     const frmMain& main = form<frmMain>();
     if (!main.hasCurrentEntry()) return;
     Hourglass hourglass;
-    const QString page = printFilePath(EntryPageName);
+    QString page;
     const bool written = printOrReport(ErrorCode::PrintEntry, hourglass, page, [&] {
-        RenderPrintPage(printFilePath(EntryTemplateName), page, shownEntrySubstitutions(main));
+        page = printPagePath(EntryPageName);
+        RenderPrintPage(deliveredFile(EntryTemplateName), page, shownEntrySubstitutions(main));
         printThroughPreview(page);
     });
     if (!written) return;
-    QFile::remove(page);
+    removePrintPage(page);
 }
 
 // PRINT ALL: asks once more, then prints every entry and reminds to collect the pages.
@@ -174,16 +178,17 @@ void frmPrintConfirm::Command1_Click() {
         MsgIcon::Error, MsgButtons::YesNo, MsgAnswer::No);
     if (answer != MsgAnswer::Yes) return;
     Hourglass hourglass;
-    const QString page = printFilePath(ListingPageName);
+    QString page;
     bool printed = false;
     const bool written = printOrReport(ErrorCode::PrintAll, hourglass, page, [&] {
+        page = printPagePath(ListingPageName);
         const QString listing = ListAllEntries();
-        RenderPrintPage(printFilePath(ListingTemplateName), page,
+        RenderPrintPage(deliveredFile(ListingTemplateName), page,
                         {{QStringLiteral("_~p1"), listing}, {QStringLiteral("_~p2"), printDateText()}});
         printed = printThroughPreview(page);
     });
     if (!written) return;
-    QFile::remove(page);
+    removePrintPage(page);
     hourglass.release();
     // Nothing to collect from the printer when the print was cancelled or failed.
     if (!printed) return;

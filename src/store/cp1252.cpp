@@ -1,6 +1,5 @@
 #include "cp1252.h"
 
-
 namespace cp1252 {
 
 int codeOf(char16_t c) {
@@ -22,7 +21,8 @@ QByteArray encode(QStringView text) {
 QString decode(QByteArrayView bytes) {
     QString out(bytes.size(), Qt::Uninitialized);
     QChar* d = out.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) d[i] = QChar(charOf(static_cast<unsigned char>(bytes[i])));
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        d[i] = QChar(charOf(static_cast<unsigned char>(bytes[i])));
     return out;
 }
 
@@ -34,6 +34,22 @@ QString firstUnstorable(QStringView text, bool refuseEuro) {
         if (codeOf(c.unicode()) < 0 || (refuseEuro && c.unicode() == 0x20AC)) return QString(c);
     }
     return {};
+}
+
+QString upper(QStringView text) {
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* d = out.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            d[i] = QChar(c >= u'a' && c <= u'z' ? char16_t(c - 0x20) : c);
+            continue;
+        }
+        // QChar::toUpper is the one-to-one mapping: ß keeps its form instead of becoming "SS".
+        const char16_t capital = QChar::toUpper(c);
+        d[i] = QChar(codeOf(c) >= 0 && codeOf(capital) < 0 ? c : capital);
+    }
+    return out;
 }
 
 } // namespace cp1252

@@ -70,24 +70,23 @@ QString listedNotes(QString notes) {
 }
 
 // entry: a row of SelectEntries (pNum, PDF1 .. PDF6, sCat, dtLU).
-void appendListedEntry(QString& listing, const sqlite::Statement& entry, const CategoryDefinition& definition) {
+void appendListedEntry(QString& listing, const sqlite::Statement& entry,
+                       const CategoryDefinition& definition) {
     listing += QLatin1String("<u>Category: </u>") + escapePageText(toShownForm(definition.name)) +
                QLatin1String("<br><br>");
     for (int i = 0; i < 5; ++i)
         listing += QLatin1String("<u>") + listedTitle(definition, CategoryDefinition::Title(i)) +
-                   QLatin1String(":</u><br>") + escapePageText(listedValue(entry, 1 + i)) + QLatin1String("<br><br>");
-    listing += QLatin1String("<u>") + listedTitle(definition, CategoryDefinition::Notes) + QLatin1String(":</u><br>") +
-               listedNotes(escapePageText(listedValue(entry, 6))) + QLatin1String("<br><br>");
+                   QLatin1String(":</u><br>") + escapePageText(listedValue(entry, 1 + i)) +
+                   QLatin1String("<br><br>");
+    listing += QLatin1String("<u>") + listedTitle(definition, CategoryDefinition::Notes) +
+               QLatin1String(":</u><br>") + listedNotes(escapePageText(listedValue(entry, 6))) +
+               QLatin1String("<br><br>");
     listing += QLatin1String("<u>Last updated on:</u><br>") + DecodeValue(entry.bytesView(8)) +
                QLatin1String("<br><br>");
     listing += QLatin1String("<hr>");
 }
 
 } // namespace
-
-QString printFilePath(const char* name) {
-    return AppFolder + QLatin1Char('/') + QLatin1String(name);
-}
 
 void RenderPrintPage(const QString& templateFile, const QString& pageFile,
                      const PageSubstitutions& substitutions) {
@@ -116,6 +115,7 @@ void RenderPrintPage(const QString& templateFile, const QString& pageFile,
 }
 
 QString escapePageText(QString text) {
+    text.replace(QLatin1Char('&'), QLatin1String("&amp;"));
     text.replace(QLatin1Char('<'), QLatin1String("&lt;"));
     text.replace(QLatin1Char('>'), QLatin1String("&gt;"));
     return text;
@@ -128,11 +128,13 @@ QString ListAllEntries() {
         {
             sqlite::Statement entries = openRecords(sql::SelectEntries);
             while (entries.next()) {
-                const QString category = DecodeValue(entries.bytesView(7));
+                // Found as the list and the detail view find it: upper case, trimmed.
+                const QString category = upperTrimmed(DecodeValue(entries.bytesView(7)));
                 sqlite::Statement definition = openRecords(sql::SelectCategoryDefinition, {category});
                 if (!definition.next())
-                    throw VaultFailure{QStringLiteral("Quorlane"), -1,
-                                       QStringLiteral("The category \"%1\" has no field titles").arg(category)};
+                    throw VaultFailure{
+                        QStringLiteral("Quorlane"), -1,
+                        QStringLiteral("The category \"%1\" has no field titles").arg(category)};
                 appendListedEntry(listing, entries, categoryDefinitionOf(definition));
             }
         }

@@ -36,9 +36,11 @@ struct Entry {
     QString notes;
     QString category;
     QString lastUpdate;
-    // Fields 1..4 and the notes whose stored text does not decode (written by another tool):
-    // shown empty, never written back by a save that did not change them.
-    std::array<bool, 5> unreadable{};
+    // The values as stored, decoded with apostrophes back and nothing trimmed or upper-cased:
+    // what the editor starts from, so that a value the user leaves alone is saved as it was. A
+    // field 1..4 or the notes whose stored text does not decode (written by another tool) is
+    // empty here and marked keepStored: shown as unreadable, never written back.
+    EntryValues stored;
 };
 
 // A category's field titles (CatDef): description, fields 1..4 and notes, as stored but with
@@ -69,13 +71,44 @@ struct LoginSettings {
     QString retries = QStringLiteral("3");
 };
 
-// What the detail view shows for one description: the entry (none when no stored description
-// matches), its category's titles (none when the category has none) and whether it has
-// attachments.
+// One row of an entry list: the entry's key and its description as listed (upper case,
+// trimmed, apostrophes back).
+struct ListedEntry {
+    std::optional<EntryKey> key; // none for a row the vault holds without a key
+
+    QString description;
+};
+
+// What the detail view shows: the entry, its category's titles (none when the category has
+// none) and whether it has attachments.
 struct ShownEntry {
-    std::optional<Entry> entry;
+    Entry entry;
     std::optional<CategoryDefinition> definition;
     bool hasAttachments = false;
+};
+
+// An entry exactly as stored, apostrophes back (nothing trimmed or upper-cased but the
+// category): what an export reads and an import writes.
+struct EntryRecord {
+    QString category;
+    QString description;
+    std::array<QString, 4> fields;
+    QString notes;
+    QString lastUpdate; // "mm/dd/yyyy hh:mm:ss am/pm"
+    bool operator==(const EntryRecord&) const = default;
+};
+
+// What an import is checked against: every category with its titles (a category listed without
+// titles has none), and every stored description, upper case and trimmed.
+struct ImportTarget {
+    QList<CategoryDefinition> categories;
+    QStringList descriptions;
+};
+
+// Every entry and every category's titles.
+struct VaultExport {
+    QList<EntryRecord> entries;
+    QList<CategoryDefinition> categories;
 };
 
 // The entries per category, in the order of the category table; a category listed twice is
@@ -112,6 +145,9 @@ private:
 
 // Text upper-cased and trimmed, the form in which descriptions and category names are compared.
 QString upperTrimmed(QString text);
+
+// Text with every line break (CR LF, a lone LF or a lone CR) as CR LF, the vault's line break.
+QString withCrLf(QString text);
 
 // The picture number of a stored attachment ("0" & the column read as a number); a value that
 // names no picture (1..5) gives the picture of other files, 5.

@@ -34,7 +34,7 @@ QStringList vaultSchemaProblems() {
     QStringList problems;
     int missingTables = 0;
     try {
-        const sqlite::Connection db = openVaultConnection();
+        const sqlite::Connection db = openVaultForReading();
         for (const Table& table : Expected) {
             const QString name = QLatin1String(table.name);
             QHash<QString, Column> columns; // by lower-case name: SQLite names ignore case

@@ -1,6 +1,11 @@
 #include "vault.h"
 
 #include "codec.h"
+#include "locations.h"
+#include "statements.h"
+#include "vaultkey.h"
+
+#include <sqlcipher/sqlite3.h>
 
 #include <QDir>
 #include <exception>
@@ -20,6 +25,8 @@ bool inTransaction = false;
 // Why the vault takes no writes in this run ("" when it does).
 QString writesRefused;
 std::optional<sqlite::Connection> connection;
+// The vault whose list index was looked for in this run.
+QString checkedVault;
 
 FaultHook& faultHook() {
     static FaultHook hook;
@@ -33,7 +40,8 @@ void countStatement() {
 }
 
 const sqlite::Connection& openConnection() {
-    if (!connection) throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("The vault is not open")};
+    if (!connection)
+        throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("The vault is not open")};
     return *connection;
 }
 
@@ -63,24 +71,63 @@ void abandonAttempt() {
 void resetStoreGlobals() {
     connection.reset();
     inTransaction = false;
+    checkedVault.clear();
     current = {};
     writesRefused.clear();
     AppFolder.clear();
     MaxAttempts = 0;
     AttemptCount = 0;
     LastErrorText.clear();
+    forgetVaultKey();
 }
 
-QString vaultFilePath() { return AppFolder + QLatin1Char('/') + QLatin1String(VaultFileName); }
+QString vaultFilePath() {
+    return VaultFolder + QLatin1Char('/') + QLatin1String(VaultFileName);
+}
+
+namespace {
+
+// Gives a vault made before the entry list's index that index, in one transaction. Runs once per
+// vault file and run of the program: a vault that cannot be written (read-only file or folder)
+// is read without it. A failure that may pass (the file busy) is tried again at the next opening.
+void addListIndex(sqlite::Connection& db) {
+    const QString path = vaultFilePath();
+    if (checkedVault == path) return;
+    try {
+        if (sqlite::Statement(db, sql::FindListIndex).next()) {
+            checkedVault = path;
+            return;
+        }
+        if (sqlite3_db_readonly(db.handle(), "main") == 1) {
+            checkedVault = path;
+            return;
+        }
+        db.execute("BEGIN IMMEDIATE");
+        try {
+            db.execute(sql::CreateListIndex);
+            db.execute("COMMIT");
+        } catch (const VaultFailure&) {
+            db.execute("ROLLBACK");
+            throw;
+        }
+        checkedVault = path;
+    } catch (const VaultFailure& failure) {
+        // Only a speed-up: the operation's own statements meet any real fault of the file.
+        if (failure.number != SQLITE_BUSY && failure.number != SQLITE_LOCKED) checkedVault = path;
+    }
+}
+
+} // namespace
 
 sqlite::Connection openVaultConnection() {
-    sqlite::Connection db(QDir::cleanPath(vaultFilePath()));
-    // Reads walk every entry: mapping the file saves a copy of each page.
-    try {
-        db.execute("PRAGMA mmap_size = 268435456");
-    } catch (const VaultFailure&) {
-        // only a speed-up; a file that is no vault fails at its first read
-    }
+    sqlite::Connection db(QDir::cleanPath(vaultFilePath()), heldVaultKey());
+    addListIndex(db);
+    return db;
+}
+
+sqlite::Connection openVaultForReading() {
+    sqlite::Connection db(QDir::cleanPath(vaultFilePath()), heldVaultKey());
+    db.execute("PRAGMA query_only = ON");
     return db;
 }
 
@@ -103,7 +150,9 @@ void closeVault() {
     connection.reset();
 }
 
-bool vaultIsOpen() { return connection.has_value(); }
+bool vaultIsOpen() {
+    return connection.has_value();
+}
 
 sqlite::Statement openRecords(const char* statement, std::initializer_list<BoundValue> values) {
     countStatement();
@@ -114,9 +163,6 @@ sqlite::Statement openRecords(const char* statement, std::initializer_list<Bound
 
 void executeStatement(const char* statement, std::initializer_list<BoundValue> values) {
     countStatement();
-    for (const BoundValue& value : values)
-        if (const QString* text = std::get_if<QString>(&value); text && *text == CodecError)
-            throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("A value could not be encoded")};
     sqlite::Statement write(openConnection(), statement);
     bindAll(write, values);
     while (write.next()) {
@@ -126,16 +172,24 @@ void executeStatement(const char* statement, std::initializer_list<BoundValue> v
 QString encodeForWrite(const QString& plain) {
     QString encoded = EncodeValue(plain);
     if (encoded == CodecError)
-        throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("A value is too long to be stored")};
+        throw VaultFailure{QStringLiteral("Quorlane"), -1,
+                           QStringLiteral("A value is too long to be stored")};
     return encoded;
 }
 
 void rememberFailure(const VaultFailure& failure) {
-    LastErrorText = failure.source + QStringLiteral(": ") + QString::number(failure.number) + QStringLiteral(": ") +
-                    failure.description;
+    LastErrorText = failure.source + QStringLiteral(": ") + QString::number(failure.number) +
+                    QStringLiteral(": ") + failure.description;
+    // A vault that is missing, cannot be read or is no database: the report names the file.
+    constexpr qint64 CannotOpen = 14, NotADatabase = 26; // SQLite's primary result codes
+    const qint64 primary = failure.number & 0xff;
+    if (failure.source == QLatin1String("SQLite") && (primary == CannotOpen || primary == NotADatabase))
+        LastErrorText += QStringLiteral(": ") + QDir::toNativeSeparators(vaultFilePath());
 }
 
-void setFaultHook(FaultHook hook) { faultHook() = std::move(hook); }
+void setFaultHook(FaultHook hook) {
+    faultHook() = std::move(hook);
+}
 
 void refuseVaultWrites(const QString& reason) { writesRefused = reason; }
 

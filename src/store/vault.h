@@ -16,13 +16,16 @@ struct VaultFailure {
     QString description;
 };
 
-// The vault file's name in AppFolder.
+// The vault file's name in its folder (VaultFolder, see locations.h).
 inline constexpr char VaultFileName[] = "gpwdfsc.mdb";
 QString vaultFilePath();
 
-// The one place where the vault file is opened: AppFolder + "/gpwdfsc.mdb", read-write, a
+// The one place where the vault file is opened: VaultFolder + "/gpwdfsc.mdb", read-write, a
 // missing file is never created. Throws VaultFailure.
 sqlite::Connection openVaultConnection();
+// The same for looking only: the vault's key, if any, is given, and nothing can be written
+// through the connection (not even the list's index).
+sqlite::Connection openVaultForReading();
 
 // The operation's connection. openVault() opens it anew and, inside an operation that writes,
 // begins the attempt's transaction; closeVault() commits that transaction and closes. Both throw
@@ -39,8 +42,8 @@ using BoundValue = std::variant<QString, qint64>;
 // statement for the fault hook.
 sqlite::Statement openRecords(const char* statement, std::initializer_list<BoundValue> values = {});
 
-// Runs a statement that writes. Every value is bound; one that is the codec's "ERROR" is a
-// failure of the attempt, never stored as if it were the value.
+// Runs a statement that writes, every value bound. A value that cannot be encoded has already
+// failed the attempt in encodeForWrite; a value that merely reads "ERROR" is stored as it is.
 void executeStatement(const char* statement, std::initializer_list<BoundValue> values = {});
 
 // The access policy of every vault operation: reset AttemptCount, run body; on a failure record

@@ -114,7 +114,7 @@ private slots:
         form<frmMain>().Picture17_Click();
         QCOMPARE(lines(), QStringList{line});
         select(0);
-        form<frmAttach>().TV1_DblClick();
+        QTest::keyClick(form<frmAttach>().TV1, Qt::Key_Return); // Enter opens, as a double-click does
         QCOMPARE(fake().opened, QStringList{file});
         QCOMPARE(fake().messages.size(), 0);
     }
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(lines().size(), 2);
         QCOMPARE(fake().titles(), title.isEmpty() ? QStringList() : QStringList{title});
         if (!title.isEmpty()) QCOMPARE(fake().messages[0].prompt, prompt);
-            }
+    }
 
     // Nothing is added when the file dialog or the description is given up, or the path
     // cannot be stored as chosen.

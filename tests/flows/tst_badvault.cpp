@@ -4,6 +4,7 @@
 #include "entries/frmentry.h"
 #include "fakeplatform.h"
 #include "mainwindow/frmmain.h"
+#include "store/repository.h"
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
@@ -74,11 +75,15 @@ private slots:
                      .arg(QDir::toNativeSeparators(vault().path()), table));
         QCOMPARE(main.List1->count(), listed);
 
-        // A write is refused with its report, whatever table it touches.
+        // A write is refused with its report, whatever table it touches. An entry whose show
+        // failed leaves no key behind: Delete then asks nothing.
+        QCOMPARE(main.shownKey.has_value(), main.Label3->text() == QLatin1String("BANK"));
         fake().messages.clear();
         fake().answers = {MsgAnswer::Yes};
         main.Command8_Click();
-        if (listed) QCOMPARE(fake().titles(), (QStringList{"Delete Entry?", "E215 : Update Failed"}));
+        if (main.shownKey) QCOMPARE(fake().titles(), (QStringList{"Delete Entry?", "E215 : Update Failed"}));
+        else QCOMPARE(fake().titles(), QStringList());
+        QVERIFY(!store::createCategory(QStringLiteral("NEW")));
         QCOMPARE(fileBytes(vault().path()), before);
     }
 

@@ -8,6 +8,34 @@
 class CodecTest final : public QObject {
     Q_OBJECT
 private slots:
+    // Upper-casing never leaves the code page and never changes a text's length.
+    void upperStaysInCodePage_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << QStringLiteral("Bank of Ostrava") << QStringLiteral("BANK OF OSTRAVA");
+        QTest::newRow("micro stays") << QStringLiteral("dose 5µg") << QStringLiteral("DOSE 5µG");
+        QTest::newRow("sharp s stays one letter") << QStringLiteral("Straße") << QStringLiteral("STRAßE");
+        QTest::newRow("florin stays") << QStringLiteral("ƒ") << QStringLiteral("ƒ");
+        QTest::newRow("y diaeresis to its capital") << QStringLiteral("ÿ") << QStringLiteral("Ÿ");
+        QTest::newRow("accents, s caron, oe") << QStringLiteral("éàšœ") << QStringLiteral("ÉÀŠŒ");
+        QTest::newRow("outer blanks kept") << QStringLiteral(" a ") << QStringLiteral(" A ");
+    }
+    void upperStaysInCodePage() {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(cp1252::upper(text), expected);
+    }
+
+    // Every character of the code page upper-cases to one that the code page has.
+    void upperOfEveryCodeIsStorable() {
+        for (unsigned code = 0; code < 256; ++code) {
+            const QString one(QChar(cp1252::charOf(code)));
+            const QString capital = cp1252::upper(one);
+            QCOMPARE(capital.size(), 1);
+            QVERIFY2(cp1252::codeOf(capital[0].unicode()) >= 0, qPrintable(QString::number(code)));
+        }
+    }
+
     // "abc": codes 97 98 99, digits 097098099 reversed to 990890790, each digit behind a filler.
     void workedExample() {
         const QString encoded = EncodeValue(u"abc");
@@ -30,7 +58,8 @@ private slots:
     // like fillers and the apostrophe substitute 128.
     void everyCodeRoundTrips() {
         QString all;
-        for (unsigned code = 0; code < 256; ++code) all += QChar(cp1252::charOf(code));
+        for (unsigned code = 0; code < 256; ++code)
+            all += QChar(cp1252::charOf(code));
         QCOMPARE(DecodeValue(EncodeValue(all)), all);
         for (unsigned code = 0; code < 256; ++code) {
             const QString one(QChar(cp1252::charOf(code)));
@@ -80,7 +109,8 @@ private slots:
         QFETCH(bool, encodes);
         QFETCH(bool, decodes);
         QString text;
-        for (int i = 0; i < length; ++i) text += QChar(u'a' + i % 26);
+        for (int i = 0; i < length; ++i)
+            text += QChar(u'a' + i % 26);
         const QString encoded = EncodeValue(text);
         QCOMPARE(encoded != CodecError, encodes);
         if (!encodes) return;
@@ -107,14 +137,19 @@ private slots:
         const QString b = EncodeValue(u"password");
         QCOMPARE(a.size(), b.size());
         QVERIFY(a != b);
-        for (qsizetype i = 1; i < a.size(); i += 2) QCOMPARE(a[i], b[i]);
+        for (qsizetype i = 1; i < a.size(); i += 2)
+            QCOMPARE(a[i], b[i]);
     }
 
     // Text the encoder cannot produce still decodes by the literal steps and never throws.
     void malformedInput_data() {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("a 999 group") << QStringLiteral("\x01" "9\x02" "9\x03" "9") << CodecError;
+        QTest::newRow("a 999 group") << QStringLiteral("\x01"
+                                                       "9\x02"
+                                                       "9\x03"
+                                                       "9")
+                                     << CodecError;
         QTest::newRow("digits without fillers") << QStringLiteral("790") << QStringLiteral("a");
         QTest::newRow("a short group becomes 079, reversed 970") << QStringLiteral("79") << CodecError;
         QTest::newRow("letters count as 0") << QStringLiteral("abc") << QString(QChar(0));

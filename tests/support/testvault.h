@@ -7,8 +7,9 @@
 #include <QVariantList>
 #include <memory>
 
-// A fresh delivered vault in a temporary AppFolder, with the globals as start-up leaves them
-// (MaxAttempts 5) and a new fake platform.
+// A fresh delivered vault in a temporary folder that is both AppFolder and VaultFolder (print
+// pages go to its subfolder "print"), with the globals as start-up leaves them (MaxAttempts 5)
+// and a new fake platform.
 class TestVault {
 public:
     TestVault();
@@ -25,7 +26,8 @@ public:
     // Adds an entry with its values encoded as the program stores them (apostrophes as the
     // substitute); gives its key.
     qint64 addEntry(const QString& description, const QString& category, const QStringList& fields = {},
-                    const QString& notes = {}, const QString& lastUpdate = QStringLiteral("03/15/2013 02:05:09 pm"));
+                    const QString& notes = {},
+                    const QString& lastUpdate = QStringLiteral("03/15/2013 02:05:09 pm"));
     // The decoded values of one entry: PDF1..PDF6, sCat, dtLU.
     QStringList decodedEntry(qint64 key) const;
 
