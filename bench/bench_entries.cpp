@@ -7,6 +7,7 @@
 #include "app/modmain.h"
 #include "app/platform.h"
 #include "benchvault.h"
+#include "mainwindow/wiring.h"
 #include "entries/frmentry.h"
 #include "entries/frmsearch.h"
 #include "store/codec.h"
@@ -147,6 +148,7 @@ int main(int argc, char** argv) {
     initQuorlaneResources();
     BenchPlatform benchPlatform;
     setPlatform(&benchPlatform);
+    registerMainWindow();
     plantNeedle(makeBenchVault(Entries));
 
     // The operations must find what they are meant to find, or the figures mean nothing.

@@ -6,6 +6,7 @@
 #include "app/modmain.h"
 #include "app/qtplatform.h"
 #include "benchvault.h"
+#include "mainwindow/wiring.h"
 #include "mainwindow/frmmain.h"
 
 #include <QApplication>
@@ -20,18 +21,18 @@ namespace {
 
 constexpr int Entries = 10000;
 
-frmMain& mainWindow() {
+frmMain& mainForm() {
     return form<frmMain>();
 }
 
 void chooseCategory(const QString& category) {
-    QComboBox* box = mainWindow().Combo1;
+    QComboBox* box = mainForm().Combo1;
     const QSignalBlocker blocker(box);
     box->setCurrentIndex(box->findText(category));
 }
 
 void selectLastRow() {
-    QListWidget* list = mainWindow().List1;
+    QListWidget* list = mainForm().List1;
     const QSignalBlocker blocker(list);
     list->setCurrentRow(list->count() - 1);
 }
@@ -44,13 +45,13 @@ void BM_FillEntryListAll(benchmark::State& state) {
     chooseCategory(QStringLiteral("ALL CATEGORIES"));
     for (auto _ : state)
         FillEntryList();
-    state.counters["rows"] = mainWindow().List1->count();
+    state.counters["rows"] = mainForm().List1->count();
 }
 void BM_FillEntryListOneCategory(benchmark::State& state) {
     chooseCategory(QStringLiteral("HOME"));
     for (auto _ : state)
         FillEntryList();
-    state.counters["rows"] = mainWindow().List1->count();
+    state.counters["rows"] = mainForm().List1->count();
 }
 void BM_ShowEntryLastRow(benchmark::State& state) {
     chooseCategory(QStringLiteral("ALL CATEGORIES"));
@@ -86,6 +87,7 @@ int main(int argc, char** argv) {
     initQuorlaneResources();
     QtPlatform qtPlatform;
     setPlatform(&qtPlatform);
+    registerMainWindow();
     makeBenchVault(Entries);
     FillCategoryFilter(0);
 
@@ -95,7 +97,7 @@ int main(int argc, char** argv) {
     const double scan = bestMillis([] { benchmark::DoNotOptimize(plainScanOfEntries()); });
     chooseCategory(QStringLiteral("ALL CATEGORIES"));
     const double all = bestMillis([] { FillEntryList(); });
-    const int listed = mainWindow().List1->count();
+    const int listed = mainForm().List1->count();
     chooseCategory(QStringLiteral("HOME"));
     const double one = bestMillis([] { FillEntryList(); });
     chooseCategory(QStringLiteral("ALL CATEGORIES"));

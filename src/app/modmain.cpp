@@ -4,11 +4,10 @@
 #include "forms.h"
 #include "modregistry.h"
 #include "platform.h"
-#include "mainwindow/frmmain.h"
+#include "mainwindowport.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
-#include <QListWidget>
+#include <QWidget>
 
 void initQuorlaneResources() { Q_INIT_RESOURCE(pictures); }
 
@@ -59,8 +58,8 @@ void StartUp() {
     LoginPassword.clear();
     LoginAccepted = false;
 
-    frmMain& main = form<frmMain>();
-    main.setWindowTitle(QStringLiteral("Quorlane"));
+    MainWindowPort& main = mainWindow();
+    main.widget().setWindowTitle(QStringLiteral("Quorlane"));
 
     AppFolder = appFolderFrom(QCoreApplication::applicationDirPath());
 
@@ -77,20 +76,18 @@ void StartUp() {
 
     if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
 
-    FillCategoryFilter(0);
+    main.fillCategoryFilter();
 
     // Both preferences are read before either box is ticked: ticking a box saves both values,
     // which would otherwise overwrite a stored "Hide" before it is read.
     const bool discreet = preferenceSet(QStringLiteral("Discreet"));
     const bool hide = preferenceSet(QStringLiteral("Hide"));
-    main.Check1->setChecked(discreet);
-    main.Check2->setChecked(hide);
-    if (!main.Check1->isChecked() && !main.Check2->isChecked()) main.setValueColour(Qt::black);
+    main.applyDisplayPreferences(discreet, hide);
 
-    main.show();
+    main.widget().show();
 
-    if (main.List1->count() > 0) {
-        main.List1->setFocus();
-        setListIndex(main.List1, 0);
+    if (main.entryCount() > 0) {
+        main.focusEntryList();
+        main.selectEntryRow(0);
     }
 }

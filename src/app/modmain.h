@@ -7,6 +7,8 @@
 #include <QVariant>
 #include <cstdint>
 
+class PictureBox;
+
 // The program-wide state shared by the windows. One instance each for the whole run.
 
 // Login (the password upper-cased and trimmed; empty means no login is asked).
@@ -53,16 +55,9 @@ bool screenLargeEnough(int widthTwips, int heightTwips);
 void StartUp();
 
 // Shared procedures of the windows.
-void FillCategoryFilter(int target);
-void FillEntryList();
-void ShowEntry();
-void LaunchDocument(const QString& target);
 void LoadLoginSettings();
-void RefreshEditorCategories();
-void BuildCategoryBreakdown();
-
-// Whether the category editor window is showing (its operations refill the filter themselves).
-bool CategoryEditorShowing();
+// The setup window: the login settings as stored, the given banner.
+void ShowSetup(const PictureBox* banner);
 
 // The start-up login: shows the login window once, modally.
 void ShowStartUpLogin();

@@ -8,7 +8,7 @@
 #include "app/windowkit.h"
 #include "attachmentlines.h"
 #include "frmattachname.h"
-#include "mainwindow/frmmain.h"
+#include "app/mainwindowport.h"
 #include "app/vaultreport.h"
 #include "store/repository.h"
 
@@ -158,7 +158,7 @@ void frmAttach::Command3_Click() {
 // transaction, then the window closes. A failed save leaves the stored attachments as they were
 // and the window open.
 void frmAttach::Command26_Click() {
-    const Result<> saved = store::saveAttachments(form<frmMain>().shownKey, listedAttachments());
+    const Result<> saved = store::saveAttachments(mainWindow().shownEntryKey(), listedAttachments());
     if (!saved) return showVaultReport(saved.code());
     unload<frmAttach>();
 }
@@ -186,7 +186,7 @@ void frmAttach::TV1_DblClick() {
 void LoadAttachments() {
     frmAttach& window = form<frmAttach>();
     window.TV1->clear();
-    const Result<QList<Attachment>> stored = store::attachments(form<frmMain>().shownKey);
+    const Result<QList<Attachment>> stored = store::attachments(mainWindow().shownEntryKey());
     if (!stored) return showVaultReport(stored.code());
     for (const Attachment& attachment : *stored)
         window.addLine(attachment);

@@ -8,6 +8,7 @@
 #include "app/storable.h"
 #include "app/windowkit.h"
 #include "frmeditor.h"
+#include "maincommands.h"
 #include "app/vaultreport.h"
 #include "store/repository.h"
 

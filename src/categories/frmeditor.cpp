@@ -7,9 +7,8 @@
 #include "app/platform.h"
 #include "app/storable.h"
 #include "app/windowkit.h"
-#include "entries/frmentry.h"
 #include "frmcatadd.h"
-#include "mainwindow/frmmain.h"
+#include "maincommands.h"
 #include "app/vaultreport.h"
 #include "store/repository.h"
 
@@ -31,11 +30,6 @@ constexpr int WindowHeight = 5940;
 
 const QStringList PresetCategories{QStringLiteral("CREDIT CARD"), QStringLiteral("WEB SITE"),
                                    QStringLiteral("HOME")};
-
-// Sets a drop-down box's text again after a refill; a name no longer listed leaves it as it is.
-void chooseAgain(QComboBox* box, const QString& text) {
-    if (!text.isEmpty()) setComboText(box, text);
-}
 
 } // namespace
 
@@ -263,20 +257,3 @@ void frmEditor::DeleteCategory() {
                           MsgIcon::Information);
 }
 
-void RefillCategoryBoxes() {
-    QComboBox* filter = form<frmMain>().Combo1;
-    const QString filterText = filter->currentText();
-    FillCategoryFilter(0);
-    chooseAgain(filter, filterText);
-    // The filter showed a deleted category and now reads "ALL CATEGORIES": the list follows it,
-    // as a choice in the filter would refill it.
-    if (!filterText.isEmpty() && filter->currentText() != filterText) {
-        FillEntryList();
-        setListIndex(form<frmMain>().List1, 0);
-    }
-    if (!isLoaded<frmEntry>()) return;
-    QComboBox* entryBox = form<frmEntry>().Combo1;
-    const QString entryText = entryBox->currentText();
-    FillCategoryFilter(1);
-    chooseAgain(entryBox, entryText);
-}

@@ -75,6 +75,3 @@ private:
     void setViewMode(bool view);
 };
 
-// Refills the main window's category filter and, when the entry editor is open, its category
-// box, choosing again in each what was chosen before when it is still listed.
-void RefillCategoryBoxes();

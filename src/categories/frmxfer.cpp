@@ -7,7 +7,8 @@
 #include "app/platform.h"
 #include "app/windowkit.h"
 #include "frmresource.h"
-#include "mainwindow/frmmain.h"
+#include "app/mainwindowport.h"
+#include "maincommands.h"
 #include "app/vaultreport.h"
 #include "store/repository.h"
 
@@ -115,7 +116,7 @@ void frmXFer::TransferEntries() {
     unload<frmResource>();
     // The main list and the shown entry follow the moved entries, so that nothing goes on showing
     // (or, through the edit command, writing back) an entry's old category.
-    QComboBox* filter = form<frmMain>().Combo1;
-    setComboText(filter, filter->currentText());
+    MainWindowPort& main = mainWindow();
+    main.chooseFilter(main.filterText());
     BuildCategoryBreakdown();
 }

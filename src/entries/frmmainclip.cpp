@@ -5,7 +5,7 @@
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/windowkit.h"
-#include "mainwindow/frmmain.h"
+#include "app/mainwindowport.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -110,15 +110,15 @@ void frmMainClip::Command20_Click() {
         platform().messageBox(QStringLiteral("Copy to Clipboard"),
                               QStringLiteral("Do you want field titles to accompany the data?"),
                               MsgIcon::Information, MsgButtons::YesNo, MsgAnswer::Yes) == MsgAnswer::Yes;
-    const frmMain& main = form<frmMain>();
+    const ShownEntryView shown = mainWindow().shownEntry();
     const std::array<std::pair<const QCheckBox*, QString>, 7> parts = {{
-        {Check1, main.Label13->text()},
-        {Check17, main.Text1->text()},
-        {Check2, main.Text2->text()},
-        {Check3, main.Text3->text()},
-        {Check4, main.Text4->text()},
-        {Check5, main.Text5->toPlainText()},
-        {Check6, main.Label10->text()},
+        {Check1, shown.description},
+        {Check17, shown.fields[0]},
+        {Check2, shown.fields[1]},
+        {Check3, shown.fields[2]},
+        {Check4, shown.fields[3]},
+        {Check5, shown.notes},
+        {Check6, shown.category},
     }};
     for (const auto& [box, value] : parts) {
         if (!box->isChecked()) continue;

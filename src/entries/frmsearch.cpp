@@ -4,7 +4,7 @@
 #include "app/forms.h"
 #include "app/picturebox.h"
 #include "app/windowkit.h"
-#include "mainwindow/frmmain.h"
+#include "app/mainwindowport.h"
 #include "app/vaultreport.h"
 #include "store/repository.h"
 
@@ -116,10 +116,9 @@ void frmSearch::Command1_Click() {
 // A result picked: the main window shows that entry, under "ALL CATEGORIES" when it was filtered.
 void frmSearch::List1_Click() {
     const QString result = listText(List1);
-    frmMain& main = form<frmMain>();
-    main.Picture1->hide();
-    if (main.Combo1->currentText() != AllCategories) setComboText(main.Combo1, AllCategories);
-    const QList<QListWidgetItem*> rows = main.List1->findItems(result, Qt::MatchExactly);
-    if (!rows.isEmpty()) setListIndex(main.List1, main.List1->row(rows.first()));
-    main.Picture1->show();
+    MainWindowPort& main = mainWindow();
+    main.setPanelVisible(false);
+    if (main.filterText() != AllCategories) main.chooseFilter(AllCategories);
+    main.selectEntry(result, true);
+    main.setPanelVisible(true);
 }

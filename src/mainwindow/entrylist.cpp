@@ -2,7 +2,8 @@
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
-#include "entries/frmentry.h"
+#include "app/categorybox.h"
+#include "entries/maincommands.h"
 #include "entryview.h"
 #include "frmmain.h"
 #include "app/vaultreport.h"
@@ -31,17 +32,9 @@ void FillCategoryFilter(int target) {
         // Runs the entry list fill, whose failed attempts this fill's count goes on from.
         setComboText(box, QStringLiteral("ALL CATEGORIES"));
     } else {
-        box = form<frmEntry>().Combo1;
-        const QSignalBlocker blocker(box);
-        box->clear();
-        box->setCurrentIndex(-1);
+        return FillEditorCategories();
     }
-    const Result<QStringList> names = store::categoryNames(ErrorCode::FillCategoryFilter, target == 0);
-    if (!names) return showVaultReport(names.code());
-    const QSignalBlocker blocker(box);
-    const int keep = box->currentIndex();
-    box->addItems(*names);
-    box->setCurrentIndex(keep);
+    appendCategoryNames(box, true);
 }
 
 namespace {

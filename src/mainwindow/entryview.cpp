@@ -6,7 +6,7 @@
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/twips.h"
-#include "entries/frmentry.h"
+#include "entries/maincommands.h"
 #include "frmmain.h"
 #include "app/vaultreport.h"
 #include "store/dates.h"
@@ -25,20 +25,6 @@ bool isWebAddress(const QString& value) {
     return value.startsWith(QLatin1String("www."), Qt::CaseInsensitive) ||
            value.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
            value.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
-}
-
-QString categoryPictureFor(int imageNumber) {
-    frmEntry& editor = form<frmEntry>();
-    switch (imageNumber) {
-    case 0:
-        return editor.Picture1->picture();
-    case 3:
-        return editor.Picture3->picture();
-    case 2:
-        return editor.Picture4->picture();
-    default:
-        return editor.Picture6->picture();
-    }
 }
 
 // Shows the entry whose description is the entry list's current text: its values under its

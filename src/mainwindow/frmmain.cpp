@@ -7,6 +7,7 @@
 #include "app/platform.h"
 #include "app/twips.h"
 #include "app/windowkit.h"
+#include "categories/maincommands.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,5 +1,6 @@
 // The category breakdown chart and the category transfer on the real windows.
 #include "categories/breakdown.h"
+#include "categories/maincommands.h"
 #include "categories/frmresource.h"
 #include "categories/frmxfer.h"
 #include "categoryfixture.h"

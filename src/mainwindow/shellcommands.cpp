@@ -1,12 +1,7 @@
-#include "forms.h"
-#include "frmsetup.h"
-#include "mainwindow/frmmain.h"
-#include "modmain.h"
-#include "modregistry.h"
-#include "picturebox.h"
-#include "platform.h"
-#include "traylock.h"
-#include "windowkit.h"
+#include "app/modmain.h"
+#include "app/modregistry.h"
+#include "app/traylock.h"
+#include "frmmain.h"
 
 #include <QCheckBox>
 
@@ -47,11 +42,7 @@ void showValuesIn(frmMain& main, std::uint8_t box, const QColor& colour) {
 
 // Setup: the login settings as stored, the banner, then the setup window.
 void frmMain::Command5_Click() {
-    LoadLoginSettings();
-    frmSetup& setup = form<frmSetup>();
-    setup.showSettings(LoadedLoginSettings);
-    windowkit::copyBanner(Picture2, setup.Picture2);
-    platform().showModal(setup);
+    ShowSetup(Picture2);
 }
 
 // Lock to the system tray.
