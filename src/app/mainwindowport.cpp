@@ -12,7 +12,9 @@ MainWindowPort& mainWindow() {
     return makeMainWindow();
 }
 
-bool mainWindowLoaded() { return mainWindowExists && mainWindowExists(); }
+bool mainWindowLoaded() {
+    return mainWindowExists && mainWindowExists();
+}
 
 void setMainWindowFactory(MainWindowPort& (*make)(), bool (*loaded)()) {
     makeMainWindow = make;

@@ -186,7 +186,8 @@ void TrayLock::leftClick() {
     }
     unload<frmLogin>();
     // Refused: the window stays locked; without a tray it goes back to the task bar.
-    if (mainWindowLoaded() && coverOf(mainWindow().widget()) && !LoginAccepted) mainWindow().widget().showMinimized();
+    if (mainWindowLoaded() && coverOf(mainWindow().widget()) && !LoginAccepted)
+        mainWindow().widget().showMinimized();
 }
 
 bool TrayLock::eventFilter(QObject* watched, QEvent* event) {

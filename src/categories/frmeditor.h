@@ -74,4 +74,3 @@ protected:
 private:
     void setViewMode(bool view);
 };
-

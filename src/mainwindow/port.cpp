@@ -134,6 +134,7 @@ void frmMain::Label35_Click() {
 }
 
 void registerMainWindow() {
-    setMainWindowFactory([]() -> MainWindowPort& { return form<frmMain>(); }, [] { return isLoaded<frmMain>(); });
+    setMainWindowFactory([]() -> MainWindowPort& { return form<frmMain>(); },
+                         [] { return isLoaded<frmMain>(); });
     setEntryEditorCategoriesHook(&RefillEditorCategoryBox);
 }
