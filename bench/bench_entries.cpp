@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -39,8 +40,9 @@ public:
     }
     void showModal(QDialog&) override {}
     bool openDocument(const QString&) override { return false; }
-    void setClipboardText(const QString&) override {}
+    void setClipboardData(std::unique_ptr<QMimeData>) override {}
     QString clipboardText() override { return {}; }
+    void clearClipboard() override {}
     QString chooseFile() override { return {}; }
     bool print(QTextDocument&) override { return false; }
     bool trayAvailable() override { return false; }
@@ -51,6 +53,8 @@ public:
     QSize screenSizeTwips() override { return {15 * 1024, 15 * 768}; }
     int twipsPerPixel() override { return 15; }
     QDateTime now() override { return QDateTime(QDate(2013, 3, 15), QTime(14, 5, 9)); }
+    void after(int, std::function<void()>) override {}
+    bool modalWindowOpen() override { return false; }
     [[noreturn]] void endProgram() override { std::abort(); }
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/modmain.h"
 #include "store/codec.h"
+#include "store/locations.h"
 #include "store/statements.h"
 #include "store/vault.h"
 #include "store/vaultbuilder.h"
@@ -54,6 +55,7 @@ QString makeBenchVault(int entries) {
         db.execute("COMMIT");
     }
     AppFolder = folder;
+    VaultFolder = folder;
     MaxAttempts = 5;
     return folder;
 }

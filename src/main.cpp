@@ -9,6 +9,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorlane"));
     QApplication::setOrganizationName(QStringLiteral("Quorlane"));
+    // Ties the windows to the installed desktop entry (its icon and name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorlane.Quorlane"));
     initQuorlaneResources();
     QtPlatform qtPlatform;
     setPlatform(&qtPlatform);

@@ -72,12 +72,29 @@ void onEnterKey(QWidget* widget, std::function<void()> action) {
 }
 
 void onClick(QWidget* widget, std::function<void()> action) {
-    widget->installEventFilter(
-        new EventHook(widget, QEvent::MouseButtonRelease, [widget, action = std::move(action)](QEvent* e) {
-            const auto* me = static_cast<QMouseEvent*>(e);
-            if (me->button() == Qt::LeftButton && widget->rect().contains(me->position().toPoint())) action();
+    widget->installEventFilter(new EventHook(widget, QEvent::MouseButtonRelease, [widget, action](QEvent* e) {
+        const auto* me = static_cast<QMouseEvent*>(e);
+        if (me->button() == Qt::LeftButton && widget->rect().contains(me->position().toPoint())) action();
+        return false;
+    }));
+    widget->installEventFilter(new EventHook(widget, QEvent::KeyPress, [action](QEvent* e) {
+        const auto* ke = static_cast<QKeyEvent*>(e);
+        const int key = ke->key();
+        if ((ke->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier ||
+            (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter))
             return false;
-        }));
+        action();
+        return true;
+    }));
+    widget->setFocusPolicy(Qt::TabFocus);
+    widget->setStyleSheet(
+        QStringLiteral("* { border: 1px solid transparent; } *:focus { border: 1px solid palette(highlight); }"));
+}
+
+void pressOnEnter(QAbstractButton* button) {
+    onEnterKey(button, [button] {
+        if (button->isEnabled()) button->click();
+    });
 }
 
 void setPicture(QWidget* widget, const QString& name) {

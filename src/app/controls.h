@@ -27,8 +27,13 @@ QString listText(const QListWidget* list);
 // Enter (Return or keypad Enter) in widget runs action instead of reaching the widget.
 void onEnterKey(QWidget* widget, std::function<void()> action);
 
-// Runs action when the widget (a picture, a label) is clicked with the left button.
+// Runs action when the widget (a picture, a label) is clicked with the left button, or when it
+// has the focus (Tab reaches it) and gets Space or Enter; a frame shows the focus.
 void onClick(QWidget* widget, std::function<void()> action);
+
+class QAbstractButton;
+// Enter presses the button while it has the focus (as Space does).
+void pressOnEnter(QAbstractButton* button);
 
 // A picture from the program's resources (":/pictures/<name>.svg"), drawn at the widget's size.
 void setPicture(QWidget* label, const QString& name);

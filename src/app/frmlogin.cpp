@@ -26,6 +26,9 @@ frmLogin::frmLogin() {
     makePasswordBox(txtPassword, 40);
     Picture2 = picture(this, "Picture2", QStringLiteral("giveup"));
     Picture2->setCursor(Qt::PointingHandCursor);
+    Picture2->setAccessibleName(QStringLiteral("Give up"));
+    Picture2->makeCommand();
+    txtPassword->setAccessibleName(QStringLiteral("Password"));
 
     connect(Picture2, &PictureBox::clicked, this, [this] { Picture2_Click(); });
     onEnterKey(txtPassword, [this] { txtPassword_KeyPress(13); });

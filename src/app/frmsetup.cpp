@@ -2,7 +2,9 @@
 
 #include "controls.h"
 #include "forms.h"
+#include "idlelock.h"
 #include "modmain.h"
+#include "modregistry.h"
 #include "picturebox.h"
 #include "platform.h"
 #include "storable.h"
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QValidator>
 #include <algorithm>
 
@@ -31,7 +34,7 @@ public:
 };
 
 constexpr int WindowWidth = 5400;
-constexpr int WindowHeight = 4900;
+constexpr int WindowHeight = 5900;
 
 } // namespace
 
@@ -77,11 +80,35 @@ frmSetup::frmSetup() {
     Command1 = named(new QPushButton(QStringLiteral("&Reset Password"), Picture1), "Command1");
     Command1->setToolTip(QStringLiteral("Reset password."));
     Command1->setAutoDefault(false);
+    pressOnEnter(Command1);
+
+    Picture5 = panel(this, "Picture5");
+    Label4 = label(Picture5, "Label4", QStringLiteral("Clear copied values after:"));
+    clearSeconds = named(new QSpinBox(Picture5), "clearSeconds");
+    clearSeconds->setRange(0, MaxClipboardClearSeconds);
+    clearSeconds->setSuffix(QStringLiteral(" seconds"));
+    clearSeconds->setToolTip(QStringLiteral("Seconds until a copied value is taken off the clipboard."));
+    Label5 = label(Picture5, "Label5", QStringLiteral("Lock when idle for:"));
+    idleMinutes = named(new QSpinBox(Picture5), "idleMinutes");
+    idleMinutes->setRange(0, MaxIdleLockMinutes);
+    idleMinutes->setSuffix(QStringLiteral(" minutes"));
+    idleMinutes->setToolTip(
+        QStringLiteral("Minutes without keyboard or mouse input until Quorlane locks itself (with a login "
+                       "password)."));
+    for (QSpinBox* box : {clearSeconds, idleMinutes}) {
+        box->setSpecialValueText(QStringLiteral("Never"));
+        box->setAlignment(Qt::AlignRight);
+    }
 
     Command21 = pictureButton(this, "Command21", "save", QStringLiteral("Save setup parameters."));
     Command2 = pictureButton(this, "Command2", "close", QStringLiteral("Close Setup menu."));
 
-    tabOrder({Command2, Check1, Text2, Text1, Text3, Command1, Command21});
+    tabOrder({Command2, Check1, Text2, Text1, Text3, Command1, clearSeconds, idleMinutes, Command21});
+    title(Label2, Text2);
+    title(Label1, Text1);
+    title(Label3, Text3);
+    title(Label4, clearSeconds);
+    title(Label5, idleMinutes);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -89,6 +116,8 @@ frmSetup::frmSetup() {
     onEnterKey(Text2, [this] { Text1->setFocus(); });
     onEnterKey(Text1, [this] { Text3->setFocus(); });
     onEnterKey(Text3, [this] { Command21_Click(); });
+    onEnterKey(clearSeconds, [this] { idleMinutes->setFocus(); });
+    onEnterKey(idleMinutes, [this] { Command21_Click(); });
 }
 
 frmSetup::~frmSetup() = default;
@@ -111,6 +140,13 @@ void frmSetup::Form_Load() {
     place(Label3, 180, 2130, 1700, 255);
     place(Text3, 1900, 2085, 420, 315);
     place(Command1, WindowWidth - 240 - 180 - 2100, 2040, 2100, 405);
+    place(Picture5, 120, 4230, WindowWidth - 240, 930);
+    place(Label4, 180, 150, 2700, 255);
+    place(clearSeconds, 2940, 105, 1980, 315);
+    place(Label5, 180, 540, 2700, 255);
+    place(idleMinutes, 2940, 495, 1980, 315);
+    clearSeconds->setValue(clipboardClearSeconds());
+    idleMinutes->setValue(idleLockMinutes());
     place(Command21, 120, WindowHeight - 620, 580, 480);
     place(Command2, WindowWidth - 120 - 580, WindowHeight - 620, 580, 480);
     Command2->setFocus();
@@ -182,6 +218,8 @@ void SaveSetup() {
     LoadedLoginSettings = settings;
     LoginPassword = required ? settings.password.trimmed().toUpper() : QString();
     LoginRetries = retryCountOf(settings.retries);
+    saveTimeoutSettings(setup.clearSeconds->value(), setup.idleMinutes->value());
+    idleLock().start();
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Parameters successfully updated."),
                           MsgIcon::Information);
     unload<frmSetup>();

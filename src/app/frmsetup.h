@@ -7,6 +7,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class PictureBox;
 
 #include "store/records.h"
@@ -33,6 +34,11 @@ public:
     QLabel* Label3;         // "Number of retries:"
     QLineEdit* Text3;       // the retry count, one typed character
     QPushButton* Command1;  // "&Reset Password"
+    QFrame* Picture5;       // panel of the clipboard and idle settings
+    QLabel* Label4;         // "Clear copied values after:"
+    QSpinBox* clearSeconds; // seconds a copied value stays on the clipboard; 0 "Never"
+    QLabel* Label5;         // "Lock when idle for:"
+    QSpinBox* idleMinutes;  // minutes without input before the program locks; 0 "Never"
     QPushButton* Command21; // save
     QPushButton* Command2;  // close without saving
 
@@ -47,8 +53,9 @@ public:
     void reject() override;
 };
 
-// Writes the settings of the setup window to the vault and to the login settings in memory,
-// confirms and closes the window. A failed save is reported and changes nothing.
+// Writes the settings of the setup window to the vault and to the login settings in memory, and
+// the clipboard and idle settings to the settings store; confirms and closes the window. A failed
+// save is reported and changes nothing.
 void SaveSetup();
 
 // The number at the start of a retry count's text: optional blanks, an optional minus sign and

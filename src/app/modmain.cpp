@@ -1,18 +1,26 @@
 #include "modmain.h"
 
+#include "clipboard.h"
 #include "controls.h"
 #include "forms.h"
+#include "idlelock.h"
 #include "modregistry.h"
 #include "platform.h"
 #include "mainwindowport.h"
+#include "store/locations.h"
+#include "store/vault.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <QWidget>
 
 void initQuorlaneResources() { Q_INIT_RESOURCE(pictures); }
 
 void resetGlobals() {
     resetStoreGlobals();
+    VaultFolder.clear();
+    PrintFolder.clear();
     LoginPassword.clear();
     LoginRetries = 0;
     LoginAccepted = false;
@@ -27,6 +35,7 @@ void resetGlobals() {
     SettingReadBuffer.clear();
     SettingValue.clear();
     TrayIconData = {};
+    resetCopiedValue();
 }
 
 QString appFolderFrom(QString folder) {
@@ -48,6 +57,26 @@ bool preferenceSet(const QString& valueName) {
     bool numeric = false;
     const double number = value.toDouble(&numeric);
     return !value.isEmpty() && numeric && number == 1.0;
+}
+
+// Finds the vault: beside the program, else in the user's data folder, which gets its own copy
+// of the installed vault on first start. Gives the path of a vault it made, else empty.
+QString placeVault() {
+    const VaultPlace place =
+        findVault(AppFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    VaultFolder = place.folder;
+    if (place.templateFile.isEmpty() || !makeVaultFromTemplate(place.templateFile, vaultFilePath())) return {};
+    return vaultFilePath();
+}
+
+// Said once, when the user's vault has just been made.
+void tellWhereTheVaultIs(const QString& vaultFile) {
+    platform().messageBox(
+        QStringLiteral("Your Vault"),
+        QStringLiteral("Your entries are kept in this file:\n\n%1\n\nBack it up by copying it "
+                       "somewhere safe while Quorlane is closed.")
+            .arg(QDir::toNativeSeparators(vaultFile)),
+        MsgIcon::Information);
 }
 
 } // namespace
@@ -72,6 +101,10 @@ void StartUp() {
         platform().endProgram();
     }
 
+    PrintFolder = defaultPrintFolder();
+    removeStalePrintPages();
+    const QString madeVault = placeVault();
+
     LoadLoginSettings();
 
     if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
@@ -90,4 +123,6 @@ void StartUp() {
         main.focusEntryList();
         main.selectEntryRow(0);
     }
+    if (!madeVault.isEmpty()) tellWhereTheVaultIs(madeVault);
+    idleLock().start();
 }

@@ -3,6 +3,7 @@
 #include "modmain.h"
 
 #include <QSettings>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -66,6 +67,33 @@ void WriteRegistryValue(const QString& keyPath, const QString& valueName, const 
         return;
     // The program leaves without unwinding, so every write reaches the store at once.
     key->sync();
+}
+
+namespace {
+
+const QString ProgramKey = QStringLiteral("Software\\Quorlane");
+
+int storedNumber(const QString& valueName, int fallback, int maximum) {
+    ReadRegistrySetting(ProgramKey, valueName);
+    bool numeric = false;
+    const int value = SettingValue.trimmed().toInt(&numeric);
+    return numeric && value >= 0 ? std::min(value, maximum) : fallback;
+}
+
+} // namespace
+
+int clipboardClearSeconds() {
+    return storedNumber(QStringLiteral("ClipboardClearSeconds"), DefaultClipboardClearSeconds,
+                        MaxClipboardClearSeconds);
+}
+
+int idleLockMinutes() {
+    return storedNumber(QStringLiteral("IdleLockMinutes"), DefaultIdleLockMinutes, MaxIdleLockMinutes);
+}
+
+void saveTimeoutSettings(int clearSeconds, int idleMinutes) {
+    WriteRegistryValue(ProgramKey, QStringLiteral("ClipboardClearSeconds"), clearSeconds, 4);
+    WriteRegistryValue(ProgramKey, QStringLiteral("IdleLockMinutes"), idleMinutes, 4);
 }
 
 void SavePreference() {

@@ -15,3 +15,15 @@ void ReadRegistrySetting(const QString& keyPath, const QString& valueName);
 void WriteRegistryValue(const QString& keyPath, const QString& valueName, const QVariant& value, int type);
 // Writes SettingValueName = SettingValueData under "Software\" + SettingKeyName.
 void SavePreference();
+
+// The clipboard and idle settings, kept beside the display preferences as 32-bit numbers. A
+// missing or unreadable value reads as its default; 0 means never.
+inline constexpr int DefaultClipboardClearSeconds = 20;
+inline constexpr int MaxClipboardClearSeconds = 3600;
+inline constexpr int DefaultIdleLockMinutes = 5;
+inline constexpr int MaxIdleLockMinutes = 1440;
+// Seconds until a copied value is taken off the clipboard.
+int clipboardClearSeconds();
+// Minutes without input until the program locks itself (with a login password set).
+int idleLockMinutes();
+void saveTimeoutSettings(int clearSeconds, int idleMinutes);

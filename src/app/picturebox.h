@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 // A picture control: draws one of the program's SVG pictures, crisp at any size, keeping its
 // proportions and centred. Clicking it emits clicked().
@@ -13,13 +14,29 @@ public:
     void setPicture(const QString& name);
     QString picture() const { return picture_; }
 
+    // Makes the picture a command: Tab reaches it (a frame shows that it has the focus), Space
+    // and Enter click it, and assistive technology sees a button named by name() (its tooltip's
+    // words when no name is given). A plain picture is an image to assistive technology.
+    void makeCommand(std::function<QString()> name = {});
+    bool isCommand() const { return command_; }
+    // The name assistive technology reads.
+    QString commandName() const;
+
+    // What a click does: emits clicked().
+    void click() { emit clicked(); }
+
 signals:
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QString picture_;
+    bool command_ = false;
+    std::function<QString()> name_;
 };

@@ -6,9 +6,11 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QDialog;
 class QMenu;
+class QMimeData;
 class QTextDocument;
 
 // Everything that leaves the program or waits for a person goes through this one interface,
@@ -24,8 +26,11 @@ public:
     virtual void showModal(QDialog& dialog) = 0;
     // The shell's "Open": a web address or a file with its associated program.
     virtual bool openDocument(const QString& target) = 0;
-    virtual void setClipboardText(const QString& text) = 0;
+    // Puts data on the clipboard in place of what it held. Values go through copyToClipboard
+    // (clipboard.h), which marks them and takes them off again.
+    virtual void setClipboardData(std::unique_ptr<QMimeData> data) = 0;
     virtual QString clipboardText() = 0;
+    virtual void clearClipboard() = 0;
     // The file-open dialog; empty when cancelled.
     virtual QString chooseFile() = 0;
     // The print dialog, then printing; false when cancelled or failed.
@@ -43,6 +48,10 @@ public:
     virtual QSize screenSizeTwips() = 0;
     virtual int twipsPerPixel() = 0;
     virtual QDateTime now() = 0;
+    // Runs callback once, ms milliseconds from now, from the event loop.
+    virtual void after(int ms, std::function<void()> callback) = 0;
+    // Whether a window shown with showModal, or a message box, is still open.
+    virtual bool modalWindowOpen() = 0;
     // Removes the tray icon and ends the program at once, saving nothing.
     [[noreturn]] virtual void endProgram() = 0;
 };

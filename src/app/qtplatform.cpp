@@ -9,11 +9,13 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTextDocument>
+#include <QTimer>
 #include <QUrl>
 #include <cstdio>
 #include <cstdlib>
@@ -63,13 +65,13 @@ bool QtPlatform::openDocument(const QString& target) {
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
-void QtPlatform::setClipboardText(const QString& text) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(text);
+void QtPlatform::setClipboardData(std::unique_ptr<QMimeData> data) {
+    QGuiApplication::clipboard()->setMimeData(data.release());
 }
 
 QString QtPlatform::clipboardText() { return QGuiApplication::clipboard()->text(); }
+
+void QtPlatform::clearClipboard() { QGuiApplication::clipboard()->clear(); }
 
 QString QtPlatform::chooseFile() { return QFileDialog::getOpenFileName(QApplication::activeWindow()); }
 
@@ -117,6 +119,12 @@ int QtPlatform::twipsPerPixel() {
 }
 
 QDateTime QtPlatform::now() { return QDateTime::currentDateTime(); }
+
+void QtPlatform::after(int ms, std::function<void()> callback) {
+    QTimer::singleShot(ms, QCoreApplication::instance(), std::move(callback));
+}
+
+bool QtPlatform::modalWindowOpen() { return QApplication::activeModalWidget() != nullptr; }
 
 void QtPlatform::endProgram() {
     tray_->hide();

@@ -17,8 +17,9 @@ public:
                          MsgAnswer defaultButton) override;
     void showModal(QDialog& dialog) override;
     bool openDocument(const QString& target) override;
-    void setClipboardText(const QString& text) override;
+    void setClipboardData(std::unique_ptr<QMimeData> data) override;
     QString clipboardText() override;
+    void clearClipboard() override;
     QString chooseFile() override;
     bool print(QTextDocument& document) override;
     bool trayAvailable() override;
@@ -29,6 +30,8 @@ public:
     QSize screenSizeTwips() override;
     int twipsPerPixel() override;
     QDateTime now() override;
+    void after(int ms, std::function<void()> callback) override;
+    bool modalWindowOpen() override;
     [[noreturn]] void endProgram() override;
 
     // The tray icon, for the lock to connect its clicks.

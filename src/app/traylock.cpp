@@ -47,6 +47,7 @@ public:
         auto* text = new QLabel(QStringLiteral("Quorlane is locked. Click here to unlock."), this);
         text->setObjectName(QStringLiteral("lockCoverText"));
         text->setAlignment(Qt::AlignCenter);
+        setAccessibleName(text->text());
         layout->addStretch();
         layout->addWidget(picture, 0, Qt::AlignHCenter);
         layout->addWidget(text);

@@ -2,8 +2,11 @@
 
 #include <QFrame>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 
+class QAbstractButton;
+class QKeySequence;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -42,11 +45,32 @@ QFrame* headerBand(QWidget* parent);
 QFrame* topBand(QWidget* parent, int widthTwips);
 
 // A button that shows one of the program's pictures and no caption (ButtonWidth x ButtonHeight);
-// it never becomes the default button by taking the focus.
+// it never becomes the default button by taking the focus, Enter presses it while it has the
+// focus, and assistive technology reads its tooltip's words as its name.
 QPushButton* pictureButton(QWidget* parent, const char* name, const char* picture, const QString& tip);
-// A button with a caption beside a square picture iconTwips wide; never the default by focus.
+// A button with a caption beside a square picture iconTwips wide; never the default by focus,
+// pressed by Enter while it has the focus.
 QPushButton* captionButton(QWidget* parent, const char* name, const QString& caption, const char* picture,
                            int iconTwips, const QString& tip);
+
+// Keys that run a control's command anywhere in its window while the control is shown and
+// enabled; the control's tooltip names them ("Create a new password entry. (Ctrl+N)").
+void shortcut(QWidget* control, const QKeySequence& keys, std::function<void()> action);
+// The same for a button: the keys press it.
+void shortcut(QAbstractButton* button, const QKeySequence& keys);
+
+// A label that titles a control: the label is the control's buddy, and assistive technology
+// reads the title, without its colon, as the control's name.
+void title(QLabel* label, QWidget* control);
+
+// A box whose title is the person's own text (a category's field title, which the program also
+// puts in the box's tooltip) is named for assistive technology by its tooltip, without the
+// title's colon, or by untitled while the title is empty. A label buddy would take an '&' in
+// such a title for a shortcut marker.
+void nameByTooltip(QWidget* box, const QString& untitled);
+
+// A title as a name: trimmed, without its colon.
+QString titleWords(const QString& title);
 
 // Keeps a title picture 200 twips from the window's right edge, reckoned in twips.
 void keepAtRightEdge(QWidget* window, QWidget* picture);

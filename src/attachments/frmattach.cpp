@@ -1,5 +1,6 @@
 #include "frmattach.h"
 
+#include "app/controls.h"
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
@@ -87,6 +88,8 @@ frmAttach::frmAttach() {
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     connect(Command25, &QPushButton::clicked, this, [this] { Command25_Click(); });
     connect(TV1, &QTreeWidget::itemDoubleClicked, this, [this] { TV1_DblClick(); });
+    onEnterKey(TV1, [this] { TV1_DblClick(); });
+    title(Label4, TV1);
 }
 
 frmAttach::~frmAttach() = default;

@@ -34,6 +34,7 @@ frmAttachName::frmAttachName() {
     Label4 = label(Picture1, "Label4", QStringLiteral("Enter a Description for this attachment:"));
     place(Label4, 120, 150, FormWidth - 480, 285);
     Text2 = named(new QLineEdit(Picture1), "Text2");
+    title(Label4, Text2);
     Text2->setToolTip(QStringLiteral("Description of the attachment."));
     Text2->setMaxLength(50);
     place(Text2, 120, 560, FormWidth - 480, 375);

@@ -44,6 +44,7 @@ frmCatAdd::frmCatAdd() {
     place(Command21, 120, buttonTop, ButtonWidth, ButtonHeight);
     place(Command1, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
     tabOrder({Text2, Command21, Command1});
+    title(Label9, Text2);
     Text2->setFocus();
 
     // Enter in the name box creates, like the save button.

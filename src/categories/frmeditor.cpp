@@ -47,6 +47,7 @@ frmEditor::frmEditor() {
     List1 = named(new QListWidget(this), "List1");
     List1->setToolTip(QStringLiteral("Category listing."));
     place(List1, 120, 1200, 2900, 3720);
+    title(Label9, List1);
 
     Label7 = label(this, "Label7", QStringLiteral("User-Defined Fields:"));
     place(Label7, 3240, 930, 3900, 255);
@@ -70,6 +71,7 @@ frmEditor::frmEditor() {
         place(boxes[i], 3240, top + 250, 3900, 315);
         boxes[i]->setMaxLength(50);
         boxes[i]->setToolTip(QStringLiteral("User-defined field."));
+        title(labels[i], boxes[i]);
         // Enter moves on to the next field's box; the notes title's box has no successor.
         if (i < 5) {
             QLineEdit* next = boxes[i + 1];

@@ -45,6 +45,8 @@ frmResource::frmResource() {
     place(Picture2, 120, 900, WindowWidth - 240, 5580);
     m1 = named(new QChartView(Picture2), "m1");
     m1->setToolTip(QStringLiteral("Category breakdown graph."));
+    m1->setAccessibleName(m1->toolTip());
+    m1->viewport()->setAccessibleName(m1->toolTip()); // the drawing surface, which takes the focus
     m1->setRenderHint(QPainter::Antialiasing);
     place(m1, 30, 30, WindowWidth - 300, 5520);
 

@@ -51,6 +51,8 @@ frmXFer::frmXFer() {
     place(Command2, 120, buttonTop, ButtonWidth, ButtonHeight);
     place(Command5, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
     tabOrder({Combo1, Combo2, Command2, Command5});
+    title(Label2, Combo1);
+    title(Label1, Combo2);
     Combo1->setFocus();
 
     // Enter moves from the FROM list to the TO list and on to the transfer button.

@@ -186,6 +186,10 @@ frmEntry::frmEntry() {
         source->hide();
 
     tabOrder({Combo1, Text2, Text1, Text3, Text4, Text5, Text6, Check1, Command21, Command2});
+    title(Label9, Combo1);
+    for (const Row& row : rows)
+        nameByTooltip(*row.box, titleWords(QLatin1String(row.caption)));
+    nameByTooltip(Text6, titleWords(Label8->text()));
 
     // Events
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });

@@ -1,5 +1,6 @@
 #include "frmmainclip.h"
 
+#include "app/clipboard.h"
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/picturebox.h"
@@ -105,7 +106,7 @@ void frmMainClip::Command3_Click() {
 // person wants them.
 void frmMainClip::Command20_Click() {
     QString text;
-    platform().setClipboardText(QString());
+    platform().clearClipboard();
     const bool titles =
         platform().messageBox(QStringLiteral("Copy to Clipboard"),
                               QStringLiteral("Do you want field titles to accompany the data?"),
@@ -125,7 +126,7 @@ void frmMainClip::Command20_Click() {
         if (titles) text += checkTitle(box).toUpper().trimmed() + QStringLiteral(": ");
         text += value + QStringLiteral("\r\n");
     }
-    platform().setClipboardText(text);
+    copyToClipboard(text);
     platform().messageBox(QStringLiteral("Success"),
                           QStringLiteral("Data successfully copied to your clipboard."),
                           MsgIcon::Information);

@@ -65,6 +65,8 @@ frmSearch::frmSearch() {
     Command15 =
         pictureButton(this, "Command15", "close", QStringLiteral("Click to close the search window."));
     place(Command15, WindowWidth - 120 - 580, 1110 + PanelHeight + 120, 580, 480);
+    title(Label2, Text1);
+    title(Label1, List1);
     // Enter runs the search once, from wherever the focus is.
     Command1->setDefault(true);
     // What is typed as the window opens goes into the word box, though the button was made first.

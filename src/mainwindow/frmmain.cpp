@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "app/clipboard.h"
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/modmain.h"
@@ -8,12 +9,15 @@
 #include "app/twips.h"
 #include "app/windowkit.h"
 #include "categories/maincommands.h"
+#include "store/locations.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeySequence>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,15 +26,39 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <QToolButton>
+#include <algorithm>
 #include <array>
 
 using namespace windowkit;
 
 namespace {
 
+const QColor ValueBackground(176, 176, 176);
+
 std::array<QWidget*, 5> valueBoxes(const frmMain& main) {
     return {main.Text1, main.Text2, main.Text3, main.Text4, main.Text5};
+}
+
+QString selectedValue(const QWidget* box) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(box)) return line->selectedText();
+    return static_cast<const QPlainTextEdit*>(box)->textCursor().selection().toPlainText();
+}
+
+void selectWholeValue(QWidget* box) {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) return line->selectAll();
+    static_cast<QPlainTextEdit*>(box)->selectAll();
+}
+
+void deselectValue(QWidget* box) {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) return line->deselect();
+    auto* notes = static_cast<QPlainTextEdit*>(box);
+    QTextCursor cursor = notes->textCursor();
+    if (!cursor.hasSelection()) return;
+    cursor.clearSelection();
+    notes->setTextCursor(cursor);
 }
 
 // Narrows a caption's font until the caption fits its control: a condensed face first, then
@@ -51,9 +79,15 @@ void fitCaption(QWidget* w, const QString& sample = {}) {
     if (label) label->setText(shown);
 }
 
-void setTextColour(QWidget* box, const QColor& colour) {
+// A hidden value is never selected (see setValueColour); should a selection still appear, its
+// text is drawn in the background colour as well. The focus frame keeps its colour.
+void setTextColour(QWidget* box, const QColor& colour, bool hidden) {
     QPalette p = box->palette();
     p.setColor(QPalette::Text, colour);
+    const QPalette standard = QApplication::palette(box);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(group, QPalette::HighlightedText,
+                   hidden ? colour : standard.color(group, QPalette::HighlightedText));
     box->setPalette(p);
 }
 
@@ -150,11 +184,22 @@ frmMain::frmMain() {
     Text5->setReadOnly(true);
     Text5->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     place(Text5, Text5Left, Text5Top, 6114, 1370);
-    for (PictureBox* copy : {Picture10, Picture11, Picture12, Picture13, Picture14})
-        copy->setToolTip(QStringLiteral("Copy this field to your clipboard."));
+    // Each value box reads to assistive technology as its field's title, and its copy picture as
+    // "Copy " and the title; an untitled field goes by its design title.
+    const std::array<QLabel*, 5> fieldTitles = {Label4, Label5, Label6, Label7, Label8};
+    const std::array<PictureBox*, 5> copyPictures = {Picture10, Picture11, Picture12, Picture13, Picture14};
+    for (std::size_t i = 0; i < copyPictures.size(); ++i) {
+        const QString untitled = titleWords(fieldTitles[i]->text());
+        nameByTooltip(valueBoxes(*this)[i], untitled);
+        copyPictures[i]->setToolTip(QStringLiteral("Copy this field to your clipboard."));
+        copyPictures[i]->makeCommand([title = fieldTitles[i], untitled] {
+            const QString words = titleWords(title->text());
+            return QStringLiteral("Copy ") + (words.isEmpty() ? untitled : words);
+        });
+    }
     for (QWidget* box : valueBoxes(*this)) {
         QPalette p = box->palette();
-        p.setColor(QPalette::Base, QColor(176, 176, 176));
+        p.setColor(QPalette::Base, ValueBackground);
         box->setPalette(p);
     }
 
@@ -187,6 +232,8 @@ frmMain::frmMain() {
     Picture17 = picture(Picture1, "Picture17", QStringLiteral("attachment"));
     place(Picture17, 9650 - 405, 5370, 240, 240);
     Picture17->hide();
+    Picture17->setAccessibleName(QStringLiteral("View attachments."));
+    Picture17->makeCommand();
 
     // Command bar; the right-hand group follows the window's right edge
     Command2 = pictureButton(this, "Command2", "exit", QStringLiteral("Exit Quorlane."));
@@ -235,15 +282,38 @@ frmMain::frmMain() {
     menShut = menPopup->addAction(QStringLiteral("Shutdown Quorlane"));
     menShut->setObjectName(QStringLiteral("menShut"));
 
+    valueMenu = named(new QMenu(this), "valueMenu");
+    valueCopy = valueMenu->addAction(QStringLiteral("&Copy"));
+    valueSelectAll = valueMenu->addAction(QStringLiteral("Select &All"));
+
     // Events
+    // Keyboard and assistive technology: the boxes' titles, the shortcuts of the commands.
+    title(Label12, Combo1);
+    List1->setAccessibleName(QStringLiteral("Entries"));
+    for (QToolButton* launch : {web1, web2, web3, web4}) {
+        launch->setAccessibleName(launch->toolTip());
+        pressOnEnter(launch);
+    }
+    shortcut(Command2, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    shortcut(Command10, QKeySequence(Qt::CTRL | Qt::Key_N));
+    shortcut(Command11, QKeySequence(Qt::CTRL | Qt::Key_E));
+    shortcut(Command6, QKeySequence(Qt::CTRL | Qt::Key_L));
+    shortcut(Command13, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    shortcut(Command4, QKeySequence(Qt::CTRL | Qt::Key_P));
+    shortcut(Command3, QKeySequence(Qt::CTRL | Qt::Key_F));
+    shortcut(Command22, QKeySequence(Qt::Key_F1));
+    shortcut(Label35, QKeySequence(Qt::CTRL | Qt::Key_B), [this] { Label35_Click(); });
+    for (int i = 0; i < 5; ++i)
+        shortcut(copyPictures[std::size_t(i)], QKeySequence(Qt::CTRL | (Qt::Key_1 + i)),
+                 [this, i] { copyField(i + 1); });
+
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) List1_Click();
     });
     List1->installEventFilter(this);
-    const PictureBox* copyPictures[] = {Picture10, Picture11, Picture12, Picture13, Picture14};
     for (int i = 0; i < 5; ++i)
-        connect(copyPictures[i], &PictureBox::clicked, this, [this, i] { copyField(i + 1); });
+        connect(copyPictures[std::size_t(i)], &PictureBox::clicked, this, [this, i] { copyField(i + 1); });
     const QToolButton* launchButtons[] = {web1, web2, web3, web4};
     for (int i = 0; i < 4; ++i)
         connect(launchButtons[i], &QToolButton::clicked, this, [this, i] { launchField(i + 1); });
@@ -268,12 +338,33 @@ frmMain::frmMain() {
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
     connect(Check2, &QCheckBox::toggled, this, [this] { Check2_Click(); });
     connect(menShut, &QAction::triggered, this, [this] { menShut_Click(); });
+
+    // The value boxes copy through the clipboard as the copy pictures do, and a hidden value
+    // cannot be selected.
+    for (QWidget* box : valueBoxes(*this)) {
+        box->installEventFilter(this);
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(box, &QWidget::customContextMenuRequested, this, [this, box] { openValueMenu(box); });
+    }
+    for (QLineEdit* box : fieldBoxes)
+        connect(box, &QLineEdit::selectionChanged, this, [this, box] {
+            if (valuesHidden_) box->deselect();
+        });
+    connect(Text5, &QPlainTextEdit::selectionChanged, this, [this] {
+        if (valuesHidden_) deselectValue(Text5);
+    });
+    connect(valueCopy, &QAction::triggered, this, [this] {
+        if (menuBox_) copyToClipboard(selectedValue(menuBox_));
+    });
+    connect(valueSelectAll, &QAction::triggered, this, [this] {
+        if (menuBox_) selectWholeValue(menuBox_);
+    });
 }
 
 frmMain::~frmMain() = default;
 
 void frmMain::Form_Load() {
-    setValueColour(QColor(176, 176, 176));
+    setValueColour(ValueBackground);
     if (platform().twipsPerPixel() == 12) {
         for (QCheckBox* box : {Check1, Check2}) {
             QFont f = box->font();
@@ -289,8 +380,18 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::setValueColour(const QColor& colour) {
-    for (QWidget* box : valueBoxes(*this))
-        setTextColour(box, colour);
+    valuesHidden_ = colour == ValueBackground;
+    for (QWidget* box : valueBoxes(*this)) {
+        setTextColour(box, colour, valuesHidden_);
+        if (valuesHidden_) deselectValue(box);
+    }
+}
+
+void frmMain::openValueMenu(QWidget* box) {
+    if (valuesHidden_) return;
+    menuBox_ = box;
+    valueCopy->setEnabled(!selectedValue(box).isEmpty());
+    platform().popupMenu(*valueMenu);
 }
 
 bool frmMain::hasCurrentEntry() const {
@@ -311,16 +412,18 @@ void frmMain::List1_Click() {
     ShowEntry();
 }
 
+// Delete deletes the current entry, Enter edits it.
 void frmMain::List1_KeyDown(int key) {
-    if (!listText(List1).trimmed().isEmpty() && key == Qt::Key_Delete && Command8->isEnabled())
-        Command8_Click();
+    if (listText(List1).trimmed().isEmpty()) return;
+    if (key == Qt::Key_Delete && Command8->isEnabled()) Command8_Click();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && Command11->isEnabled()) Command11_Click();
 }
 
 void frmMain::copyField(int field) {
     const QString text = field == 5
                              ? Text5->toPlainText()
                              : std::array<QLineEdit*, 4>{Text1, Text2, Text3, Text4}[field - 1]->text();
-    platform().setClipboardText(text);
+    copyToClipboard(text);
 }
 
 void frmMain::launchField(int field) {
@@ -329,6 +432,7 @@ void frmMain::launchField(int field) {
 
 // Exit: the tray icon goes, then the program ends at once.
 void frmMain::Command2_Click() {
+    clearCopiedValue();
     platform().endProgram();
 }
 
@@ -337,7 +441,7 @@ void frmMain::menShut_Click() {
 }
 
 void frmMain::Command22_Click() {
-    LaunchDocument(AppFolder + QStringLiteral("/Help.pdf"));
+    LaunchDocument(deliveredFile(QStringLiteral("Help.pdf")));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -385,6 +489,14 @@ void frmMain::changeEvent(QEvent* event) {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == List1 && event->type() == QEvent::KeyPress)
         List1_KeyDown(static_cast<QKeyEvent*>(event)->key());
+    // A value box's own copy key.
+    const auto boxes = valueBoxes(*this);
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+        std::find(boxes.begin(), boxes.end(), watched) != boxes.end()) {
+        const QString selected = selectedValue(static_cast<QWidget*>(watched));
+        if (!selected.isEmpty()) copyToClipboard(selected);
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

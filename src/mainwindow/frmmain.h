@@ -99,10 +99,16 @@ public:
     QMenu* menPopup;  // "Shutdown"
     QAction* menShut; // "Shutdown Quorlane"
 
+    // The value boxes' context menu; its copy goes through the clipboard like the copy pictures
+    QMenu* valueMenu;
+    QAction* valueCopy;      // "&Copy": the selected part of the box
+    QAction* valueSelectAll; // "Select &All"
+
     // Load step: value colours hidden until the preferences apply, 120-dpi adjustments.
     void Form_Load();
 
-    // The text colour of Text1 .. Text5.
+    // The text colour of Text1 .. Text5. In their background colour the values are hidden: then
+    // no focus, selection, drag or menu shows them either.
     void setValueColour(const QColor& colour);
 
     // Whether an entry is current: the list's current text, trimmed, is not empty.
@@ -171,10 +177,13 @@ protected:
 
 private:
     void applyLayout(const mainlayout::MainLayout& layout);
+    void openValueMenu(QWidget* box);
 
     mainlayout::MainLayout layout_;
     int listRowHeight_ = 0;      // pixels
     bool sizeRequested_ = false; // the design size was asked back once
+    bool valuesHidden_ = false;
+    QWidget* menuBox_ = nullptr; // the value box valueMenu was opened on
 };
 
 // Fills the main window's category filter (target 0) or the entry editor's category box

@@ -48,6 +48,7 @@ frmPrint::frmPrint() {
     wb = named(new PageBrowser(this), "wb");
     wb->setOpenLinks(false);
     place(wb, 45, 45, 3930, 1185);
+    wb->setAccessibleName(QStringLiteral("Print preview"));
 
     Command1 = captionButton(this, "Command1", QStringLiteral("SEND TO &PRINTER"), "print", 240,
                              QStringLiteral("Click to send form to printer."));

@@ -9,6 +9,7 @@
 #include "hourglass.h"
 #include "app/mainwindowport.h"
 #include "app/vaultreport.h"
+#include "store/locations.h"
 #include "store/printpage.h"
 #include "store/vault.h"
 
@@ -77,7 +78,7 @@ bool printThroughPreview(const QString& page) {
 // A printing failure: no page with passwords stays behind, the arrow comes back, then the
 // report (warning icon, no retry).
 void reportPrintFailure(ErrorCode code, const VaultFailure& failure, Hourglass& hourglass, const QString& page) {
-    QFile::remove(page);
+    removePrintPage(page);
     rememberFailure(failure);
     hourglass.release();
     showConversionReport(code);
@@ -156,13 +157,14 @@ void frmPrintConfirm::Command20_Click() {
     const MainWindowPort& main = mainWindow();
     if (!main.hasCurrentEntry()) return;
     Hourglass hourglass;
-    const QString page = printFilePath(EntryPageName);
+    QString page;
     const bool written = printOrReport(ErrorCode::PrintEntry, hourglass, page, [&] {
-        RenderPrintPage(printFilePath(EntryTemplateName), page, shownEntrySubstitutions(main.shownEntry()));
+        page = printPagePath(EntryPageName);
+        RenderPrintPage(deliveredFile(EntryTemplateName), page, shownEntrySubstitutions(main.shownEntry()));
         printThroughPreview(page);
     });
     if (!written) return;
-    QFile::remove(page);
+    removePrintPage(page);
 }
 
 // PRINT ALL: asks once more, then prints every entry and reminds to collect the pages.
@@ -174,16 +176,17 @@ void frmPrintConfirm::Command1_Click() {
         MsgIcon::Error, MsgButtons::YesNo, MsgAnswer::No);
     if (answer != MsgAnswer::Yes) return;
     Hourglass hourglass;
-    const QString page = printFilePath(ListingPageName);
+    QString page;
     bool printed = false;
     const bool written = printOrReport(ErrorCode::PrintAll, hourglass, page, [&] {
+        page = printPagePath(ListingPageName);
         const QString listing = ListAllEntries();
-        RenderPrintPage(printFilePath(ListingTemplateName), page,
+        RenderPrintPage(deliveredFile(ListingTemplateName), page,
                         {{QStringLiteral("_~p1"), listing}, {QStringLiteral("_~p2"), printDateText()}});
         printed = printThroughPreview(page);
     });
     if (!written) return;
-    QFile::remove(page);
+    removePrintPage(page);
     hourglass.release();
     // Nothing to collect from the printer when the print was cancelled or failed.
     if (!printed) return;

@@ -4,8 +4,8 @@
 
 // The program-wide state of the vault store. One instance each for the whole run.
 
-// The program's own folder, without a trailing separator; the vault, the print templates and
-// Help.pdf lie there.
+// The program's own folder, without a trailing separator; a vault there makes the program
+// portable, and the print templates and Help.pdf are looked for there first (locations.h).
 inline QString AppFolder;
 
 // Attempts per vault operation (5 from start-up), and the failed attempts of the running one.

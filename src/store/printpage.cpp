@@ -85,10 +85,6 @@ void appendListedEntry(QString& listing, const sqlite::Statement& entry, const C
 
 } // namespace
 
-QString printFilePath(const char* name) {
-    return AppFolder + QLatin1Char('/') + QLatin1String(name);
-}
-
 void RenderPrintPage(const QString& templateFile, const QString& pageFile,
                      const PageSubstitutions& substitutions) {
     QFile source(templateFile);

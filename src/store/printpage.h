@@ -6,15 +6,13 @@
 
 struct VaultFailure;
 
-// Printed pages are HTML files made from templates that lie in AppFolder: the template of one
-// entry and of all entries, and the pages written beside them for the printer.
+// Printed pages are HTML files made from templates delivered with the program: the template of
+// one entry and of all entries, and the pages written from them for the printer (into the
+// private folder of locations.h).
 inline constexpr char EntryTemplateName[] = "tblpnt.htm";
 inline constexpr char EntryPageName[] = "tbltmp.htm";
 inline constexpr char ListingTemplateName[] = "tblpnta.htm";
 inline constexpr char ListingPageName[] = "tbltmpa.htm";
-
-// AppFolder + "/" + name.
-QString printFilePath(const char* name);
 
 // Ordered (placeholder, value) pairs.
 using PageSubstitutions = QList<std::pair<QString, QString>>;

@@ -1,6 +1,7 @@
 #include "vault.h"
 
 #include "codec.h"
+#include "locations.h"
 
 #include <QDir>
 #include <exception>
@@ -68,7 +69,7 @@ void resetStoreGlobals() {
     LastErrorText.clear();
 }
 
-QString vaultFilePath() { return AppFolder + QLatin1Char('/') + QLatin1String(VaultFileName); }
+QString vaultFilePath() { return VaultFolder + QLatin1Char('/') + QLatin1String(VaultFileName); }
 
 sqlite::Connection openVaultConnection() {
     sqlite::Connection db(QDir::cleanPath(vaultFilePath()));
@@ -129,6 +130,11 @@ QString encodeForWrite(const QString& plain) {
 void rememberFailure(const VaultFailure& failure) {
     LastErrorText = failure.source + QStringLiteral(": ") + QString::number(failure.number) + QStringLiteral(": ") +
                     failure.description;
+    // A vault that is missing, cannot be read or is no database: the report names the file.
+    constexpr qint64 CannotOpen = 14, NotADatabase = 26; // SQLite's primary result codes
+    const qint64 primary = failure.number & 0xff;
+    if (failure.source == QLatin1String("SQLite") && (primary == CannotOpen || primary == NotADatabase))
+        LastErrorText += QStringLiteral(": ") + QDir::toNativeSeparators(vaultFilePath());
 }
 
 void setFaultHook(FaultHook hook) { faultHook() = std::move(hook); }

@@ -16,11 +16,11 @@ struct VaultFailure {
     QString description;
 };
 
-// The vault file's name in AppFolder.
+// The vault file's name in its folder (VaultFolder, see locations.h).
 inline constexpr char VaultFileName[] = "gpwdfsc.mdb";
 QString vaultFilePath();
 
-// The one place where the vault file is opened: AppFolder + "/gpwdfsc.mdb", read-write, a
+// The one place where the vault file is opened: VaultFolder + "/gpwdfsc.mdb", read-write, a
 // missing file is never created. Throws VaultFailure.
 sqlite::Connection openVaultConnection();
 

@@ -5,8 +5,15 @@
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "mainwindow/frmmain.h"
+#include "store/locations.h"
 #include "store/vault.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 class StartUpTest final : public AppTestCase {
@@ -49,21 +56,60 @@ private slots:
         QVERIFY(fake().modals.isEmpty());
     }
 
+    // First start without a vault beside the program: the user's vault is made from the delivered
+    // one, owner-only, and the user is told where it is, once. A page that a run left behind when
+    // it ended while printing is gone.
+    void firstStartMakesTheUsersVault() {
+        QTemporaryDir home;
+        const QByteArray data = qgetenv("XDG_DATA_HOME"), runtime = qgetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([&] {
+            qputenv("XDG_DATA_HOME", data);
+            qputenv("XDG_RUNTIME_DIR", runtime);
+        });
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + "/data"));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path()));
+        const QString stale = home.path() + "/quorlane-print/tbltmpa.htm";
+        QVERIFY(QDir().mkpath(home.path() + "/quorlane-print"));
+        QVERIFY(QFile(stale).open(QIODevice::WriteOnly));
+
+        StartUp();
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        const QString vaultFile = folder + "/gpwdfsc.mdb";
+        QVERIFY(folder.startsWith(home.path()));
+        QCOMPARE(VaultFolder, folder);
+        QFile made(vaultFile), delivered(installDataFolder(QCoreApplication::applicationDirPath()) + "/gpwdfsc.mdb");
+        QVERIFY(made.open(QIODevice::ReadOnly) && delivered.open(QIODevice::ReadOnly));
+        QCOMPARE(made.readAll(), delivered.readAll());
+        const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                            QFile::WriteOther | QFile::ExeOther;
+        QVERIFY(!(QFile::permissions(vaultFile) & (others | QFile::ExeOwner)));
+        QVERIFY(!(QFile::permissions(folder) & others));
+        QVERIFY(!QFile::exists(stale));
+        QVERIFY(form<frmMain>().isVisible());
+        QCOMPARE(fake().titles(), QStringList{"Your Vault"});
+        QCOMPARE(fake().messages[0].prompt,
+                 "Your entries are kept in this file:\n\n" + vaultFile +
+                     "\n\nBack it up by copying it somewhere safe while Quorlane is closed.");
+        QCOMPARE(fake().messages[0].icon, MsgIcon::Information);
+
+        fake().messages.clear();
+        StartUp();
+        QVERIFY(fake().messages.isEmpty());
+    }
+
     void appFolder_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("appFolder");
-        QTest::addColumn<QString>("vaultFile");
         // clang-format off
-        QTest::newRow("root of a drive")  << "C:\\"               << "C:"                 << "C:/gpwdfsc.mdb";
-        QTest::newRow("a folder")         << "C:\\Tools\\Quorlane" << "C:\\Tools\\Quorlane" << "C:\\Tools\\Quorlane/gpwdfsc.mdb";
-        QTest::newRow("ending in a slash") << "/opt/quorlane/"      << "/opt/quorlane"      << "/opt/quorlane/gpwdfsc.mdb";
+        QTest::newRow("root of a drive")  << "C:\\"               << "C:";
+        QTest::newRow("a folder")         << "C:\\Tools\\Quorlane" << "C:\\Tools\\Quorlane";
+        QTest::newRow("ending in a slash") << "/opt/quorlane/"      << "/opt/quorlane";
         // clang-format on
     }
     void appFolder() {
         QFETCH(QString, folder);
         AppFolder = appFolderFrom(folder);
         QTEST(AppFolder, "appFolder");
-        QTEST(vaultFilePath(), "vaultFile");
     }
 };
 

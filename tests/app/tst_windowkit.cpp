@@ -1,10 +1,15 @@
 // What every window built with the shared window kit shows: picture buttons with a picture that
-// fits, a tooltip and no claim on Enter, and title pictures 200 twips from the right edge.
+// fits, a tooltip and no claim on Enter but their own, title pictures 200 twips from the right
+// edge, and a name for every control a person works with.
 #include "fakeplatform.h"
 #include "testmain.h"
 #include "testvault.h"
 
+#include "app/controls.h"
 #include "app/forms.h"
+#include "app/modmain.h"
+#include "app/picturebox.h"
+#include "app/windowkit.h"
 #include "app/frmlogin.h"
 #include "app/frmsetup.h"
 #include "app/twips.h"
@@ -21,8 +26,14 @@
 #include "printing/frmprint.h"
 #include "printing/frmprintconfirm.h"
 
+#include <QAccessible>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <functional>
 
 namespace {
@@ -55,6 +66,42 @@ QWidget& openWindow(const QString& name) {
     qFatal("no window %s", qPrintable(name));
 }
 
+// Controls a person works with, as assistive technology sees them.
+bool interactive(const QAccessibleInterface* control) {
+    switch (control->role()) {
+    case QAccessible::Button:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::EditableText:
+    case QAccessible::List:
+    case QAccessible::Tree:
+    case QAccessible::Table:
+    case QAccessible::Link:
+    case QAccessible::SpinBox:
+    case QAccessible::Slider:
+        return true;
+    default:
+        return control->state().focusable;
+    }
+}
+
+// The interactive controls under control that have no name, as "objectName (role)".
+void collectUnnamed(QAccessibleInterface* control, QStringList& unnamed) {
+    if (!control) return;
+    if (interactive(control) && control->text(QAccessible::Name).trimmed().isEmpty()) {
+        const QObject* object = control->object();
+        unnamed << QStringLiteral("%1 %2 (role %3)")
+                       .arg(object ? object->metaObject()->className() : "?",
+                            object ? object->objectName() : QString())
+                       .arg(int(control->role()), 0, 16);
+    }
+    // A combo box's drop-down list is part of the box, named with it.
+    if (control->role() == QAccessible::ComboBox) return;
+    for (int i = 0; i < control->childCount(); ++i)
+        collectUnnamed(control->child(i), unnamed);
+}
+
 } // namespace
 
 class WindowKitTest final : public VaultTestCase {
@@ -64,6 +111,11 @@ private slots:
     void buttons();
     void titleStandsOffTheRightEdge_data();
     void titleStandsOffTheRightEdge();
+    void everyControlIsNamed_data();
+    void everyControlIsNamed();
+    void focusedButtonTakesEnter();
+    void pictureCommand();
+    void boxNamedByItsTooltip();
 };
 
 void WindowKitTest::buttons_data() {
@@ -128,6 +180,117 @@ void WindowKitTest::titleStandsOffTheRightEdge() {
     QVERIFY(picture);
     QVERIFY(picture->x() > 0);
     QCOMPARE(shown.width() - (picture->x() + picture->width()), twips::toPx(200));
+}
+
+void WindowKitTest::everyControlIsNamed_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("withEntry"); // the main window showing an entry
+    for (const Window& w : Windows)
+        QTest::newRow(w.name) << w.name << false;
+    QTest::newRow("frmMain showing an entry") << "frmMain" << true;
+}
+
+void WindowKitTest::everyControlIsNamed() {
+    QFETCH(QString, window);
+    QFETCH(bool, withEntry);
+    if (withEntry) {
+        vault().addEntry(QStringLiteral("Bank"), QStringLiteral("EMPTY"), // a category with empty titles
+                         {QStringLiteral("https://bank.example"), QStringLiteral("1"), QStringLiteral("2"),
+                          QStringLiteral("3")});
+        vault().exec(QStringLiteral("INSERT INTO CatDef VALUES ('EMPTY', '', '', '', '', '', '', 4)"));
+    }
+    QWidget& shown = openWindow(window);
+    if (withEntry) {
+        FillCategoryFilter(0);
+        auto& main = static_cast<frmMain&>(shown);
+        setListIndex(main.List1, 0);
+        QVERIFY(!main.web1->isHidden());
+    }
+    shown.show();
+    QStringList unnamed;
+    collectUnnamed(QAccessible::queryAccessibleInterface(&shown), unnamed);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+}
+
+// A focused picture button takes Enter and Space itself; the window's default button answers
+// Enter only from elsewhere.
+void WindowKitTest::focusedButtonTakesEnter() {
+    QDialog dialog;
+    QLineEdit* box = new QLineEdit(&dialog);
+    QPushButton* primary = windowkit::pictureButton(&dialog, "Command1", "search", QStringLiteral("Search."));
+    QPushButton* close = windowkit::pictureButton(&dialog, "Command2", "close", QStringLiteral("Close."));
+    primary->setDefault(true);
+    dialog.show();
+    QSignalSpy pressedPrimary(primary, &QPushButton::clicked);
+    QSignalSpy pressedClose(close, &QPushButton::clicked);
+    close->setFocus();
+    QTest::keyClick(close, Qt::Key_Return);
+    QTest::keyClick(close, Qt::Key_Enter);
+    QTest::keyClick(close, Qt::Key_Space);
+    QCOMPARE(pressedClose.count(), 3);
+    QCOMPARE(pressedPrimary.count(), 0);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(pressedPrimary.count(), 1);
+    QCOMPARE(pressedClose.count(), 3);
+    QCOMPARE(close->accessibleName(), QStringLiteral("Close."));
+    close->setEnabled(false);
+    QTest::keyClick(close, Qt::Key_Return);
+    QCOMPARE(pressedClose.count(), 3);
+}
+
+// A picture made a command: Tab reaches it (a mouse click does not take the focus), Space and
+// Enter click it, assistive technology sees a button that can be pressed; a plain picture is an
+// image that takes no focus.
+void WindowKitTest::pictureCommand() {
+    QWidget window;
+    QLineEdit* before = new QLineEdit(&window);
+    PictureBox* plain = windowkit::picture(&window, "Picture1", QStringLiteral("banner"));
+    PictureBox* copy = windowkit::picture(&window, "Picture10", QStringLiteral("copyfield"));
+    copy->setToolTip(QStringLiteral("Copy this field to your clipboard."));
+    QString title = QStringLiteral("Password");
+    copy->makeCommand([&title] { return QStringLiteral("Copy ") + title; });
+    window.show();
+    QSignalSpy clicks(copy, &PictureBox::clicked);
+
+    before->setFocus();
+    QTest::mouseClick(copy, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(window.focusWidget(), before);
+    QTest::keyClick(before, Qt::Key_Tab);
+    QCOMPARE(window.focusWidget(), copy);
+    QTest::keyClick(copy, Qt::Key_Space);
+    QTest::keyClick(copy, Qt::Key_Return);
+    QTest::keyClick(copy, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(clicks.count(), 3);
+
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(copy);
+    QCOMPARE(button->role(), QAccessible::Button);
+    QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Copy Password"));
+    title = QStringLiteral("PIN");
+    QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Copy PIN"));
+    QVERIFY(button->actionInterface());
+    QVERIFY(button->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicks.count(), 4);
+
+    QAccessibleInterface* image = QAccessible::queryAccessibleInterface(plain);
+    QCOMPARE(image->role(), QAccessible::Graphic);
+    QCOMPARE(plain->focusPolicy(), Qt::NoFocus);
+}
+
+// A box titled by the person's own text is named by its tooltip, which follows the title; an
+// untitled box goes by its design title.
+void WindowKitTest::boxNamedByItsTooltip() {
+    QLineEdit box;
+    box.setToolTip(QStringLiteral("User Defined Field (1)"));
+    windowkit::nameByTooltip(&box, QStringLiteral("Field"));
+    QAccessibleInterface* named = QAccessible::queryAccessibleInterface(&box);
+    QCOMPARE(named->text(QAccessible::Name), QStringLiteral("User Defined Field (1)"));
+    box.setToolTip(QStringLiteral("Q&A:"));
+    QCOMPARE(named->text(QAccessible::Name), QStringLiteral("Q&A"));
+    box.setToolTip(QStringLiteral(" : "));
+    QCOMPARE(named->text(QAccessible::Name), QStringLiteral("Field"));
 }
 
 QUORLANE_TEST(WindowKitTest);

@@ -10,9 +10,10 @@ exe="$1"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-# The program in a folder of its own, with the delivered vault beside it.
+# The program in a folder of its own, with the delivered vault (from the build's data folder)
+# beside it.
 cp "$exe" "$work/quorlane"
-cp "$(dirname "$exe")/gpwdfsc.mdb" "$work/gpwdfsc.mdb"
+cp "$2/share/quorlane/gpwdfsc.mdb" "$work/gpwdfsc.mdb"
 
 # The login row: login required, password "secret" in the vault's encoded form (each character's
 # three-digit code, the digits reversed, every digit behind a filler character 1..11), 3 retries.

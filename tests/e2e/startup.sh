@@ -12,7 +12,7 @@ cp "$program" "$work/quorlane"
   "Mail account|EMAIL|me@example.org|secret|imap.example.org|smtp.example.org|" \
   "Bank|BANK ACCOUNT|12345678|00-11-22|me|pw|Opened 2020"
 
-exec 3< <(Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
+exec 3< <(Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
 xvfb=$!
 read -r -t 20 display <&3
 export DISPLAY=":$display"

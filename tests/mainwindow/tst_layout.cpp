@@ -6,12 +6,14 @@
 #include "fakeplatform.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/layout.h"
+#include "store/locations.h"
 #include "testmain.h"
 #include "testvault.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -235,16 +237,18 @@ private slots:
 
     void helpOpensTheGuide_data() {
         QTest::addColumn<bool>("opens");
-        QTest::newRow("guide opens") << true;
-        QTest::newRow("no guide") << false;
+        QTest::newRow("guide beside the program opens") << true;
+        QTest::newRow("no guide: the installed one is asked for") << false;
     }
     void helpOpensTheGuide() {
         QFETCH(bool, opens);
+        const QString beside = AppFolder + QStringLiteral("/Help.pdf");
+        if (opens) QVERIFY(QFile(beside).open(QIODevice::WriteOnly));
         frmMain& main = form<frmMain>();
         main.show();
         fake().openSucceeds = opens;
         main.Command22->click();
-        QCOMPARE(fake().opened, QStringList{AppFolder + QStringLiteral("/Help.pdf")});
+        QCOMPARE(fake().opened, QStringList{opens ? beside : installDataFolder(AppFolder) + QStringLiteral("/Help.pdf")});
         QCOMPARE(fake().titles(), opens ? QStringList{} : QStringList{"Failed Execution"});
         QVERIFY(main.isVisible());
     }

@@ -6,12 +6,15 @@
 #include "printing/frmprint.h"
 #include "printing/frmprintconfirm.h"
 #include "store/cp1252.h"
+#include "store/locations.h"
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrinter>
@@ -26,6 +29,11 @@ namespace {
 
 QString inFolder(const QString& name) {
     return AppFolder + QLatin1Char('/') + name;
+}
+
+// Where a print page is written: the private print folder.
+QString pageFile(const QString& name) {
+    return PrintFolder + QLatin1Char('/') + name;
 }
 
 QByteArray readFile(const QString& path) {
@@ -59,7 +67,8 @@ void print(bool all) {
 struct PrintSeen {
     QString text;    // the document's plain text
     QByteArray page; // the page file, which must still exist
-    bool hourglass = false, offScreen = false, confirmLoaded = true, ownerOnly = false;
+    bool hourglass = false, offScreen = false, confirmLoaded = true;
+    bool ownerOnly = false; // the page 0600 in a folder 0700
     frmPrint* preview = nullptr;
     QTextBrowser* browser = nullptr;
 };
@@ -69,20 +78,25 @@ void watchPrinting(PrintSeen& seen, const QString& pageName, bool succeeds = tru
         frmPrint& preview = form<frmPrint>();
         const QCursor* cursor = QApplication::overrideCursor();
         seen = {document.toPlainText(),
-                readFile(inFolder(pageName)),
+                readFile(pageFile(pageName)),
                 cursor && cursor->shape() == Qt::WaitCursor,
                 !(preview.windowHandle() && preview.windowHandle()->isVisible()) &&
                     preview.y() + preview.height() < 0,
                 isLoaded<frmPrintConfirm>(),
-                !(QFile::permissions(inFolder(pageName)) & (QFile::ReadGroup | QFile::ReadOther)),
+                QFile::permissions(pageFile(pageName)) == (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                                           QFile::WriteUser) &&
+                    (QFile::permissions(PrintFolder) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser)) ==
+                        (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner),
                 &preview,
                 preview.wb};
         return succeeds;
     };
 }
 
+// A page (or the print folder) left behind, in the print folder or beside the program.
 bool pagesLeft() {
-    return QFile::exists(inFolder("tbltmp.htm")) || QFile::exists(inFolder("tbltmpa.htm"));
+    return QFileInfo::exists(PrintFolder) || QFile::exists(inFolder("tbltmp.htm")) ||
+           QFile::exists(inFolder("tbltmpa.htm"));
 }
 
 } // namespace
@@ -223,7 +237,8 @@ private slots:
         vault().addEntry("Visa", "CREDIT CARD");
         openWarning("Visa");
         QFile::remove(inFolder(cause));
-        QFile stale(inFolder(title.startsWith("E228") ? "tbltmpa.htm" : "tbltmp.htm")); // an earlier print's
+        QVERIFY(QDir().mkdir(PrintFolder));
+        QFile stale(pageFile(title.startsWith("E228") ? "tbltmpa.htm" : "tbltmp.htm")); // an earlier print's
         QVERIFY(stale.open(QIODevice::WriteOnly));
         stale.close();
         if (cause == "ORPHANS") vault().addEntry("Stray", "ORPHANS");

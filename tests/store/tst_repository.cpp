@@ -107,7 +107,7 @@ private slots:
         const Result<QStringList> names = store::categoryNames(ErrorCode::TransferLists);
         QVERIFY(!names);
         QCOMPARE(names.code(), ErrorCode::TransferLists);
-        QCOMPARE(LastErrorText, QStringLiteral("SQLite: 14: unable to open database file"));
+        QCOMPARE(LastErrorText, QStringLiteral("SQLite: 14: unable to open database file: ") + vault().path());
         QVERIFY(!QFile::exists(vault().path()));
     }
 

@@ -3,6 +3,7 @@
 #include "store/codec.h"
 #include "app/vaultreport.h"
 #include "store/errorcodes.h"
+#include "store/locations.h"
 #include "store/statements.h"
 #include "store/vault.h"
 #include "testmain.h"
@@ -211,10 +212,11 @@ private slots:
         QVERIFY(LastErrorText.contains(QStringLiteral("no such table")));
     }
 
-    void missingFileReportsTheDriversText() {
+    // The report names the missing file, so that the user knows which one to restore.
+    void missingFileReportsTheDriversTextAndThePath() {
         QFile::remove(vault().path());
         readCategories(ErrorCode::FillCategoryFilter);
-        QCOMPARE(LastErrorText, QStringLiteral("SQLite: 14: unable to open database file"));
+        QCOMPARE(LastErrorText, QStringLiteral("SQLite: 14: unable to open database file: ") + vault().path());
         QVERIFY(!QFile::exists(vault().path()));
     }
 
@@ -237,7 +239,7 @@ private slots:
         const QString folder = vault().folder() + QStringLiteral("/my #1 vault? 100%");
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(QFile::copy(vault().path(), folder + QStringLiteral("/gpwdfsc.mdb")));
-        AppFolder = folder;
+        VaultFolder = folder;
         int runs = 0;
         readCategories(ErrorCode::FillCategoryFilter, &runs);
         QCOMPARE(runs, 1);

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QMenu>
+#include <QMimeData>
+#include <algorithm>
 
 MsgAnswer FakePlatform::messageBox(const QString& title, const QString& prompt, MsgIcon icon, MsgButtons buttons,
                                    MsgAnswer defaultButton) {
@@ -12,6 +14,7 @@ MsgAnswer FakePlatform::messageBox(const QString& title, const QString& prompt, 
 
 void FakePlatform::showModal(QDialog& dialog) {
     modals.append(dialog.objectName());
+    shownModally.append(&dialog);
     if (onShowModal) onShowModal(dialog);
 }
 
@@ -40,3 +43,28 @@ QStringList FakePlatform::titles() const {
 }
 
 void FakePlatform::popupMenu(QMenu& menu) { menus.append(menu.objectName()); }
+
+void FakePlatform::setClipboardData(std::unique_ptr<QMimeData> data) {
+    clipboard = data->text();
+    clipboardData.clear();
+    for (const QString& format : data->formats())
+        clipboardData.insert(format, data->data(format));
+}
+
+bool FakePlatform::modalWindowOpen() {
+    return std::any_of(shownModally.cbegin(), shownModally.cend(), [](const QPointer<QDialog>& w) { return !w.isNull(); });
+}
+
+void FakePlatform::advance(qint64 ms) {
+    const QDateTime until = clock.addMSecs(ms);
+    for (;;) {
+        const auto next = std::min_element(timers.begin(), timers.end(),
+                                           [](const Timer& a, const Timer& b) { return a.due < b.due; });
+        if (next == timers.end() || next->due > until) break;
+        clock = std::max(clock, next->due);
+        const std::function<void()> callback = std::move(next->callback);
+        timers.erase(next);
+        callback();
+    }
+    clock = until;
+}

@@ -3,6 +3,8 @@
 #include "app/platform.h"
 
 #include <QList>
+#include <QMap>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 
@@ -31,7 +33,9 @@ public:
 
     QStringList opened;       // targets handed to the shell
     bool openSucceeds = true;
-    QString clipboard;
+    QString clipboard;                      // the clipboard's text
+    QMap<QString, QByteArray> clipboardData; // every format of the data put there last
+    int clipboardClears = 0;
     QStringList filesToChoose; // answers of the file dialog, from the front; empty answers ""
     int printCount = 0;
     std::function<bool(QTextDocument&)> onPrint; // default: printing succeeds
@@ -43,14 +47,26 @@ public:
     QSize screenTwips{15 * 1024, 15 * 768};
     int tpp = 15;
     QDateTime clock{QDate(2013, 3, 15), QTime(14, 5, 9)};
+    // Timers waiting for the clock; advance() runs them.
+    struct Timer {
+        QDateTime due;
+        std::function<void()> callback;
+    };
+    QList<Timer> timers;
+    QList<QPointer<QDialog>> shownModally; // open until destroyed
     int endCount = 0;
 
     MsgAnswer messageBox(const QString& title, const QString& prompt, MsgIcon icon, MsgButtons buttons,
                          MsgAnswer defaultButton) override;
     void showModal(QDialog& dialog) override;
     bool openDocument(const QString& target) override;
-    void setClipboardText(const QString& text) override { clipboard = text; }
+    void setClipboardData(std::unique_ptr<QMimeData> data) override;
     QString clipboardText() override { return clipboard; }
+    void clearClipboard() override {
+        clipboard.clear();
+        clipboardData.clear();
+        ++clipboardClears;
+    }
     QString chooseFile() override;
     bool print(QTextDocument& document) override;
     bool trayAvailable() override { return tray; }
@@ -68,6 +84,10 @@ public:
     QSize screenSizeTwips() override { return screenTwips; }
     int twipsPerPixel() override { return tpp; }
     QDateTime now() override { return clock; }
+    void after(int ms, std::function<void()> callback) override { timers.append({clock.addMSecs(ms), std::move(callback)}); }
+    bool modalWindowOpen() override;
+    // Moves the clock on by ms, running each timer that falls due on the way at its time.
+    void advance(qint64 ms);
     [[noreturn]] void endProgram() override;
 
     // The last message's title ("" when none).

@@ -5,6 +5,7 @@
 #include "mainwindow/wiring.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -30,6 +31,12 @@ FakePlatform& fake() {
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No test ever touches the real user's data folder (where start-up makes a vault) or print
+    // folder: both are private to this run.
+    QTemporaryDir home;
+    const QByteArray homePath = QFile::encodeName(home.path());
+    qputenv("XDG_DATA_HOME", homePath + "/data");
+    qputenv("XDG_RUNTIME_DIR", homePath);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuorlaneTests"));
     QApplication::setOrganizationName(QStringLiteral("QuorlaneTests"));

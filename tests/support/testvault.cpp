@@ -4,6 +4,7 @@
 #include "app/modmain.h"
 #include "fakeplatform.h"
 #include "store/codec.h"
+#include "store/locations.h"
 #include "store/vault.h"
 #include "store/vaultbuilder.h"
 
@@ -95,6 +96,8 @@ private:
 TestVault::TestVault() {
     resetGlobals();
     AppFolder = dir_.path();
+    VaultFolder = dir_.path();
+    PrintFolder = dir_.path() + QStringLiteral("/print");
     MaxAttempts = 5;
     if (!buildVault(path(), QStringLiteral(QUORLANE_SOURCE_DIR "/resources/vault/schema.sql"),
                     QStringLiteral(QUORLANE_SOURCE_DIR "/resources/vault/categories.sql")))

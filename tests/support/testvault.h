@@ -7,8 +7,9 @@
 #include <QVariantList>
 #include <memory>
 
-// A fresh delivered vault in a temporary AppFolder, with the globals as start-up leaves them
-// (MaxAttempts 5) and a new fake platform.
+// A fresh delivered vault in a temporary folder that is both AppFolder and VaultFolder (print
+// pages go to its subfolder "print"), with the globals as start-up leaves them (MaxAttempts 5)
+// and a new fake platform.
 class TestVault {
 public:
     TestVault();

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+
+// Locks the program (the tray lock) after a period without keyboard or mouse input in any of its
+// windows, when a login password is set. While a secondary window is open it waits, so nothing
+// typed there is lost, and locks once the period has passed after the window has closed.
+class IdleLock final : public QObject {
+    Q_OBJECT
+public:
+    explicit IdleLock(QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(IdleLock)
+
+    // Watches the program's input and counts the idle time from now; called at start and again
+    // when the period (idleLockMinutes) changes.
+    void start();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void wakeIn(qint64 ms);
+    void check(quint64 round);
+
+    QDateTime lastInput_;
+    quint64 round_ = 0; // a start makes the checks planned before it void
+    bool watching_ = false;
+};
+
+// The one idle lock of the program.
+IdleLock& idleLock();

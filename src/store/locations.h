@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+// Where the program's files are.
+//
+// Portable mode: a vault file beside the program is the vault. Otherwise the vault is the one in
+// the user's data folder, made on first start from the delivered vault installed with the program
+// (a read-only template in the install's data folder, <program folder>/../share/quorlane, which
+// is never opened for writing). The print templates and Help.pdf are looked for beside the
+// program first, then in the install's data folder. Print pages hold passwords: they are written
+// only into a private folder of the user's, never beside the program or the vault.
+
+// The folder of the vault file, without a trailing separator (start-up sets it).
+inline QString VaultFolder;
+// The private folder the print pages are written into (start-up sets it).
+inline QString PrintFolder;
+
+// The install's data folder of a program in programFolder.
+QString installDataFolder(const QString& programFolder);
+
+// A file delivered with the program (a print template, Help.pdf): beside the program in
+// AppFolder when it is there, otherwise its place in the install's data folder.
+QString deliveredFile(const QString& name);
+
+// Where start-up finds the vault.
+struct VaultPlace {
+    QString folder;       // the vault's folder
+    QString templateFile; // the delivered vault to make it from; empty when it exists or none is installed
+};
+
+// Portable when a vault lies in programFolder; otherwise the vault in userFolder, to be made from
+// the installed template when it does not exist yet. With no userFolder, programFolder.
+VaultPlace findVault(const QString& programFolder, const QString& userFolder);
+
+// Makes vaultFile as a copy of templateFile, readable by its owner only, written whole under a
+// temporary name and then renamed; a folder it makes for it is owner-only too. An existing vault
+// is never replaced. False, with nothing left behind, when it cannot be made.
+bool makeVaultFromTemplate(const QString& templateFile, const QString& vaultFile);
+
+// The user's private folder for print pages: in the user's runtime folder, which only they can
+// enter and which the system empties at log-out.
+QString defaultPrintFolder();
+
+// PrintFolder + "/" + name, making PrintFolder owner-only first. Throws VaultFailure when the
+// folder cannot be made private (for example when it belongs to someone else).
+QString printPagePath(const char* name);
+
+// Removes a print page and then PrintFolder when that is empty. Failures are ignored.
+void removePrintPage(const QString& page);
+
+// Removes what an earlier run left behind when it ended while printing: the page files in
+// PrintFolder and the folder, and page files beside the program.
+void removeStalePrintPages();

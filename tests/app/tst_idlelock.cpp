@@ -1,0 +1,158 @@
+#include "apptestcase.h"
+#include "fakeplatform.h"
+#include "testmain.h"
+
+#include "app/forms.h"
+#include "app/frmsetup.h"
+#include "app/idlelock.h"
+#include "app/modmain.h"
+#include "app/traylock.h"
+#include "entries/frmentry.h"
+#include "windowfixture.h"
+#include "mainwindow/frmmain.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTest>
+
+namespace {
+
+constexpr qint64 Minute = 60 * 1000;
+
+// The main window as start-up leaves it, idle time counted from now.
+frmMain& startedWithIdleLock() {
+    LoadLoginSettings();
+    frmMain& main = openMainWindow();
+    idleLock().start();
+    return main;
+}
+
+bool locked() {
+    return !trayLock().mainShown();
+}
+
+} // namespace
+
+class IdleLockTest final : public AppTestCase {
+    Q_OBJECT
+private slots:
+    // With a login password the window locks after the idle period, the same way as the lock
+    // command (behind the tray icon, or behind the cover without a tray); without one it never
+    // does.
+    void locksWhenIdle_data() {
+        QTest::addColumn<bool>("password");
+        QTest::addColumn<bool>("tray");
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<qint64>("period");
+        QTest::newRow("password, tray, default 5 min") << true << true << QVariant() << 5 * Minute;
+        QTest::newRow("password, no tray: cover") << true << false << QVariant() << 5 * Minute;
+        QTest::newRow("password, 1 min stored") << true << true << QVariant(1) << Minute;
+        QTest::newRow("password, 0: never") << true << true << QVariant(0) << qint64(0);
+        QTest::newRow("no password") << false << true << QVariant() << qint64(0);
+    }
+    void locksWhenIdle() {
+        QFETCH(bool, password);
+        QFETCH(bool, tray);
+        QFETCH(QVariant, stored);
+        QFETCH(qint64, period);
+        if (password) setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
+        store(QStringLiteral("IdleLockMinutes"), stored);
+        fake().tray = tray;
+        frmMain& main = startedWithIdleLock();
+        if (period == 0) {
+            fake().advance(24 * 60 * Minute);
+            QVERIFY(!locked());
+            return;
+        }
+        fake().advance(period - 1000);
+        QVERIFY(!locked());
+        fake().advance(1000);
+        QVERIFY(locked());
+        QCOMPARE(fake().trayVisible, tray);
+        QCOMPARE(main.findChild<QWidget*>(QStringLiteral("lockCover")) != nullptr, !tray);
+        // Locked, it stays so; the way back is the tray's, through the login window.
+        fake().advance(60 * Minute);
+        QVERIFY(fake().modals.isEmpty());
+    }
+
+    // Keyboard and mouse input in any window starts the period again.
+    void inputPostponesTheLock() {
+        setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
+        fake().tray = true;
+        frmMain& main = startedWithIdleLock();
+        fake().advance(4 * Minute);
+        QTest::keyClick(main.List1, Qt::Key_Down);
+        fake().advance(4 * Minute);
+        QTest::mouseClick(main.Text1, Qt::LeftButton);
+        fake().advance(4 * Minute);
+        QVERIFY(!locked());
+        fake().advance(Minute);
+        QVERIFY(locked());
+    }
+
+    // An open entry editor holds the lock off, and everything typed there stays; once it is
+    // closed, the program locks a period after the last input.
+    void openEditorWaits() {
+        setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
+        fake().tray = true;
+        frmMain& main = startedWithIdleLock();
+        main.Command10_Click();
+        frmEntry& editor = form<frmEntry>();
+        QTest::keyClicks(editor.Text2, QStringLiteral("New bank"));
+        QTest::keyClicks(editor.Text6, QStringLiteral("half a note"));
+        fake().advance(30 * Minute);
+        QVERIFY(!locked());
+        QVERIFY(isLoaded<frmEntry>());
+        QCOMPARE(editor.Text2->text(), QStringLiteral("New bank"));
+        QCOMPARE(editor.Text6->toPlainText(), QStringLiteral("half a note"));
+        QTest::keyClick(&editor, Qt::Key_Escape);
+        QVERIFY(!isLoaded<frmEntry>());
+        settle();
+        fake().advance(5 * Minute - 1000);
+        QVERIFY(!locked());
+        fake().advance(1000);
+        QVERIFY(locked());
+    }
+
+    // The setup window shows both settings and saves them with the login settings; a refused
+    // save stores nothing, and a new period counts at once.
+    void setupWindowSavesTheSettings_data() {
+        QTest::addColumn<QString>("confirmation");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("saved") << "secret" << true;
+        QTest::newRow("confirmation failed") << "other" << false;
+    }
+    void setupWindowSavesTheSettings() {
+        QFETCH(QString, confirmation);
+        QFETCH(bool, saved);
+        setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
+        fake().tray = true;
+        frmMain& main = startedWithIdleLock();
+        main.Command5_Click();
+        frmSetup& setup = form<frmSetup>();
+        QCOMPARE(setup.clearSeconds->value(), 20);
+        QCOMPARE(setup.idleMinutes->value(), 5);
+        setup.clearSeconds->setValue(0);
+        QCOMPARE(setup.clearSeconds->text(), QStringLiteral("Never"));
+        setup.idleMinutes->setValue(2);
+        setup.Text1->setText(confirmation);
+        setup.Command21_Click();
+        QCOMPARE(isLoaded<frmSetup>(), !saved);
+        QCOMPARE(stored(QStringLiteral("ClipboardClearSeconds")), saved ? QVariant(QStringLiteral("0")) : QVariant());
+        QCOMPARE(stored(QStringLiteral("IdleLockMinutes")), saved ? QVariant(QStringLiteral("2")) : QVariant());
+        if (!saved) return;
+        QCOMPARE(fake().lastTitle(), QStringLiteral("Success"));
+        settle();
+        fake().advance(2 * Minute);
+        QVERIFY(locked());
+        // Opened again, the window shows what was stored.
+        unload<frmSetup>();
+        settle();
+        QCOMPARE(form<frmSetup>().idleMinutes->value(), 2);
+    }
+};
+
+QUORLANE_TEST(IdleLockTest);
+#include "tst_idlelock.moc"
