@@ -1,4 +1,5 @@
 #include "frmlogin.h"
+#include "store/records.h"
 
 #include "controls.h"
 #include "forms.h"
@@ -69,7 +70,7 @@ void frmLogin::reject() {
 
 void frmLogin::txtPassword_KeyPress(int key) {
     if (key != 13) return;
-    if (txtPassword->text().toUpper().trimmed() == LoginPassword) {
+    if (upperTrimmed(txtPassword->text()) == LoginPassword) {
         unload<frmLogin>();
         LoginAccepted = true;
         platform().trayHide();

@@ -184,7 +184,7 @@ void frmSetup::Command21_Click() {
                           Text2);
         if (Text1->text().trimmed().isEmpty())
             return refuse("Confirmation Needed", "You must confirm your password before saving.", Text1);
-        if (Text2->text().trimmed().toUpper() != Text1->text().trimmed().toUpper()) {
+        if (upperTrimmed(Text2->text()) != upperTrimmed(Text1->text())) {
             refuse("Confirmation Failed", "Passwords did not match. Please re-enter your password.", Text2);
             Text1->clear();
             Text2->clear();
@@ -216,7 +216,7 @@ void SaveSetup() {
         return;
     }
     LoadedLoginSettings = settings;
-    LoginPassword = required ? settings.password.trimmed().toUpper() : QString();
+    LoginPassword = required ? upperTrimmed(settings.password) : QString();
     LoginRetries = retryCountOf(settings.retries);
     saveTimeoutSettings(setup.clearSeconds->value(), setup.idleMinutes->value());
     idleLock().start();

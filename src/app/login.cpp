@@ -15,7 +15,7 @@
 // without a message.
 void LoadLoginSettings() {
     LoadedLoginSettings = store::loadLoginSettings().value_or(LoginSettings{});
-    LoginPassword = LoadedLoginSettings.password.toUpper().trimmed();
+    LoginPassword = upperTrimmed(LoadedLoginSettings.password);
     // The digits at the start of the count; a count that does not begin with a digit is 0.
     LoginRetries = std::max<short>(0, retryCountOf(LoadedLoginSettings.retries));
 }

@@ -57,6 +57,8 @@ public:
     virtual QString currentEntryText() const = 0;
     virtual std::optional<EntryKey> shownEntryKey() const = 0;
     virtual ShownEntryView shownEntry() const = 0;
+    // The shown entry's values as stored (none before an entry is shown).
+    virtual std::optional<EntryValues> shownEntryValues() const = 0;
 
     // Whether the values are shown discreetly or hidden.
     virtual bool valuesDiscreet() const = 0;

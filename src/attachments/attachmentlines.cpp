@@ -1,4 +1,6 @@
 #include "attachmentlines.h"
+#include "store/cp1252.h"
+#include "store/records.h"
 
 #include <array>
 
@@ -37,11 +39,11 @@ QString attachmentLine(const QString& description, const QString& path) {
 }
 
 QString storedDescription(const QString& typed) {
-    return typed.toUpper().trimmed().replace(QLatin1Char('\''), QLatin1Char('`'));
+    return upperTrimmed(typed).replace(QLatin1Char('\''), QLatin1Char('`'));
 }
 
 int pictureForFile(const QString& fileName) {
-    const QString ending = fileName.right(3).toUpper();
+    const QString ending = cp1252::upper(fileName.right(3));
     for (std::size_t i = 0; i + 1 < FileTypes.size(); ++i)
         for (const char* known : FileTypes[i].endings)
             if (known && ending == QLatin1String(known)) return int(i) + 1;

@@ -143,7 +143,7 @@ void frmAttach::Command5_Click() {
     // The description window ends by OK or Cancel; still open means it never said OK.
     if (isLoaded<frmAttachName>()) form<frmAttachName>().Command2_Click();
     if (description.isEmpty()) return;
-    addLine({description.trimmed().toUpper(), file, pictureForFile(file)});
+    addLine({upperTrimmed(description), file, pictureForFile(file)});
     TV1->scrollToItem(TV1->topLevelItem(TV1->topLevelItemCount() - 1));
 }
 

@@ -1,4 +1,5 @@
 #include "frmattachname.h"
+#include "store/records.h"
 
 #include "app/controls.h"
 #include "app/forms.h"
@@ -72,7 +73,7 @@ void frmAttachName::Command26_Click() {
     const QString description = storedDescription(typed);
     // Compared as it would be listed, so that an apostrophe typed again matches its grave accent.
     for (const Attachment& listed : form<frmAttach>().listedAttachments()) {
-        if (listed.description.trimmed().toUpper() == description) {
+        if (upperTrimmed(listed.description) == description) {
             platform().messageBox(
                 QStringLiteral("Duplicate Found"),
                 QStringLiteral("This item already exists! Please enter a different description."),

@@ -68,7 +68,7 @@ void frmCatAdd::Command1_Click() {
 }
 
 QString frmCatAdd::categoryName() const {
-    return Text2->text().toUpper().trimmed();
+    return upperTrimmed(Text2->text());
 }
 
 void frmCatAdd::Command21_Click() {

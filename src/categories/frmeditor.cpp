@@ -146,6 +146,19 @@ void frmEditor::Command11_Click() {
     if (listText(List1).trimmed().isEmpty()) return;
     setViewMode(false);
     mode = Mode::EditingTitles;
+    startingTitles_ = titleTexts();
+}
+
+QStringList frmEditor::titleTexts() const {
+    QStringList texts;
+    for (const QLineEdit* box : titleBoxes()) texts << box->text();
+    return texts;
+}
+
+bool frmEditor::mayDiscardTitles() {
+    if (!Command2->isHidden() || titleTexts() == startingTitles_) return true;
+    return platform().messageBox(QStringLiteral("Discard Changes?"), QStringLiteral("Discard the changes to these titles?"),
+                                 MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::Yes;
 }
 
 void frmEditor::Command1_Click() {
@@ -187,15 +200,17 @@ void frmEditor::Command2_Click() {
     unload<frmEditor>();
 }
 
-// Esc closes the window in view mode and leaves edit mode without saving in edit mode.
+// Esc closes the window in view mode and leaves edit mode without saving in edit mode (asking
+// first when titles were changed).
 void frmEditor::reject() {
     if (!Command2->isHidden())
         Command2_Click();
-    else
+    else if (mayDiscardTitles())
         Command1_Click();
 }
 
 void frmEditor::closeEvent(QCloseEvent* event) {
+    if (!mayDiscardTitles()) return event->ignore();
     event->accept();
     Command2_Click();
 }

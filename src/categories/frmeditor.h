@@ -73,4 +73,8 @@ protected:
 
 private:
     void setViewMode(bool view);
+    QStringList titleTexts() const;
+    // In edit mode with changed titles: asks whether to drop them; true when they may go.
+    bool mayDiscardTitles();
+    QStringList startingTitles_; // the titles as edit mode began
 };

@@ -12,8 +12,8 @@
 #include "maincommands.h"
 
 #include <QBarCategoryAxis>
-#include <QBarLegendMarker>
-#include <QBarSeries>
+#include <QStackedBarSeries>
+#include <QMouseEvent>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLegend>
+#include <cmath>
 #include <QListWidget>
 #include <QPushButton>
 #include <QValueAxis>
@@ -48,6 +49,7 @@ frmResource::frmResource() {
     m1->setAccessibleName(m1->toolTip());
     m1->viewport()->setAccessibleName(m1->toolTip()); // the drawing surface, which takes the focus
     m1->setRenderHint(QPainter::Antialiasing);
+    m1->viewport()->installEventFilter(this);
     place(m1, 30, 30, WindowWidth - 300, 5520);
 
     Check1 =
@@ -84,6 +86,17 @@ void frmResource::Command5_Click() {
     unload<frmResource>();
 }
 
+namespace {
+
+// A colour of its own for each of many bars: hues a golden angle apart, alternately lighter and
+// darker, all dark enough to stand out on white and to carry a black count above them.
+QColor barColour(int index) {
+    const int hue = int(std::lround(index * 137.508)) % 360;
+    return QColor::fromHsv(hue, index % 2 ? 170 : 230, index % 3 == 2 ? 150 : 200);
+}
+
+} // namespace
+
 void frmResource::fillChart() {
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("Category Breakdown"));
@@ -93,29 +106,40 @@ void frmResource::fillChart() {
     chart->setTitleFont(titleFont);
     chart->setAnimationOptions(QChart::NoAnimation);
 
-    auto* series = new QBarSeries;
+    // One bar set per category, each with its count in its own column and nothing in the others:
+    // stacked, every column shows exactly one bar under its category's name.
+    const int bars = int(BreakdownNames.size()) - 1;
+    auto* series = new QStackedBarSeries;
     QFont labelFont = font();
     labelFont.setPointSize(10);
     long long highest = 0;
-    for (int j = 1; j < BreakdownNames.size(); ++j) {
+    QStringList names;
+    for (int j = 1; j <= bars; ++j) {
+        names << BreakdownNames[j];
         auto* set = new QBarSet(BreakdownNames[j]);
         const long long count = BreakdownCounts[j].toLongLong();
         highest = std::max(highest, count);
-        *set << double(count);
+        for (int column = 1; column <= bars; ++column) *set << (column == j ? double(count) : 0.0);
+        set->setColor(barColour(j - 1));
+        set->setBorderColor(barColour(j - 1).darker(130));
         set->setLabelFont(labelFont);
         set->setLabelColor(Qt::black);
-        connect(set, &QBarSet::clicked, this, [this, j] { m1_SeriesSelected(j); });
         series->append(set);
     }
-    series->setBarWidth(0.9);
+    series->setBarWidth(0.8);
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     series->setLabelsFormat(QStringLiteral("@value"));
     chart->addSeries(series);
 
     auto* categoryAxis = new QBarCategoryAxis;
-    categoryAxis->append(QStringLiteral(" "));
+    categoryAxis->append(names.isEmpty() ? QStringList{QStringLiteral(" ")} : names);
     categoryAxis->setTitleText(QStringLiteral("Category"));
+    categoryAxis->setTruncateLabels(false);
+    QFont nameFont = font();
+    nameFont.setPointSize(bars > 12 ? 7 : 8);
+    categoryAxis->setLabelsFont(nameFont);
+    if (bars > 6) categoryAxis->setLabelsAngle(-90);
     chart->addAxis(categoryAxis, Qt::AlignBottom);
     series->attachAxis(categoryAxis);
     auto* valueAxis = new QValueAxis;
@@ -129,20 +153,36 @@ void frmResource::fillChart() {
     chart->addAxis(valueAxis, Qt::AlignLeft);
     series->attachAxis(valueAxis);
 
-    chart->legend()->setVisible(true);
-    chart->legend()->setAlignment(Qt::AlignRight);
-    // A legend entry selects its category too, so that an empty category can be read.
-    const QList<QLegendMarker*> markers = chart->legend()->markers(series);
-    for (QLegendMarker* marker : markers) {
-        auto* barMarker = qobject_cast<QBarLegendMarker*>(marker);
-        if (!barMarker) continue;
-        const int j = int(series->barSets().indexOf(barMarker->barset())) + 1;
-        connect(marker, &QLegendMarker::clicked, this, [this, j] { m1_SeriesSelected(j); });
-    }
+    // The axis names every bar; a legend would drop names when there are many categories.
+    chart->legend()->setVisible(false);
 
     QChart* old = m1->chart();
     m1->setChart(chart);
     delete old;
+}
+
+int frmResource::columnAt(QPoint viewPosition) const {
+    QChart* chart = m1->chart();
+    const QPointF inChart = chart->mapFromScene(m1->mapToScene(viewPosition));
+    const QRectF plot = chart->plotArea();
+    const int bars = int(BreakdownNames.size()) - 1;
+    if (bars < 1 || inChart.x() < plot.left() || inChart.x() > plot.right() || inChart.y() < plot.top())
+        return 0;
+    const int column = int((inChart.x() - plot.left()) / plot.width() * bars);
+    return std::clamp(column, 0, bars - 1) + 1;
+}
+
+bool frmResource::eventFilter(QObject* watched, QEvent* event) {
+    // A click anywhere in a category's column (its bar, the room above it, its name below the
+    // axis) selects it, so a category without entries can be selected too.
+    if (watched == m1->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (const int series = columnAt(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+            m1_SeriesSelected(series);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmResource::m1_SeriesSelected(int series) {

@@ -36,4 +36,11 @@ public:
     void fillChart();
 
     void reject() override;
+
+    // The breakdown index of the category whose column holds a point of the chart view, 0 for
+    // none.
+    int columnAt(QPoint viewPosition) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };

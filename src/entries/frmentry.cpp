@@ -217,7 +217,26 @@ void frmEntry::reject() {
 }
 
 void frmEntry::Command2_Click() {
+    if (hasChanges() &&
+        platform().messageBox(QStringLiteral("Discard Changes?"), QStringLiteral("Discard the changes to this entry?"),
+                              MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
+        return;
     unload<frmEntry>();
+}
+
+std::array<QString, 6> frmEntry::typedTexts() const {
+    return {Text2->text(), Text1->text(), Text3->text(), Text4->text(), Text5->text(), Text6->toPlainText()};
+}
+
+void frmEntry::rememberStartingValues(const std::optional<EntryValues>& stored) {
+    startingTexts_ = typedTexts();
+    startingCategory_ = Combo1->currentText();
+    stored_ = stored;
+    remembered_ = true;
+}
+
+bool frmEntry::hasChanges() const {
+    return remembered_ && (typedTexts() != startingTexts_ || Combo1->currentText() != startingCategory_);
 }
 
 // Category chosen: its image, then its field titles as the boxes' titles and tooltips.
@@ -233,7 +252,7 @@ void frmEntry::Combo1_Click() {
         Picture8->setPicture(Picture4->picture());
 
     const Result<std::optional<CategoryDefinition>> definition =
-        store::categoryDefinition(ErrorCode::EditorCategoryTitles, category.toUpper().trimmed());
+        store::categoryDefinition(ErrorCode::EditorCategoryTitles, upperTrimmed(category));
     if (!definition) return showVaultReport(definition.code());
     if (const std::optional<CategoryDefinition>& titles = *definition) {
         Label1->setText(titles->shownTitle(CategoryDefinition::Description));
@@ -290,7 +309,7 @@ void frmEntry::Command21_Click() {
     for (const Checked& box : boxes)
         if (!checkStorable(fieldName(box.title, box.designTitle), box.text, true, box.box)) return;
 
-    if (startingDescription.toUpper().trimmed() != Text2->text().toUpper().trimmed() && IsDuplicateDescription()) {
+    if (upperTrimmed(startingDescription) != upperTrimmed(Text2->text()) && IsDuplicateDescription()) {
         QString title = Label1->text();
         title.chop(1);
         return refuse(
@@ -317,10 +336,22 @@ void frmEntry::Command21_Click() {
 }
 
 EntryValues editorValues(const frmEntry& editor) {
-    return {editor.Text2->text(),
-            {editor.Text1->text(), editor.Text3->text(), editor.Text4->text(), editor.Text5->text()},
-            editor.Text6->toPlainText(),
-            editor.Combo1->currentText()};
+    const std::array<QString, 6> typed = editor.typedTexts();
+    // A box the user left alone gives back its stored value exactly; typed notes get the
+    // vault's CR LF line breaks.
+    const auto value = [&](std::size_t i, const QString& stored) {
+        return editor.stored_ && typed[i] == editor.startingTexts_[i] ? stored : typed[i];
+    };
+    const EntryValues stored = editor.stored_.value_or(EntryValues{});
+    EntryValues values{value(0, stored.description),
+                       {value(1, stored.fields[0]), value(2, stored.fields[1]), value(3, stored.fields[2]),
+                        value(4, stored.fields[3])},
+                       editor.stored_ && typed[5] == editor.startingTexts_[5] ? stored.notes : withCrLf(typed[5]),
+                       editor.Combo1->currentText()};
+    if (editor.stored_ && values.category == editor.startingCategory_ &&
+        upperTrimmed(stored.category) == values.category)
+        values.category = stored.category;
+    return values;
 }
 
 void AddEntry() {

@@ -60,6 +60,12 @@ public:
     Mode mode = Mode::Adding;
     QString startingDescription;
 
+    // Notes what the boxes and the category hold as the editor opens, and, when editing, the
+    // stored values they were filled from.
+    void rememberStartingValues(const std::optional<EntryValues>& stored);
+    // Whether the user changed a box or the category since the editor opened.
+    bool hasChanges() const;
+
     // Most characters the notes box takes from the keyboard; the other boxes take 1,000.
     static constexpr int NotesLimit = 1500;
     static constexpr int FieldLimit = 1000;
@@ -71,8 +77,16 @@ public:
     void Command21_Click(); // save
     void Command2_Click();  // close without saving
 
-    // Esc and the close box close without saving.
+    // Esc and the close box close without saving (asking first when something was changed).
     void reject() override;
+
+private:
+    friend EntryValues editorValues(const frmEntry& editor);
+    std::array<QString, 6> typedTexts() const; // description, fields 1..4, notes as the boxes hold them
+    std::array<QString, 6> startingTexts_;
+    QString startingCategory_;
+    std::optional<EntryValues> stored_;
+    bool remembered_ = false;
 };
 
 // Writes the editor's entry as a new row, closes the editor and says so.

@@ -1,4 +1,5 @@
 #include "frmmainclip.h"
+#include "store/records.h"
 
 #include "app/clipboard.h"
 #include "app/controls.h"
@@ -118,12 +119,12 @@ void frmMainClip::Command20_Click() {
         {Check2, shown.fields[1]},
         {Check3, shown.fields[2]},
         {Check4, shown.fields[3]},
-        {Check5, shown.notes},
+        {Check5, withCrLf(shown.notes)},
         {Check6, shown.category},
     }};
     for (const auto& [box, value] : parts) {
         if (!box->isChecked()) continue;
-        if (titles) text += checkTitle(box).toUpper().trimmed() + QStringLiteral(": ");
+        if (titles) text += upperTrimmed(checkTitle(box)) + QStringLiteral(": ");
         text += value + QStringLiteral("\r\n");
     }
     copyToClipboard(text);

@@ -66,6 +66,7 @@ void Command10_Click(MainWindowPort& main) {
     editor.Picture10->show();
     editor.setWindowTitle(QStringLiteral("Add Entry"));
     applyDiscreetRule(main, editor);
+    editor.rememberStartingValues(std::nullopt);
     platform().showModal(editor);
 }
 
@@ -76,12 +77,16 @@ void Command11_Click(MainWindowPort& main) {
     frmEntry& editor = form<frmEntry>();
     editor.mode = frmEntry::Mode::Editing;
     FillEditorCategories();
-    copyInto(editor.Text2, shown.description);
-    copyInto(editor.Text1, shown.fields[0]);
-    copyInto(editor.Text3, shown.fields[1]);
-    copyInto(editor.Text4, shown.fields[2]);
-    copyInto(editor.Text5, shown.fields[3]);
-    editor.Text6->setPlainText(shown.notes);
+    // The stored values, not the detail view's trimmed and upper-cased ones.
+    const std::optional<EntryValues> shownValues = main.shownEntryValues();
+    const EntryValues stored = shownValues.value_or(
+        EntryValues{shown.description, shown.fields, shown.notes, shown.category});
+    copyInto(editor.Text2, stored.description);
+    copyInto(editor.Text1, stored.fields[0]);
+    copyInto(editor.Text3, stored.fields[1]);
+    copyInto(editor.Text4, stored.fields[2]);
+    copyInto(editor.Text5, stored.fields[3]);
+    editor.Text6->setPlainText(stored.notes);
     editor.Picture8->setPicture(editor.Picture6->picture());
     setComboText(editor.Combo1, shown.category);
     windowkit::copyBanner(main.banner(), editor.Picture2);
@@ -90,6 +95,7 @@ void Command11_Click(MainWindowPort& main) {
     editor.setWindowTitle(QStringLiteral("Edit Entry"));
     applyDiscreetRule(main, editor);
     editor.startingDescription = shown.description;
+    editor.rememberStartingValues(shownValues);
     platform().showModal(editor);
 }
 

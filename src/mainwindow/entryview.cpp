@@ -56,6 +56,7 @@ void ShowEntry() {
         main.Label3->setText(entry->description);
         main.Label13->setText(main.Label3->text());
         main.shownKey = entry->key;
+        main.shownValues = entry->stored;
         main.Label29->setText(QStringLiteral("Last Updated: ") + shownUpdateDate(entry->lastUpdate).trimmed());
     }
     if (const std::optional<CategoryDefinition>& definition = shown->definition) {

@@ -309,7 +309,11 @@ frmMain::frmMain() {
 
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) List1_Click();
+        if (row < 0) return;
+        // The view makes a row current on its own when it gets the focus, without highlighting
+        // it: the entry shown is always the one highlighted.
+        if (QListWidgetItem* item = List1->item(row); !item->isSelected()) item->setSelected(true);
+        List1_Click();
     });
     List1->installEventFilter(this);
     for (int i = 0; i < 5; ++i)
@@ -421,7 +425,7 @@ void frmMain::List1_KeyDown(int key) {
 
 void frmMain::copyField(int field) {
     const QString text = field == 5
-                             ? Text5->toPlainText()
+                             ? withCrLf(Text5->toPlainText())
                              : std::array<QLineEdit*, 4>{Text1, Text2, Text3, Text4}[field - 1]->text();
     copyToClipboard(text);
 }

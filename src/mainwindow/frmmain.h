@@ -115,6 +115,8 @@ public:
     bool hasCurrentEntry() const override;
     // The shown entry's key; none before the first entry is shown.
     std::optional<EntryKey> shownKey;
+    // The shown entry's values as stored (the editor starts from them, not from the boxes).
+    std::optional<EntryValues> shownValues;
 
     // Handlers
     void Combo1_Click();
@@ -166,6 +168,7 @@ public:
     QString currentEntryText() const override;
     std::optional<EntryKey> shownEntryKey() const override { return shownKey; }
     ShownEntryView shownEntry() const override;
+    std::optional<EntryValues> shownEntryValues() const override { return shownValues; }
     bool valuesDiscreet() const override;
     void applyDisplayPreferences(bool discreet, bool hide) override;
 

@@ -36,4 +36,20 @@ QString firstUnstorable(QStringView text, bool refuseEuro) {
     return {};
 }
 
+QString upper(QStringView text) {
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* d = out.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            d[i] = QChar(c >= u'a' && c <= u'z' ? char16_t(c - 0x20) : c);
+            continue;
+        }
+        // QChar::toUpper is the one-to-one mapping: ß keeps its form instead of becoming "SS".
+        const char16_t capital = QChar::toUpper(c);
+        d[i] = QChar(codeOf(c) >= 0 && codeOf(capital) < 0 ? c : capital);
+    }
+    return out;
+}
+
 } // namespace cp1252

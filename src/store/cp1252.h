@@ -31,4 +31,10 @@ QString decode(QByteArrayView bytes);
 // A character outside the 16-bit range comes back whole (both halves of the pair).
 QString firstUnstorable(QStringView text, bool refuseEuro);
 
+// Upper-cases text one character at a time without leaving Windows-1252: a character of the
+// code page whose capital the code page lacks (µ, ƒ) or whose capital is two letters (ß) stays
+// as it is, so an upper-cased stored value can always be stored again. The only upper-casing
+// the program does.
+QString upper(QStringView text);
+
 } // namespace cp1252

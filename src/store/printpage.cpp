@@ -112,6 +112,7 @@ void RenderPrintPage(const QString& templateFile, const QString& pageFile,
 }
 
 QString escapePageText(QString text) {
+    text.replace(QLatin1Char('&'), QLatin1String("&amp;"));
     text.replace(QLatin1Char('<'), QLatin1String("&lt;"));
     text.replace(QLatin1Char('>'), QLatin1String("&gt;"));
     return text;
@@ -124,7 +125,8 @@ QString ListAllEntries() {
         {
             sqlite::Statement entries = openRecords(sql::SelectEntries);
             while (entries.next()) {
-                const QString category = DecodeValue(entries.bytesView(7));
+                // Found as the list and the detail view find it: upper case, trimmed.
+                const QString category = upperTrimmed(DecodeValue(entries.bytesView(7)));
                 sqlite::Statement definition = openRecords(sql::SelectCategoryDefinition, {category});
                 if (!definition.next())
                     throw VaultFailure{QStringLiteral("Quorlane"), -1,

@@ -26,8 +26,8 @@ using PageSubstitutions = QList<std::pair<QString, QString>>;
 void RenderPrintPage(const QString& templateFile, const QString& pageFile,
                      const PageSubstitutions& substitutions);
 
-// Escaping of text for a page: every "<" becomes "&lt;", then every ">" becomes "&gt;".
-// Nothing else is escaped.
+// Escaping of text for a page, so that paper shows exactly the value: "&", "<" and ">" become
+// character entities.
 QString escapePageText(QString text);
 
 // The HTML listing of every entry, in table order, followed by "(End of Listing)". Reads the

@@ -34,6 +34,9 @@ struct Entry {
     QString notes;
     QString category;
     QString lastUpdate;
+    // The values as stored, decoded with apostrophes back and nothing trimmed or upper-cased:
+    // what the editor starts from, so that a value the user leaves alone is saved as it was.
+    EntryValues stored;
 };
 
 // A category's field titles (CatDef): description, fields 1..4 and notes, as stored but with
@@ -107,6 +110,9 @@ private:
 
 // Text upper-cased and trimmed, the form in which descriptions and category names are compared.
 QString upperTrimmed(QString text);
+
+// Text with every line break (CR LF, a lone LF or a lone CR) as CR LF, the vault's line break.
+QString withCrLf(QString text);
 
 // The picture number of a stored attachment ("0" & the column read as a number); a value that
 // names no picture (1..5) gives the picture of other files, 5.

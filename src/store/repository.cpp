@@ -1,6 +1,7 @@
 #include "repository.h"
 
 #include "codec.h"
+#include "cp1252.h"
 #include "dates.h"
 #include "rowreaders.h"
 #include "statements.h"
@@ -12,14 +13,14 @@
 namespace {
 
 // Upper-cases in place. Stored values are mostly plain ASCII, whose letters are upper-cased
-// directly; a value holding any other character goes through Qt's full case mapping.
+// directly; a value holding any other character is upper-cased within Windows-1252.
 QString upperCased(QString value) {
     char16_t* c = reinterpret_cast<char16_t*>(value.data());
     for (const char16_t* end = c + value.size(); c != end; ++c) {
         if (*c >= u'a' && *c <= u'z')
             *c = char16_t(*c - (u'a' - u'A'));
         else if (*c >= 0x80)
-            return std::move(value).toUpper();
+            return cp1252::upper(value);
     }
     return value;
 }
@@ -85,6 +86,12 @@ CategoryDefinition categoryDefinitionOf(const sqlite::Statement& row) {
 }
 
 QString upperTrimmed(QString text) { return upperCased(std::move(text)).trimmed(); }
+
+QString withCrLf(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
 
 int storedPictureNumber(const QString& stored) {
     bool numeric = false;
@@ -258,6 +265,11 @@ Result<ShownEntry> showEntry(const QString& description, std::optional<EntryKey>
                 entry.notes = toShownForm(DecodeValue(row.bytesView(6)).trimmed());
                 entry.category = storedCategory(row.bytesView(7));
                 entry.lastUpdate = DecodeValue(row.bytesView(8));
+                entry.stored = {toShownForm(DecodeValue(row.bytesView(1))),
+                                {toShownForm(DecodeValue(row.bytesView(2))), toShownForm(DecodeValue(row.bytesView(3))),
+                                 toShownForm(DecodeValue(row.bytesView(4))), toShownForm(DecodeValue(row.bytesView(5)))},
+                                toShownForm(DecodeValue(row.bytesView(6))),
+                                DecodeValue(row.bytesView(7))};
                 shown.entry = entry;
             }
         }
@@ -411,6 +423,7 @@ std::optional<LoginSettings> loadLoginSettings() {
 Result<> saveLoginSettings(const LoginSettings& settings) {
     return write(ErrorCode::SaveSetup, [&] {
         openVault();
+        executeStatement(sql::InsertMissingLogin);
         executeStatement(settings.required ? sql::UpdateLoginRequired : sql::UpdateLoginNotRequired);
         executeStatement(sql::UpdateLoginPassword,
                          {encodeForWrite(settings.required ? settings.password : QStringLiteral(" "))});

@@ -60,6 +60,9 @@ inline constexpr char InsertAttachment[] =
 
 // Login settings
 inline constexpr char SelectLogin[] = "SELECT * FROM lPass";
+// A vault whose login table lost its row gets one back before the settings are written.
+inline constexpr char InsertMissingLogin[] =
+    "INSERT INTO LPass (UPass, RUL, URetry) SELECT ' ', '0', '3' WHERE NOT EXISTS (SELECT 1 FROM LPass)";
 inline constexpr char UpdateLoginRequired[] = "UPDATE LPass SET RUL = '1'";
 inline constexpr char UpdateLoginNotRequired[] = "UPDATE LPass SET RUL = '0'";
 inline constexpr char UpdateLoginPassword[] = "UPDATE LPass SET UPass = ?";

@@ -111,9 +111,6 @@ sqlite::Statement openRecords(const char* statement, std::initializer_list<Bound
 
 void executeStatement(const char* statement, std::initializer_list<BoundValue> values) {
     countStatement();
-    for (const BoundValue& value : values)
-        if (const QString* text = std::get_if<QString>(&value); text && *text == CodecError)
-            throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("A value could not be encoded")};
     sqlite::Statement write(openConnection(), statement);
     bindAll(write, values);
     while (write.next()) {

@@ -39,8 +39,8 @@ using BoundValue = std::variant<QString, qint64>;
 // statement for the fault hook.
 sqlite::Statement openRecords(const char* statement, std::initializer_list<BoundValue> values = {});
 
-// Runs a statement that writes. Every value is bound; one that is the codec's "ERROR" is a
-// failure of the attempt, never stored as if it were the value.
+// Runs a statement that writes, every value bound. A value that cannot be encoded has already
+// failed the attempt in encodeForWrite; a value that merely reads "ERROR" is stored as it is.
 void executeStatement(const char* statement, std::initializer_list<BoundValue> values = {});
 
 // The access policy of every vault operation: reset AttemptCount, run body; on a failure record

@@ -8,7 +8,8 @@
 #include "store/vault.h"
 #include "testmain.h"
 
-#include <QBarSeries>
+#include <QAbstractBarSeries>
+#include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -19,21 +20,40 @@ using namespace catfix;
 
 namespace {
 
-QBarSeries* seriesOf(const frmResource& window) {
-    return qobject_cast<QBarSeries*>(window.m1->chart()->series().value(0));
+QAbstractBarSeries* seriesOf(const frmResource& window) {
+    return qobject_cast<QAbstractBarSeries*>(window.m1->chart()->series().value(0));
 }
 
 // The bars as the chart holds them: "NAME=count", in series order.
 QStringList bars(const frmResource& window) {
     QStringList out;
     for (const QBarSet* set : seriesOf(window)->barSets())
-        out << set->label() + "=" + QString::number(set->at(0));
+        out << set->label() + "=" + QString::number(set->sum());
     return out;
 }
 
-void selectBar(const frmResource& window, const QString& name) {
-    for (QBarSet* set : seriesOf(window)->barSets())
-        if (set->label() == name) emit set->clicked(0);
+// The chart as the screen shows it.
+QImage render(frmResource& window) {
+    window.m1->grab();
+    QCoreApplication::processEvents();
+    return window.m1->grab().toImage();
+}
+
+// Where a category's bar stands in the chart view: the middle of its column, `height` entries up.
+QPoint barPoint(frmResource& window, int column, double height) {
+    render(window);
+    QChart* chart = window.m1->chart();
+    const QPointF inChart = chart->mapToPosition(QPointF(column, height), seriesOf(window));
+    return window.m1->mapFromScene(chart->mapToScene(inChart));
+}
+
+// A click in the named category's column, just above the axis (on an empty column too).
+void selectBar(frmResource& window, const QString& name) {
+    const int column = int(BreakdownNames.indexOf(name)) - 1;
+    QVERIFY(column >= 0);
+    QPoint point = barPoint(window, column, 0);
+    point.ry() -= 2;
+    QTest::mouseClick(window.m1->viewport(), Qt::LeftButton, {}, point);
 }
 
 // HOME 3, EMAIL 2 (stored in other case and with blanks), WEB SITE 2, one entry in a category
@@ -65,6 +85,7 @@ private slots:
     void transferChecksTheSelections_data();
     void transferChecksTheSelections();
     void failedTransferMovesNothing();
+    void manyCategoriesStayReadable();
     void failedReadsAreReported_data();
     void failedReadsAreReported();
 };
@@ -80,13 +101,53 @@ void BreakdownTest::barsAreOrderedByCount() {
                                         "SOFTWARE LICENSE=0", "WI-FI NETWORK=0"}));
     QChart* chart = window.m1->chart();
     QCOMPARE(chart->title(), QStringLiteral("Category Breakdown"));
-    QVERIFY(chart->legend()->isVisible());
+    auto* names = qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).value(0));
+    QCOMPARE(names->categories(), (QStringList{"HOME", "WEB SITE", "EMAIL", "CREDIT CARD", "BANK ACCOUNT",
+                                               "SOFTWARE LICENSE", "WI-FI NETWORK"}));
     QCOMPARE(chart->axes(Qt::Horizontal).value(0)->titleText(), QStringLiteral("Category"));
     QCOMPARE(chart->axes(Qt::Vertical).value(0)->titleText(), QStringLiteral("Entries"));
     QVERIFY(seriesOf(window)->isLabelsVisible());
     QCOMPARE(seriesOf(window)->barSets().value(0)->labelFont().pointSize(), 10);
     QCOMPARE(window.Picture1->picture(), QStringLiteral("cat_website"));
     QCOMPARE(window.Label1->text(), QStringLiteral("No data point selected."));
+}
+
+// With 30 categories every bar has a colour of its own that stands out on white, every name
+// stands under its bar, and a click on any bar selects its category.
+void BreakdownTest::manyCategoriesStayReadable() {
+    vault().exec(QStringLiteral("DELETE FROM Cats"));
+    for (int i = 1; i <= 30; ++i) {
+        const QString name = QStringLiteral("GROUP %1").arg(i, 2, 10, QLatin1Char('0'));
+        vault().exec(QStringLiteral("INSERT INTO Cats (CatName) VALUES (?)"), {name});
+        for (int k = 0; k < i % 4 + 1; ++k) vault().addEntry(QStringLiteral("E%1-%2").arg(i).arg(k), name);
+    }
+    FillCategoryFilter(0);
+    BuildCategoryBreakdown();
+    frmResource& window = form<frmResource>();
+    QCOMPARE(BreakdownNames.size(), 31);
+    auto* names = qobject_cast<QBarCategoryAxis*>(window.m1->chart()->axes(Qt::Horizontal).value(0));
+    QCOMPARE(names->categories(), BreakdownNames.mid(1));
+    QVERIFY(!names->truncateLabels());
+
+    const QImage image = render(window);
+    QList<QColor> seen;
+    for (int column = 0; column < 30; ++column) {
+        const QPoint middle = barPoint(window, column, BreakdownCounts[column + 1].toDouble() / 2);
+        const QColor colour = image.pixelColor(middle);
+        QVERIFY2(colour.valueF() < 0.85 || colour.saturationF() > 0.5,
+                 qPrintable(QStringLiteral("bar %1 is faint: %2").arg(column + 1).arg(colour.name())));
+        for (const QColor& other : seen) {
+            const int distance = std::abs(colour.red() - other.red()) + std::abs(colour.green() - other.green()) +
+                                 std::abs(colour.blue() - other.blue());
+            QVERIFY2(distance > 12, qPrintable(QStringLiteral("bar %1 looks like another").arg(column + 1)));
+        }
+        seen << colour;
+    }
+    for (QBarSet* set : seriesOf(window)->barSets()) QCOMPARE(set->labelColor(), QColor(Qt::black));
+    QVERIFY(seriesOf(window)->isLabelsVisible());
+
+    selectBar(window, QStringLiteral("GROUP 29"));
+    QCOMPARE(window.Label1->text(), QStringLiteral("The GROUP 29 category has 2 entries."));
 }
 
 void BreakdownTest::selectingABar_data() {

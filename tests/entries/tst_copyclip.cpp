@@ -44,10 +44,10 @@ private slots:
         QTest::newRow("with titles, as opened")
             << true << "xxxxxx-"
             << "SITE: JOE'S SITE\r\nWEB ADDRESS: www.example.com\r\nUSER NAME: joe\r\nPASSWORD: \r\n"
-               "E-MAIL: j@x.org\r\nNOTES: line one\nline two\r\n";
+               "E-MAIL: j@x.org\r\nNOTES: line one\r\nline two\r\n";
         QTest::newRow("without titles, as opened")
             << false << "xxxxxx-"
-            << "JOE'S SITE\r\nwww.example.com\r\njoe\r\n\r\nj@x.org\r\nline one\nline two\r\n";
+            << "JOE'S SITE\r\nwww.example.com\r\njoe\r\n\r\nj@x.org\r\nline one\r\nline two\r\n";
         QTest::newRow("category comes last") << true << "x-----x"
                                              << "SITE: JOE'S SITE\r\nCATEGORY: WEB SITE\r\n";
         QTest::newRow("nothing ticked") << false << "-------"
@@ -113,7 +113,7 @@ private slots:
         QTest::keyClick(&clip, Qt::Key_Return);
         QCOMPARE(fake().titles(),
                  (QStringList{QStringLiteral("Copy to Clipboard"), QStringLiteral("Success")}));
-        QCOMPARE(fake().clipboard.count(QStringLiteral("\r\n")), 6);
+        QCOMPARE(fake().clipboard.count(QStringLiteral("\r\n")), 7);
         const QPointer<frmMainClip> shown(&clip);
         QTest::keyClick(&clip, Qt::Key_Escape);
         QVERIFY(closed(shown));

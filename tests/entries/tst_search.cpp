@@ -52,7 +52,8 @@ private slots:
         QTest::newRow("entries sharing a description")
             << "twin" << QStringList{"TWIN", "TWIN"} << "2 Matches.";
         QTest::newRow("accented letters") << "café" << QStringList{"CAFÉ"} << "1 Match.";
-        QTest::newRow("sharp s upper-cases to SS") << "STRASSE" << QStringList{"CAFÉ"} << "1 Match.";
+        QTest::newRow("sharp s stays itself") << "STRAßE" << QStringList{"CAFÉ"} << "1 Match.";
+        QTest::newRow("sharp s is not SS") << "STRASSE" << QStringList{} << "0 Matches.";
         QTest::newRow("empty word lists every entry")
             << "   " << QStringList{"CAFÉ", "HOME ROUTER", "JOE'S BANK", "TWIN", "TWIN", "WEBMAIL"}
             << "6 Matches.";

@@ -151,7 +151,7 @@ private slots:
                                         QStringLiteral("Category")}));
         QCOMPARE(fake().clipboard, QStringLiteral("OWNER'S ITEM: BOB'S SHED\r\nDOOR <CODE>: Bob's key\r\n"
                                                   "LOCATION: garden\r\nCONTACT: \r\nPHONE: \r\n"
-                                                  "NOTES: it's\nblue\r\nCATEGORY: HOME\r\n"));
+                                                  "NOTES: it's\r\nblue\r\nCATEGORY: HOME\r\n"));
 
         QString printed;
         fake().onPrint = [&](QTextDocument& document) {

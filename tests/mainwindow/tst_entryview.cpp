@@ -231,7 +231,7 @@ private slots:
         QTest::newRow("field 1") << 1 << QStringLiteral("user'name");
         QTest::newRow("field 2, empty") << 2 << QString();
         QTest::newRow("field 4") << 4 << QStringLiteral("www.example.com");
-        QTest::newRow("notes with line breaks") << 5 << QStringLiteral("first\nsecond");
+        QTest::newRow("notes with line breaks, copied as CR LF") << 5 << QStringLiteral("first\r\nsecond");
     }
     void copyButtons() {
         QFETCH(int, field);

@@ -86,11 +86,11 @@ private slots:
         QTest::addColumn<QString>("notes");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("fragment");
-        QTest::newRow("brackets escaped, ampersand not, apostrophes back")
-            << "Tom's <R&D> \u20AC"
+        QTest::newRow("brackets and ampersands escaped, apostrophes back")
+            << "Tom's <R&D> &amp; \u20AC"
             << ""
             << "Code"
-            << "<u>Item:</u><br>Tom's &lt;R&D&gt; '<br><br>";
+            << "<u>Item:</u><br>Tom's &lt;R&amp;D&gt; &amp;amp; '<br><br>";
         QTest::newRow("notes: every kind of line break")
             << "n"
             << "<one>\r\ntwo\nthree"

@@ -7,6 +7,34 @@
 class CodecTest final : public QObject {
     Q_OBJECT
 private slots:
+    // Upper-casing never leaves the code page and never changes a text's length.
+    void upperStaysInCodePage_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << QStringLiteral("Bank of Ostrava") << QStringLiteral("BANK OF OSTRAVA");
+        QTest::newRow("micro stays") << QStringLiteral("dose 5µg") << QStringLiteral("DOSE 5µG");
+        QTest::newRow("sharp s stays one letter") << QStringLiteral("Straße") << QStringLiteral("STRAßE");
+        QTest::newRow("florin stays") << QStringLiteral("ƒ") << QStringLiteral("ƒ");
+        QTest::newRow("y diaeresis to its capital") << QStringLiteral("ÿ") << QStringLiteral("Ÿ");
+        QTest::newRow("accents, s caron, oe") << QStringLiteral("éàšœ") << QStringLiteral("ÉÀŠŒ");
+        QTest::newRow("outer blanks kept") << QStringLiteral(" a ") << QStringLiteral(" A ");
+    }
+    void upperStaysInCodePage() {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(cp1252::upper(text), expected);
+    }
+
+    // Every character of the code page upper-cases to one that the code page has.
+    void upperOfEveryCodeIsStorable() {
+        for (unsigned code = 0; code < 256; ++code) {
+            const QString one(QChar(cp1252::charOf(code)));
+            const QString capital = cp1252::upper(one);
+            QCOMPARE(capital.size(), 1);
+            QVERIFY2(cp1252::codeOf(capital[0].unicode()) >= 0, qPrintable(QString::number(code)));
+        }
+    }
+
     // "abc": codes 97 98 99, digits 097098099 reversed to 990890790, each digit behind a filler.
     void workedExample() {
         const QString encoded = EncodeValue(u"abc");
