@@ -22,7 +22,9 @@ void deliverMouseMoves(benchmark::State& state) {
     }
 }
 
-void BM_MouseMove_NoIdleLock(benchmark::State& state) { deliverMouseMoves(state); }
+void BM_MouseMove_NoIdleLock(benchmark::State& state) {
+    deliverMouseMoves(state);
+}
 BENCHMARK(BM_MouseMove_NoIdleLock);
 
 void BM_MouseMove_IdleLock(benchmark::State& state) {

@@ -7,8 +7,13 @@
 #include "store/vault.h"
 #include "store/vaultbuilder.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
 #include <random>
 
 namespace {
@@ -16,20 +21,30 @@ QString randomText(std::mt19937& rng, int length) {
     static const QString alphabet =
         QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .-_@/:");
     QString s;
-    for (int i = 0; i < length; ++i) s += alphabet[int(rng() % alphabet.size())];
+    for (int i = 0; i < length; ++i)
+        s += alphabet[int(rng() % alphabet.size())];
     return s;
 }
 } // namespace
 
-QString makeBenchVault(int entries) {
-    static QTemporaryDir dir;
-    const QString folder = dir.path() + QStringLiteral("/v%1").arg(entries);
-    QDir().mkpath(folder);
-    const QString path = folder + QStringLiteral("/gpwdfsc.mdb");
+int benchEntries(int& argc, char** argv) {
+    int entries = 10000;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--entries=", 10) == 0)
+            entries = std::atoi(argv[i] + 10);
+        else
+            argv[kept++] = argv[i];
+    }
+    argc = kept;
+    return entries;
+}
+
+bool writeBenchVault(const QString& path, int entries) {
     if (!buildVault(path, QStringLiteral(QUORLANE_SOURCE_DIR "/resources/vault/schema.sql"),
                     QStringLiteral(QUORLANE_SOURCE_DIR "/resources/vault/categories.sql")))
-        qFatal("cannot build the benchmark vault");
-    {
+        return false;
+    try {
         sqlite::Connection db(path);
         db.execute("BEGIN");
         for (int c = 0; c < 3; ++c) {
@@ -37,24 +52,38 @@ QString makeBenchVault(int entries) {
             category.bind(1, QStringLiteral("EXTRA %1").arg(c)).next();
         }
         std::mt19937 rng(42);
-        const QStringList categories = {QStringLiteral("CREDIT CARD"), QStringLiteral("WEB SITE"),
-                                        QStringLiteral("HOME"),        QStringLiteral("EMAIL"),
-                                        QStringLiteral("BANK ACCOUNT"), QStringLiteral("SOFTWARE LICENSE"),
+        const QStringList categories = {QStringLiteral("CREDIT CARD"),   QStringLiteral("WEB SITE"),
+                                        QStringLiteral("HOME"),          QStringLiteral("EMAIL"),
+                                        QStringLiteral("BANK ACCOUNT"),  QStringLiteral("SOFTWARE LICENSE"),
                                         QStringLiteral("WI-FI NETWORK"), QStringLiteral("EXTRA 0"),
-                                        QStringLiteral("EXTRA 1"),      QStringLiteral("EXTRA 2")};
+                                        QStringLiteral("EXTRA 1"),       QStringLiteral("EXTRA 2")};
         for (int i = 0; i < entries; ++i) {
             sqlite::Statement q(db, sql::InsertEntry);
-            q.bind(1, EncodeValue(QStringLiteral("Entry %1 ").arg(i, 5, 10, QLatin1Char('0')) +
-                                  randomText(rng, 15 + int(rng() % 40))));
-            for (int f = 1; f <= 4; ++f) q.bind(f + 1, EncodeValue(randomText(rng, 20 + int(rng() % 41))));
-            q.bind(6, EncodeValue(randomText(rng, 200)));
+            // Descriptions start with a random letter, so the list's order is not the table's.
+            q.bind(1,
+                   EncodeValue(randomText(rng, 14) + QStringLiteral(" %1").arg(i, 5, 10, QLatin1Char('0'))));
+            for (int f = 1; f <= 4; ++f)
+                q.bind(f + 1, EncodeValue(randomText(rng, 15)));
+            q.bind(6, EncodeValue(randomText(rng, 100)));
             q.bind(7, EncodeValue(categories[i % categories.size()]));
             q.bind(8, EncodeValue(QStringLiteral("03/15/2013 02:05:09 pm")));
             q.next();
         }
         db.execute("COMMIT");
+    } catch (const VaultFailure&) {
+        return false;
     }
+    return true;
+}
+
+QString makeBenchVault(int entries) {
+    static QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/v%1").arg(entries);
+    QDir().mkpath(folder);
+    if (!writeBenchVault(folder + QStringLiteral("/gpwdfsc.mdb"), entries))
+        qFatal("cannot build the benchmark vault");
     AppFolder = folder;
+    VaultFolder = folder;
     VaultFolder = folder;
     MaxAttempts = 5;
     return folder;
@@ -67,8 +96,46 @@ long long plainScanOfEntries() {
         openVault();
         sqlite::Statement rows = openRecords(sql::SelectEntries);
         while (rows.next())
-            for (int c = 0; c < 9; ++c) total += rows.text(c).size();
+            for (int c = 0; c < 9; ++c)
+                total += rows.text(c).size();
         closeVault();
     });
     return total;
+}
+
+long long listFloor() {
+    sqlite::Connection db = openVaultConnection();
+    sqlite::Statement rows(db, "SELECT pNum, PDF1, sCat FROM PDF");
+    QStringList descriptions;
+    long long keys = 0;
+    while (rows.next()) {
+        keys += rows.number(0);
+        descriptions << DecodeValue(rows.bytesView(1));
+        keys += rows.bytesView(2).size();
+    }
+    const QCollator collator;
+    std::vector<QCollatorSortKey> sortKeys;
+    sortKeys.reserve(std::size_t(descriptions.size()));
+    for (const QString& d : descriptions)
+        sortKeys.push_back(collator.sortKey(d));
+    std::sort(sortKeys.begin(), sortKeys.end(),
+              [](const auto& a, const auto& b) { return a.compare(b) < 0; });
+    return qsizetype(sortKeys.size()) + (keys & 1);
+}
+
+std::vector<double> bestMillis(const std::vector<std::function<void()>>& operations, int rounds) {
+    std::vector<double> best(operations.size(), 1e300);
+    for (int round = 0; round < rounds; ++round)
+        for (std::size_t i = 0; i < operations.size(); ++i) {
+            const auto start = std::chrono::steady_clock::now();
+            operations[i]();
+            best[i] = std::min(
+                best[i],
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        }
+    return best;
+}
+
+void printFigure(const char* name, double ms, double floorMs, const char* floorName, const char* goal) {
+    std::printf("  %-40s %8.1f ms = %5.2fx %s  (goal: %s)\n", name, ms, ms / floorMs, floorName, goal);
 }

@@ -1,12 +1,32 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <vector>
 
-// A generated vault for benchmarks: `entries` entries spread over ten categories, values of
-// 20-60 characters, 200 characters of notes. Built in a temporary folder that becomes AppFolder.
-// Gives the folder.
+// The number of entries a benchmark runs on: "--entries=N" on its command line (taken out of
+// argv before Google Benchmark reads it), 10,000 without one.
+int benchEntries(int& argc, char** argv);
+
+// Writes a vault of `entries` typical entries to path: the delivered categories and rows, a
+// description of 20 characters, four fields of 15, notes of 100, spread over ten categories.
+bool writeBenchVault(const QString& path, int entries);
+
+// The same vault in a temporary folder that becomes AppFolder. Gives the folder.
 QString makeBenchVault(int entries);
 
 // Reads every column of every PDF row through the program's connection without decoding: the
 // floor that the vault operations are measured against.
 long long plainScanOfEntries();
+
+// The floor of the entry list: key, description and category read on a fresh connection, the
+// descriptions decoded and sorted as the list sorts them. Gives the number of rows.
+long long listFloor();
+
+// Milliseconds of one call of each operation, the best of `rounds` rounds, the operations
+// interleaved in every round so that they share the machine's state. The best round is the one
+// least disturbed by the other work on the machine.
+std::vector<double> bestMillis(const std::vector<std::function<void()>>& operations, int rounds);
+
+// "  <name>  <ms> ms = <ratio>x <floor> (goal)"
+void printFigure(const char* name, double ms, double floorMs, const char* floorName, const char* goal);

@@ -29,7 +29,8 @@ int main(int argc, char* argv[]) {
         svg.render(&painter);
         painter.end();
         const QString sizeFolder = QStringLiteral("%1/%2x%2/apps").arg(folder).arg(size);
-        if (size <= 0 || !QDir().mkpath(sizeFolder) || !image.save(sizeFolder + QLatin1Char('/') + name + QStringLiteral(".png"))) {
+        if (size <= 0 || !QDir().mkpath(sizeFolder) ||
+            !image.save(sizeFolder + QLatin1Char('/') + name + QStringLiteral(".png"))) {
             std::fprintf(stderr, "makeicons: cannot write the %s pixel icon\n", argv[i]);
             return 1;
         }

@@ -18,7 +18,8 @@ std::unique_ptr<QMimeData> secretClipboardData(const QString& text) {
     data->setText(text);
 #ifdef Q_OS_WIN
     // Windows' clipboard history and monitors skip data carrying this format.
-    data->setData(QStringLiteral("application/x-qt-windows-mime;value=\"ExcludeClipboardContentFromMonitorProcessing\""),
+    data->setData(QStringLiteral(
+                      "application/x-qt-windows-mime;value=\"ExcludeClipboardContentFromMonitorProcessing\""),
                   QByteArray(1, '\0'));
 #else
     // KDE's Klipper and the clipboard managers following it keep no history of such data.

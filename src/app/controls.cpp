@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCollator>
 #include <QComboBox>
 #include <QEvent>
 #include <QIcon>
@@ -11,6 +12,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -62,13 +65,55 @@ QString listText(const QListWidget* list) {
     return item ? item->text() : QString();
 }
 
+namespace {
+constexpr int KeyRole = Qt::UserRole;
+}
+
+void addEntryRows(QListWidget* list, const QList<ListedEntry>& entries) {
+    const QCollator collator;
+    std::vector<std::pair<QCollatorSortKey, qsizetype>> keys;
+    keys.reserve(std::size_t(entries.size()));
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        keys.emplace_back(collator.sortKey(entries[i].description), i);
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    QStringList sorted;
+    sorted.reserve(entries.size());
+    for (const auto& key : keys)
+        sorted << entries[key.second].description;
+    const QSignalBlocker blocker(list);
+    const bool sorting = list->isSortingEnabled();
+    const int first = list->count();
+    list->setSortingEnabled(false);
+    list->addItems(sorted);
+    list->setSortingEnabled(sorting);
+    // The keys are no text the list shows: the views need not hear of each one.
+    const QSignalBlocker modelBlocker(list->model());
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        list->item(first + int(i))->setData(KeyRole, entries[keys[i].second].key);
+}
+
+std::optional<EntryKey> listKey(const QListWidget* list) {
+    const QListWidgetItem* item = list->currentItem();
+    if (!item) return std::nullopt;
+    const QVariant key = item->data(KeyRole);
+    return key.isValid() ? std::optional(key.value<EntryKey>()) : std::nullopt;
+}
+
+bool setListKey(QListWidget* list, EntryKey key) {
+    const QModelIndexList rows = list->model()->match(list->model()->index(0, 0), KeyRole,
+                                                      QVariant::fromValue(key), 1, Qt::MatchExactly);
+    return !rows.isEmpty() && setListIndex(list, rows.first().row());
+}
+
 void onEnterKey(QWidget* widget, std::function<void()> action) {
-    widget->installEventFilter(new EventHook(widget, QEvent::KeyPress, [action = std::move(action)](QEvent* e) {
-        const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-        action();
-        return true;
-    }));
+    widget->installEventFilter(
+        new EventHook(widget, QEvent::KeyPress, [action = std::move(action)](QEvent* e) {
+            const int key = static_cast<QKeyEvent*>(e)->key();
+            if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+            action();
+            return true;
+        }));
 }
 
 void onClick(QWidget* widget, std::function<void()> action) {
@@ -87,8 +132,8 @@ void onClick(QWidget* widget, std::function<void()> action) {
         return true;
     }));
     widget->setFocusPolicy(Qt::TabFocus);
-    widget->setStyleSheet(
-        QStringLiteral("* { border: 1px solid transparent; } *:focus { border: 1px solid palette(highlight); }"));
+    widget->setStyleSheet(QStringLiteral(
+        "* { border: 1px solid transparent; } *:focus { border: 1px solid palette(highlight); }"));
 }
 
 void pressOnEnter(QAbstractButton* button) {
@@ -115,4 +160,6 @@ void setCheckTitle(QCheckBox* box, const QString& title) {
     box->setText(QString(title).replace(QLatin1Char('&'), QLatin1String("&&")));
 }
 
-QString checkTitle(const QCheckBox* box) { return box->text().replace(QLatin1String("&&"), QLatin1String("&")); }
+QString checkTitle(const QCheckBox* box) {
+    return box->text().replace(QLatin1String("&&"), QLatin1String("&"));
+}

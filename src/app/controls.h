@@ -1,7 +1,10 @@
 #pragma once
 
+#include "store/records.h"
+
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QListWidget;
@@ -23,6 +26,16 @@ bool setListIndex(QListWidget* list, int row);
 
 // The list's current text ("" when no row is current).
 QString listText(const QListWidget* list);
+
+// Entry lists keep each row's entry key as the row's data, so that rows of equal descriptions
+// stay apart. Puts entries into a sorted list in one go (no click handler runs): they are sorted
+// here the way the list sorts its rows (by the locale's collation), so the list need not place
+// them one by one.
+void addEntryRows(QListWidget* list, const QList<ListedEntry>& entries);
+// The key of the list's current row; none when no row is current.
+std::optional<EntryKey> listKey(const QListWidget* list);
+// Selects the row of that entry and runs the click handler; false when no row holds it.
+bool setListKey(QListWidget* list, EntryKey key);
 
 // Enter (Return or keypad Enter) in widget runs action instead of reaching the widget.
 void onEnterKey(QWidget* widget, std::function<void()> action);

@@ -8,6 +8,7 @@
 #include "platform.h"
 #include "traylock.h"
 #include "twips.h"
+#include "vaultlock.h"
 #include "windowkit.h"
 
 #include <QLineEdit>
@@ -70,7 +71,7 @@ void frmLogin::reject() {
 
 void frmLogin::txtPassword_KeyPress(int key) {
     if (key != 13) return;
-    if (upperTrimmed(txtPassword->text()) == LoginPassword) {
+    if (passwordAccepted(txtPassword->text())) {
         unload<frmLogin>();
         LoginAccepted = true;
         platform().trayHide();

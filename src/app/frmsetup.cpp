@@ -9,7 +9,9 @@
 #include "platform.h"
 #include "storable.h"
 #include "store/repository.h"
+#include "store/vaultkey.h"
 #include "twips.h"
+#include "vaultlock.h"
 #include "vaultreport.h"
 #include "windowkit.h"
 
@@ -210,14 +212,25 @@ void SaveSetup() {
     frmSetup& setup = form<frmSetup>();
     const bool required = setup.Check1->isChecked();
     const LoginSettings settings{required, required ? setup.Text2->text() : QString(), setup.Text3->text()};
-    if (const Result<> saved = store::saveLoginSettings(settings); !saved) {
+    // Taking the password off an encrypted vault leaves the file readable by anyone: asked first.
+    if (!required && heldVaultKey() && !confirmUnprotectedVault()) return;
+    // A password becomes the key of a newly encrypted copy, with a new salt.
+    std::optional<VaultKey> key;
+    if (required) key = deriveLoginKey(settings.password, newVaultSalt());
+    if (const Result<> saved = store::saveLoginSettings(settings, key ? &*key : nullptr); !saved) {
         // The settings in memory stay as they were.
         showVaultReport(saved.code());
         return;
     }
-    LoadedLoginSettings = settings;
-    LoginPassword = required ? upperTrimmed(settings.password) : QString();
+    if (key)
+        holdVaultKey(std::move(*key));
+    else
+        forgetVaultKey();
+    // With an encrypted vault the key is the check: the password is kept nowhere.
+    LoadedLoginSettings = {required, QString(), settings.retries};
+    LoginPassword.clear();
     LoginRetries = retryCountOf(settings.retries);
+    saveRetryCountCopy(LoginRetries);
     saveTimeoutSettings(setup.clearSeconds->value(), setup.idleMinutes->value());
     idleLock().start();
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Parameters successfully updated."),

@@ -4,6 +4,7 @@
 #include "modregistry.h"
 #include "platform.h"
 #include "traylock.h"
+#include "vaultlock.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -42,8 +43,7 @@ void IdleLock::check(quint64 round) {
     if (idle < period) return wakeIn(period - idle);
     // Locked already, or not to be locked at all: look again a period later. An open secondary
     // window holds the lock off; closing it is input, from which the period counts again.
-    if (!LoginPassword.trimmed().isEmpty() && trayLock().mainShown() && !platform().modalWindowOpen())
-        trayLock().lock();
+    if (loginRequired() && trayLock().mainShown() && !platform().modalWindowOpen()) trayLock().lock();
     wakeIn(period);
 }
 

@@ -6,6 +6,8 @@
 #include "mainwindowport.h"
 #include "platform.h"
 #include "store/repository.h"
+#include "store/vaultkey.h"
+#include "vaultlock.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -18,6 +20,8 @@ void LoadLoginSettings() {
     LoginPassword = upperTrimmed(LoadedLoginSettings.password);
     // The digits at the start of the count; a count that does not begin with a digit is 0.
     LoginRetries = std::max<short>(0, retryCountOf(LoadedLoginSettings.retries));
+    // The count that applies before an encrypted vault is open follows the vault's.
+    if (heldVaultKey()) saveRetryCountCopy(LoginRetries);
 }
 
 // One showing of the login window at start; however it closes, it is gone afterwards.

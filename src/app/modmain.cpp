@@ -4,18 +4,22 @@
 #include "controls.h"
 #include "forms.h"
 #include "idlelock.h"
+#include "mainwindowport.h"
 #include "modregistry.h"
 #include "platform.h"
-#include "mainwindowport.h"
 #include "store/locations.h"
 #include "store/vault.h"
+#include "store/vaultfile.h"
+#include "vaultlock.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 #include <QWidget>
 
-void initQuorlaneResources() { Q_INIT_RESOURCE(pictures); }
+void initQuorlaneResources() {
+    Q_INIT_RESOURCE(pictures);
+}
 
 void resetGlobals() {
     resetStoreGlobals();
@@ -46,7 +50,9 @@ QString appFolderFrom(QString folder) {
     return folder;
 }
 
-bool screenLargeEnough(int widthTwips, int heightTwips) { return heightTwips >= 8000 && widthTwips >= 11000; }
+bool screenLargeEnough(int widthTwips, int heightTwips) {
+    return heightTwips >= 8000 && widthTwips >= 11000;
+}
 
 namespace {
 
@@ -65,7 +71,8 @@ QString placeVault() {
     const VaultPlace place =
         findVault(AppFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     VaultFolder = place.folder;
-    if (place.templateFile.isEmpty() || !makeVaultFromTemplate(place.templateFile, vaultFilePath())) return {};
+    if (place.templateFile.isEmpty() || !makeVaultFromTemplate(place.templateFile, vaultFilePath()))
+        return {};
     return vaultFilePath();
 }
 
@@ -80,6 +87,21 @@ void tellWhereTheVaultIs(const QString& vaultFile) {
 }
 
 } // namespace
+
+void LoginGate() {
+    // A copy that a killed re-encryption left beside the vault goes first.
+    removeStaleReencryption(vaultFilePath());
+    if (vaultEncrypted()) {
+        // Nothing of an encrypted vault can be read before the password gives its key: the retry
+        // count comes from the copy kept outside it.
+        LoginRetries = retryCountCopy();
+        RunStartUpLogin();
+        LoadLoginSettings();
+    } else {
+        LoadLoginSettings();
+        if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
+    }
+}
 
 void StartUp() {
     initQuorlaneResources();
@@ -105,9 +127,7 @@ void StartUp() {
     removeStalePrintPages();
     const QString madeVault = placeVault();
 
-    LoadLoginSettings();
-
-    if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
+    LoginGate();
 
     main.fillCategoryFilter();
 

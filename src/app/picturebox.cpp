@@ -25,7 +25,9 @@ public:
     explicit PictureBoxAccessible(PictureBox* box)
         : QAccessibleWidget(box, box->isCommand() ? QAccessible::Button : QAccessible::Graphic) {}
 
-    QAccessible::Role role() const override { return box()->isCommand() ? QAccessible::Button : QAccessible::Graphic; }
+    QAccessible::Role role() const override {
+        return box()->isCommand() ? QAccessible::Button : QAccessible::Graphic;
+    }
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return box()->commandName();

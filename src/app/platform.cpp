@@ -11,4 +11,6 @@ Platform& platform() {
     return *installed;
 }
 
-void setPlatform(Platform* p) { installed = p; }
+void setPlatform(Platform* p) {
+    installed = p;
+}

@@ -21,7 +21,8 @@ public:
 
     // A message box; gives the button the person chose.
     virtual MsgAnswer messageBox(const QString& title, const QString& prompt, MsgIcon icon,
-                                 MsgButtons buttons = MsgButtons::Ok, MsgAnswer defaultButton = MsgAnswer::Ok) = 0;
+                                 MsgButtons buttons = MsgButtons::Ok,
+                                 MsgAnswer defaultButton = MsgAnswer::Ok) = 0;
     // Shows a window modally and returns when it closes.
     virtual void showModal(QDialog& dialog) = 0;
     // The shell's "Open": a web address or a file with its associated program.
@@ -33,6 +34,23 @@ public:
     virtual void clearClipboard() = 0;
     // The file-open dialog; empty when cancelled.
     virtual QString chooseFile() = 0;
+    // The file-open dialog with a caption and a file-type filter ("CSV files (*.csv)"); empty when
+    // cancelled.
+    virtual QString chooseFileToOpen(const QString& caption, const QString& filter) {
+        (void)caption, (void)filter;
+        return chooseFile();
+    }
+    // The file-save dialog, which asks before replacing a file; empty when cancelled.
+    virtual QString chooseFileToSave(const QString& caption, const QString& suggestedName,
+                                     const QString& filter) {
+        (void)caption, (void)suggestedName, (void)filter;
+        return {};
+    }
+    // Progress of a long task: a window with label and a bar from the first call until done
+    // reaches total, and the screen kept drawn meanwhile.
+    virtual void progress(const QString& label, qint64 done, qint64 total) {
+        (void)label, (void)done, (void)total;
+    }
     // The print dialog, then printing; false when cancelled or failed.
     virtual bool print(QTextDocument& document) = 0;
     // The notification-area icon.

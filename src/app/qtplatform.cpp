@@ -1,5 +1,7 @@
 #include "qtplatform.h"
 
+#include "store/vaultkey.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
@@ -12,6 +14,7 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTextDocument>
@@ -26,17 +29,26 @@ QtPlatform::QtPlatform() : tray_(std::make_unique<QSystemTrayIcon>()) {
 
 QtPlatform::~QtPlatform() = default;
 
-MsgAnswer QtPlatform::messageBox(const QString& title, const QString& prompt, MsgIcon icon, MsgButtons buttons,
-                                 MsgAnswer defaultButton) {
+MsgAnswer QtPlatform::messageBox(const QString& title, const QString& prompt, MsgIcon icon,
+                                 MsgButtons buttons, MsgAnswer defaultButton) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setText(prompt);
     switch (icon) {
-    case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
-    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::None: break;
+    case MsgIcon::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MsgIcon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MsgIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MsgIcon::None:
+        break;
     }
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -52,7 +64,9 @@ MsgAnswer QtPlatform::messageBox(const QString& title, const QString& prompt, Ms
     return MsgAnswer::Ok;
 }
 
-void QtPlatform::showModal(QDialog& dialog) { dialog.exec(); }
+void QtPlatform::showModal(QDialog& dialog) {
+    dialog.exec();
+}
 
 bool QtPlatform::openDocument(const QString& target) {
     // A file that exists opens as a file, its name exactly as given; anything else is taken as
@@ -69,11 +83,44 @@ void QtPlatform::setClipboardData(std::unique_ptr<QMimeData> data) {
     QGuiApplication::clipboard()->setMimeData(data.release());
 }
 
-QString QtPlatform::clipboardText() { return QGuiApplication::clipboard()->text(); }
+QString QtPlatform::clipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
 
-void QtPlatform::clearClipboard() { QGuiApplication::clipboard()->clear(); }
+void QtPlatform::clearClipboard() {
+    QGuiApplication::clipboard()->clear();
+}
 
-QString QtPlatform::chooseFile() { return QFileDialog::getOpenFileName(QApplication::activeWindow()); }
+QString QtPlatform::chooseFile() {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow());
+}
+
+QString QtPlatform::chooseFileToOpen(const QString& caption, const QString& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, {}, filter);
+}
+
+QString QtPlatform::chooseFileToSave(const QString& caption, const QString& suggestedName,
+                                     const QString& filter) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedName, filter);
+}
+
+void QtPlatform::progress(const QString& label, qint64 done, qint64 total) {
+    if (done >= total) {
+        progress_.reset();
+        return;
+    }
+    if (!progress_) {
+        progress_ = std::make_unique<QProgressDialog>(QApplication::activeWindow());
+        progress_->setWindowTitle(QStringLiteral("Quorlane"));
+        progress_->setWindowModality(Qt::ApplicationModal);
+        progress_->setCancelButton(nullptr);
+        progress_->setMinimumDuration(300);
+        progress_->setRange(0, 1000);
+    }
+    progress_->setLabelText(label);
+    progress_->setValue(total > 0 ? int(done * 1000 / total) : 0); // a modal dialog draws itself here
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 bool QtPlatform::print(QTextDocument& document) {
     QPrinter printer(QPrinter::HighResolution);
@@ -87,23 +134,30 @@ bool QtPlatform::print(QTextDocument& document) {
     return printer.printerState() != QPrinter::Error;
 }
 
-bool QtPlatform::trayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+bool QtPlatform::trayAvailable() {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
 
 void QtPlatform::trayShow(const QString& tip) {
     tray_->setToolTip(tip);
     tray_->show();
 }
 
-void QtPlatform::trayHide() { tray_->hide(); }
+void QtPlatform::trayHide() {
+    tray_->hide();
+}
 
 void QtPlatform::setTrayReceiver(std::function<void(int reason)> receiver) {
     QObject::disconnect(tray_.get(), &QSystemTrayIcon::activated, nullptr, nullptr);
     if (!receiver) return;
-    QObject::connect(tray_.get(), &QSystemTrayIcon::activated,
-                     [receiver = std::move(receiver)](QSystemTrayIcon::ActivationReason reason) { receiver(reason); });
+    QObject::connect(
+        tray_.get(), &QSystemTrayIcon::activated,
+        [receiver = std::move(receiver)](QSystemTrayIcon::ActivationReason reason) { receiver(reason); });
 }
 
-void QtPlatform::popupMenu(QMenu& menu) { menu.popup(QCursor::pos()); }
+void QtPlatform::popupMenu(QMenu& menu) {
+    menu.popup(QCursor::pos());
+}
 
 QSize QtPlatform::screenSizeTwips() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -118,15 +172,20 @@ int QtPlatform::twipsPerPixel() {
     return qMax(1, qRound(1440.0 / dpi));
 }
 
-QDateTime QtPlatform::now() { return QDateTime::currentDateTime(); }
+QDateTime QtPlatform::now() {
+    return QDateTime::currentDateTime();
+}
 
 void QtPlatform::after(int ms, std::function<void()> callback) {
     QTimer::singleShot(ms, QCoreApplication::instance(), std::move(callback));
 }
 
-bool QtPlatform::modalWindowOpen() { return QApplication::activeModalWidget() != nullptr; }
+bool QtPlatform::modalWindowOpen() {
+    return QApplication::activeModalWidget() != nullptr;
+}
 
 void QtPlatform::endProgram() {
+    forgetVaultKey();
     tray_->hide();
     std::fflush(nullptr);
     std::_Exit(0);

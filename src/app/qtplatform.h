@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QProgressDialog;
 class QSystemTrayIcon;
 
 // The real platform: Qt's message boxes, dialogs, clipboard, shell and printer.
@@ -21,6 +22,10 @@ public:
     QString clipboardText() override;
     void clearClipboard() override;
     QString chooseFile() override;
+    QString chooseFileToOpen(const QString& caption, const QString& filter) override;
+    QString chooseFileToSave(const QString& caption, const QString& suggestedName,
+                             const QString& filter) override;
+    void progress(const QString& label, qint64 done, qint64 total) override;
     bool print(QTextDocument& document) override;
     bool trayAvailable() override;
     void trayShow(const QString& tip) override;
@@ -39,4 +44,5 @@ public:
 
 private:
     std::unique_ptr<QSystemTrayIcon> tray_;
+    std::unique_ptr<QProgressDialog> progress_;
 };

@@ -6,7 +6,9 @@
 #include "modmain.h"
 #include "picturebox.h"
 #include "platform.h"
+#include "store/vaultkey.h"
 #include "twips.h"
+#include "vaultlock.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -94,6 +96,8 @@ TrayLock::TrayLock(QObject* parent) : QObject(parent) {}
 
 void TrayLock::lock() {
     QWidget& main = mainWindow().widget();
+    // Locked, the vault's key is gone; the login that unlocks derives it again.
+    forgetVaultKey();
     // Only the main window's exit ends the program; a window closed while it is hidden does not.
     QApplication::setQuitOnLastWindowClosed(false);
     TrayIconData = {true, QStringLiteral("Quorlane")};
@@ -166,7 +170,7 @@ void TrayLock::leftClick() {
         if (isLoaded<frmLogin>()) form<frmLogin>().activateWindow();
         return;
     }
-    if (LoginPassword.trimmed().isEmpty()) {
+    if (!loginRequired()) {
         showMainWindow();
         return;
     }

@@ -115,8 +115,8 @@ void shortcut(QWidget* control, const QKeySequence& keys, std::function<void()> 
     keysHere->setAutoRepeat(false);
     QObject::connect(keysHere, &QShortcut::activated, control, std::move(action));
     const QString named = keys.toString(QKeySequence::NativeText);
-    control->setToolTip(control->toolTip().isEmpty() ? named
-                                                     : QStringLiteral("%1 (%2)").arg(control->toolTip(), named));
+    control->setToolTip(
+        control->toolTip().isEmpty() ? named : QStringLiteral("%1 (%2)").arg(control->toolTip(), named));
 }
 
 void shortcut(QAbstractButton* button, const QKeySequence& keys) {

@@ -2,15 +2,15 @@
 
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/storable.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "attachmentlines.h"
 #include "frmattachname.h"
-#include "app/mainwindowport.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QFrame>
@@ -100,7 +100,8 @@ void frmAttach::Form_Load() {
 }
 
 void frmAttach::addLine(const Attachment& attachment) {
-    auto* node = new QTreeWidgetItem(TV1, QStringList{attachmentLine(attachment.description, attachment.path)});
+    auto* node =
+        new QTreeWidgetItem(TV1, QStringList{attachmentLine(attachment.description, attachment.path)});
     node->setData(0, PictureRole, attachment.picture);
     node->setData(0, DescriptionRole, attachment.description);
     node->setData(0, PathRole, attachment.path);
@@ -138,7 +139,8 @@ void frmAttach::Command5_Click() {
     if (!checkStorable(QStringLiteral("path of the chosen file"), file, false, TV1)) return;
     QString description;
     frmAttachName& naming = form<frmAttachName>();
-    connect(&naming, &frmAttachName::descriptionChosen, this, [&description](const QString& chosen) { description = chosen; });
+    connect(&naming, &frmAttachName::descriptionChosen, this,
+            [&description](const QString& chosen) { description = chosen; });
     platform().showModal(naming);
     // The description window ends by OK or Cancel; still open means it never said OK.
     if (isLoaded<frmAttachName>()) form<frmAttachName>().Command2_Click();

@@ -6,10 +6,10 @@
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/storable.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "frmeditor.h"
 #include "maincommands.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QLabel>

@@ -6,10 +6,10 @@
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/storable.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "frmcatadd.h"
 #include "maincommands.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QCloseEvent>
@@ -93,7 +93,6 @@ frmEditor::frmEditor() {
     Command21->setGeometry(Command10->geometry());
     Command1->setGeometry(Command2->geometry());
 
-
     setViewMode(true);
 
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
@@ -151,14 +150,16 @@ void frmEditor::Command11_Click() {
 
 QStringList frmEditor::titleTexts() const {
     QStringList texts;
-    for (const QLineEdit* box : titleBoxes()) texts << box->text();
+    for (const QLineEdit* box : titleBoxes())
+        texts << box->text();
     return texts;
 }
 
 bool frmEditor::mayDiscardTitles() {
     if (!Command2->isHidden() || titleTexts() == startingTitles_) return true;
-    return platform().messageBox(QStringLiteral("Discard Changes?"), QStringLiteral("Discard the changes to these titles?"),
-                                 MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::Yes;
+    return platform().messageBox(QStringLiteral("Discard Changes?"),
+                                 QStringLiteral("Discard the changes to these titles?"), MsgIcon::Question,
+                                 MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::Yes;
 }
 
 void frmEditor::Command1_Click() {
@@ -242,12 +243,14 @@ void frmEditor::SaveCategoryDefinition() {
     const QList<QLineEdit*> boxes = titleBoxes();
     std::array<QString, 6> titles;
     for (int i = 0; i < 6; ++i) {
-        if (!checkStorable(QStringLiteral("title of Field (%1)").arg(i + 1), boxes[i]->text(), true, boxes[i]))
+        if (!checkStorable(QStringLiteral("title of Field (%1)").arg(i + 1), boxes[i]->text(), true,
+                           boxes[i]))
             return;
         titles[std::size_t(i)] = boxes[i]->text();
     }
     const QString name = listText(List1);
-    if (const Result<> saved = store::saveCategoryTitles(name, titles); !saved) return showVaultReport(saved.code());
+    if (const Result<> saved = store::saveCategoryTitles(name, titles); !saved)
+        return showVaultReport(saved.code());
     LoadCategoryDefinition();
     const QList<QListWidgetItem*> rows = List1->findItems(name, Qt::MatchFixedString);
     if (!rows.isEmpty()) setListIndex(List1, List1->row(rows.first()));
@@ -273,4 +276,3 @@ void frmEditor::DeleteCategory() {
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Category successfully deleted."),
                           MsgIcon::Information);
 }
-

@@ -42,8 +42,8 @@ public:
     // (the save button saves only then), or create a category.
     enum class Mode { None, EditingTitles, CreatingCategory };
     Mode mode = Mode::None;
-    PictureBox* Picture1;   // title picture
-    PictureBox* Picture2;   // banner, copied from the main window's
+    PictureBox* Picture1; // title picture
+    PictureBox* Picture2; // banner, copied from the main window's
 
     // Set while the entry editor shows this window modally.
     bool shownModally = false;

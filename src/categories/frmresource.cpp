@@ -2,18 +2,16 @@
 
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/windowkit.h"
 #include "breakdown.h"
 #include "frmxfer.h"
-#include "app/mainwindowport.h"
 #include "maincommands.h"
 
 #include <QBarCategoryAxis>
-#include <QStackedBarSeries>
-#include <QMouseEvent>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -21,10 +19,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLegend>
-#include <cmath>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QStackedBarSeries>
 #include <QValueAxis>
+#include <cmath>
 
 using namespace windowkit;
 
@@ -119,7 +119,8 @@ void frmResource::fillChart() {
         auto* set = new QBarSet(BreakdownNames[j]);
         const long long count = BreakdownCounts[j].toLongLong();
         highest = std::max(highest, count);
-        for (int column = 1; column <= bars; ++column) *set << (column == j ? double(count) : 0.0);
+        for (int column = 1; column <= bars; ++column)
+            *set << (column == j ? double(count) : 0.0);
         set->setColor(barColour(j - 1));
         set->setBorderColor(barColour(j - 1).darker(130));
         set->setLabelFont(labelFont);

@@ -2,14 +2,14 @@
 
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "frmresource.h"
-#include "app/mainwindowport.h"
 #include "maincommands.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QComboBox>

@@ -2,14 +2,15 @@
 
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/storable.h"
 #include "app/twips.h"
-#include "app/windowkit.h"
-#include "app/mainwindowport.h"
 #include "app/vaultreport.h"
+#include "app/windowkit.h"
+#include "frmgenerator.h"
 #include "store/repository.h"
 
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -135,6 +137,9 @@ frmEntry::frmEntry() {
         pictureButton(Picture7, "Command6", "category", QStringLiteral("Click to open category editor."));
     place(Command6, 4740, 120, 480, 400);
     Command6->setIconSize(QSize(twips::toPx(480) - 10, twips::toPx(400) - 8));
+    Command7 = pictureButton(Picture7, "Command7", "generate", QStringLiteral("Generate a password."));
+    place(Command7, 5310, 120, 480, 400);
+    Command7->setIconSize(Command6->iconSize());
     Picture8 = picture(Picture7, "Picture8", QStringLiteral("cat_default"));
     Picture8->setToolTip(QStringLiteral("Category image."));
     place(Picture8, PanelWidth - 1020, 90, 870, 870);
@@ -191,10 +196,15 @@ frmEntry::frmEntry() {
         nameByTooltip(*row.box, titleWords(QLatin1String(row.caption)));
     nameByTooltip(Text6, titleWords(Label8->text()));
 
+    for (QWidget* box : std::array<QWidget*, 6>{Text2, Text1, Text3, Text4, Text5, Text6})
+        box->installEventFilter(this);
+
     // Events
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
+    shortcut(Command7, QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(Command21, &QPushButton::clicked, this, [this] { Command21_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     // Enter moves down through the one-line boxes; the notes take it as a line break.
@@ -212,14 +222,33 @@ void frmEntry::Form_Load() {
     keepAtRightEdge(this, Picture10);
 }
 
+bool frmEntry::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) lastValueBox_ = static_cast<QWidget*>(watched);
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmEntry::Command7_Click() {
+    QWidget* target = lastValueBox_ ? lastValueBox_ : Text4;
+    frmGenerator& generator = form<frmGenerator>();
+    generator.use = [this, target](const QString& password) {
+        if (auto* line = qobject_cast<QLineEdit*>(target))
+            line->setText(password);
+        else
+            Text6->insertPlainText(password); // the notes keep their text; the password goes in at the cursor
+        target->setFocus();
+    };
+    platform().showModal(generator);
+}
+
 void frmEntry::reject() {
     Command2_Click();
 }
 
 void frmEntry::Command2_Click() {
     if (hasChanges() &&
-        platform().messageBox(QStringLiteral("Discard Changes?"), QStringLiteral("Discard the changes to this entry?"),
-                              MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
+        platform().messageBox(QStringLiteral("Discard Changes?"),
+                              QStringLiteral("Discard the changes to this entry?"), MsgIcon::Question,
+                              MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
         return;
     unload<frmEntry>();
 }
@@ -346,7 +375,8 @@ EntryValues editorValues(const frmEntry& editor) {
     EntryValues values{value(0, stored.description),
                        {value(1, stored.fields[0]), value(2, stored.fields[1]), value(3, stored.fields[2]),
                         value(4, stored.fields[3])},
-                       editor.stored_ && typed[5] == editor.startingTexts_[5] ? stored.notes : withCrLf(typed[5]),
+                       editor.stored_ && typed[5] == editor.startingTexts_[5] ? stored.notes
+                                                                              : withCrLf(typed[5]),
                        editor.Combo1->currentText()};
     if (editor.stored_ && values.category == editor.startingCategory_ &&
         upperTrimmed(stored.category) == values.category)

@@ -31,6 +31,7 @@ public:
     QLabel* Label9;        // "Category:"
     QComboBox* Combo1;     // category of the entry
     QPushButton* Command6; // opens the category editor
+    QPushButton* Command7; // opens the password generator (also Ctrl+G)
     PictureBox* Picture8;  // the chosen category's image
     QLabel* Label1;        // title of the description
     QLineEdit* Text2;      // description
@@ -76,11 +77,19 @@ public:
     void Command6_Click();  // opens the category editor
     void Command21_Click(); // save
     void Command2_Click();  // close without saving
+    // Password generator: its password goes into the value box that last had the focus, or into
+    // field 3 (the password of a web site) when none had.
+    void Command7_Click();
 
     // Esc and the close box close without saving (asking first when something was changed).
     void reject() override;
 
+protected:
+    // Remembers which value box last had the focus, for the password generator.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    QWidget* lastValueBox_ = nullptr; // the value box that last had the focus
     friend EntryValues editorValues(const frmEntry& editor);
     std::array<QString, 6> typedTexts() const; // description, fields 1..4, notes as the boxes hold them
     std::array<QString, 6> startingTexts_;

@@ -2,10 +2,10 @@
 
 #include "app/controls.h"
 #include "app/forms.h"
-#include "app/picturebox.h"
-#include "app/windowkit.h"
 #include "app/mainwindowport.h"
+#include "app/picturebox.h"
 #include "app/vaultreport.h"
+#include "app/windowkit.h"
 #include "store/repository.h"
 
 #include <QComboBox>
@@ -53,6 +53,7 @@ frmSearch::frmSearch() {
     place(Label1, 150, 930, PanelWidth - 300, 255);
     List1 = named(new QListWidget(Picture3), "List1");
     List1->setSortingEnabled(true);
+    List1->setUniformItemSizes(true);
     List1->setToolTip(QStringLiteral("Results from your search are displayed here."));
     place(List1, 150, 1200, PanelWidth - 300, 3300);
     Label4 = label(Picture3, "Label4", QStringLiteral("0 Matches"));
@@ -99,13 +100,13 @@ void frmSearch::Command1_Click() {
     Picture4->repaint();
     setCursor(Qt::WaitCursor);
     List1->clear();
-    const Result<QStringList> found = store::findEntries(Text1->text());
+    const Result<QList<ListedEntry>> found = store::findEntries(Text1->text());
     if (!found) {
         setCursor(Qt::ArrowCursor);
         Picture4->hide();
         return showVaultReport(found.code());
     }
-    List1->addItems(*found);
+    addEntryRows(List1, *found);
     Picture4->hide();
     const int count = List1->count();
     Label4->setText(QString::number(count) +
@@ -117,10 +118,10 @@ void frmSearch::Command1_Click() {
 
 // A result picked: the main window shows that entry, under "ALL CATEGORIES" when it was filtered.
 void frmSearch::List1_Click() {
-    const QString result = listText(List1);
+    const std::optional<EntryKey> result = listKey(List1);
     MainWindowPort& main = mainWindow();
     main.setPanelVisible(false);
     if (main.filterText() != AllCategories) main.chooseFilter(AllCategories);
-    main.selectEntry(result, true);
+    if (result) main.selectEntryKey(*result);
     main.setPanelVisible(true);
 }

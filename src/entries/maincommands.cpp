@@ -1,18 +1,18 @@
+#include "categories/maincommands.h"
 #include "app/categorybox.h"
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
-#include "categories/maincommands.h"
 #include "deleteentry.h"
 #include "frmentry.h"
 #include "frmmainclip.h"
 #include "frmsearch.h"
-#include "app/mainwindowport.h"
 #include "maincommands.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
 #include <QCheckBox>
@@ -79,8 +79,8 @@ void Command11_Click(MainWindowPort& main) {
     FillEditorCategories();
     // The stored values, not the detail view's trimmed and upper-cased ones.
     const std::optional<EntryValues> shownValues = main.shownEntryValues();
-    const EntryValues stored = shownValues.value_or(
-        EntryValues{shown.description, shown.fields, shown.notes, shown.category});
+    const EntryValues stored =
+        shownValues.value_or(EntryValues{shown.description, shown.fields, shown.notes, shown.category});
     copyInto(editor.Text2, stored.description);
     copyInto(editor.Text1, stored.fields[0]);
     copyInto(editor.Text3, stored.fields[1]);

@@ -11,6 +11,8 @@ void Command11_Click(MainWindowPort& main); // edit entry
 void Command8_Click(MainWindowPort& main);  // delete entry
 void Command3_Click(MainWindowPort& main);  // search
 void Command1_Click(MainWindowPort& main);  // copy to clipboard
+void cmdImport_Click(MainWindowPort& main); // import from CSV
+void cmdExport_Click(MainWindowPort& main); // export to CSV
 } // namespace entries
 
 // Fills the entry editor's category box from the categories in name order, nothing chosen.

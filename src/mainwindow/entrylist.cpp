@@ -1,21 +1,18 @@
+#include "app/categorybox.h"
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
-#include "app/categorybox.h"
+#include "app/vaultreport.h"
 #include "entries/maincommands.h"
 #include "entryview.h"
 #include "frmmain.h"
-#include "app/vaultreport.h"
 #include "store/repository.h"
 
-#include <QCollator>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
-#include <algorithm>
-#include <vector>
 
 // Fills the main window's category filter (target 0) or the entry editor's category box
 // (target 1) from the categories in name order. Selecting "ALL CATEGORIES" in the filter fills
@@ -37,30 +34,6 @@ void FillCategoryFilter(int target) {
     appendCategoryNames(box, true);
 }
 
-namespace {
-
-// Puts rows into the sorted list in one go. They are sorted here the way the list sorts its
-// rows (by the locale's collation), so the list need not compare its items one by one.
-void addSortedRows(QListWidget* list, QStringList rows) {
-    const QCollator collator;
-    std::vector<std::pair<QCollatorSortKey, qsizetype>> keys;
-    keys.reserve(rows.size());
-    for (qsizetype i = 0; i < rows.size(); ++i)
-        keys.emplace_back(collator.sortKey(rows[i]), i);
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
-    QStringList sorted;
-    sorted.reserve(rows.size());
-    for (const auto& key : keys)
-        sorted << rows[key.second];
-    const QSignalBlocker blocker(list);
-    list->setSortingEnabled(false);
-    list->addItems(sorted);
-    list->setSortingEnabled(true);
-}
-
-} // namespace
-
 // Fills the entry list with the descriptions of the entries in the filter's category (every
 // entry for "ALL CATEGORIES"), then selects the entry just saved, if any.
 void FillEntryList() {
@@ -71,12 +44,12 @@ void FillEntryList() {
         main.List1->clear();
     }
     main.Label29->setText(QString());
-    const Result<QStringList> descriptions = store::entryDescriptions(main.Combo1->currentText());
-    if (!descriptions) {
+    const Result<QList<ListedEntry>> listed = store::listEntries(main.Combo1->currentText());
+    if (!listed) {
         main.List1->show();
-        showVaultReport(descriptions.code());
+        showVaultReport(listed.code());
     } else {
-        addSortedRows(main.List1, *descriptions);
+        addEntryRows(main.List1, *listed);
         main.Label35->setText(QString::number(main.List1->count()));
         if (main.List1->count() == 0) {
             main.Picture5->hide();

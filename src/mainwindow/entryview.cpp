@@ -6,9 +6,9 @@
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/twips.h"
+#include "app/vaultreport.h"
 #include "entries/maincommands.h"
 #include "frmmain.h"
-#include "app/vaultreport.h"
 #include "store/dates.h"
 #include "store/repository.h"
 
@@ -27,10 +27,13 @@ bool isWebAddress(const QString& value) {
            value.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
 }
 
-// Shows the entry whose description is the entry list's current text: its values under its
-// category's titles, the category's icon, the last-update date and the attachment indicator.
+// Shows the entry of the entry list's current row, read by the key the row keeps: its values
+// under its category's titles, the category's icon, the last-update date and the attachment
+// indicator.
 void ShowEntry() {
     frmMain& main = form<frmMain>();
+    const std::optional<EntryKey> key = listKey(main.List1);
+    if (!key) return;
     main.Picture1->repaint();
     main.Picture9->show();
     main.Picture9->repaint();
@@ -41,24 +44,23 @@ void ShowEntry() {
     main.Text5->clear();
     main.Label10->clear();
 
-    const Result<ShownEntry> shown = store::showEntry(listText(main.List1), main.shownKey);
+    const Result<ShownEntry> shown = store::showEntry(*key);
     if (!shown) return showVaultReport(shown.code());
 
-    if (const std::optional<Entry>& entry = shown->entry) {
-        for (int i = 0; i < 4; ++i)
-            main.placeLaunchButton(i + 1, isWebAddress(entry->fields[std::size_t(i)]));
-        for (int i = 0; i < 4; ++i) {
-            boxes[std::size_t(i)]->setText(entry->fields[std::size_t(i)]);
-            boxes[std::size_t(i)]->setCursorPosition(0);
-        }
-        main.Text5->setPlainText(entry->notes);
-        main.Label10->setText(entry->category);
-        main.Label3->setText(entry->description);
-        main.Label13->setText(main.Label3->text());
-        main.shownKey = entry->key;
-        main.shownValues = entry->stored;
-        main.Label29->setText(QStringLiteral("Last Updated: ") + shownUpdateDate(entry->lastUpdate).trimmed());
+    const Entry& entry = shown->entry;
+    for (int i = 0; i < 4; ++i)
+        main.placeLaunchButton(i + 1, isWebAddress(entry.fields[std::size_t(i)]));
+    for (int i = 0; i < 4; ++i) {
+        boxes[std::size_t(i)]->setText(entry.fields[std::size_t(i)]);
+        boxes[std::size_t(i)]->setCursorPosition(0);
     }
+    main.Text5->setPlainText(entry.notes);
+    main.Label10->setText(entry.category);
+    main.Label3->setText(entry.description);
+    main.Label13->setText(main.Label3->text());
+    main.shownKey = entry.key;
+    main.shownValues = entry.stored;
+    main.Label29->setText(QStringLiteral("Last Updated: ") + shownUpdateDate(entry.lastUpdate).trimmed());
     if (const std::optional<CategoryDefinition>& definition = shown->definition) {
         main.Label4->setText(definition->shownTitle(CategoryDefinition::Field1));
         main.Label5->setText(definition->shownTitle(CategoryDefinition::Field2));

@@ -17,8 +17,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QKeySequence>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -244,6 +244,11 @@ frmMain::frmMain() {
     Command6 =
         pictureButton(this, "Command6", "lock", QStringLiteral("Click to lock Quorlane to system tray."));
     Command5 = pictureButton(this, "Command5", "setup", QStringLiteral("Click to set system parameters."));
+    cmdImport = pictureButton(
+        this, "cmdImport", "import",
+        QStringLiteral("Import passwords from a CSV file (web browsers, KeePassXC, Bitwarden)."));
+    cmdExport =
+        pictureButton(this, "cmdExport", "export", QStringLiteral("Export every entry to a CSV file."));
     Command13 = pictureButton(this, "Command13", "attach", QStringLiteral("View attachments."));
     Command1 = pictureButton(this, "Command1", "copy", QStringLiteral("Copy information to the clipboard."));
     Command4 = pictureButton(this, "Command4", "print", QStringLiteral("Click to PRINT current entry."));
@@ -251,7 +256,8 @@ frmMain::frmMain() {
         pictureButton(this, "Command3", "search", QStringLiteral("Click to perform a detailed SEARCH."));
     Command22 = pictureButton(this, "Command22", "help", QStringLiteral("Click for additional help."));
     int left = FirstCommandLeft;
-    for (QPushButton* b : {Command2, Command10, Command11, Command8, Command6, Command5}) {
+    for (QPushButton* b :
+         {Command2, Command10, Command11, Command8, Command6, Command5, cmdImport, cmdExport}) {
         place(b, left, ClientHeight - 640, CommandWidth, CommandHeight);
         left += CommandSpacing;
     }
@@ -332,6 +338,8 @@ frmMain::frmMain() {
     connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(cmdImport, &QPushButton::clicked, this, [this] { cmdImport_Click(); });
+    connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
     connect(Command13, &QPushButton::clicked, this, [this] { Command13_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
@@ -541,8 +549,8 @@ void frmMain::applyLayout(const mainlayout::MainLayout& l) {
     setWidth(Shape1, l.shape1Width);
     setLeft(Combo1, l.combo1Left);
     setLeft(Label12, l.label12Left);
-    for (QPushButton* b : {Command2, Command10, Command8, Command6, Command5, Command11, Command1, Command4,
-                           Command3, Command22, Command13})
+    for (QPushButton* b : {Command2, Command10, Command8, Command6, Command5, cmdImport, cmdExport, Command11,
+                           Command1, Command4, Command3, Command22, Command13})
         setTop(b, l.commandTop);
     setLeft(Command22, l.command22Left);
     setLeft(Command3, l.command3Left);

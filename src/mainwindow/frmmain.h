@@ -86,6 +86,8 @@ public:
     QPushButton* Command8;  // delete entry
     QPushButton* Command6;  // lock to the system tray
     QPushButton* Command5;  // setup
+    QPushButton* cmdImport; // import entries from a CSV file
+    QPushButton* cmdExport; // export every entry to a CSV file
     QPushButton* Command13; // attachments
     QPushButton* Command1;  // copy to clipboard
     QPushButton* Command4;  // print
@@ -132,6 +134,8 @@ public:
     void Command8_Click();  // delete entry
     void Command6_Click();  // lock to tray
     void Command5_Click();  // setup
+    void cmdImport_Click(); // import from CSV
+    void cmdExport_Click(); // export to CSV
     void Command13_Click(); // attachments
     void Picture17_Click(); // attachments, from the indicator
     void Command1_Click();  // copy to clipboard
@@ -163,6 +167,7 @@ public:
     int currentEntryRow() const override;
     bool selectEntryRow(int row) override;
     bool selectEntry(const QString& description, bool exactCase) override;
+    bool selectEntryKey(EntryKey key) override;
     void focusEntryList() override;
     void setPanelVisible(bool visible) override;
     QString currentEntryText() const override;

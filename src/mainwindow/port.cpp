@@ -63,6 +63,10 @@ bool frmMain::selectEntry(const QString& description, bool exactCase) {
     return !rows.isEmpty() && setListIndex(List1, List1->row(rows.first()));
 }
 
+bool frmMain::selectEntryKey(EntryKey key) {
+    return setListKey(List1, key);
+}
+
 void frmMain::focusEntryList() {
     List1->setFocus();
 }
@@ -114,6 +118,14 @@ void frmMain::Command3_Click() {
 
 void frmMain::Command1_Click() {
     entries::Command1_Click(*this);
+}
+
+void frmMain::cmdImport_Click() {
+    entries::cmdImport_Click(*this);
+}
+
+void frmMain::cmdExport_Click() {
+    entries::cmdExport_Click(*this);
 }
 
 void frmMain::Command4_Click() {

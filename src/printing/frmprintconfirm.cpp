@@ -1,14 +1,14 @@
 #include "frmprintconfirm.h"
 
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/twips.h"
+#include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "frmprint.h"
 #include "hourglass.h"
-#include "app/mainwindowport.h"
-#include "app/vaultreport.h"
 #include "store/locations.h"
 #include "store/printpage.h"
 #include "store/vault.h"
@@ -77,7 +77,8 @@ bool printThroughPreview(const QString& page) {
 
 // A printing failure: no page with passwords stays behind, the arrow comes back, then the
 // report (warning icon, no retry).
-void reportPrintFailure(ErrorCode code, const VaultFailure& failure, Hourglass& hourglass, const QString& page) {
+void reportPrintFailure(ErrorCode code, const VaultFailure& failure, Hourglass& hourglass,
+                        const QString& page) {
     removePrintPage(page);
     rememberFailure(failure);
     hourglass.release();
@@ -90,7 +91,8 @@ VaultFailure failureOf(const std::exception& e) {
 
 // Runs print (writing the page and printing it); a failure of either kind is reported under code
 // and answers false.
-template <class Print> bool printOrReport(ErrorCode code, Hourglass& hourglass, const QString& page, Print print) {
+template <class Print>
+bool printOrReport(ErrorCode code, Hourglass& hourglass, const QString& page, Print print) {
     try {
         print();
         return true;

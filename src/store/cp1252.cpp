@@ -1,6 +1,5 @@
 #include "cp1252.h"
 
-
 namespace cp1252 {
 
 int codeOf(char16_t c) {
@@ -22,7 +21,8 @@ QByteArray encode(QStringView text) {
 QString decode(QByteArrayView bytes) {
     QString out(bytes.size(), Qt::Uninitialized);
     QChar* d = out.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) d[i] = QChar(charOf(static_cast<unsigned char>(bytes[i])));
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        d[i] = QChar(charOf(static_cast<unsigned char>(bytes[i])));
     return out;
 }
 

@@ -27,6 +27,7 @@ ReportText reportText(ErrorCode code) {
     case ErrorCode::CreateCategory:
     case ErrorCode::DeleteCategory:
     case ErrorCode::SaveSetup:
+    case ErrorCode::ImportEntries:
         return {"Update Failed", Update};
     default:
         return {"Retrieval Error", Retrieval};

@@ -27,6 +27,9 @@ enum class ErrorCode : int {
     DeleteCategory = 226,         // deleting a category
     SaveSetup = 227,              // saving the login settings
     PrintAll = 228,               // preparing the listing of every entry
+    ImportCheck = 230,            // what an import is checked against: categories, descriptions
+    ImportEntries = 231,          // writing the entries of an import
+    ExportEntries = 232,          // reading every entry for an export
 };
 
 // "E211 : Retrieval Error"

@@ -18,7 +18,9 @@ namespace {
 constexpr QFileDevice::Permissions OwnerOnlyFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 constexpr QFileDevice::Permissions OwnerOnlyFolder = OwnerOnlyFile | QFileDevice::ExeOwner;
 
-QString inFolder(const QString& folder, const QString& name) { return folder + QLatin1Char('/') + name; }
+QString inFolder(const QString& folder, const QString& name) {
+    return folder + QLatin1Char('/') + name;
+}
 
 // Makes folder (and what leads to it) when missing, the folder itself owner-only.
 bool makeOwnerOnlyFolder(const QString& folder) {
@@ -41,7 +43,8 @@ bool isPrivateFolder(const QString& folder) {
 
 VaultFailure printFolderFailure() {
     return {QStringLiteral("Quorlane"), -1,
-            QStringLiteral("The private folder for print pages cannot be used: ") + QDir::toNativeSeparators(PrintFolder)};
+            QStringLiteral("The private folder for print pages cannot be used: ") +
+                QDir::toNativeSeparators(PrintFolder)};
 }
 
 } // namespace
@@ -60,7 +63,8 @@ VaultPlace findVault(const QString& programFolder, const QString& userFolder) {
     // Without a data folder (no home) only the place beside the program is left.
     if (QFileInfo::exists(inFolder(programFolder, name)) || userFolder.isEmpty()) return {programFolder, {}};
     const QString delivered = inFolder(installDataFolder(programFolder), name);
-    if (QFileInfo::exists(inFolder(userFolder, name)) || !QFileInfo::exists(delivered)) return {userFolder, {}};
+    if (QFileInfo::exists(inFolder(userFolder, name)) || !QFileInfo::exists(delivered))
+        return {userFolder, {}};
     return {userFolder, delivered};
 }
 
@@ -68,7 +72,8 @@ bool makeVaultFromTemplate(const QString& templateFile, const QString& vaultFile
     QFile source(templateFile);
     if (QFileInfo::exists(vaultFile) || !source.open(QIODevice::ReadOnly)) return false;
     const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError || !makeOwnerOnlyFolder(QFileInfo(vaultFile).path())) return false;
+    if (source.error() != QFileDevice::NoError || !makeOwnerOnlyFolder(QFileInfo(vaultFile).path()))
+        return false;
 
     const QString building = vaultFile + QStringLiteral(".new");
     QFile::remove(building);
@@ -93,7 +98,8 @@ QString defaultPrintFolder() {
 
 QString printPagePath(const char* name) {
     if (PrintFolder.isEmpty()) throw printFolderFailure();
-    if (!QFileInfo::exists(PrintFolder) && !QDir().mkdir(PrintFolder, OwnerOnlyFolder)) throw printFolderFailure();
+    if (!QFileInfo::exists(PrintFolder) && !QDir().mkdir(PrintFolder, OwnerOnlyFolder))
+        throw printFolderFailure();
     // A folder that was there already must still be the user's own and closed to others.
     if (!QFileInfo(PrintFolder).isSymLink()) QFile::setPermissions(PrintFolder, OwnerOnlyFolder);
     if (!isPrivateFolder(PrintFolder)) throw printFolderFailure();

@@ -70,14 +70,17 @@ QString listedNotes(QString notes) {
 }
 
 // entry: a row of SelectEntries (pNum, PDF1 .. PDF6, sCat, dtLU).
-void appendListedEntry(QString& listing, const sqlite::Statement& entry, const CategoryDefinition& definition) {
+void appendListedEntry(QString& listing, const sqlite::Statement& entry,
+                       const CategoryDefinition& definition) {
     listing += QLatin1String("<u>Category: </u>") + escapePageText(toShownForm(definition.name)) +
                QLatin1String("<br><br>");
     for (int i = 0; i < 5; ++i)
         listing += QLatin1String("<u>") + listedTitle(definition, CategoryDefinition::Title(i)) +
-                   QLatin1String(":</u><br>") + escapePageText(listedValue(entry, 1 + i)) + QLatin1String("<br><br>");
-    listing += QLatin1String("<u>") + listedTitle(definition, CategoryDefinition::Notes) + QLatin1String(":</u><br>") +
-               listedNotes(escapePageText(listedValue(entry, 6))) + QLatin1String("<br><br>");
+                   QLatin1String(":</u><br>") + escapePageText(listedValue(entry, 1 + i)) +
+                   QLatin1String("<br><br>");
+    listing += QLatin1String("<u>") + listedTitle(definition, CategoryDefinition::Notes) +
+               QLatin1String(":</u><br>") + listedNotes(escapePageText(listedValue(entry, 6))) +
+               QLatin1String("<br><br>");
     listing += QLatin1String("<u>Last updated on:</u><br>") + DecodeValue(entry.bytesView(8)) +
                QLatin1String("<br><br>");
     listing += QLatin1String("<hr>");
@@ -129,8 +132,9 @@ QString ListAllEntries() {
                 const QString category = upperTrimmed(DecodeValue(entries.bytesView(7)));
                 sqlite::Statement definition = openRecords(sql::SelectCategoryDefinition, {category});
                 if (!definition.next())
-                    throw VaultFailure{QStringLiteral("Quorlane"), -1,
-                                       QStringLiteral("The category \"%1\" has no field titles").arg(category)};
+                    throw VaultFailure{
+                        QStringLiteral("Quorlane"), -1,
+                        QStringLiteral("The category \"%1\" has no field titles").arg(category)};
                 appendListedEntry(listing, entries, categoryDefinitionOf(definition));
             }
         }

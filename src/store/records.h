@@ -67,13 +67,43 @@ struct LoginSettings {
     QString retries = QStringLiteral("3");
 };
 
-// What the detail view shows for one description: the entry (none when no stored description
-// matches), its category's titles (none when the category has none) and whether it has
-// attachments.
+// One row of an entry list: the entry's key and its description as listed (upper case,
+// trimmed, apostrophes back).
+struct ListedEntry {
+    EntryKey key = 0;
+    QString description;
+};
+
+// What the detail view shows: the entry, its category's titles (none when the category has
+// none) and whether it has attachments.
 struct ShownEntry {
-    std::optional<Entry> entry;
+    Entry entry;
     std::optional<CategoryDefinition> definition;
     bool hasAttachments = false;
+};
+
+// An entry exactly as stored, apostrophes back (nothing trimmed or upper-cased but the
+// category): what an export reads and an import writes.
+struct EntryRecord {
+    QString category;
+    QString description;
+    std::array<QString, 4> fields;
+    QString notes;
+    QString lastUpdate; // "mm/dd/yyyy hh:mm:ss am/pm"
+    bool operator==(const EntryRecord&) const = default;
+};
+
+// What an import is checked against: every category with its titles (a category listed without
+// titles has none), and every stored description, upper case and trimmed.
+struct ImportTarget {
+    QList<CategoryDefinition> categories;
+    QStringList descriptions;
+};
+
+// Every entry and every category's titles.
+struct VaultExport {
+    QList<EntryRecord> entries;
+    QList<CategoryDefinition> categories;
 };
 
 // The entries per category, in the order of the category table; a category listed twice is

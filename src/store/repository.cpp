@@ -6,8 +6,11 @@
 #include "rowreaders.h"
 #include "statements.h"
 #include "vault.h"
+#include "vaultfile.h"
+#include "vaultkey.h"
 
 #include <QHash>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -26,7 +29,9 @@ QString upperCased(QString value) {
 }
 
 // A stored category (encoded) as categories are compared: decoded, upper case, trimmed.
-QString storedCategory(QByteArrayView stored) { return upperTrimmed(DecodeValue(stored)); }
+QString storedCategory(QByteArrayView stored) {
+    return upperTrimmed(DecodeValue(stored));
+}
 
 // Whether a stored description (encoded bytes), decoded, upper-cased and trimmed, equals wanted
 // (upper-cased, trimmed, not empty). The codec writes six bytes per character with the first
@@ -45,28 +50,43 @@ bool sameDescription(QByteArrayView stored, const QString& wanted) {
 BoundValue entryKeyValue(std::optional<EntryKey> key) {
     return key ? BoundValue(*key) : BoundValue(QString());
 }
-QString ownerText(std::optional<EntryKey> key) { return key ? QString::number(*key) : QString(); }
+QString ownerText(std::optional<EntryKey> key) {
+    return key ? QString::number(*key) : QString();
+}
 
 // The eight stored values of an entry, in the column order PDF1 .. PDF6, sCat, dtLU:
 // apostrophes replaced by their substitute, each value encoded.
+std::array<QString, 8> storedValues(const EntryRecord& e) {
+    return {encodeForWrite(toStoredForm(e.description)),
+            encodeForWrite(toStoredForm(e.fields[0])),
+            encodeForWrite(toStoredForm(e.fields[1])),
+            encodeForWrite(toStoredForm(e.fields[2])),
+            encodeForWrite(toStoredForm(e.fields[3])),
+            encodeForWrite(toStoredForm(e.notes)),
+            encodeForWrite(e.category),
+            encodeForWrite(e.lastUpdate)};
+}
 std::array<QString, 8> storedValues(const EntryValues& v, const QDateTime& when) {
-    return {encodeForWrite(toStoredForm(v.description)), encodeForWrite(toStoredForm(v.fields[0])),
-            encodeForWrite(toStoredForm(v.fields[1])),   encodeForWrite(toStoredForm(v.fields[2])),
-            encodeForWrite(toStoredForm(v.fields[3])),   encodeForWrite(toStoredForm(v.notes)),
-            encodeForWrite(v.category),                  encodeForWrite(formatLastUpdate(when))};
+    return storedValues(EntryRecord{v.category, v.description, v.fields, v.notes, formatLastUpdate(when)});
 }
 
 // Runs body under the access policy and gives back what it left in value.
-template <class T, class Body>
-Result<T> operation(ErrorCode code, Body body, VaultOptions options = {}) {
+template <class T, class Body> Result<T> operation(ErrorCode code, Body body, VaultOptions options = {}) {
     T value{};
-    if (!runVaultOperation(code, [&] { value = body(); }, options)) return Result<T>::failure(code);
+    if (!runVaultOperation(
+            code, [&] { value = body(); }, options))
+        return Result<T>::failure(code);
     return Result<T>(std::move(value));
 }
 
 // The same for a write: one transaction per attempt.
 template <class Body> Result<> write(ErrorCode code, Body body) {
-    return operation<Done>(code, [&] { body(); return Done{}; }, {.writes = true});
+    return operation<Done>(code,
+                           [&] {
+                               body();
+                               return Done{};
+                           },
+                           {.writes = true});
 }
 
 } // namespace
@@ -85,7 +105,9 @@ CategoryDefinition categoryDefinitionOf(const sqlite::Statement& row) {
     return definition;
 }
 
-QString upperTrimmed(QString text) { return upperCased(std::move(text)).trimmed(); }
+QString upperTrimmed(QString text) {
+    return upperCased(std::move(text)).trimmed();
+}
 
 QString withCrLf(QString text) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -102,19 +124,18 @@ int storedPictureNumber(const QString& stored) {
 namespace store {
 
 Result<QStringList> categoryNames(ErrorCode code, bool continuesCount) {
-    return operation<QStringList>(
-        code,
-        [] {
-            openVault();
-            QStringList names;
-            sqlite::Statement rows = openRecords(sql::SelectCategories);
-            const int column = rows.column("CatName");
-            while (rows.next())
-                names << upperTrimmed(rows.text(column));
-            closeVault();
-            return names;
-        },
-        {.continuesCount = continuesCount});
+    return operation<QStringList>(code,
+                                  [] {
+                                      openVault();
+                                      QStringList names;
+                                      sqlite::Statement rows = openRecords(sql::SelectCategories);
+                                      const int column = rows.column("CatName");
+                                      while (rows.next())
+                                          names << upperTrimmed(rows.text(column));
+                                      closeVault();
+                                      return names;
+                                  },
+                                  {.continuesCount = continuesCount});
 }
 
 Result<std::optional<CategoryDefinition>> categoryDefinition(ErrorCode code, const QString& name) {
@@ -160,25 +181,26 @@ Result<> saveCategoryTitles(const QString& name, const std::array<QString, 6>& t
 
 Result<CategoryDeletion> deleteCategory(const QString& name) {
     const QString wanted = upperTrimmed(name);
-    return operation<CategoryDeletion>(
-        ErrorCode::DeleteCategory,
-        [&] {
-            // Every entry is read: stored categories carry random filler and cannot be compared in SQL.
-            bool used = false;
-            openVault();
-            {
-                sqlite::Statement rows = openRecords(sql::SelectEntryCategoryBytes);
-                while (!used && rows.next())
-                    used = storedCategory(rows.bytesView(0)) == wanted;
-            }
-            if (!used) {
-                executeStatement(sql::DeleteCategoryDefinition, {wanted});
-                executeStatement(sql::DeleteCategory, {wanted});
-            }
-            closeVault();
-            return used ? CategoryDeletion::InUse : CategoryDeletion::Deleted;
-        },
-        {.writes = true});
+    return operation<CategoryDeletion>(ErrorCode::DeleteCategory,
+                                       [&] {
+                                           // Every entry is read: stored categories carry random filler and
+                                           // cannot be compared in SQL.
+                                           bool used = false;
+                                           openVault();
+                                           {
+                                               sqlite::Statement rows =
+                                                   openRecords(sql::SelectEntryCategoryBytes);
+                                               while (!used && rows.next())
+                                                   used = storedCategory(rows.bytesView(0)) == wanted;
+                                           }
+                                           if (!used) {
+                                               executeStatement(sql::DeleteCategoryDefinition, {wanted});
+                                               executeStatement(sql::DeleteCategory, {wanted});
+                                           }
+                                           closeVault();
+                                           return used ? CategoryDeletion::InUse : CategoryDeletion::Deleted;
+                                       },
+                                       {.writes = true});
 }
 
 Result<> transferEntries(const QString& from, const QString& to) {
@@ -224,59 +246,49 @@ Result<QList<CategoryCount>> countEntriesPerCategory() {
     });
 }
 
-Result<QStringList> entryDescriptions(const QString& category) {
+Result<QList<ListedEntry>> listEntries(const QString& category) {
     const QString filter = upperTrimmed(category);
     const bool all = filter == QLatin1String("ALL CATEGORIES");
-    return operation<QStringList>(ErrorCode::RetrieveEntries, [&] {
+    return operation<QList<ListedEntry>>(ErrorCode::RetrieveEntries, [&] {
         openVault();
-        QStringList descriptions;
-        sqlite::Statement rows =
-            openRecords(all ? sql::SelectEntryDescriptionBytes : sql::SelectEntryDescriptionAndCategoryBytes);
+        QList<ListedEntry> listed;
+        sqlite::Statement rows = openRecords(sql::SelectListedEntries);
         while (rows.next()) {
-            if (!all && storedCategory(rows.bytesView(1)) != filter) continue;
-            descriptions << upperTrimmed(toShownForm(DecodeValue(rows.bytesView(0))));
+            if (!all && storedCategory(rows.bytesView(2)) != filter) continue;
+            listed << ListedEntry{rows.number(0), upperTrimmed(toShownForm(DecodeValue(rows.bytesView(1))))};
         }
         closeVault();
-        return descriptions;
+        return listed;
     });
 }
 
-Result<ShownEntry> showEntry(const QString& description, std::optional<EntryKey> previousKey) {
-    const QString wanted = upperTrimmed(toStoredForm(description));
+Result<ShownEntry> showEntry(EntryKey key) {
     return operation<ShownEntry>(ErrorCode::ShowEntry, [&] {
         ShownEntry shown;
         openVault();
-        // Descriptions are stored with random filler, so every one is decoded; when several
-        // entries match, the last in table order is the one shown.
-        std::optional<EntryKey> found;
         {
-            sqlite::Statement rows = openRecords(sql::SelectEntryDescriptionsAndKeys);
-            while (rows.next())
-                if (upperTrimmed(DecodeValue(rows.bytesView(1))) == wanted) found = rows.number(0);
+            sqlite::Statement row = openRecords(sql::SelectEntryByKey, {key});
+            // Deleted by another program since the list was filled.
+            if (!row.next())
+                throw VaultFailure{QStringLiteral("Quorlane"), -1,
+                                   QStringLiteral("The entry is no longer in the vault")};
+            Entry& entry = shown.entry;
+            entry.key = row.number(0);
+            entry.description = toShownForm(upperTrimmed(DecodeValue(row.bytesView(1))));
+            for (int i = 0; i < 4; ++i)
+                entry.fields[std::size_t(i)] = toShownForm(DecodeValue(row.bytesView(2 + i)).trimmed());
+            entry.notes = toShownForm(DecodeValue(row.bytesView(6)).trimmed());
+            entry.category = storedCategory(row.bytesView(7));
+            entry.lastUpdate = DecodeValue(row.bytesView(8));
+            entry.stored = {
+                toShownForm(DecodeValue(row.bytesView(1))),
+                {toShownForm(DecodeValue(row.bytesView(2))), toShownForm(DecodeValue(row.bytesView(3))),
+                 toShownForm(DecodeValue(row.bytesView(4))), toShownForm(DecodeValue(row.bytesView(5)))},
+                toShownForm(DecodeValue(row.bytesView(6))),
+                DecodeValue(row.bytesView(7))};
         }
-        if (found) {
-            sqlite::Statement row = openRecords(sql::SelectEntryByKey, {*found});
-            if (row.next()) {
-                Entry entry;
-                entry.key = row.number(0);
-                entry.description = toShownForm(upperTrimmed(DecodeValue(row.bytesView(1))));
-                for (int i = 0; i < 4; ++i)
-                    entry.fields[std::size_t(i)] = toShownForm(DecodeValue(row.bytesView(2 + i)).trimmed());
-                entry.notes = toShownForm(DecodeValue(row.bytesView(6)).trimmed());
-                entry.category = storedCategory(row.bytesView(7));
-                entry.lastUpdate = DecodeValue(row.bytesView(8));
-                entry.stored = {toShownForm(DecodeValue(row.bytesView(1))),
-                                {toShownForm(DecodeValue(row.bytesView(2))), toShownForm(DecodeValue(row.bytesView(3))),
-                                 toShownForm(DecodeValue(row.bytesView(4))), toShownForm(DecodeValue(row.bytesView(5)))},
-                                toShownForm(DecodeValue(row.bytesView(6))),
-                                DecodeValue(row.bytesView(7))};
-                shown.entry = entry;
-            }
-        }
-        const QString category = shown.entry ? shown.entry->category : QString();
-        const std::optional<EntryKey> key = shown.entry ? std::optional(shown.entry->key) : previousKey;
         {
-            sqlite::Statement definition = openRecords(sql::SelectCategoryDefinition, {category});
+            sqlite::Statement definition = openRecords(sql::SelectCategoryDefinition, {shown.entry.category});
             if (definition.next()) {
                 shown.definition = categoryDefinitionOf(definition);
                 // The picture number is a byte: any other text fails the read.
@@ -305,7 +317,7 @@ Result<bool> isDuplicateDescription(const QString& description) {
     });
 }
 
-Result<QStringList> findEntries(const QString& word) {
+Result<QList<ListedEntry>> findEntries(const QString& word) {
     const QString wanted = upperTrimmed(word);
     // Whether the word occurs in a prepared value; the empty word is in every value that is not blank.
     const auto occursIn = [&wanted](QStringView value) {
@@ -314,20 +326,21 @@ Result<QStringList> findEntries(const QString& word) {
     // Trimming a value never changes whether a trimmed, non-empty word occurs in it, so only the
     // description (the result's text) is trimmed. Turning the apostrophe substitute back matters
     // only to a word holding an apostrophe or the substitute itself.
-    const bool restoreApostrophes = wanted.contains(QLatin1Char('\'')) || wanted.contains(ApostropheSubstitute);
-    return operation<QStringList>(ErrorCode::Search, [&] {
-        QStringList found;
+    const bool restoreApostrophes =
+        wanted.contains(QLatin1Char('\'')) || wanted.contains(ApostropheSubstitute);
+    return operation<QList<ListedEntry>>(ErrorCode::Search, [&] {
+        QList<ListedEntry> found;
         openVault();
         {
             sqlite::Statement rows = openRecords(sql::SelectSearchedEntryValues);
             while (rows.next()) {
-                const QString description = toShownForm(upperCased(DecodeValue(rows.bytesView(0)))).trimmed();
+                QString description = toShownForm(upperCased(DecodeValue(rows.bytesView(1)))).trimmed();
                 bool match = occursIn(description);
-                for (int column = 1; column < 6 && !match; ++column) {
+                for (int column = 2; column < 7 && !match; ++column) {
                     const QString value = upperCased(DecodeValue(rows.bytesView(column)));
                     match = occursIn(restoreApostrophes ? toShownForm(value) : value);
                 }
-                if (match) found << description;
+                if (match) found << ListedEntry{rows.number(0), std::move(description)};
             }
         }
         closeVault();
@@ -375,7 +388,8 @@ Result<QList<Attachment>> attachments(std::optional<EntryKey> key) {
             const int name = rows.column("AttachName"), path = rows.column("AttachPath"),
                       picture = rows.column("AttachPic");
             while (rows.next())
-                found << Attachment{rows.text(name).trimmed(), rows.text(path), storedPictureNumber(rows.text(picture))};
+                found << Attachment{rows.text(name).trimmed(), rows.text(path),
+                                    storedPictureNumber(rows.text(picture))};
         }
         closeVault();
         return found;
@@ -397,6 +411,90 @@ Result<> saveAttachments(std::optional<EntryKey> key, const QList<Attachment>& a
     });
 }
 
+namespace {
+
+// Every category's titles; a name in the category table without titles is listed with none.
+QList<CategoryDefinition> allCategoryDefinitions() {
+    QList<CategoryDefinition> categories;
+    {
+        sqlite::Statement rows = openRecords(sql::SelectCategoryDefinitions);
+        while (rows.next()) {
+            categories << categoryDefinitionOf(rows);
+            categories.back().name = upperTrimmed(categories.back().name);
+        }
+    }
+    sqlite::Statement names = openRecords(sql::SelectCategoryNames);
+    while (names.next()) {
+        const QString name = upperTrimmed(names.text(0));
+        if (std::none_of(categories.cbegin(), categories.cend(),
+                         [&name](const CategoryDefinition& c) { return c.name == name; }))
+            categories << CategoryDefinition{name, {}, -1};
+    }
+    return categories;
+}
+
+} // namespace
+
+Result<ImportTarget> importTarget() {
+    return operation<ImportTarget>(ErrorCode::ImportCheck, [] {
+        ImportTarget target;
+        openVault();
+        target.categories = allCategoryDefinitions();
+        {
+            sqlite::Statement rows = openRecords(sql::SelectEntryDescriptionBytes);
+            while (rows.next())
+                target.descriptions << upperTrimmed(toShownForm(DecodeValue(rows.bytesView(0))));
+        }
+        closeVault();
+        return target;
+    });
+}
+
+Result<VaultExport> exportEntries() {
+    return operation<VaultExport>(ErrorCode::ExportEntries, [] {
+        VaultExport all;
+        openVault();
+        {
+            sqlite::Statement rows = openRecords(sql::SelectEntries);
+            while (rows.next()) {
+                EntryRecord entry;
+                entry.description = toShownForm(DecodeValue(rows.bytesView(1)));
+                for (int i = 0; i < 4; ++i)
+                    entry.fields[std::size_t(i)] = toShownForm(DecodeValue(rows.bytesView(2 + i)));
+                entry.notes = toShownForm(DecodeValue(rows.bytesView(6)));
+                entry.category = storedCategory(rows.bytesView(7));
+                entry.lastUpdate = DecodeValue(rows.bytesView(8));
+                all.entries << entry;
+            }
+        }
+        all.categories = allCategoryDefinitions();
+        closeVault();
+        return all;
+    });
+}
+
+Result<> importEntries(const QList<CategoryDefinition>& newCategories, const QList<EntryRecord>& entries,
+                       const std::function<void(qint64 done, qint64 total)>& progress) {
+    constexpr qsizetype ProgressStep = 500;
+    return write(ErrorCode::ImportEntries, [&] {
+        openVault();
+        for (const CategoryDefinition& category : newCategories) {
+            const auto& t = category.titles;
+            executeStatement(sql::InsertCategory, {category.name});
+            executeStatement(sql::InsertCategoryDefinitionWithTitles,
+                             {category.name, toStoredForm(t[0]), toStoredForm(t[1]), toStoredForm(t[2]),
+                              toStoredForm(t[3]), toStoredForm(t[4]), toStoredForm(t[5])});
+        }
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            const std::array<QString, 8> v = storedValues(entries[i]);
+            executeStatement(sql::InsertEntry, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+            if (progress && (i + 1) % ProgressStep == 0) progress(i + 1, entries.size());
+        }
+        closeVault();
+        if (progress) progress(entries.size(), entries.size());
+    });
+}
+
 std::optional<LoginSettings> loadLoginSettings() {
     try {
         LoginSettings settings;
@@ -406,7 +504,8 @@ std::optional<LoginSettings> loadLoginSettings() {
             if (rows.next()) {
                 settings.required = rows.text(rows.column("RUL")).trimmed() == QLatin1String("1");
                 settings.retries = rows.text(rows.column("URetry")).trimmed();
-                if (settings.required) settings.password = DecodeValue(rows.text(rows.column("UPass"))).trimmed();
+                if (settings.required)
+                    settings.password = DecodeValue(rows.text(rows.column("UPass"))).trimmed();
             }
         }
         closeVault();
@@ -420,13 +519,21 @@ std::optional<LoginSettings> loadLoginSettings() {
     }
 }
 
-Result<> saveLoginSettings(const LoginSettings& settings) {
+Result<> saveLoginSettings(const LoginSettings& settings, const VaultKey* newKey) {
+    if (settings.required || heldVaultKey())
+        return operation<Done>(ErrorCode::SaveSetup, [&] {
+            if (settings.required && !newKey)
+                throw VaultFailure{QStringLiteral("Quorlane"), -1,
+                                   QStringLiteral("No key was made from the password")};
+            reencryptWithLogin(vaultFilePath(), heldVaultKey(), settings.required ? newKey : nullptr,
+                               settings.retries);
+            return Done{};
+        });
     return write(ErrorCode::SaveSetup, [&] {
         openVault();
         executeStatement(sql::InsertMissingLogin);
-        executeStatement(settings.required ? sql::UpdateLoginRequired : sql::UpdateLoginNotRequired);
-        executeStatement(sql::UpdateLoginPassword,
-                         {encodeForWrite(settings.required ? settings.password : QStringLiteral(" "))});
+        executeStatement(sql::UpdateLoginNotRequired);
+        executeStatement(sql::UpdateLoginPassword, {encodeForWrite(QStringLiteral(" "))});
         executeStatement(sql::UpdateLoginRetries, {settings.retries});
         closeVault();
     });

@@ -4,10 +4,13 @@
 
 #include <QDateTime>
 #include <QList>
+#include <functional>
 
 // The vault repository: one function per operation the windows need. Each runs under the
 // access policy (vault.h) with its own error code and gives back a value or a failure; the
 // caller shows the vault error report for a failure (app/vaultreport.h) after its own clean-up.
+class VaultKey;
+
 namespace store {
 
 // Categories -------------------------------------------------------------------------------
@@ -40,21 +43,20 @@ Result<QList<CategoryCount>> countEntriesPerCategory();
 
 // Entries ----------------------------------------------------------------------------------
 
-// The descriptions (upper case, trimmed) of the entries of a category, of every entry for
-// "ALL CATEGORIES", in table order (E213).
-Result<QStringList> entryDescriptions(const QString& category);
+// The entries of a category, of every entry for "ALL CATEGORIES" (E213). They come in the order
+// of the list's index, which is neither the table's nor the list's.
+Result<QList<ListedEntry>> listEntries(const QString& category);
 
-// The entry with this description (compared upper case, trimmed; the last in table order when
-// several match), its titles and whether it has attachments (E214). When none matches, no
-// titles are found and the attachments of previousKey (the entry shown before) are read.
-Result<ShownEntry> showEntry(const QString& description, std::optional<EntryKey> previousKey);
+// The entry with this key, its titles and whether it has attachments (E214). An entry that is
+// no longer stored fails the read like any other failure.
+Result<ShownEntry> showEntry(EntryKey key);
 
 // Whether a stored entry has this description, compared upper case and trimmed (E216).
 Result<bool> isDuplicateDescription(const QString& description);
 
-// The descriptions (upper case, trimmed) of the entries in which word occurs in one of their
-// six values, compared upper case; an empty word finds every entry with a value (E206).
-Result<QStringList> findEntries(const QString& word);
+// The entries in which word occurs in one of their six values, compared upper case, in table
+// order; an empty word finds every entry with a value (E206).
+Result<QList<ListedEntry>> findEntries(const QString& word);
 
 // A new entry, last updated at when (E212).
 Result<> addEntry(const EntryValues& values, const QDateTime& when);
@@ -73,13 +75,29 @@ Result<QList<Attachment>> attachments(std::optional<EntryKey> key);
 // Replaces the attachments of an entry (E203); lines without a description are not stored.
 Result<> saveAttachments(std::optional<EntryKey> key, const QList<Attachment>& attachments);
 
+// Import and export -----------------------------------------------------------------------
+
+// Every category and stored description, for checking an import (E230).
+Result<ImportTarget> importTarget();
+
+// Every entry as stored, in table order, and every category's titles (E232).
+Result<VaultExport> exportEntries();
+
+// Creates the categories (with their titles) and adds the entries in one transaction: all of
+// them or none (E231). progress(done, total) is told after every few hundred entries.
+Result<> importEntries(const QList<CategoryDefinition>& newCategories, const QList<EntryRecord>& entries,
+                       const std::function<void(qint64 done, qint64 total)>& progress = {});
+
 // Login settings ---------------------------------------------------------------------------
 
 // The login settings in one attempt without a report: none when the vault cannot be read, the
 // defaults when it holds no settings row.
 std::optional<LoginSettings> loadLoginSettings();
 
-// Saves the login settings (E227).
-Result<> saveLoginSettings(const LoginSettings& settings);
+// Saves the login settings (E227). A required login makes the vault encrypted with newKey (made
+// from the password; the password itself is not stored), and an encrypted vault without a
+// required login is written back plain: the whole vault is written anew beside the old one and
+// takes its place only when complete. A plain vault without a login is updated in place.
+Result<> saveLoginSettings(const LoginSettings& settings, const VaultKey* newKey = nullptr);
 
 } // namespace store

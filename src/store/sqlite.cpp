@@ -1,6 +1,7 @@
 #include "sqlite.h"
 
 #include "vault.h"
+#include "vaultfile.h"
 
 #include <QFile>
 #include <sqlcipher/sqlite3.h>
@@ -18,8 +19,9 @@ namespace {
 
 } // namespace
 
-Connection::Connection(const QString& path) {
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+Connection::Connection(const QString& path, const VaultKey* key) {
+    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc == SQLITE_OK) rc = applyVaultKey(db_, key);
     if (rc != SQLITE_OK) {
         // The handle carries the failure's text; it is let go before the throw.
         VaultFailure failure{QStringLiteral("SQLite"), rc,
@@ -53,11 +55,16 @@ Statement::Statement(const Connection& connection, const char* sql) : db_(connec
     if (rc != SQLITE_OK) failWith(db_, rc);
 }
 
-Statement::~Statement() { sqlite3_finalize(stmt_); }
+Statement::~Statement() {
+    sqlite3_finalize(stmt_);
+}
 
-Statement::Statement(Statement&& other) noexcept : db_(other.db_), stmt_(std::exchange(other.stmt_, nullptr)) {}
+Statement::Statement(Statement&& other) noexcept
+    : db_(other.db_), stmt_(std::exchange(other.stmt_, nullptr)) {}
 
-void Statement::fail() const { failWith(db_, sqlite3_errcode(db_)); }
+void Statement::fail() const {
+    failWith(db_, sqlite3_errcode(db_));
+}
 
 Statement& Statement::bind(int position, const QString& text) {
     // A null text is bound as NULL, an empty one as ''.
@@ -90,17 +97,23 @@ QString Statement::text(int column) const {
 
 QByteArray Statement::bytes(int column) const {
     const void* data = sqlite3_column_blob(stmt_, column);
-    return data ? QByteArray(static_cast<const char*>(data), sqlite3_column_bytes(stmt_, column)) : QByteArray();
+    return data ? QByteArray(static_cast<const char*>(data), sqlite3_column_bytes(stmt_, column))
+                : QByteArray();
 }
 
 QByteArrayView Statement::bytesView(int column) const {
     const void* data = sqlite3_column_blob(stmt_, column);
-    return data ? QByteArrayView(static_cast<const char*>(data), sqlite3_column_bytes(stmt_, column)) : QByteArrayView();
+    return data ? QByteArrayView(static_cast<const char*>(data), sqlite3_column_bytes(stmt_, column))
+                : QByteArrayView();
 }
 
-qint64 Statement::number(int column) const { return sqlite3_column_int64(stmt_, column); }
+qint64 Statement::number(int column) const {
+    return sqlite3_column_int64(stmt_, column);
+}
 
-bool Statement::isNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
+bool Statement::isNull(int column) const {
+    return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
 
 int Statement::column(const char* name) const {
     const int count = sqlite3_column_count(stmt_);

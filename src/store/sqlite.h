@@ -6,6 +6,7 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+class VaultKey;
 
 // A small owner of SQLite's C API objects (SQLCipher's build of the library). Every failure
 // throws VaultFailure with the library's code and text. Nothing outside src/store uses these.
@@ -15,8 +16,9 @@ namespace sqlite {
 // are finalized as they go out of scope).
 class Connection final {
 public:
-    // Opens an existing file for reading and writing; a missing file is never created.
-    explicit Connection(const QString& path);
+    // Opens an existing file for reading and writing; a missing file is never created. With a
+    // key (an encrypted vault) the key is handed over before anything is read.
+    explicit Connection(const QString& path, const VaultKey* key = nullptr);
     ~Connection();
     Connection(Connection&& other) noexcept;
     Connection& operator=(Connection&& other) noexcept;

@@ -1,6 +1,7 @@
 #pragma once
 
-// Every SQL statement of the program (the repository's; the vault builder runs the schema). Values are bound ('?'), never joined into the text.
+// Every SQL statement of the program (the repository's; the vault builder runs the schema). Values are bound
+// ('?'), never joined into the text.
 namespace sql {
 
 // Categories
@@ -15,6 +16,11 @@ inline constexpr char SelectCategoryDefinition[] = "SELECT * FROM CatDef WHERE p
 inline constexpr char InsertCategoryDefinition[] =
     "INSERT INTO CatDef (pwCat, pwDesc, pwUDF1, pwUDF2, pwUDF3, pwUDF4, pwNotes, pwImg) "
     "VALUES (?, 'Undefined', 'Undefined', 'Undefined', 'Undefined', 'Undefined', 'Notes', 4)";
+// The titles of an imported category, and every category's titles for an import or export.
+inline constexpr char InsertCategoryDefinitionWithTitles[] =
+    "INSERT INTO CatDef (pwCat, pwDesc, pwUDF1, pwUDF2, pwUDF3, pwUDF4, pwNotes, pwImg) "
+    "VALUES (?, ?, ?, ?, ?, ?, ?, 4)";
+inline constexpr char SelectCategoryDefinitions[] = "SELECT * FROM CatDef";
 inline constexpr char DeleteCategoryDefinition[] = "DELETE FROM CatDef WHERE pwCat = ?";
 inline constexpr char UpdateTitleDesc[] = "UPDATE CatDef SET pwDesc = ? WHERE pwCat = ?";
 inline constexpr char UpdateTitleUdf1[] = "UPDATE CatDef SET pwUDF1 = ? WHERE pwCat = ?";
@@ -25,21 +31,27 @@ inline constexpr char UpdateTitleNotes[] = "UPDATE CatDef SET pwNotes = ? WHERE 
 
 // Entries
 // The listing of every entry: each column by name, in the table's order.
-inline constexpr char SelectEntries[] = "SELECT pNum, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU FROM PDF";
+inline constexpr char SelectEntries[] =
+    "SELECT pNum, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU FROM PDF";
 // The category column as raw bytes (encoded text is plain ASCII), for decoding without a copy.
 inline constexpr char SelectEntryCategoryBytes[] = "SELECT CAST(sCat AS BLOB) FROM PDF";
 inline constexpr char SelectEntryKeysAndCategoryBytes[] = "SELECT pNum, CAST(sCat AS BLOB) FROM PDF";
-// The detail view finds its entry by description, then reads that one row.
-inline constexpr char SelectEntryDescriptionsAndKeys[] = "SELECT pNum, CAST(PDF1 AS BLOB) FROM PDF";
+// The entry list: key, description and category, all read from the list index.
+inline constexpr char SelectListedEntries[] = "SELECT pNum, CAST(PDF1 AS BLOB), CAST(sCat AS BLOB) FROM PDF";
+// The detail view reads the one row of the entry listed.
 inline constexpr char SelectEntryByKey[] =
     "SELECT pNum, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU FROM PDF WHERE pNum = ?";
 // The duplicate check and the search read the encoded values as bytes, which the codec decodes
 // without building a text first.
 inline constexpr char SelectEntryDescriptionBytes[] = "SELECT CAST(PDF1 AS BLOB) FROM PDF";
-inline constexpr char SelectEntryDescriptionAndCategoryBytes[] = "SELECT CAST(PDF1 AS BLOB), CAST(sCat AS BLOB) FROM PDF";
 inline constexpr char SelectSearchedEntryValues[] =
-    "SELECT CAST(PDF1 AS BLOB), CAST(PDF2 AS BLOB), CAST(PDF3 AS BLOB), CAST(PDF4 AS BLOB), "
+    "SELECT pNum, CAST(PDF1 AS BLOB), CAST(PDF2 AS BLOB), CAST(PDF3 AS BLOB), CAST(PDF4 AS BLOB), "
     "CAST(PDF5 AS BLOB), CAST(PDF6 AS BLOB) FROM PDF";
+// The index the entry list, the duplicate check and the category counts read instead of the
+// whole table (it holds the key too). Vaults made before it get it on their first opening.
+inline constexpr char FindListIndex[] =
+    "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = 'PDFList'";
+inline constexpr char CreateListIndex[] = "CREATE INDEX IF NOT EXISTS PDFList ON PDF (PDF1, sCat)";
 inline constexpr char InsertEntry[] =
     "INSERT INTO PDF (PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU) VALUES (?, ?, ?, ?, ?, ?, ?, ?)";
 inline constexpr char UpdateEntryPdf1[] = "UPDATE PDF SET PDF1 = ? WHERE pNum = ?";
@@ -63,7 +75,6 @@ inline constexpr char SelectLogin[] = "SELECT * FROM lPass";
 // A vault whose login table lost its row gets one back before the settings are written.
 inline constexpr char InsertMissingLogin[] =
     "INSERT INTO LPass (UPass, RUL, URetry) SELECT ' ', '0', '3' WHERE NOT EXISTS (SELECT 1 FROM LPass)";
-inline constexpr char UpdateLoginRequired[] = "UPDATE LPass SET RUL = '1'";
 inline constexpr char UpdateLoginNotRequired[] = "UPDATE LPass SET RUL = '0'";
 inline constexpr char UpdateLoginPassword[] = "UPDATE LPass SET UPass = ?";
 inline constexpr char UpdateLoginRetries[] = "UPDATE LPass SET URetry = ?";

@@ -2,6 +2,10 @@
 
 #include "codec.h"
 #include "locations.h"
+#include "statements.h"
+#include "vaultkey.h"
+
+#include <sqlcipher/sqlite3.h>
 
 #include <QDir>
 #include <exception>
@@ -19,6 +23,8 @@ struct Operation {
 Operation current;
 bool inTransaction = false;
 std::optional<sqlite::Connection> connection;
+// The vault whose list index was looked for in this run.
+QString checkedVault;
 
 FaultHook& faultHook() {
     static FaultHook hook;
@@ -32,7 +38,8 @@ void countStatement() {
 }
 
 const sqlite::Connection& openConnection() {
-    if (!connection) throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("The vault is not open")};
+    if (!connection)
+        throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("The vault is not open")};
     return *connection;
 }
 
@@ -62,23 +69,56 @@ void abandonAttempt() {
 void resetStoreGlobals() {
     connection.reset();
     inTransaction = false;
+    checkedVault.clear();
     current = {};
     AppFolder.clear();
     MaxAttempts = 0;
     AttemptCount = 0;
     LastErrorText.clear();
+    forgetVaultKey();
 }
 
-QString vaultFilePath() { return VaultFolder + QLatin1Char('/') + QLatin1String(VaultFileName); }
+QString vaultFilePath() {
+    return VaultFolder + QLatin1Char('/') + QLatin1String(VaultFileName);
+}
+
+namespace {
+
+// Gives a vault made before the entry list's index that index, in one transaction. Runs once per
+// vault file and run of the program: a vault that cannot be written (read-only file or folder)
+// is read without it. A failure that may pass (the file busy) is tried again at the next opening.
+void addListIndex(sqlite::Connection& db) {
+    const QString path = vaultFilePath();
+    if (checkedVault == path) return;
+    try {
+        if (sqlite::Statement(db, sql::FindListIndex).next()) {
+            checkedVault = path;
+            return;
+        }
+        if (sqlite3_db_readonly(db.handle(), "main") == 1) {
+            checkedVault = path;
+            return;
+        }
+        db.execute("BEGIN IMMEDIATE");
+        try {
+            db.execute(sql::CreateListIndex);
+            db.execute("COMMIT");
+        } catch (const VaultFailure&) {
+            db.execute("ROLLBACK");
+            throw;
+        }
+        checkedVault = path;
+    } catch (const VaultFailure& failure) {
+        // Only a speed-up: the operation's own statements meet any real fault of the file.
+        if (failure.number != SQLITE_BUSY && failure.number != SQLITE_LOCKED) checkedVault = path;
+    }
+}
+
+} // namespace
 
 sqlite::Connection openVaultConnection() {
-    sqlite::Connection db(QDir::cleanPath(vaultFilePath()));
-    // Reads walk every entry: mapping the file saves a copy of each page.
-    try {
-        db.execute("PRAGMA mmap_size = 268435456");
-    } catch (const VaultFailure&) {
-        // only a speed-up; a file that is no vault fails at its first read
-    }
+    sqlite::Connection db(QDir::cleanPath(vaultFilePath()), heldVaultKey());
+    addListIndex(db);
     return db;
 }
 
@@ -100,7 +140,9 @@ void closeVault() {
     connection.reset();
 }
 
-bool vaultIsOpen() { return connection.has_value(); }
+bool vaultIsOpen() {
+    return connection.has_value();
+}
 
 sqlite::Statement openRecords(const char* statement, std::initializer_list<BoundValue> values) {
     countStatement();
@@ -120,13 +162,14 @@ void executeStatement(const char* statement, std::initializer_list<BoundValue> v
 QString encodeForWrite(const QString& plain) {
     QString encoded = EncodeValue(plain);
     if (encoded == CodecError)
-        throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("A value is too long to be stored")};
+        throw VaultFailure{QStringLiteral("Quorlane"), -1,
+                           QStringLiteral("A value is too long to be stored")};
     return encoded;
 }
 
 void rememberFailure(const VaultFailure& failure) {
-    LastErrorText = failure.source + QStringLiteral(": ") + QString::number(failure.number) + QStringLiteral(": ") +
-                    failure.description;
+    LastErrorText = failure.source + QStringLiteral(": ") + QString::number(failure.number) +
+                    QStringLiteral(": ") + failure.description;
     // A vault that is missing, cannot be read or is no database: the report names the file.
     constexpr qint64 CannotOpen = 14, NotADatabase = 26; // SQLite's primary result codes
     const qint64 primary = failure.number & 0xff;
@@ -134,7 +177,9 @@ void rememberFailure(const VaultFailure& failure) {
         LastErrorText += QStringLiteral(": ") + QDir::toNativeSeparators(vaultFilePath());
 }
 
-void setFaultHook(FaultHook hook) { faultHook() = std::move(hook); }
+void setFaultHook(FaultHook hook) {
+    faultHook() = std::move(hook);
+}
 
 bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const VaultOptions& options) {
     struct Restore {

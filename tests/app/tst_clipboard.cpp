@@ -7,8 +7,8 @@
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "entries/frmmainclip.h"
-#include "windowfixture.h"
 #include "mainwindow/frmmain.h"
+#include "windowfixture.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -8,8 +8,8 @@
 #include "app/modmain.h"
 #include "app/traylock.h"
 #include "entries/frmentry.h"
-#include "windowfixture.h"
 #include "mainwindow/frmmain.h"
+#include "windowfixture.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -107,6 +107,7 @@ private slots:
         QVERIFY(isLoaded<frmEntry>());
         QCOMPARE(editor.Text2->text(), QStringLiteral("New bank"));
         QCOMPARE(editor.Text6->toPlainText(), QStringLiteral("half a note"));
+        fake().answers = {MsgAnswer::Yes}; // the user drops the typed entry
         QTest::keyClick(&editor, Qt::Key_Escape);
         QVERIFY(!isLoaded<frmEntry>());
         settle();
@@ -140,8 +141,10 @@ private slots:
         setup.Text1->setText(confirmation);
         setup.Command21_Click();
         QCOMPARE(isLoaded<frmSetup>(), !saved);
-        QCOMPARE(stored(QStringLiteral("ClipboardClearSeconds")), saved ? QVariant(QStringLiteral("0")) : QVariant());
-        QCOMPARE(stored(QStringLiteral("IdleLockMinutes")), saved ? QVariant(QStringLiteral("2")) : QVariant());
+        QCOMPARE(stored(QStringLiteral("ClipboardClearSeconds")),
+                 saved ? QVariant(QStringLiteral("0")) : QVariant());
+        QCOMPARE(stored(QStringLiteral("IdleLockMinutes")),
+                 saved ? QVariant(QStringLiteral("2")) : QVariant());
         if (!saved) return;
         QCOMPARE(fake().lastTitle(), QStringLiteral("Success"));
         settle();

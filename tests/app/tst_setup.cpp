@@ -8,14 +8,23 @@
 #include "app/picturebox.h"
 #include "mainwindow/frmmain.h"
 #include "store/vault.h"
+#include "store/vaultfile.h"
+#include "store/vaultkey.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // The setup window as the setup command opens it, with the boxes then filled as given.
 frmSetup& openSetup(bool required, const QString& password, const QString& confirmation,
@@ -149,29 +158,29 @@ private slots:
         QCOMPARE(LoginRetries, short(2));
     }
 
-    // What a save stores in every LPass row and keeps in memory.
+    // What a save stores in every LPass row and keeps in memory. A password makes the vault
+    // encrypted with the key of the password as the login compares it (upper case, trimmed); the
+    // password itself is kept nowhere.
     void saves_data() {
         QTest::addColumn<bool>("required");
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("confirmation");
         QTest::addColumn<QString>("retries");
         QTest::addColumn<QStringList>("row"); // RUL, decoded UPass, URetry
-        QTest::addColumn<QString>("loginPassword");
+        QTest::addColumn<QString>("keyText");
         QTest::addColumn<int>("loginRetries");
         // clang-format off
-        //     login required, Text2, Text1, Text3  ->  RUL, UPass decoded, URetry, LoginPassword, LoginRetries
+        //     login required, Text2, Text1, Text3  ->  RUL, UPass decoded, URetry, text of the key, LoginRetries
         QTest::newRow("mixed case, confirmed in capitals with a trailing blank")
-            << true << "MiXed" << "MIXED " << "2" << QStringList{"1", "MiXed", "2"} << "MIXED" << 2;
-        QTest::newRow("password stored as typed, blanks included")
-            << true << " pass word " << "PASS WORD" << "1" << QStringList{"1", " pass word ", "1"} << "PASS WORD" << 1;
+            << true << "MiXed" << "MIXED " << "2" << QStringList{"1", " ", "2"} << "MIXED" << 2;
+        QTest::newRow("blanks around the password do not count")
+            << true << " pass word " << "PASS WORD" << "1" << QStringList{"1", " ", "1"} << "PASS WORD" << 1;
         QTest::newRow("no login: typed passwords discarded, one blank stored")
             << false << "abc" << "xyz" << "3" << QStringList{"0", " ", "3"} << "" << 3;
         QTest::newRow("empty retry box stored empty, read as 0")
-            << true << "pw" << "pw" << "" << QStringList{"1", "pw", ""} << "PW" << 0;
-        QTest::newRow("a letter as retry count counts as 0")
-            << true << "pw" << "pw" << "a" << QStringList{"1", "pw", "a"} << "PW" << 0;
-        QTest::newRow("euro sign and accents come back as typed")
-            << true << "€5 café" << "€5 CAFÉ" << "9" << QStringList{"1", "€5 café", "9"} << "€5 CAFÉ" << 9;
+            << true << "pw" << "pw" << "" << QStringList{"1", " ", ""} << "PW" << 0;
+        QTest::newRow("euro sign and accents")
+            << true << "€5 café" << "€5 CAFÉ" << "9" << QStringList{"1", " ", "9"} << "€5 CAFÉ" << 9;
         // clang-format on
     }
     void saves() {
@@ -180,6 +189,7 @@ private slots:
         QFETCH(QString, confirmation);
         QFETCH(QString, retries);
         QFETCH(QStringList, row);
+        QFETCH(QString, keyText);
         vault().exec(QStringLiteral("INSERT INTO LPass (UPass, RUL, URetry) VALUES ('', '1', '7')"));
         frmSetup& setup = openSetup(required, password, confirmation, retries);
         setup.Command21_Click();
@@ -189,44 +199,97 @@ private slots:
         QVERIFY(!isLoaded<frmSetup>());
         QCOMPARE(loginRow(0), row);
         QCOMPARE(loginRow(1), row);
-        QTEST(LoginPassword, "loginPassword");
+        QCOMPARE(LoginPassword, QString());
         QTEST(int(LoginRetries), "loginRetries");
+        QTEST(stored(QStringLiteral("Retries")).toInt(), "loginRetries");
+        const VaultFileHeader header = readVaultHeader(vault().path());
+        QCOMPARE(header.kind, required ? VaultFileKind::Encrypted : VaultFileKind::Plain);
+        QCOMPARE(heldVaultKey() != nullptr, required);
+        if (required) {
+            QVERIFY(!fileBytes(vault().path()).contains("CatDef"));
+            QVERIFY(keyOpensVault(vault().path(), *VaultKey::deriveFromLogin(keyText, header.salt)));
+            QVERIFY(!keyOpensVault(vault().path(), *VaultKey::deriveFromLogin(password, header.salt)));
+        }
         // The next start reads back what was saved.
         LoadLoginSettings();
-        QTEST(LoginPassword, "loginPassword");
+        QCOMPARE(LoginPassword, QString());
         QTEST(int(LoginRetries), "loginRetries");
     }
 
-    // A save that keeps failing is reported once and changes nothing; one that fails once and
-    // then succeeds leaves no trace of the failed attempt.
+    // A save that keeps failing is reported once and changes nothing (the vault file stays byte
+    // for byte, still plain, no key is held); one that fails once and then succeeds leaves no
+    // trace of the failed attempt.
     void failedSave_data() {
         QTest::addColumn<int>("failingAttempts");
-        QTest::newRow("every attempt fails at the retry count") << 5;
+        QTest::newRow("every attempt fails while the copy is written") << 5;
         QTest::newRow("the first attempt fails") << 1;
     }
     void failedSave() {
         QFETCH(int, failingAttempts);
         setLogin(QStringLiteral("0"), QStringLiteral(" "), QStringLiteral("3"));
         LoadLoginSettings();
-        const QStringList before = loginRow();
-        setFaultHook([&](int code, int attempt, int statement) {
-            return code == 227 && attempt <= failingAttempts && statement == 3;
+        const QByteArray before = fileBytes(vault().path());
+        int exports = 0;
+        setReencryptFaultHook([&](ReencryptStep step) {
+            return step == ReencryptStep::Export && ++exports <= failingAttempts;
         });
         frmSetup& setup = openSetup(true, QStringLiteral("new"), QStringLiteral("new"), QStringLiteral("1"));
         setup.Command21_Click();
+        setReencryptFaultHook({});
         if (failingAttempts == 5) {
             QCOMPARE(fake().titles(), QStringList{QStringLiteral("E227 : Update Failed")});
             QVERIFY(fake().messages[0].prompt.startsWith(QStringLiteral("Could not update database.\n(")));
-            QCOMPARE(loginRow(), before);
-            QCOMPARE(LoginPassword, QString());
+            QCOMPARE(fileBytes(vault().path()), before);
+            QCOMPARE(QDir(vault().folder()).entryList(QDir::Files),
+                     QStringList{QStringLiteral("gpwdfsc.mdb")});
+            QVERIFY(!heldVaultKey());
             QCOMPARE(LoginRetries, short(3));
+            QVERIFY(!stored(QStringLiteral("Retries")).isValid());
             QVERIFY(isLoaded<frmSetup>());
             QCOMPARE(setup.Text2->text(), QStringLiteral("new"));
         } else {
             QCOMPARE(fake().titles(), QStringList{QStringLiteral("Success")});
-            QCOMPARE(loginRow(), (QStringList{"1", "new", "1"}));
-            QCOMPARE(LoginPassword, QStringLiteral("NEW"));
+            QCOMPARE(loginRow(), (QStringList{"1", " ", "1"}));
+            QCOMPARE(readVaultHeader(vault().path()).kind, VaultFileKind::Encrypted);
         }
+    }
+
+    // Taking the password off an encrypted vault asks first: No keeps everything as it is, Yes
+    // writes the vault back plain with every entry.
+    void clearingThePasswordAsks_data() {
+        QTest::addColumn<bool>("agree");
+        QTest::newRow("no") << false;
+        QTest::newRow("yes") << true;
+    }
+    void clearingThePasswordAsks() {
+        QFETCH(bool, agree);
+        vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"), {QStringLiteral("0815")});
+        openSetup(true, QStringLiteral("sesame"), QStringLiteral("sesame"), QStringLiteral("2"))
+            .Command21_Click();
+        QVERIFY(heldVaultKey());
+        const QByteArray encrypted = fileBytes(vault().path());
+        fake().messages.clear();
+        fake().answers << (agree ? MsgAnswer::Yes : MsgAnswer::No);
+        openSetup(false, QString(), QString(), QStringLiteral("2")).Command21_Click();
+        QCOMPARE(fake().titles().value(0), QStringLiteral("Confirmation"));
+        QCOMPARE(
+            fake().messages[0].prompt,
+            QStringLiteral("Without a login password the vault file will no longer be protected: anyone who "
+                           "copies it can read every entry.\n\nSave without a password?"));
+        QCOMPARE(fake().messages[0].buttons, MsgButtons::YesNo);
+        QCOMPARE(fake().messages[0].defaultButton, MsgAnswer::No);
+        if (!agree) {
+            QCOMPARE(fake().messages.size(), 1);
+            QVERIFY(isLoaded<frmSetup>());
+            QCOMPARE(fileBytes(vault().path()), encrypted);
+            QVERIFY(heldVaultKey());
+            return;
+        }
+        QCOMPARE(fake().titles().value(1), QStringLiteral("Success"));
+        QVERIFY(!heldVaultKey());
+        QCOMPARE(readVaultHeader(vault().path()).kind, VaultFileKind::Plain);
+        QCOMPARE(loginRow(), (QStringList{"0", " ", "2"}));
+        QCOMPARE(vault().decodedEntry(1).value(1), QStringLiteral("0815"));
     }
 
     // Reset empties the password boxes only; closing afterwards stores nothing.

@@ -77,7 +77,8 @@ private slots:
         const QString vaultFile = folder + "/gpwdfsc.mdb";
         QVERIFY(folder.startsWith(home.path()));
         QCOMPARE(VaultFolder, folder);
-        QFile made(vaultFile), delivered(installDataFolder(QCoreApplication::applicationDirPath()) + "/gpwdfsc.mdb");
+        QFile made(vaultFile),
+            delivered(installDataFolder(QCoreApplication::applicationDirPath()) + "/gpwdfsc.mdb");
         QVERIFY(made.open(QIODevice::ReadOnly) && delivered.open(QIODevice::ReadOnly));
         QCOMPARE(made.readAll(), delivered.readAll());
         const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |

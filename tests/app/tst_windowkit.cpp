@@ -7,12 +7,12 @@
 
 #include "app/controls.h"
 #include "app/forms.h"
-#include "app/modmain.h"
-#include "app/picturebox.h"
-#include "app/windowkit.h"
 #include "app/frmlogin.h"
 #include "app/frmsetup.h"
+#include "app/modmain.h"
+#include "app/picturebox.h"
 #include "app/twips.h"
+#include "app/windowkit.h"
 #include "attachments/frmattach.h"
 #include "attachments/frmattachname.h"
 #include "categories/frmcatadd.h"
@@ -122,11 +122,11 @@ void WindowKitTest::buttons_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("pictureOnly"); // buttons with a picture and no caption
     QTest::addColumn<bool>("takeEnter");  // whether a button with the focus takes Enter
-    QTest::newRow("main window") << "frmMain" << 11 << false;
+    QTest::newRow("main window") << "frmMain" << 13 << false;
     QTest::newRow("setup") << "frmSetup" << 2 << false;
     QTest::newRow("attachments") << "frmAttach" << 4 << false;
     QTest::newRow("attachment description") << "frmAttachName" << 2 << false;
-    QTest::newRow("entry editor") << "frmEntry" << 3 << false;
+    QTest::newRow("entry editor") << "frmEntry" << 4 << false;
     QTest::newRow("search") << "frmSearch" << 2 << false;
     QTest::newRow("copy") << "frmMainClip" << 4 << false;
     QTest::newRow("category editor") << "frmEditor" << 6 << false;

@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(lines().size(), 2);
         QCOMPARE(fake().titles(), title.isEmpty() ? QStringList() : QStringList{title});
         if (!title.isEmpty()) QCOMPARE(fake().messages[0].prompt, prompt);
-            }
+    }
 
     // Nothing is added when the file dialog or the description is given up, or the path
     // cannot be stored as chosen.

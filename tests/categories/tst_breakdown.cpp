@@ -1,8 +1,8 @@
 // The category breakdown chart and the category transfer on the real windows.
 #include "categories/breakdown.h"
-#include "categories/maincommands.h"
 #include "categories/frmresource.h"
 #include "categories/frmxfer.h"
+#include "categories/maincommands.h"
 #include "categoryfixture.h"
 #include "store/codec.h"
 #include "store/vault.h"
@@ -119,7 +119,8 @@ void BreakdownTest::manyCategoriesStayReadable() {
     for (int i = 1; i <= 30; ++i) {
         const QString name = QStringLiteral("GROUP %1").arg(i, 2, 10, QLatin1Char('0'));
         vault().exec(QStringLiteral("INSERT INTO Cats (CatName) VALUES (?)"), {name});
-        for (int k = 0; k < i % 4 + 1; ++k) vault().addEntry(QStringLiteral("E%1-%2").arg(i).arg(k), name);
+        for (int k = 0; k < i % 4 + 1; ++k)
+            vault().addEntry(QStringLiteral("E%1-%2").arg(i).arg(k), name);
     }
     FillCategoryFilter(0);
     BuildCategoryBreakdown();
@@ -137,13 +138,15 @@ void BreakdownTest::manyCategoriesStayReadable() {
         QVERIFY2(colour.valueF() < 0.85 || colour.saturationF() > 0.5,
                  qPrintable(QStringLiteral("bar %1 is faint: %2").arg(column + 1).arg(colour.name())));
         for (const QColor& other : seen) {
-            const int distance = std::abs(colour.red() - other.red()) + std::abs(colour.green() - other.green()) +
+            const int distance = std::abs(colour.red() - other.red()) +
+                                 std::abs(colour.green() - other.green()) +
                                  std::abs(colour.blue() - other.blue());
             QVERIFY2(distance > 12, qPrintable(QStringLiteral("bar %1 looks like another").arg(column + 1)));
         }
         seen << colour;
     }
-    for (QBarSet* set : seriesOf(window)->barSets()) QCOMPARE(set->labelColor(), QColor(Qt::black));
+    for (QBarSet* set : seriesOf(window)->barSets())
+        QCOMPARE(set->labelColor(), QColor(Qt::black));
     QVERIFY(seriesOf(window)->isLabelsVisible());
 
     selectBar(window, QStringLiteral("GROUP 29"));

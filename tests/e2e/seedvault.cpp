@@ -30,7 +30,8 @@ int main(int argc, char* argv[]) {
             const QStringList parts = QString::fromLocal8Bit(argv[i]).split(QLatin1Char('|'));
             sqlite::Statement insert(db, sql::InsertEntry);
             int position = 0;
-            for (int f : {0, 2, 3, 4, 5, 6}) insert.bind(++position, EncodeValue(toStoredForm(parts.value(f))));
+            for (int f : {0, 2, 3, 4, 5, 6})
+                insert.bind(++position, EncodeValue(toStoredForm(parts.value(f))));
             insert.bind(++position, EncodeValue(parts.value(1)));
             insert.bind(++position, EncodeValue(formatLastUpdate(QDateTime::currentDateTime())));
             insert.next();

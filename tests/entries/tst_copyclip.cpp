@@ -1,7 +1,7 @@
 #include "entries/frmmainclip.h"
-#include "windowfixture.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "windowfixture.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -1,7 +1,7 @@
-#include "windowfixture.h"
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "windowfixture.h"
 
 #include <QComboBox>
 #include <QLabel>

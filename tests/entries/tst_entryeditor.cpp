@@ -1,9 +1,9 @@
 #include "entries/frmentry.h"
-#include "windowfixture.h"
 #include "store/codec.h"
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "windowfixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>

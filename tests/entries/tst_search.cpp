@@ -1,8 +1,8 @@
 #include "entries/frmsearch.h"
-#include "windowfixture.h"
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "windowfixture.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -95,6 +95,14 @@ private slots:
         setListIndex(window.List1, 0);
         QCOMPARE(listText(main.List1), QStringLiteral("HOME ROUTER"));
         QCOMPARE(main.List1->count(), 6);
+
+        // Results of one description each show their own entry.
+        search(QStringLiteral("twin"));
+        for (int row : {1, 0}) {
+            setListIndex(window.List1, row);
+            QCOMPARE(main.Text1->text(), row == 0 ? QStringLiteral("one") : QStringLiteral("two"));
+            QCOMPARE(main.Label10->text(), row == 0 ? QStringLiteral("HOME") : QStringLiteral("EMAIL"));
+        }
     }
 
     // The search that cannot read the vault: the report after the busy picture is hidden again.

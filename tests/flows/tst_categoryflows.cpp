@@ -4,9 +4,9 @@
 #include "categories/frmresource.h"
 #include "categories/frmxfer.h"
 #include "entries/frmentry.h"
-#include "windowfixture.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "windowfixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,10 +2,10 @@
 #include "categories/frmeditor.h"
 #include "entries/frmentry.h"
 #include "entries/frmsearch.h"
-#include "windowfixture.h"
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "windowfixture.h"
 
 #include "app/picturebox.h"
 #include <QComboBox>

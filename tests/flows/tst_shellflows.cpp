@@ -2,9 +2,9 @@
 #include "app/frmsetup.h"
 #include "app/traylock.h"
 #include "entries/frmentry.h"
-#include "windowfixture.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "windowfixture.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,10 +2,10 @@
 #include "attachments/frmattach.h"
 #include "attachments/frmattachname.h"
 #include "entries/frmmainclip.h"
-#include "windowfixture.h"
 #include "printing/frmprintconfirm.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "windowfixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -175,18 +176,28 @@ private slots:
         }
     }
 
-    // Two entries with one description: two equal rows, each showing the last in table order.
-    void duplicatesShowTheLastRow() {
-        vault().addEntry(QStringLiteral("Twin"), QStringLiteral("HOME"), {QStringLiteral("first")});
+    // Two entries with one description: two equal rows, each showing its own entry (also under
+    // one category, and after the list is filled again).
+    void duplicatesShowTheirOwnEntry() {
+        const qint64 first =
+            vault().addEntry(QStringLiteral("Twin"), QStringLiteral("HOME"), {QStringLiteral("first")});
         const qint64 second =
             vault().addEntry(QStringLiteral("twin "), QStringLiteral("HOME"), {QStringLiteral("second")});
         frmMain& main = started();
-        QCOMPARE(listed(main), (QStringList{"TWIN", "TWIN"}));
-        for (int row : {0, 1, 0}) {
-            setListIndex(main.List1, row);
-            QCOMPARE(main.Text1->text(), QStringLiteral("second"));
-            QCOMPARE(QString::number(main.shownKey.value_or(0)), QString::number(second));
+        for (const QString& category : {QStringLiteral("ALL CATEGORIES"), QStringLiteral("HOME")}) {
+            setComboText(main.Combo1, category);
+            QCOMPARE(listed(main), (QStringList{"TWIN", "TWIN"}));
+            QSet<EntryKey> shown;
+            for (int row : {1, 0, 1}) {
+                setListIndex(main.List1, row);
+                QCOMPARE(main.shownKey, listKey(main.List1));
+                QCOMPARE(main.Text1->text(),
+                         main.shownKey == first ? QStringLiteral("first") : QStringLiteral("second"));
+                shown << main.shownKey.value_or(0);
+            }
+            QCOMPARE(shown, (QSet<EntryKey>{first, second}));
         }
+        QVERIFY(fake().messages.isEmpty());
     }
 
     // Without its file the list fill fails five times and reports E213; the category fill then

@@ -120,6 +120,26 @@ private slots:
         QVERIFY(main.Picture5->isHidden());
     }
 
+    // An entry deleted by another program after the list was filled: clicking its row reads
+    // nothing and reports E214 as a failed read does; the other rows still show.
+    void entryDeletedBehindTheProgramsBack() {
+        vault().addEntry(QStringLiteral("Kept"), QStringLiteral("HOME"), {QStringLiteral("here")});
+        const qint64 gone = vault().addEntry(QStringLiteral("Gone"), QStringLiteral("HOME"));
+        frmMain& main = started();
+        vault().exec(QStringLiteral("DELETE FROM PDF WHERE pNum = ?"), {gone});
+        QVERIFY(selectEntry(main, QStringLiteral("GONE")));
+        QCOMPARE(fake().titles(), QStringList{"E214 : Retrieval Error"});
+        QCOMPARE(fake().messages.first().prompt,
+                 QStringLiteral("Could not retrieve data from database.\n(Quorlane: -1: The entry is no "
+                                "longer in the vault)"));
+        QVERIFY(main.Picture5->isHidden());
+        QVERIFY(!main.Picture9->isHidden());
+        QVERIFY(selectEntry(main, QStringLiteral("KEPT")));
+        QCOMPARE(main.Text1->text(), QStringLiteral("here"));
+        QVERIFY(!main.Picture5->isHidden());
+        QCOMPARE(fake().messages.size(), 1);
+    }
+
     // An entry whose category has no definition keeps the titles and icon shown before.
     void missingDefinitionKeepsTheTitles() {
         vault().addEntry(QStringLiteral("A Site"), QStringLiteral("WEB SITE"));

@@ -183,7 +183,7 @@ private slots:
         main.show();
         QList<QPushButton*> buttons = main.findChildren<QPushButton*>();
         std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
-        QCOMPARE(buttons.size(), 11);
+        QCOMPARE(buttons.size(), 13);                                        // with import and export
         QCOMPARE(buttons.first()->objectName(), QStringLiteral("Command2")); // Exit, at the left
         for (QPushButton* b : buttons) {
             QVERIFY(!b->toolTip().isEmpty());
@@ -248,7 +248,8 @@ private slots:
         main.show();
         fake().openSucceeds = opens;
         main.Command22->click();
-        QCOMPARE(fake().opened, QStringList{opens ? beside : installDataFolder(AppFolder) + QStringLiteral("/Help.pdf")});
+        QCOMPARE(fake().opened,
+                 QStringList{opens ? beside : installDataFolder(AppFolder) + QStringLiteral("/Help.pdf")});
         QCOMPARE(fake().titles(), opens ? QStringList{} : QStringList{"Failed Execution"});
         QVERIFY(main.isVisible());
     }

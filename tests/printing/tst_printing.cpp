@@ -77,18 +77,19 @@ void watchPrinting(PrintSeen& seen, const QString& pageName, bool succeeds = tru
     fake().onPrint = [&seen, pageName, succeeds](QTextDocument& document) {
         frmPrint& preview = form<frmPrint>();
         const QCursor* cursor = QApplication::overrideCursor();
-        seen = {document.toPlainText(),
-                readFile(pageFile(pageName)),
-                cursor && cursor->shape() == Qt::WaitCursor,
-                !(preview.windowHandle() && preview.windowHandle()->isVisible()) &&
-                    preview.y() + preview.height() < 0,
-                isLoaded<frmPrintConfirm>(),
-                QFile::permissions(pageFile(pageName)) == (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                                           QFile::WriteUser) &&
-                    (QFile::permissions(PrintFolder) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser)) ==
-                        (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner),
-                &preview,
-                preview.wb};
+        seen = {
+            document.toPlainText(),
+            readFile(pageFile(pageName)),
+            cursor && cursor->shape() == Qt::WaitCursor,
+            !(preview.windowHandle() && preview.windowHandle()->isVisible()) &&
+                preview.y() + preview.height() < 0,
+            isLoaded<frmPrintConfirm>(),
+            QFile::permissions(pageFile(pageName)) ==
+                    (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser) &&
+                (QFile::permissions(PrintFolder) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser)) ==
+                    (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner),
+            &preview,
+            preview.wb};
         return succeeds;
     };
 }

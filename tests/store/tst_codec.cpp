@@ -57,7 +57,8 @@ private slots:
     // like fillers and the apostrophe substitute 128.
     void everyCodeRoundTrips() {
         QString all;
-        for (unsigned code = 0; code < 256; ++code) all += QChar(cp1252::charOf(code));
+        for (unsigned code = 0; code < 256; ++code)
+            all += QChar(cp1252::charOf(code));
         QCOMPARE(DecodeValue(EncodeValue(all)), all);
         for (unsigned code = 0; code < 256; ++code) {
             const QString one(QChar(cp1252::charOf(code)));
@@ -80,7 +81,8 @@ private slots:
         QFETCH(bool, encodes);
         QFETCH(bool, decodes);
         QString text;
-        for (int i = 0; i < length; ++i) text += QChar(u'a' + i % 26);
+        for (int i = 0; i < length; ++i)
+            text += QChar(u'a' + i % 26);
         const QString encoded = EncodeValue(text);
         QCOMPARE(encoded != CodecError, encodes);
         if (!encodes) return;
@@ -107,14 +109,19 @@ private slots:
         const QString b = EncodeValue(u"password");
         QCOMPARE(a.size(), b.size());
         QVERIFY(a != b);
-        for (qsizetype i = 1; i < a.size(); i += 2) QCOMPARE(a[i], b[i]);
+        for (qsizetype i = 1; i < a.size(); i += 2)
+            QCOMPARE(a[i], b[i]);
     }
 
     // Text the encoder cannot produce still decodes by the literal steps and never throws.
     void malformedInput_data() {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("a 999 group") << QStringLiteral("\x01" "9\x02" "9\x03" "9") << CodecError;
+        QTest::newRow("a 999 group") << QStringLiteral("\x01"
+                                                       "9\x02"
+                                                       "9\x03"
+                                                       "9")
+                                     << CodecError;
         QTest::newRow("digits without fillers") << QStringLiteral("790") << QStringLiteral("a");
         QTest::newRow("a short group becomes 079, reversed 970") << QStringLiteral("79") << CodecError;
         QTest::newRow("letters count as 0") << QStringLiteral("abc") << QString(QChar(0));

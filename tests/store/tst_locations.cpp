@@ -64,9 +64,11 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("fromTemplate");
         const QString beside = "prefix/bin", user = "home/data/Quorlane", templ = "prefix/share/quorlane";
-        QTest::newRow("beside the program, whatever else") << QStringList{beside, user, templ} << true << beside << false;
+        QTest::newRow("beside the program, whatever else")
+            << QStringList{beside, user, templ} << true << beside << false;
         QTest::newRow("the user's, already made") << QStringList{user, templ} << true << user << false;
-        QTest::newRow("first start: made from the installed one") << QStringList{templ} << true << user << true;
+        QTest::newRow("first start: made from the installed one")
+            << QStringList{templ} << true << user << true;
         QTest::newRow("none anywhere") << QStringList{} << true << user << false;
         QTest::newRow("no data folder: beside the program") << QStringList{templ} << false << beside << false;
     }
@@ -75,7 +77,8 @@ private slots:
         QFETCH(bool, hasDataFolder);
         QFETCH(QString, folder);
         QFETCH(bool, fromTemplate);
-        for (const QString& where : present) write(dir(where) + "/gpwdfsc.mdb", "vault");
+        for (const QString& where : present)
+            write(dir(where) + "/gpwdfsc.mdb", "vault");
         const VaultPlace place = findVault(program(), hasDataFolder ? user() : QString());
         QCOMPARE(place.folder, dir(folder));
         QCOMPARE(place.templateFile, fromTemplate ? installed() + "/gpwdfsc.mdb" : QString());
@@ -101,7 +104,8 @@ private slots:
         if (vaultThere) write(vault, "my entries");
         const bool made = makeVaultFromTemplate(templ, vault);
         QCOMPARE(made, templateThere && !vaultThere);
-        QCOMPARE(QDir(user()).entryList(QDir::Files), vaultThere || made ? QStringList{"gpwdfsc.mdb"} : QStringList{});
+        QCOMPARE(QDir(user()).entryList(QDir::Files),
+                 vaultThere || made ? QStringList{"gpwdfsc.mdb"} : QStringList{});
         if (!vaultThere && !made) QVERIFY(!QFileInfo::exists(user()));
         if (vaultThere) QCOMPARE(read(vault), QByteArray("my entries"));
         if (!made) return;
@@ -115,14 +119,16 @@ private slots:
     void findsDeliveredFiles_data() {
         QTest::addColumn<QStringList>("present");
         QTest::addColumn<QString>("found");
-        QTest::newRow("beside the program") << QStringList{"prefix/bin", "prefix/share/quorlane"} << "prefix/bin";
+        QTest::newRow("beside the program")
+            << QStringList{"prefix/bin", "prefix/share/quorlane"} << "prefix/bin";
         QTest::newRow("installed") << QStringList{"prefix/share/quorlane"} << "prefix/share/quorlane";
         QTest::newRow("nowhere: named where it is installed") << QStringList{} << "prefix/share/quorlane";
     }
     void findsDeliveredFiles() {
         QFETCH(QStringList, present);
         QFETCH(QString, found);
-        for (const QString& where : present) write(dir(where) + "/tblpnt.htm", "template");
+        for (const QString& where : present)
+            write(dir(where) + "/tblpnt.htm", "template");
         AppFolder = program();
         QCOMPARE(deliveredFile("tblpnt.htm"), dir(found) + "/tblpnt.htm");
     }

@@ -1,10 +1,13 @@
 #include "store/codec.h"
 #include "store/repository.h"
 #include "store/vault.h"
+#include "store/vaultfile.h"
+#include "store/vaultkey.h"
 #include "testmain.h"
 #include "testvault.h"
 
 #include <QFile>
+#include <QSet>
 #include <QTest>
 #include <functional>
 
@@ -16,6 +19,14 @@ QByteArray fileBytes(const QString& path) {
 }
 
 const QDateTime When(QDate(2013, 3, 15), QTime(14, 5, 9));
+
+// The descriptions of listed entries, in their order.
+QStringList descriptions(const Result<QList<ListedEntry>>& listed) {
+    QStringList texts;
+    for (const ListedEntry& entry : *listed)
+        texts << entry.description;
+    return texts;
+}
 
 EntryValues values(const QString& description, const QString& category, const QString& first = {}) {
     return {description, {first, QString(), QString(), QString()}, QString(), category};
@@ -33,19 +44,25 @@ const std::vector<Write>& writes() {
     static const std::vector<Write> list = {
         {"add an entry", 212, 1, [](EntryKey) { return store::addEntry(values("New", "HOME"), When).ok(); }},
         {"update an entry", 223, 8,
-         [](EntryKey key) { return store::updateEntry(key, values("Changed", "WEB SITE", "x'y"), When).ok(); }},
+         [](EntryKey key) {
+             return store::updateEntry(key, values("Changed", "WEB SITE", "x'y"), When).ok();
+         }},
         {"delete an entry", 215, 2, [](EntryKey key) { return store::deleteEntry(key).ok(); }},
         {"create a category", 225, 2, [](EntryKey) { return store::createCategory("GARDEN").ok(); }},
         {"save a category's titles", 224, 6,
-         [](EntryKey) { return store::saveCategoryTitles("EMAIL", {"a", "b", "c", "d", "e", "f"}).ok(); }},
+         [](EntryKey) {
+             return store::saveCategoryTitles("EMAIL", {"a", "b", "c", "d", "e", "f"}).ok();
+         }},
         {"delete a category", 226, 3, [](EntryKey) { return store::deleteCategory("EMAIL").ok(); }},
         {"transfer entries", 202, 2, [](EntryKey) { return store::transferEntries("HOME", "EMAIL").ok(); }},
         {"save attachments", 203, 3,
          [](EntryKey key) {
              return store::saveAttachments(key, {{"A", "/a.txt", 4}, {"B", "/b.jpg", 2}}).ok();
          }},
-        {"save the login settings", 227, 3,
-         [](EntryKey) { return store::saveLoginSettings({true, "secret", "2"}).ok(); }},
+        {"save the login settings without a login", 227, 3,
+         [](EntryKey) {
+             return store::saveLoginSettings({false, QString(), "2"}).ok();
+         }},
     };
     return list;
 }
@@ -56,9 +73,12 @@ class RepositoryTest final : public VaultTestCase {
     Q_OBJECT
 
     EntryKey seed() {
-        const EntryKey key = vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"), {QStringLiteral("1234")});
-        vault().exec(QStringLiteral("INSERT INTO eAttach (eID, AttachName, AttachPath, AttachPic) VALUES (?, 'OLD ', '/o', '1')"),
-                     {QString::number(key)});
+        const EntryKey key =
+            vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"), {QStringLiteral("1234")});
+        vault().exec(
+            QStringLiteral(
+                "INSERT INTO eAttach (eID, AttachName, AttachPath, AttachPic) VALUES (?, 'OLD ', '/o', '1')"),
+            {QString::number(key)});
         return key;
     }
 
@@ -72,7 +92,8 @@ private slots:
             const Write& write = writes()[std::size_t(w)];
             QTest::addRow("%s: no fault", write.name) << w << 0;
             QTest::addRow("%s: first statement", write.name) << w << 1;
-            if (write.statements > 1) QTest::addRow("%s: last statement", write.name) << w << write.statements;
+            if (write.statements > 1)
+                QTest::addRow("%s: last statement", write.name) << w << write.statements;
         }
     }
     void failedWriteLeavesTheFileAsItWas() {
@@ -107,7 +128,8 @@ private slots:
         const Result<QStringList> names = store::categoryNames(ErrorCode::TransferLists);
         QVERIFY(!names);
         QCOMPARE(names.code(), ErrorCode::TransferLists);
-        QCOMPARE(LastErrorText, QStringLiteral("SQLite: 14: unable to open database file: ") + vault().path());
+        QCOMPARE(LastErrorText,
+                 QStringLiteral("SQLite: 14: unable to open database file: ") + vault().path());
         QVERIFY(!QFile::exists(vault().path()));
     }
 
@@ -115,31 +137,34 @@ private slots:
     // apostrophes; descriptions compared upper case and trimmed.
     void entryRoundTrip() {
         EntryValues typed{QStringLiteral("  Bob's Card "),
-                          {QStringLiteral(" 4111 "), QStringLiteral("www.bank.example"), QString(), QStringLiteral("\u00e9t\u00e9")},
+                          {QStringLiteral(" 4111 "), QStringLiteral("www.bank.example"), QString(),
+                           QStringLiteral("\u00e9t\u00e9")},
                           QStringLiteral("line one\r\nline two"),
                           QStringLiteral("CREDIT CARD")};
         QVERIFY(store::addEntry(typed, When));
-        const QStringList stored = vault().decodedEntry(vault().value(QStringLiteral("SELECT MAX(pNum) FROM PDF")).toLongLong());
+        const QStringList stored =
+            vault().decodedEntry(vault().value(QStringLiteral("SELECT MAX(pNum) FROM PDF")).toLongLong());
         QCOMPARE(stored.value(0), QStringLiteral("  Bob\u20acs Card "));
         QCOMPARE(stored.value(7), QStringLiteral("03/15/2013 02:05:09 pm"));
 
-        const Result<ShownEntry> shown = store::showEntry(QStringLiteral("bob's card"), std::nullopt);
-        QVERIFY(shown && shown->entry);
-        QCOMPARE(shown->entry->description, QStringLiteral("BOB'S CARD"));
-        QCOMPARE(shown->entry->fields[0], QStringLiteral("4111"));
-        QCOMPARE(shown->entry->fields[3], QStringLiteral("\u00e9t\u00e9"));
-        QCOMPARE(shown->entry->notes, QStringLiteral("line one\r\nline two"));
-        QCOMPARE(shown->entry->category, QStringLiteral("CREDIT CARD"));
+        const Result<QList<ListedEntry>> listed = store::listEntries(QStringLiteral("credit card "));
+        QCOMPARE(descriptions(listed), QStringList{"BOB'S CARD"});
+        const Result<ShownEntry> shown = store::showEntry(listed->first().key);
+        QVERIFY(shown);
+        QCOMPARE(shown->entry.description, QStringLiteral("BOB'S CARD"));
+        QCOMPARE(shown->entry.fields[0], QStringLiteral("4111"));
+        QCOMPARE(shown->entry.fields[3], QStringLiteral("\u00e9t\u00e9"));
+        QCOMPARE(shown->entry.notes, QStringLiteral("line one\r\nline two"));
+        QCOMPARE(shown->entry.category, QStringLiteral("CREDIT CARD"));
         QVERIFY(shown->definition);
         QCOMPARE(shown->definition->image, 0);
         QVERIFY(!shown->hasAttachments);
 
         QCOMPARE(*store::isDuplicateDescription(QStringLiteral(" BOB'S CARD")), true);
         QCOMPARE(*store::isDuplicateDescription(QStringLiteral("Bob")), false);
-        QCOMPARE(*store::entryDescriptions(QStringLiteral("credit card ")), QStringList{"BOB'S CARD"});
-        QCOMPARE(*store::entryDescriptions(QStringLiteral("HOME")), QStringList());
-        QCOMPARE(*store::findEntries(QStringLiteral("bank")), QStringList{"BOB'S CARD"});
-        QCOMPARE(*store::findEntries(QStringLiteral("'S C")), QStringList{"BOB'S CARD"});
+        QCOMPARE(descriptions(store::listEntries(QStringLiteral("HOME"))), QStringList());
+        QCOMPARE(descriptions(store::findEntries(QStringLiteral("bank"))), QStringList{"BOB'S CARD"});
+        QCOMPARE(descriptions(store::findEntries(QStringLiteral("'S C"))), QStringList{"BOB'S CARD"});
     }
 
     void categories() {
@@ -147,7 +172,8 @@ private slots:
         vault().addEntry(QStringLiteral("Shed"), QStringLiteral("HOME"));
         QVERIFY(store::createCategory(QStringLiteral("GARDEN")));
         QCOMPARE(*store::categoryExists(QStringLiteral("GARDEN")), true);
-        const auto definition = store::categoryDefinition(ErrorCode::LoadCategoryDefinition, QStringLiteral("GARDEN"));
+        const auto definition =
+            store::categoryDefinition(ErrorCode::LoadCategoryDefinition, QStringLiteral("GARDEN"));
         QVERIFY(definition && *definition);
         QCOMPARE((*definition)->titles[CategoryDefinition::Notes], QStringLiteral("Notes"));
         QCOMPARE((*definition)->shownTitle(CategoryDefinition::Field1), QStringLiteral("Undefined:"));
@@ -158,7 +184,9 @@ private slots:
 
         QCOMPARE(*store::deleteCategory(QStringLiteral("home")), CategoryDeletion::InUse);
         QVERIFY(store::transferEntries(QStringLiteral("HOME"), QStringLiteral("GARDEN")));
-        QCOMPARE(*store::entryDescriptions(QStringLiteral("GARDEN")), (QStringList{"GARAGE", "SHED"}));
+        QStringList moved = descriptions(store::listEntries(QStringLiteral("GARDEN")));
+        moved.sort(); // the list's index order, which the list sorts
+        QCOMPARE(moved, (QStringList{"GARAGE", "SHED"}));
         QCOMPARE(*store::deleteCategory(QStringLiteral("home")), CategoryDeletion::Deleted);
         QVERIFY(!store::categoryNames(ErrorCode::FillCategoryFilter)->contains(QStringLiteral("HOME")));
 
@@ -181,20 +209,67 @@ private slots:
         QCOMPARE((*read)[0].description, QStringLiteral("B"));
         QCOMPARE((*read)[1].path, QStringLiteral("/a.txt"));
         QCOMPARE((*read)[1].picture, 5); // no picture of that number
-        QVERIFY(store::showEntry(QStringLiteral("garage"), std::nullopt)->hasAttachments);
+        QVERIFY(store::showEntry(key)->hasAttachments);
         QVERIFY(store::deleteEntry(key));
         QVERIFY(store::attachments(key)->isEmpty());
     }
 
+    // Entries of one description are told apart by their keys: the list, the search and the
+    // detail view each give every entry its own row and values.
+    void equalDescriptionsKeepTheirOwnEntries() {
+        const EntryKey first =
+            vault().addEntry(QStringLiteral("Twin"), QStringLiteral("HOME"), {QStringLiteral("first")});
+        const EntryKey second =
+            vault().addEntry(QStringLiteral("twin "), QStringLiteral("EMAIL"), {QStringLiteral("second")});
+        for (const Result<QList<ListedEntry>>& listed : {store::listEntries(QStringLiteral("ALL CATEGORIES")),
+                                                         store::findEntries(QStringLiteral("twin"))}) {
+            QCOMPARE(descriptions(listed), (QStringList{"TWIN", "TWIN"}));
+            QCOMPARE((QSet<EntryKey>{(*listed)[0].key, (*listed)[1].key}), (QSet<EntryKey>{first, second}));
+        }
+        QCOMPARE(store::showEntry(first)->entry.fields[0], QStringLiteral("first"));
+        QCOMPARE(store::showEntry(second)->entry.fields[0], QStringLiteral("second"));
+        QCOMPARE(store::showEntry(second)->entry.category, QStringLiteral("EMAIL"));
+    }
+
+    // An entry deleted by another program since it was listed fails the read: every attempt,
+    // then the failure with the detail view's code.
+    void entryGoneSinceListed() {
+        const EntryKey key = vault().addEntry(QStringLiteral("Gone"), QStringLiteral("HOME"));
+        vault().exec(QStringLiteral("DELETE FROM PDF WHERE pNum = ?"), {key});
+        int attempts = 0;
+        setFaultHook([&attempts](int code, int, int statement) {
+            if (code == int(ErrorCode::ShowEntry) && statement == 1) ++attempts;
+            return false;
+        });
+        const Result<ShownEntry> shown = store::showEntry(key);
+        QVERIFY(!shown);
+        QCOMPARE(shown.code(), ErrorCode::ShowEntry);
+        QCOMPARE(attempts, 5);
+        QCOMPARE(LastErrorText, QStringLiteral("Quorlane: -1: The entry is no longer in the vault"));
+    }
+
     void loginSettings() {
-        QVERIFY(store::saveLoginSettings({true, QStringLiteral(" Secret "), QStringLiteral("2")}));
+        // A required login encrypts the vault with the key given; the password itself is not
+        // stored (a blank stands in its column), and without the key nothing can be read.
+        std::optional<VaultKey> key = VaultKey::deriveFromLogin(QStringLiteral("SECRET"), newVaultSalt());
+        QVERIFY(!store::saveLoginSettings({true, QStringLiteral(" Secret "), QStringLiteral("2")}, nullptr));
+        QCOMPARE(int(readVaultHeader(vault().path()).kind), int(VaultFileKind::Plain));
+        QVERIFY(store::saveLoginSettings({true, QStringLiteral(" Secret "), QStringLiteral("2")}, &*key));
+        QCOMPARE(int(readVaultHeader(vault().path()).kind), int(VaultFileKind::Encrypted));
+        QVERIFY(!store::loadLoginSettings());
+        holdVaultKey(std::move(*key));
         std::optional<LoginSettings> read = store::loadLoginSettings();
         QVERIFY(read && read->required);
-        QCOMPARE(read->password, QStringLiteral("Secret"));
+        QCOMPARE(read->password, QString());
         QCOMPARE(read->retries, QStringLiteral("2"));
-        // Without a password the stored one is a blank and none is read back.
+        QCOMPARE(DecodeValue(vault().value(QStringLiteral("SELECT UPass FROM LPass")).toString()),
+                 QStringLiteral(" "));
+        // Without a login the vault is plain again, the stored password a blank, none read back.
         QVERIFY(store::saveLoginSettings({false, QString(), QStringLiteral("3")}));
-        QCOMPARE(DecodeValue(vault().value(QStringLiteral("SELECT UPass FROM LPass")).toString()), QStringLiteral(" "));
+        forgetVaultKey();
+        QCOMPARE(int(readVaultHeader(vault().path()).kind), int(VaultFileKind::Plain));
+        QCOMPARE(DecodeValue(vault().value(QStringLiteral("SELECT UPass FROM LPass")).toString()),
+                 QStringLiteral(" "));
         read = store::loadLoginSettings();
         QVERIFY(read && !read->required && read->password.isEmpty());
         QFile::remove(vault().path());

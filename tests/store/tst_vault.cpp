@@ -1,9 +1,10 @@
 #include "app/modmain.h"
+#include "app/vaultreport.h"
 #include "fakeplatform.h"
 #include "store/codec.h"
-#include "app/vaultreport.h"
 #include "store/errorcodes.h"
 #include "store/locations.h"
+#include "store/repository.h"
 #include "store/statements.h"
 #include "store/vault.h"
 #include "testmain.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -32,19 +34,21 @@ void readCategories(ErrorCode code, int* bodyRuns = nullptr) {
 
 // A writer of three rows in one operation.
 void insertThreeCategories() {
-    const bool written = runVaultOperation(
-        ErrorCode::CreateCategory,
-        [] {
-            openVault();
-            for (const char* name : {"ONE", "TWO", "THREE"})
-                executeStatement(sql::InsertCategory, {QString::fromLatin1(name)});
-            closeVault();
-        },
-        {.writes = true});
+    const bool written =
+        runVaultOperation(ErrorCode::CreateCategory,
+                          [] {
+                              openVault();
+                              for (const char* name : {"ONE", "TWO", "THREE"})
+                                  executeStatement(sql::InsertCategory, {QString::fromLatin1(name)});
+                              closeVault();
+                          },
+                          {.writes = true});
     if (!written) showVaultReport(ErrorCode::CreateCategory);
 }
 
-int categoryCount(const TestVault& v) { return v.value(QStringLiteral("SELECT COUNT(*) FROM Cats")).toInt(); }
+int categoryCount(const TestVault& v) {
+    return v.value(QStringLiteral("SELECT COUNT(*) FROM Cats")).toInt();
+}
 
 } // namespace
 
@@ -55,11 +59,16 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("message");
-        QTest::newRow("E211") << 211 << "E211 : Retrieval Error" << "Could not retrieve data from database.";
-        QTest::newRow("E212") << 212 << "E212 : Update Failed" << "Could not update database.";
-        QTest::newRow("E202") << 202 << "E202 : Transfer Failed" << "Could not complete category transfer.";
-        QTest::newRow("E203") << 203 << "E203 : Update Failed" << "Could not not update from database.";
-        QTest::newRow("E228") << 228 << "E228 : Conversion Error" << "Cannot modify template file.";
+        QTest::newRow("E211") << 211 << "E211 : Retrieval Error"
+                              << "Could not retrieve data from database.";
+        QTest::newRow("E212") << 212 << "E212 : Update Failed"
+                              << "Could not update database.";
+        QTest::newRow("E202") << 202 << "E202 : Transfer Failed"
+                              << "Could not complete category transfer.";
+        QTest::newRow("E203") << 203 << "E203 : Update Failed"
+                              << "Could not not update from database.";
+        QTest::newRow("E228") << 228 << "E228 : Conversion Error"
+                              << "Cannot modify template file.";
     }
     void reportAfterFiveAttempts() {
         QFETCH(int, code);
@@ -100,20 +109,19 @@ private slots:
         QFile::remove(vault().path());
         int innerRuns = 0, outerRuns = 0;
         readCategories(ErrorCode::RetrieveEntries, &innerRuns);
-        const bool read = runVaultOperation(
-            ErrorCode::FillCategoryFilter,
-            [&] {
-                ++outerRuns;
-                openVault();
-                closeVault();
-            },
-            {.continuesCount = true});
+        const bool read = runVaultOperation(ErrorCode::FillCategoryFilter,
+                                            [&] {
+                                                ++outerRuns;
+                                                openVault();
+                                                closeVault();
+                                            },
+                                            {.continuesCount = true});
         if (!read) showVaultReport(ErrorCode::FillCategoryFilter);
         QCOMPARE(innerRuns, 5);
         QCOMPARE(outerRuns, 1);
         QCOMPARE(AttemptCount, short(6));
-        QCOMPARE(fake().titles(),
-                 (QStringList{QStringLiteral("E213 : Retrieval Error"), QStringLiteral("E211 : Retrieval Error")}));
+        QCOMPARE(fake().titles(), (QStringList{QStringLiteral("E213 : Retrieval Error"),
+                                               QStringLiteral("E211 : Retrieval Error")}));
         QVERIFY(!QFile::exists(vault().path()));
     }
 
@@ -143,33 +151,37 @@ private slots:
     void errorEncodingIsNeverWritten() {
         const QString tooLong(10923, QChar(u'x'));
         const auto insert = [](const std::function<QString()>& value) {
-            return runVaultOperation(
-                ErrorCode::AddEntry,
-                [&value] {
-                    openVault();
-                    executeStatement(sql::InsertCategory, {value()});
-                    closeVault();
-                },
-                {.writes = true});
+            return runVaultOperation(ErrorCode::AddEntry,
+                                     [&value] {
+                                         openVault();
+                                         executeStatement(sql::InsertCategory, {value()});
+                                         closeVault();
+                                     },
+                                     {.writes = true});
         };
         QVERIFY(!insert([&tooLong] { return encodeForWrite(tooLong); }));
-        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'ERROR'")).toInt(), 0);
+        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'ERROR'")).toInt(),
+                 0);
         QVERIFY(insert([] { return QStringLiteral("ERROR"); }));
-        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'ERROR'")).toInt(), 1);
+        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'ERROR'")).toInt(),
+                 1);
     }
 
     void valuesAreBoundNotJoined() {
         const QString hostile = QStringLiteral("x'); DROP TABLE PDF; --");
-        const bool written = runVaultOperation(
-            ErrorCode::CreateCategory,
-            [&hostile] {
-                openVault();
-                executeStatement(sql::InsertCategory, {hostile});
-                closeVault();
-            },
-            {.writes = true});
+        const bool written = runVaultOperation(ErrorCode::CreateCategory,
+                                               [&hostile] {
+                                                   openVault();
+                                                   executeStatement(sql::InsertCategory, {hostile});
+                                                   closeVault();
+                                               },
+                                               {.writes = true});
         QVERIFY(written);
-        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'x''); DROP TABLE PDF; --'")).toInt(), 1);
+        QCOMPARE(
+            vault()
+                .value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'x''); DROP TABLE PDF; --'"))
+                .toInt(),
+            1);
         QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM PDF")).toInt(), 0);
     }
 };
@@ -185,7 +197,8 @@ private slots:
         QTest::newRow("missing") << QByteArray() << false;
         QTest::newRow("empty file") << QByteArray() << true;
         QTest::newRow("random bytes") << QByteArray(4096, '\x9c') << true;
-        QTest::newRow("another program's file") << QByteArray("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n<<>>\nendobj\n") << true;
+        QTest::newRow("another program's file")
+            << QByteArray("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n<<>>\nendobj\n") << true;
     }
     void badFiles() {
         QFETCH(QByteArray, content);
@@ -200,7 +213,8 @@ private slots:
         readCategories(ErrorCode::FillCategoryFilter, &runs);
         QCOMPARE(runs, 5);
         QCOMPARE(fake().titles(), QStringList{QStringLiteral("E211 : Retrieval Error")});
-        QVERIFY(fake().messages[0].prompt.startsWith(QStringLiteral("Could not retrieve data from database.\n(SQLite: ")));
+        QVERIFY(fake().messages[0].prompt.startsWith(
+            QStringLiteral("Could not retrieve data from database.\n(SQLite: ")));
         QCOMPARE(QFile::exists(vault().path()), exists);
         if (exists) {
             QFile file(vault().path());
@@ -220,7 +234,8 @@ private slots:
     void missingFileReportsTheDriversTextAndThePath() {
         QFile::remove(vault().path());
         readCategories(ErrorCode::FillCategoryFilter);
-        QCOMPARE(LastErrorText, QStringLiteral("SQLite: 14: unable to open database file: ") + vault().path());
+        QCOMPARE(LastErrorText,
+                 QStringLiteral("SQLite: 14: unable to open database file: ") + vault().path());
         QVERIFY(!QFile::exists(vault().path()));
     }
 
@@ -252,6 +267,95 @@ private slots:
     }
 };
 
+// The index the entry list reads: in every new vault, added once to a vault made without it,
+// and never needed to read a vault that cannot take it.
+class ListIndexTest final : public VaultTestCase {
+    Q_OBJECT
+
+    bool hasListIndex() {
+        return vault()
+                   .value(QStringLiteral(
+                       "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = 'PDFList'"))
+                   .toInt() == 1;
+    }
+    QStringList listed() {
+        const Result<QList<ListedEntry>> entries = store::listEntries(QStringLiteral("ALL CATEGORIES"));
+        if (!entries) return {QStringLiteral("failed")};
+        QStringList texts;
+        for (const ListedEntry& entry : *entries)
+            texts << entry.description;
+        return texts;
+    }
+
+private slots:
+    void readsOfManyEntriesUseTheIndex_data() {
+        QTest::addColumn<QString>("statement");
+        QTest::newRow("entry list") << QString::fromLatin1(sql::SelectListedEntries);
+        QTest::newRow("duplicate check") << QString::fromLatin1(sql::SelectEntryDescriptionBytes);
+        QTest::newRow("category counts") << QString::fromLatin1(sql::SelectEntryCategoryBytes);
+    }
+    void readsOfManyEntriesUseTheIndex() {
+        QFETCH(QString, statement);
+        const QList<QVariantList> plan = vault().rows(QStringLiteral("EXPLAIN QUERY PLAN ") + statement);
+        QCOMPARE(plan.size(), 1);
+        QVERIFY2(plan.first().last().toString().endsWith(QStringLiteral("USING COVERING INDEX PDFList")),
+                 qPrintable(plan.first().last().toString()));
+    }
+
+    // A vault made before the index gets it at its first opening, once: an index dropped later in
+    // the same run is not looked for again.
+    void addedOnceToAnOlderVault() {
+        QVERIFY(hasListIndex());
+        vault().exec(QStringLiteral("DROP INDEX PDFList"));
+        vault().addEntry(QStringLiteral("Older"), QStringLiteral("HOME"));
+        QCOMPARE(listed(), QStringList{"OLDER"});
+        QVERIFY(hasListIndex());
+        vault().exec(QStringLiteral("DROP INDEX PDFList"));
+        QCOMPARE(listed(), QStringList{"OLDER"});
+        QVERIFY(store::categoryNames(ErrorCode::FillCategoryFilter));
+        QVERIFY(!hasListIndex());
+    }
+
+    // A vault that cannot be written is read without the index. One that another program is
+    // writing gets it at a later opening.
+    void vaultThatCannotTakeTheIndex_data() {
+        QTest::addColumn<bool>("writeProtected");
+        QTest::newRow("file format marked read-only") << true;
+        QTest::newRow("another program writing") << false;
+    }
+    void vaultThatCannotTakeTheIndex() {
+        QFETCH(bool, writeProtected);
+        vault().exec(QStringLiteral("DROP INDEX PDFList"));
+        const qint64 key =
+            vault().addEntry(QStringLiteral("Kept"), QStringLiteral("HOME"), {QStringLiteral("value")});
+        std::optional<sqlite::Connection> writer;
+        if (writeProtected) {
+            // A file-format write version above 2 makes SQLite open the file for reading only.
+            QFile file(vault().path());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.seek(18));
+            QVERIFY(file.putChar(3));
+        } else {
+            writer.emplace(vault().path());
+            writer->execute("BEGIN IMMEDIATE");
+        }
+        QCOMPARE(listed(), QStringList{"KEPT"});
+        const Result<ShownEntry> shown = store::showEntry(key);
+        QVERIFY(shown);
+        QCOMPARE(shown->entry.fields[0], QStringLiteral("value"));
+        QVERIFY(!hasListIndex());
+        if (writeProtected) {
+            QVERIFY(!store::addEntry({QStringLiteral("New"), {}, {}, QStringLiteral("HOME")},
+                                     QDateTime::currentDateTime()));
+        } else {
+            writer.reset();
+            QCOMPARE(listed(), QStringList{"KEPT"});
+            QVERIFY(hasListIndex());
+        }
+    }
+};
+
 QUORLANE_TEST(VaultPolicyTest);
+QUORLANE_TEST(ListIndexTest);
 QUORLANE_TEST(BadVaultTest);
 #include "tst_vault.moc"

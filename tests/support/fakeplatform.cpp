@@ -5,8 +5,8 @@
 #include <QMimeData>
 #include <algorithm>
 
-MsgAnswer FakePlatform::messageBox(const QString& title, const QString& prompt, MsgIcon icon, MsgButtons buttons,
-                                   MsgAnswer defaultButton) {
+MsgAnswer FakePlatform::messageBox(const QString& title, const QString& prompt, MsgIcon icon,
+                                   MsgButtons buttons, MsgAnswer defaultButton) {
     messages.append({title, prompt, icon, buttons, defaultButton});
     if (!answers.isEmpty()) return answers.takeFirst();
     return buttons == MsgButtons::Ok ? MsgAnswer::Ok : defaultButton;
@@ -23,7 +23,24 @@ bool FakePlatform::openDocument(const QString& target) {
     return openSucceeds;
 }
 
-QString FakePlatform::chooseFile() { return filesToChoose.isEmpty() ? QString() : filesToChoose.takeFirst(); }
+QString FakePlatform::chooseFile() {
+    return filesToChoose.isEmpty() ? QString() : filesToChoose.takeFirst();
+}
+
+QString FakePlatform::chooseFileToOpen(const QString& caption, const QString& filter) {
+    fileDialogs.append(caption + QStringLiteral("||") + filter);
+    return chooseFile();
+}
+
+QString FakePlatform::chooseFileToSave(const QString& caption, const QString& suggestedName,
+                                       const QString& filter) {
+    fileDialogs.append(caption + QLatin1Char('|') + suggestedName + QLatin1Char('|') + filter);
+    return chooseFile();
+}
+
+void FakePlatform::progress(const QString&, qint64 done, qint64) {
+    progressSteps.append(done);
+}
 
 bool FakePlatform::print(QTextDocument& document) {
     ++printCount;
@@ -38,11 +55,14 @@ void FakePlatform::endProgram() {
 
 QStringList FakePlatform::titles() const {
     QStringList list;
-    for (const auto& m : messages) list << m.title;
+    for (const auto& m : messages)
+        list << m.title;
     return list;
 }
 
-void FakePlatform::popupMenu(QMenu& menu) { menus.append(menu.objectName()); }
+void FakePlatform::popupMenu(QMenu& menu) {
+    menus.append(menu.objectName());
+}
 
 void FakePlatform::setClipboardData(std::unique_ptr<QMimeData> data) {
     clipboard = data->text();
@@ -52,7 +72,8 @@ void FakePlatform::setClipboardData(std::unique_ptr<QMimeData> data) {
 }
 
 bool FakePlatform::modalWindowOpen() {
-    return std::any_of(shownModally.cbegin(), shownModally.cend(), [](const QPointer<QDialog>& w) { return !w.isNull(); });
+    return std::any_of(shownModally.cbegin(), shownModally.cend(),
+                       [](const QPointer<QDialog>& w) { return !w.isNull(); });
 }
 
 void FakePlatform::advance(qint64 ms) {

@@ -31,19 +31,21 @@ public:
     QStringList modals;
     std::function<void(QDialog&)> onShowModal;
 
-    QStringList opened;       // targets handed to the shell
+    QStringList opened; // targets handed to the shell
     bool openSucceeds = true;
-    QString clipboard;                      // the clipboard's text
+    QString clipboard;                       // the clipboard's text
     QMap<QString, QByteArray> clipboardData; // every format of the data put there last
     int clipboardClears = 0;
-    QStringList filesToChoose; // answers of the file dialog, from the front; empty answers ""
+    QStringList filesToChoose;   // answers of the file dialog, from the front; empty answers ""
+    QStringList fileDialogs;     // caption | suggested name | filter of every file dialog
+    QList<qint64> progressSteps; // done of every progress report, in order (total last when finished)
     int printCount = 0;
     std::function<bool(QTextDocument&)> onPrint; // default: printing succeeds
-    bool tray = false;         // whether a system tray exists
+    bool tray = false;                           // whether a system tray exists
     bool trayVisible = false;
     QString trayTip;
     std::function<void(int)> trayReceiver; // what a click on the tray icon reaches
-    QStringList menus;         // pop-up menus opened (their objectName)
+    QStringList menus;                     // pop-up menus opened (their objectName)
     QSize screenTwips{15 * 1024, 15 * 768};
     int tpp = 15;
     QDateTime clock{QDate(2013, 3, 15), QTime(14, 5, 9)};
@@ -68,6 +70,10 @@ public:
         ++clipboardClears;
     }
     QString chooseFile() override;
+    QString chooseFileToOpen(const QString& caption, const QString& filter) override;
+    QString chooseFileToSave(const QString& caption, const QString& suggestedName,
+                             const QString& filter) override;
+    void progress(const QString& label, qint64 done, qint64 total) override;
     bool print(QTextDocument& document) override;
     bool trayAvailable() override { return tray; }
     void trayShow(const QString& tip) override {
@@ -75,7 +81,9 @@ public:
         trayTip = tip;
     }
     void trayHide() override { trayVisible = false; }
-    void setTrayReceiver(std::function<void(int reason)> receiver) override { trayReceiver = std::move(receiver); }
+    void setTrayReceiver(std::function<void(int reason)> receiver) override {
+        trayReceiver = std::move(receiver);
+    }
     void popupMenu(QMenu& menu) override;
     // A click on the tray icon (a QSystemTrayIcon::ActivationReason); nothing without an icon.
     void clickTray(int reason) {
@@ -84,7 +92,9 @@ public:
     QSize screenSizeTwips() override { return screenTwips; }
     int twipsPerPixel() override { return tpp; }
     QDateTime now() override { return clock; }
-    void after(int ms, std::function<void()> callback) override { timers.append({clock.addMSecs(ms), std::move(callback)}); }
+    void after(int ms, std::function<void()> callback) override {
+        timers.append({clock.addMSecs(ms), std::move(callback)});
+    }
     bool modalWindowOpen() override;
     // Moves the clock on by ms, running each timer that falls due on the way at its time.
     void advance(qint64 ms);

@@ -7,6 +7,8 @@
 #include "store/locations.h"
 #include "store/vault.h"
 #include "store/vaultbuilder.h"
+#include "store/vaultfile.h"
+#include "store/vaultkey.h"
 
 #include <QFile>
 #include <QTest>
@@ -14,11 +16,14 @@
 
 namespace {
 
-// The test's own connection to the vault file, beside the program's.
+// The test's own connection to the vault file, beside the program's; an encrypted vault with
+// the key the program holds.
 class Direct {
 public:
     explicit Direct(const QString& path) {
-        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) !=
+                SQLITE_OK ||
+            applyVaultKey(db_, heldVaultKey()) != SQLITE_OK)
             qFatal("test SQL: cannot open %s", qPrintable(path));
     }
     ~Direct() { sqlite3_close_v2(db_); }
@@ -30,12 +35,14 @@ public:
         sqlite3_stmt* stmt = nullptr;
         if (sqlite3_prepare_v2(db_, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK)
             qFatal("test SQL: %s", sqlite3_errmsg(db_));
-        for (int i = 0; i < values.size(); ++i) bind(stmt, i + 1, values[i]);
+        for (int i = 0; i < values.size(); ++i)
+            bind(stmt, i + 1, values[i]);
         QList<QVariantList> rows;
         int rc;
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
             QVariantList row;
-            for (int c = 0; c < sqlite3_column_count(stmt); ++c) row << column(stmt, c);
+            for (int c = 0; c < sqlite3_column_count(stmt); ++c)
+                row << column(stmt, c);
             rows << row;
         }
         if (rc != SQLITE_DONE) qFatal("test SQL: %s", sqlite3_errmsg(db_));
@@ -81,7 +88,8 @@ private:
         case SQLITE_NULL:
             return QVariant();
         case SQLITE_BLOB:
-            return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, c)), sqlite3_column_bytes(stmt, c));
+            return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, c)),
+                              sqlite3_column_bytes(stmt, c));
         default:
             return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)),
                                      sqlite3_column_bytes(stmt, c));
@@ -104,9 +112,13 @@ TestVault::TestVault() {
         qFatal("could not build the test vault");
 }
 
-TestVault::~TestVault() { resetGlobals(); }
+TestVault::~TestVault() {
+    resetGlobals();
+}
 
-QString TestVault::path() const { return dir_.path() + QStringLiteral("/gpwdfsc.mdb"); }
+QString TestVault::path() const {
+    return dir_.path() + QStringLiteral("/gpwdfsc.mdb");
+}
 
 QList<QVariantList> TestVault::rows(const QString& sql) const {
     Direct db(path());
@@ -126,7 +138,8 @@ void TestVault::exec(const QString& sql, const QVariantList& values) const {
 qint64 TestVault::addEntry(const QString& description, const QString& category, const QStringList& fields,
                            const QString& notes, const QString& lastUpdate) {
     QVariantList values{EncodeValue(toStoredForm(description))};
-    for (int i = 0; i < 4; ++i) values << EncodeValue(toStoredForm(fields.value(i)));
+    for (int i = 0; i < 4; ++i)
+        values << EncodeValue(toStoredForm(fields.value(i)));
     values << EncodeValue(toStoredForm(notes)) << EncodeValue(category) << EncodeValue(lastUpdate);
     Direct db(path());
     db.run(QStringLiteral("INSERT INTO PDF (PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU) "
@@ -136,11 +149,13 @@ qint64 TestVault::addEntry(const QString& description, const QString& category, 
 }
 
 QStringList TestVault::decodedEntry(qint64 key) const {
-    const auto all = rows(QStringLiteral("SELECT PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU FROM PDF WHERE pNum = %1")
-                              .arg(key));
+    const auto all =
+        rows(QStringLiteral("SELECT PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU FROM PDF WHERE pNum = %1")
+                 .arg(key));
     QStringList out;
     if (all.isEmpty()) return out;
-    for (const QVariant& v : all.first()) out << DecodeValue(v.toString());
+    for (const QVariant& v : all.first())
+        out << DecodeValue(v.toString());
     return out;
 }
 

@@ -26,7 +26,8 @@ public:
     // Adds an entry with its values encoded as the program stores them (apostrophes as the
     // substitute); gives its key.
     qint64 addEntry(const QString& description, const QString& category, const QStringList& fields = {},
-                    const QString& notes = {}, const QString& lastUpdate = QStringLiteral("03/15/2013 02:05:09 pm"));
+                    const QString& notes = {},
+                    const QString& lastUpdate = QStringLiteral("03/15/2013 02:05:09 pm"));
     // The decoded values of one entry: PDF1..PDF6, sCat, dtLU.
     QStringList decodedEntry(qint64 key) const;
 

@@ -1,0 +1,66 @@
+#include "vaultlock.h"
+
+#include "modmain.h"
+#include "modregistry.h"
+#include "platform.h"
+#include "store/records.h"
+#include "store/vault.h"
+#include "store/vaultfile.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScopeGuard>
+
+namespace {
+
+const QString SettingsKey = QStringLiteral("Software\\Quorlane");
+const QString RetriesValue = QStringLiteral("Retries");
+constexpr short DeliveredRetries = 3;
+
+} // namespace
+
+std::optional<VaultKey> deriveLoginKey(const QString& password, const VaultSalt& salt) {
+    // Argon2id takes a noticeable moment: the pointer says so.
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    return VaultKey::deriveFromLogin(upperTrimmed(password), salt);
+}
+
+bool vaultEncrypted() {
+    return readVaultHeader(vaultFilePath()).kind == VaultFileKind::Encrypted;
+}
+
+bool loginRequired() {
+    return !LoginPassword.trimmed().isEmpty() || vaultEncrypted();
+}
+
+bool passwordAccepted(const QString& typed) {
+    const VaultFileHeader header = readVaultHeader(vaultFilePath());
+    if (header.kind != VaultFileKind::Encrypted) return upperTrimmed(typed) == LoginPassword;
+    // Setup never keys a vault with an empty password.
+    if (typed.trimmed().isEmpty()) return false;
+    std::optional<VaultKey> key = deriveLoginKey(typed, header.salt);
+    if (!key || !keyOpensVault(vaultFilePath(), *key)) return false;
+    holdVaultKey(std::move(*key));
+    return true;
+}
+
+short retryCountCopy() {
+    ReadRegistrySetting(SettingsKey, RetriesValue);
+    bool numeric = false;
+    const short retries = SettingValue.trimmed().toShort(&numeric);
+    return numeric ? retries : DeliveredRetries;
+}
+
+void saveRetryCountCopy(short retries) {
+    CreateRegistryKey(SettingsKey);
+    WriteRegistryValue(SettingsKey, RetriesValue, QString::number(retries), 1);
+}
+
+bool confirmUnprotectedVault() {
+    return platform().messageBox(QStringLiteral("Confirmation"),
+                                 QStringLiteral("Without a login password the vault file will no longer be "
+                                                "protected: anyone who copies it can read every entry.\n\n"
+                                                "Save without a password?"),
+                                 MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::Yes;
+}

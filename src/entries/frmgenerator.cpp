@@ -1,0 +1,110 @@
+#include "frmgenerator.h"
+
+#include "app/forms.h"
+#include "app/windowkit.h"
+#include "passwordgenerator.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+using namespace windowkit;
+
+namespace {
+constexpr int WindowWidth = 6600;
+constexpr int WindowHeight = 3720;
+} // namespace
+
+frmGenerator::frmGenerator() {
+    setUpWindow(this, "frmGenerator", QStringLiteral("Password Generator"));
+    setModal(true);
+    fixSize(this, WindowWidth, WindowHeight);
+
+    Picture1 = panel(this, "Picture1", QFrame::Sunken);
+    place(Picture1, 120, 120, WindowWidth - 240, 2700);
+    Label1 = label(Picture1, "Label1", QStringLiteral("&Length:"));
+    place(Label1, 180, 195, 900, 255);
+    Spin1 = named(new QSpinBox(Picture1), "Spin1");
+    Spin1->setRange(1, passwordgen::MaxLength);
+    Spin1->setValue(passwordgen::DefaultLength);
+    Spin1->setToolTip(QStringLiteral("Number of characters."));
+    Label1->setBuddy(Spin1);
+    place(Spin1, 1080, 150, 1000, 330);
+
+    struct Choice {
+        QCheckBox** box;
+        const char* name;
+        const char* caption;
+    };
+    const Choice choices[] = {{&Check1, "Check1", "&Upper-case letters (A-Z)"},
+                              {&Check2, "Check2", "Lo&wer-case letters (a-z)"},
+                              {&Check3, "Check3", "&Digits (0-9)"},
+                              {&Check4, "Check4", "&Symbols (!#$%&&*+-/:;=?@ ...)"}};
+    int top = 600;
+    for (const Choice& choice : choices) {
+        *choice.box = named(new QCheckBox(QLatin1String(choice.caption), Picture1), choice.name);
+        (*choice.box)->setChecked(true);
+        place(*choice.box, 180, top, 4200, 300);
+        connect(*choice.box, &QCheckBox::toggled, this, [this] { Generate(); });
+        top += 330;
+    }
+
+    Text1 = named(new QLineEdit(Picture1), "Text1");
+    Text1->setReadOnly(true);
+    Text1->setToolTip(QStringLiteral("The password made."));
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(10);
+    Text1->setFont(fixed);
+    place(Text1, 180, 2040, WindowWidth - 240 - 360 - ButtonWidth - 120, 400);
+    Command1 = pictureButton(Picture1, "Command1", "generate", QStringLiteral("Make another password."));
+    place(Command1, WindowWidth - 240 - 180 - ButtonWidth, 2000, ButtonWidth, ButtonHeight);
+
+    Command21 = pictureButton(this, "Command21", "save", QStringLiteral("Use this password."));
+    Command2 = pictureButton(this, "Command2", "close", QStringLiteral("Close without using a password."));
+    const int buttonTop = WindowHeight - ButtonHeight - 180;
+    place(Command21, WindowWidth - 120 - 2 * ButtonWidth - 120, buttonTop, ButtonWidth, ButtonHeight);
+    place(Command2, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
+    Command21->setDefault(true); // Enter takes the password
+    tabOrder({Spin1, Check1, Check2, Check3, Check4, Text1, Command1, Command21, Command2});
+
+    connect(Spin1, &QSpinBox::valueChanged, this, [this] { Generate(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Generate(); });
+    connect(Command21, &QPushButton::clicked, this, [this] { Command21_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+frmGenerator::~frmGenerator() = default;
+
+void frmGenerator::Form_Load() {
+    Generate();
+    Spin1->setFocus();
+}
+
+void frmGenerator::reject() {
+    Command2_Click();
+}
+
+void frmGenerator::Generate() {
+    unsigned classes = 0;
+    if (Check1->isChecked()) classes |= passwordgen::Upper;
+    if (Check2->isChecked()) classes |= passwordgen::Lower;
+    if (Check3->isChecked()) classes |= passwordgen::Digits;
+    if (Check4->isChecked()) classes |= passwordgen::Symbols;
+    Text1->setText(passwordgen::generate(Spin1->value(), classes));
+    Command21->setEnabled(!Text1->text().isEmpty());
+}
+
+void frmGenerator::Command21_Click() {
+    const QString password = Text1->text();
+    if (password.isEmpty()) return;
+    const auto receiver = use;
+    unload<frmGenerator>();
+    if (receiver) receiver(password);
+}
+
+void frmGenerator::Command2_Click() {
+    unload<frmGenerator>();
+}

@@ -1,0 +1,112 @@
+#include "frmimport.h"
+
+#include "app/forms.h"
+#include "app/platform.h"
+#include "app/windowkit.h"
+#include "importexport.h"
+
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+
+using namespace windowkit;
+
+namespace {
+constexpr int WindowWidth = 8400;
+constexpr int WindowHeight = 7200;
+constexpr int ButtonRowTop = WindowHeight - 600;
+
+QString count(qsizetype n) {
+    return QLocale(QLocale::English).toString(n);
+}
+} // namespace
+
+frmImport::frmImport() {
+    setUpWindow(this, "frmImport", QStringLiteral("Import Entries"));
+    setModal(true);
+    fixSize(this, WindowWidth, WindowHeight);
+
+    Label1 = label(this, "Label1", {});
+    Label1->setWordWrap(true);
+    place(Label1, 180, 120, WindowWidth - 360, 500);
+    Label2 = label(this, "Label2", QStringLiteral("Entries to add, by category:"));
+    place(Label2, 180, 660, WindowWidth - 360, 255);
+    List1 = named(new QTreeWidget(this), "List1");
+    List1->setRootIsDecorated(false);
+    List1->setHeaderLabels({QStringLiteral("Category"), QStringLiteral("Entries"), QString()});
+    List1->header()->setStretchLastSection(true);
+    List1->setColumnWidth(0, 280);
+    List1->setColumnWidth(1, 80);
+    List1->setToolTip(QStringLiteral("How many entries each category receives."));
+    place(List1, 180, 960, WindowWidth - 360, 2280);
+    Label3 = label(this, "Label3", QStringLiteral("Rows left out:"));
+    place(Label3, 180, 3360, WindowWidth - 360, 255);
+    List2 = named(new QListWidget(this), "List2");
+    List2->setToolTip(QStringLiteral("Rows of the file that cannot be stored as they are."));
+    List2->setWordWrap(true); // every reason readable whole
+    List2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    place(List2, 180, 3660, WindowWidth - 360, ButtonRowTop - 3660 - 180);
+
+    Command21 = captionButton(this, "Command21", QStringLiteral("&Import"), "import", 360,
+                              QStringLiteral("Add the entries listed above."));
+    Command2 = captionButton(this, "Command2", QStringLiteral("&Cancel"), "cancel", 360,
+                             QStringLiteral("Close without importing anything."));
+    place(Command21, WindowWidth - 180 - 2 * 1500 - 120, ButtonRowTop, 1500, 450);
+    place(Command2, WindowWidth - 180 - 1500, ButtonRowTop, 1500, 450);
+    tabOrder({List1, List2, Command21, Command2});
+
+    connect(Command21, &QPushButton::clicked, this, [this] { Command21_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+frmImport::~frmImport() = default;
+
+void frmImport::Form_Load() {}
+
+void frmImport::reject() {
+    Command2_Click();
+}
+
+void frmImport::showPlan(const QString& fileName, transfer::ImportPlan plan) {
+    plan_ = std::move(plan);
+    Label1->setText(QStringLiteral("%1 (%2 file): %3 entries can be imported, %4 rows are left out.")
+                        .arg(QFileInfo(fileName).fileName(), plan_.format, count(plan_.entries.size()),
+                             count(plan_.refused.size())));
+    List1->clear();
+    QSet<QString> created;
+    for (const transfer::NewCategory& category : plan_.newCategories)
+        created.insert(category.name);
+    const QMap<QString, int> counts = plan_.perCategory();
+    for (auto it = counts.begin(); it != counts.end(); ++it) {
+        auto* row = new QTreeWidgetItem(
+            List1, {it.key(), count(it.value()),
+                    created.contains(it.key()) ? QStringLiteral("new category") : QString()});
+        row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    List2->clear();
+    for (const transfer::RefusedRow& row : plan_.refused)
+        List2->addItem(QStringLiteral("Line %1: %2").arg(row.line).arg(row.reason));
+    if (plan_.refused.isEmpty()) List2->addItem(QStringLiteral("None: every row can be stored."));
+    Command21->setEnabled(!plan_.entries.isEmpty());
+    Command21->setDefault(!plan_.entries.isEmpty()); // Enter imports
+    (plan_.entries.isEmpty() ? static_cast<QWidget*>(Command2) : Command21)->setFocus();
+}
+
+void frmImport::Command21_Click() {
+    if (plan_.entries.isEmpty()) return;
+    if (!importPlannedEntries(plan_)) return;
+    const qsizetype added = plan_.entries.size();
+    unload<frmImport>();
+    afterImport();
+    platform().messageBox(QStringLiteral("Success"),
+                          QStringLiteral("%1 entries successfully imported.").arg(count(added)),
+                          MsgIcon::Information);
+}
+
+void frmImport::Command2_Click() {
+    unload<frmImport>();
+}

@@ -1,0 +1,195 @@
+#include "vaultfile.h"
+
+#include "codec.h"
+#include "sqlite.h"
+#include "vault.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <sqlcipher/sqlite3.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <optional>
+#include <unistd.h>
+
+namespace {
+
+constexpr char PlainHeader[] = "SQLite format 3"; // and its NUL: 16 bytes
+
+constexpr char CheckKeyStatement[] = "SELECT COUNT(*) FROM sqlite_master";
+constexpr char AttachCopyStatement[] = "ATTACH DATABASE ?1 AS reencrypted KEY ?2";
+constexpr char ExportStatement[] = "SELECT sqlcipher_export('reencrypted')";
+constexpr char DetachCopyStatement[] = "DETACH DATABASE reencrypted";
+constexpr char TempInMemoryStatement[] = "PRAGMA temp_store = MEMORY";
+// A login table that lost its row gets one back, so that the settings are stored.
+constexpr char InsertCopyLoginStatement[] =
+    "INSERT INTO reencrypted.LPass (UPass, RUL, URetry) SELECT ' ', '0', '3' "
+    "WHERE NOT EXISTS (SELECT 1 FROM reencrypted.LPass)";
+constexpr char UpdateCopyLoginStatement[] = "UPDATE reencrypted.LPass SET RUL = ?1, UPass = ?2, URetry = ?3";
+
+ReencryptFaultHook& faultHook() {
+    static ReencryptFaultHook hook;
+    return hook;
+}
+
+void step(ReencryptStep which) {
+    if (faultHook() && faultHook()(which))
+        throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("Injected failure")};
+}
+
+[[noreturn]] void failSqlite(sqlite3* db, int code) {
+    throw VaultFailure{QStringLiteral("SQLite"), code,
+                       QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(code))};
+}
+
+[[noreturn]] void failFile(const QString& what) {
+    const int error = errno;
+    throw VaultFailure{QStringLiteral("File"), error,
+                       what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error))};
+}
+
+// Runs one statement to its end; bound texts are handed over without a copy.
+void run(sqlite3* db, const char* statement, std::initializer_list<std::pair<const char*, int>> texts = {}) {
+    sqlite3_stmt* raw = nullptr;
+    int rc = sqlite3_prepare_v2(db, statement, -1, &raw, nullptr);
+    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> prepared(raw, sqlite3_finalize);
+    if (rc != SQLITE_OK) failSqlite(db, rc);
+    int index = 1;
+    for (const auto& [text, size] : texts) {
+        rc = sqlite3_bind_text(raw, index++, text, size, SQLITE_STATIC);
+        if (rc != SQLITE_OK) failSqlite(db, rc);
+    }
+    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) failSqlite(db, rc);
+}
+
+sqlite::Connection openExisting(const QString& path, const VaultKey* key) {
+    sqlite::Connection db(path, key);
+    // A wrong key or a damaged first page shows on the first read.
+    run(db.handle(), CheckKeyStatement);
+    return db;
+}
+
+// The copy is made owner-only before SQLite writes into it (SQLite gives its journal the same
+// permissions).
+void createOwnerOnly(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd < 0) failFile(QStringLiteral("create ") + path);
+    ::close(fd);
+}
+
+bool syncPath(const QString& path, int flags) {
+    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0;
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return synced;
+}
+
+} // namespace
+
+VaultFileHeader readVaultHeader(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray start = file.read(qint64(VaultSaltBytes));
+    VaultFileHeader header;
+    if (start.isEmpty() || start == QByteArrayView(PlainHeader, sizeof PlainHeader)) {
+        header.kind = VaultFileKind::Plain;
+    } else {
+        header.kind = VaultFileKind::Encrypted;
+        std::memcpy(header.salt.data(), start.constData(), std::size_t(start.size()));
+    }
+    return header;
+}
+
+int applyVaultKey(sqlite3* db, const VaultKey* key) {
+    if (key) {
+        if (const int rc = sqlite3_key(db, key->keyText(), key->keyTextSize()); rc != SQLITE_OK) return rc;
+    }
+    return sqlite3_exec(db, TempInMemoryStatement, nullptr, nullptr, nullptr);
+}
+
+bool keyOpensVault(const QString& path, const VaultKey& key) {
+    try {
+        openExisting(path, &key);
+        return true;
+    } catch (const VaultFailure&) {
+        return false;
+    }
+}
+
+QString reencryptionCopyPath(const QString& vaultPath) {
+    return vaultPath + QStringLiteral(".new");
+}
+
+void removeStaleReencryption(const QString& vaultPath) {
+    const QString copy = reencryptionCopyPath(vaultPath);
+    QFile::remove(copy + QStringLiteral("-journal"));
+    QFile::remove(copy);
+}
+
+void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultKey* to,
+                    const ReencryptAdjust& adjust) {
+    const QString copy = reencryptionCopyPath(vaultPath);
+    removeStaleReencryption(vaultPath);
+    bool renamed = false;
+    try {
+        step(ReencryptStep::Open);
+        std::optional<sqlite::Connection> db = openExisting(vaultPath, from);
+        step(ReencryptStep::Create);
+        createOwnerOnly(copy);
+        step(ReencryptStep::Attach);
+        // An attached file without KEY would take the vault's key: a plain copy says KEY ''.
+        const QByteArray copyName = QFile::encodeName(copy);
+        run(db->handle(), AttachCopyStatement,
+            {{copyName.constData(), int(copyName.size())},
+             {to ? to->keyText() : "", to ? to->keyTextSize() : 0}});
+        step(ReencryptStep::Export);
+        run(db->handle(), ExportStatement);
+        step(ReencryptStep::Adjust);
+        if (adjust) adjust(db->handle());
+        step(ReencryptStep::Detach);
+        run(db->handle(), DetachCopyStatement);
+        db.reset();
+        step(ReencryptStep::SyncFile);
+        if (!syncPath(copy, O_RDWR)) failFile(QStringLiteral("sync ") + copy);
+        step(ReencryptStep::Rename);
+        if (std::rename(QFile::encodeName(copy).constData(), QFile::encodeName(vaultPath).constData()) != 0)
+            failFile(QStringLiteral("rename ") + copy);
+        renamed = true;
+        step(ReencryptStep::SyncFolder);
+        // The rename is what every later read sees; the sync makes it survive a power loss.
+        syncPath(QFileInfo(vaultPath).absolutePath(), O_RDONLY | O_DIRECTORY);
+    } catch (const VaultFailure&) {
+        if (!renamed) {
+            removeStaleReencryption(vaultPath);
+            throw;
+        }
+    }
+}
+
+void reencryptWithLogin(const QString& vaultPath, const VaultKey* from, const VaultKey* to,
+                        const QString& retries) {
+    reencryptVault(vaultPath, from, to, [to, &retries](sqlite3* db) {
+        const QByteArray required = to ? "1" : "0";
+        const QByteArray blank = EncodeValue(QStringLiteral(" ")).toUtf8();
+        const QByteArray retryText = retries.toUtf8();
+        run(db, InsertCopyLoginStatement, {});
+        run(db, UpdateCopyLoginStatement,
+            {{required.constData(), int(required.size())},
+             {blank.constData(), int(blank.size())},
+             {retryText.constData(), int(retryText.size())}});
+    });
+}
+
+void setReencryptFaultHook(ReencryptFaultHook hook) {
+    faultHook() = std::move(hook);
+}

@@ -1,0 +1,282 @@
+#include "testmain.h"
+#include "transfer/passwordimport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace transfer;
+using Entries = QList<PlainEntry>;
+using Refusals = QList<QPair<int, QString>>;
+
+Q_DECLARE_METATYPE(transfer::PlainEntry)
+
+namespace {
+
+const QString Now = QStringLiteral("12/09/2026 01:05:00 pm");
+
+const CategoryTitles WebSiteTitles{"Site", {"Web Address", "User Name", "Password", "Other"}, "Notes"};
+
+// The delivered categories, and two stored descriptions.
+VaultContents vaultContents() {
+    VaultContents vault;
+    vault.categories.insert("WEB SITE", WebSiteTitles);
+    vault.categories.insert("HOME", CategoryTitles{"Item", {"A", "B", "C", "D"}, "Notes"});
+    vault.categories.insert("CREDIT CARD",
+                            CategoryTitles{"Card", {"Number", "Expiry", "PIN", "Bank"}, "Notes"});
+    vault.descriptions = {"EXAMPLE.COM", "MAIL"};
+    vault.now = Now;
+    return vault;
+}
+
+PlainEntry web(const QString& description, const QString& url, const QString& user, const QString& password,
+               const QString& notes = {}, const QString& category = "WEB SITE") {
+    return PlainEntry{category, description, {url, user, password, QString()}, notes, Now};
+}
+
+ImportPlan planned(const QByteArray& file) {
+    auto result = planImport(file, vaultContents());
+    if (auto* failure = std::get_if<csv::Failure>(&result)) qWarning() << failure->reason;
+    return std::get<ImportPlan>(result);
+}
+
+Refusals refusals(const ImportPlan& plan) {
+    Refusals out;
+    for (const RefusedRow& row : plan.refused)
+        out.append({row.line, row.reason});
+    return out;
+}
+
+} // namespace
+
+class PasswordImportTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void formats_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<Entries>("entries");
+
+        QTest::newRow("browser, quotes, line breaks, a taken title")
+            << QByteArray("name,url,username,password,note\r\n"
+                          "example.com,https://example.com/,alice,\"p,w\"\"d\",\"first\nsecond\"\r\n"
+                          "shop,https://shop.test/,bob,s3cret,\r\n")
+            << "web browser"
+            << Entries{web("example.com (2)", "https://example.com/", "alice", "p,w\"d", "first\r\nsecond"),
+                       web("shop", "https://shop.test/", "bob", "s3cret")};
+        QTest::newRow("browser without notes, header in other case and order, with a mark")
+            << QByteArray("\xEF\xBB\xBF"
+                          "URL, Name ,Password,Username\n"
+                          "https://a.test,A,pw,me\n")
+            << "web browser" << Entries{web("A", "https://a.test", "me", "pw")};
+        QTest::newRow("Safari, its one-time code into the notes")
+            << QByteArray("Title,URL,Username,Password,Notes,OTPAuth\n"
+                          "Bank,https://bank.test,me,pw,branch 7,otpauth://totp/x?secret=AB\n")
+            << "web browser"
+            << Entries{web("Bank", "https://bank.test", "me", "pw",
+                           "branch 7\r\nOTPAuth: otpauth://totp/x?secret=AB")};
+        QTest::newRow("KeePassXC: groups below the root become categories")
+            << QByteArray(
+                   "\"Group\",\"Title\",\"Username\",\"Password\",\"URL\",\"Notes\",\"TOTP\",\"Icon\","
+                   "\"Last Modified\",\"Created\"\n"
+                   "\"Root\",\"Forum\",\"me\",\"x\",\"https://"
+                   "forum.test\",\"\",\"\",\"0\",\"2024-01-01\",\"\"\n"
+                   "\"Root/"
+                   "E-mail\",\"Mail\",\"me@mail.test\",\"y\",\"\",\"two\r\nlines\",\"KEY\",\"1\",\"\",\"\"\n"
+                   "\"Root/Home\",\"Router\",\"admin\",\"z\",\"192.168.0.1\",\"\",\"\",\"\",\"\",\"\"\n")
+            << "KeePassXC"
+            << Entries{web("Forum", "https://forum.test", "me", "x"),
+                       web("Mail (2)", "", "me@mail.test", "y", "two\r\nlines\r\nTOTP: KEY", "E-MAIL"),
+                       web("Router", "192.168.0.1", "admin", "z", {}, "HOME")};
+        QTest::newRow("Bitwarden: folders upper-cased inside Windows-1252, fields into the notes")
+            << QByteArray("folder,favorite,type,name,notes,fields,reprompt,login_uri,login_username,"
+                          "login_password,login_totp\n"
+                          "R\xC3\xA9seaux sociaux,1,login,Social,,\"PIN: 12\",0,https://s.test,me,pw,\n"
+                          "stra\xC3\x9F"
+                          "e,,login,Street,note,,0,,,,SECRET\n"
+                          ",,note,Plain note,\"only\ntext\",,0,,,,\n")
+            << "Bitwarden"
+            << Entries{web("Social", "https://s.test", "me", "pw", "fields: PIN: 12", u"RÉSEAUX SOCIAUX"_qs),
+                       web("Street", "", "", "", "note\r\nlogin_totp: SECRET", u"STRAßE"_qs),
+                       web("Plain note", "", "", "", "only\r\ntext")};
+        QTest::newRow("titles repeated in the file and the vault count on")
+            << QByteArray("name,url,username,password\nmail,1,,\nMAIL ,2,,\n Mail (2),3,,\n") << "web browser"
+            << Entries{web("mail (2)", "1", "", ""), web("MAIL (3)", "2", "", ""),
+                       web("Mail (2) (2)", "3", "", "")};
+    }
+    void formats() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, format);
+        QFETCH(Entries, entries);
+        const ImportPlan plan = planned(file);
+        QCOMPARE(plan.format, format);
+        QCOMPARE(plan.refused.size(), 0);
+        QCOMPARE(plan.entries.size(), entries.size());
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            const PlainEntry& got = plan.entries[i];
+            const PlainEntry& want = entries[i];
+            QCOMPARE(got.category, want.category);
+            QCOMPARE(got.description, want.description);
+            QCOMPARE(QStringList(got.fields.begin(), got.fields.end()),
+                     QStringList(want.fields.begin(), want.fields.end()));
+            QCOMPARE(got.notes, want.notes);
+            QCOMPARE(got.lastUpdate, want.lastUpdate);
+        }
+    }
+
+    // One title thousands of times: each gets the next number.
+    void manyEqualTitles() {
+        QByteArray file = "name,url,username,password\n";
+        for (int i = 0; i < 20000; ++i)
+            file += "Same,,,\n";
+        const ImportPlan plan = planned(file);
+        QCOMPARE(plan.entries.size(), 20000);
+        QCOMPARE(plan.entries[0].description, "Same");
+        QCOMPARE(plan.entries[1].description, "Same (2)");
+        QCOMPARE(plan.entries.last().description, "Same (20000)");
+    }
+
+    // A category that does not exist yet is planned once, with the titles of WEB SITE.
+    void newCategoriesTakeWebSiteTitles() {
+        const ImportPlan plan =
+            planned("folder,favorite,type,name,notes,fields,reprompt,login_uri,login_username,"
+                    "login_password,login_totp\n"
+                    "Games,,login,A,,,,,,,\ngames ,,login,B,,,,,,,\nhome,,login,C,,,,,,,\n");
+        QCOMPARE(plan.newCategories.size(), 1);
+        QCOMPARE(plan.newCategories[0].name, "GAMES");
+        QVERIFY(plan.newCategories[0].titles == WebSiteTitles);
+        const QMap<QString, int> counts{{"GAMES", 2}, {"HOME", 1}};
+        QCOMPARE(plan.perCategory(), counts);
+    }
+
+    // Rows the vault cannot keep as they are are named with their line and reason; the rest go on.
+    void refusedRows() {
+        const QString longUrl(1001, 'u');
+        const QString notes1500 = QString(1499, 'n') + "\n"; // the line break counts once
+        const QString notes1501 = QString(1500, 'n') + "\r\n";
+        QByteArray file = "name,url,username,password,note\n";
+        file += "ok,,,,\n";                                       // 2
+        file += ",https://no.title,,,\n";                         // 3
+        file += "euro,,,pay\xE2\x82\xAC,\n";                      // 4
+        file += "emoji,,me \xF0\x9F\x98\x80,,\n";                 // 5
+        file += "greek,,,,\xCE\xB1\n";                            // 6
+        file += "\"two\nlines\",,,,\n";                           // 7-8
+        file += "long," + longUrl.toUtf8() + ",,,\n";             // 9
+        file += "notes ok,,,,\"" + notes1500.toUtf8() + "\"\n";   // 10-11
+        file += "notes long,,,,\"" + notes1501.toUtf8() + "\"\n"; // 12-13
+        file += "   ,,,,\n";                                      // 14
+        const ImportPlan plan = planned(file);
+        QCOMPARE(plan.entries.size(), 2);
+        QCOMPARE(plan.entries[0].description, "ok");
+        QCOMPARE(plan.entries[1].description, "notes ok");
+        QCOMPARE(plan.entries[1].notes, QString(1499, 'n') + "\r\n");
+        const Refusals expected = {
+            {3, "the title (\"name\") is empty."},
+            {4, u"the \"password\" value holds the character \"€\", which the vault cannot store."_qs},
+            {5, u"the \"username\" value holds the character \"😀\", which the vault cannot store."_qs},
+            {6, u"the \"note\" value holds the character \"α\", which the vault cannot store."_qs},
+            {7, "the \"name\" value holds a line break, which only notes can hold."},
+            {9, "the \"url\" value has 1,001 characters; at most 1,000 fit."},
+            {12, "the \"note\" value has 1,501 characters; at most 1,500 fit."},
+            {14, "the title (\"name\") is empty."}};
+        QCOMPARE(refusals(plan), expected);
+    }
+
+    void refusedCategories() {
+        const QByteArray file = "folder,favorite,type,name,notes,fields,reprompt,login_uri,login_username,"
+                                "login_password,login_totp\n" +
+                                QByteArray(51, 'f') + ",,,A,,,,,,,\n" + QByteArray(50, 'f') +
+                                ",,,B,,,,,,,\n\xE6\x97\xA5\xE6\x9C\xAC,,,C,,,,,,,\nMom's,,,D,,,,,,,\n";
+        const ImportPlan plan = planned(file);
+        const Refusals expected = {
+            {2, "the \"folder\" value has 51 characters; a category name holds at most 50."},
+            {4, u"the \"folder\" value holds the character \"日\", which a category name cannot hold."_qs}};
+        QCOMPARE(refusals(plan), expected);
+        QCOMPARE(plan.entries.size(), 2);
+        QCOMPARE(plan.entries[1].category, "MOM`S");
+    }
+
+    void unreadableFiles_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("reasonStart");
+        QTest::newRow("empty") << QByteArray("") << 0 << "The file is empty.";
+        QTest::newRow("header only") << QByteArray("\n\nname,url,username,password\r\n\r\n") << 3
+                                     << "The file holds only its header (line 3) and no entries to import.";
+        QTest::newRow("unknown header")
+            << QByteArray("url,username,password,httpRealm\nx,y,z,\n") << 1
+            << "Line 1 is not a header this program knows. It imports the CSV files of web browsers "
+               "(name,url,username,password), KeePassXC";
+        QTest::newRow("a browser header with a column too many")
+            << QByteArray("name,url,username,password,colour\nx,y,z,w,red\n") << 1
+            << "Line 1 is not a header";
+        QTest::newRow("broken row") << QByteArray("name,url,username,password\nx,y\n") << 2
+                                    << "Line 2 has 2 values, but the header (line 1) has 4.";
+    }
+    void unreadableFiles() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, line);
+        QFETCH(QString, reasonStart);
+        const auto result = planImport(file, vaultContents());
+        QVERIFY(std::holds_alternative<csv::Failure>(result));
+        QCOMPARE(std::get<csv::Failure>(result).line, line);
+        QVERIFY2(std::get<csv::Failure>(result).reason.startsWith(reasonStart),
+                 qPrintable(std::get<csv::Failure>(result).reason));
+    }
+
+    // The program's own export comes back as it went out: values, apostrophes, notes with CR LF,
+    // the last-update time; a category the vault lacks is created with the exported titles.
+    void ownExportReadsBack() {
+        const Entries entries = {
+            {"HOME", "Alarm code", {"", "", "1234", ""}, "", "01/02/2020 03:04:05 am"},
+            {"GAMES",
+             u"Joe's \"Café\", 2"_qs,
+             {"https://g.test", "joe", "p,w", "x"},
+             "line 1\r\nline 2\r\n",
+             "12/31/2019 11:59:59 pm"},
+            {"WEB SITE", "  spaced  ", {" a", "b ", "", ""}, "\r\n", "06/15/2021 12:00:00 pm"}};
+        QMap<QString, CategoryTitles> titles = vaultContents().categories;
+        titles.insert("GAMES", CategoryTitles{"Game", {"Site", "Player", "Secret", "Realm"}, "Notes"});
+        const QByteArray file = exportEntries(entries, titles);
+        QVERIFY(file.startsWith(
+            "\"Category\",\"Description\",\"Field 1 title\",\"Field 1\",\"Field 2 title\","
+            "\"Field 2\",\"Field 3 title\",\"Field 3\",\"Field 4 title\",\"Field 4\",\"Notes\","
+            "\"Last updated\"\r\n"));
+
+        VaultContents empty = vaultContents();
+        empty.descriptions.clear();
+        const auto result = planImport(file, empty);
+        QVERIFY(std::holds_alternative<ImportPlan>(result));
+        const ImportPlan& plan = std::get<ImportPlan>(result);
+        QCOMPARE(plan.format, "Quorlane");
+        QVERIFY(plan.refused.isEmpty());
+        QVERIFY(plan.entries == entries);
+        QCOMPARE(plan.newCategories.size(), 1);
+        QCOMPARE(plan.newCategories[0].name, "GAMES");
+        QCOMPARE(QStringList(plan.newCategories[0].titles.fields.begin(),
+                             plan.newCategories[0].titles.fields.end()),
+                 QStringList({"Site", "Player", "Secret", "Realm"}));
+    }
+
+    // The written file is the owner's alone, also when it replaces a file others could read.
+    void exportFileIsOwnerOnly() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("export.csv");
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old contents that are longer than the new ones");
+        old.close();
+        QVERIFY(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                   QFileDevice::ReadOther));
+        QCOMPARE(writeOwnerOnlyFile(path, "new"), std::nullopt);
+        QCOMPARE(QFile::permissions(path), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ReadUser | QFileDevice::WriteUser);
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("new"));
+        QVERIFY(writeOwnerOnlyFile(dir.filePath("missing/folder/x.csv"), "x").has_value());
+    }
+};
+
+QUORLANE_TEST(PasswordImportTest);
+#include "tst_passwordimport.moc"
