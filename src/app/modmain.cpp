@@ -33,11 +33,6 @@ void resetGlobals() {
     LoadedLoginSettings = {};
     LastSavedDescription.clear();
     PreferenceToggleGuard = 0;
-    SettingKeyName.clear();
-    SettingValueName.clear();
-    SettingValueData.clear();
-    SettingReadBuffer.clear();
-    SettingValue.clear();
     TrayIconData = {};
     resetCopiedValue();
 }
@@ -58,8 +53,7 @@ namespace {
 
 // A stored preference counts as set when its text is a number equal to 1.
 bool preferenceSet(const QString& valueName) {
-    ReadRegistrySetting(QStringLiteral("Software\\Quorlane"), valueName);
-    const QString value = SettingValue.trimmed();
+    const QString value = ReadRegistrySetting(QStringLiteral("Software\\Quorlane"), valueName).trimmed();
     bool numeric = false;
     const double number = value.toDouble(&numeric);
     return !value.isEmpty() && numeric && number == 1.0;

@@ -4,7 +4,6 @@
 #include "store/records.h"
 
 #include <QString>
-#include <QVariant>
 #include <cstdint>
 
 class PictureBox;
@@ -29,11 +28,6 @@ inline QString LastSavedDescription;
 inline std::uint8_t PreferenceToggleGuard = 0;
 
 // Parameters and results of the settings store.
-inline QString SettingKeyName;
-inline QString SettingValueName;
-inline QString SettingValueData;
-inline QVariant SettingReadBuffer;
-inline QString SettingValue;
 
 // The tray icon's description, filled by the lock command.
 struct TrayIcon {

@@ -14,14 +14,10 @@ const QColor HiddenColour(176, 176, 176);
 
 // Both display preferences go to the settings store on every click of either box.
 void savePreferences(const frmMain& main) {
-    SettingKeyName = QStringLiteral("Quorlane");
-    SettingValueName = QStringLiteral("Discreet");
-    SettingValueData = QString::number(main.Check1->isChecked() ? 1 : 0);
-    SavePreference();
-    SettingKeyName = QStringLiteral("Quorlane");
-    SettingValueName = QStringLiteral("Hide");
-    SettingValueData = QString::number(main.Check2->isChecked() ? 1 : 0);
-    SavePreference();
+    SavePreference(QStringLiteral("Quorlane"), QStringLiteral("Discreet"),
+                   QString::number(main.Check1->isChecked() ? 1 : 0));
+    SavePreference(QStringLiteral("Quorlane"), QStringLiteral("Hide"),
+                   QString::number(main.Check2->isChecked() ? 1 : 0));
 }
 
 // A click of the discreet box (1) or the hide box (2): unticks the other box, whose own click
