@@ -1,11 +1,11 @@
+#include "maincommands.h"
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/windowkit.h"
 #include "frmattach.h"
-#include "app/mainwindowport.h"
-#include "maincommands.h"
 
 // Attachments button: lists the shown entry's attachments and opens their window.
 void attachments::Command13_Click(MainWindowPort& main) {

@@ -1,3 +1,4 @@
+#include "maincommands.h"
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/mainwindowport.h"
@@ -6,7 +7,6 @@
 #include "app/platform.h"
 #include "app/windowkit.h"
 #include "frmeditor.h"
-#include "maincommands.h"
 
 #include <QComboBox>
 #include <QListWidget>

@@ -4,10 +4,10 @@
 #include "app/clipboard.h"
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/windowkit.h"
-#include "app/mainwindowport.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,8 +1,8 @@
+#include "maincommands.h"
 #include "app/forms.h"
 #include "app/mainwindowport.h"
 #include "app/platform.h"
 #include "frmprintconfirm.h"
-#include "maincommands.h"
 
 // Print button: the warning window, which prints the shown entry or all entries.
 void printing::Command4_Click(MainWindowPort& main) {
