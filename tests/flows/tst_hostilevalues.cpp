@@ -2,6 +2,7 @@
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "categories/frmresource.h"
+#include "categories/maincommands.h"
 #include "entries/frmentry.h"
 #include "fakeplatform.h"
 #include "mainwindow/frmmain.h"
