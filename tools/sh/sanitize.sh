@@ -9,13 +9,13 @@ asan="$top/build-asan"
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake -S "$top" -B "$asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
   -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-  -DQUORLANE_BENCH=OFF -DQUORLANE_FUZZ=ON >/dev/null
+  -DQUORLANE_BENCH=OFF -DQUORLANE_FUZZ=ON -DQUORLANE_FUZZ_SECONDS="${QUORLANE_FUZZ_SECONDS:-30}" >/dev/null
 
 supp="$top/tools/sanitizers"
 export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"
 export LSAN_OPTIONS="suppressions=$supp/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$supp/ubsan.supp"
-cmake --build "$asan" --parallel "$(nproc)"
+cmake --build "$asan" --parallel 2
 
 cd "$asan"
 ctest --output-on-failure --parallel 2 -LE fuzz
