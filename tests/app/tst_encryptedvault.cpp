@@ -115,6 +115,21 @@ private slots:
         QCOMPARE(fileBytes(vault().path()), QByteArray(4096, 'q'));
     }
 
+    // The tables of an encrypted vault can only be looked at once the password gave the key: a
+    // table missing is reported after the login, and nothing is written to the vault after it.
+    void missingTableIsReportedAfterTheLogin() {
+        vault().exec(QStringLiteral("DROP TABLE eAttach"));
+        encrypt(QStringLiteral("2"));
+        QVERIFY(!runLoginGate(1));
+        QCOMPARE(fake().modals.size(), 1);
+        QCOMPARE(fake().titles(), QStringList{QStringLiteral("Vault Not Usable")});
+        QVERIFY(fake().messages[0].prompt.contains(QStringLiteral("The table eAttach is missing.")));
+        const QByteArray before = fileBytes(vault().path());
+        QVERIFY(!store::createCategory(QStringLiteral("SHED")));
+        QCOMPARE(fileBytes(vault().path()), before);
+        QCOMPARE(listedDescriptions(), QStringList{QStringLiteral("GARAGE")});
+    }
+
     // A copy left by a re-encryption that was killed is gone after the next start.
     void startRemovesAnAbandonedCopy() {
         encrypt(QStringLiteral("2"));

@@ -329,6 +329,20 @@ private slots:
         QVERIFY(fake().messages.isEmpty());
     }
 
+    // Looking at the tables writes nothing, not even the entry list's index a vault made before
+    // it lacks (a vault that is not as expected is never written).
+    void schemaCheckNeverWrites() {
+        vault().exec(QStringLiteral("DROP INDEX IF EXISTS PDFList"));
+        vault().exec(QStringLiteral("DROP TABLE eAttach"));
+        QFile file(vault().path());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        QCOMPARE(vaultSchemaProblems(), QStringList{QStringLiteral("The table eAttach is missing.")});
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+
     // A file that cannot be read at all is left to the operations' own reports.
     void unreadableFileHasNoSchemaProblems() {
         QFile file(vault().path());
