@@ -2,20 +2,23 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QSvgRenderer>
 
 namespace {
 
+// One renderer per picture, kept by the application object, which deletes them as it goes.
 QSvgRenderer* rendererFor(const QString& name) {
-    static QHash<QString, QSvgRenderer*> cache;
-    auto it = cache.find(name);
-    if (it == cache.end())
-        it = cache.insert(name, new QSvgRenderer(QStringLiteral(":/pictures/%1.svg").arg(name)));
-    return it.value();
+    static QHash<QString, QPointer<QSvgRenderer>> cache;
+    QPointer<QSvgRenderer>& renderer = cache[name];
+    if (!renderer)
+        renderer = new QSvgRenderer(QStringLiteral(":/pictures/%1.svg").arg(name), QCoreApplication::instance());
+    return renderer;
 }
 
 // What assistive technology sees of a picture: a button that can be pressed when the picture is

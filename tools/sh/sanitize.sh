@@ -12,13 +12,16 @@ cmake -S "$top" -B "$asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILE
   -DQUORLANE_BENCH=OFF -DQUORLANE_FUZZ=ON -DQUORLANE_FUZZ_SECONDS="${QUORLANE_FUZZ_SECONDS:-30}" >/dev/null
 
 supp="$top/tools/sanitizers"
-export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1:suppressions=$supp/asan.supp"
 export LSAN_OPTIONS="suppressions=$supp/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$supp/ubsan.supp"
 cmake --build "$asan" --parallel 2
 
 cd "$asan"
-ctest --output-on-failure --parallel 2 -LE fuzz
+ctest --output-on-failure --parallel 2 -LE fuzz -E '^mainwindow$'
+# Two of the main window's tests end the program through Qt's own event delivery; their leak
+# suppressions (lsan.supp) need whole stacks, which the fast unwinder cannot give through Qt.
+ASAN_OPTIONS="$ASAN_OPTIONS:fast_unwind_on_malloc=0" ctest --output-on-failure -R '^mainwindow$'
 # The fuzz targets last a fixed time each, so they run one at a time; their executions are counted.
 ctest --output-on-failure -L fuzz -V >fuzz.log 2>&1 || { cat fuzz.log; exit 1; }
 grep -E 'Done [0-9]+ runs|tests passed' fuzz.log
