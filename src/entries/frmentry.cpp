@@ -338,9 +338,9 @@ void frmEntry::Command21_Click() {
     for (const Checked& box : boxes)
         if (!checkStorable(fieldName(box.title, box.designTitle), box.text, true, box.box)) return;
     // A field that could not be read stays as stored: the save never writes over it.
-    const std::array<bool, 5> unreadable = stored_.value_or(EntryValues{}).keepStored;
-    for (std::size_t i = 0; i < unreadable.size(); ++i) {
-        const Checked& box = boxes[i + 1];
+    const std::array<bool, 7> unreadable = stored_.value_or(EntryValues{}).keepStored;
+    for (std::size_t i = 1; i < 6; ++i) {
+        const Checked& box = boxes[i];
         if (unreadable[i] && !box.text.isEmpty())
             return refuse(QStringLiteral("Unreadable Field"),
                           QStringLiteral("The %1 could not be read from the vault, so it is kept as stored and "
@@ -389,8 +389,11 @@ EntryValues editorValues(const frmEntry& editor) {
                        editor.stored_ && typed[5] == editor.startingTexts_[5] ? stored.notes
                                                                               : withCrLf(typed[5]),
                        editor.Combo1->currentText()};
-    // A field that could not be read is left as stored (the save refuses a typed one).
+    // A value that could not be read is left as stored: a field or the notes always (the save
+    // refuses a typed one), the description and the category while the user leaves them alone.
     values.keepStored = stored.keepStored;
+    values.keepStored[0] = values.keepStored[0] && typed[0] == editor.startingTexts_[0];
+    values.keepStored[6] = values.keepStored[6] && values.category == editor.startingCategory_;
     if (editor.stored_ && values.category == editor.startingCategory_ &&
         upperTrimmed(stored.category) == values.category)
         values.category = stored.category;

@@ -89,7 +89,7 @@ void Command11_Click(MainWindowPort& main) {
     editor.Text6->setPlainText(stored.notes);
     const std::array<QWidget*, 5> values = {editor.Text1, editor.Text3, editor.Text4, editor.Text5, editor.Text6};
     for (std::size_t i = 0; i < values.size(); ++i)
-        markUnreadable(values[i], stored.keepStored[i]);
+        markUnreadable(values[i], stored.keepStored[1 + i]);
     editor.Picture8->setPicture(editor.Picture6->picture());
     setComboText(editor.Combo1, shown.category);
     windowkit::copyBanner(main.banner(), editor.Picture2);

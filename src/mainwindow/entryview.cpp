@@ -67,7 +67,7 @@ void ShowEntry() {
     }
     main.Text5->setPlainText(entry.notes);
     for (std::size_t i = 0; i < values.size(); ++i)
-        markUnreadable(values[i], entry.stored.keepStored[i]);
+        markUnreadable(values[i], entry.stored.keepStored[1 + i]);
     main.Label10->setText(entry.category);
     main.Label3->setText(entry.description);
     main.Label13->setText(main.Label3->text());

@@ -23,8 +23,9 @@ struct EntryValues {
     std::array<QString, 4> fields;
     QString notes;
     QString category;
-    // Fields 1..4 and the notes whose stored text an update keeps as it is (it could not be read).
-    std::array<bool, 5> keepStored{};
+    // The values whose stored text an update keeps as it is (it could not be read), in the order
+    // description, fields 1..4, notes, category.
+    std::array<bool, 7> keepStored{};
 };
 
 // A stored entry as the detail view shows it: the description and the category upper case, the
@@ -38,8 +39,9 @@ struct Entry {
     QString lastUpdate;
     // The values as stored, decoded with apostrophes back and nothing trimmed or upper-cased:
     // what the editor starts from, so that a value the user leaves alone is saved as it was. A
-    // field 1..4 or the notes whose stored text does not decode (written by another tool) is
-    // empty here and marked keepStored: shown as unreadable, never written back.
+    // value whose stored text does not decode (written by another tool) is marked keepStored and
+    // never written back: a field 1..4 or the notes is empty here and shown as unreadable, the
+    // description and the category read "ERROR" as the list shows them.
     EntryValues stored;
 };
 

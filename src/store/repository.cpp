@@ -279,16 +279,20 @@ Result<ShownEntry> showEntry(EntryKey key) {
             Entry& entry = shown.entry;
             EntryValues& stored = entry.stored;
             entry.key = row.number(0);
-            stored.description = toShownForm(DecodeValue(row.bytesView(1)));
+            const std::optional<QString> description = DecodeStoredValue(row.bytesView(1));
+            stored.keepStored[0] = !description;
+            stored.description = toShownForm(description.value_or(CodecError));
             entry.description = upperTrimmed(stored.description);
             for (std::size_t i = 0; i < 5; ++i) {
                 const std::optional<QString> value = DecodeStoredValue(row.bytesView(2 + int(i)));
                 QString& storedValue = i < 4 ? stored.fields[i] : stored.notes;
-                stored.keepStored[i] = !value;
+                stored.keepStored[1 + i] = !value;
                 storedValue = toShownForm(value.value_or(QString()));
                 (i < 4 ? entry.fields[i] : entry.notes) = storedValue.trimmed();
             }
-            stored.category = DecodeValue(row.bytesView(7));
+            const std::optional<QString> category = DecodeStoredValue(row.bytesView(7));
+            stored.keepStored[6] = !category;
+            stored.category = category.value_or(CodecError);
             entry.category = upperTrimmed(stored.category);
             entry.lastUpdate = DecodeValue(row.bytesView(8));
         }
@@ -370,8 +374,8 @@ Result<> updateEntry(std::optional<EntryKey> key, const EntryValues& values, con
         const std::array<QString, 8> v = storedValues(values, when);
         openVault();
         for (std::size_t i = 0; i < Updates.size(); ++i) {
-            // PDF2 .. PDF6 that could not be read keep their stored text.
-            if (i >= 1 && i <= 5 && values.keepStored[i - 1]) continue;
+            // PDF1 .. PDF6 and sCat that could not be read keep their stored text.
+            if (i < values.keepStored.size() && values.keepStored[i]) continue;
             executeStatement(Updates[i], {v[i], entryKeyValue(key)});
         }
         closeVault();

@@ -157,6 +157,35 @@ private slots:
         QVERIFY(isLoaded<frmEntry>());
         QCOMPARE(vault().decodedEntry(key).value(1), QStringLiteral("1234"));
     }
+
+    // A description that does not decode (a code above 255) reads "ERROR" as the list shows it: a
+    // save that leaves it alone keeps its stored text; a description typed over it is saved.
+    void undecodableDescriptionIsKeptUnlessRetyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("left alone") << QString();
+        QTest::newRow("typed over") << QStringLiteral("Savings");
+    }
+    void undecodableDescriptionIsKeptUnlessRetyped() {
+        QFETCH(QString, typed);
+        const qint64 key = vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"), {QStringLiteral("1234")});
+        vault().exec(QStringLiteral("UPDATE PDF SET PDF1 = '999' WHERE pNum = ?"), {key});
+        const auto storedDescription = [&] {
+            return vault().value(QStringLiteral("SELECT PDF1 FROM PDF WHERE pNum = %1").arg(key)).toString();
+        };
+
+        frmMain& main = startOnVault();
+        QCOMPARE(main.Label3->text(), QStringLiteral("ERROR"));
+        main.Command11_Click();
+        frmEntry& editor = form<frmEntry>();
+        editor.Text1->setText(QStringLiteral("5678"));
+        if (!typed.isEmpty()) editor.Text2->setText(typed);
+        editor.Command21_Click();
+
+        QCOMPARE(fake().titles(), QStringList{"Success"});
+        QCOMPARE(vault().decodedEntry(key).value(1), QStringLiteral("5678"));
+        if (typed.isEmpty()) QCOMPARE(storedDescription(), QStringLiteral("999"));
+        else QCOMPARE(vault().decodedEntry(key).value(0), typed);
+    }
 };
 
 QUORLANE_TEST(BadVaultFlowTest);
