@@ -168,7 +168,8 @@ QString checkTitle(const QCheckBox* box) {
 }
 
 void markUnreadable(QWidget* box, bool unreadable) {
-    const QString note = unreadable ? QStringLiteral("This field could not be read. It is kept as stored.") : QString();
+    const QString note =
+        unreadable ? QStringLiteral("This field could not be read. It is kept as stored.") : QString();
     if (auto* line = qobject_cast<QLineEdit*>(box)) {
         if (unreadable) line->clear();
         line->setPlaceholderText(note);

@@ -86,12 +86,14 @@ void tellWhereTheVaultIs(const QString& vaultFile) {
 void CheckVaultSchema() {
     const QStringList problems = vaultSchemaProblems();
     if (problems.isEmpty()) return;
-    refuseVaultWrites(QStringLiteral("The vault's tables are not as this program expects; nothing is saved to it"));
-    platform().messageBox(QStringLiteral("Vault Not Usable"),
-                          QStringLiteral("The vault %1 is not as this program expects:\n%2\n\n"
-                                         "What can be read is shown, but nothing will be saved to it.")
-                              .arg(QDir::toNativeSeparators(vaultFilePath()), problems.join(QLatin1Char('\n'))),
-                          MsgIcon::Error);
+    refuseVaultWrites(
+        QStringLiteral("The vault's tables are not as this program expects; nothing is saved to it"));
+    platform().messageBox(
+        QStringLiteral("Vault Not Usable"),
+        QStringLiteral("The vault %1 is not as this program expects:\n%2\n\n"
+                       "What can be read is shown, but nothing will be saved to it.")
+            .arg(QDir::toNativeSeparators(vaultFilePath()), problems.join(QLatin1Char('\n'))),
+        MsgIcon::Error);
 }
 
 void LoginGate() {

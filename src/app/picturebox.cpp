@@ -17,7 +17,8 @@ QSvgRenderer* rendererFor(const QString& name) {
     static QHash<QString, QPointer<QSvgRenderer>> cache;
     QPointer<QSvgRenderer>& renderer = cache[name];
     if (!renderer)
-        renderer = new QSvgRenderer(QStringLiteral(":/pictures/%1.svg").arg(name), QCoreApplication::instance());
+        renderer =
+            new QSvgRenderer(QStringLiteral(":/pictures/%1.svg").arg(name), QCoreApplication::instance());
     return renderer;
 }
 

@@ -342,11 +342,12 @@ void frmEntry::Command21_Click() {
     for (std::size_t i = 1; i < 6; ++i) {
         const Checked& box = boxes[i];
         if (unreadable[i] && !box.text.isEmpty())
-            return refuse(QStringLiteral("Unreadable Field"),
-                          QStringLiteral("The %1 could not be read from the vault, so it is kept as stored and "
-                                         "cannot be changed.\nEmpty it to save the other fields.")
-                              .arg(fieldName(box.title, box.designTitle)),
-                          box.box);
+            return refuse(
+                QStringLiteral("Unreadable Field"),
+                QStringLiteral("The %1 could not be read from the vault, so it is kept as stored and "
+                               "cannot be changed.\nEmpty it to save the other fields.")
+                    .arg(fieldName(box.title, box.designTitle)),
+                box.box);
     }
 
     if (upperTrimmed(startingDescription) != upperTrimmed(Text2->text()) && IsDuplicateDescription()) {

@@ -87,7 +87,8 @@ void Command11_Click(MainWindowPort& main) {
     copyInto(editor.Text4, stored.fields[2]);
     copyInto(editor.Text5, stored.fields[3]);
     editor.Text6->setPlainText(stored.notes);
-    const std::array<QWidget*, 5> values = {editor.Text1, editor.Text3, editor.Text4, editor.Text5, editor.Text6};
+    const std::array<QWidget*, 5> values = {editor.Text1, editor.Text3, editor.Text4, editor.Text5,
+                                            editor.Text6};
     for (std::size_t i = 0; i < values.size(); ++i)
         markUnreadable(values[i], stored.keepStored[1 + i]);
     editor.Picture8->setPicture(editor.Picture6->picture());

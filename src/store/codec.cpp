@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr qsizetype MaxDigits = 32767;       // the digit string is a 16-bit signed length
+constexpr qsizetype MaxDigits = 32767; // the digit string is a 16-bit signed length
 constexpr qsizetype MaxEncodedLength = 32766;
 
 // One filler code, 1..11: a uniform draw r in [0,1) taken to r*10+1 and rounded to the
@@ -117,9 +117,19 @@ QString EncodeValue(QStringView text) {
     return out;
 }
 
-QString DecodeValue(QStringView text) { return decodeView(text).value_or(CodecError); }
-QString DecodeValue(QByteArrayView text) { return decodeView(text).value_or(CodecError); }
-std::optional<QString> DecodeStoredValue(QByteArrayView text) { return decodeView(text); }
+QString DecodeValue(QStringView text) {
+    return decodeView(text).value_or(CodecError);
+}
+QString DecodeValue(QByteArrayView text) {
+    return decodeView(text).value_or(CodecError);
+}
+std::optional<QString> DecodeStoredValue(QByteArrayView text) {
+    return decodeView(text);
+}
 
-QString toStoredForm(QString text) { return text.replace(QLatin1Char('\''), ApostropheSubstitute); }
-QString toShownForm(QString text) { return text.replace(ApostropheSubstitute, QLatin1Char('\'')); }
+QString toStoredForm(QString text) {
+    return text.replace(QLatin1Char('\''), ApostropheSubstitute);
+}
+QString toShownForm(QString text) {
+    return text.replace(ApostropheSubstitute, QLatin1Char('\''));
+}

@@ -52,18 +52,22 @@ QStringList vaultSchemaProblems() {
             }
             for (const char* column : table.columns)
                 if (!columns.contains(QString::fromLatin1(column).toLower()))
-                    problems << QStringLiteral("The column %1 of the table %2 is missing.").arg(QLatin1String(column), name);
+                    problems << QStringLiteral("The column %1 of the table %2 is missing.")
+                                    .arg(QLatin1String(column), name);
             // Entries are found, changed and deleted by this key; only an integer primary key
             // is given to every new entry by the vault itself.
             const auto key = columns.constFind(QStringLiteral("pnum"));
             if (name == QLatin1String("PDF") && key != columns.cend() &&
-                (key->type.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) != 0 || key->key != 1 || keyColumns != 1))
-                problems << QStringLiteral("The column pNum of the table PDF is not an integer primary key, so entries "
-                                           "cannot be told apart.");
+                (key->type.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) != 0 || key->key != 1 ||
+                 keyColumns != 1))
+                problems << QStringLiteral(
+                    "The column pNum of the table PDF is not an integer primary key, so entries "
+                    "cannot be told apart.");
         }
     } catch (const VaultFailure&) {
         return {};
     }
-    if (missingTables == int(std::size(Expected))) return {QStringLiteral("The file holds none of the vault's tables.")};
+    if (missingTables == int(std::size(Expected)))
+        return {QStringLiteral("The file holds none of the vault's tables.")};
     return problems;
 }

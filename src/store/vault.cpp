@@ -191,7 +191,9 @@ void setFaultHook(FaultHook hook) {
     faultHook() = std::move(hook);
 }
 
-void refuseVaultWrites(const QString& reason) { writesRefused = reason; }
+void refuseVaultWrites(const QString& reason) {
+    writesRefused = reason;
+}
 
 namespace {
 std::function<void(bool)>& busyHandler() {
@@ -200,7 +202,9 @@ std::function<void(bool)>& busyHandler() {
 }
 } // namespace
 
-void setBusyHandler(std::function<void(bool)> handler) { busyHandler() = std::move(handler); }
+void setBusyHandler(std::function<void(bool)> handler) {
+    busyHandler() = std::move(handler);
+}
 
 bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const VaultOptions& options) {
     struct Restore {

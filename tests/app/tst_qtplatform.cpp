@@ -31,8 +31,8 @@ private slots:
             QVERIFY(old.open(QIODevice::WriteOnly));
             old.write("old printout");
             old.close();
-            QVERIFY(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                                       QFileDevice::ReadOther));
+            QVERIFY(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                       QFileDevice::ReadGroup | QFileDevice::ReadOther));
         }
         const mode_t before = ::umask(022);
         QPrinter printer(QPrinter::HighResolution);

@@ -81,8 +81,10 @@ private slots:
         fake().messages.clear();
         fake().answers = {MsgAnswer::Yes};
         main.Command8_Click();
-        if (main.shownKey) QCOMPARE(fake().titles(), (QStringList{"Delete Entry?", "E215 : Update Failed"}));
-        else QCOMPARE(fake().titles(), QStringList());
+        if (main.shownKey)
+            QCOMPARE(fake().titles(), (QStringList{"Delete Entry?", "E215 : Update Failed"}));
+        else
+            QCOMPARE(fake().titles(), QStringList());
         QVERIFY(!store::createCategory(QStringLiteral("NEW")));
         QCOMPARE(fileBytes(vault().path()), before);
     }
@@ -91,7 +93,8 @@ private slots:
     // it clears the earlier entry's title and key, so Delete cannot remove that other entry.
     void keylessEntryIsNeverTakenForAnother() {
         vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"), {QStringLiteral("1234")});
-        vault().exec(QStringLiteral("CREATE TABLE P2 (pNum TEXT, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU)"));
+        vault().exec(
+            QStringLiteral("CREATE TABLE P2 (pNum TEXT, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU)"));
         vault().exec(QStringLiteral("INSERT INTO P2 SELECT * FROM PDF"));
         vault().exec(QStringLiteral("DROP TABLE PDF"));
         vault().exec(QStringLiteral("ALTER TABLE P2 RENAME TO PDF"));
@@ -100,7 +103,8 @@ private slots:
 
         frmMain& main = startOnVault();
         QCOMPARE(fake().titles(), QStringList{"Vault Not Usable"});
-        QVERIFY(fake().messages[0].prompt.contains(QStringLiteral("pNum of the table PDF is not an integer primary key")));
+        QVERIFY(fake().messages[0].prompt.contains(
+            QStringLiteral("pNum of the table PDF is not an integer primary key")));
         selectRow(main, QStringLiteral("BANK"));
         QCOMPARE(main.Label3->text(), QStringLiteral("BANK"));
         QVERIFY(main.shownKey.has_value());
@@ -126,7 +130,8 @@ private slots:
     void undecodableValueIsNeverRewritten() {
         QFETCH(QString, typedNotes);
         const QString tooLong(5462, QLatin1Char('n'));
-        const qint64 key = vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"), {QStringLiteral("1234")}, tooLong);
+        const qint64 key = vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"),
+                                            {QStringLiteral("1234")}, tooLong);
         const auto storedNotes = [&] {
             return vault().value(QStringLiteral("SELECT PDF6 FROM PDF WHERE pNum = %1").arg(key)).toString();
         };
@@ -134,7 +139,8 @@ private slots:
 
         frmMain& main = startOnVault();
         QCOMPARE(main.Text5->toPlainText(), QString());
-        QCOMPARE(main.Text5->placeholderText(), QStringLiteral("This field could not be read. It is kept as stored."));
+        QCOMPARE(main.Text5->placeholderText(),
+                 QStringLiteral("This field could not be read. It is kept as stored."));
         QCOMPARE(main.Text1->text(), QStringLiteral("1234"));
 
         main.Command11_Click();
@@ -151,9 +157,10 @@ private slots:
             QCOMPARE(vault().decodedEntry(key).value(1), QStringLiteral("5678"));
             return;
         }
-        QCOMPARE(fake().messages[0].prompt,
-                 QStringLiteral("The Notes field could not be read from the vault, so it is kept as stored and "
-                                "cannot be changed.\nEmpty it to save the other fields."));
+        QCOMPARE(
+            fake().messages[0].prompt,
+            QStringLiteral("The Notes field could not be read from the vault, so it is kept as stored and "
+                           "cannot be changed.\nEmpty it to save the other fields."));
         QVERIFY(isLoaded<frmEntry>());
         QCOMPARE(vault().decodedEntry(key).value(1), QStringLiteral("1234"));
     }
@@ -167,7 +174,8 @@ private slots:
     }
     void undecodableDescriptionIsKeptUnlessRetyped() {
         QFETCH(QString, typed);
-        const qint64 key = vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"), {QStringLiteral("1234")});
+        const qint64 key =
+            vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"), {QStringLiteral("1234")});
         vault().exec(QStringLiteral("UPDATE PDF SET PDF1 = '999' WHERE pNum = ?"), {key});
         const auto storedDescription = [&] {
             return vault().value(QStringLiteral("SELECT PDF1 FROM PDF WHERE pNum = %1").arg(key)).toString();
@@ -183,8 +191,10 @@ private slots:
 
         QCOMPARE(fake().titles(), QStringList{"Success"});
         QCOMPARE(vault().decodedEntry(key).value(1), QStringLiteral("5678"));
-        if (typed.isEmpty()) QCOMPARE(storedDescription(), QStringLiteral("999"));
-        else QCOMPARE(vault().decodedEntry(key).value(0), typed);
+        if (typed.isEmpty())
+            QCOMPARE(storedDescription(), QStringLiteral("999"));
+        else
+            QCOMPARE(vault().decodedEntry(key).value(0), typed);
     }
 };
 

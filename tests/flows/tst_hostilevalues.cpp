@@ -30,10 +30,12 @@ QString rendered(const QString& text, Qt::TextFormat format = Qt::AutoText) {
 QStringList renderedMarkup(const QWidget& window, const QString& typed, const QString& word) {
     QStringList found;
     QList<const QWidget*> widgets{&window};
-    for (const QWidget* w : window.findChildren<QWidget*>()) widgets << w;
+    for (const QWidget* w : window.findChildren<QWidget*>())
+        widgets << w;
     for (const QWidget* w : widgets) {
         QStringList shown{rendered(w->toolTip())};
-        if (const auto* label = qobject_cast<const QLabel*>(w)) shown << rendered(label->text(), label->textFormat());
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            shown << rendered(label->text(), label->textFormat());
         for (const QString& text : shown)
             if (text.contains(word) && !text.contains(typed)) found << w->objectName() + ": " + text;
     }
@@ -66,8 +68,9 @@ private slots:
         QFETCH(QString, word);
         if (category != QLatin1String("HOME")) {
             vault().exec(QStringLiteral("INSERT INTO Cats (CatName) VALUES (?)"), {category});
-            vault().exec(QStringLiteral("INSERT INTO CatDef VALUES (?, 'Item', 'Code', 'b', 'c', 'd', 'Notes', 4)"),
-                         {category});
+            vault().exec(
+                QStringLiteral("INSERT INTO CatDef VALUES (?, 'Item', 'Code', 'b', 'c', 'd', 'Notes', 4)"),
+                {category});
         }
         vault().exec(QStringLiteral("UPDATE CatDef SET pwUDF1 = ? WHERE pwCat = ?"), {fieldTitle, category});
         vault().addEntry(description, category, {QStringLiteral("1234")});
@@ -89,7 +92,8 @@ private slots:
         auto* axis =
             qobject_cast<QBarCategoryAxis*>(form<frmResource>().m1->chart()->axes(Qt::Horizontal).value(0));
         QVERIFY(axis);
-        for (const QString& name : axis->categories()) names << rendered(name, Qt::RichText);
+        for (const QString& name : axis->categories())
+            names << rendered(name, Qt::RichText);
         QVERIFY2(names.contains(category), qPrintable(names.join(QLatin1Char('|'))));
     }
 };

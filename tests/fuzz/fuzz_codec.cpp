@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString decoded = DecodeValue(stored);
     require(decoded == DecodeValue(QStringView(QString::fromLatin1(stored))));
     if (decoded != CodecError)
-        for (QChar c : decoded) require(cp1252::codeOf(c.unicode()) >= 0);
+        for (QChar c : decoded)
+            require(cp1252::codeOf(c.unicode()) >= 0);
     (void)shownUpdateDate(decoded);
 
     // Encoding: the same bytes taken as Windows-1252 text come back unchanged up to the length

@@ -165,7 +165,8 @@ private slots:
         frmMain& main = started();
         QCOMPARE(main.Label3->text(), QStringLiteral("ODD"));
         QCOMPARE(main.Text1->text(), QString());
-        QCOMPARE(main.Text1->placeholderText(), QStringLiteral("This field could not be read. It is kept as stored."));
+        QCOMPARE(main.Text1->placeholderText(),
+                 QStringLiteral("This field could not be read. It is kept as stored."));
         QCOMPARE(main.Text2->placeholderText(), QString());
         QCOMPARE(main.Label29->text(), QStringLiteral("Last Updated: "));
         QVERIFY(fake().messages.isEmpty());

@@ -79,10 +79,12 @@ private slots:
         QList<QString> texts;
         for (int length = 0; length <= Longest; length += length < 300 ? 1 : 173) {
             QString text(length, Qt::Uninitialized);
-            for (QChar& c : text) c = QChar(cp1252::charOf(anyCode(random)));
+            for (QChar& c : text)
+                c = QChar(cp1252::charOf(anyCode(random)));
             texts << text;
         }
-        for (unsigned code = 0; code < 256; ++code) texts << QString(Longest, QChar(cp1252::charOf(code)));
+        for (unsigned code = 0; code < 256; ++code)
+            texts << QString(Longest, QChar(cp1252::charOf(code)));
         for (const QString& text : texts) {
             const QString encoded = EncodeValue(text);
             const QByteArray stored = encoded.toLatin1();

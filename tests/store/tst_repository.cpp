@@ -224,7 +224,8 @@ private slots:
         for (const Result<QList<ListedEntry>>& listed : {store::listEntries(QStringLiteral("ALL CATEGORIES")),
                                                          store::findEntries(QStringLiteral("twin"))}) {
             QCOMPARE(descriptions(listed), (QStringList{"TWIN", "TWIN"}));
-            QCOMPARE((QSet<std::optional<EntryKey>>{(*listed)[0].key, (*listed)[1].key}), (QSet<std::optional<EntryKey>>{first, second}));
+            QCOMPARE((QSet<std::optional<EntryKey>>{(*listed)[0].key, (*listed)[1].key}),
+                     (QSet<std::optional<EntryKey>>{first, second}));
         }
         QCOMPARE(store::showEntry(first)->entry.fields[0], QStringLiteral("first"));
         QCOMPARE(store::showEntry(second)->entry.fields[0], QStringLiteral("second"));

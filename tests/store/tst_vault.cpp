@@ -263,7 +263,8 @@ private slots:
         int outerRuns = 0, innerRuns = 0;
         const bool read = runVaultOperation(ErrorCode::FillCategoryFilter, [&] {
             // Past twenty runs the retries would go on for ever: let them end, and fail below.
-            if (++outerRuns < 20) runVaultOperation(ErrorCode::RetrieveEntries, [&innerRuns] { ++innerRuns; });
+            if (++outerRuns < 20)
+                runVaultOperation(ErrorCode::RetrieveEntries, [&innerRuns] { ++innerRuns; });
             openVault();
             openRecords(sql::SelectCategories);
             closeVault();
@@ -281,7 +282,8 @@ private slots:
         other->execute("BEGIN EXCLUSIVE");
         QList<Qt::CursorShape> pointers;
         setFaultHook([&pointers](int, int, int) {
-            pointers << (QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::ArrowCursor);
+            pointers << (QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape()
+                                                           : Qt::ArrowCursor);
             return false;
         });
         int runs = 0;
@@ -303,28 +305,36 @@ private slots:
         QTest::addColumn<QStringList>("problems");
         QTest::newRow("as delivered") << QStringList() << QStringList();
         for (const char* table : {"Cats", "CatDef", "PDF", "eAttach", "LPass"})
-            QTest::addRow("no %s table", table) << QStringList{QStringLiteral("DROP TABLE %1").arg(QLatin1String(table))}
-                                               << QStringList{QStringLiteral("The table %1 is missing.").arg(QLatin1String(table))};
+            QTest::addRow("no %s table", table)
+                << QStringList{QStringLiteral("DROP TABLE %1").arg(QLatin1String(table))}
+                << QStringList{QStringLiteral("The table %1 is missing.").arg(QLatin1String(table))};
         QTest::newRow("a column missing")
-            << QStringList{QStringLiteral("CREATE TABLE P2 (pNum INTEGER PRIMARY KEY, PDF1, PDF2, PDF3, PDF4, PDF5, sCat, dtLU)"),
+            << QStringList{QStringLiteral("CREATE TABLE P2 (pNum INTEGER PRIMARY KEY, PDF1, PDF2, PDF3, "
+                                          "PDF4, PDF5, sCat, dtLU)"),
                            QStringLiteral("DROP TABLE PDF"), QStringLiteral("ALTER TABLE P2 RENAME TO PDF")}
             << QStringList{QStringLiteral("The column PDF6 of the table PDF is missing.")};
-        QTest::newRow("columns in another case") << QStringList{QStringLiteral("CREATE TABLE P2 (PNUM INTEGER PRIMARY KEY, pdf1, pdf2, pdf3, pdf4, pdf5, pdf6, SCAT, DTLU)"),
-                                                                 QStringLiteral("DROP TABLE PDF"), QStringLiteral("ALTER TABLE P2 RENAME TO PDF")}
-                                                 << QStringList();
-        QTest::newRow("key converted to text")
-            << QStringList{QStringLiteral("CREATE TABLE P2 (pNum TEXT, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU)"),
+        QTest::newRow("columns in another case")
+            << QStringList{QStringLiteral("CREATE TABLE P2 (PNUM INTEGER PRIMARY KEY, pdf1, pdf2, pdf3, "
+                                          "pdf4, pdf5, pdf6, SCAT, DTLU)"),
                            QStringLiteral("DROP TABLE PDF"), QStringLiteral("ALTER TABLE P2 RENAME TO PDF")}
-            << QStringList{QStringLiteral("The column pNum of the table PDF is not an integer primary key, so entries "
-                                          "cannot be told apart.")};
+            << QStringList();
+        QTest::newRow("key converted to text")
+            << QStringList{QStringLiteral(
+                               "CREATE TABLE P2 (pNum TEXT, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU)"),
+                           QStringLiteral("DROP TABLE PDF"), QStringLiteral("ALTER TABLE P2 RENAME TO PDF")}
+            << QStringList{QStringLiteral(
+                   "The column pNum of the table PDF is not an integer primary key, so entries "
+                   "cannot be told apart.")};
         QTest::newRow("no tables at all")
-            << QStringList{QStringLiteral("DROP TABLE Cats"), QStringLiteral("DROP TABLE CatDef"), QStringLiteral("DROP TABLE PDF"),
-                           QStringLiteral("DROP TABLE eAttach"), QStringLiteral("DROP TABLE LPass")}
+            << QStringList{QStringLiteral("DROP TABLE Cats"), QStringLiteral("DROP TABLE CatDef"),
+                           QStringLiteral("DROP TABLE PDF"), QStringLiteral("DROP TABLE eAttach"),
+                           QStringLiteral("DROP TABLE LPass")}
             << QStringList{QStringLiteral("The file holds none of the vault's tables.")};
     }
     void schemaProblems() {
         QFETCH(QStringList, changes);
-        for (const QString& change : changes) vault().exec(change);
+        for (const QString& change : changes)
+            vault().exec(change);
         QTEST(vaultSchemaProblems(), "problems");
         QVERIFY(fake().messages.isEmpty());
     }
@@ -364,7 +374,8 @@ private slots:
         refuseVaultWrites(QStringLiteral("not as expected"));
         insertThreeCategories();
         QCOMPARE(fake().titles(), QStringList{QStringLiteral("E225 : Update Failed")});
-        QCOMPARE(fake().messages[0].prompt, QStringLiteral("Could not update database.\n(Quorlane: -1: not as expected)"));
+        QCOMPARE(fake().messages[0].prompt,
+                 QStringLiteral("Could not update database.\n(Quorlane: -1: not as expected)"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
         readCategories(ErrorCode::FillCategoryFilter);
