@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -66,44 +67,70 @@ QString listText(const QListWidget* list) {
 }
 
 namespace {
-constexpr int KeyRole = Qt::UserRole;
+
+// The entry keys of a list's rows, in row order, kept beside the list's model instead of in each
+// row so that a fill makes no more than one value per row. Any change of the rows other than
+// rows added at the end drops them: a row without a key names no entry.
+class RowKeys final : public QObject {
+public:
+    explicit RowKeys(QAbstractItemModel* model) : QObject(model) {
+        const auto drop = [this] { keys.clear(); };
+        connect(model, &QAbstractItemModel::modelReset, this, drop);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, drop);
+        connect(model, &QAbstractItemModel::rowsMoved, this, drop);
+        connect(model, &QAbstractItemModel::layoutChanged, this, drop);
+        connect(model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int) {
+            if (std::size_t(first) < keys.size()) keys.clear();
+        });
+    }
+    std::vector<std::optional<EntryKey>> keys;
+};
+
+RowKeys* rowKeys(const QListWidget* list) {
+    return list->model()->findChild<RowKeys*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-void addEntryRows(QListWidget* list, const QList<ListedEntry>& entries) {
+} // namespace
+
+std::vector<qsizetype> addEntryRows(QListWidget* list, const QList<ListedEntry>& entries) {
+    // Comparing the texts themselves costs less than making a sort key of each; equal
+    // descriptions keep the order they came in.
     const QCollator collator;
-    std::vector<std::pair<QCollatorSortKey, qsizetype>> keys;
-    keys.reserve(std::size_t(entries.size()));
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        keys.emplace_back(collator.sortKey(entries[i].description), i);
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    std::vector<qsizetype> rows(std::size_t(entries.size()));
+    std::iota(rows.begin(), rows.end(), qsizetype(0));
+    std::stable_sort(rows.begin(), rows.end(), [&](qsizetype a, qsizetype b) {
+        return collator.compare(entries[a].description, entries[b].description) < 0;
+    });
     QStringList sorted;
     sorted.reserve(entries.size());
-    for (const auto& key : keys)
-        sorted << entries[key.second].description;
+    for (qsizetype row : rows)
+        sorted << entries[row].description;
+    RowKeys* rowKeys = ::rowKeys(list);
+    if (!rowKeys) rowKeys = new RowKeys(list->model());
     const QSignalBlocker blocker(list);
     const bool sorting = list->isSortingEnabled();
-    const int first = list->count();
+    const std::size_t first = std::size_t(list->count());
     list->setSortingEnabled(false);
     list->addItems(sorted);
     list->setSortingEnabled(sorting);
-    // The keys are no text the list shows: the views need not hear of each one.
-    const QSignalBlocker modelBlocker(list->model());
-    for (std::size_t i = 0; i < keys.size(); ++i)
-        list->item(first + int(i))->setData(KeyRole, entries[keys[i].second].key);
+    rowKeys->keys.resize(first);
+    for (qsizetype row : rows)
+        rowKeys->keys.emplace_back(entries[row].key);
+    return rows;
 }
 
 std::optional<EntryKey> listKey(const QListWidget* list) {
-    const QListWidgetItem* item = list->currentItem();
-    if (!item) return std::nullopt;
-    const QVariant key = item->data(KeyRole);
-    return key.isValid() ? std::optional(key.value<EntryKey>()) : std::nullopt;
+    const RowKeys* rowKeys = ::rowKeys(list);
+    const int row = list->currentRow();
+    if (!rowKeys || row < 0 || std::size_t(row) >= rowKeys->keys.size()) return std::nullopt;
+    return rowKeys->keys[std::size_t(row)];
 }
 
 bool setListKey(QListWidget* list, EntryKey key) {
-    const QModelIndexList rows = list->model()->match(list->model()->index(0, 0), KeyRole,
-                                                      QVariant::fromValue(key), 1, Qt::MatchExactly);
-    return !rows.isEmpty() && setListIndex(list, rows.first().row());
+    const RowKeys* rowKeys = ::rowKeys(list);
+    if (!rowKeys) return false;
+    const auto found = std::find(rowKeys->keys.begin(), rowKeys->keys.end(), key);
+    return found != rowKeys->keys.end() && setListIndex(list, int(found - rowKeys->keys.begin()));
 }
 
 void onEnterKey(QWidget* widget, std::function<void()> action) {

@@ -54,20 +54,20 @@ void FillEntryList() {
     const Result<QList<ListedEntry>> listed = store::listEntries(main.Combo1->currentText());
     if (!listed) {
         main.List1->show();
-        showVaultReport(listed.code());
-    } else {
-        addEntryRows(main.List1, *listed);
-        main.Label35->setText(QString::number(main.List1->count()));
-        if (main.List1->count() == 0) {
-            main.Picture5->hide();
-            main.Picture7->show();
-            main.Picture17->hide();
-        }
-        main.List1->show();
+        return showVaultReport(listed.code());
     }
-    for (int row = 0; row < main.List1->count(); ++row) {
-        if (main.List1->item(row)->text().compare(LastSavedDescription, Qt::CaseInsensitive) == 0) {
-            setListIndex(main.List1, row);
+    const std::vector<qsizetype> rows = addEntryRows(main.List1, *listed);
+    main.Label35->setText(QString::number(main.List1->count()));
+    if (main.List1->count() == 0) {
+        main.Picture5->hide();
+        main.Picture7->show();
+        main.Picture17->hide();
+    }
+    main.List1->show();
+    // The rows' texts are the listed descriptions: they are compared without asking the list.
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        if ((*listed)[rows[row]].description.compare(LastSavedDescription, Qt::CaseInsensitive) == 0) {
+            setListIndex(main.List1, int(row));
             break;
         }
     }

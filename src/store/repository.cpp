@@ -252,7 +252,7 @@ Result<QList<ListedEntry>> listEntries(const QString& category) {
     return operation<QList<ListedEntry>>(ErrorCode::RetrieveEntries, [&] {
         openVault();
         QList<ListedEntry> listed;
-        sqlite::Statement rows = openRecords(sql::SelectListedEntries);
+        sqlite::Statement rows = openRecords(all ? sql::SelectAllListedEntries : sql::SelectListedEntries);
         while (rows.next()) {
             if (!all && storedCategory(rows.bytesView(2)) != filter) continue;
             listed << ListedEntry{rows.number(0), upperTrimmed(toShownForm(DecodeValue(rows.bytesView(1))))};
