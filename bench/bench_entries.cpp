@@ -12,6 +12,7 @@
 #include "benchvault.h"
 #include "entries/frmentry.h"
 #include "entries/frmsearch.h"
+#include "mainwindow/wiring.h"
 #include "store/codec.h"
 #include "store/repository.h"
 #include "store/vault.h"
@@ -126,6 +127,7 @@ int main(int argc, char** argv) {
     initQuorlaneResources();
     BenchPlatform benchPlatform;
     setPlatform(&benchPlatform);
+    registerMainWindow();
     plantNeedle(makeBenchVault(Entries));
 
     // The operations must find what they are meant to find, or the figures mean nothing.

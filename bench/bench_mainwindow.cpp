@@ -9,6 +9,7 @@
 #include "app/qtplatform.h"
 #include "benchvault.h"
 #include "mainwindow/frmmain.h"
+#include "mainwindow/wiring.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,19 +21,19 @@
 
 namespace {
 
-frmMain& mainWindow() {
+frmMain& mainForm() {
     return form<frmMain>();
 }
 
 void chooseCategory(const QString& category) {
-    QComboBox* box = mainWindow().Combo1;
+    QComboBox* box = mainForm().Combo1;
     const QSignalBlocker blocker(box);
     box->setCurrentIndex(box->findText(category));
 }
 
 // The row in the middle of the list, as a click would make it current.
 void selectMiddleRow() {
-    QListWidget* list = mainWindow().List1;
+    QListWidget* list = mainForm().List1;
     const QSignalBlocker blocker(list);
     list->setCurrentRow(list->count() / 2);
 }
@@ -49,13 +50,13 @@ void BM_FillEntryListAll(benchmark::State& state) {
     chooseCategory(QStringLiteral("ALL CATEGORIES"));
     for (auto _ : state)
         FillEntryList();
-    state.counters["rows"] = mainWindow().List1->count();
+    state.counters["rows"] = mainForm().List1->count();
 }
 void BM_FillEntryListOneCategory(benchmark::State& state) {
     chooseCategory(QStringLiteral("HOME"));
     for (auto _ : state)
         FillEntryList();
-    state.counters["rows"] = mainWindow().List1->count();
+    state.counters["rows"] = mainForm().List1->count();
 }
 void BM_ShowEntry(benchmark::State& state) {
     chooseCategory(QStringLiteral("ALL CATEGORIES"));
@@ -80,9 +81,10 @@ int main(int argc, char** argv) {
     initQuorlaneResources();
     QtPlatform qtPlatform;
     setPlatform(&qtPlatform);
+    registerMainWindow();
     makeBenchVault(entries);
     FillCategoryFilter(0);
-    mainWindow().show();
+    mainForm().show();
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
@@ -107,7 +109,7 @@ int main(int argc, char** argv) {
                                                     rounds);
     const std::vector<double>& ms = both.plain;
     const std::vector<double>& enc = both.encrypted;
-    const QString shown = mainWindow().Label3->text();
+    const QString shown = mainForm().Label3->text();
 
     std::printf("\nMain window on %d entries, best of %d interleaved rounds:\n", entries, rounds);
     std::printf("  %-40s %8.1f ms\n", "floor: plain scan of every PDF row", ms[0]);

@@ -1,6 +1,7 @@
 #include "app/modmain.h"
 #include "app/platform.h"
 #include "app/qtplatform.h"
+#include "mainwindow/wiring.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     initQuorlaneResources();
     QtPlatform qtPlatform;
     setPlatform(&qtPlatform);
+    registerMainWindow();
     StartUp();
     return QApplication::exec();
 }

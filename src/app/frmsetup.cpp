@@ -237,3 +237,11 @@ void SaveSetup() {
                           MsgIcon::Information);
     unload<frmSetup>();
 }
+
+void ShowSetup(const PictureBox* banner) {
+    LoadLoginSettings();
+    frmSetup& setup = form<frmSetup>();
+    setup.showSettings(LoadedLoginSettings);
+    windowkit::copyBanner(banner, setup.Picture2);
+    platform().showModal(setup);
+}

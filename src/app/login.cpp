@@ -3,12 +3,13 @@
 #include "forms.h"
 #include "frmlogin.h"
 #include "frmsetup.h"
-#include "mainwindow/frmmain.h"
+#include "mainwindowport.h"
 #include "platform.h"
 #include "store/repository.h"
 #include "store/vaultkey.h"
 #include "vaultlock.h"
 
+#include <QWidget>
 #include <algorithm>
 
 // Reads the login settings from the vault into LoadedLoginSettings, LoginPassword and
@@ -36,7 +37,7 @@ void RunStartUpLogin() {
     LoginAccepted = false;
     while (!LoginAccepted) {
         LoginFromTray = false;
-        if (!form<frmMain>().isVisible()) ShowStartUpLogin();
+        if (!mainWindow().widget().isVisible()) ShowStartUpLogin();
         if (!LoginAccepted) {
             if (attempt > LoginRetries) platform().endProgram();
             ++attempt;

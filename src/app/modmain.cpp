@@ -4,7 +4,7 @@
 #include "controls.h"
 #include "forms.h"
 #include "idlelock.h"
-#include "mainwindow/frmmain.h"
+#include "mainwindowport.h"
 #include "modregistry.h"
 #include "platform.h"
 #include "store/locations.h"
@@ -12,11 +12,10 @@
 #include "store/vaultfile.h"
 #include "vaultlock.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QListWidget>
 #include <QStandardPaths>
+#include <QWidget>
 
 void initQuorlaneResources() {
     Q_INIT_RESOURCE(pictures);
@@ -34,11 +33,6 @@ void resetGlobals() {
     LoadedLoginSettings = {};
     LastSavedDescription.clear();
     PreferenceToggleGuard = 0;
-    SettingKeyName.clear();
-    SettingValueName.clear();
-    SettingValueData.clear();
-    SettingReadBuffer.clear();
-    SettingValue.clear();
     TrayIconData = {};
     resetCopiedValue();
 }
@@ -59,8 +53,7 @@ namespace {
 
 // A stored preference counts as set when its text is a number equal to 1.
 bool preferenceSet(const QString& valueName) {
-    ReadRegistrySetting(QStringLiteral("Software\\Quorlane"), valueName);
-    const QString value = SettingValue.trimmed();
+    const QString value = ReadRegistrySetting(QStringLiteral("Software\\Quorlane"), valueName).trimmed();
     bool numeric = false;
     const double number = value.toDouble(&numeric);
     return !value.isEmpty() && numeric && number == 1.0;
@@ -110,8 +103,8 @@ void StartUp() {
     LoginPassword.clear();
     LoginAccepted = false;
 
-    frmMain& main = form<frmMain>();
-    main.setWindowTitle(QStringLiteral("Quorlane"));
+    MainWindowPort& main = mainWindow();
+    main.widget().setWindowTitle(QStringLiteral("Quorlane"));
 
     AppFolder = appFolderFrom(QCoreApplication::applicationDirPath());
 
@@ -130,21 +123,19 @@ void StartUp() {
 
     LoginGate();
 
-    FillCategoryFilter(0);
+    main.fillCategoryFilter();
 
     // Both preferences are read before either box is ticked: ticking a box saves both values,
     // which would otherwise overwrite a stored "Hide" before it is read.
     const bool discreet = preferenceSet(QStringLiteral("Discreet"));
     const bool hide = preferenceSet(QStringLiteral("Hide"));
-    main.Check1->setChecked(discreet);
-    main.Check2->setChecked(hide);
-    if (!main.Check1->isChecked() && !main.Check2->isChecked()) main.setValueColour(Qt::black);
+    main.applyDisplayPreferences(discreet, hide);
 
-    main.show();
+    main.widget().show();
 
-    if (main.List1->count() > 0) {
-        main.List1->setFocus();
-        setListIndex(main.List1, 0);
+    if (main.entryCount() > 0) {
+        main.focusEntryList();
+        main.selectEntryRow(0);
     }
     if (!madeVault.isEmpty()) tellWhereTheVaultIs(madeVault);
     idleLock().start();

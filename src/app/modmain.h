@@ -4,8 +4,9 @@
 #include "store/records.h"
 
 #include <QString>
-#include <QVariant>
 #include <cstdint>
+
+class PictureBox;
 
 // The program-wide state shared by the windows. One instance each for the whole run.
 
@@ -27,11 +28,6 @@ inline QString LastSavedDescription;
 inline std::uint8_t PreferenceToggleGuard = 0;
 
 // Parameters and results of the settings store.
-inline QString SettingKeyName;
-inline QString SettingValueName;
-inline QString SettingValueData;
-inline QVariant SettingReadBuffer;
-inline QString SettingValue;
 
 // The tray icon's description, filled by the lock command.
 struct TrayIcon {
@@ -53,16 +49,9 @@ bool screenLargeEnough(int widthTwips, int heightTwips);
 void StartUp();
 
 // Shared procedures of the windows.
-void FillCategoryFilter(int target);
-void FillEntryList();
-void ShowEntry();
-void LaunchDocument(const QString& target);
 void LoadLoginSettings();
-void RefreshEditorCategories();
-void BuildCategoryBreakdown();
-
-// Whether the category editor window is showing (its operations refill the filter themselves).
-bool CategoryEditorShowing();
+// The setup window: the login settings as stored, the given banner.
+void ShowSetup(const PictureBox* banner);
 
 // The start-up login: shows the login window once, modally.
 void ShowStartUpLogin();

@@ -1,7 +1,5 @@
 #include "modregistry.h"
 
-#include "modmain.h"
-
 #include <QSettings>
 #include <algorithm>
 #include <memory>
@@ -52,9 +50,8 @@ void CreateRegistryKey(const QString& keyPath, RegistryRoot) {
     openKey(keyPath)->sync();
 }
 
-void ReadRegistrySetting(const QString& keyPath, const QString& valueName) {
-    SettingReadBuffer = QueryRegistryValue(*openKey(keyPath), valueName);
-    SettingValue = SettingReadBuffer.toString();
+QString ReadRegistrySetting(const QString& keyPath, const QString& valueName) {
+    return QueryRegistryValue(*openKey(keyPath), valueName).toString();
 }
 
 void WriteRegistryValue(const QString& keyPath, const QString& valueName, const QVariant& value, int type) {
@@ -74,9 +71,8 @@ namespace {
 const QString ProgramKey = QStringLiteral("Software\\Quorlane");
 
 int storedNumber(const QString& valueName, int fallback, int maximum) {
-    ReadRegistrySetting(ProgramKey, valueName);
     bool numeric = false;
-    const int value = SettingValue.trimmed().toInt(&numeric);
+    const int value = ReadRegistrySetting(ProgramKey, valueName).trimmed().toInt(&numeric);
     return numeric && value >= 0 ? std::min(value, maximum) : fallback;
 }
 
@@ -96,8 +92,8 @@ void saveTimeoutSettings(int clearSeconds, int idleMinutes) {
     WriteRegistryValue(ProgramKey, QStringLiteral("IdleLockMinutes"), idleMinutes, 4);
 }
 
-void SavePreference() {
-    const QString keyPath = QStringLiteral("Software\\") + SettingKeyName;
+void SavePreference(const QString& keyName, const QString& valueName, const QString& data) {
+    const QString keyPath = QStringLiteral("Software\\") + keyName;
     CreateRegistryKey(keyPath, RegistryRoot::CurrentUser);
-    WriteRegistryValue(keyPath, SettingValueName, SettingValueData, 1);
+    WriteRegistryValue(keyPath, valueName, data, 1);
 }

@@ -9,12 +9,12 @@
 enum class RegistryRoot { CurrentUser };
 
 void CreateRegistryKey(const QString& keyPath, RegistryRoot root = RegistryRoot::CurrentUser);
-// Reads valueName into SettingReadBuffer and, as text, into SettingValue ("" when missing).
-void ReadRegistrySetting(const QString& keyPath, const QString& valueName);
+// The value as text: a string as it is, a 32-bit number as its decimal digits, "" when missing.
+QString ReadRegistrySetting(const QString& keyPath, const QString& valueName);
 // type 1: a string; type 4: a 32-bit number; other types write nothing.
 void WriteRegistryValue(const QString& keyPath, const QString& valueName, const QVariant& value, int type);
-// Writes SettingValueName = SettingValueData under "Software\" + SettingKeyName.
-void SavePreference();
+// Writes valueName = data under "Software\" + keyName.
+void SavePreference(const QString& keyName, const QString& valueName, const QString& data);
 
 // The clipboard and idle settings, kept beside the display preferences as 32-bit numbers. A
 // missing or unreadable value reads as its default; 0 means never.

@@ -2,7 +2,7 @@
 
 #include "forms.h"
 #include "frmlogin.h"
-#include "mainwindow/frmmain.h"
+#include "mainwindowport.h"
 #include "modmain.h"
 #include "picturebox.h"
 #include "platform.h"
@@ -95,7 +95,7 @@ TrayLock& trayLock() {
 TrayLock::TrayLock(QObject* parent) : QObject(parent) {}
 
 void TrayLock::lock() {
-    frmMain& main = form<frmMain>();
+    QWidget& main = mainWindow().widget();
     // Locked, the vault's key is gone; the login that unlocks derives it again.
     forgetVaultKey();
     // Only the main window's exit ends the program; a window closed while it is hidden does not.
@@ -112,11 +112,11 @@ void TrayLock::lock() {
     main.showMinimized();
 }
 
-QWidget* TrayLock::coverOf(const frmMain& main) const {
+QWidget* TrayLock::coverOf(const QWidget& main) const {
     return main.findChild<QWidget*>(QLatin1String(CoverName), Qt::FindDirectChildrenOnly);
 }
 
-void TrayLock::cover(frmMain& main) {
+void TrayLock::cover(QWidget& main) {
     QWidget* panel = coverOf(main);
     if (!panel) {
         panel = new LockCover(&main);
@@ -129,13 +129,13 @@ void TrayLock::cover(frmMain& main) {
 }
 
 bool TrayLock::mainShown() const {
-    if (!isLoaded<frmMain>()) return false;
-    const frmMain& main = form<frmMain>();
+    if (!mainWindowLoaded()) return false;
+    const QWidget& main = mainWindow().widget();
     return main.isVisible() && !coverOf(main);
 }
 
 void TrayLock::showMainWindow() {
-    frmMain& main = form<frmMain>();
+    QWidget& main = mainWindow().widget();
     if (QWidget* panel = coverOf(main)) {
         main.removeEventFilter(this);
         delete panel;
@@ -155,9 +155,9 @@ void TrayLock::activated(QSystemTrayIcon::ActivationReason reason) {
         break;
     case QSystemTrayIcon::Context: {
         if (mainShown()) return;
-        frmMain& main = form<frmMain>();
+        QWidget& main = mainWindow().widget();
         main.activateWindow();
-        platform().popupMenu(*main.menPopup);
+        platform().popupMenu(mainWindow().trayMenu());
         break;
     }
     default:
@@ -191,12 +191,13 @@ void TrayLock::leftClick() {
     }
     unload<frmLogin>();
     // Refused: the window stays locked; without a tray it goes back to the task bar.
-    if (isLoaded<frmMain>() && coverOf(form<frmMain>()) && !LoginAccepted) form<frmMain>().showMinimized();
+    if (mainWindowLoaded() && coverOf(mainWindow().widget()) && !LoginAccepted)
+        mainWindow().widget().showMinimized();
 }
 
 bool TrayLock::eventFilter(QObject* watched, QEvent* event) {
-    if (isLoaded<frmMain>() && watched == &form<frmMain>()) {
-        frmMain& main = form<frmMain>();
+    if (mainWindowLoaded() && watched == &mainWindow().widget()) {
+        QWidget& main = mainWindow().widget();
         QWidget* panel = coverOf(main);
         if (panel && event->type() == QEvent::Resize) panel->setGeometry(main.rect());
         // Restored from the task bar while locked: the way back of a click on the icon.

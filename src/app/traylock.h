@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
-class frmMain;
 class QWidget;
 
 // The lock to the system tray: hides the main window behind an icon in the notification area and
@@ -36,8 +35,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void cover(frmMain& main);
-    QWidget* coverOf(const frmMain& main) const;
+    void cover(QWidget& main);
+    QWidget* coverOf(const QWidget& main) const;
     void leftClick();
 
     bool busy_ = false; // a way back is under way (the login window is open)

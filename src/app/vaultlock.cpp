@@ -46,9 +46,8 @@ bool passwordAccepted(const QString& typed) {
 }
 
 short retryCountCopy() {
-    ReadRegistrySetting(SettingsKey, RetriesValue);
     bool numeric = false;
-    const short retries = SettingValue.trimmed().toShort(&numeric);
+    const short retries = ReadRegistrySetting(SettingsKey, RetriesValue).trimmed().toShort(&numeric);
     return numeric ? retries : DeliveredRetries;
 }
 

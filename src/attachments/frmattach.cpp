@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
@@ -10,7 +11,6 @@
 #include "app/windowkit.h"
 #include "attachmentlines.h"
 #include "frmattachname.h"
-#include "mainwindow/frmmain.h"
 #include "store/repository.h"
 
 #include <QFrame>
@@ -163,7 +163,7 @@ void frmAttach::Command3_Click() {
 // transaction, then the window closes. A failed save leaves the stored attachments as they were
 // and the window open.
 void frmAttach::Command26_Click() {
-    const Result<> saved = store::saveAttachments(form<frmMain>().shownKey, listedAttachments());
+    const Result<> saved = store::saveAttachments(mainWindow().shownEntryKey(), listedAttachments());
     if (!saved) return showVaultReport(saved.code());
     unload<frmAttach>();
 }
@@ -191,7 +191,7 @@ void frmAttach::TV1_DblClick() {
 void LoadAttachments() {
     frmAttach& window = form<frmAttach>();
     window.TV1->clear();
-    const Result<QList<Attachment>> stored = store::attachments(form<frmMain>().shownKey);
+    const Result<QList<Attachment>> stored = store::attachments(mainWindow().shownEntryKey());
     if (!stored) return showVaultReport(stored.code());
     for (const Attachment& attachment : *stored)
         window.addLine(attachment);

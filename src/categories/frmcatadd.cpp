@@ -9,6 +9,7 @@
 #include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "frmeditor.h"
+#include "maincommands.h"
 #include "store/repository.h"
 
 #include <QLabel>

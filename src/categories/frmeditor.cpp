@@ -8,9 +8,8 @@
 #include "app/storable.h"
 #include "app/vaultreport.h"
 #include "app/windowkit.h"
-#include "entries/frmentry.h"
 #include "frmcatadd.h"
-#include "mainwindow/frmmain.h"
+#include "maincommands.h"
 #include "store/repository.h"
 
 #include <QCloseEvent>
@@ -31,11 +30,6 @@ constexpr int WindowHeight = 5940;
 
 const QStringList PresetCategories{QStringLiteral("CREDIT CARD"), QStringLiteral("WEB SITE"),
                                    QStringLiteral("HOME")};
-
-// Sets a drop-down box's text again after a refill; a name no longer listed leaves it as it is.
-void chooseAgain(QComboBox* box, const QString& text) {
-    if (!text.isEmpty()) setComboText(box, text);
-}
 
 } // namespace
 
@@ -281,22 +275,4 @@ void frmEditor::DeleteCategory() {
     RefillCategoryBoxes();
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Category successfully deleted."),
                           MsgIcon::Information);
-}
-
-void RefillCategoryBoxes() {
-    QComboBox* filter = form<frmMain>().Combo1;
-    const QString filterText = filter->currentText();
-    FillCategoryFilter(0);
-    chooseAgain(filter, filterText);
-    // The filter showed a deleted category and now reads "ALL CATEGORIES": the list follows it,
-    // as a choice in the filter would refill it.
-    if (!filterText.isEmpty() && filter->currentText() != filterText) {
-        FillEntryList();
-        setListIndex(form<frmMain>().List1, 0);
-    }
-    if (!isLoaded<frmEntry>()) return;
-    QComboBox* entryBox = form<frmEntry>().Combo1;
-    const QString entryText = entryBox->currentText();
-    FillCategoryFilter(1);
-    chooseAgain(entryBox, entryText);
 }

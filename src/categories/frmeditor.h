@@ -78,7 +78,3 @@ private:
     bool mayDiscardTitles();
     QStringList startingTitles_; // the titles as edit mode began
 };
-
-// Refills the main window's category filter and, when the entry editor is open, its category
-// box, choosing again in each what was chosen before when it is still listed.
-void RefillCategoryBoxes();

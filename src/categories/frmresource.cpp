@@ -2,13 +2,14 @@
 
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/windowkit.h"
 #include "breakdown.h"
 #include "frmxfer.h"
-#include "mainwindow/frmmain.h"
+#include "maincommands.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -196,11 +197,11 @@ void frmResource::m1_SeriesSelected(int series) {
                      count.toLongLong() == 1 ? QStringLiteral("entry.") : QStringLiteral("entries.")));
         return;
     }
-    frmMain& main = form<frmMain>();
-    setComboText(main.Combo1, name);
+    MainWindowPort& main = mainWindow();
+    main.chooseFilter(name);
     unload<frmResource>();
-    main.List1->setFocus();
-    if (main.List1->count() > 0) setListIndex(main.List1, 0);
+    main.focusEntryList();
+    if (main.entryCount() > 0) main.selectEntryRow(0);
 }
 
 void frmResource::Command1_Click() {
@@ -214,6 +215,6 @@ void BuildCategoryBreakdown() {
     if (!CountCategoryBreakdown()) return;
     frmResource& window = form<frmResource>();
     window.fillChart();
-    copyBanner(form<frmMain>().Picture2, window.Picture1);
+    copyBanner(mainWindow().banner(), window.Picture1);
     platform().showModal(window);
 }

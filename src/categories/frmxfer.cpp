@@ -2,13 +2,14 @@
 
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "frmresource.h"
-#include "mainwindow/frmmain.h"
+#include "maincommands.h"
 #include "store/repository.h"
 
 #include <QComboBox>
@@ -117,7 +118,7 @@ void frmXFer::TransferEntries() {
     unload<frmResource>();
     // The main list and the shown entry follow the moved entries, so that nothing goes on showing
     // (or, through the edit command, writing back) an entry's old category.
-    QComboBox* filter = form<frmMain>().Combo1;
-    setComboText(filter, filter->currentText());
+    MainWindowPort& main = mainWindow();
+    main.chooseFilter(main.filterText());
     BuildCategoryBreakdown();
 }

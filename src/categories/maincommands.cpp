@@ -1,12 +1,12 @@
+#include "maincommands.h"
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/windowkit.h"
-#include "entries/frmentry.h"
 #include "frmeditor.h"
-#include "mainwindow/frmmain.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -14,16 +14,15 @@
 // Main-window and entry-editor commands of the categories.
 
 // The entry count: opens the category breakdown.
-void frmMain::Label35_Click() {
+void categories::Label35_Click() {
     BuildCategoryBreakdown();
 }
 
 // The category button of the entry editor: the category editor, on the entry's category.
-void frmEntry::Command6_Click() {
+void ShowCategoryEditorFor(const QString& chosen, const PictureBox* banner) {
     RefreshEditorCategories();
     frmEditor& editor = form<frmEditor>();
-    windowkit::copyBanner(form<frmMain>().Picture2, editor.Picture2);
-    const QString chosen = Combo1->currentText().trimmed();
+    windowkit::copyBanner(banner, editor.Picture2);
     if (chosen.isEmpty()) {
         setListIndex(editor.List1, 0);
     } else {
@@ -38,4 +37,17 @@ bool CategoryEditorShowing() {
     if (!isLoaded<frmEditor>()) return false;
     const frmEditor& editor = form<frmEditor>();
     return editor.shownModally || editor.isVisible();
+}
+
+namespace {
+void (*entryEditorCategoriesChanged)() = nullptr;
+} // namespace
+
+void setEntryEditorCategoriesHook(void (*refill)()) {
+    entryEditorCategoriesChanged = refill;
+}
+
+void RefillCategoryBoxes() {
+    mainWindow().refillCategoryFilter();
+    if (entryEditorCategoriesChanged) entryEditorCategoriesChanged();
 }

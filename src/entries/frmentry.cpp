@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
@@ -10,7 +11,6 @@
 #include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "frmgenerator.h"
-#include "mainwindow/frmmain.h"
 #include "store/repository.h"
 
 #include <QCheckBox>
@@ -313,8 +313,8 @@ void frmEntry::Check1_Click() {
 // Save: category, description, characters the vault can store, a free description; then the
 // write, the refilled entry list and, after an add, the filter as it was.
 void frmEntry::Command21_Click() {
-    frmMain& main = form<frmMain>();
-    const QString filter = main.Combo1->currentText();
+    MainWindowPort& main = mainWindow();
+    const QString filter = main.filterText();
 
     if (Combo1->currentText().trimmed().isEmpty())
         return refuse(QStringLiteral("Missing Selection"),
@@ -351,19 +351,16 @@ void frmEntry::Command21_Click() {
     LastSavedDescription = Text2->text().trimmed();
     if (mode == Mode::Adding) {
         AddEntry();
-        FillEntryList();
-        if (!setComboText(main.Combo1, filter)) FillEntryList();
+        main.fillEntryList();
+        if (!main.chooseFilter(filter)) main.fillEntryList();
     } else {
         UpdateEntry();
         const bool saved = !isLoaded<frmEntry>();
-        FillEntryList();
+        main.fillEntryList();
         // Moved out of the category the filter shows: every category is listed and the saved
         // entry shown, rather than the view going on showing the entry as it was.
-        if (saved && !main.hasCurrentEntry() && setComboText(main.Combo1, QStringLiteral("ALL CATEGORIES"))) {
-            const QList<QListWidgetItem*> rows =
-                main.List1->findItems(LastSavedDescription, Qt::MatchFixedString);
-            if (!rows.isEmpty()) setListIndex(main.List1, main.List1->row(rows.first()));
-        }
+        if (saved && !main.hasCurrentEntry() && main.chooseFilter(QStringLiteral("ALL CATEGORIES")))
+            main.selectEntry(LastSavedDescription, false);
     }
 }
 
@@ -397,7 +394,7 @@ void AddEntry() {
 
 void UpdateEntry() {
     const Result<> saved =
-        store::updateEntry(form<frmMain>().shownKey, editorValues(form<frmEntry>()), platform().now());
+        store::updateEntry(mainWindow().shownEntryKey(), editorValues(form<frmEntry>()), platform().now());
     if (!saved) return showVaultReport(saved.code());
     unload<frmEntry>();
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Entry updated saved."),

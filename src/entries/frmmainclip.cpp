@@ -4,10 +4,10 @@
 #include "app/clipboard.h"
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/windowkit.h"
-#include "mainwindow/frmmain.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -112,15 +112,15 @@ void frmMainClip::Command20_Click() {
         platform().messageBox(QStringLiteral("Copy to Clipboard"),
                               QStringLiteral("Do you want field titles to accompany the data?"),
                               MsgIcon::Information, MsgButtons::YesNo, MsgAnswer::Yes) == MsgAnswer::Yes;
-    const frmMain& main = form<frmMain>();
+    const ShownEntryView shown = mainWindow().shownEntry();
     const std::array<std::pair<const QCheckBox*, QString>, 7> parts = {{
-        {Check1, main.Label13->text()},
-        {Check17, main.Text1->text()},
-        {Check2, main.Text2->text()},
-        {Check3, main.Text3->text()},
-        {Check4, main.Text4->text()},
-        {Check5, withCrLf(main.Text5->toPlainText())},
-        {Check6, main.Label10->text()},
+        {Check1, shown.description},
+        {Check17, shown.fields[0]},
+        {Check2, shown.fields[1]},
+        {Check3, shown.fields[2]},
+        {Check4, shown.fields[3]},
+        {Check5, withCrLf(shown.notes)},
+        {Check6, shown.category},
     }};
     for (const auto& [box, value] : parts) {
         if (!box->isChecked()) continue;

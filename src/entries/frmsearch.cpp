@@ -2,10 +2,10 @@
 
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/picturebox.h"
 #include "app/vaultreport.h"
 #include "app/windowkit.h"
-#include "mainwindow/frmmain.h"
 #include "store/repository.h"
 
 #include <QComboBox>
@@ -119,9 +119,9 @@ void frmSearch::Command1_Click() {
 // A result picked: the main window shows that entry, under "ALL CATEGORIES" when it was filtered.
 void frmSearch::List1_Click() {
     const std::optional<EntryKey> result = listKey(List1);
-    frmMain& main = form<frmMain>();
-    main.Picture1->hide();
-    if (main.Combo1->currentText() != AllCategories) setComboText(main.Combo1, AllCategories);
-    if (result) setListKey(main.List1, *result);
-    main.Picture1->show();
+    MainWindowPort& main = mainWindow();
+    main.setPanelVisible(false);
+    if (main.filterText() != AllCategories) main.chooseFilter(AllCategories);
+    if (result) main.selectEntryKey(*result);
+    main.setPanelVisible(true);
 }

@@ -2,11 +2,12 @@
 
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/modmain.h"
 #include "app/platform.h"
 #include "app/vaultreport.h"
 #include "frmimport.h"
-#include "mainwindow/frmmain.h"
+#include "maincommands.h"
 #include "store/dates.h"
 #include "store/repository.h"
 
@@ -44,7 +45,7 @@ void refuseImport(const QString& fileName, const QString& reason) {
 
 // Import: a CSV file chosen, read and checked against the vault (with progress for a large one),
 // then the summary window, which writes nothing until the person says so.
-void frmMain::cmdImport_Click() {
+void entries::cmdImport_Click(MainWindowPort&) {
     const QString path = platform().chooseFileToOpen(ImportTitle, CsvFilter);
     if (path.isEmpty()) return;
     const QString fileName = QFileInfo(path).fileName();
@@ -98,16 +99,14 @@ bool importPlannedEntries(const transfer::ImportPlan& plan) {
 }
 
 void afterImport() {
-    frmMain& main = form<frmMain>();
-    const QString filter = main.Combo1->currentText();
-    FillCategoryFilter(0);
-    if (!filter.isEmpty() && filter != main.Combo1->currentText()) setComboText(main.Combo1, filter);
-    if (!main.hasCurrentEntry() && main.List1->count() > 0) setListIndex(main.List1, 0);
+    MainWindowPort& main = mainWindow();
+    main.refillCategoryFilter();
+    if (!main.hasCurrentEntry() && main.entryCount() > 0) main.selectEntryRow(0);
 }
 
 // Export: after a warning that the file holds every password in clear text (No the default), every
 // entry goes to a CSV file that only its owner may read.
-void frmMain::cmdExport_Click() {
+void entries::cmdExport_Click(MainWindowPort&) {
     if (platform().messageBox(
             ExportTitle,
             QStringLiteral("The exported file holds every password, user name and note in clear "

@@ -1,5 +1,8 @@
+#include "categories/maincommands.h"
+#include "app/categorybox.h"
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
@@ -9,7 +12,7 @@
 #include "frmentry.h"
 #include "frmmainclip.h"
 #include "frmsearch.h"
-#include "mainwindow/frmmain.h"
+#include "maincommands.h"
 #include "store/repository.h"
 
 #include <QCheckBox>
@@ -39,44 +42,45 @@ void copyInto(QLineEdit* box, const QString& value) {
 
 // The editor opens with its discreet box ticked when the main window shows values discreetly or
 // hides them; otherwise the box is left as it is.
-void applyDiscreetRule(const frmMain& main, frmEntry& editor) {
-    if (main.Check1->isChecked() || main.Check2->isChecked()) editor.Check1->setChecked(true);
+void applyDiscreetRule(const MainWindowPort& main, frmEntry& editor) {
+    if (main.valuesDiscreet()) editor.Check1->setChecked(true);
 }
 
 } // namespace
 
+namespace entries {
+
 // New entry: an empty editor with the category list filled and nothing chosen.
-void frmMain::Command10_Click() {
+void Command10_Click(MainWindowPort& main) {
     frmEntry& editor = form<frmEntry>();
     editor.mode = frmEntry::Mode::Adding;
-    FillCategoryFilter(1);
+    FillEditorCategories();
     for (QLabel* title :
          {editor.Label1, editor.Label2, editor.Label3, editor.Label4, editor.Label5, editor.Label8})
         title->clear();
     editor.Text6->clear();
     editor.startingDescription.clear();
     editor.Picture8->setPicture(editor.Picture6->picture());
-    windowkit::copyBanner(Picture2, editor.Picture2);
+    windowkit::copyBanner(main.banner(), editor.Picture2);
     editor.Picture9->hide();
     editor.Picture10->show();
     editor.setWindowTitle(QStringLiteral("Add Entry"));
-    applyDiscreetRule(*this, editor);
+    applyDiscreetRule(main, editor);
     editor.rememberStartingValues(std::nullopt);
     platform().showModal(editor);
 }
 
 // Edit entry: the editor filled from the shown entry, its category chosen.
-void frmMain::Command11_Click() {
-    if (!hasCurrentEntry()) return;
+void Command11_Click(MainWindowPort& main) {
+    if (!main.hasCurrentEntry()) return;
+    const ShownEntryView shown = main.shownEntry();
     frmEntry& editor = form<frmEntry>();
     editor.mode = frmEntry::Mode::Editing;
-    FillCategoryFilter(1);
+    FillEditorCategories();
     // The stored values, not the detail view's trimmed and upper-cased ones.
+    const std::optional<EntryValues> shownValues = main.shownEntryValues();
     const EntryValues stored =
-        shownValues.value_or(EntryValues{Label3->text(),
-                                         {Text1->text(), Text2->text(), Text3->text(), Text4->text()},
-                                         Text5->toPlainText(),
-                                         Label10->text()});
+        shownValues.value_or(EntryValues{shown.description, shown.fields, shown.notes, shown.category});
     copyInto(editor.Text2, stored.description);
     copyInto(editor.Text1, stored.fields[0]);
     copyInto(editor.Text3, stored.fields[1]);
@@ -84,20 +88,20 @@ void frmMain::Command11_Click() {
     copyInto(editor.Text5, stored.fields[3]);
     editor.Text6->setPlainText(stored.notes);
     editor.Picture8->setPicture(editor.Picture6->picture());
-    setComboText(editor.Combo1, Label10->text());
-    windowkit::copyBanner(Picture2, editor.Picture2);
+    setComboText(editor.Combo1, shown.category);
+    windowkit::copyBanner(main.banner(), editor.Picture2);
     editor.Picture9->show();
     editor.Picture10->hide();
     editor.setWindowTitle(QStringLiteral("Edit Entry"));
-    applyDiscreetRule(*this, editor);
-    editor.startingDescription = Label3->text();
+    applyDiscreetRule(main, editor);
+    editor.startingDescription = shown.description;
     editor.rememberStartingValues(shownValues);
     platform().showModal(editor);
 }
 
 // Delete entry: asks first, No being the default.
-void frmMain::Command8_Click() {
-    const QString selected = listText(List1);
+void Command8_Click(MainWindowPort& main) {
+    const QString selected = main.currentEntryText();
     if (selected.trimmed().isEmpty()) return;
     const MsgAnswer answer = platform().messageBox(
         QStringLiteral("Delete Entry?"), QStringLiteral("Are you sure you want to delete %1?").arg(selected),
@@ -107,39 +111,84 @@ void frmMain::Command8_Click() {
 
 // Removes the shown entry and its attachment rows in one transaction, refills the list under
 // the same filter and selects the entry that followed the deleted one.
+} // namespace entries
+
 void DeleteEntry() {
-    frmMain& main = form<frmMain>();
-    const QString filter = main.Combo1->currentText();
-    const int row = main.List1->currentRow();
-    if (const Result<> deleted = store::deleteEntry(main.shownKey); !deleted)
+    MainWindowPort& main = mainWindow();
+    const QString filter = main.filterText();
+    const int row = main.currentEntryRow();
+    if (const Result<> deleted = store::deleteEntry(main.shownEntryKey()); !deleted)
         return showVaultReport(deleted.code());
-    if (!setComboText(main.Combo1, filter)) FillEntryList();
+    if (!main.chooseFilter(filter)) main.fillEntryList();
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Entry successfully deleted."),
                           MsgIcon::Information);
     // The entry that followed the deleted one; after the last row, the new last row, so that the
     // detail view never goes on showing the deleted entry.
-    if (!setListIndex(main.List1, row) && row >= main.List1->count() && main.List1->count() > 0)
-        setListIndex(main.List1, main.List1->count() - 1);
+    if (!main.selectEntryRow(row) && row >= main.entryCount() && main.entryCount() > 0)
+        main.selectEntryRow(main.entryCount() - 1);
 }
 
+namespace entries {
+
 // Search: needs no current entry.
-void frmMain::Command3_Click() {
+void Command3_Click(MainWindowPort& main) {
     frmSearch& search = form<frmSearch>();
-    windowkit::copyBanner(Picture2, search.Picture2);
+    windowkit::copyBanner(main.banner(), search.Picture2);
     platform().showModal(search);
 }
 
 // Copy to clipboard: the check boxes take the shown entry's field titles.
-void frmMain::Command1_Click() {
-    if (!hasCurrentEntry()) return;
+void Command1_Click(MainWindowPort& main) {
+    if (!main.hasCurrentEntry()) return;
+    const ShownEntryView shown = main.shownEntry();
     frmMainClip& clip = form<frmMainClip>();
-    setCheckTitle(clip.Check1, withoutLastCharacter(Label14->text()));
-    setCheckTitle(clip.Check17, withoutLastCharacter(Label4->text()));
-    setCheckTitle(clip.Check2, withoutLastCharacter(Label5->text()));
-    setCheckTitle(clip.Check3, withoutLastCharacter(Label6->text()));
-    setCheckTitle(clip.Check4, withoutLastCharacter(Label7->text()));
-    setCheckTitle(clip.Check5, withoutLastCharacter(Label8->text()));
+    setCheckTitle(clip.Check1, withoutLastCharacter(shown.descriptionTitle));
+    setCheckTitle(clip.Check17, withoutLastCharacter(shown.fieldTitles[0]));
+    setCheckTitle(clip.Check2, withoutLastCharacter(shown.fieldTitles[1]));
+    setCheckTitle(clip.Check3, withoutLastCharacter(shown.fieldTitles[2]));
+    setCheckTitle(clip.Check4, withoutLastCharacter(shown.fieldTitles[3]));
+    setCheckTitle(clip.Check5, withoutLastCharacter(shown.notesTitle));
     clip.Check6->setText(QStringLiteral("Category"));
-    windowkit::copyBanner(Picture2, clip.Picture1);
+    windowkit::copyBanner(main.banner(), clip.Picture1);
     platform().showModal(clip);
+}
+
+} // namespace entries
+
+void FillEditorCategories() {
+    QComboBox* box = form<frmEntry>().Combo1;
+    {
+        const QSignalBlocker blocker(box);
+        box->clear();
+        box->setCurrentIndex(-1);
+    }
+    appendCategoryNames(box, false);
+}
+
+QString categoryPictureFor(int imageNumber) {
+    frmEntry& editor = form<frmEntry>();
+    switch (imageNumber) {
+    case 0:
+        return editor.Picture1->picture();
+    case 3:
+        return editor.Picture3->picture();
+    case 2:
+        return editor.Picture4->picture();
+    default:
+        return editor.Picture6->picture();
+    }
+}
+
+// The category button of the entry editor: the category editor, on the entry's category.
+void frmEntry::Command6_Click() {
+    ShowCategoryEditorFor(Combo1->currentText().trimmed(), mainWindow().banner());
+}
+
+// After the categories changed: the open entry editor's box is refilled and keeps its choice.
+void RefillEditorCategoryBox() {
+    if (!isLoaded<frmEntry>()) return;
+    QComboBox* entryBox = form<frmEntry>().Combo1;
+    const QString entryText = entryBox->currentText();
+    FillEditorCategories();
+    if (!entryText.isEmpty()) setComboText(entryBox, entryText);
 }

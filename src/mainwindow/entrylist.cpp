@@ -1,9 +1,10 @@
+#include "app/categorybox.h"
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/vaultreport.h"
-#include "entries/frmentry.h"
+#include "entries/maincommands.h"
 #include "entryview.h"
 #include "frmmain.h"
 #include "store/repository.h"
@@ -28,17 +29,9 @@ void FillCategoryFilter(int target) {
         // Runs the entry list fill, whose failed attempts this fill's count goes on from.
         setComboText(box, QStringLiteral("ALL CATEGORIES"));
     } else {
-        box = form<frmEntry>().Combo1;
-        const QSignalBlocker blocker(box);
-        box->clear();
-        box->setCurrentIndex(-1);
+        return FillEditorCategories();
     }
-    const Result<QStringList> names = store::categoryNames(ErrorCode::FillCategoryFilter, target == 0);
-    if (!names) return showVaultReport(names.code());
-    const QSignalBlocker blocker(box);
-    const int keep = box->currentIndex();
-    box->addItems(*names);
-    box->setCurrentIndex(keep);
+    appendCategoryNames(box, true);
 }
 
 // Fills the entry list with the descriptions of the entries in the filter's category (every

@@ -7,7 +7,7 @@
 #include "app/platform.h"
 #include "app/twips.h"
 #include "app/vaultreport.h"
-#include "entries/frmentry.h"
+#include "entries/maincommands.h"
 #include "frmmain.h"
 #include "store/dates.h"
 #include "store/repository.h"
@@ -25,20 +25,6 @@ bool isWebAddress(const QString& value) {
     return value.startsWith(QLatin1String("www."), Qt::CaseInsensitive) ||
            value.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
            value.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
-}
-
-QString categoryPictureFor(int imageNumber) {
-    frmEntry& editor = form<frmEntry>();
-    switch (imageNumber) {
-    case 0:
-        return editor.Picture1->picture();
-    case 3:
-        return editor.Picture3->picture();
-    case 2:
-        return editor.Picture4->picture();
-    default:
-        return editor.Picture6->picture();
-    }
 }
 
 // Shows the entry of the entry list's current row, read by the key the row keeps: its values

@@ -8,6 +8,7 @@
 #include "app/platform.h"
 #include "app/twips.h"
 #include "app/windowkit.h"
+#include "categories/maincommands.h"
 #include "store/locations.h"
 
 #include <QAction>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/mainwindowport.h"
 #include "layout.h"
 #include "store/records.h"
 
@@ -20,7 +21,7 @@ class PictureBox;
 
 // The main window: the category filter and the entry list on the left, the shown entry on the
 // right, the display preferences and the status row below, the command bar along the bottom.
-class frmMain final : public QWidget {
+class frmMain final : public QWidget, public MainWindowPort {
     Q_OBJECT
 public:
     frmMain();
@@ -113,7 +114,7 @@ public:
     void setValueColour(const QColor& colour);
 
     // Whether an entry is current: the list's current text, trimmed, is not empty.
-    bool hasCurrentEntry() const;
+    bool hasCurrentEntry() const override;
     // The shown entry's key; none before the first entry is shown.
     std::optional<EntryKey> shownKey;
     // The shown entry's values as stored (the editor starts from them, not from the boxes).
@@ -153,6 +154,29 @@ public:
     // The design size of the client area, in pixels.
     QSize designSize() const;
 
+    // What the other windows see of this one (mainwindowport.h).
+    QWidget& widget() override { return *this; }
+    QMenu& trayMenu() override { return *menPopup; }
+    const PictureBox* banner() const override { return Picture2; }
+    QString filterText() const override;
+    bool chooseFilter(const QString& text) override;
+    void fillCategoryFilter() override;
+    void refillCategoryFilter() override;
+    void fillEntryList() override;
+    int entryCount() const override;
+    int currentEntryRow() const override;
+    bool selectEntryRow(int row) override;
+    bool selectEntry(const QString& description, bool exactCase) override;
+    bool selectEntryKey(EntryKey key) override;
+    void focusEntryList() override;
+    void setPanelVisible(bool visible) override;
+    QString currentEntryText() const override;
+    std::optional<EntryKey> shownEntryKey() const override { return shownKey; }
+    ShownEntryView shownEntry() const override;
+    std::optional<EntryValues> shownEntryValues() const override { return shownValues; }
+    bool valuesDiscreet() const override;
+    void applyDisplayPreferences(bool discreet, bool hide) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -169,3 +193,13 @@ private:
     bool valuesHidden_ = false;
     QWidget* menuBox_ = nullptr; // the value box valueMenu was opened on
 };
+
+// Fills the main window's category filter (target 0) or the entry editor's category box
+// (target 1) from the categories in name order.
+void FillCategoryFilter(int target);
+// Fills the entry list with the entries of the filter's category.
+void FillEntryList();
+// Shows the entry whose description is the entry list's current text.
+void ShowEntry();
+// Asks the shell to open a web address or a file; says so when it cannot.
+void LaunchDocument(const QString& target);

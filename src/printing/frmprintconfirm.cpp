@@ -1,6 +1,7 @@
 #include "frmprintconfirm.h"
 
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/twips.h"
@@ -8,7 +9,6 @@
 #include "app/windowkit.h"
 #include "frmprint.h"
 #include "hourglass.h"
-#include "mainwindow/frmmain.h"
 #include "store/locations.h"
 #include "store/printpage.h"
 #include "store/vault.h"
@@ -33,26 +33,26 @@ QLabel* wrappedLabel(QWidget* parent, const char* name, const QString& caption) 
 }
 
 // The entry shown in the main window, as its detail view shows it, for the one-entry template.
-PageSubstitutions shownEntrySubstitutions(const frmMain& main) {
+PageSubstitutions shownEntrySubstitutions(const ShownEntryView& main) {
     // The notes keep their line breaks as the box holds them (one LF each): a CR beside them
     // would count as a second break in the page's pre-formatted notes.
-    const QString notes = main.Text5->toPlainText();
-    QString updated = main.Label29->text();
+    const QString notes = main.notes;
+    QString updated = main.lastUpdated;
     updated.remove(QLatin1String("Last Updated:"));
     return {
-        {QStringLiteral("_F01!"), escapePageText(main.Label10->text())},
-        {QStringLiteral("_F02!"), escapePageText(main.Label13->text())},
-        {QStringLiteral("_F03!"), escapePageText(main.Text1->text())},
-        {QStringLiteral("_F04!"), escapePageText(main.Text2->text())},
-        {QStringLiteral("_F05!"), escapePageText(main.Text3->text())},
-        {QStringLiteral("_F06!"), escapePageText(main.Text4->text())},
+        {QStringLiteral("_F01!"), escapePageText(main.category)},
+        {QStringLiteral("_F02!"), escapePageText(main.description)},
+        {QStringLiteral("_F03!"), escapePageText(main.fields[0])},
+        {QStringLiteral("_F04!"), escapePageText(main.fields[1])},
+        {QStringLiteral("_F05!"), escapePageText(main.fields[2])},
+        {QStringLiteral("_F06!"), escapePageText(main.fields[3])},
         {QStringLiteral("_F07!"), escapePageText(notes)},
-        {QStringLiteral("_F08!"), escapePageText(main.Label14->text())},
-        {QStringLiteral("_F09!"), escapePageText(main.Label4->text())},
-        {QStringLiteral("_F10!"), escapePageText(main.Label5->text())},
-        {QStringLiteral("_F11!"), escapePageText(main.Label6->text())},
-        {QStringLiteral("_F12!"), escapePageText(main.Label7->text())},
-        {QStringLiteral("_F13!"), escapePageText(main.Label8->text())},
+        {QStringLiteral("_F08!"), escapePageText(main.descriptionTitle)},
+        {QStringLiteral("_F09!"), escapePageText(main.fieldTitles[0])},
+        {QStringLiteral("_F10!"), escapePageText(main.fieldTitles[1])},
+        {QStringLiteral("_F11!"), escapePageText(main.fieldTitles[2])},
+        {QStringLiteral("_F12!"), escapePageText(main.fieldTitles[3])},
+        {QStringLiteral("_F13!"), escapePageText(main.notesTitle)},
         {QStringLiteral("_F18!"), updated},
     };
 }
@@ -156,13 +156,13 @@ void frmPrintConfirm::Form_Load() {
 
 // GO: prints the entry shown in the main window.
 void frmPrintConfirm::Command20_Click() {
-    const frmMain& main = form<frmMain>();
+    const MainWindowPort& main = mainWindow();
     if (!main.hasCurrentEntry()) return;
     Hourglass hourglass;
     QString page;
     const bool written = printOrReport(ErrorCode::PrintEntry, hourglass, page, [&] {
         page = printPagePath(EntryPageName);
-        RenderPrintPage(deliveredFile(EntryTemplateName), page, shownEntrySubstitutions(main));
+        RenderPrintPage(deliveredFile(EntryTemplateName), page, shownEntrySubstitutions(main.shownEntry()));
         printThroughPreview(page);
     });
     if (!written) return;

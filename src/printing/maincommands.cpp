@@ -1,10 +1,11 @@
+#include "maincommands.h"
 #include "app/forms.h"
+#include "app/mainwindowport.h"
 #include "app/platform.h"
 #include "frmprintconfirm.h"
-#include "mainwindow/frmmain.h"
 
 // Print button: the warning window, which prints the shown entry or all entries.
-void frmMain::Command4_Click() {
-    if (!hasCurrentEntry()) return;
+void printing::Command4_Click(MainWindowPort& main) {
+    if (!main.hasCurrentEntry()) return;
     platform().showModal(form<frmPrintConfirm>());
 }

@@ -51,20 +51,16 @@ private slots:
         QFETCH(QVariant, value);
         store(QStringLiteral("Discreet"), QStringLiteral("1"));
         store(QStringLiteral("Hide"), value);
-        ReadRegistrySetting(QStringLiteral("Software\\Quorlane"), QStringLiteral("Discreet"));
-        QCOMPARE(SettingValue, QStringLiteral("1"));
-        ReadRegistrySetting(QStringLiteral("Software\\Quorlane"), QStringLiteral("Hide"));
-        QTEST(SettingValue, "text");
+        QCOMPARE(ReadRegistrySetting(QStringLiteral("Software\\Quorlane"), QStringLiteral("Discreet")),
+                 QStringLiteral("1"));
+        QTEST(ReadRegistrySetting(QStringLiteral("Software\\Quorlane"), QStringLiteral("Hide")), "text");
     }
 
     void writesValues() {
         QVERIFY(!storeExists());
-        ReadRegistrySetting(QStringLiteral("Software\\Quorlane"), QStringLiteral("Hide"));
-        QCOMPARE(SettingValue, QString());
-        SettingKeyName = QStringLiteral("Quorlane");
-        SettingValueName = QStringLiteral("Hide");
-        SettingValueData = QStringLiteral("1");
-        SavePreference();
+        QCOMPARE(ReadRegistrySetting(QStringLiteral("Software\\Quorlane"), QStringLiteral("Hide")),
+                 QString());
+        SavePreference(QStringLiteral("Quorlane"), QStringLiteral("Hide"), QStringLiteral("1"));
         QCOMPARE(stored(QStringLiteral("Hide")).toString(), QStringLiteral("1"));
         WriteRegistryValue(QStringLiteral("Software\\Quorlane"), QStringLiteral("Count"), 7, 4);
         QCOMPARE(stored(QStringLiteral("Count")).toInt(), 7);

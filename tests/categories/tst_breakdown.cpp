@@ -2,6 +2,7 @@
 #include "categories/breakdown.h"
 #include "categories/frmresource.h"
 #include "categories/frmxfer.h"
+#include "categories/maincommands.h"
 #include "categoryfixture.h"
 #include "store/codec.h"
 #include "store/vault.h"

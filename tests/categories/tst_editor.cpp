@@ -1,5 +1,6 @@
 // The category editor on the real window: opening from the entry editor, view and edit modes,
 // saving titles, deleting categories and the refills that keep the other boxes' selections.
+#include "categories/maincommands.h"
 #include "categoryfixture.h"
 #include "store/vault.h"
 #include "testmain.h"

@@ -2,6 +2,7 @@
 
 #include "app/modmain.h"
 #include "fakeplatform.h"
+#include "mainwindow/wiring.h"
 
 #include <QApplication>
 #include <QFile>
@@ -43,6 +44,7 @@ int main(int argc, char* argv[]) {
     QLocale::setDefault(QLocale::c());
     initQuorlaneResources();
     setPlatform(&fake());
+    registerMainWindow();
     // No test ever reads or writes the real user's preferences.
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());

@@ -1,12 +1,7 @@
-#include "forms.h"
-#include "frmsetup.h"
-#include "mainwindow/frmmain.h"
-#include "modmain.h"
-#include "modregistry.h"
-#include "picturebox.h"
-#include "platform.h"
-#include "traylock.h"
-#include "windowkit.h"
+#include "app/modmain.h"
+#include "app/modregistry.h"
+#include "app/traylock.h"
+#include "frmmain.h"
 
 #include <QCheckBox>
 
@@ -19,14 +14,10 @@ const QColor HiddenColour(176, 176, 176);
 
 // Both display preferences go to the settings store on every click of either box.
 void savePreferences(const frmMain& main) {
-    SettingKeyName = QStringLiteral("Quorlane");
-    SettingValueName = QStringLiteral("Discreet");
-    SettingValueData = QString::number(main.Check1->isChecked() ? 1 : 0);
-    SavePreference();
-    SettingKeyName = QStringLiteral("Quorlane");
-    SettingValueName = QStringLiteral("Hide");
-    SettingValueData = QString::number(main.Check2->isChecked() ? 1 : 0);
-    SavePreference();
+    SavePreference(QStringLiteral("Quorlane"), QStringLiteral("Discreet"),
+                   QString::number(main.Check1->isChecked() ? 1 : 0));
+    SavePreference(QStringLiteral("Quorlane"), QStringLiteral("Hide"),
+                   QString::number(main.Check2->isChecked() ? 1 : 0));
 }
 
 // A click of the discreet box (1) or the hide box (2): unticks the other box, whose own click
@@ -47,11 +38,7 @@ void showValuesIn(frmMain& main, std::uint8_t box, const QColor& colour) {
 
 // Setup: the login settings as stored, the banner, then the setup window.
 void frmMain::Command5_Click() {
-    LoadLoginSettings();
-    frmSetup& setup = form<frmSetup>();
-    setup.showSettings(LoadedLoginSettings);
-    windowkit::copyBanner(Picture2, setup.Picture2);
-    platform().showModal(setup);
+    ShowSetup(Picture2);
 }
 
 // Lock to the system tray.

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "store/records.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+class PictureBox;
+class QColor;
+class QMenu;
+class QWidget;
+
+// The entry the main window shows, as its detail view shows it.
+struct ShownEntryView {
+    QString category;                   // the entry's category
+    QString description;                // the heading
+    std::array<QString, 4> fields;      // values of fields 1 .. 4
+    QString notes;                      // the notes as the box holds them
+    QString descriptionTitle;           // the category's description title and ":"
+    std::array<QString, 4> fieldTitles; // titles of fields 1 .. 4
+    QString notesTitle;                 // title of the notes
+    QString lastUpdated;                // "Last Updated: " and the date
+};
+
+// What the shell and the other windows need of the main window. The main window implements it;
+// nothing below the main window's folder includes its header.
+class MainWindowPort {
+public:
+    // The window itself: shown, hidden, minimised and covered by the tray lock.
+    virtual QWidget& widget() = 0;
+    // The tray icon's pop-up menu.
+    virtual QMenu& trayMenu() = 0;
+    // The banner the other windows copy.
+    virtual const PictureBox* banner() const = 0;
+
+    // The category filter's text, and choosing a text in it as a click would (refills the list).
+    virtual QString filterText() const = 0;
+    virtual bool chooseFilter(const QString& text) = 0;
+    // Fills the filter (runs FillCategoryFilter(0)).
+    virtual void fillCategoryFilter() = 0;
+    // Fills the filter again after the categories changed, choosing again what it showed.
+    virtual void refillCategoryFilter() = 0;
+
+    // The entry list: fill it, count it, select a row or a description as a click would.
+    virtual void fillEntryList() = 0;
+    virtual int entryCount() const = 0;
+    virtual int currentEntryRow() const = 0;
+    virtual bool selectEntryRow(int row) = 0;
+    virtual bool selectEntry(const QString& description, bool exactCase) = 0;
+    virtual bool selectEntryKey(EntryKey key) = 0;
+    virtual void focusEntryList() = 0;
+    // Hides the framed panel while the list is refilled from outside, and shows it again.
+    virtual void setPanelVisible(bool visible) = 0;
+
+    // Whether an entry is current, its key and what the detail view shows of it.
+    virtual bool hasCurrentEntry() const = 0;
+    virtual QString currentEntryText() const = 0;
+    virtual std::optional<EntryKey> shownEntryKey() const = 0;
+    virtual ShownEntryView shownEntry() const = 0;
+    // The shown entry's values as stored (none before an entry is shown).
+    virtual std::optional<EntryValues> shownEntryValues() const = 0;
+
+    // Whether the values are shown discreetly or hidden.
+    virtual bool valuesDiscreet() const = 0;
+    // Ticks the two display boxes as stored; black values when neither is ticked.
+    virtual void applyDisplayPreferences(bool discreet, bool hide) = 0;
+
+protected:
+    ~MainWindowPort() = default;
+};
+
+// The main window, created and loaded on first use; whether it exists.
+MainWindowPort& mainWindow();
+bool mainWindowLoaded();
+
+// Set once by the main window's library (registerMainWindow) before start-up.
+void setMainWindowFactory(MainWindowPort& (*make)(), bool (*loaded)());

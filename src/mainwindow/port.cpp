@@ -1,0 +1,152 @@
+#include "app/controls.h"
+#include "app/forms.h"
+#include "attachments/maincommands.h"
+#include "categories/maincommands.h"
+#include "entries/maincommands.h"
+#include "frmmain.h"
+#include "printing/maincommands.h"
+#include "wiring.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+// The main window as the other windows see it, and its commands that belong to other folders.
+
+QString frmMain::filterText() const {
+    return Combo1->currentText();
+}
+
+bool frmMain::chooseFilter(const QString& text) {
+    return setComboText(Combo1, text);
+}
+
+void frmMain::fillCategoryFilter() {
+    FillCategoryFilter(0);
+}
+
+void frmMain::refillCategoryFilter() {
+    const QString filterText = Combo1->currentText();
+    FillCategoryFilter(0);
+    if (!filterText.isEmpty()) setComboText(Combo1, filterText);
+    // The filter showed a deleted category and now reads "ALL CATEGORIES": the list follows it,
+    // as a choice in the filter would refill it.
+    if (!filterText.isEmpty() && Combo1->currentText() != filterText) {
+        FillEntryList();
+        setListIndex(List1, 0);
+    }
+}
+
+void frmMain::fillEntryList() {
+    FillEntryList();
+}
+
+int frmMain::entryCount() const {
+    return List1->count();
+}
+
+int frmMain::currentEntryRow() const {
+    return List1->currentRow();
+}
+
+bool frmMain::selectEntryRow(int row) {
+    return setListIndex(List1, row);
+}
+
+bool frmMain::selectEntry(const QString& description, bool exactCase) {
+    const QList<QListWidgetItem*> rows =
+        List1->findItems(description, exactCase ? Qt::MatchExactly : Qt::MatchFixedString);
+    return !rows.isEmpty() && setListIndex(List1, List1->row(rows.first()));
+}
+
+bool frmMain::selectEntryKey(EntryKey key) {
+    return setListKey(List1, key);
+}
+
+void frmMain::focusEntryList() {
+    List1->setFocus();
+}
+
+void frmMain::setPanelVisible(bool visible) {
+    Picture1->setVisible(visible);
+}
+
+QString frmMain::currentEntryText() const {
+    return listText(List1);
+}
+
+ShownEntryView frmMain::shownEntry() const {
+    return {Label10->text(),
+            Label13->text(),
+            {Text1->text(), Text2->text(), Text3->text(), Text4->text()},
+            Text5->toPlainText(),
+            Label14->text(),
+            {Label4->text(), Label5->text(), Label6->text(), Label7->text()},
+            Label8->text(),
+            Label29->text()};
+}
+
+bool frmMain::valuesDiscreet() const {
+    return Check1->isChecked() || Check2->isChecked();
+}
+
+void frmMain::applyDisplayPreferences(bool discreet, bool hide) {
+    Check1->setChecked(discreet);
+    Check2->setChecked(hide);
+    if (!Check1->isChecked() && !Check2->isChecked()) setValueColour(Qt::black);
+}
+
+void frmMain::Command10_Click() {
+    entries::Command10_Click(*this);
+}
+
+void frmMain::Command11_Click() {
+    entries::Command11_Click(*this);
+}
+
+void frmMain::Command8_Click() {
+    entries::Command8_Click(*this);
+}
+
+void frmMain::Command3_Click() {
+    entries::Command3_Click(*this);
+}
+
+void frmMain::Command1_Click() {
+    entries::Command1_Click(*this);
+}
+
+void frmMain::cmdImport_Click() {
+    entries::cmdImport_Click(*this);
+}
+
+void frmMain::cmdExport_Click() {
+    entries::cmdExport_Click(*this);
+}
+
+void frmMain::Command4_Click() {
+    printing::Command4_Click(*this);
+}
+
+void frmMain::Command13_Click() {
+    attachments::Command13_Click(*this);
+}
+
+// The attachment indicator opens the same window.
+void frmMain::Picture17_Click() {
+    Command13_Click();
+}
+
+void frmMain::Label35_Click() {
+    categories::Label35_Click();
+}
+
+void registerMainWindow() {
+    setMainWindowFactory([]() -> MainWindowPort& { return form<frmMain>(); },
+                         [] { return isLoaded<frmMain>(); });
+    setEntryEditorCategoriesHook(&RefillEditorCategoryBox);
+}

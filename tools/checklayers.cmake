@@ -1,0 +1,51 @@
+cmake_minimum_required(VERSION 3.25)
+# Fails when a source file includes a header its folder may not use.
+#   cmake -DSOURCE_DIR=<src> "-DLAYERS=store=store|app=app,store|..." -P checklayers.cmake
+# LAYERS names, for each folder, the folders whose headers it may include (itself and the
+# libraries it links). Beyond that, no folder includes another folder's window (frm*.h) header:
+# windows reach each other through app/mainwindowport.h and the folders' command headers.
+set(failures "")
+set(folders "")
+string(REPLACE "|" ";" LAYERS "${LAYERS}")
+foreach(layer ${LAYERS})
+  string(REPLACE "=" ";" parts "${layer}")
+  list(GET parts 0 folder)
+  list(GET parts 1 allowed)
+  string(REPLACE "," ";" allowed "${allowed}")
+  set(allowed_${folder} ${allowed})
+  list(APPEND folders ${folder})
+endforeach()
+
+file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.h)
+foreach(source ${sources})
+  if(source MATCHES "/")
+    string(REGEX REPLACE "/.*" "" folder "${source}")
+  else()
+    set(folder ${source})
+  endif()
+  if(NOT DEFINED allowed_${folder})
+    list(APPEND failures "${source}: folder '${folder}' has no library in the layer list")
+    continue()
+  endif()
+  file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+\"")
+  foreach(line ${includes})
+    string(REGEX REPLACE ".*\"([^\"]+)\".*" "\\1" header "${line}")
+    if(NOT header MATCHES "/")
+      continue() # the folder's own header
+    endif()
+    string(REGEX REPLACE "/.*" "" target "${header}")
+    if(NOT target IN_LIST folders)
+      continue() # not one of the program's folders
+    endif()
+    if(NOT target IN_LIST allowed_${folder})
+      list(APPEND failures "${source}: includes ${header}, but ${folder} does not link ${target}")
+    elseif(NOT target STREQUAL folder AND header MATCHES "/frm[^/]*\\.h$")
+      list(APPEND failures "${source}: includes ${header}, another folder's window")
+    endif()
+  endforeach()
+endforeach()
+
+if(failures)
+  list(JOIN failures "\n  " text)
+  message(FATAL_ERROR "Layering broken:\n  ${text}")
+endif()
