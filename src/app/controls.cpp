@@ -13,7 +13,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <algorithm>
-#include <numeric>
 #include <vector>
 
 namespace {
@@ -92,19 +91,31 @@ RowKeys* rowKeys(const QListWidget* list) {
 
 } // namespace
 
-std::vector<qsizetype> addEntryRows(QListWidget* list, const QList<ListedEntry>& entries) {
-    // Comparing the texts themselves costs less than making a sort key of each; equal
+QStringList addEntryRows(QListWidget* list, QList<ListedEntry> entries) {
+    // Comparing the texts themselves costs less than making a sort key of each; each text is
+    // sorted with its index beside it, so that comparing goes straight to the characters. Equal
     // descriptions keep the order they came in.
+    struct Row {
+        QStringView text;
+        qsizetype index;
+    };
+    std::vector<Row> sortedRows;
+    sortedRows.reserve(std::size_t(entries.size()));
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        sortedRows.push_back({entries[i].description, i});
     const QCollator collator;
-    std::vector<qsizetype> rows(std::size_t(entries.size()));
-    std::iota(rows.begin(), rows.end(), qsizetype(0));
-    std::stable_sort(rows.begin(), rows.end(), [&](qsizetype a, qsizetype b) {
-        return collator.compare(entries[a].description, entries[b].description) < 0;
-    });
+    std::stable_sort(sortedRows.begin(), sortedRows.end(),
+                     [&](const Row& a, const Row& b) { return collator.compare(a.text, b.text) < 0; });
+    // The texts move from the entries to the list of rows: each is let go once, with the rows.
+    std::vector<qsizetype> rows;
+    rows.reserve(sortedRows.size());
+    for (const Row& row : sortedRows)
+        rows.push_back(row.index);
+    sortedRows = {};
     QStringList sorted;
     sorted.reserve(entries.size());
     for (qsizetype row : rows)
-        sorted << entries[row].description;
+        sorted << std::move(entries[row].description);
     RowKeys* rowKeys = ::rowKeys(list);
     if (!rowKeys) rowKeys = new RowKeys(list->model());
     const QSignalBlocker blocker(list);
@@ -116,7 +127,7 @@ std::vector<qsizetype> addEntryRows(QListWidget* list, const QList<ListedEntry>&
     rowKeys->keys.resize(first);
     for (qsizetype row : rows)
         rowKeys->keys.emplace_back(entries[row].key);
-    return rows;
+    return sorted;
 }
 
 std::optional<EntryKey> listKey(const QListWidget* list) {

@@ -3,9 +3,9 @@
 #include "store/records.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
-#include <vector>
 
 class QComboBox;
 class QListWidget;
@@ -32,8 +32,8 @@ QString listText(const QListWidget* list);
 // other than rows added at the end drops the keys), so that rows of equal descriptions stay
 // apart. Puts entries into a sorted list in one go (no click handler runs): they are sorted
 // here the way the list sorts its rows (by the locale's collation), so the list need not place
-// them one by one. Gives, for each added row in order, the index of its entry in entries.
-std::vector<qsizetype> addEntryRows(QListWidget* list, const QList<ListedEntry>& entries);
+// them one by one. Gives the added rows' texts in their order.
+QStringList addEntryRows(QListWidget* list, QList<ListedEntry> entries);
 // The key of the list's current row; none when no row is current.
 std::optional<EntryKey> listKey(const QListWidget* list);
 // Selects the row of that entry and runs the click handler; false when no row holds it.

@@ -44,12 +44,12 @@ void FillEntryList() {
         main.List1->clear();
     }
     main.Label29->setText(QString());
-    const Result<QList<ListedEntry>> listed = store::listEntries(main.Combo1->currentText());
+    Result<QList<ListedEntry>> listed = store::listEntries(main.Combo1->currentText());
     if (!listed) {
         main.List1->show();
         return showVaultReport(listed.code());
     }
-    const std::vector<qsizetype> rows = addEntryRows(main.List1, *listed);
+    const QStringList rows = addEntryRows(main.List1, std::move(*listed));
     main.Label35->setText(QString::number(main.List1->count()));
     if (main.List1->count() == 0) {
         main.Picture5->hide();
@@ -57,9 +57,9 @@ void FillEntryList() {
         main.Picture17->hide();
     }
     main.List1->show();
-    // The rows' texts are the listed descriptions: they are compared without asking the list.
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        if ((*listed)[rows[row]].description.compare(LastSavedDescription, Qt::CaseInsensitive) == 0) {
+    // The rows' texts are compared without asking the list for each.
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        if (rows[row].compare(LastSavedDescription, Qt::CaseInsensitive) == 0) {
             setListIndex(main.List1, int(row));
             break;
         }
