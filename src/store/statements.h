@@ -49,6 +49,9 @@ inline constexpr char SelectEntryDescriptionBytes[] = "SELECT CAST(PDF1 AS BLOB)
 inline constexpr char SelectSearchedEntryValues[] =
     "SELECT pNum, CAST(PDF1 AS BLOB), CAST(PDF2 AS BLOB), CAST(PDF3 AS BLOB), CAST(PDF4 AS BLOB), "
     "CAST(PDF5 AS BLOB), CAST(PDF6 AS BLOB) FROM PDF";
+inline constexpr char SelectSearchedValuesByKey[] =
+    "SELECT pNum, CAST(PDF1 AS BLOB), CAST(PDF2 AS BLOB), CAST(PDF3 AS BLOB), CAST(PDF4 AS BLOB), "
+    "CAST(PDF5 AS BLOB), CAST(PDF6 AS BLOB) FROM PDF WHERE pNum = ?";
 // The index the entry list, the duplicate check and the category counts read instead of the
 // whole table (it holds the key too). Vaults made before it get it on their first opening.
 inline constexpr char FindListIndex[] =
