@@ -4,6 +4,7 @@
 // counter "vs_plain" of an encrypted row is its time over the plain row's of the same size and
 // operation. The unlock (Argon2id plus the first read of the encrypted vault) is measured once.
 #include "benchvault.h"
+#include "store/locations.h"
 #include "store/repository.h"
 #include "store/vault.h"
 #include "store/vaultfile.h"
@@ -40,6 +41,7 @@ BenchVaults& vaults(int entries) {
     v.key = VaultKey::deriveFromLogin(Password, newVaultSalt());
     reencryptVault(encrypted, nullptr, &*v.key);
     AppFolder = v.plainFolder;
+    VaultFolder = AppFolder;
     forgetVaultKey();
     const Result<QList<ListedEntry>> listed = store::listEntries(QStringLiteral("ALL CATEGORIES"));
     const QList<ListedEntry> all = listed ? *listed : QList<ListedEntry>();
@@ -51,6 +53,7 @@ BenchVaults& vaults(int entries) {
 void use(int entries, bool encrypted) {
     BenchVaults& v = vaults(entries);
     AppFolder = encrypted ? v.encryptedFolder : v.plainFolder;
+    VaultFolder = AppFolder;
     MaxAttempts = 5;
     if (encrypted)
         holdVaultKey(*VaultKey::deriveFromLogin(Password, v.key->salt()));

@@ -6,9 +6,12 @@
 #include "store/statements.h"
 #include "store/vault.h"
 #include "store/vaultbuilder.h"
+#include "store/vaultfile.h"
+#include "store/vaultkey.h"
 
 #include <QCollator>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
@@ -76,16 +79,27 @@ bool writeBenchVault(const QString& path, int entries) {
     return true;
 }
 
-QString makeBenchVault(int entries) {
+namespace {
+QTemporaryDir& benchFolder() {
     static QTemporaryDir dir;
-    const QString folder = dir.path() + QStringLiteral("/v%1").arg(entries);
+    return dir;
+}
+QString lastBenchVault;
+
+void useFolder(const QString& folder) {
+    AppFolder = folder;
+    VaultFolder = folder;
+    MaxAttempts = 5;
+}
+} // namespace
+
+QString makeBenchVault(int entries) {
+    const QString folder = benchFolder().path() + QStringLiteral("/v%1").arg(entries);
     QDir().mkpath(folder);
     if (!writeBenchVault(folder + QStringLiteral("/gpwdfsc.mdb"), entries))
         qFatal("cannot build the benchmark vault");
-    AppFolder = folder;
-    VaultFolder = folder;
-    VaultFolder = folder;
-    MaxAttempts = 5;
+    useFolder(folder);
+    lastBenchVault = folder;
     return folder;
 }
 
@@ -134,6 +148,48 @@ std::vector<double> bestMillis(const std::vector<std::function<void()>>& operati
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         }
     return best;
+}
+
+PlainAndEncrypted bestMillisOnBoth(const std::vector<std::function<void()>>& operations, int rounds) {
+    const QString password = QStringLiteral("CORRECT HORSE BATTERY STAPLE");
+    const QString plainFolder = lastBenchVault;
+    const QString encryptedFolder = plainFolder + QStringLiteral("-encrypted");
+    QDir().mkpath(encryptedFolder);
+    const QString encrypted = encryptedFolder + QStringLiteral("/gpwdfsc.mdb");
+    QFile::remove(encrypted);
+    if (!QFile::copy(plainFolder + QStringLiteral("/gpwdfsc.mdb"), encrypted))
+        qFatal("cannot copy the vault");
+    const VaultSalt salt = newVaultSalt();
+    try {
+        const std::optional<VaultKey> key = VaultKey::deriveFromLogin(password, salt);
+        reencryptVault(encrypted, nullptr, &*key);
+    } catch (const VaultFailure& failure) {
+        qFatal("cannot encrypt the vault: %s", qPrintable(failure.description));
+    }
+    PlainAndEncrypted best{std::vector<double>(operations.size(), 1e300),
+                           std::vector<double>(operations.size(), 1e300)};
+    constexpr int Blocks = 3;
+    for (int block = 0; block < Blocks; ++block) {
+        for (const bool encrypting : {false, true}) {
+            useFolder(encrypting ? encryptedFolder : plainFolder);
+            if (encrypting)
+                holdVaultKey(*VaultKey::deriveFromLogin(password, salt));
+            else
+                forgetVaultKey();
+            const std::vector<double> ms = bestMillis(operations, std::max(1, rounds / Blocks));
+            std::vector<double>& into = encrypting ? best.encrypted : best.plain;
+            for (std::size_t i = 0; i < ms.size(); ++i)
+                into[i] = std::min(into[i], ms[i]);
+        }
+    }
+    forgetVaultKey();
+    useFolder(plainFolder);
+    return best;
+}
+
+void printEncryptedFigure(const char* name, double encryptedMs, double plainMs, const char* goal) {
+    std::printf("  %-40s %8.1f ms = %5.2fx the plain vault  (goal: %s)\n", name, encryptedMs,
+                encryptedMs / plainMs, goal);
 }
 
 void printFigure(const char* name, double ms, double floorMs, const char* floorName, const char* goal) {

@@ -30,3 +30,15 @@ std::vector<double> bestMillis(const std::vector<std::function<void()>>& operati
 
 // "  <name>  <ms> ms = <ratio>x <floor> (goal)"
 void printFigure(const char* name, double ms, double floorMs, const char* floorName, const char* goal);
+
+// The same operations on the vault makeBenchVault made last and on an encrypted copy of it (made
+// here by the program's own re-encryption, key from a fixed password): blocks of rounds on each
+// in turn, so that both meet the machine's disturbances alike; the key is derived between blocks,
+// outside the timing. Leaves the program on the plain vault.
+struct PlainAndEncrypted {
+    std::vector<double> plain, encrypted;
+};
+PlainAndEncrypted bestMillisOnBoth(const std::vector<std::function<void()>>& operations, int rounds);
+
+// "  <name>  <ms> ms = <ratio>x the plain vault (goal)"
+void printEncryptedFigure(const char* name, double encryptedMs, double plainMs, const char* goal = "<= 1.5x");

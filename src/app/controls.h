@@ -3,6 +3,7 @@
 #include "store/records.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -27,11 +28,12 @@ bool setListIndex(QListWidget* list, int row);
 // The list's current text ("" when no row is current).
 QString listText(const QListWidget* list);
 
-// Entry lists keep each row's entry key as the row's data, so that rows of equal descriptions
-// stay apart. Puts entries into a sorted list in one go (no click handler runs): they are sorted
+// Entry lists keep each row's entry key beside the list (in row order; a change of the rows
+// other than rows added at the end drops the keys), so that rows of equal descriptions stay
+// apart. Puts entries into a sorted list in one go (no click handler runs): they are sorted
 // here the way the list sorts its rows (by the locale's collation), so the list need not place
-// them one by one.
-void addEntryRows(QListWidget* list, const QList<ListedEntry>& entries);
+// them one by one. Gives the added rows' texts in their order.
+QStringList addEntryRows(QListWidget* list, QList<ListedEntry> entries);
 // The key of the list's current row; none when no row is current.
 std::optional<EntryKey> listKey(const QListWidget* list);
 // Selects the row of that entry and runs the click handler; false when no row holds it.

@@ -100,13 +100,13 @@ void frmSearch::Command1_Click() {
     Picture4->repaint();
     setCursor(Qt::WaitCursor);
     List1->clear();
-    const Result<QList<ListedEntry>> found = store::findEntries(Text1->text());
+    Result<QList<ListedEntry>> found = store::findEntries(Text1->text());
     if (!found) {
         setCursor(Qt::ArrowCursor);
         Picture4->hide();
         return showVaultReport(found.code());
     }
-    addEntryRows(List1, *found);
+    addEntryRows(List1, std::move(*found));
     Picture4->hide();
     const int count = List1->count();
     Label4->setText(QString::number(count) +

@@ -44,23 +44,23 @@ void FillEntryList() {
         main.List1->clear();
     }
     main.Label29->setText(QString());
-    const Result<QList<ListedEntry>> listed = store::listEntries(main.Combo1->currentText());
+    Result<QList<ListedEntry>> listed = store::listEntries(main.Combo1->currentText());
     if (!listed) {
         main.List1->show();
-        showVaultReport(listed.code());
-    } else {
-        addEntryRows(main.List1, *listed);
-        main.Label35->setText(QString::number(main.List1->count()));
-        if (main.List1->count() == 0) {
-            main.Picture5->hide();
-            main.Picture7->show();
-            main.Picture17->hide();
-        }
-        main.List1->show();
+        return showVaultReport(listed.code());
     }
-    for (int row = 0; row < main.List1->count(); ++row) {
-        if (main.List1->item(row)->text().compare(LastSavedDescription, Qt::CaseInsensitive) == 0) {
-            setListIndex(main.List1, row);
+    const QStringList rows = addEntryRows(main.List1, std::move(*listed));
+    main.Label35->setText(QString::number(main.List1->count()));
+    if (main.List1->count() == 0) {
+        main.Picture5->hide();
+        main.Picture7->show();
+        main.Picture17->hide();
+    }
+    main.List1->show();
+    // The rows' texts are compared without asking the list for each.
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        if (rows[row].compare(LastSavedDescription, Qt::CaseInsensitive) == 0) {
+            setListIndex(main.List1, int(row));
             break;
         }
     }

@@ -256,7 +256,7 @@ Result<QList<ListedEntry>> listEntries(const QString& category) {
     return operation<QList<ListedEntry>>(ErrorCode::RetrieveEntries, [&] {
         openVault();
         QList<ListedEntry> listed;
-        sqlite::Statement rows = openRecords(sql::SelectListedEntries);
+        sqlite::Statement rows = openRecords(all ? sql::SelectAllListedEntries : sql::SelectListedEntries);
         while (rows.next()) {
             if (!all && storedCategory(rows.bytesView(2)) != filter) continue;
             listed << ListedEntry{keyOf(rows), upperTrimmed(toShownForm(DecodeValue(rows.bytesView(1))))};
@@ -337,20 +337,44 @@ Result<QList<ListedEntry>> findEntries(const QString& word) {
     // only to a word holding an apostrophe or the substitute itself.
     const bool restoreApostrophes =
         wanted.contains(QLatin1Char('\'')) || wanted.contains(ApostropheSubstitute);
+    // Whether a row of searched values matches; gives its description as listed.
+    const auto matching = [&](const sqlite::Statement& rows) -> std::optional<QString> {
+        QString description = toShownForm(upperCased(DecodeValue(rows.bytesView(1)))).trimmed();
+        bool match = occursIn(description);
+        for (int column = 2; column < 7 && !match; ++column) {
+            const QString value = upperCased(DecodeValue(rows.bytesView(column)));
+            match = occursIn(restoreApostrophes ? toShownForm(value) : value);
+        }
+        return match ? std::optional(std::move(description)) : std::nullopt;
+    };
     return operation<QList<ListedEntry>>(ErrorCode::Search, [&] {
         QList<ListedEntry> found;
         openVault();
-        {
-            sqlite::Statement rows = openRecords(sql::SelectSearchedEntryValues);
-            while (rows.next()) {
-                QString description = toShownForm(upperCased(DecodeValue(rows.bytesView(1)))).trimmed();
-                bool match = occursIn(description);
-                for (int column = 2; column < 7 && !match; ++column) {
-                    const QString value = upperCased(DecodeValue(rows.bytesView(column)));
-                    match = occursIn(restoreApostrophes ? toShownForm(value) : value);
+        if (wanted.isEmpty()) {
+            // The empty word is in every entry's description that is not blank: those come from
+            // the list index; only an entry with a blank description has its other values read.
+            QList<EntryKey> blank;
+            {
+                sqlite::Statement rows = openRecords(sql::SelectAllListedEntries);
+                while (rows.next()) {
+                    QString description = toShownForm(upperCased(DecodeValue(rows.bytesView(1)))).trimmed();
+                    if (description.isEmpty())
+                        blank << rows.number(0);
+                    else
+                        found << ListedEntry{keyOf(rows), std::move(description)};
                 }
-                if (match) found << ListedEntry{keyOf(rows), std::move(description)};
             }
+            for (const EntryKey key : blank) {
+                sqlite::Statement row = openRecords(sql::SelectSearchedValuesByKey, {key});
+                if (row.next())
+                    if (std::optional<QString> description = matching(row))
+                        found << ListedEntry{key, std::move(*description)};
+            }
+        } else {
+            sqlite::Statement rows = openRecords(sql::SelectSearchedEntryValues);
+            while (rows.next())
+                if (std::optional<QString> description = matching(rows))
+                    found << ListedEntry{keyOf(rows), std::move(*description)};
         }
         closeVault();
         return found;

@@ -42,6 +42,8 @@ inline constexpr char SelectEntryCategoryBytes[] = "SELECT CAST(sCat AS BLOB) FR
 inline constexpr char SelectEntryKeysAndCategoryBytes[] = "SELECT pNum, CAST(sCat AS BLOB) FROM PDF";
 // The entry list: key, description and category, all read from the list index.
 inline constexpr char SelectListedEntries[] = "SELECT pNum, CAST(PDF1 AS BLOB), CAST(sCat AS BLOB) FROM PDF";
+// The same for "ALL CATEGORIES", which needs no category.
+inline constexpr char SelectAllListedEntries[] = "SELECT pNum, CAST(PDF1 AS BLOB) FROM PDF";
 // The detail view reads the one row of the entry listed.
 inline constexpr char SelectEntryByKey[] =
     "SELECT pNum, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU FROM PDF WHERE pNum = ?";
@@ -51,6 +53,9 @@ inline constexpr char SelectEntryDescriptionBytes[] = "SELECT CAST(PDF1 AS BLOB)
 inline constexpr char SelectSearchedEntryValues[] =
     "SELECT pNum, CAST(PDF1 AS BLOB), CAST(PDF2 AS BLOB), CAST(PDF3 AS BLOB), CAST(PDF4 AS BLOB), "
     "CAST(PDF5 AS BLOB), CAST(PDF6 AS BLOB) FROM PDF";
+inline constexpr char SelectSearchedValuesByKey[] =
+    "SELECT pNum, CAST(PDF1 AS BLOB), CAST(PDF2 AS BLOB), CAST(PDF3 AS BLOB), CAST(PDF4 AS BLOB), "
+    "CAST(PDF5 AS BLOB), CAST(PDF6 AS BLOB) FROM PDF WHERE pNum = ?";
 // The index the entry list, the duplicate check and the category counts read instead of the
 // whole table (it holds the key too). Vaults made before it get it on their first opening.
 inline constexpr char FindListIndex[] =

@@ -26,6 +26,7 @@ constexpr char AttachCopyStatement[] = "ATTACH DATABASE ?1 AS reencrypted KEY ?2
 constexpr char ExportStatement[] = "SELECT sqlcipher_export('reencrypted')";
 constexpr char DetachCopyStatement[] = "DETACH DATABASE reencrypted";
 constexpr char TempInMemoryStatement[] = "PRAGMA temp_store = MEMORY";
+
 // A login table that lost its row gets one back, so that the settings are stored.
 constexpr char InsertCopyLoginStatement[] =
     "INSERT INTO reencrypted.LPass (UPass, RUL, URetry) SELECT ' ', '0', '3' "
@@ -35,6 +36,11 @@ constexpr char UpdateCopyLoginStatement[] = "UPDATE reencrypted.LPass SET RUL = 
 ReencryptFaultHook& faultHook() {
     static ReencryptFaultHook hook;
     return hook;
+}
+
+// Sets SQLCipher's page size of one database of a connection: "main", or the copy.
+QByteArray pageSizeStatement(const char* database, int bytes) {
+    return QByteArray("PRAGMA ") + database + ".cipher_page_size = " + QByteArray::number(bytes);
 }
 
 void step(ReencryptStep which) {
@@ -113,17 +119,25 @@ VaultFileHeader readVaultHeader(const QString& path) {
 int applyVaultKey(sqlite3* db, const VaultKey* key) {
     if (key) {
         if (const int rc = sqlite3_key(db, key->keyText(), key->keyTextSize()); rc != SQLITE_OK) return rc;
+        const QByteArray pageSize = pageSizeStatement("main", key->pageSize());
+        if (const int rc = sqlite3_exec(db, pageSize.constData(), nullptr, nullptr, nullptr); rc != SQLITE_OK)
+            return rc;
     }
     return sqlite3_exec(db, TempInMemoryStatement, nullptr, nullptr, nullptr);
 }
 
-bool keyOpensVault(const QString& path, const VaultKey& key) {
-    try {
-        openExisting(path, &key);
-        return true;
-    } catch (const VaultFailure&) {
-        return false;
+bool keyOpensVault(const QString& path, VaultKey& key) {
+    // The page size of today's vaults first: a page of the other size fails the page check.
+    for (const int pageSize : {VaultPageSize, EarlierVaultPageSize}) {
+        key.setPageSize(pageSize);
+        try {
+            openExisting(path, &key);
+            return true;
+        } catch (const VaultFailure&) {
+        }
     }
+    key.setPageSize(VaultPageSize);
+    return false;
 }
 
 QString reencryptionCopyPath(const QString& vaultPath) {
@@ -152,6 +166,7 @@ void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultK
         run(db->handle(), AttachCopyStatement,
             {{copyName.constData(), int(copyName.size())},
              {to ? to->keyText() : "", to ? to->keyTextSize() : 0}});
+        if (to) run(db->handle(), pageSizeStatement("reencrypted", to->pageSize()).constData());
         step(ReencryptStep::Export);
         run(db->handle(), ExportStatement);
         step(ReencryptStep::Adjust);

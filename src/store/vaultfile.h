@@ -18,19 +18,20 @@ struct VaultFileHeader {
 };
 VaultFileHeader readVaultHeader(const QString& path);
 
-// Hands the key to a connection just opened, before its first statement, and keeps the
-// connection's temporary tables in memory so nothing decrypted reaches a temporary file.
+// Hands the key and its page size to a connection just opened, before its first statement, and
+// keeps the connection's temporary tables in memory so nothing decrypted reaches a temporary file.
 // Answers SQLite's result code.
 int applyVaultKey(sqlite3* db, const VaultKey* key);
 
-// Whether the key opens the vault file (its first page reads and passes the page check).
-bool keyOpensVault(const QString& path, const VaultKey& key);
+// Whether the key opens the vault file (its first page reads and passes the page check), with
+// either page size an encrypted vault may have; the key takes the one that opened it.
+bool keyOpensVault(const QString& path, VaultKey& key);
 
 // Re-encryption: writes a complete copy of the vault beside it, read with `from` and written
-// with `to` (null: a plain file), syncs it and renames it over the vault. Before the rename the
-// old vault is untouched; on any failure the copy is removed and VaultFailure is thrown.
-// `adjust` runs on the connection after the copy is written, to change rows of the copy only
-// (its schema name is "reencrypted"); it throws VaultFailure to abandon.
+// with `to` (null: a plain file) in the page size of `to`, syncs it and renames it over the vault. Before the
+// rename the old vault is untouched; on any failure the copy is removed and VaultFailure is thrown. `adjust`
+// runs on the connection after the copy is written, to change rows of the copy only (its schema name is
+// "reencrypted"); it throws VaultFailure to abandon.
 using ReencryptAdjust = std::function<void(sqlite3* db)>;
 void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultKey* to,
                     const ReencryptAdjust& adjust = {});

@@ -58,12 +58,14 @@ std::optional<VaultKey> VaultKey::deriveFromLogin(const QString& canonicalPasswo
     return key;
 }
 
-VaultKey::VaultKey(VaultKey&& other) noexcept : memory_(std::exchange(other.memory_, nullptr)) {}
+VaultKey::VaultKey(VaultKey&& other) noexcept
+    : memory_(std::exchange(other.memory_, nullptr)), pageSize_(other.pageSize_) {}
 
 VaultKey& VaultKey::operator=(VaultKey&& other) noexcept {
     if (this != &other) {
         wipe();
         memory_ = std::exchange(other.memory_, nullptr);
+        pageSize_ = other.pageSize_;
     }
     return *this;
 }

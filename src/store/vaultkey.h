@@ -18,6 +18,12 @@ struct KeyDerivationCost {
 };
 inline constexpr KeyDerivationCost VaultKeyCost{.passes = 3, .memoryBytes = std::size_t(192) << 20};
 
+// SQLCipher's page size in the vaults this program encrypts: each page read is checked and
+// decrypted as a whole, and large pages make that cost less per byte. Vaults encrypted with
+// SQLCipher's own default (1024) are read as they are. Both are part of the file format.
+inline constexpr int VaultPageSize = 16384;
+inline constexpr int EarlierVaultPageSize = 1024;
+
 inline constexpr std::size_t VaultKeyBytes = 32;  // SQLCipher's AES-256 key
 inline constexpr std::size_t VaultSaltBytes = 16; // the plaintext start of every encrypted page 1
 using VaultSalt = std::array<unsigned char, VaultSaltBytes>;
@@ -48,10 +54,16 @@ public:
     const char* keyText() const;
     int keyTextSize() const;
 
+    // The page size of the file the key is for: VaultPageSize for a new key, the file's own once
+    // keyOpensVault has opened it.
+    int pageSize() const { return pageSize_; }
+    void setPageSize(int bytes) { pageSize_ = bytes; }
+
 private:
     explicit VaultKey(unsigned char* memory) : memory_(memory) {}
     void wipe();
     unsigned char* memory_ = nullptr;
+    int pageSize_ = VaultPageSize;
 };
 
 // The key of the vault while the program is unlocked: none for a plain vault, none while

@@ -101,6 +101,26 @@ private slots:
         QCOMPARE(listedDescriptions(), QStringList{QStringLiteral("GARAGE")});
     }
 
+    // A vault encrypted with the earlier, smaller pages: the login opens it, entries are read
+    // and saved in it, and it keeps its pages until it is encrypted again.
+    void vaultOfEarlierPageSize() {
+        vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"), {QStringLiteral("0815")});
+        std::optional<VaultKey> key =
+            VaultKey::deriveFromLogin(QStringLiteral("OPEN SESAME"), newVaultSalt());
+        key->setPageSize(EarlierVaultPageSize);
+        reencryptWithLogin(vault().path(), nullptr, &*key, QStringLiteral("2"));
+        QVERIFY(!runLoginGate(1));
+        QCOMPARE(heldVaultKey()->pageSize(), EarlierVaultPageSize);
+        QVERIFY(store::addEntry({QStringLiteral("Boat"), {}, {}, QStringLiteral("HOME")},
+                                QDateTime::currentDateTime()));
+        QStringList listed = listedDescriptions();
+        listed.sort();
+        QCOMPARE(listed, (QStringList{QStringLiteral("BOAT"), QStringLiteral("GARAGE")}));
+        std::optional<VaultKey> again = VaultKey::deriveFromLogin(QStringLiteral("OPEN SESAME"), key->salt());
+        QVERIFY(keyOpensVault(vault().path(), *again));
+        QCOMPARE(again->pageSize(), EarlierVaultPageSize);
+    }
+
     // A file that is neither plain SQLite nor opened by the key is a wrong try every time: the
     // program ends after the last, and the file is never written.
     void notAVaultIsAWrongTry() {

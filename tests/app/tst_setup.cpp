@@ -207,8 +207,10 @@ private slots:
         QCOMPARE(heldVaultKey() != nullptr, required);
         if (required) {
             QVERIFY(!fileBytes(vault().path()).contains("CatDef"));
-            QVERIFY(keyOpensVault(vault().path(), *VaultKey::deriveFromLogin(keyText, header.salt)));
-            QVERIFY(!keyOpensVault(vault().path(), *VaultKey::deriveFromLogin(password, header.salt)));
+            std::optional<VaultKey> right = VaultKey::deriveFromLogin(keyText, header.salt);
+            std::optional<VaultKey> typedAsIs = VaultKey::deriveFromLogin(password, header.salt);
+            QVERIFY(keyOpensVault(vault().path(), *right));
+            QVERIFY(!keyOpensVault(vault().path(), *typedAsIs));
         }
         // The next start reads back what was saved.
         LoadLoginSettings();

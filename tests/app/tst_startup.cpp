@@ -2,15 +2,18 @@
 #include "fakeplatform.h"
 #include "testmain.h"
 
+#include "app/controls.h"
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "mainwindow/frmmain.h"
+#include "store/errorcodes.h"
 #include "store/locations.h"
 #include "store/vault.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -96,6 +99,31 @@ private slots:
         fake().messages.clear();
         StartUp();
         QVERIFY(fake().messages.isEmpty());
+    }
+
+    // Start-up reads the entries once: one list fill (the filter's "ALL CATEGORIES" runs it) and
+    // one read of the first entry for the detail view; no other operation reads them.
+    void startUpReadsTheEntriesOnce() {
+        QTemporaryDir home;
+        const QByteArray data = qgetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", data); });
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+        vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"));
+        vault().addEntry(QStringLiteral("Attic"), QStringLiteral("HOME"));
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QVERIFY(QDir().mkpath(folder) && QFile::copy(vault().path(), folder + "/gpwdfsc.mdb"));
+        QList<int> operations;
+        setFaultHook([&](int code, int attempt, int statement) {
+            if (attempt == 1 && statement == 1) operations << code;
+            return false;
+        });
+        StartUp();
+        setFaultHook({});
+        QCOMPARE(VaultFolder, folder);
+        QCOMPARE(operations, (QList<int>{int(ErrorCode::RetrieveEntries), int(ErrorCode::FillCategoryFilter),
+                                         int(ErrorCode::ShowEntry)}));
+        QCOMPARE(form<frmMain>().List1->count(), 2);
+        QCOMPARE(form<frmMain>().shownKey, listKey(form<frmMain>().List1));
     }
 
     void appFolder_data() {

@@ -248,6 +248,45 @@ private slots:
         QCOMPARE(strays(dir_.path()), QStringList());
     }
 
+    // A vault encrypted as the program did before its pages grew (SQLCipher's default page size,
+    // the same statements) opens with its password, every row intact; re-encrypting it writes
+    // today's page size. A key told the wrong page size reads neither.
+    void vaultOfEarlierPageSizeOpens() {
+        const Dump original = dumpVault(vault_, nullptr);
+        const QString copy = reencryptionCopyPath(vault_);
+        QFile(copy).open(QIODevice::WriteOnly);
+        {
+            Db db;
+            QCOMPARE(sqlite3_open_v2(QFile::encodeName(vault_).constData(), &db.handle, SQLITE_OPEN_READWRITE,
+                                     nullptr),
+                     SQLITE_OK);
+            const QByteArray attach = "ATTACH DATABASE '" + QFile::encodeName(copy) +
+                                      "' AS reencrypted KEY \"" +
+                                      QByteArray(keyA_->keyText(), keyA_->keyTextSize()) + "\"";
+            for (const QByteArray& sql : {attach, QByteArray("SELECT sqlcipher_export('reencrypted')"),
+                                          QByteArray("DETACH DATABASE reencrypted")})
+                QCOMPARE(sqlite3_exec(db.handle, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        }
+        QVERIFY(QFile::remove(vault_) && QFile::rename(copy, vault_));
+        QCOMPARE(fileBytes(vault_).size() % EarlierVaultPageSize, 0);
+
+        std::optional<VaultKey> key = VaultKey::deriveFromLogin(QStringLiteral("SESAME"), keyA_->salt());
+        QCOMPARE(dumpVault(vault_, &*key).rc, SQLITE_NOTADB);
+        QVERIFY(keyOpensVault(vault_, *key));
+        QCOMPARE(key->pageSize(), EarlierVaultPageSize);
+        QCOMPARE(dumpVault(vault_, &*key).rows, original.rows);
+
+        reencryptVault(vault_, &*key, &*keyB_);
+        QCOMPARE(dumpVault(vault_, &*keyB_).rows, original.rows);
+        QCOMPARE(fileBytes(vault_).size() % VaultPageSize, 0);
+        std::optional<VaultKey> keyB = VaultKey::deriveFromLogin(QStringLiteral("OTHER ÄÖ"), keyB_->salt());
+        keyB->setPageSize(EarlierVaultPageSize);
+        QCOMPARE(dumpVault(vault_, &*keyB).rc, SQLITE_NOTADB);
+        QVERIFY(keyOpensVault(vault_, *keyB));
+        QCOMPARE(keyB->pageSize(), VaultPageSize);
+        QVERIFY(!keyOpensVault(vault_, *key));
+    }
+
     void onlyTheRightKeyOpens_data() {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<bool>("opens");

@@ -74,6 +74,20 @@ private slots:
         QVERIFY(fake().messages.isEmpty());
     }
 
+    // The empty word finds an entry of a blank description by another value that is not blank;
+    // an entry with no value at all is not found.
+    void emptyWordAndBlankDescriptions() {
+        vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"));
+        const qint64 gate = vault().addEntry(QStringLiteral("  "), QStringLiteral("HOME"), {},
+                                             QStringLiteral("gate code 4711"));
+        vault().addEntry(QString(), QStringLiteral("HOME"), {QStringLiteral(" ")});
+        frmSearch& window = search(QString());
+        QCOMPARE(listRows(window.List1), (QStringList{QString(), QStringLiteral("GARAGE")}));
+        QCOMPARE(window.Label4->text(), QStringLiteral("2 Matches."));
+        window.List1->setCurrentRow(0);
+        QCOMPARE(listKey(window.List1), std::optional(gate));
+    }
+
     // Picking a result shows it in the main window, switching to every category only when needed.
     void pickingAResult() {
         prepare();
