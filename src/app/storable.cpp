@@ -1,16 +1,16 @@
 #include "storable.h"
 
 #include "platform.h"
-#include "store/cp1252.h"
+#include "store/text.h"
 
 #include <QWidget>
 
-bool checkStorable(const QString& fieldName, const QString& text, bool refuseEuro, QWidget* box) {
-    const QString character = cp1252::firstUnstorable(text, refuseEuro);
+bool checkStorable(const QString& fieldName, const QString& text, QWidget* box) {
+    const QString character = text::firstUnkeepable(text);
     if (character.isEmpty()) return true;
     platform().messageBox(UnsupportedCharacterTitle,
-                          QStringLiteral("The %1 holds the character \"%2\", which the vault cannot store as typed.\n"
-                                         "Please remove or replace it; nothing has been saved.")
+                          QStringLiteral("The %1 holds the character %2, which the vault cannot keep.\n"
+                                         "Please remove it; nothing has been saved.")
                               .arg(fieldName, character),
                           MsgIcon::Error);
     if (box) box->setFocus();

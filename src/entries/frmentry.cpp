@@ -12,6 +12,7 @@
 #include "app/windowkit.h"
 #include "frmgenerator.h"
 #include "store/repository.h"
+#include "store/text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,7 +57,7 @@ protected:
     }
 
 private:
-    int length() const { return document()->characterCount() - 1; }
+    int length() const { return int(text::characterCount(toPlainText())); }
 
     // Runs an edit, then takes back what it typed beyond the limit (the characters just before
     // the cursor, where the edit left it).
@@ -89,7 +90,7 @@ void styleBox(QWidget* box) {
 
 QLineEdit* valueBox(QWidget* parent, const char* name, const QString& tip) {
     auto* box = named(new QLineEdit(parent), name);
-    box->setMaxLength(frmEntry::FieldLimit);
+    limitCharacters(box, frmEntry::FieldLimit);
     box->setToolTip(tip);
     styleBox(box);
     return box;
@@ -336,7 +337,7 @@ void frmEntry::Command21_Click() {
                              {Label5, "User Defined Field (4)", Text5->text(), Text5},
                              {Label8, "Notes", Text6->toPlainText(), Text6}};
     for (const Checked& box : boxes)
-        if (!checkStorable(fieldName(box.title, box.designTitle), box.text, true, box.box)) return;
+        if (!checkStorable(fieldName(box.title, box.designTitle), box.text, box.box)) return;
     // A field that could not be read stays as stored: the save never writes over it.
     const std::array<bool, 7> unreadable = stored_.value_or(EntryValues{}).keepStored;
     for (std::size_t i = 1; i < 6; ++i) {

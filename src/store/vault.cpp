@@ -169,11 +169,10 @@ void executeStatement(const char* statement, std::initializer_list<BoundValue> v
     }
 }
 
-QString encodeForWrite(const QString& plain) {
-    QString encoded = EncodeValue(plain);
+QString encodeForWrite(const QString& plain, bool entryValue) {
+    QString encoded = entryValue ? EncodeEntryValue(plain) : EncodeValue(plain);
     if (encoded == CodecError)
-        throw VaultFailure{QStringLiteral("Quorlane"), -1,
-                           QStringLiteral("A value is too long to be stored")};
+        throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("A value cannot be stored")};
     return encoded;
 }
 

@@ -62,8 +62,10 @@ bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const 
 // that handle their failures outside the access policy).
 void rememberFailure(const VaultFailure& failure);
 
-// Encodes a value for a write; "ERROR" from the codec fails the attempt.
-QString encodeForWrite(const QString& plain);
+// Encodes a value for a write, as an entry value (apostrophes kept by the codec's rule) or as
+// plain text; "ERROR" from the codec (half of a surrogate pair, or a value beyond SQLite's
+// longest text) fails the attempt.
+QString encodeForWrite(const QString& plain, bool entryValue = false);
 
 // Tests: make a chosen statement of a chosen attempt fail. The hook gets the operation's code
 // (0 outside an operation), the 1-based attempt of that operation and the 1-based statement of

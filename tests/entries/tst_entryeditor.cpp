@@ -312,19 +312,20 @@ private slots:
         QCOMPARE(entryCount(), 0);
     }
 
-    // Characters the vault could not give back as typed are refused, naming the field.
+    // What no value may hold (a zero character, half of a surrogate pair) is refused, naming the
+    // field and the character's number; the box keeps what was typed.
     void unstorableCharacters_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("prompt");
-        const QString tail = QStringLiteral(", which the vault cannot store as typed.\n"
-                                            "Please remove or replace it; nothing has been saved.");
-        QTest::newRow("Polish letter in field 1")
-            << "Text1" << QStringLiteral("Łódź") << "The Card Number field holds the character \"Ł\"" + tail;
-        QTest::newRow("euro sign in the description")
-            << "Text2" << QStringLiteral("Card 5 €") << "The Card field holds the character \"€\"" + tail;
-        QTest::newRow("emoji in the notes") << "Text6" << QStringLiteral("pin \U0001F600")
-                                            << "The Notes field holds the character \"\U0001F600\"" + tail;
+        const QString tail =
+            QStringLiteral(", which the vault cannot keep.\nPlease remove it; nothing has been saved.");
+        QTest::newRow("zero in field 1") << "Text1" << QString("12") + QChar(0) + "34"
+                                         << "The Card Number field holds the character U+0000" + tail;
+        QTest::newRow("half a pair in the description") << "Text2" << QString("Card ") + QChar(0xD83D)
+                                                        << "The Card field holds the character U+D83D" + tail;
+        QTest::newRow("zero in the notes")
+            << "Text6" << QString(QChar(0)) << "The Notes field holds the character U+0000" + tail;
     }
     void unstorableCharacters() {
         QFETCH(QString, box);

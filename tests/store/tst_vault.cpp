@@ -151,7 +151,7 @@ private slots:
     // A value the codec cannot encode is a failure of the attempt, never stored as "ERROR"; a
     // value that is the word "ERROR" is stored like any other.
     void errorEncodingIsNeverWritten() {
-        const QString tooLong(10923, QChar(u'x'));
+        const QString unencodable = QStringLiteral("half a pair ") + QChar(0xD83D);
         const auto insert = [](const std::function<QString()>& value) {
             return runVaultOperation(ErrorCode::AddEntry,
                                      [&value] {
@@ -161,7 +161,7 @@ private slots:
                                      },
                                      {.writes = true});
         };
-        QVERIFY(!insert([&tooLong] { return encodeForWrite(tooLong); }));
+        QVERIFY(!insert([&unencodable] { return encodeForWrite(unencodable); }));
         QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM Cats WHERE CatName = 'ERROR'")).toInt(),
                  0);
         QVERIFY(insert([] { return QStringLiteral("ERROR"); }));
