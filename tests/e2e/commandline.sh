@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The program's command line, with no display at all: --help and --version print and exit 0, a
+# line it does not understand gets a message on stderr and status 2, and nothing opens a window.
+#
+#   commandline.sh <quorlane executable> <build dir>
+set -euo pipefail
+program="$(realpath "$1")"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; cat "$work/out" "$work/err" 2>/dev/null; exit 1; }
+# No display and no toolkit fallback: a program that needed one would fail here.
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$work" XDG_DATA_HOME="$work/data" \
+          "$program" "$@" >"$work/out" 2>"$work/err"; }
+
+run --help || fail "--help ended with $?"
+head -1 "$work/out" | grep -qx 'Usage: quorlane \[--vault FILE\]' || fail "--help printed no usage"
+grep -q -- '--vault FILE' "$work/out" && grep -q -- '--version' "$work/out" || fail "--help lists no options"
+[ ! -s "$work/err" ] || fail "--help wrote to stderr"
+run --version || fail "--version ended with $?"
+grep -Eqx 'quorlane [0-9]+(\.[0-9]+)+' "$work/out" || fail "--version printed $(cat "$work/out")"
+echo "PASS: --help and --version print and exit 0"
+
+for line in "--frobnicate" "--vault" "--vault $work/missing.mdb" "stray-file"; do
+  status=0
+  # shellcheck disable=SC2086
+  run $line || status=$?
+  [ "$status" = 2 ] || fail "'$line' ended with $status, not 2"
+  grep -q '^quorlane: ' "$work/err" && grep -q -- "--help" "$work/err" || fail "'$line' gave no message"
+  [ ! -s "$work/out" ] || fail "'$line' wrote to stdout"
+done
+[ ! -e "$work/data" ] || fail "a refused command line made the data folder"
+echo "PASS: refused command lines end with status 2 and a message"
+echo "2 passed, 0 failed"
