@@ -20,14 +20,12 @@ run --version || fail "--version ended with $?"
 grep -Eqx 'quorlane [0-9]+(\.[0-9]+)+' "$work/out" || fail "--version printed $(cat "$work/out")"
 echo "PASS: --help and --version print and exit 0"
 
-for line in "--frobnicate" "--vault" "--vault $work/missing.mdb" "stray-file"; do
-  status=0
-  # shellcheck disable=SC2086
-  run $line || status=$?
-  [ "$status" = 2 ] || fail "'$line' ended with $status, not 2"
-  grep -q '^quorlane: ' "$work/err" && grep -q -- "--help" "$work/err" || fail "'$line' gave no message"
-  [ ! -s "$work/out" ] || fail "'$line' wrote to stdout"
-done
+# Which lines are refused is the unit tests' matter; here, what the shell sees of a refusal.
+status=0
+run --frobnicate || status=$?
+[ "$status" = 2 ] || fail "--frobnicate ended with $status, not 2"
+grep -qx 'quorlane: unknown option --frobnicate' "$work/err" || fail "no message naming the option"
+[ ! -s "$work/out" ] || fail "a refusal wrote to stdout"
 [ ! -e "$work/data" ] || fail "a refused command line made the data folder"
-echo "PASS: refused command lines end with status 2 and a message"
+echo "PASS: a refused command line ends with status 2 and a message"
 echo "2 passed, 0 failed"
