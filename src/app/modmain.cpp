@@ -84,6 +84,8 @@ VaultNews placeVault() {
         const QString oldFile = place.oldFolder + QLatin1Char('/') + QLatin1String(VaultFileName);
         const QString problem = moveOldVault(place.oldFolder, place.folder);
         if (problem.isEmpty()) return {{}, oldFile, {}, {}};
+        // Another start of the program moved it just now.
+        if (!QFileInfo::exists(oldFile) && QFileInfo::exists(vaultFilePath())) return {};
         // The vault stays where it is and is used from there; the next start tries again.
         VaultFolder = place.oldFolder;
         return {{}, {}, oldFile, problem};
