@@ -1,5 +1,6 @@
 #include "entries/frmentry.h"
 #include "store/codec.h"
+#include "store/text.h"
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 
 class EntryEditorTest final : public VaultTestCase {
     Q_OBJECT
@@ -349,6 +351,54 @@ private slots:
         QCOMPARE(shown(), value);
         QVERIFY(!editor.Picture7->isHidden());
         QCOMPARE(entryCount(), 0);
+    }
+
+    // Every script at the editor's limits goes through the real windows: pasted into the editor
+    // whole, one more character refused, saved, listed and shown by the main window, and back in
+    // the editor as it was typed.
+    void everyScriptThroughTheWindows_data() {
+        QTest::addColumn<QString>("sample");
+        QTest::newRow("latin") << u"Grüße aus Zürich "_qs;
+        QTest::newRow("greek") << u"Ζυρίχη – Ελλάδα "_qs;
+        QTest::newRow("cyrillic") << u"Почта Москва "_qs;
+        QTest::newRow("cjk") << u"東京の銀行"_qs;
+        QTest::newRow("arabic, right to left") << u"كلمة المرور "_qs;
+        QTest::newRow("emoji with skin tones") << u"👍🏽👩🏿‍💻🔑"_qs;
+        QTest::newRow("euro and apostrophes") << u"Ann's 5 € "_qs;
+    }
+    void everyScriptThroughTheWindows() {
+        QFETCH(QString, sample);
+        const auto atLimit = [&sample](int characters) {
+            QString text;
+            while (text::characterCount(text) < characters)
+                text += sample;
+            while (text::characterCount(text) > characters)
+                text.chop(text.back().isLowSurrogate() ? 2 : 1);
+            return text;
+        };
+        const QString description = atLimit(frmEntry::FieldLimit),
+                      notes = atLimit(frmEntry::NotesLimit - 1) + "\n";
+        frmMain& main = openMainWindow();
+        frmEntry& editor = startAdding(QStringLiteral("WEB SITE"), {});
+        for (QLineEdit* box : {editor.Text2, editor.Text1}) {
+            box->insert(description);
+            box->insert(QStringLiteral("x"));
+            QCOMPARE(box->text(), description);
+        }
+        editor.Text6->setPlainText(notes);
+        editor.Text6->moveCursor(QTextCursor::End);
+        QTest::keyClick(editor.Text6, Qt::Key_X);
+        QCOMPARE(editor.Text6->toPlainText(), notes);
+        editor.Command21_Click();
+        QCOMPARE(fake().titles(), QStringList{QStringLiteral("Success")});
+
+        QCOMPARE(listText(main.List1), text::upper(description).trimmed());
+        QCOMPARE(main.Text1->text(), description.trimmed());
+        main.Command11_Click();
+        frmEntry& editing = form<frmEntry>();
+        QCOMPARE(editing.Text2->text(), description);
+        QCOMPARE(editing.Text1->text(), description);
+        QCOMPARE(editing.Text6->toPlainText(), notes);
     }
 
     // Choosing a category: its titles (apostrophes restored) and its image; E200 when unreadable.

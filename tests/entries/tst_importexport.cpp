@@ -249,7 +249,9 @@ private slots:
             "('GAMES', 'Game', 'Site', 'Player', 'Secret', 'Realm', 'Notes', 4)");
         vault().addEntry(u"Joe's \"Café\", 2"_qs, "GAMES", {" https://g.test", "joe ", "p,w\"", ""},
                          "line 1\r\nline 2\r\n", "12/31/2019 11:59:59 pm");
-        vault().addEntry("  spaced  ", "WEB SITE", {"a", "", "", u"Grüße"_qs}, "", "06/15/2021 12:00:00 pm");
+        const QString everyScript =
+            u"Grüße, Ελλάδα, Москва, 東京, مرحبا, 👍🏽, Ann's 5 €"_qs;
+        vault().addEntry("  spaced  ", "WEB SITE", {"a", "", "", everyScript}, "", "06/15/2021 12:00:00 pm");
         vault().addEntry("Alarm", "HOME", {"", "", "1234", ""}, "\r\n", "01/02/2020 03:04:05 am");
         const Rows exported = storedEntries();
         frmMain& main = openMainWindow();
@@ -272,8 +274,10 @@ private slots:
         QCOMPARE(fake().messages.last().prompt, QStringLiteral("3 entries exported to export.csv."));
         QCOMPARE(QFile::permissions(path), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                QFileDevice::ReadUser | QFileDevice::WriteUser);
+        // UTF-8 without a byte-order mark, as KeePassXC, Bitwarden and the browsers write theirs.
         const QByteArray csv = fileBytes(path);
         QVERIFY(csv.startsWith("\"Category\",\"Description\",\"Field 1 title\""));
+        QVERIFY(csv.contains(("\"" + everyScript + "\"").toUtf8()));
         QVERIFY(csv.contains(
             u"\"GAMES\",\"Joe's \"\"Café\"\", 2\",\"Site\",\" https://g.test\",\"Player\",\"joe \",\"Secret\",\"p,w\"\"\",\"Realm\",\"\",\"line 1\r\nline 2\r\n\",\"12/31/2019 11:59:59 pm\"\r\n"_qs
                 .toUtf8()));

@@ -119,8 +119,9 @@ private slots:
         QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM PDF")).toInt(), 2);
     }
 
-    // Notes longer than the codec gives back (written by another tool): shown as unreadable,
-    // kept byte for byte by a save that leaves them alone, and a change to them is refused.
+    // Notes the codec cannot read (a number above 255, written by another tool): shown as
+    // unreadable, kept byte for byte by a save that leaves them alone, and a change to them is
+    // refused.
     void undecodableValueIsNeverRewritten_data() {
         QTest::addColumn<QString>("typedNotes");
         QTest::addColumn<QStringList>("reports");
@@ -129,9 +130,12 @@ private slots:
     }
     void undecodableValueIsNeverRewritten() {
         QFETCH(QString, typedNotes);
-        const QString tooLong(5462, QLatin1Char('n'));
-        const qint64 key = vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"),
-                                            {QStringLiteral("1234")}, tooLong);
+        const qint64 key =
+            vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"), {QStringLiteral("1234")});
+        vault().exec(QStringLiteral("UPDATE PDF SET PDF6 = ?"), {QStringLiteral("\x05"
+                                                                                "9\x05"
+                                                                                "9\x05"
+                                                                                "9")});
         const auto storedNotes = [&] {
             return vault().value(QStringLiteral("SELECT PDF6 FROM PDF WHERE pNum = %1").arg(key)).toString();
         };
