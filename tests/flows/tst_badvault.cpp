@@ -4,6 +4,7 @@
 #include "entries/frmentry.h"
 #include "fakeplatform.h"
 #include "mainwindow/frmmain.h"
+#include "store/codec.h"
 #include "store/repository.h"
 #include "store/vault.h"
 #include "testmain.h"
@@ -119,23 +120,31 @@ private slots:
         QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM PDF")).toInt(), 2);
     }
 
-    // Notes the codec cannot read (a number above 255, written by another tool): shown as
-    // unreadable, kept byte for byte by a save that leaves them alone, and a change to them is
-    // refused.
+    // Notes the codec cannot read (a number above 255) or that decode to control characters only
+    // (written by another tool): shown as unreadable, kept byte for byte by a save that leaves
+    // them alone, and a change to them is refused.
     void undecodableValueIsNeverRewritten_data() {
+        QTest::addColumn<QString>("notesStored"); // encoded
         QTest::addColumn<QString>("typedNotes");
         QTest::addColumn<QStringList>("reports");
-        QTest::newRow("saved unchanged") << QString() << QStringList{"Success"};
-        QTest::newRow("notes typed over") << QStringLiteral("new notes") << QStringList{"Unreadable Field"};
+        const QString above255 = QStringLiteral("\x05"
+                                                "9\x05"
+                                                "9\x05"
+                                                "9");
+        const QString controls = EncodeValue(QStringLiteral("\x01\x02\r\n\x1f"));
+        QTest::newRow("a number above 255, saved unchanged")
+            << above255 << QString() << QStringList{"Success"};
+        QTest::newRow("a number above 255, typed over")
+            << above255 << QStringLiteral("new notes") << QStringList{"Unreadable Field"};
+        QTest::newRow("control characters, saved unchanged")
+            << controls << QString() << QStringList{"Success"};
     }
     void undecodableValueIsNeverRewritten() {
+        QFETCH(QString, notesStored);
         QFETCH(QString, typedNotes);
         const qint64 key =
             vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"), {QStringLiteral("1234")});
-        vault().exec(QStringLiteral("UPDATE PDF SET PDF6 = ?"), {QStringLiteral("\x05"
-                                                                                "9\x05"
-                                                                                "9\x05"
-                                                                                "9")});
+        vault().exec(QStringLiteral("UPDATE PDF SET PDF6 = ?"), {notesStored});
         const auto storedNotes = [&] {
             return vault().value(QStringLiteral("SELECT PDF6 FROM PDF WHERE pNum = %1").arg(key)).toString();
         };
