@@ -136,9 +136,7 @@ private slots:
         vault().addEntry(QStringLiteral("Entry"), category, fields);
         frmMain& main = form<frmMain>();
         FillCategoryFilter(0);
-        main.show();
-        main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(showActive(main));
         setListIndex(main.List1, 0);
         QTest::keyClick(main.List1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(fake().clipboard, password);
