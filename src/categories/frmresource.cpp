@@ -127,9 +127,9 @@ void frmResource::fillChart() {
     // (the list is fullest first) and the table lists every category.
     const int categories = int(BreakdownNames.size()) - 1;
     grouped_ = categories > MaxBars;
-    columns_ = grouped_ ? MaxBars : categories;
+    columns_ = grouped_ ? GroupedBars : categories;
     othersCount_ = 0;
-    for (int j = MaxBars; grouped_ && j <= categories; ++j)
+    for (int j = GroupedBars; grouped_ && j <= categories; ++j)
         othersCount_ += BreakdownCounts[j].toLongLong();
     List1->clear();
     List1->setVisible(grouped_);
@@ -153,7 +153,7 @@ void frmResource::fillChart() {
     for (int j = 1; j <= columns_; ++j) {
         const bool others = grouped_ && j == columns_;
         const QString name =
-            others ? QStringLiteral("%1 MORE").arg(categories - MaxBars + 1) : BreakdownNames[j];
+            others ? QStringLiteral("%1 MORE").arg(categories - GroupedBars + 1) : BreakdownNames[j];
         // The axis reads its labels as markup: a category name is escaped to show as typed.
         names << name.toHtmlEscaped();
         auto* set = new QBarSet(name);
@@ -223,7 +223,7 @@ bool frmResource::eventFilter(QObject* watched, QEvent* event) {
             const int categories = int(BreakdownNames.size()) - 1;
             Label1->setText(
                 QStringLiteral("The %1 smallest categories have %2 together; the table lists each.")
-                    .arg(categories - MaxBars + 1)
+                    .arg(categories - GroupedBars + 1)
                     .arg(counted(othersCount_, QStringLiteral("entry"), QStringLiteral("entries"))));
             return true;
         }

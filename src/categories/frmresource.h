@@ -43,9 +43,11 @@ public:
     // none, OthersColumn for the column of the grouped smallest categories.
     int columnAt(QPoint viewPosition) const;
 
-    // Most columns the chart draws: with more categories, the smallest share the last column
-    // and the table beside the chart lists them all.
+    // Most columns the chart draws: with more categories, the chart narrows to make room for
+    // the table that lists them all, draws GroupedBars columns, and the smallest categories
+    // share the last one.
     static constexpr int MaxBars = 30;
+    static constexpr int GroupedBars = 20;
     static constexpr int OthersColumn = -1;
 
 protected:
