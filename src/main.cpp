@@ -1,3 +1,4 @@
+#include "app/hardening.h"
 #include "app/modmain.h"
 #include "app/platform.h"
 #include "app/qtplatform.h"
@@ -6,6 +7,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    hardenProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorlane"));
     QApplication::setOrganizationName(QStringLiteral("Quorlane"));

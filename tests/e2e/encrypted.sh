@@ -81,7 +81,21 @@ answer() {
   for _ in $(seq 1 40); do [ "$(login)" != "$id" ] && break; sleep 0.25; done
 }
 
+# Waits for the message box that answers a wrong password, then closes it with Enter.
+dismiss_wrong() {
+  local id=""
+  for _ in $(seq 1 240); do
+    id="$(xdotool search --onlyvisible --name '^Wrong Password$' 2>/dev/null | head -n 1)"
+    [ -n "$id" ] && break
+    sleep 0.25
+  done
+  [ -n "$id" ] || { echo "FAIL: no answer to a wrong password ($1)"; exit 1; }
+  xdotool windowfocus --sync "$id"
+  xdotool key Return
+}
+
 answer "wrong" "first try"
+dismiss_wrong "first try"
 echo "PASS: a wrong password asks again"
 answer "  open sesame " "second try"
 entries="$(/usr/bin/python3 "$work/entries.py")" || { echo "FAIL: no entry list after the right password"; exit 1; }
@@ -94,6 +108,7 @@ printf "[General]\nRetries=0\n" > "$work/config/Quorlane.conf"
 QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" "$work/quorlane" >"$work/program.log" 2>&1 &
 program=$!
 answer "wrong" "last try"
+dismiss_wrong "last try"
 for _ in $(seq 1 40); do kill -0 "$program" 2>/dev/null || break; sleep 0.25; done
 if kill -0 "$program" 2>/dev/null; then echo "FAIL: the program goes on after the last wrong try"; exit 1; fi
 echo "PASS: the last wrong try ends the program"
