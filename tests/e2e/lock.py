@@ -6,6 +6,10 @@ import time
 
 import pyatspi
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
+import poll  # noqa: E402
+from poll import fail, wait_for  # noqa: E402
+
 WORK = os.environ["QUORLANE_WORK"]
 PASSWORD = "Qu1et-Harbour"
 VALUES = ["kestrel"]  # every value of the entry holds this word
@@ -22,25 +26,6 @@ pyatspi.Registry.registerEventListener(heard, "object:text-changed")
 out.write("listening\n")
 pyatspi.Registry.start()
 '''
-
-
-def fail(message):
-    print("FAIL: " + message)
-    sys.exit(1)
-
-
-def wait_for(what, probe, seconds=60.0):
-    end = time.monotonic() + seconds
-    while True:
-        try:
-            found = probe()
-        except Exception:
-            found = None
-        if found:
-            return found
-        if time.monotonic() > end:
-            fail("gave up waiting for " + what)
-        time.sleep(0.1)
 
 
 def program():
@@ -61,8 +46,10 @@ def nodes(node, depth=0):
 
 
 def window(title):
-    for w in nodes(program()):
-        if w.getRoleName() in ("frame", "dialog", "window") and w.name == title:
+    app = program()
+    for i in range(app.childCount if app is not None else 0):
+        w = app.getChildAtIndex(i)
+        if w is not None and w.name == title:
             return w
     return None
 
@@ -102,11 +89,13 @@ def clipboard():
 events_file = os.path.join(WORK, "events.txt")
 listener = subprocess.Popen(["/usr/bin/python3", "-c", LISTENER, events_file])
 log = open(os.path.join(WORK, "program.log"), "w")
-env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=os.path.join(WORK, "config"))
+env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=os.path.join(WORK, "config"),
+           XDG_DATA_HOME=os.path.join(WORK, "data"))
 app = None
 try:
     wait_for("the listener", lambda: os.path.exists(events_file) and "listening" in open(events_file).read())
     app = subprocess.Popen([os.path.join(WORK, "quorlane")], stdout=log, stderr=log, env=env)
+    poll.watched = app
 
     # The login: each character typed goes on the bus as a '*' only.
     wait_for("the login window", lambda: window(LOGIN))

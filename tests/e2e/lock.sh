@@ -10,6 +10,7 @@
 set -euo pipefail
 program="$1"; build="$2"
 here="$(cd "$(dirname "$0")" && pwd)"
+source "$here/lib/poll.sh"
 work="$(mktemp -d)"
 cleanup() { [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
@@ -20,10 +21,7 @@ cp "$program" "$work/quorlane"
 "$build/tests/encryptvault" "$work/gpwdfsc.mdb" "Qu1et-Harbour" 3
 mkdir -p "$work/config"
 
-exec 3< <(Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
-xvfb=$!
-read -r -t 20 display <&3
-export DISPLAY=":$display"
+start_xvfb
 unset QT_QPA_PLATFORM
 
 export QUORLANE_WORK="$work"
