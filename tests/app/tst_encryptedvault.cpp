@@ -93,6 +93,7 @@ private slots:
         // The next start asks for the same password, which now opens the file.
         forgetVaultKey();
         resetGlobals();
+        unloadAllForms();
         fake().messages.clear();
         fake().modals.clear();
         QVERIFY(!runLoginGate(2));

@@ -86,6 +86,13 @@ def clipboard():
     return done.stdout if done.returncode == 0 else ""
 
 
+def dump():
+    """What the program showed when a wait gave up."""
+    for n in nodes(program()):
+        print("  %s '%s'" % (n.getRoleName(), n.name))
+
+
+poll.on_failure = dump
 events_file = os.path.join(WORK, "events.txt")
 listener = subprocess.Popen(["/usr/bin/python3", "-c", LISTENER, events_file])
 log = open(os.path.join(WORK, "program.log"), "w")
@@ -114,7 +121,7 @@ try:
     # Locked with Ctrl+L: nothing of the entry is left in the tree.
     keys_to("Quorlane", "ctrl+l")
     wait_for("the lock", lambda: any(n.name == "Quorlane is locked. Click here to unlock."
-                                     for n in nodes(window("Quorlane"))))
+                                     for n in nodes(program())))
     left = [(n.getRoleName(), t) for n in nodes(program()) for t in texts(n)
             if any(v in t.lower() for v in VALUES)]
     if left:

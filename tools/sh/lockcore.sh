@@ -57,8 +57,8 @@ for name in unlocked locked; do
   file="$work/$name.core"
   printf '%s core (%s MB):\n' "$name" "$(( $(stat -c %s "$file") / 1048576 ))"
   for value in kestrel-secret kestrel-user kestrel-four "kestrel notes" KESTREL Qu1et-Harbour QU1ET-HARBOUR; do
-    utf8="$(grep -a -o -F "$value" "$file" | wc -l)"
-    utf16="$(strings -a -e l "$file" | grep -c -F "$value" || true)"
+    utf8="$( (grep -a -o -F "$value" "$file" || true) | wc -l)"
+    utf16="$( (strings -a -e l "$file" | grep -F "$value" || true) | wc -l)"
     printf '  %-15s UTF-8 %3s  UTF-16 %3s\n' "$value" "$utf8" "$utf16"
   done
 done
