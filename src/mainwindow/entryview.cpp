@@ -11,6 +11,7 @@
 #include "entries/maincommands.h"
 #include "frmmain.h"
 #include "store/dates.h"
+#include "store/fieldmeaning.h"
 #include "store/repository.h"
 
 #include <QFrame>
@@ -29,9 +30,6 @@ bool isWebAddress(const QString& value) {
            value.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
 }
 
-// Shows the entry of the entry list's current row, read by the key the row keeps: its values
-// under its category's titles, the category's icon, the last-update date and the attachment
-// indicator.
 void ClearShownEntry() {
     frmMain& main = form<frmMain>();
     for (QLineEdit* box : {main.Text1, main.Text2, main.Text3, main.Text4})
@@ -42,11 +40,16 @@ void ClearShownEntry() {
     main.Label13->clear();
     main.shownKey.reset();
     main.shownValues.reset();
+    main.shownSecretField = -1;
+    main.shownUserField = -1;
     for (QWidget* box :
          std::initializer_list<QWidget*>{main.Text1, main.Text2, main.Text3, main.Text4, main.Text5})
         markUnreadable(box, false);
 }
 
+// Shows the entry of the entry list's current row, read by the key the row keeps: its values
+// under its category's titles, the category's icon, the last-update date and the attachment
+// indicator.
 void ShowEntry() {
     frmMain& main = form<frmMain>();
     // Locked, nothing of the vault is shown (a command that ends after the lock may ask).
@@ -90,6 +93,10 @@ void ShowEntry() {
         main.Label8->setText(definition->shownTitle(CategoryDefinition::Notes));
         main.Label14->setText(definition->shownTitle(CategoryDefinition::Description));
         main.Picture6->setPicture(categoryPictureFor(definition->image));
+        const std::array<QString, 4> fieldTitles = {definition->titles[1], definition->titles[2],
+                                                    definition->titles[3], definition->titles[4]};
+        main.shownSecretField = fieldOfMeaning(fieldTitles, FieldMeaning::Secret);
+        main.shownUserField = userNameField(fieldTitles);
     }
     main.Picture17->setVisible(shown->hasAttachments);
 
