@@ -92,7 +92,7 @@ private slots:
         if (!encrypted) return;
         // The next start asks for the same password, which now opens the file.
         forgetVaultKey();
-        resetGlobals();
+        LoginAccepted = false;
         unloadAllForms();
         fake().messages.clear();
         fake().modals.clear();
