@@ -3,6 +3,7 @@
 #include "entries/passwordgenerator.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "waits.h"
 #include "windowfixture.h"
 #include <algorithm>
 
@@ -23,9 +24,7 @@ class GeneratorTest final : public VaultTestCase {
     frmEntry& shownEditor() {
         form<frmMain>().Command10_Click();
         frmEntry& editor = form<frmEntry>();
-        editor.show();
-        editor.activateWindow();
-        if (!QTest::qWaitForWindowActive(&editor)) qWarning("editor not active");
+        (void)showActive(editor);
         return editor;
     }
 
