@@ -125,15 +125,19 @@ VaultFileVerdict keyedCheck(const sqlite::Connection& db, const VaultKey& key, q
 }
 
 // The verdict on the file as it is now, checked again only when it changed; an encrypted file is
-// opened with the key for its check and that connection handed back in opened.
+// opened with the key for its check and that connection handed back in opened. checked: the state
+// of the file the verdict is about, when there is one.
 VaultFileVerdict currentVerdict(const QString& path, const VaultKey* key,
-                                std::optional<sqlite::Connection>& opened) {
+                                std::optional<sqlite::Connection>& opened,
+                                std::optional<Fingerprint>* checked = nullptr) {
     const std::optional<Fingerprint> fingerprint = fingerprintOf(path);
     if (!fingerprint) return {}; // missing: opening fails as for any missing vault, and makes nothing
     const bool keyed = key != nullptr;
     if (lastCheck && lastCheck->path == path && lastCheck->keyed == keyed &&
-        lastCheck->fingerprint == *fingerprint)
+        lastCheck->fingerprint == *fingerprint) {
+        if (checked) *checked = fingerprint;
         return lastCheck->verdict;
+    }
     VaultFileVerdict verdict;
     if (keyed) {
         opened.emplace(path, key);
@@ -146,6 +150,7 @@ VaultFileVerdict currentVerdict(const QString& path, const VaultKey* key,
         if (verdict.kind == Kind::Unreadable) return verdict;
     }
     lastCheck = Checked{path, *fingerprint, keyed, verdict};
+    if (checked) *checked = fingerprint;
     return verdict;
 }
 
@@ -173,10 +178,17 @@ QString VaultFileVerdict::report(const QString& path) const {
 
 sqlite::Connection openCheckedVault(const QString& path, const VaultKey* key) {
     std::optional<sqlite::Connection> opened;
-    const VaultFileVerdict verdict = currentVerdict(path, key, opened);
+    std::optional<Fingerprint> checked;
+    const VaultFileVerdict verdict = currentVerdict(path, key, opened, &checked);
     if (verdict.kind != Kind::Passed) refuse(path, verdict);
-    if (opened) return std::move(*opened);
-    return sqlite::Connection(path, key);
+    if (!opened) opened.emplace(path, key);
+    // The file SQLCipher now holds open must be the one checked: one replaced in between is
+    // checked at the next attempt.
+    if (checked && fingerprintOf(path) != checked)
+        throw VaultFailure{
+            QStringLiteral("Quorlane"), -1,
+            QStringLiteral("%1 changed while it was checked").arg(QDir::toNativeSeparators(path))};
+    return std::move(*opened);
 }
 
 VaultFileVerdict vaultFileVerdict(const QString& path, const VaultKey* key) {

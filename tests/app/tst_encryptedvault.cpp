@@ -141,8 +141,8 @@ private slots:
     void missingTableIsReportedAfterTheLogin() {
         encrypt(QStringLiteral("2"));
         {
-            std::optional<VaultKey> key =
-                VaultKey::deriveFromLogin(QStringLiteral("OPEN SESAME"), readVaultHeader(vault().path()).salt);
+            std::optional<VaultKey> key = VaultKey::deriveFromLogin(QStringLiteral("OPEN SESAME"),
+                                                                    readVaultHeader(vault().path()).salt);
             QVERIFY(key && keyOpensVault(vault().path(), *key));
             sqlite::Connection(vault().path(), &*key).execute("DROP TABLE eAttach");
         }
