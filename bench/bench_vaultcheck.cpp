@@ -14,6 +14,7 @@
 #include <QDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <sys/resource.h>
 
 namespace {
 
@@ -40,6 +41,26 @@ void startUpReads() {
 void startUpReadsWithTheCheck() {
     forgetVaultFileChecks();
     startUpReads();
+}
+
+// Processor time of this program and of the checker runs it waited for, in ms: on a busy machine
+// the wall-clock figures above grow with the other work, this does not.
+double processorMs() {
+    double ms = 0;
+    for (const int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+        rusage usage{};
+        getrusage(who, &usage);
+        for (const timeval& t : {usage.ru_utime, usage.ru_stime})
+            ms += double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0;
+    }
+    return ms;
+}
+
+double processorMsPerRun(void (*operation)(), int runs) {
+    const double start = processorMs();
+    for (int i = 0; i < runs; ++i)
+        operation();
+    return (processorMs() - start) / runs;
 }
 
 void BM_StartUpReadsChecked(benchmark::State& state) {
@@ -75,6 +96,14 @@ int main(int argc, char** argv) {
         std::printf("    %-38s %8.1f ms\n", "file checked first (every start)", ms[1]);
         std::printf("    %-38s %8.1f ms (goal: < 20 ms)\n", "cost of the check", ms[1] - ms[0]);
     }
+    // bestMillisOnBoth leaves the program on the plain vault.
+    const int runs = 20;
+    const double unchecked = processorMsPerRun(startUpReads, runs);
+    const double checked = processorMsPerRun(startUpReadsWithTheCheck, runs);
+    std::printf("  plain vault, processor time (program and checker), mean of %d runs:\n", runs);
+    std::printf("    %-38s %8.1f ms\n", "file already checked", unchecked);
+    std::printf("    %-38s %8.1f ms\n", "file checked first (every start)", checked);
+    std::printf("    %-38s %8.1f ms (goal: < 20 ms)\n", "cost of the check", checked - unchecked);
     benchmark::Shutdown();
     return 0;
 }
