@@ -1,6 +1,7 @@
 #include "apptestcase.h"
 #include "fakeplatform.h"
 #include "testmain.h"
+#include "testvault.h"
 
 #include "app/forms.h"
 #include "app/frmlogin.h"
@@ -24,11 +25,6 @@ void typePassword(const QString& text) {
     QLineEdit* box = form<frmLogin>().txtPassword;
     QTest::keyClicks(box, text);
     QTest::keyClick(box, Qt::Key_Return);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
