@@ -1,8 +1,10 @@
 #include "modmain.h"
 
+#include "accessibility.h"
 #include "clipboard.h"
 #include "controls.h"
 #include "forms.h"
+#include "hardening.h"
 #include "idlelock.h"
 #include "mainwindowport.h"
 #include "modregistry.h"
@@ -11,6 +13,7 @@
 #include "store/locations.h"
 #include "store/vault.h"
 #include "store/vaultfile.h"
+#include "traylock.h"
 #include "vaultlock.h"
 
 #include <QCoreApplication>
@@ -38,6 +41,7 @@ void resetGlobals() {
     PreferenceToggleGuard = 0;
     TrayIconData = {};
     resetCopiedValue();
+    trayLock().reset();
 }
 
 QString appFolderFrom(QString folder) {
@@ -149,7 +153,10 @@ void LoginGate() {
     } else {
         CheckVaultFile();
         LoadLoginSettings();
-        if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
+        if (!LoginPassword.trimmed().isEmpty()) {
+            RunStartUpLogin();
+            offerVaultEncryption();
+        }
     }
 }
 
@@ -163,6 +170,8 @@ void StartUp() {
     main.widget().setWindowTitle(QStringLiteral("Quorlane"));
 
     AppFolder = appFolderFrom(QCoreApplication::applicationDirPath());
+    protectSettingsFile();
+    keepPasswordsOffAccessibility();
 
     const QSize screen = platform().screenSizeTwips();
     if (!screenLargeEnough(screen.width(), screen.height())) {

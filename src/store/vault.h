@@ -57,6 +57,9 @@ struct VaultOptions {
 };
 bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const VaultOptions& options = {});
 
+// Whether a vault operation is running (its progress window lets timers run meanwhile).
+bool vaultOperationRunning();
+
 // Records a failure in LastErrorText as "source: number: description" (also for operations
 // that handle their failures outside the access policy).
 void rememberFailure(const VaultFailure& failure);

@@ -106,3 +106,9 @@ void holdVaultKey(VaultKey key) {
 void forgetVaultKey() {
     held().reset();
 }
+
+void wipeText(QString& text) {
+    if (!text.isEmpty() && text.isDetached())
+        sodium_memzero(text.data(), std::size_t(text.size()) * sizeof(QChar));
+    text.clear();
+}

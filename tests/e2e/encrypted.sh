@@ -76,7 +76,15 @@ answer() {
   xdotool key Return
 }
 
+# Waits for the message box that answers a wrong password, then closes it with Enter.
+dismiss_wrong() {
+  local id
+  id="$(wait_window '^Wrong Password$')" || fail "no answer to a wrong password ($1)"
+  xdotool windowfocus --sync "$id" key Return
+}
+
 answer "wrong" "first try"
+dismiss_wrong "first try"
 wait_until "the login window to come back" other_login "$login" >/dev/null || fail "no second login window"
 echo "PASS: a wrong password asks again"
 answer "  open sesame " "second try"
@@ -91,6 +99,7 @@ QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" "$work/quorlane" >"$work/prog
 program=$!
 watched=$program
 answer "wrong" "last try"
+dismiss_wrong "last try"
 wait_exit "$program" || fail "the program goes on after the last wrong try"
 echo "PASS: the last wrong try ends the program (status $exit_status)"
 CHECK
