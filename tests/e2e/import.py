@@ -56,8 +56,8 @@ click(wait_for("the import button", showing(button("Import passwords from a CSV 
 # The file dialog: the path typed into its focused name box, then Enter once the box holds it.
 path = work + "/passwords.csv"
 to_window("Import Passwords")
-name_box = wait_for("the file name box focused", showing(
-    lambda n: n.getRoleName() == "text" and n.getState().contains(pyatspi.STATE_FOCUSED)))
+dialog = wait_for("the file dialog", showing(lambda n: n.name == "Import Passwords" and n.getRoleName() != "push button"))
+name_box = wait_for("the file name box focused", lambda: find(dialog, lambda n: n.getRoleName() == "text" and n.getState().contains(pyatspi.STATE_FOCUSED)))
 subprocess.run(["xdotool", "type", "--delay", "2", path], check=True)
 wait_for("the typed path in the file name box", lambda: name_box.queryText().getText(0, -1) == path)
 subprocess.run(["xdotool", "key", "Return"], check=True)
