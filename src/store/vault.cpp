@@ -1,6 +1,7 @@
 #include "vault.h"
 
 #include "codec.h"
+#include "filecheck.h"
 #include "locations.h"
 #include "statements.h"
 #include "vaultkey.h"
@@ -22,8 +23,6 @@ struct Operation {
 };
 Operation current;
 bool inTransaction = false;
-// Why the vault takes no writes in this run ("" when it does).
-QString writesRefused;
 std::optional<sqlite::Connection> connection;
 // The vault whose list index was looked for in this run.
 QString checkedVault;
@@ -73,7 +72,7 @@ void resetStoreGlobals() {
     inTransaction = false;
     checkedVault.clear();
     current = {};
-    writesRefused.clear();
+    forgetVaultFileChecks();
     AppFolder.clear();
     MaxAttempts = 0;
     AttemptCount = 0;
@@ -107,6 +106,7 @@ void addListIndex(sqlite::Connection& db) {
         try {
             db.execute(sql::CreateListIndex);
             db.execute("COMMIT");
+            vaultFileWritten(QDir::cleanPath(path));
         } catch (const VaultFailure&) {
             db.execute("ROLLBACK");
             throw;
@@ -121,14 +121,8 @@ void addListIndex(sqlite::Connection& db) {
 } // namespace
 
 sqlite::Connection openVaultConnection() {
-    sqlite::Connection db(QDir::cleanPath(vaultFilePath()), heldVaultKey());
+    sqlite::Connection db = openCheckedVault(QDir::cleanPath(vaultFilePath()), heldVaultKey());
     addListIndex(db);
-    return db;
-}
-
-sqlite::Connection openVaultForReading() {
-    sqlite::Connection db(QDir::cleanPath(vaultFilePath()), heldVaultKey());
-    db.execute("PRAGMA query_only = ON");
     return db;
 }
 
@@ -137,7 +131,6 @@ void openVault() {
     inTransaction = false;
     connection.emplace(openVaultConnection());
     if (current.writes) {
-        if (!writesRefused.isEmpty()) throw VaultFailure{QStringLiteral("Quorlane"), -1, writesRefused};
         connection->execute("BEGIN");
         inTransaction = true;
     }
@@ -147,6 +140,7 @@ void closeVault() {
     if (connection && inTransaction) {
         inTransaction = false;
         connection->execute("COMMIT");
+        vaultFileWritten(QDir::cleanPath(vaultFilePath()));
     }
     connection.reset();
 }
@@ -189,10 +183,6 @@ void rememberFailure(const VaultFailure& failure) {
 
 void setFaultHook(FaultHook hook) {
     faultHook() = std::move(hook);
-}
-
-void refuseVaultWrites(const QString& reason) {
-    writesRefused = reason;
 }
 
 namespace {

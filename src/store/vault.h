@@ -22,11 +22,9 @@ inline constexpr char VaultFileName[] = "gpwdfsc.mdb";
 QString vaultFilePath();
 
 // The one place where the vault file is opened: VaultFolder + "/gpwdfsc.mdb", read-write, a
-// missing file is never created. Throws VaultFailure.
+// missing file is never created, a file that fails its check (filecheck.h) never opened. Throws
+// VaultFailure.
 sqlite::Connection openVaultConnection();
-// The same for looking only: the vault's key, if any, is given, and nothing can be written
-// through the connection (not even the list's index).
-sqlite::Connection openVaultForReading();
 
 // The operation's connection. openVault() opens it anew and, inside an operation that writes,
 // begins the attempt's transaction; closeVault() commits that transaction and closes. Both throw
@@ -76,10 +74,6 @@ QString encodeForWrite(const QString& plain, bool entryValue = false);
 // that attempt; answering true makes that statement fail.
 using FaultHook = std::function<bool(int code, int attempt, int statement)>;
 void setFaultHook(FaultHook hook);
-
-// From now on every operation that writes fails with reason, before it touches the vault (a
-// vault whose tables are not as expected is read as far as it goes, never written).
-void refuseVaultWrites(const QString& reason);
 
 // The application shows the busy pointer while handler(true) .. handler(false): around each
 // outermost vault operation.

@@ -1,6 +1,7 @@
 #include "vaultfile.h"
 
 #include "codec.h"
+#include "filecheck.h"
 #include "sqlite.h"
 #include "vault.h"
 
@@ -157,6 +158,7 @@ void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultK
     bool renamed = false;
     try {
         step(ReencryptStep::Open);
+        if (!from) requirePlainVaultChecked(vaultPath);
         std::optional<sqlite::Connection> db = openExisting(vaultPath, from);
         step(ReencryptStep::Create);
         createOwnerOnly(copy);

@@ -14,6 +14,7 @@ trap 'rm -rf "$work"' EXIT
 # The program in a folder of its own, with the delivered vault (from the build's data folder)
 # beside it.
 cp "$exe" "$work/quorlane"
+cp "$(dirname "$exe")/quorlane-vaultcheck" "$work/" # the check of a plain vault, found beside the program
 cp "$2/share/quorlane/gpwdfsc.mdb" "$work/gpwdfsc.mdb"
 
 # The login row: login required, password "secret" in the vault's encoded form (each character's
