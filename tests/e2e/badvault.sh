@@ -99,7 +99,9 @@ prepare_locked() {
   sqlite3 "$1" <"$work/lock" >/dev/null 2>&1 &
   locker=$!
   exec 4>"$work/lock"
-  echo "BEGIN EXCLUSIVE;" >&4
+  # The lock waits for the readers of the check below: without a busy timeout, a check that reads at
+  # the moment the transaction begins makes it fail, and the vault is never locked.
+  printf '.timeout 60000\nBEGIN EXCLUSIVE;\n' >&4
   wait_until "the vault to be locked" vault_locked "$1"
 }
 vault_locked() { ! sqlite3 "$1" "SELECT COUNT(*) FROM sqlite_master" >/dev/null 2>&1; }
