@@ -73,6 +73,8 @@ void FillEntryList() {
 
 void frmMain::clearShownEntry() {
     Picture5->clear();
+    shownCodes = {};
+    showCodes();
 }
 
 void frmMain::showCurrentEntry() {
@@ -91,6 +93,12 @@ void frmMain::showCurrentEntry() {
     if (!shown) return showVaultReport(shown.code());
 
     Picture5->show(*shown);
+    std::array<QString, 4> fieldTitles;
+    if (const std::optional<CategoryDefinition>& definition = shown->definition)
+        fieldTitles = {definition->titles[1], definition->titles[2], definition->titles[3],
+                       definition->titles[4]};
+    shownCodes = codesOf(shown->entry.fields, fieldTitles, shown->entry.notes);
+    showCodes();
     Label29->setText(QStringLiteral("Last Updated: ") + shownUpdateDate(shown->entry.lastUpdate).trimmed());
     Picture17->setVisible(shown->hasAttachments);
     if (List1->count() > 0) {
