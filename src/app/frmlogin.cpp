@@ -1,5 +1,6 @@
 #include "frmlogin.h"
 #include "store/records.h"
+#include "vaultwatch.h"
 
 #include "controls.h"
 #include "forms.h"
@@ -76,6 +77,8 @@ void frmLogin::txtPassword_KeyPress(int key) {
         LoginAccepted = true;
         platform().trayHide();
         trayLock().showMainWindow();
+        // Another program may have changed the vault while the window was locked.
+        if (LoginFromTray) showOutsideChange();
         return;
     }
     if (!LoginFromTray) {

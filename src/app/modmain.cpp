@@ -11,11 +11,16 @@
 #include "store/schema.h"
 #include "store/vault.h"
 #include "store/vaultfile.h"
+#include "traylock.h"
+#include "vaultclaim.h"
 #include "vaultlock.h"
+#include "vaultwatch.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QWidget>
 
 void initQuorlaneResources() {
@@ -111,6 +116,8 @@ void LoginGate() {
         LoadLoginSettings();
         if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
     }
+    // The file as read now is the one later writes check against.
+    rememberVaultFile();
 }
 
 void StartUp() {
@@ -136,6 +143,8 @@ void StartUp() {
     PrintFolder = defaultPrintFolder();
     removeStalePrintPages();
     const QString madeVault = placeVault();
+    // A second start on the same vault brings the first one's window to the front and ends.
+    if (!claimVault(vaultFilePath())) platform().endProgram();
 
     LoginGate();
 
@@ -155,4 +164,11 @@ void StartUp() {
     }
     if (!madeVault.isEmpty()) tellWhereTheVaultIs(madeVault);
     idleLock().start();
+    // Back in front after the user was in another program: the vault may have changed meanwhile.
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, qApp, [](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            QTimer::singleShot(0, qApp, [] {
+                if (mainWindowLoaded() && trayLock().mainShown()) showOutsideChange();
+            });
+    });
 }

@@ -1,4 +1,5 @@
 #include "qtplatform.h"
+#include "vaultclaim.h"
 
 #include "store/vaultkey.h"
 
@@ -200,6 +201,7 @@ bool QtPlatform::modalWindowOpen() {
 
 void QtPlatform::endProgram() {
     forgetVaultKey();
+    releaseVaultClaim();
     tray_->hide();
     std::fflush(nullptr);
     std::_Exit(0);
