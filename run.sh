@@ -12,7 +12,7 @@ source tools/sh/prepare.sh
 # Earlier builds kept the vault in build/bin/, where cleaning the build tree deletes it: move it to
 # the data folder, where Quorlane looks for it (a vault beside the program would still be used).
 old=build/bin/gpwdfsc.mdb
-data="${XDG_DATA_HOME:-$HOME/.local/share}/Quorlane/Quorlane"
+data="${XDG_DATA_HOME:-$HOME/.local/share}/Quorlane"
 if [ -f "$old" ]; then
   if [ -e "$data/gpwdfsc.mdb" ]; then
     echo "Two vaults: $old (used now) and $data/gpwdfsc.mdb." >&2

@@ -6,6 +6,8 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -27,6 +29,18 @@ int main(int argc, char* argv[]) {
         QStringLiteral("h1 { color: #1d3f6e; } h2 { color: #1d3f6e; } "
                        "th { background-color: #dfe7f1; padding: 4px; } td { padding: 4px; }"));
     guide.setMarkdown(QString::fromUtf8(source.readAll()));
+    // Markdown tables come without padding or a light border; the style sheet does not reach them.
+    for (QTextFrame* frame : guide.rootFrame()->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (!table) continue;
+        QTextTableFormat format = table->format();
+        format.setCellPadding(4);
+        format.setCellSpacing(0);
+        format.setBorder(0.5);
+        format.setBorderCollapse(true);
+        format.setBorderBrush(QColor(0xa0, 0xae, 0xc0));
+        table->setFormat(format);
+    }
     guide.setMetaInformation(QTextDocument::DocumentTitle, QStringLiteral("Quorlane User's Guide"));
 
     // The document adds a margin of its own when printed.

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
@@ -30,6 +31,7 @@ void initQuorlaneResources() {
 void resetGlobals() {
     resetStoreGlobals();
     VaultFolder.clear();
+    ChosenVaultFile.clear();
     PrintFolder.clear();
     LoginPassword.clear();
     LoginRetries = 0;
@@ -59,31 +61,70 @@ namespace {
 
 // A stored preference counts as set when its text is a number equal to 1.
 bool preferenceSet(const QString& valueName) {
-    const QString value = ReadRegistrySetting(QStringLiteral("Software\\Quorlane"), valueName).trimmed();
+    const QString value = ReadRegistrySetting(QLatin1String(setting::Key), valueName).trimmed();
     bool numeric = false;
     const double number = value.toDouble(&numeric);
     return !value.isEmpty() && numeric && number == 1.0;
 }
 
-// Finds the vault: beside the program, else in the user's data folder, which gets its own copy
-// of the installed vault on first start. Gives the path of a vault it made, else empty.
-QString placeVault() {
-    const VaultPlace place =
-        findVault(AppFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+// What start-up has to tell about the vault's place, once the main window is up.
+struct VaultNews {
+    QString made;      // the user's vault, just made from the delivered one
+    QString movedFrom; // the earlier version's vault file, just moved into the data folder
+    QString keptIn;    // ... or the one that could not be moved, and why (moveProblem)
+    QString moveProblem;
+};
+
+// Finds the vault: the file named on the command line, else beside the program, else in the
+// user's data folder, where an earlier version's vault is moved once and a first start gets its
+// own copy of the installed vault.
+VaultNews placeVault() {
+    if (!ChosenVaultFile.isEmpty()) {
+        VaultFolder = QFileInfo(ChosenVaultFile).absolutePath();
+        return {};
+    }
+    const VaultPlace place = findVault(AppFolder, userDataFolder(), oldUserDataFolder());
     VaultFolder = place.folder;
+    if (!place.oldFolder.isEmpty()) {
+        const QString oldFile = place.oldFolder + QLatin1Char('/') + QLatin1String(VaultFileName);
+        const QString problem = moveOldVault(place.oldFolder, place.folder);
+        if (problem.isEmpty()) return {{}, oldFile, {}, {}};
+        // Another start of the program moved it just now.
+        if (!QFileInfo::exists(oldFile) && QFileInfo::exists(vaultFilePath())) return {};
+        // The vault stays where it is and is used from there; the next start tries again.
+        VaultFolder = place.oldFolder;
+        return {{}, {}, oldFile, problem};
+    }
     if (place.templateFile.isEmpty() || !makeVaultFromTemplate(place.templateFile, vaultFilePath()))
         return {};
-    return vaultFilePath();
+    return {vaultFilePath(), {}, {}, {}};
 }
 
-// Said once, when the user's vault has just been made.
-void tellWhereTheVaultIs(const QString& vaultFile) {
-    platform().messageBox(
-        QStringLiteral("Your Vault"),
-        QStringLiteral("Your entries are kept in this file:\n\n%1\n\nBack it up by copying it "
-                       "somewhere safe while Quorlane is closed.")
-            .arg(QDir::toNativeSeparators(vaultFile)),
-        MsgIcon::Information);
+const QString BackUpAdvice =
+    QStringLiteral("Back it up by copying it somewhere safe while Quorlane is closed.");
+
+// Said once, when the user's vault has just been made or moved, and while it cannot be moved.
+void tellWhereTheVaultIs(const VaultNews& news) {
+    const auto native = [](const QString& path) { return QDir::toNativeSeparators(path); };
+    QString prompt;
+    if (!news.made.isEmpty())
+        prompt = QStringLiteral("Your entries are kept in this file:\n\n%1\n\n").arg(native(news.made)) +
+                 BackUpAdvice;
+    else if (!news.movedFrom.isEmpty())
+        prompt =
+            QStringLiteral("Your entries are now kept in this file:\n\n%1\n\nIt was moved there from %2. ")
+                .arg(native(vaultFilePath()), native(news.movedFrom)) +
+            BackUpAdvice;
+    else if (!news.keptIn.isEmpty())
+        prompt =
+            QStringLiteral("Your entries are kept in this file:\n\n%1\n\nIt could not be moved to %2 (%3); "
+                           "Quorlane tries again at the next start.")
+                .arg(native(news.keptIn),
+                     native(userDataFolder() + QLatin1Char('/') + QLatin1String(VaultFileName)),
+                     news.moveProblem);
+    else
+        return;
+    platform().messageBox(QStringLiteral("Your Vault"), prompt, MsgIcon::Information);
 }
 
 } // namespace
@@ -142,7 +183,7 @@ void StartUp() {
 
     PrintFolder = defaultPrintFolder();
     removeStalePrintPages();
-    const QString madeVault = placeVault();
+    const VaultNews vaultNews = placeVault();
     // A second start on the same vault brings the first one's window to the front and ends.
     if (!claimVault(vaultFilePath())) platform().endProgram();
 
@@ -152,8 +193,8 @@ void StartUp() {
 
     // Both preferences are read before either box is ticked: ticking a box saves both values,
     // which would otherwise overwrite a stored "Hide" before it is read.
-    const bool discreet = preferenceSet(QStringLiteral("Discreet"));
-    const bool hide = preferenceSet(QStringLiteral("Hide"));
+    const bool discreet = preferenceSet(QLatin1String(setting::Discreet));
+    const bool hide = preferenceSet(QLatin1String(setting::Hide));
     main.applyDisplayPreferences(discreet, hide);
 
     main.widget().show();
@@ -162,7 +203,7 @@ void StartUp() {
         main.focusEntryList();
         main.selectEntryRow(0);
     }
-    if (!madeVault.isEmpty()) tellWhereTheVaultIs(madeVault);
+    tellWhereTheVaultIs(vaultNews);
     idleLock().start();
     // Back in front after the user was in another program: the vault may have changed meanwhile.
     QObject::connect(qApp, &QGuiApplication::applicationStateChanged, qApp, [](Qt::ApplicationState state) {

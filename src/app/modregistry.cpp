@@ -68,7 +68,7 @@ void WriteRegistryValue(const QString& keyPath, const QString& valueName, const 
 
 namespace {
 
-const QString ProgramKey = QStringLiteral("Software\\Quorlane");
+const QString ProgramKey = QLatin1String(setting::Key);
 
 int storedNumber(const QString& valueName, int fallback, int maximum) {
     bool numeric = false;
@@ -79,17 +79,17 @@ int storedNumber(const QString& valueName, int fallback, int maximum) {
 } // namespace
 
 int clipboardClearSeconds() {
-    return storedNumber(QStringLiteral("ClipboardClearSeconds"), DefaultClipboardClearSeconds,
+    return storedNumber(QLatin1String(setting::ClipboardClearSeconds), DefaultClipboardClearSeconds,
                         MaxClipboardClearSeconds);
 }
 
 int idleLockMinutes() {
-    return storedNumber(QStringLiteral("IdleLockMinutes"), DefaultIdleLockMinutes, MaxIdleLockMinutes);
+    return storedNumber(QLatin1String(setting::IdleLockMinutes), DefaultIdleLockMinutes, MaxIdleLockMinutes);
 }
 
 void saveTimeoutSettings(int clearSeconds, int idleMinutes) {
-    WriteRegistryValue(ProgramKey, QStringLiteral("ClipboardClearSeconds"), clearSeconds, 4);
-    WriteRegistryValue(ProgramKey, QStringLiteral("IdleLockMinutes"), idleMinutes, 4);
+    WriteRegistryValue(ProgramKey, QLatin1String(setting::ClipboardClearSeconds), clearSeconds, 4);
+    WriteRegistryValue(ProgramKey, QLatin1String(setting::IdleLockMinutes), idleMinutes, 4);
 }
 
 void SavePreference(const QString& keyName, const QString& valueName, const QString& data) {

@@ -2,11 +2,25 @@
 
 #include <QString>
 #include <QVariant>
+#include <array>
 
 // The per-user settings store (the registry on Windows, the user's settings file elsewhere),
 // under HKEY_CURRENT_USER "Software\Quorlane". Every operation is silent on failure.
 
 enum class RegistryRoot { CurrentUser };
+
+// Every value the program keeps in the settings store, all under "Software\Quorlane": readers
+// and writers name them from here, and the user's guide is checked against this list.
+namespace setting {
+inline constexpr char Key[] = "Software\\Quorlane";
+inline constexpr char Discreet[] = "Discreet";                           // "1": values drawn faintly
+inline constexpr char Hide[] = "Hide";                                   // "1": values invisible
+inline constexpr char Retries[] = "Retries";                             // the login's retry count
+inline constexpr char ClipboardClearSeconds[] = "ClipboardClearSeconds"; // 0: never cleared
+inline constexpr char IdleLockMinutes[] = "IdleLockMinutes";             // 0: never locked
+inline constexpr std::array<const char*, 5> All{Discreet, Hide, Retries, ClipboardClearSeconds,
+                                                IdleLockMinutes};
+} // namespace setting
 
 void CreateRegistryKey(const QString& keyPath, RegistryRoot root = RegistryRoot::CurrentUser);
 // The value as text: a string as it is, a 32-bit number as its decimal digits, "" when missing.

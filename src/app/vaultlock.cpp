@@ -13,8 +13,8 @@
 
 namespace {
 
-const QString SettingsKey = QStringLiteral("Software\\Quorlane");
-const QString RetriesValue = QStringLiteral("Retries");
+const QString SettingsKey = QLatin1String(setting::Key);
+const QString RetriesValue = QLatin1String(setting::Retries);
 constexpr short DeliveredRetries = 3;
 
 } // namespace

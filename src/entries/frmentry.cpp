@@ -6,6 +6,7 @@
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
+#include "app/shortcuts.h"
 #include "app/storable.h"
 #include "app/twips.h"
 #include "app/vaultlock.h"
@@ -206,7 +207,7 @@ frmEntry::frmEntry() {
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
-    shortcut(Command7, QKeySequence(Qt::CTRL | Qt::Key_G));
+    shortcut(Command7, keysOf(Shortcut::Generate));
     connect(Command21, &QPushButton::clicked, this, [this] { Command21_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     // Enter moves down through the one-line boxes; the notes take it as a line break.

@@ -6,6 +6,7 @@
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
+#include "app/shortcuts.h"
 #include "app/twips.h"
 #include "app/windowkit.h"
 #include "categories/maincommands.h"
@@ -16,6 +17,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -300,17 +303,20 @@ frmMain::frmMain() {
         launch->setAccessibleName(launch->toolTip());
         pressOnEnter(launch);
     }
-    shortcut(Command2, QKeySequence(Qt::CTRL | Qt::Key_Q));
-    shortcut(Command10, QKeySequence(Qt::CTRL | Qt::Key_N));
-    shortcut(Command11, QKeySequence(Qt::CTRL | Qt::Key_E));
-    shortcut(Command6, QKeySequence(Qt::CTRL | Qt::Key_L));
-    shortcut(Command13, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
-    shortcut(Command4, QKeySequence(Qt::CTRL | Qt::Key_P));
-    shortcut(Command3, QKeySequence(Qt::CTRL | Qt::Key_F));
-    shortcut(Command22, QKeySequence(Qt::Key_F1));
-    shortcut(Label35, QKeySequence(Qt::CTRL | Qt::Key_B), [this] { Label35_Click(); });
+    shortcut(Command2, keysOf(Shortcut::Exit));
+    shortcut(Command10, keysOf(Shortcut::NewEntry));
+    shortcut(Command11, keysOf(Shortcut::EditEntry));
+    shortcut(Command6, keysOf(Shortcut::Lock));
+    shortcut(Command13, keysOf(Shortcut::Attachments));
+    shortcut(Command4, keysOf(Shortcut::Print));
+    shortcut(Command3, keysOf(Shortcut::Search));
+    shortcut(Command22, keysOf(Shortcut::Help));
+    shortcut(Label35, keysOf(Shortcut::Breakdown), [this] { Label35_Click(); });
+    constexpr std::array<Shortcut, 5> copyKeys{Shortcut::CopyField1, Shortcut::CopyField2,
+                                               Shortcut::CopyField3, Shortcut::CopyField4,
+                                               Shortcut::CopyNotes};
     for (int i = 0; i < 5; ++i)
-        shortcut(copyPictures[std::size_t(i)], QKeySequence(Qt::CTRL | (Qt::Key_1 + i)),
+        shortcut(copyPictures[std::size_t(i)], keysOf(copyKeys[std::size_t(i)]),
                  [this, i] { copyField(i + 1); });
 
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
@@ -452,8 +458,22 @@ void frmMain::menShut_Click() {
     Command2_Click();
 }
 
+// Help: the user's guide in the desktop's PDF viewer; when it cannot be shown, where it is.
 void frmMain::Command22_Click() {
-    LaunchDocument(deliveredFile(QStringLiteral("Help.pdf")));
+    const QString guide = deliveredFile(QStringLiteral("Help.pdf"));
+    if (platform().openDocument(guide)) return;
+    const QString shown = QDir::toNativeSeparators(QFileInfo(guide).absoluteFilePath());
+    if (!QFileInfo::exists(guide))
+        platform().messageBox(
+            QStringLiteral("Help"),
+            QStringLiteral("The user's guide is not installed. It belongs here:\n\n%1").arg(shown),
+            MsgIcon::Error);
+    else
+        platform().messageBox(QStringLiteral("Help"),
+                              QStringLiteral("No program to show PDF files was found. The user's guide is "
+                                             "this file:\n\n%1\n\nOpen it with any PDF viewer.")
+                                  .arg(shown),
+                              MsgIcon::Information);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

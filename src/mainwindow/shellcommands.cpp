@@ -14,9 +14,9 @@ const QColor HiddenColour(176, 176, 176);
 
 // Both display preferences go to the settings store on every click of either box.
 void savePreferences(const frmMain& main) {
-    SavePreference(QStringLiteral("Quorlane"), QStringLiteral("Discreet"),
+    SavePreference(QStringLiteral("Quorlane"), QLatin1String(setting::Discreet),
                    QString::number(main.Check1->isChecked() ? 1 : 0));
-    SavePreference(QStringLiteral("Quorlane"), QStringLiteral("Hide"),
+    SavePreference(QStringLiteral("Quorlane"), QLatin1String(setting::Hide),
                    QString::number(main.Check2->isChecked() ? 1 : 0));
 }
 

@@ -9,7 +9,12 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -58,14 +63,100 @@ QString deliveredFile(const QString& name) {
     return QFileInfo::exists(beside) ? beside : inFolder(installDataFolder(AppFolder), name);
 }
 
-VaultPlace findVault(const QString& programFolder, const QString& userFolder) {
+QString userDataFolder() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return data.isEmpty() ? QString() : inFolder(data, QStringLiteral("Quorlane"));
+}
+
+QString oldUserDataFolder() {
+    const QString folder = userDataFolder();
+    return folder.isEmpty() ? QString() : inFolder(folder, QStringLiteral("Quorlane"));
+}
+
+VaultPlace findVault(const QString& programFolder, const QString& userFolder, const QString& oldFolder) {
     const QString name = QLatin1String(VaultFileName);
     // Without a data folder (no home) only the place beside the program is left.
-    if (QFileInfo::exists(inFolder(programFolder, name)) || userFolder.isEmpty()) return {programFolder, {}};
+    if (QFileInfo::exists(inFolder(programFolder, name)) || userFolder.isEmpty())
+        return {programFolder, {}, {}};
+    if (QFileInfo::exists(inFolder(userFolder, name))) return {userFolder, {}, {}};
+    if (!oldFolder.isEmpty() && QFileInfo::exists(inFolder(oldFolder, name)))
+        return {userFolder, {}, oldFolder};
     const QString delivered = inFolder(installDataFolder(programFolder), name);
-    if (QFileInfo::exists(inFolder(userFolder, name)) || !QFileInfo::exists(delivered))
-        return {userFolder, {}};
-    return {userFolder, delivered};
+    if (!QFileInfo::exists(delivered)) return {userFolder, {}, {}};
+    return {userFolder, delivered, {}};
+}
+
+namespace {
+
+std::function<bool(VaultMoveStep)>& moveFaultHook() {
+    static std::function<bool(VaultMoveStep)> hook;
+    return hook;
+}
+
+// Whether the step may run; a test's hook makes it fail as the system would.
+bool stepRuns(VaultMoveStep step) {
+    if (moveFaultHook() && moveFaultHook()(step)) {
+        errno = EIO;
+        return false;
+    }
+    return true;
+}
+
+QString systemError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// rename() that fails instead of replacing an existing target.
+bool renameNoReplace(const QString& from, const QString& to) {
+    const QByteArray source = QFile::encodeName(from), target = QFile::encodeName(to);
+#if defined(Q_OS_LINUX) && defined(RENAME_NOREPLACE)
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+#endif
+    // A file system without the flag: look first (a vault that appears in between is unlikely, as
+    // only a start-up moves it).
+    if (QFileInfo::exists(to)) {
+        errno = EEXIST;
+        return false;
+    }
+    return std::rename(source.constData(), target.constData()) == 0;
+}
+
+void syncFolder(const QString& folder) {
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+#else
+    Q_UNUSED(folder);
+#endif
+}
+
+} // namespace
+
+void setVaultMoveFaultHook(std::function<bool(VaultMoveStep)> hook) {
+    moveFaultHook() = std::move(hook);
+}
+
+QString moveOldVault(const QString& oldFolder, const QString& folder) {
+    const QString name = QLatin1String(VaultFileName);
+    const QString from = inFolder(oldFolder, name), to = inFolder(folder, name);
+    for (const char* journal : {"-journal", "-wal"})
+        if (QFileInfo::exists(from + QLatin1String(journal)))
+            return QStringLiteral("a write to it was not finished");
+    if (!stepRuns(VaultMoveStep::MakeFolder) || !makeOwnerOnlyFolder(folder)) return systemError();
+    // Earlier versions made this folder open to others; it now holds the vault itself.
+    if (!QFileInfo(folder).isSymLink()) QFile::setPermissions(folder, OwnerOnlyFolder);
+    if (!stepRuns(VaultMoveStep::Rename) || !renameNoReplace(from, to)) return systemError();
+    // From here on the vault is in its new place; what follows only tidies up.
+    if (stepRuns(VaultMoveStep::SyncFolders)) {
+        syncFolder(folder);
+        syncFolder(oldFolder);
+    }
+    if (stepRuns(VaultMoveStep::RemoveOldFolder)) QDir().rmdir(oldFolder);
+    return {};
 }
 
 bool makeVaultFromTemplate(const QString& templateFile, const QString& vaultFile) {

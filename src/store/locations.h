@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // Where the program's files are.
 //
@@ -13,6 +14,8 @@
 
 // The folder of the vault file, without a trailing separator (start-up sets it).
 inline QString VaultFolder;
+// The vault file named on the command line (absolute); empty for gpwdfsc.mdb in VaultFolder.
+inline QString ChosenVaultFile;
 // The private folder the print pages are written into (start-up sets it).
 inline QString PrintFolder;
 
@@ -23,15 +26,33 @@ QString installDataFolder(const QString& programFolder);
 // AppFolder when it is there, otherwise its place in the install's data folder.
 QString deliveredFile(const QString& name);
 
+// The user's data folder for the vault: Quorlane in the user's data folder (~/.local/share or
+// $XDG_DATA_HOME); empty without one.
+QString userDataFolder();
+// Where earlier versions kept the user's vault: a folder of the same name inside it.
+QString oldUserDataFolder();
+
 // Where start-up finds the vault.
 struct VaultPlace {
     QString folder;       // the vault's folder
     QString templateFile; // the delivered vault to make it from; empty when it exists or none is installed
+    QString oldFolder;    // the folder of an earlier version's vault to move into folder first
 };
 
-// Portable when a vault lies in programFolder; otherwise the vault in userFolder, to be made from
-// the installed template when it does not exist yet. With no userFolder, programFolder.
-VaultPlace findVault(const QString& programFolder, const QString& userFolder);
+// Portable when a vault lies in programFolder; otherwise the vault in userFolder: moved there
+// from oldFolder when only that one holds a vault, else made from the installed template when it
+// does not exist yet. With no userFolder, programFolder. Looks only; changes nothing.
+VaultPlace findVault(const QString& programFolder, const QString& userFolder, const QString& oldFolder = {});
+
+// Moves the vault of oldFolder into folder, in one rename that never replaces a vault there, so
+// the file is in exactly one of the two places, whole, whatever step fails. Refuses while SQLite's
+// journal of an unfinished write lies beside it (the two must stay together). The emptied old
+// folder is removed. Empty on success, else why it stayed.
+QString moveOldVault(const QString& oldFolder, const QString& folder);
+
+// Tests: make a chosen step of moveOldVault fail.
+enum class VaultMoveStep { MakeFolder, Rename, SyncFolders, RemoveOldFolder };
+void setVaultMoveFaultHook(std::function<bool(VaultMoveStep)> hook);
 
 // Makes vaultFile as a copy of templateFile, readable by its owner only, written whole under a
 // temporary name and then renamed; a folder it makes for it is owner-only too. An existing vault

@@ -121,6 +121,7 @@ void resetStoreGlobals() {
 }
 
 QString vaultFilePath() {
+    if (!ChosenVaultFile.isEmpty()) return ChosenVaultFile;
     return VaultFolder + QLatin1Char('/') + QLatin1String(VaultFileName);
 }
 

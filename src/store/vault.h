@@ -20,6 +20,7 @@ struct VaultFailure {
 
 // The vault file's name in its folder (VaultFolder, see locations.h).
 inline constexpr char VaultFileName[] = "gpwdfsc.mdb";
+// The vault in use: the file named on the command line, else VaultFileName in VaultFolder.
 QString vaultFilePath();
 
 // The one place where the vault file is opened: VaultFolder + "/gpwdfsc.mdb", read-write, a

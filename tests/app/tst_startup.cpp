@@ -18,6 +18,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 
 class StartUpTest final : public AppTestCase {
     Q_OBJECT
@@ -76,9 +78,8 @@ private slots:
         QVERIFY(QFile(stale).open(QIODevice::WriteOnly));
 
         StartUp();
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        const QString folder = home.path() + "/data/Quorlane";
         const QString vaultFile = folder + "/gpwdfsc.mdb";
-        QVERIFY(folder.startsWith(home.path()));
         QCOMPARE(VaultFolder, folder);
         QFile made(vaultFile),
             delivered(installDataFolder(QCoreApplication::applicationDirPath()) + "/gpwdfsc.mdb");
@@ -110,7 +111,7 @@ private slots:
         qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
         vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"));
         vault().addEntry(QStringLiteral("Attic"), QStringLiteral("HOME"));
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        const QString folder = userDataFolder();
         QVERIFY(QDir().mkpath(folder) && QFile::copy(vault().path(), folder + "/gpwdfsc.mdb"));
         QList<int> operations;
         setFaultHook([&](int code, int attempt, int statement) {
@@ -124,6 +125,61 @@ private slots:
                                          int(ErrorCode::ShowEntry)}));
         QCOMPARE(form<frmMain>().List1->count(), 2);
         QCOMPARE(form<frmMain>().shownKey, listKey(form<frmMain>().List1));
+    }
+
+    // An earlier version's vault (one folder deeper) is moved up once and the user is told; when
+    // it cannot be moved it is used where it is, and the user is told that too.
+    void startUpMovesAnEarlierVault_data() {
+        QTest::addColumn<bool>("moves");
+        QTest::newRow("moved") << true;
+        QTest::newRow("the move fails") << false;
+    }
+    void startUpMovesAnEarlierVault() {
+        QFETCH(bool, moves);
+        QTemporaryDir home;
+        const QByteArray data = qgetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("XDG_DATA_HOME", data);
+            setVaultMoveFaultHook({});
+        });
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+        vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"));
+        const QString folder = home.path() + "/Quorlane", old = folder + "/Quorlane";
+        QVERIFY(QDir().mkpath(old) && QFile::copy(vault().path(), old + "/gpwdfsc.mdb"));
+        if (!moves) setVaultMoveFaultHook([](VaultMoveStep step) { return step == VaultMoveStep::Rename; });
+
+        StartUp();
+        QCOMPARE(VaultFolder, moves ? folder : old);
+        QCOMPARE(QFileInfo::exists(folder + "/gpwdfsc.mdb"), moves);
+        QCOMPARE(QFileInfo::exists(old), !moves);
+        QCOMPARE(listText(form<frmMain>().List1), QStringLiteral("GARAGE"));
+        QCOMPARE(fake().titles(), QStringList{"Your Vault"});
+        QCOMPARE(fake().messages[0].prompt,
+                 moves ? "Your entries are now kept in this file:\n\n" + folder +
+                             "/gpwdfsc.mdb\n\nIt was moved there from " + old +
+                             "/gpwdfsc.mdb. Back it up by copying it somewhere safe while Quorlane is closed."
+                       : "Your entries are kept in this file:\n\n" + old + "/gpwdfsc.mdb\n\nIt could not be moved to " +
+                             folder + "/gpwdfsc.mdb (" + QString::fromLocal8Bit(strerror(EIO)) +
+                             "); Quorlane tries again at the next start.");
+    }
+
+    // quorlane --vault FILE: that file is the vault, whatever else exists, and nothing is made
+    // in the data folder.
+    void startUpWithAVaultNamedOnTheCommandLine() {
+        QTemporaryDir home, stick;
+        const QByteArray data = qgetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", data); });
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+        vault().addEntry(QStringLiteral("Bike lock"), QStringLiteral("HOME"));
+        const QString file = stick.path() + "/travel.db";
+        QVERIFY(QFile::copy(vault().path(), file));
+        ChosenVaultFile = file;
+
+        StartUp();
+        QCOMPARE(vaultFilePath(), file);
+        QCOMPARE(listText(form<frmMain>().List1), QStringLiteral("BIKE LOCK"));
+        QVERIFY(fake().messages.isEmpty());
+        QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
     }
 
     void appFolder_data() {

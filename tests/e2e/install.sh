@@ -26,7 +26,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 # The files, and the icons at their sizes.
 for file in bin/quorlane share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
             share/icons/hicolor/scalable/apps/$id.svg share/quorlane/Help.pdf \
-            share/quorlane/tblpnt.htm share/quorlane/tblpnta.htm share/quorlane/gpwdfsc.mdb; do
+            share/quorlane/tblpnt.htm share/quorlane/tblpnta.htm share/quorlane/gpwdfsc.mdb \
+            share/man/man1/quorlane.1.gz share/doc/quorlane/copyright share/doc/quorlane/changelog.gz; do
   [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
 [ -x "$prefix/bin/quorlane" ] || fail "the program is not executable"
@@ -34,7 +35,7 @@ for size in 16 24 32 48 64 128 256; do
   file -b "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "^PNG image data, $size x $size," ||
     fail "no $size pixel icon"
 done
-[ "$(stat -c %a "$prefix/share/quorlane/gpwdfsc.mdb")" = 444 ] || fail "the delivered vault is writable"
+[ "$(stat -c %a "$prefix/share/quorlane/gpwdfsc.mdb")" = 644 ] || fail "the delivered vault is not 0644"
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "invalid desktop entry"
 grep -qx "Exec=quorlane" "$prefix/share/applications/$id.desktop" || fail "the desktop entry does not start quorlane"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/null || fail "invalid metainfo"
@@ -77,7 +78,7 @@ start "$prefix/bin/quorlane" installed
 waitFor '^Your Vault$'
 [ -n "$(shown '^Quorlane$')" ] || fail "the main window is not up"
 [ -z "$(shown '^E2[0-9][0-9] : ')" ] || fail "an error report appeared"
-vault="$work/installed/data/Quorlane/Quorlane/gpwdfsc.mdb"
+vault="$work/installed/data/Quorlane/gpwdfsc.mdb"
 cmp -s "$vault" "$prefix/share/quorlane/gpwdfsc.mdb" || fail "no copy of the delivered vault in the data folder"
 [ "$(stat -c %a "$vault") $(stat -c %a "$(dirname "$vault")")" = "600 700" ] || fail "the vault is not owner-only"
 stop

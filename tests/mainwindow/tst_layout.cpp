@@ -235,22 +235,34 @@ private slots:
         QVERIFY(fake().messages.isEmpty());
     }
 
+    // The guide beside the program goes first; when it cannot be shown the user learns why and
+    // where the file is.
     void helpOpensTheGuide_data() {
-        QTest::addColumn<bool>("opens");
-        QTest::newRow("guide beside the program opens") << true;
-        QTest::newRow("no guide: the installed one is asked for") << false;
+        QTest::addColumn<bool>("beside");
+        QTest::addColumn<bool>("viewer");
+        QTest::addColumn<QString>("prompt"); // "" when no message; %1 the guide's path
+        QTest::newRow("guide beside the program opens") << true << true << "";
+        QTest::newRow("no PDF viewer")
+            << true << false
+            << "No program to show PDF files was found. The user's guide is this file:\n\n%1\n\n"
+               "Open it with any PDF viewer.";
+        QTest::newRow("no guide anywhere: the installed place is asked for and named")
+            << false << false << "The user's guide is not installed. It belongs here:\n\n%1";
     }
     void helpOpensTheGuide() {
-        QFETCH(bool, opens);
-        const QString beside = AppFolder + QStringLiteral("/Help.pdf");
-        if (opens) QVERIFY(QFile(beside).open(QIODevice::WriteOnly));
+        QFETCH(bool, beside);
+        QFETCH(bool, viewer);
+        QFETCH(QString, prompt);
+        const QString guide = beside ? AppFolder + QStringLiteral("/Help.pdf")
+                                     : installDataFolder(AppFolder) + QStringLiteral("/Help.pdf");
+        if (beside) QVERIFY(QFile(guide).open(QIODevice::WriteOnly));
         frmMain& main = form<frmMain>();
         main.show();
-        fake().openSucceeds = opens;
+        fake().openSucceeds = viewer;
         main.Command22->click();
-        QCOMPARE(fake().opened,
-                 QStringList{opens ? beside : installDataFolder(AppFolder) + QStringLiteral("/Help.pdf")});
-        QCOMPARE(fake().titles(), opens ? QStringList{} : QStringList{"Failed Execution"});
+        QCOMPARE(fake().opened, QStringList{guide});
+        QCOMPARE(fake().titles(), prompt.isEmpty() ? QStringList{} : QStringList{"Help"});
+        if (!prompt.isEmpty()) QCOMPARE(fake().messages[0].prompt, prompt.arg(guide));
         QVERIFY(main.isVisible());
     }
 };

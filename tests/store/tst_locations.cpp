@@ -44,6 +44,7 @@ class LocationsTest final : public QObject {
     QString program() const { return dir("prefix/bin"); }
     QString installed() const { return dir("prefix/share/quorlane"); }
     QString user() const { return dir("home/data/Quorlane"); }
+    QString old() const { return dir("home/data/Quorlane/Quorlane"); }
 
 private slots:
     void init() {
@@ -63,13 +64,18 @@ private slots:
         QTest::addColumn<bool>("hasDataFolder");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("fromTemplate");
-        const QString beside = "prefix/bin", user = "home/data/Quorlane", templ = "prefix/share/quorlane";
+        const QString beside = "prefix/bin", user = "home/data/Quorlane", templ = "prefix/share/quorlane",
+                      old = "home/data/Quorlane/Quorlane";
         QTest::newRow("beside the program, whatever else")
             << QStringList{beside, user, templ} << true << beside << false;
         QTest::newRow("the user's, already made") << QStringList{user, templ} << true << user << false;
         QTest::newRow("first start: made from the installed one")
             << QStringList{templ} << true << user << true;
         QTest::newRow("none anywhere") << QStringList{} << true << user << false;
+        QTest::newRow("an earlier version's: stays the user's, moved first")
+            << QStringList{old, templ} << true << user << false;
+        QTest::newRow("both the user's and an earlier one: the user's")
+            << QStringList{user, old} << true << user << false;
         QTest::newRow("no data folder: beside the program") << QStringList{templ} << false << beside << false;
     }
     void findsTheVault() {
@@ -79,9 +85,67 @@ private slots:
         QFETCH(bool, fromTemplate);
         for (const QString& where : present)
             write(dir(where) + "/gpwdfsc.mdb", "vault");
-        const VaultPlace place = findVault(program(), hasDataFolder ? user() : QString());
+        const VaultPlace place = findVault(program(), hasDataFolder ? user() : QString(), old());
         QCOMPARE(place.folder, dir(folder));
         QCOMPARE(place.templateFile, fromTemplate ? installed() + "/gpwdfsc.mdb" : QString());
+        const bool moves = present.contains("home/data/Quorlane/Quorlane") && !present.contains(folder);
+        QCOMPARE(place.oldFolder, moves ? old() : QString());
+    }
+
+    // An earlier version's vault moves up one folder in one rename: whichever step fails, the
+    // vault is whole in exactly one of the two places, and a later start finishes the move.
+    void movesTheOldVault_data() {
+        QTest::addColumn<int>("failingStep"); // -1: none
+        QTest::addColumn<bool>("moved");
+        QTest::newRow("no fault") << -1 << true;
+        QTest::newRow("making the folder fails") << int(VaultMoveStep::MakeFolder) << false;
+        QTest::newRow("the rename fails") << int(VaultMoveStep::Rename) << false;
+        QTest::newRow("syncing the folders fails") << int(VaultMoveStep::SyncFolders) << true;
+        QTest::newRow("removing the old folder fails") << int(VaultMoveStep::RemoveOldFolder) << true;
+    }
+    void movesTheOldVault() {
+        QFETCH(int, failingStep);
+        QFETCH(bool, moved);
+        const QByteArray vault("my\0entries", 10);
+        write(old() + "/gpwdfsc.mdb", vault);
+        QVERIFY(QFile::setPermissions(old() + "/gpwdfsc.mdb", OwnerOnlyFile));
+        setVaultMoveFaultHook([failingStep](VaultMoveStep step) { return int(step) == failingStep; });
+        const QString problem = moveOldVault(old(), user());
+        setVaultMoveFaultHook({});
+
+        QCOMPARE(problem.isEmpty(), moved);
+        const QString held = moved ? user() + "/gpwdfsc.mdb" : old() + "/gpwdfsc.mdb";
+        const QString empty = moved ? old() + "/gpwdfsc.mdb" : user() + "/gpwdfsc.mdb";
+        QCOMPARE(read(held), vault);
+        QCOMPARE(modeOf(held), OwnerOnlyFile);
+        QVERIFY(!QFileInfo::exists(empty));
+        QCOMPARE(QFileInfo::exists(old()), !moved || failingStep == int(VaultMoveStep::RemoveOldFolder));
+        if (moved) {
+            QCOMPARE(modeOf(user()), OwnerOnlyFolder);
+            return;
+        }
+        // The next start moves it.
+        QCOMPARE(findVault(program(), user(), old()).oldFolder, old());
+        QCOMPARE(moveOldVault(old(), user()), QString());
+        QCOMPARE(read(user() + "/gpwdfsc.mdb"), vault);
+        QVERIFY(!QFileInfo::exists(old()));
+    }
+
+    // The move never replaces a vault in the new place, and waits while SQLite's journal of an
+    // unfinished write lies beside the old one (moving one without the other would damage it).
+    void leavesTheOldVaultWhereItIs_data() {
+        QTest::addColumn<QString>("obstacle");
+        QTest::newRow("a vault in the new place") << "home/data/Quorlane/gpwdfsc.mdb";
+        QTest::newRow("a rollback journal") << "home/data/Quorlane/Quorlane/gpwdfsc.mdb-journal";
+        QTest::newRow("a write-ahead log") << "home/data/Quorlane/Quorlane/gpwdfsc.mdb-wal";
+    }
+    void leavesTheOldVaultWhereItIs() {
+        QFETCH(QString, obstacle);
+        write(old() + "/gpwdfsc.mdb", "old entries");
+        write(dir(obstacle), "other");
+        QVERIFY(!moveOldVault(old(), user()).isEmpty());
+        QCOMPARE(read(old() + "/gpwdfsc.mdb"), QByteArray("old entries"));
+        QCOMPARE(read(dir(obstacle)), QByteArray("other"));
     }
 
     // The user's copy: the template's bytes, owner-only, its folder too; never over an existing
