@@ -89,11 +89,17 @@ frmSetup::frmSetup() {
     clearSeconds = named(new QSpinBox(Picture5), "clearSeconds");
     clearSeconds->setRange(0, MaxClipboardClearSeconds);
     clearSeconds->setSuffix(QStringLiteral(" seconds"));
+    connect(clearSeconds, &QSpinBox::valueChanged, clearSeconds, [box = clearSeconds](int n) {
+        box->setSuffix(n == 1 ? QStringLiteral(" second") : QStringLiteral(" seconds"));
+    });
     clearSeconds->setToolTip(QStringLiteral("Seconds until a copied value is taken off the clipboard."));
     Label5 = label(Picture5, "Label5", QStringLiteral("Lock when idle for:"));
     idleMinutes = named(new QSpinBox(Picture5), "idleMinutes");
     idleMinutes->setRange(0, MaxIdleLockMinutes);
     idleMinutes->setSuffix(QStringLiteral(" minutes"));
+    connect(idleMinutes, &QSpinBox::valueChanged, idleMinutes, [box = idleMinutes](int n) {
+        box->setSuffix(n == 1 ? QStringLiteral(" minute") : QStringLiteral(" minutes"));
+    });
     idleMinutes->setToolTip(
         QStringLiteral("Minutes without keyboard or mouse input until Quorlane locks itself (with a login "
                        "password)."));

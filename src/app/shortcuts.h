@@ -21,6 +21,8 @@ enum class Shortcut {
     CopyField3,
     CopyField4,
     CopyNotes,
+    CopyPassword,
+    CopyUserName,
     Generate,
 };
 
@@ -29,7 +31,7 @@ struct ShortcutKeys {
     QKeyCombination keys;
 };
 
-inline constexpr std::array<ShortcutKeys, 15> Shortcuts{{
+inline constexpr std::array<ShortcutKeys, 17> Shortcuts{{
     // The main window
     {Shortcut::Exit, Qt::CTRL | Qt::Key_Q},
     {Shortcut::NewEntry, Qt::CTRL | Qt::Key_N},
@@ -39,12 +41,15 @@ inline constexpr std::array<ShortcutKeys, 15> Shortcuts{{
     {Shortcut::Print, Qt::CTRL | Qt::Key_P},
     {Shortcut::Search, Qt::CTRL | Qt::Key_F},
     {Shortcut::Help, QKeyCombination(Qt::Key_F1)},
-    {Shortcut::Breakdown, Qt::CTRL | Qt::Key_B},
+    {Shortcut::Breakdown, Qt::CTRL | Qt::SHIFT | Qt::Key_B},
     {Shortcut::CopyField1, Qt::CTRL | Qt::Key_1},
     {Shortcut::CopyField2, Qt::CTRL | Qt::Key_2},
     {Shortcut::CopyField3, Qt::CTRL | Qt::Key_3},
     {Shortcut::CopyField4, Qt::CTRL | Qt::Key_4},
     {Shortcut::CopyNotes, Qt::CTRL | Qt::Key_5},
+    // The field whose title means password (PIN, code) and the user-name field, wherever they are
+    {Shortcut::CopyPassword, Qt::CTRL | Qt::SHIFT | Qt::Key_C},
+    {Shortcut::CopyUserName, Qt::CTRL | Qt::Key_B},
     // The entry editor
     {Shortcut::Generate, Qt::CTRL | Qt::Key_G},
 }};

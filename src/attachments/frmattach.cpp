@@ -168,8 +168,30 @@ void frmAttach::Command26_Click() {
     unload<frmAttach>();
 }
 
-// Close button: the changes since the window opened are dropped.
+QStringList frmAttach::lineKeys() const {
+    QStringList keys;
+    for (const Attachment& attachment : listedAttachments())
+        keys << attachment.description + QChar(0) + attachment.path + QChar(0) +
+                    QString::number(attachment.picture);
+    return keys;
+}
+
+void frmAttach::rememberStartingList() {
+    startingLines_ = lineKeys();
+}
+
+bool frmAttach::hasChanges() const {
+    return lineKeys() != startingLines_;
+}
+
+// Close button, Esc and the close box: the changes since the window opened are dropped, after
+// asking when there are any.
 void frmAttach::Command25_Click() {
+    if (hasChanges() &&
+        platform().messageBox(QStringLiteral("Discard Changes?"),
+                              QStringLiteral("Discard the changes to the attachments of this entry?"),
+                              MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
+        return;
     unload<frmAttach>();
 }
 
@@ -195,4 +217,5 @@ void LoadAttachments() {
     if (!stored) return showVaultReport(stored.code());
     for (const Attachment& attachment : *stored)
         window.addLine(attachment);
+    window.rememberStartingList();
 }

@@ -52,9 +52,16 @@ public:
     static int pictureOf(const QTreeWidgetItem* node);
     // The selected line, or none.
     QTreeWidgetItem* selectedNode() const;
+    // Notes the list as loaded from the vault; whether it changed since.
+    void rememberStartingList();
+    bool hasChanges() const;
 
 protected:
     void reject() override; // Esc and the close box: the close button
+
+private:
+    QStringList startingLines_; // the lines as loaded, each with its path and picture
+    QStringList lineKeys() const;
 };
 
 // Fills the attachments window's list with the attachments of the entry the main window shows.

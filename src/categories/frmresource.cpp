@@ -10,6 +10,7 @@
 #include "breakdown.h"
 #include "frmxfer.h"
 #include "maincommands.h"
+#include "store/wording.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -17,12 +18,14 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLegend>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStackedBarSeries>
+#include <QTreeWidget>
 #include <QValueAxis>
 #include <cmath>
 
@@ -51,6 +54,18 @@ frmResource::frmResource() {
     m1->setRenderHint(QPainter::Antialiasing);
     m1->viewport()->installEventFilter(this);
     place(m1, 30, 30, WindowWidth - 300, 5520);
+    List1 = named(new QTreeWidget(Picture2), "List1");
+    List1->setRootIsDecorated(false);
+    List1->setHeaderLabels({QStringLiteral("Category"), QStringLiteral("Entries")});
+    List1->setToolTip(QStringLiteral("Every category and its number of entries."));
+    List1->setAccessibleName(QStringLiteral("Categories"));
+    place(List1, WindowWidth - 300 - 3000 + 30, 30, 3000, 5520);
+    List1->hide();
+    connect(List1, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { m1_SeriesSelected(List1->indexOfTopLevelItem(item) + 1); });
+    onEnterKey(List1, [this] {
+        if (List1->currentItem()) m1_SeriesSelected(List1->indexOfTopLevelItem(List1->currentItem()) + 1);
+    });
 
     Check1 =
         named(new QCheckBox(QStringLiteral("&Jump to category when category is selected."), this), "Check1");
@@ -106,21 +121,45 @@ void frmResource::fillChart() {
     chart->setTitleFont(titleFont);
     chart->setAnimationOptions(QChart::NoAnimation);
 
-    // One bar set per category, each with its count in its own column and nothing in the others:
-    // stacked, every column shows exactly one bar under its category's name.
-    const int bars = int(BreakdownNames.size()) - 1;
+    // One bar set per column, each with its count in its own column and nothing in the others:
+    // stacked, every column shows exactly one bar under its category's name. The sets grow with
+    // the square of the columns, so beyond MaxBars the smallest categories share the last one
+    // (the list is fullest first) and the table lists every category.
+    const int categories = int(BreakdownNames.size()) - 1;
+    grouped_ = categories > MaxBars;
+    columns_ = grouped_ ? GroupedBars : categories;
+    othersCount_ = 0;
+    for (int j = GroupedBars; grouped_ && j <= categories; ++j)
+        othersCount_ += BreakdownCounts[j].toLongLong();
+    List1->clear();
+    List1->setVisible(grouped_);
+    place(m1, 30, 30, grouped_ ? WindowWidth - 300 - 3000 - 60 : WindowWidth - 300, 5520);
+    if (grouped_) {
+        QList<QTreeWidgetItem*> rows;
+        rows.reserve(categories);
+        for (int j = 1; j <= categories; ++j) {
+            auto* row = new QTreeWidgetItem({BreakdownNames[j], BreakdownCounts[j]});
+            row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+            rows << row;
+        }
+        List1->addTopLevelItems(rows);
+        List1->resizeColumnToContents(1);
+    }
     auto* series = new QStackedBarSeries;
     QFont labelFont = font();
     labelFont.setPointSize(10);
     long long highest = 0;
     QStringList names;
-    for (int j = 1; j <= bars; ++j) {
+    for (int j = 1; j <= columns_; ++j) {
+        const bool others = grouped_ && j == columns_;
+        const QString name =
+            others ? QStringLiteral("%1 MORE").arg(categories - GroupedBars + 1) : BreakdownNames[j];
         // The axis reads its labels as markup: a category name is escaped to show as typed.
-        names << BreakdownNames[j].toHtmlEscaped();
-        auto* set = new QBarSet(BreakdownNames[j]);
-        const long long count = BreakdownCounts[j].toLongLong();
+        names << name.toHtmlEscaped();
+        auto* set = new QBarSet(name);
+        const long long count = others ? othersCount_ : BreakdownCounts[j].toLongLong();
         highest = std::max(highest, count);
-        for (int column = 1; column <= bars; ++column)
+        for (int column = 1; column <= columns_; ++column)
             *set << (column == j ? double(count) : 0.0);
         set->setColor(barColour(j - 1));
         set->setBorderColor(barColour(j - 1).darker(130));
@@ -139,9 +178,9 @@ void frmResource::fillChart() {
     categoryAxis->setTitleText(QStringLiteral("Category"));
     categoryAxis->setTruncateLabels(false);
     QFont nameFont = font();
-    nameFont.setPointSize(bars > 12 ? 7 : 8);
+    nameFont.setPointSize(columns_ > 12 ? 7 : 8);
     categoryAxis->setLabelsFont(nameFont);
-    if (bars > 6) categoryAxis->setLabelsAngle(-90);
+    if (columns_ > 6) categoryAxis->setLabelsAngle(-90);
     chart->addAxis(categoryAxis, Qt::AlignBottom);
     series->attachAxis(categoryAxis);
     auto* valueAxis = new QValueAxis;
@@ -167,11 +206,11 @@ int frmResource::columnAt(QPoint viewPosition) const {
     QChart* chart = m1->chart();
     const QPointF inChart = chart->mapFromScene(m1->mapToScene(viewPosition));
     const QRectF plot = chart->plotArea();
-    const int bars = int(BreakdownNames.size()) - 1;
-    if (bars < 1 || inChart.x() < plot.left() || inChart.x() > plot.right() || inChart.y() < plot.top())
+    if (columns_ < 1 || inChart.x() < plot.left() || inChart.x() > plot.right() || inChart.y() < plot.top())
         return 0;
-    const int column = int((inChart.x() - plot.left()) / plot.width() * bars);
-    return std::clamp(column, 0, bars - 1) + 1;
+    const int column =
+        std::clamp(int((inChart.x() - plot.left()) / plot.width() * columns_), 0, columns_ - 1) + 1;
+    return grouped_ && column == columns_ ? OthersColumn : column;
 }
 
 bool frmResource::eventFilter(QObject* watched, QEvent* event) {
@@ -179,7 +218,16 @@ bool frmResource::eventFilter(QObject* watched, QEvent* event) {
     // axis) selects it, so a category without entries can be selected too.
     if (watched == m1->viewport() && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (const int series = columnAt(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        const int series = columnAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (series == OthersColumn) {
+            const int categories = int(BreakdownNames.size()) - 1;
+            Label1->setText(
+                QStringLiteral("The %1 smallest categories have %2 together; the table lists each.")
+                    .arg(categories - GroupedBars + 1)
+                    .arg(counted(othersCount_, QStringLiteral("entry"), QStringLiteral("entries"))));
+            return true;
+        }
+        if (series) {
             m1_SeriesSelected(series);
             return true;
         }
@@ -193,9 +241,8 @@ void frmResource::m1_SeriesSelected(int series) {
     const QString count = BreakdownCounts[series];
     if (!Check1->isChecked()) {
         Label1->setText(
-            QStringLiteral("The %1 category has %2 %3")
-                .arg(name, count,
-                     count.toLongLong() == 1 ? QStringLiteral("entry.") : QStringLiteral("entries.")));
+            QStringLiteral("The %1 category has %2.")
+                .arg(name, counted(count.toLongLong(), QStringLiteral("entry"), QStringLiteral("entries"))));
         return;
     }
     MainWindowPort& main = mainWindow();

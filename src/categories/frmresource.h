@@ -7,6 +7,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QPushButton;
+class QTreeWidget;
 class PictureBox;
 
 // The category breakdown: a bar chart of the number of entries in each category.
@@ -21,6 +22,7 @@ public:
     PictureBox* Picture3;  // title picture
     QFrame* Picture2;      // frame around the chart
     QChartView* m1;        // the chart: one bar set per category, so a bar's series number is its index
+    QTreeWidget* List1;    // every category and its count, beside a chart that groups the smallest
     QLabel* Label1;        // the selected bar's count
     QCheckBox* Check1;     // "&Jump to category when category is selected."
     QPushButton* Command1; // category transfer
@@ -38,9 +40,21 @@ public:
     void reject() override;
 
     // The breakdown index of the category whose column holds a point of the chart view, 0 for
-    // none.
+    // none, OthersColumn for the column of the grouped smallest categories.
     int columnAt(QPoint viewPosition) const;
+
+    // Most columns the chart draws: with more categories, the chart narrows to make room for
+    // the table that lists them all, draws GroupedBars columns, and the smallest categories
+    // share the last one.
+    static constexpr int MaxBars = 30;
+    static constexpr int GroupedBars = 20;
+    static constexpr int OthersColumn = -1;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int columns_ = 0;           // columns drawn
+    bool grouped_ = false;      // the last column holds the smallest categories
+    long long othersCount_ = 0; // their entries
 };

@@ -14,10 +14,15 @@
 #include "app/vaultwatch.h"
 #include "app/windowkit.h"
 #include "frmgenerator.h"
+#include "store/fieldmeaning.h"
 #include "store/repository.h"
+#include "store/wording.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QKeyEvent>
@@ -25,11 +30,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 #include <array>
+#include <functional>
 
 using namespace windowkit;
 
@@ -44,18 +54,81 @@ constexpr int BoxWidth = PanelWidth - 2 * BoxLeft;
 const QColor BoxBackground(176, 176, 176);
 const QColor DiscreetText(224, 224, 224);
 
-// The notes box: takes line breaks, and from the keyboard or a paste no more than its limit
-// (text that the program puts in is never cut).
+// A paste that would make a box longer than it takes, or that holds a character the vault
+// cannot keep, is refused with a message naming the box; the box keeps what it had.
+bool pasteAccepted(QWidget* box, const QString& name, const QString& pasted, qsizetype resulting, int limit) {
+    if (resulting > limit) {
+        platform().messageBox(
+            QStringLiteral("Too Long"),
+            QStringLiteral("The %1 takes at most %2; with the pasted text it would hold %3.\n"
+                           "Nothing has been pasted.")
+                .arg(name, counted(limit, QStringLiteral("character"), QStringLiteral("characters")),
+                     QLocale(QLocale::English).toString(resulting)),
+            MsgIcon::Error);
+        box->setFocus();
+        return false;
+    }
+    return checkStorable(name, pasted, true, box);
+}
+
+// A one-line value box: takes at most its limit; a paste (keys, menu or drop) that does not fit
+// is refused whole.
+class ValueBox final : public QLineEdit {
+public:
+    ValueBox(QWidget* parent, std::function<QString()> name) : QLineEdit(parent), name_(std::move(name)) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Paste)) return pasteText(platform().clipboardText());
+        QLineEdit::keyPressEvent(event);
+    }
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        QMenu* menu = createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        for (QAction* action : menu->actions())
+            if (action->objectName() == QLatin1String("edit-paste")) {
+                action->disconnect();
+                connect(action, &QAction::triggered, this, [this] { pasteText(platform().clipboardText()); });
+            }
+        menu->popup(event->globalPos());
+    }
+    void dropEvent(QDropEvent* event) override {
+        const QString text = event->mimeData()->text();
+        if (!pasteAccepted(this, name_(), text, QLineEdit::text().size() + text.size(), maxLength())) {
+            event->ignore();
+            return;
+        }
+        QLineEdit::dropEvent(event);
+    }
+
+private:
+    void pasteText(const QString& text) {
+        if (isReadOnly()) return;
+        const qsizetype resulting = QLineEdit::text().size() - selectedText().size() + text.size();
+        if (pasteAccepted(this, name_(), text, resulting, maxLength())) insert(text);
+    }
+
+    std::function<QString()> name_;
+};
+
+// The notes box: takes line breaks, and from the keyboard no more than its limit (text that the
+// program puts in is never cut); a paste that does not fit is refused whole.
 class NotesBox final : public QPlainTextEdit {
 public:
-    NotesBox(QWidget* parent, int limit) : QPlainTextEdit(parent), limit_(limit) {}
+    NotesBox(QWidget* parent, int limit, std::function<QString()> name)
+        : QPlainTextEdit(parent), limit_(limit), name_(std::move(name)) {}
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         withinLimit([&] { QPlainTextEdit::keyPressEvent(event); });
     }
     void insertFromMimeData(const QMimeData* source) override {
-        withinLimit([&] { QPlainTextEdit::insertFromMimeData(source); });
+        const QString pasted = source->text();
+        // A line break counts as one character, as it does in the box.
+        const qsizetype resulting = length() - textCursor().selectedText().size() + pasted.size() -
+                                    pasted.count(QLatin1String("\r\n"));
+        if (pasteAccepted(this, name_(), pasted, resulting, std::max(limit_, length())))
+            QPlainTextEdit::insertFromMimeData(source);
     }
 
 private:
@@ -74,6 +147,7 @@ private:
     }
 
     int limit_;
+    std::function<QString()> name_;
 };
 
 QFont boxFont() {
@@ -90,8 +164,8 @@ void styleBox(QWidget* box) {
     box->setFont(boxFont());
 }
 
-QLineEdit* valueBox(QWidget* parent, const char* name, const QString& tip) {
-    auto* box = named(new QLineEdit(parent), name);
+QLineEdit* valueBox(QWidget* parent, const char* name, const QString& tip, std::function<QString()> boxName) {
+    auto* box = named(new ValueBox(parent, std::move(boxName)), name);
     box->setMaxLength(frmEntry::FieldLimit);
     box->setToolTip(tip);
     styleBox(box);
@@ -163,13 +237,16 @@ frmEntry::frmEntry() {
     for (const Row& row : rows) {
         *row.title = label(Picture7, row.titleName, QLatin1String(row.caption));
         place(*row.title, BoxLeft, top, BoxWidth, 240);
-        *row.box = valueBox(Picture7, row.boxName, QLatin1String(row.caption));
+        QLabel* title = *row.title;
+        const char* designTitle = row.caption;
+        *row.box = valueBox(Picture7, row.boxName, QLatin1String(row.caption),
+                            [title, designTitle] { return fieldName(title, designTitle); });
         place(*row.box, BoxLeft, top + 240, BoxWidth, 315);
         top += 620;
     }
     Label8 = label(Picture7, "Label8", QStringLiteral("Notes:"));
     place(Label8, BoxLeft, top, BoxWidth, 240);
-    Text6 = named(new NotesBox(Picture7, NotesLimit), "Text6");
+    Text6 = named(new NotesBox(Picture7, NotesLimit, [this] { return fieldName(Label8, "Notes"); }), "Text6");
     Text6->setToolTip(QStringLiteral("Notes:"));
     Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text6->setTabChangesFocus(true);
@@ -199,11 +276,18 @@ frmEntry::frmEntry() {
         nameByTooltip(*row.box, titleWords(QLatin1String(row.caption)));
     nameByTooltip(Text6, titleWords(Label8->text()));
 
-    for (QWidget* box : std::array<QWidget*, 6>{Text2, Text1, Text3, Text4, Text5, Text6})
-        box->installEventFilter(this);
-
     // Events
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    // Typed letters pick the category as they come; the focus moves on when the typing pauses,
+    // or at once on Enter.
+    typingPause_ = new QTimer(this);
+    typingPause_->setSingleShot(true);
+    typingPause_->setInterval(QApplication::keyboardInputInterval());
+    connect(typingPause_, &QTimer::timeout, this, [this] {
+        typingCategory_ = false;
+        if (Combo1->hasFocus() && !Combo1->currentText().trimmed().isEmpty()) Text2->setFocus();
+    });
+    Combo1->installEventFilter(this);
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
@@ -226,19 +310,39 @@ void frmEntry::Form_Load() {
 }
 
 bool frmEntry::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) lastValueBox_ = static_cast<QWidget*>(watched);
+    if (watched == Combo1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (typingCategory_) {
+                typingPause_->stop();
+                typingCategory_ = false;
+                if (!Combo1->currentText().trimmed().isEmpty()) Text2->setFocus();
+                return true;
+            }
+        } else if (!key->text().isEmpty() && key->text().at(0).isPrint() &&
+                   !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            typingCategory_ = true;
+            typingPause_->start();
+        }
+    }
     return QDialog::eventFilter(watched, event);
 }
 
 void frmEntry::Command7_Click() {
-    QWidget* target = lastValueBox_ ? lastValueBox_ : Text4;
+    const std::array<QLineEdit*, 4> boxes = {Text1, Text3, Text4, Text5};
+    std::array<QString, 4> titles;
+    const std::array<QLabel*, 4> labels = {Label4, Label2, Label3, Label5};
+    for (std::size_t i = 0; i < 4; ++i)
+        titles[i] = titleWords(labels[i]->text());
+    // Before a category is chosen the boxes have no titles that say what they hold.
+    const int secret =
+        Combo1->currentText().trimmed().isEmpty() ? -1 : fieldOfMeaning(titles, FieldMeaning::Secret);
     frmGenerator& generator = form<frmGenerator>();
-    generator.use = [this, target](const QString& password) {
-        if (auto* line = qobject_cast<QLineEdit*>(target))
-            line->setText(password);
-        else
-            Text6->insertPlainText(password); // the notes keep their text; the password goes in at the cursor
-        target->setFocus();
+    generator.offerFields(QStringList(titles.begin(), titles.end()), secret);
+    generator.use = [boxes](const QString& password, int field) {
+        QLineEdit* box = boxes[std::size_t(field)];
+        box->setText(password);
+        box->setFocus();
     };
     platform().showModal(generator);
 }
@@ -300,7 +404,8 @@ void frmEntry::Combo1_Click() {
         setPlainToolTip(Text5, Label5->text());
         setPlainToolTip(Text6, Label8->text());
     }
-    Text2->setFocus();
+    // In the middle of typed letters the focus stays: the next letter still belongs to the box.
+    if (!typingCategory_) Text2->setFocus();
 }
 
 // Discreet display: the six boxes' text light grey, otherwise black. The values stay as they are.

@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 class PictureBox;
 
 // The entry editor: adds a new entry or edits the shown one.
@@ -80,19 +81,21 @@ public:
     void Command6_Click();  // opens the category editor
     void Command21_Click(); // save
     void Command2_Click();  // close without saving
-    // Password generator: its password goes into the value box that last had the focus, or into
-    // field 3 (the password of a web site) when none had.
+    // Password generator: its password goes into the category's password field (the field whose
+    // title says password, PIN or code), whatever has the focus; without one, into the field
+    // the user chooses in the generator.
     void Command7_Click();
 
     // Esc and the close box close without saving (asking first when something was changed).
     void reject() override;
 
 protected:
-    // Remembers which value box last had the focus, for the password generator.
+    // Letters typed in the category box choose the category without moving the focus.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* lastValueBox_ = nullptr; // the value box that last had the focus
+    bool typingCategory_ = false; // letters are being typed in the category box
+    QTimer* typingPause_;         // the typing has paused: the choice is made
     friend EntryValues editorValues(const frmEntry& editor);
     std::array<QString, 6> typedTexts() const; // description, fields 1..4, notes as the boxes hold them
     std::array<QString, 6> startingTexts_;

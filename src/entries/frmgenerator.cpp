@@ -1,10 +1,12 @@
 #include "frmgenerator.h"
 
 #include "app/forms.h"
+#include "app/platform.h"
 #include "app/windowkit.h"
 #include "passwordgenerator.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,15 +64,27 @@ frmGenerator::frmGenerator() {
     Command1 = pictureButton(Picture1, "Command1", "generate", QStringLiteral("Make another password."));
     place(Command1, WindowWidth - 240 - 180 - ButtonWidth, 2000, ButtonWidth, ButtonHeight);
 
+    Label2 = label(this, "Label2", QStringLiteral("&Put it into:"));
+    place(Label2, 180, 2955, 1200, 255);
+    Combo1 = named(new QComboBox(this), "Combo1");
+    Combo1->setToolTip(QStringLiteral("The field that receives the password."));
+    Combo1->setPlaceholderText(QStringLiteral("Choose a field"));
+    Label2->setBuddy(Combo1);
+    place(Combo1, 1380, 2910, 2700, 330);
+
     Command21 = pictureButton(this, "Command21", "save", QStringLiteral("Use this password."));
     Command2 = pictureButton(this, "Command2", "close", QStringLiteral("Close without using a password."));
     const int buttonTop = WindowHeight - ButtonHeight - 180;
     place(Command21, WindowWidth - 120 - 2 * ButtonWidth - 120, buttonTop, ButtonWidth, ButtonHeight);
     place(Command2, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
     Command21->setDefault(true); // Enter takes the password
-    tabOrder({Spin1, Check1, Check2, Check3, Check4, Text1, Command1, Command21, Command2});
+    tabOrder({Spin1, Check1, Check2, Check3, Check4, Text1, Command1, Combo1, Command21, Command2});
 
-    connect(Spin1, &QSpinBox::valueChanged, this, [this] { Generate(); });
+    // Enter in the length box re-reads the length: only another length makes another password,
+    // so Enter takes the password shown.
+    connect(Spin1, &QSpinBox::valueChanged, this, [this](int length) {
+        if (length != madeLength_) Generate();
+    });
     connect(Command1, &QPushButton::clicked, this, [this] { Generate(); });
     connect(Command21, &QPushButton::clicked, this, [this] { Command21_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -93,16 +107,32 @@ void frmGenerator::Generate() {
     if (Check2->isChecked()) classes |= passwordgen::Lower;
     if (Check3->isChecked()) classes |= passwordgen::Digits;
     if (Check4->isChecked()) classes |= passwordgen::Symbols;
-    Text1->setText(passwordgen::generate(Spin1->value(), classes));
+    madeLength_ = Spin1->value();
+    Text1->setText(passwordgen::generate(madeLength_, classes));
     Command21->setEnabled(!Text1->text().isEmpty());
+}
+
+void frmGenerator::offerFields(const QStringList& titles, int preferred) {
+    Combo1->clear();
+    Combo1->addItems(titles);
+    Combo1->setCurrentIndex(preferred);
 }
 
 void frmGenerator::Command21_Click() {
     const QString password = Text1->text();
     if (password.isEmpty()) return;
+    if (Combo1->currentIndex() < 0) {
+        platform().messageBox(QStringLiteral("Choose a Field"),
+                              QStringLiteral("This category has no password field. Choose the field the "
+                                             "password goes into."),
+                              MsgIcon::Information);
+        Combo1->setFocus();
+        return;
+    }
+    const int field = Combo1->currentIndex();
     const auto receiver = use;
     unload<frmGenerator>();
-    if (receiver) receiver(password);
+    if (receiver) receiver(password, field);
 }
 
 void frmGenerator::Command2_Click() {

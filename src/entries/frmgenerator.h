@@ -4,6 +4,7 @@
 #include <functional>
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -11,7 +12,8 @@ class QPushButton;
 class QSpinBox;
 
 // The password generator: a length and character classes, a fresh random password on every
-// change; "use" hands the password to whoever opened the window.
+// change; "use" hands the password shown, and the field chosen for it, to whoever opened the
+// window.
 class frmGenerator final : public QDialog {
     Q_OBJECT
 public:
@@ -27,12 +29,18 @@ public:
     QCheckBox* Check3;      // digits
     QCheckBox* Check4;      // symbols
     QLineEdit* Text1;       // the password made
+    QLabel* Label2;         // "Put it into:"
+    QComboBox* Combo1;      // the field that receives the password
     QPushButton* Command1;  // makes another password
     QPushButton* Command21; // uses the password
     QPushButton* Command2;  // closes without using it (Esc)
 
-    // Receives the password when the user takes it.
-    std::function<void(const QString&)> use;
+    // Receives the password and the chosen field (0..3) when the user takes it.
+    std::function<void(const QString& password, int field)> use;
+
+    // The fields the password may go into, by title; preferred is the category's password
+    // field, or -1 when it has none and the user has to choose.
+    void offerFields(const QStringList& titles, int preferred);
 
     void Form_Load();
     void Generate();        // a new password from the current choices
@@ -40,4 +48,7 @@ public:
     void Command2_Click();  // close
 
     void reject() override;
+
+private:
+    int madeLength_ = -1; // the length of the password shown
 };

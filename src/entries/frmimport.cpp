@@ -5,6 +5,9 @@
 #include "app/windowkit.h"
 #include "importexport.h"
 
+#include "store/wording.h"
+
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -36,12 +39,12 @@ frmImport::frmImport() {
     Label2 = label(this, "Label2", QStringLiteral("Entries to add, by category:"));
     place(Label2, 180, 660, WindowWidth - 360, 255);
     List1 = named(new QTreeWidget(this), "List1");
-    List1->setRootIsDecorated(false);
     List1->setHeaderLabels({QStringLiteral("Category"), QStringLiteral("Entries"), QString()});
     List1->header()->setStretchLastSection(true);
     List1->setColumnWidth(0, 280);
     List1->setColumnWidth(1, 80);
-    List1->setToolTip(QStringLiteral("How many entries each category receives."));
+    List1->setToolTip(
+        QStringLiteral("How many entries each category receives, and which column goes under which title."));
     place(List1, 180, 960, WindowWidth - 360, 2280);
     Label3 = label(this, "Label3", QStringLiteral("Rows left out:"));
     place(Label3, 180, 3360, WindowWidth - 360, 255);
@@ -51,16 +54,20 @@ frmImport::frmImport() {
     List2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     place(List2, 180, 3660, WindowWidth - 360, ButtonRowTop - 3660 - 180);
 
+    Check1 = named(new QCheckBox(QStringLiteral("Import entries &already in the vault too"), this), "Check1");
+    Check1->setToolTip(QStringLiteral("Records equal to a stored entry are left out unless this is ticked."));
+    place(Check1, 180, ButtonRowTop + 75, WindowWidth - 360 - 2 * 1500 - 240, 300);
     Command21 = captionButton(this, "Command21", QStringLiteral("&Import"), "import", 360,
                               QStringLiteral("Add the entries listed above."));
     Command2 = captionButton(this, "Command2", QStringLiteral("&Cancel"), "cancel", 360,
                              QStringLiteral("Close without importing anything."));
     place(Command21, WindowWidth - 180 - 2 * 1500 - 120, ButtonRowTop, 1500, 450);
     place(Command2, WindowWidth - 180 - 1500, ButtonRowTop, 1500, 450);
-    tabOrder({List1, List2, Command21, Command2});
+    tabOrder({List1, List2, Check1, Command21, Command2});
 
     connect(Command21, &QPushButton::clicked, this, [this] { Command21_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
 }
 
 frmImport::~frmImport() = default;
@@ -71,26 +78,55 @@ void frmImport::reject() {
     Command2_Click();
 }
 
-void frmImport::showPlan(const QString& fileName, transfer::ImportPlan plan) {
+void frmImport::showPlan(const QString& fileName, transfer::ImportPlan plan, Replan replan) {
+    fileName_ = fileName;
     plan_ = std::move(plan);
-    Label1->setText(QStringLiteral("%1 (%2 file): %3 entries can be imported, %4 rows are left out.")
-                        .arg(QFileInfo(fileName).fileName(), plan_.format, count(plan_.entries.size()),
-                             count(plan_.refused.size())));
+    replan_ = std::move(replan);
+    {
+        const QSignalBlocker quiet(Check1);
+        Check1->setChecked(false);
+    }
+    Check1->setVisible(!plan_.known.isEmpty());
+    showCurrentPlan();
+}
+
+void frmImport::Check1_Click() {
+    if (replan_) plan_ = replan_(Check1->isChecked());
+    showCurrentPlan();
+}
+
+void frmImport::showCurrentPlan() {
+    QString known;
+    if (!plan_.known.isEmpty() && !Check1->isChecked())
+        known = QStringLiteral(", %1 already in the vault").arg(count(plan_.known.size()));
+    Label1->setText(
+        QStringLiteral("%1 (%2 file): %3 can be imported%4, %5 left out.")
+            .arg(QFileInfo(fileName_).fileName(), plan_.format,
+                 counted(plan_.entries.size(), QStringLiteral("entry"), QStringLiteral("entries")), known,
+                 counted(plan_.refused.size(), QStringLiteral("row is"), QStringLiteral("rows are"))));
     List1->clear();
-    QSet<QString> created;
+    QHash<QString, QString> created;
     for (const transfer::NewCategory& category : plan_.newCategories)
-        created.insert(category.name);
+        created.insert(category.name, category.reason.isEmpty()
+                                          ? QStringLiteral("new category")
+                                          : QStringLiteral("new category: ") + category.reason);
     const QMap<QString, int> counts = plan_.perCategory();
     for (auto it = counts.begin(); it != counts.end(); ++it) {
-        auto* row = new QTreeWidgetItem(
-            List1, {it.key(), count(it.value()),
-                    created.contains(it.key()) ? QStringLiteral("new category") : QString()});
+        auto* row = new QTreeWidgetItem(List1, {it.key(), count(it.value()), created.value(it.key())});
         row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        for (const QString& column : plan_.columnTitles.value(it.key()))
+            (new QTreeWidgetItem(row, {column}))->setFirstColumnSpanned(true);
+        row->setExpanded(true);
     }
     List2->clear();
     for (const transfer::RefusedRow& row : plan_.refused)
         List2->addItem(QStringLiteral("Line %1: %2").arg(row.line).arg(row.reason));
-    if (plan_.refused.isEmpty()) List2->addItem(QStringLiteral("None: every row can be stored."));
+    if (!Check1->isChecked())
+        for (const transfer::KnownRow& row : plan_.known)
+            List2->addItem(QStringLiteral("Line %1: \"%2\" (%3) is already in the vault.")
+                               .arg(row.line)
+                               .arg(row.description, row.category));
+    if (List2->count() == 0) List2->addItem(QStringLiteral("None: every row can be stored."));
     Command21->setEnabled(!plan_.entries.isEmpty());
     Command21->setDefault(!plan_.entries.isEmpty()); // Enter imports
     (plan_.entries.isEmpty() ? static_cast<QWidget*>(Command2) : Command21)->setFocus();
@@ -103,7 +139,8 @@ void frmImport::Command21_Click() {
     unload<frmImport>();
     afterImport();
     platform().messageBox(QStringLiteral("Success"),
-                          QStringLiteral("%1 entries successfully imported.").arg(count(added)),
+                          counted(added, QStringLiteral("entry"), QStringLiteral("entries")) +
+                              QStringLiteral(" successfully imported."),
                           MsgIcon::Information);
 }
 

@@ -112,7 +112,12 @@ void frmMainClip::Command20_Click() {
         platform().messageBox(QStringLiteral("Copy to Clipboard"),
                               QStringLiteral("Do you want field titles to accompany the data?"),
                               MsgIcon::Information, MsgButtons::YesNo, MsgAnswer::Yes) == MsgAnswer::Yes;
-    const ShownEntryView shown = mainWindow().shownEntry();
+    ShownEntryView shown = mainWindow().shownEntry();
+    // The values as stored, blanks kept, where the view shows them trimmed.
+    if (const std::optional<EntryValues> stored = mainWindow().shownEntryValues()) {
+        shown.fields = stored->fields;
+        shown.notes = stored->notes;
+    }
     const std::array<std::pair<const QCheckBox*, QString>, 7> parts = {{
         {Check1, shown.description},
         {Check17, shown.fields[0]},

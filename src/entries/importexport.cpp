@@ -10,6 +10,7 @@
 #include "maincommands.h"
 #include "store/dates.h"
 #include "store/repository.h"
+#include "store/wording.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -28,10 +29,6 @@ const QString CsvFilter = QStringLiteral("CSV files (*.csv);;All files (*)");
 transfer::CategoryTitles titlesOf(const CategoryDefinition& definition) {
     const auto& t = definition.titles;
     return {t[0], {t[1], t[2], t[3], t[4]}, t[5]};
-}
-
-QString count(qsizetype n) {
-    return QLocale(QLocale::English).toString(n);
 }
 
 void refuseImport(const QString& fileName, const QString& reason) {
@@ -61,12 +58,15 @@ void entries::cmdImport_Click(MainWindowPort&) {
     const QByteArray contents = file.readAll();
     file.close();
 
-    const Result<ImportTarget> target = store::importTarget();
-    if (!target) return showVaultReport(target.code());
+    // Every stored entry, to recognise a file imported before.
+    const Result<VaultExport> stored = store::exportEntries();
+    if (!stored) return showVaultReport(stored.code());
     transfer::VaultContents vault;
-    for (const CategoryDefinition& category : target->categories)
+    for (const CategoryDefinition& category : stored->categories)
         vault.categories.insert(category.name, titlesOf(category));
-    vault.descriptions = QSet<QString>(target->descriptions.cbegin(), target->descriptions.cend());
+    for (const EntryRecord& entry : stored->entries)
+        vault.descriptions.insert(transfer::descriptionKey(entry.description));
+    vault.entries = stored->entries;
     vault.now = formatLastUpdate(platform().now());
 
     const QString label = QStringLiteral("Reading %1 ...").arg(fileName);
@@ -77,7 +77,12 @@ void entries::cmdImport_Click(MainWindowPort&) {
         return refuseImport(fileName, failure->reason);
 
     frmImport& summary = form<frmImport>();
-    summary.showPlan(path, std::get<transfer::ImportPlan>(std::move(planned)));
+    // The summary plans again when the person asks for the entries already in the vault too.
+    summary.showPlan(path, std::get<transfer::ImportPlan>(std::move(planned)),
+                     [contents, vault](bool importKnown) {
+                         auto again = transfer::planImport(contents, vault, {}, importKnown);
+                         return std::get<transfer::ImportPlan>(std::move(again));
+                     });
     platform().showModal(summary);
 }
 
@@ -88,7 +93,9 @@ bool importPlannedEntries(const transfer::ImportPlan& plan) {
                                          {c.titles.description, c.titles.fields[0], c.titles.fields[1],
                                           c.titles.fields[2], c.titles.fields[3], c.titles.notes},
                                          4};
-    const QString label = QStringLiteral("Importing %1 entries ...").arg(count(plan.entries.size()));
+    const QString label =
+        QStringLiteral("Importing %1 ...")
+            .arg(counted(plan.entries.size(), QStringLiteral("entry"), QStringLiteral("entries")));
     const Result<> written =
         store::importEntries(categories, plan.entries, [&label](qint64 done, qint64 total) {
             platform().progress(label, done, total);
@@ -130,8 +137,10 @@ void entries::cmdExport_Click(MainWindowPort&) {
                               MsgIcon::Error);
         return;
     }
-    platform().messageBox(QStringLiteral("Success"),
-                          QStringLiteral("%1 entries exported to %2.")
-                              .arg(count(all->entries.size()), QFileInfo(path).fileName()),
-                          MsgIcon::Information);
+    platform().messageBox(
+        QStringLiteral("Success"),
+        QStringLiteral("%1 exported to %2.")
+            .arg(counted(all->entries.size(), QStringLiteral("entry"), QStringLiteral("entries")),
+                 QFileInfo(path).fileName()),
+        MsgIcon::Information);
 }

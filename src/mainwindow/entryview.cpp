@@ -10,6 +10,7 @@
 #include "entries/maincommands.h"
 #include "frmmain.h"
 #include "store/dates.h"
+#include "store/fieldmeaning.h"
 #include "store/repository.h"
 
 #include <QFrame>
@@ -48,6 +49,8 @@ void ShowEntry() {
     main.Label13->clear();
     main.shownKey.reset();
     main.shownValues.reset();
+    main.shownSecretField = -1;
+    main.shownUserField = -1;
     const std::array<QWidget*, 5> values = {main.Text1, main.Text2, main.Text3, main.Text4, main.Text5};
     for (QWidget* box : values)
         markUnreadable(box, false);
@@ -82,6 +85,10 @@ void ShowEntry() {
         main.Label8->setText(definition->shownTitle(CategoryDefinition::Notes));
         main.Label14->setText(definition->shownTitle(CategoryDefinition::Description));
         main.Picture6->setPicture(categoryPictureFor(definition->image));
+        const std::array<QString, 4> fieldTitles = {definition->titles[1], definition->titles[2],
+                                                    definition->titles[3], definition->titles[4]};
+        main.shownSecretField = fieldOfMeaning(fieldTitles, FieldMeaning::Secret);
+        main.shownUserField = userNameField(fieldTitles);
     }
     main.Picture17->setVisible(shown->hasAttachments);
 

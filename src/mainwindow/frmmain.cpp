@@ -29,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QToolButton>
@@ -312,6 +313,12 @@ frmMain::frmMain() {
     shortcut(Command3, keysOf(Shortcut::Search));
     shortcut(Command22, keysOf(Shortcut::Help));
     shortcut(Label35, keysOf(Shortcut::Breakdown), [this] { Label35_Click(); });
+    // One key for the password and one for the user name, whatever field holds them; like the
+    // field keys they live on the panel of the copy pictures, so a locked window ignores them.
+    auto* secretKeys = new QShortcut(keysOf(Shortcut::CopyPassword), Picture5);
+    connect(secretKeys, &QShortcut::activated, this, [this] { copySecret(); });
+    auto* userKeys = new QShortcut(keysOf(Shortcut::CopyUserName), Picture5);
+    connect(userKeys, &QShortcut::activated, this, [this] { copyUserName(); });
     constexpr std::array<Shortcut, 5> copyKeys{Shortcut::CopyField1, Shortcut::CopyField2,
                                                Shortcut::CopyField3, Shortcut::CopyField4,
                                                Shortcut::CopyNotes};
@@ -437,11 +444,34 @@ void frmMain::List1_KeyDown(int key) {
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && Command11->isEnabled()) Command11_Click();
 }
 
+// The value as stored, blanks kept, though the box shows it trimmed.
 void frmMain::copyField(int field) {
-    const QString text = field == 5
-                             ? withCrLf(Text5->toPlainText())
-                             : std::array<QLineEdit*, 4>{Text1, Text2, Text3, Text4}[field - 1]->text();
-    copyToClipboard(text);
+    if (!hasCurrentEntry() || !shownValues) return;
+    copyToClipboard(field == 5 ? withCrLf(shownValues->notes) : shownValues->fields[std::size_t(field - 1)]);
+}
+
+void frmMain::copySecret() {
+    if (!hasCurrentEntry() || !shownValues) return;
+    if (shownSecretField < 0)
+        return (void)platform().messageBox(
+            QStringLiteral("No Password Field"),
+            QStringLiteral("The category %1 has no field whose title says password, PIN or code.\n"
+                           "Copy a field with its copy picture or Ctrl+1 to Ctrl+4.")
+                .arg(Label10->text()),
+            MsgIcon::Information);
+    copyField(shownSecretField + 1);
+}
+
+void frmMain::copyUserName() {
+    if (!hasCurrentEntry() || !shownValues) return;
+    if (shownUserField < 0)
+        return (void)platform().messageBox(
+            QStringLiteral("No User Name Field"),
+            QStringLiteral("The category %1 has no field whose title says user name or e-mail.\n"
+                           "Copy a field with its copy picture or Ctrl+1 to Ctrl+4.")
+                .arg(Label10->text()),
+            MsgIcon::Information);
+    copyField(shownUserField + 1);
 }
 
 void frmMain::launchField(int field) {
@@ -519,8 +549,14 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == List1 && event->type() == QEvent::KeyPress)
+    if (watched == List1 && event->type() == QEvent::KeyPress) {
+        // Ctrl+C on the list copies the password, as in other password managers.
+        if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            copySecret();
+            return true;
+        }
         List1_KeyDown(static_cast<QKeyEvent*>(event)->key());
+    }
     // A value box's own copy key.
     const auto boxes = valueBoxes(*this);
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&

@@ -120,12 +120,18 @@ public:
     std::optional<EntryKey> shownKey;
     // The shown entry's values as stored (the editor starts from them, not from the boxes).
     std::optional<EntryValues> shownValues;
+    // The shown entry's password field and user-name field (0..3), by their titles' meaning;
+    // -1 when its category has none.
+    int shownSecretField = -1;
+    int shownUserField = -1;
 
     // Handlers
     void Combo1_Click();
     void List1_Click();
     void List1_KeyDown(int key);
     void copyField(int field);   // Picture10_Click .. Picture14_Click
+    void copySecret();           // Ctrl+Shift+C, and Ctrl+C on the list: the password field
+    void copyUserName();         // Ctrl+B: the user-name field
     void launchField(int field); // web1_Click .. web4_Click
     void Command2_Click();       // Exit
     void Command22_Click();      // Help

@@ -133,6 +133,20 @@ CategoryDefinition categoryDefinitionOf(const sqlite::Statement& row) {
     return definition;
 }
 
+// A decoded value, or none when it decoded to control characters only (other than tabs and line
+// breaks): text no one typed, which the view cannot show and a save must not rewrite.
+static std::optional<QString> readableValue(std::optional<QString> value) {
+    if (!value || value->isEmpty()) return value;
+    bool onlyControls = true, onlyBlanks = true;
+    for (QChar c : *value) {
+        onlyControls = onlyControls && c.category() == QChar::Other_Control;
+        onlyBlanks =
+            onlyBlanks && (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'));
+    }
+    if (onlyControls && !onlyBlanks) return std::nullopt;
+    return value;
+}
+
 QString upperTrimmed(QString text) {
     return upperCased(std::move(text)).trimmed();
 }
@@ -308,7 +322,8 @@ Result<ShownEntry> showEntry(EntryKey key) {
             stored.description = toShownForm(description.value_or(CodecError));
             entry.description = upperTrimmed(stored.description);
             for (std::size_t i = 0; i < 5; ++i) {
-                const std::optional<QString> value = DecodeStoredValue(row.bytesView(2 + int(i)));
+                const std::optional<QString> value =
+                    readableValue(DecodeStoredValue(row.bytesView(2 + int(i))));
                 QString& storedValue = i < 4 ? stored.fields[i] : stored.notes;
                 stored.keepStored[1 + i] = !value;
                 storedValue = toShownForm(value.value_or(QString()));

@@ -1,5 +1,7 @@
 #include "csvreader.h"
 
+#include "store/wording.h"
+
 #include <QStringDecoder>
 
 namespace csv {
@@ -177,11 +179,12 @@ std::variant<Table, Failure> read(QByteArrayView data, const Progress& progress)
             table.headerLine = line;
             haveHeader = true;
         } else if (fields.size() != table.header.size()) {
-            return Failure{line, QStringLiteral("Line %1 has %2 values, but the header (line %3) has %4.")
-                                     .arg(line)
-                                     .arg(fields.size())
-                                     .arg(table.headerLine)
-                                     .arg(table.header.size())};
+            return Failure{line,
+                           QStringLiteral("Line %1 has %2, but the header (line %3) has %4.")
+                               .arg(line)
+                               .arg(counted(fields.size(), QStringLiteral("value"), QStringLiteral("values")))
+                               .arg(table.headerLine)
+                               .arg(table.header.size())};
         } else {
             table.records.append(Record{line, fields});
         }

@@ -1,11 +1,13 @@
 #include "passwordimport.h"
 
 #include "store/cp1252.h"
+#include "store/fieldmeaning.h"
 
 #include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QUrl>
 #include <optional>
 
 namespace transfer {
@@ -23,7 +25,8 @@ struct Column {
 struct Format {
     QString name;
     QList<Column> columns;
-    bool groupsStartAtRoot; // a group path whose first part is the file's root group
+    bool groupsStartAtRoot;     // a group path whose first part is the file's root group
+    bool titleFromHost = false; // no title column: the web address's host is the description
 };
 
 const QList<Format>& formats() {
@@ -36,6 +39,20 @@ const QList<Format>& formats() {
           {{QStringLiteral("note"), QStringLiteral("notes")}, Role::Notes, false},
           {{QStringLiteral("otpauth")}, Role::ToNotes, false}},
          false},
+        // Firefox: the realm of a site that asks in a browser box goes into the notes; the form's
+        // address, the record's id and its times are left out.
+        {QStringLiteral("Firefox"),
+         {{{QStringLiteral("url")}, Role::Url, true},
+          {{QStringLiteral("username")}, Role::User, true},
+          {{QStringLiteral("password")}, Role::Password, true},
+          {{QStringLiteral("httprealm")}, Role::ToNotes, true},
+          {{QStringLiteral("formactionorigin")}, Role::Ignored, true},
+          {{QStringLiteral("guid")}, Role::Ignored, false},
+          {{QStringLiteral("timecreated")}, Role::Ignored, false},
+          {{QStringLiteral("timelastused")}, Role::Ignored, false},
+          {{QStringLiteral("timepasswordchanged")}, Role::Ignored, false}},
+         false,
+         true},
         {QStringLiteral("KeePassXC"),
          {{{QStringLiteral("group")}, Role::Group, true},
           {{QStringLiteral("title")}, Role::Title, true},
@@ -101,7 +118,9 @@ bool isOwnHeader(const QStringList& header) {
 QString unknownHeader(int line) {
     return QStringLiteral(
                "Line %1 is not a header this program knows. It imports the CSV files of web "
-               "browsers (name,url,username,password), KeePassXC (\"Group\",\"Title\",\"Username\","
+               "browsers (name,url,username,password), Firefox (url,username,password,httpRealm,"
+               "formActionOrigin,guid,timeCreated,timeLastUsed,timePasswordChanged), KeePassXC "
+               "(\"Group\",\"Title\",\"Username\","
                "\"Password\",\"URL\",\"Notes\"), Bitwarden (folder,favorite,type,name,notes,fields,"
                "reprompt,login_uri,login_username,login_password,login_totp) and its own export "
                "(%2).")
@@ -158,61 +177,234 @@ QString categoryFault(const Value& group, const QString& name) {
     return {};
 }
 
+// Titles a new category takes when WEB SITE's do not hold a web address, a user name, a
+// password and an e-mail address.
+const CategoryTitles FittingTitles{QStringLiteral("Site"),
+                                   {QStringLiteral("Web Address"), QStringLiteral("User Name"),
+                                    QStringLiteral("Password"), QStringLiteral("E-mail")},
+                                   QStringLiteral("Notes")};
+
+bool holdsEveryMeaning(const CategoryTitles& titles) {
+    for (FieldMeaning meaning :
+         {FieldMeaning::Url, FieldMeaning::User, FieldMeaning::Secret, FieldMeaning::Email})
+        if (fieldOfMeaning(titles.fields, meaning) < 0) return false;
+    return true;
+}
+
+// One value of a record with what it means: the column it came from, and for the program's own
+// export the title it had there.
+struct Meant {
+    Value value;
+    FieldMeaning meaning;
+    QString sourceTitle;
+};
+
+// Where a record's values go under a category's titles.
+struct Placement {
+    std::array<QString, 4> fields;
+    QStringList columns; // "column -> title" for each value placed
+};
+
+QString sameTitle(const QString& title) {
+    return title.trimmed().toCaseFolded();
+}
+
+// The field of each meaning under a category's titles (-1: none), by FieldMeaning; the user name
+// goes to the e-mail field where there is no user-name field.
+using FieldsByMeaning = std::array<int, 5>;
+
+FieldsByMeaning fieldsByMeaning(const CategoryTitles& titles) {
+    FieldsByMeaning fields{-1, -1, -1, -1, -1};
+    for (FieldMeaning meaning : {FieldMeaning::Url, FieldMeaning::Secret, FieldMeaning::Email})
+        fields[std::size_t(meaning)] = fieldOfMeaning(titles.fields, meaning);
+    fields[std::size_t(FieldMeaning::User)] = userNameField(titles.fields);
+    return fields;
+}
+
+// The record's values under the category's titles: a value goes under the title it had (own
+// export), else under the title of its meaning. Nothing when a value has no place; missing then
+// names the value's column.
+std::optional<Placement> place(const CategoryTitles& titles, const FieldsByMeaning& byMeaning,
+                               const QList<Meant>& values, QString& missing) {
+    Placement placement;
+    std::array<bool, 4> used{};
+    for (const Meant& meant : values) {
+        if (meant.value.text.isEmpty()) continue;
+        int field = -1;
+        if (!meant.sourceTitle.trimmed().isEmpty())
+            for (int i = 0; i < 4 && field < 0; ++i)
+                if (!used[std::size_t(i)] &&
+                    sameTitle(titles.fields[std::size_t(i)]) == sameTitle(meant.sourceTitle))
+                    field = i;
+        if (field < 0) field = byMeaning[std::size_t(meant.meaning)];
+        if (field < 0 || used[std::size_t(field)]) {
+            missing = meant.value.column;
+            return std::nullopt;
+        }
+        used[std::size_t(field)] = true;
+        placement.fields[std::size_t(field)] = meant.value.text;
+        placement.columns.append(meant.value.column + QStringLiteral(" \u2192 ") +
+                                 titles.fields[std::size_t(field)].trimmed());
+    }
+    return placement;
+}
+
+// Values in the order of the four fields, each under its own title: the program's own export
+// into a category of the same titles.
+Placement inOrder(const CategoryTitles& titles, const QList<Meant>& values) {
+    Placement placement;
+    for (qsizetype i = 0; i < 4 && i < values.size(); ++i) {
+        placement.fields[std::size_t(i)] = values[i].value.text;
+        if (!values[i].value.text.isEmpty())
+            placement.columns.append(values[i].value.column + QStringLiteral(" \u2192 ") +
+                                     titles.fields[std::size_t(i)].trimmed());
+    }
+    return placement;
+}
+
+bool sameTitles(const CategoryTitles& a, const CategoryTitles& b) {
+    for (std::size_t i = 0; i < 4; ++i)
+        if (sameTitle(a.fields[i]) != sameTitle(b.fields[i])) return false;
+    return true;
+}
+
+// A description without the number a repeated title was given: "Mail (2)" -> "MAIL".
+QString withoutNumber(const QString& description) {
+    QString key = descriptionKey(description);
+    if (!key.endsWith(QLatin1Char(')'))) return key;
+    const qsizetype open = key.lastIndexOf(QLatin1String(" ("));
+    if (open < 0 || open + 3 > key.size() - 1) return key;
+    for (qsizetype i = open + 2; i < key.size() - 1; ++i)
+        if (!key[i].isDigit()) return key;
+    key.truncate(open);
+    return key.trimmed();
+}
+
+// What makes a record the same as a stored entry: category, description (numbered or not) and
+// every value.
+QStringList sameness(const PlainEntry& entry) {
+    return {entry.category,       withoutNumber(entry.description),
+            entry.fields[0],      entry.fields[1],
+            entry.fields[2],      entry.fields[3],
+            withCrLf(entry.notes)};
+}
+
 // The rows of one file becoming entries: categories found or planned, descriptions made unique.
 class Planner {
 public:
-    Planner(const VaultContents& vault, ImportPlan& plan)
-        : vault_(vault), plan_(plan), taken_(vault.descriptions) {
-        webSite_ = vault.categories.value(
-            DefaultCategory, CategoryTitles{QStringLiteral("Description"), {}, QStringLiteral("Notes")});
+    Planner(const VaultContents& vault, ImportPlan& plan, bool importKnown)
+        : vault_(vault), plan_(plan), taken_(vault.descriptions), importKnown_(importKnown) {
+        const CategoryTitles webSite = vault.categories.value(DefaultCategory, FittingTitles);
+        fitting_ = holdsEveryMeaning(webSite) ? webSite : FittingTitles;
+        for (const PlainEntry& entry : vault.entries)
+            known_.insert(sameness(entry));
     }
 
-    // A row that passed every check: its category (created when new, with titles) and a free
-    // description.
-    void accept(int line, PlainEntry entry, const CategoryTitles& titlesIfNew) {
-        if (!vault_.categories.contains(entry.category) && !planned_.contains(entry.category)) {
-            planned_.insert(entry.category);
-            plan_.newCategories.append({entry.category, titlesIfNew});
+    // A record that passed every check: its values go under the category's titles by meaning; a
+    // category without a place for one of them gives way to a new one of the same name and a
+    // number. ownTitles are the titles the record brought (own export), or none.
+    void accept(int line, PlainEntry entry, const QList<Meant>& values, const Value& description,
+                const Value& notes, const std::optional<CategoryTitles>& ownTitles) {
+        const QString group = entry.category;
+        std::optional<Placement> placement;
+        QString missing;
+        for (int n = 1; !placement; ++n) {
+            const QString name = n == 1 ? group : group + QStringLiteral(" (%1)").arg(n);
+            if (name.size() > CategoryNameLimit)
+                return refuse(line, QStringLiteral("category %1 has no title for the \"%2\" value, and a new "
+                                                   "category with a number added to its name would be longer "
+                                                   "than %3 characters.")
+                                        .arg(group, missing, number(CategoryNameLimit)));
+            if (const std::optional<CategoryTitles> titles = titlesOf(name)) {
+                QString scratch;
+                placement =
+                    ownTitles && sameTitles(*titles, *ownTitles)
+                        ? inOrder(*titles, values)
+                        : place(*titles, meaningsOf(name, *titles), values, n == 1 ? missing : scratch);
+                if (placement) entry.category = name;
+                continue;
+            }
+            CategoryTitles titles = fitting_;
+            if (ownTitles) titles.fields = ownTitles->fields;
+            planned_.insert(name, titles);
+            plan_.newCategories.append(
+                {name, titles,
+                 n == 1 ? QString() : QStringLiteral("%1 has no title for \"%2\"").arg(group, missing)});
+            QString unused;
+            placement =
+                ownTitles ? inOrder(titles, values) : place(titles, fieldsByMeaning(titles), values, unused);
+            entry.category = name;
         }
-        QString description = entry.description;
-        if (taken_.contains(descriptionKey(description))) {
+        entry.fields = placement->fields;
+        const CategoryTitles titles = *titlesOf(entry.category);
+        QStringList& columns = plan_.columnTitles[entry.category];
+        QStringList shown = placement->columns;
+        shown.prepend(description.column + QStringLiteral(" \u2192 ") + titles.description.trimmed());
+        if (!notes.text.isEmpty())
+            shown.append(notes.column + QStringLiteral(" \u2192 ") + titles.notes.trimmed());
+        for (const QString& column : shown)
+            if (!columns.contains(column)) columns.append(column);
+
+        if (!importKnown_ && known_.contains(sameness(entry))) {
+            plan_.known.append({line, entry.description, entry.category});
+            return;
+        }
+        QString numbered = entry.description;
+        if (taken_.contains(descriptionKey(numbered))) {
             // Numbers go on from the last one given to this title, so a title repeated many times
             // costs no more than one repeated twice.
-            const QString base = description.trimmed();
+            const QString base = numbered.trimmed();
             auto next = nextNumber_.find(descriptionKey(base));
             if (next == nextNumber_.end()) next = nextNumber_.insert(descriptionKey(base), 2);
             do
-                description = base + QStringLiteral(" (%1)").arg((*next)++);
-            while (taken_.contains(descriptionKey(description)));
+                numbered = base + QStringLiteral(" (%1)").arg((*next)++);
+            while (taken_.contains(descriptionKey(numbered)));
         }
-        if (description.size() > FieldLimit)
+        if (numbered.size() > FieldLimit)
             return refuse(line, QStringLiteral("the title is already used, and with a number added it would "
                                                "be longer than %1 characters.")
                                     .arg(number(FieldLimit)));
-        taken_.insert(descriptionKey(description));
-        entry.description = description;
+        taken_.insert(descriptionKey(numbered));
+        entry.description = numbered;
         plan_.entries.append(std::move(entry));
     }
 
     void refuse(int line, const QString& reason) { plan_.refused.append({line, reason}); }
 
-    const CategoryTitles& webSite() const { return webSite_; }
-    bool exists(const QString& category) const {
-        return vault_.categories.contains(category) || planned_.contains(category);
+    std::optional<CategoryTitles> titlesOf(const QString& category) const {
+        if (const auto it = vault_.categories.constFind(category); it != vault_.categories.cend()) return *it;
+        if (const auto it = planned_.constFind(category); it != planned_.cend()) return *it;
+        return std::nullopt;
     }
 
 private:
+    // The fields by meaning of a category, worked out once per category.
+    const FieldsByMeaning& meaningsOf(const QString& category, const CategoryTitles& titles) {
+        auto it = meanings_.find(category);
+        if (it == meanings_.end()) it = meanings_.insert(category, fieldsByMeaning(titles));
+        return *it;
+    }
+
+    QHash<QString, FieldsByMeaning> meanings_;
     const VaultContents& vault_;
     ImportPlan& plan_;
     QSet<QString> taken_;
     QHash<QString, int> nextNumber_; // by the key of a title without its number
-    QSet<QString> planned_;
-    CategoryTitles webSite_;
+    QHash<QString, CategoryTitles> planned_;
+    QSet<QStringList> known_;
+    bool importKnown_;
+    CategoryTitles fitting_;
 };
 
 // Told after every few thousand rows planned.
 using RowProgress = std::function<void(qsizetype rows)>;
 constexpr qsizetype RowProgressStep = 4096;
+
+// The site a web address names, for a record that brings no title of its own.
+QString hostOf(const QString& url) {
+    const QString host = QUrl::fromUserInput(url.trimmed()).host();
+    return host.isEmpty() ? url.trimmed() : host;
+}
 
 void planOther(const Format& format, const QList<Role>& roles, const csv::Table& table, Planner& planner,
                const QString& now, const RowProgress& progress) {
@@ -250,6 +442,7 @@ void planOther(const Format& format, const QList<Role>& roles, const csv::Table&
                 break;
             }
         }
+        if (format.titleFromHost) title = {hostOf(url.text), url.column};
         if (title.text.trimmed().isEmpty()) {
             planner.refuse(record.line,
                            QStringLiteral("the title (\"%1\") is empty.")
@@ -265,6 +458,7 @@ void planOther(const Format& format, const QList<Role>& roles, const csv::Table&
         if (!extras.isEmpty()) {
             if (!notes.text.isEmpty()) extras.prepend(notes.text);
             notes.text = extras.join(QLatin1Char('\n'));
+            if (notes.column.isEmpty()) notes.column = QStringLiteral("other columns");
         }
         notes.text = withCrLf(notes.text);
         if (notes.column.isEmpty()) notes.column = QStringLiteral("notes");
@@ -277,11 +471,11 @@ void planOther(const Format& format, const QList<Role>& roles, const csv::Table&
             planner.refuse(record.line, fault);
             continue;
         }
-        planner.accept(
-            record.line,
-            PlainEntry{
-                category, title.text, {url.text, user.text, password.text, QString()}, notes.text, now},
-            planner.webSite());
+        planner.accept(record.line, PlainEntry{category, title.text, {}, notes.text, now},
+                       {{url, FieldMeaning::Url, {}},
+                        {user, FieldMeaning::User, {}},
+                        {password, FieldMeaning::Secret, {}}},
+                       title, notes, std::nullopt);
     }
 }
 
@@ -296,18 +490,22 @@ void planOwn(const csv::Table& table, Planner& planner, const QString& now, cons
         const QStringList& f = record.fields;
         const Value group{f[0], header[0].trimmed()};
         const QString category = f[0].trimmed().isEmpty() ? DefaultCategory : categoryName(f[0]);
-        PlainEntry entry{category, f[1], {f[3], f[5], f[7], f[9]}, withCrLf(f[10]), f[11]};
+        PlainEntry entry{category, f[1], {}, withCrLf(f[10]), f[11]};
         if (!stamp.match(entry.lastUpdate).hasMatch()) entry.lastUpdate = now;
         if (entry.description.trimmed().isEmpty()) {
             planner.refuse(record.line, QStringLiteral("the description is empty."));
             continue;
         }
-        CategoryTitles titles = planner.webSite();
+        CategoryTitles titles;
         QString fault = categoryFault(group, category);
+        QList<Meant> values;
         for (int i = 0; i < 4 && fault.isEmpty(); ++i) {
-            titles.fields[i] = f[2 + 2 * i].trimmed();
-            if (!planner.exists(category))
-                fault = valueFault({titles.fields[i], header[2 + 2 * i]}, true, 50);
+            const QString title = f[2 + 2 * i].trimmed();
+            titles.fields[std::size_t(i)] = title;
+            fault = valueFault({title, header[2 + 2 * i]}, true, 50);
+            values.append({{f[3 + 2 * i], title.isEmpty() ? header[3 + 2 * i].trimmed() : title},
+                           meaningOfTitle(title),
+                           title});
         }
         const int valueColumns[] = {1, 3, 5, 7, 9};
         for (int c : valueColumns)
@@ -317,7 +515,8 @@ void planOwn(const csv::Table& table, Planner& planner, const QString& now, cons
             planner.refuse(record.line, fault);
             continue;
         }
-        planner.accept(record.line, std::move(entry), titles);
+        planner.accept(record.line, std::move(entry), values, {f[1], header[1].trimmed()},
+                       {withCrLf(f[10]), header[10].trimmed()}, titles);
     }
 }
 
@@ -342,7 +541,7 @@ QString descriptionKey(const QString& description) {
 }
 
 std::variant<ImportPlan, csv::Failure> planImport(QByteArrayView file, const VaultContents& vault,
-                                                  const csv::Progress& progress) {
+                                                  const csv::Progress& progress, bool importKnown) {
     // Reading is the first half of the progress, checking the rows the second.
     const auto report = [&progress](qint64 permille) {
         if (progress) progress(permille, 1000);
@@ -356,7 +555,7 @@ std::variant<ImportPlan, csv::Failure> planImport(QByteArrayView file, const Vau
     };
 
     ImportPlan plan;
-    Planner planner(vault, plan);
+    Planner planner(vault, plan, importKnown);
     if (isOwnHeader(table.header)) {
         plan.format = OwnFormat;
     } else {

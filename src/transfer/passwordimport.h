@@ -30,6 +30,14 @@ using PlainEntry = EntryRecord;
 struct NewCategory {
     QString name;
     CategoryTitles titles;
+    QString reason; // why the records did not go to the category they named, or empty
+};
+
+// A record that equals a stored entry: left out unless the import is told to take it anyway.
+struct KnownRow {
+    int line = 0;
+    QString description;
+    QString category;
 };
 
 // A row of the file that will not be imported, with the reason.
@@ -44,6 +52,10 @@ struct ImportPlan {
     QList<NewCategory> newCategories;
     QList<PlainEntry> entries;
     QList<RefusedRow> refused;
+    QList<KnownRow> known;
+    // Per category, which source column goes under which title ("url → Web Address"), in the
+    // order first met.
+    QMap<QString, QStringList> columnTitles;
     // How many entries each category would receive, by category name in ascending order.
     QMap<QString, int> perCategory() const;
 };
@@ -53,6 +65,7 @@ struct VaultContents {
     QMap<QString, CategoryTitles> categories; // by name (upper case, trimmed)
     QSet<QString> descriptions;               // every stored description, upper-cased and trimmed
     QString now;                              // the last-update text of entries that bring none
+    QList<PlainEntry> entries;                // what is stored, to recognise a file imported again
 };
 
 // The category an entry without a group or folder goes to; new categories take its titles.
@@ -68,8 +81,13 @@ QStringList exportHeader();
 
 // Reads a file and plans its import; a file that cannot be read or whose header no format
 // matches gives the failure to show. Progress counts to 1000 over the reading and the checking.
+// A record's URL, user name and password go under the titles of the category that mean them
+// (store/fieldmeaning.h); a category without such a title gives way to a new one named after it
+// with a number. A record equal to a stored entry (category, description with or without its
+// number, every value) is listed as known and left out, unless importKnown.
 std::variant<ImportPlan, csv::Failure> planImport(QByteArrayView file, const VaultContents& vault,
-                                                  const csv::Progress& progress = {});
+                                                  const csv::Progress& progress = {},
+                                                  bool importKnown = false);
 
 // The comparison key of a description: upper-cased and trimmed.
 QString descriptionKey(const QString& description);

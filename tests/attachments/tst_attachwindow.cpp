@@ -226,6 +226,7 @@ private slots:
         QTest::newRow("nothing selected to delete, saved") << QList<int>{-1} << "" << 0 << both;
         QTest::newRow("added, closed") << QList<int>{} << "c" << int(Qt::Key_Escape) << both;
         QTest::newRow("every line deleted, closed") << QList<int>{0, 0} << "" << -1 << both;
+        QTest::newRow("nothing changed, closed") << QList<int>{-1} << "" << int(Qt::Key_Escape) << both;
     }
     void saveOrClose() {
         QFETCH(QList<int>, deleted);
@@ -243,6 +244,8 @@ private slots:
             window.Command3->click();
         }
         if (!added.isEmpty()) add(QStringLiteral("/c"), added);
+        const bool changed = !added.isEmpty() || deleted.value(0, -1) >= 0;
+        fake().answers = {MsgAnswer::Yes};
         if (finish == 0)
             window.Command26->click();
         else if (finish == Qt::Key_Escape)
@@ -255,7 +258,19 @@ private slots:
             descriptions << row[0];
         QCOMPARE(descriptions, stored);
         QCOMPARE(storedFor(QStringLiteral("999")), (StoredRows{{"OTHER ", "/o", "5"}}));
-        QCOMPARE(fake().messages.size(), 0);
+        // Closing with changes asks first, as the entry editor does.
+        QCOMPARE(fake().titles(), finish != 0 && changed ? QStringList{"Discard Changes?"} : QStringList());
+    }
+
+    // Answering No to the question keeps the window and the changed list.
+    void closingKeepsChangesOnNo() {
+        openWith({{"A ", "/a", "5"}});
+        add(QStringLiteral("/c"), QStringLiteral("c"));
+        fake().answers = {MsgAnswer::No};
+        QTest::keyClick(&form<frmAttach>(), Qt::Key_Escape);
+        QVERIFY(isLoaded<frmAttach>());
+        QCOMPARE(lines().size(), 2);
+        QCOMPARE(fake().messages.last().defaultButton, MsgAnswer::No);
     }
 
     // A save whose last insert fails on every attempt leaves the stored rows as they were and

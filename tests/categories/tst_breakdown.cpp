@@ -15,6 +15,7 @@
 #include <QChartView>
 #include <QLegend>
 #include <QTest>
+#include <QTreeWidget>
 
 using namespace catfix;
 
@@ -86,6 +87,7 @@ private slots:
     void transferChecksTheSelections();
     void failedTransferMovesNothing();
     void manyCategoriesStayReadable();
+    void mostCategoriesAreGrouped();
     void failedReadsAreReported_data();
     void failedReadsAreReported();
 };
@@ -151,6 +153,30 @@ void BreakdownTest::manyCategoriesStayReadable() {
 
     selectBar(window, QStringLiteral("GROUP 29"));
     QCOMPARE(window.Label1->text(), QStringLiteral("The GROUP 29 category has 2 entries."));
+}
+
+// Beyond 30 categories the smallest share the last column; the table beside lists every one,
+// and choosing a row there is choosing its category.
+void BreakdownTest::mostCategoriesAreGrouped() {
+    vault().exec(QStringLiteral("DELETE FROM Cats"));
+    for (int i = 1; i <= 40; ++i) {
+        const QString name = QStringLiteral("GROUP %1").arg(i, 2, 10, QLatin1Char('0'));
+        vault().exec(QStringLiteral("INSERT INTO Cats (CatName) VALUES (?)"), {name});
+        if (i <= 2) vault().addEntry(QStringLiteral("E%1").arg(i), name);
+    }
+    FillCategoryFilter(0);
+    BuildCategoryBreakdown();
+    frmResource& window = form<frmResource>();
+    const QStringList shown = bars(window);
+    QCOMPARE(shown.size(), frmResource::GroupedBars);
+    QVERIFY(shown.first().endsWith(QStringLiteral("=1")));
+    QCOMPARE(shown.last(), QStringLiteral("21 MORE=0"));
+    QVERIFY(!window.List1->isHidden());
+    QCOMPARE(window.List1->topLevelItemCount(), 40);
+    QTreeWidgetItem* last = window.List1->topLevelItem(39);
+    QCOMPARE(last->text(0), BreakdownNames[40]);
+    emit window.List1->itemClicked(last, 0);
+    QCOMPARE(window.Label1->text(), QStringLiteral("The %1 category has 0 entries.").arg(BreakdownNames[40]));
 }
 
 void BreakdownTest::selectingABar_data() {

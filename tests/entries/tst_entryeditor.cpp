@@ -6,8 +6,10 @@
 #include "windowfixture.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -348,6 +350,72 @@ private slots:
         QCOMPARE(shown(), value);
         QVERIFY(!editor.Picture7->isHidden());
         QCOMPARE(entryCount(), 0);
+    }
+
+    // A paste longer than a box takes is refused whole, quickly, naming the box and its limit;
+    // so is one holding a character the vault cannot keep. The box keeps what it had.
+    void pastes_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("prompt"); // empty: pasted
+        QTest::newRow("1 MiB into the notes") << "Text6" << QString(1 << 20, QLatin1Char('n'))
+                                              << "The Notes field takes at most 1,500 characters; with the "
+                                                 "pasted text it would hold 1,048,580.\n"
+                                                 "Nothing has been pasted.";
+        QTest::newRow("one too many into the password")
+            << "Text4" << QString(997, QLatin1Char('p'))
+            << "The Password field takes at most 1,000 characters; with the pasted text it would hold "
+               "1,001.\n"
+               "Nothing has been pasted.";
+        QTest::newRow("a zero byte into the user name")
+            << "Text3" << QStringLiteral("a") + QChar(0) + QStringLiteral("b")
+            << "The User Name field holds the character \"U+0000\", which the vault cannot store as typed.\n"
+               "Please remove or replace it; nothing has been saved.";
+        QTest::newRow("just fits") << "Text4" << QString(996, QLatin1Char('p')) << "";
+    }
+    void pastes() {
+        QFETCH(QString, box);
+        QFETCH(QString, pasted);
+        QFETCH(QString, prompt);
+        openMainWindow();
+        frmEntry& editor = startAdding(QStringLiteral("WEB SITE"), QStringLiteral("Site"), {}, {});
+        QWidget* target = editor.findChild<QWidget*>(box);
+        auto* line = qobject_cast<QLineEdit*>(target);
+        const auto shown = [&] {
+            return line ? line->text() : static_cast<QPlainTextEdit*>(target)->toPlainText();
+        };
+        if (line)
+            line->setText(QStringLiteral("kept"));
+        else
+            static_cast<QPlainTextEdit*>(target)->setPlainText(QStringLiteral("kept"));
+        fake().clipboard = pasted;
+        QGuiApplication::clipboard()->setText(pasted);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+        if (prompt.isEmpty()) {
+            QCOMPARE(shown(), QStringLiteral("kept") + pasted);
+            QVERIFY(fake().messages.isEmpty());
+            return;
+        }
+        QCOMPARE(shown(), QStringLiteral("kept"));
+        QCOMPARE(fake().messages.size(), 1);
+        QCOMPARE(fake().messages[0].prompt, prompt);
+    }
+
+    // Letters typed in the category box choose as they come and keep the focus there until the
+    // choice is made; Enter makes it.
+    void typingACategory() {
+        openMainWindow();
+        frmEntry& editor = startAdding({}, {});
+        editor.show();
+        editor.Combo1->setFocus();
+        QTest::keyClicks(editor.Combo1, QStringLiteral("WI"));
+        QCOMPARE(editor.Combo1->currentText(), QStringLiteral("WI-FI NETWORK"));
+        QCOMPARE(editor.Label4->text(), QStringLiteral("Network Name:"));
+        QCOMPARE(editor.focusWidget(), editor.Combo1);
+        QCOMPARE(editor.Text2->text(), QString());
+        QTest::keyClick(editor.Combo1, Qt::Key_Return);
+        QCOMPARE(editor.focusWidget(), editor.Text2);
     }
 
     // Choosing a category: its titles (apostrophes restored) and its image; E200 when unreadable.

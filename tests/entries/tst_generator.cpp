@@ -7,6 +7,7 @@
 #include "windowfixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -92,42 +93,70 @@ private slots:
         QVERIFY(!generator.Command21->isEnabled());
     }
 
-    // The password goes into the box that had the focus; without one, into field 3.
-    void editorTakesThePassword() {
+    // The password goes into the category's password field whatever box has the focus; Enter
+    // takes the password shown.
+    void editorFillsThePasswordField_data() {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("filled");
+        QTest::newRow("web site, focus in the user name") << "WEB SITE"
+                                                          << "Text3"
+                                                          << "Text4";
+        QTest::newRow("bank, focus in the notes") << "BANK ACCOUNT"
+                                                  << "Text6"
+                                                  << "Text5";
+        QTest::newRow("card: the PIN") << "CREDIT CARD"
+                                       << "Text2"
+                                       << "Text5";
+        QTest::newRow("e-mail, focus in the password") << "EMAIL"
+                                                       << "Text3"
+                                                       << "Text3";
+    }
+    void editorFillsThePasswordField() {
+        QFETCH(QString, category);
+        QFETCH(QString, focus);
+        QFETCH(QString, filled);
         openMainWindow();
         frmEntry& editor = shownEditor();
-        editor.Text1->setText(QStringLiteral("old"));
-        editor.Command7_Click();
-        QCOMPARE(fake().modals.last(), QStringLiteral("frmGenerator"));
-        QString password = form<frmGenerator>().Text1->text();
-        form<frmGenerator>().Command21->click();
-        QVERIFY(!isLoaded<frmGenerator>());
-        QCOMPARE(editor.Text4->text(), password);
-        QCOMPARE(editor.Text1->text(), QStringLiteral("old"));
-
-        editor.Text1->setFocus();
+        setComboText(editor.Combo1, category);
+        QWidget* focused = editor.findChild<QWidget*>(focus);
+        focused->setFocus();
+        const QList<QLineEdit*> boxes = {editor.Text2, editor.Text1, editor.Text3, editor.Text4,
+                                         editor.Text5};
+        for (QLineEdit* box : boxes)
+            box->setText(QStringLiteral("kept"));
         QTest::keyClick(&editor, Qt::Key_G, Qt::ControlModifier);
+        frmGenerator& generator = form<frmGenerator>();
+        generator.show();
+        const QString shown = generator.Text1->text();
+        // Enter in the length box re-reads the same length: the password shown is the one taken.
+        QTest::keyClick(generator.Spin1, Qt::Key_Return);
+        QVERIFY(!isLoaded<frmGenerator>());
+        for (QLineEdit* box : boxes)
+            QCOMPARE(box->text(), box->objectName() == filled ? shown : QStringLiteral("kept"));
+    }
+
+    // A category without a password title: the generator asks which field.
+    void generatorAsksForAField() {
+        openMainWindow();
+        frmEntry& editor = shownEditor();
+        setComboText(editor.Combo1, QStringLiteral("SOFTWARE LICENSE"));
+        editor.Command7_Click();
+        frmGenerator& generator = form<frmGenerator>();
+        QCOMPARE(generator.Combo1->currentIndex(), -1);
+        QCOMPARE(generator.Combo1->itemText(0), QStringLiteral("License Key"));
+        generator.Command21->click();
+        QCOMPARE(fake().messages.last().title, QStringLiteral("Choose a Field"));
         QVERIFY(isLoaded<frmGenerator>());
-        password = form<frmGenerator>().Text1->text();
-        form<frmGenerator>().Command21->click();
+        generator.Combo1->setCurrentIndex(0);
+        const QString password = generator.Text1->text();
+        generator.Command21->click();
         QCOMPARE(editor.Text1->text(), password);
 
-        // Into the notes at the cursor, the notes kept.
-        editor.Text6->setPlainText(QStringLiteral("pin: "));
-        editor.Text6->moveCursor(QTextCursor::End);
-        editor.Text6->setFocus();
-        editor.Command7->click();
-        form<frmGenerator>().Spin1->setValue(6);
-        password = form<frmGenerator>().Text1->text();
-        form<frmGenerator>().Command21->click();
-        QCOMPARE(editor.Text6->toPlainText(), QStringLiteral("pin: ") + password);
-
         // Closing the generator changes nothing.
-        editor.Text2->setFocus();
-        editor.Text2->setText(QStringLiteral("kept"));
         editor.Command7_Click();
         form<frmGenerator>().reject();
-        QCOMPARE(editor.Text2->text(), QStringLiteral("kept"));
+        QCOMPARE(editor.Text1->text(), password);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "testvault.h"
 #include "windowfixture.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -96,8 +97,8 @@ private slots:
                           "\"Root\",\"Money\",\"me\",\"10\xE2\x82\xAC\",\"\",\"\"\n"
                           "\"Root/Home\",\"Router\",\"admin\",\"z\",\"192.168.0.1\",\"\"\n")
             << Rows{stored("Mailbox", {"imap.test", "me", "x"}, "two\r\nlines", "MAIL"),
-                    stored("Router", {"192.168.0.1", "admin", "z"}, "", "HOME")}
-            << QStringList{"HOME|1|", "MAIL|1|new category"}
+                    stored("Router", {"192.168.0.1", "admin", "z"}, "", "HOME (2)")}
+            << QStringList{"HOME (2)|1|new category: HOME has no title for \"URL\"", "MAIL|1|new category"}
             << QStringList{
                    u"Line 4: the \"Password\" value holds the character \"€\", which the vault cannot store."_qs};
         QTest::newRow("Bitwarden: folders, a title used twice in the file")
@@ -116,8 +117,9 @@ private slots:
                    "\"Field 3 title\",\"Field 3\",\"Field 4 title\",\"Field 4\",\"Notes\",\"Last "
                    "updated\"\r\n"
                    "\"CREDIT "
-                   "CARD\",\"Visa\",\"Number\",\"4111\",\"Expiry\",\"01/30\",\"PIN\",\"1234\",\"Bank\","
-                   "\"B\",\"\",\"01/02/2020 03:04:05 am\"\r\n")
+                   "CARD\",\"Visa\",\"Card Number\",\"4111\",\"Expiry Date\",\"01/30\",\"Security "
+                   "Code\",\"1234\","
+                   "\"PIN\",\"B\",\"\",\"01/02/2020 03:04:05 am\"\r\n")
             << Rows{stored("Visa", {"4111", "01/30", "1234", "B"}, "", "CREDIT CARD",
                            "01/02/2020 03:04:05 am")}
             << QStringList{"CREDIT CARD|1|"} << QStringList{"None: every row can be stored."};
@@ -143,7 +145,8 @@ private slots:
         QCOMPARE(storedEntries(), before + added);
         QCOMPARE(fake().messages.last().title, QStringLiteral("Success"));
         QCOMPARE(fake().messages.last().prompt,
-                 QStringLiteral("%1 entries successfully imported.").arg(added.size()));
+                 added.size() == 1 ? QStringLiteral("1 entry successfully imported.")
+                                   : QStringLiteral("%1 entries successfully imported.").arg(added.size()));
         QVERIFY(!fake().progressSteps.isEmpty());
 
         // The new categories are in the filter; the list shows every imported entry.
@@ -158,6 +161,39 @@ private slots:
                                   "pwCat = 'MAIL'"),
                      vault().rows("SELECT pwDesc, pwUDF1, pwUDF2, pwUDF3, pwUDF4, pwNotes FROM CatDef WHERE "
                                   "pwCat = 'WEB SITE'"));
+    }
+
+    // The summary shows which column goes under which title; a file imported again is
+    // recognised, left out unless asked for, and then numbered.
+    void summaryAndImportAgain() {
+        openMainWindow();
+        const QByteArray file = "\"Group\",\"Title\",\"Username\",\"Password\",\"URL\",\"Notes\"\n"
+                                "\"Root/Email\",\"Gmail\",\"me@gmail.test\",\"pw\",\"\",\"\"\n";
+        frmImport* summary = startImport(file);
+        QVERIFY(summary);
+        QCOMPARE(treeRows(summary->List1), QStringList{"EMAIL|1|"});
+        QStringList columns;
+        for (int i = 0; i < summary->List1->topLevelItem(0)->childCount(); ++i)
+            columns << summary->List1->topLevelItem(0)->child(i)->text(0);
+        QCOMPARE(columns, (QStringList{u"Title → Account"_qs, u"Username → E-mail Address"_qs,
+                                       u"Password → Password"_qs}));
+        QVERIFY(summary->Check1->isHidden());
+        summary->Command21->click();
+        QCOMPARE(fake().messages.last().prompt, QStringLiteral("1 entry successfully imported."));
+
+        summary = startImport(file);
+        QVERIFY(summary);
+        QCOMPARE(summary->Label1->text(),
+                 QStringLiteral("passwords.csv (KeePassXC file): 0 entries can be "
+                                "imported, 1 already in the vault, 0 rows are left out."));
+        QCOMPARE(listRows(summary->List2), QStringList{"Line 2: \"Gmail\" (EMAIL) is already in the vault."});
+        QVERIFY(!summary->Command21->isEnabled());
+        QVERIFY(!summary->Check1->isHidden());
+        summary->Check1->setChecked(true);
+        QCOMPARE(treeRows(summary->List1), QStringList{"EMAIL|1|"});
+        summary->Command21->click();
+        QCOMPARE(storedEntries().last(),
+                 stored("Gmail (2)", {"me@gmail.test", "pw"}, "", "EMAIL", formatLastUpdate(fake().clock)));
     }
 
     void cancelWritesNothing() {

@@ -119,19 +119,26 @@ private slots:
         QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM PDF")).toInt(), 2);
     }
 
-    // Notes longer than the codec gives back (written by another tool): shown as unreadable,
-    // kept byte for byte by a save that leaves them alone, and a change to them is refused.
+    // Notes longer than the codec gives back, or that decode to control characters only (written
+    // by another tool): shown as unreadable, kept byte for byte by a save that leaves them
+    // alone, and a change to them is refused.
     void undecodableValueIsNeverRewritten_data() {
+        QTest::addColumn<QString>("notes");
         QTest::addColumn<QString>("typedNotes");
         QTest::addColumn<QStringList>("reports");
-        QTest::newRow("saved unchanged") << QString() << QStringList{"Success"};
-        QTest::newRow("notes typed over") << QStringLiteral("new notes") << QStringList{"Unreadable Field"};
+        const QString tooLong(5462, QLatin1Char('n'));
+        const QString controls = QStringLiteral("\x01\x02\r\n\x1f");
+        QTest::newRow("too long, saved unchanged") << tooLong << QString() << QStringList{"Success"};
+        QTest::newRow("too long, typed over")
+            << tooLong << QStringLiteral("new notes") << QStringList{"Unreadable Field"};
+        QTest::newRow("control characters, saved unchanged")
+            << controls << QString() << QStringList{"Success"};
     }
     void undecodableValueIsNeverRewritten() {
+        QFETCH(QString, notes);
         QFETCH(QString, typedNotes);
-        const QString tooLong(5462, QLatin1Char('n'));
-        const qint64 key = vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"),
-                                            {QStringLiteral("1234")}, tooLong);
+        const qint64 key =
+            vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"), {QStringLiteral("1234")}, notes);
         const auto storedNotes = [&] {
             return vault().value(QStringLiteral("SELECT PDF6 FROM PDF WHERE pNum = %1").arg(key)).toString();
         };

@@ -80,7 +80,13 @@ private slots:
         QTest::newRow("F1 help") << "List1" << int(Qt::Key_F1) << 0 << "open Help.pdf";
         QTest::newRow("Ctrl+Shift+A attachments")
             << "List1" << int(Qt::Key_A) << (ctrl | int(Qt::ShiftModifier)) << "window frmAttach";
-        QTest::newRow("Ctrl+B breakdown") << "Text1" << int(Qt::Key_B) << ctrl << "window frmResource";
+        QTest::newRow("Ctrl+Shift+B breakdown")
+            << "Text1" << int(Qt::Key_B) << (ctrl | int(Qt::ShiftModifier)) << "window frmResource";
+        QTest::newRow("Ctrl+Shift+C password")
+            << "Text1" << int(Qt::Key_C) << (ctrl | int(Qt::ShiftModifier)) << "clipboard s3cret";
+        QTest::newRow("Ctrl+C on the list: password")
+            << "List1" << int(Qt::Key_C) << ctrl << "clipboard s3cret";
+        QTest::newRow("Ctrl+B user name") << "Combo1" << int(Qt::Key_B) << ctrl << "clipboard joe";
         QTest::newRow("Ctrl+1 field 1") << "List1" << int(Qt::Key_1) << ctrl << "clipboard www.example.org";
         QTest::newRow("Ctrl+2 field 2") << "Text4" << int(Qt::Key_2) << ctrl << "clipboard joe";
         QTest::newRow("Ctrl+3 field 3") << "List1" << int(Qt::Key_3) << ctrl << "clipboard s3cret";
@@ -105,6 +111,45 @@ private slots:
         QCOMPARE(effects(), effect);
         if (effect == QLatin1String("window frmEntry") && key != Qt::Key_N)
             QCOMPARE(form<frmEntry>().windowTitle(), QStringLiteral("Edit Entry"));
+    }
+
+    // The password key and the user-name key find their fields by title in every category, and
+    // copy the value as stored, blanks kept.
+    void passwordAndUserKeys_data() {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("user");
+        QTest::newRow("bank: fields 4 and 3, blanks kept")
+            << "BANK ACCOUNT" << QStringList{"12345678", "12-34-56", "  joe  ", "  x  "} << "  x  "
+            << "  joe  ";
+        QTest::newRow("e-mail: the address is the user name")
+            << "EMAIL" << QStringList{"me@mail.test", "pw", "imap", "smtp"} << "pw"
+            << "me@mail.test";
+        QTest::newRow("licence: neither") << "SOFTWARE LICENSE" << QStringList{"KEY", "me", "1", "2"} << ""
+                                          << "";
+    }
+    void passwordAndUserKeys() {
+        QFETCH(QString, category);
+        QFETCH(QStringList, fields);
+        QFETCH(QString, password);
+        QFETCH(QString, user);
+        vault().addEntry(QStringLiteral("Entry"), category, fields);
+        frmMain& main = form<frmMain>();
+        FillCategoryFilter(0);
+        main.show();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        setListIndex(main.List1, 0);
+        QTest::keyClick(main.List1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(fake().clipboard, password);
+        QTest::keyClick(main.List1, Qt::Key_B, Qt::ControlModifier);
+        QCOMPARE(fake().clipboard, user.isEmpty() ? password : user);
+        if (password.isEmpty())
+            QCOMPARE(fake().titles(), (QStringList{"No Password Field", "No User Name Field"}));
+        // The view shows the values trimmed; the field's own copy key copies them as stored.
+        QTest::keyClick(main.List1, Qt::Key_3, Qt::ControlModifier);
+        QCOMPARE(fake().clipboard, fields[2]);
     }
 
     // With an empty list the commands that need an entry do nothing; the others still work.

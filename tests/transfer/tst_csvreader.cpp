@@ -104,7 +104,7 @@ private slots:
             << QByteArray("a,b\n1,2\n1,2,3\n") << 3 << "Line 3 has 3 values, but the header (line 1) has 2.";
         QTest::newRow("fewer values, after a value over two lines")
             << QByteArray("\n\na,b\n\"x\ny\",1\nz\n") << 6
-            << "Line 6 has 1 values, but the header (line 3) has 2.";
+            << "Line 6 has 1 value, but the header (line 3) has 2.";
         QTest::newRow("zero byte")
             << QByteArray("a,b\n1,\0x\n", 9) << 2
             << "Line 2 holds binary data (a zero byte): the file is not a CSV text file.";

@@ -15,15 +15,31 @@ namespace {
 
 const QString Now = QStringLiteral("12/09/2026 01:05:00 pm");
 
-const CategoryTitles WebSiteTitles{"Site", {"Web Address", "User Name", "Password", "Other"}, "Notes"};
+const CategoryTitles WebSiteTitles{"Site", {"Web Address", "User Name", "Password", "E-mail"}, "Notes"};
 
 // The delivered categories, and two stored descriptions.
 VaultContents vaultContents() {
     VaultContents vault;
     vault.categories.insert("WEB SITE", WebSiteTitles);
-    vault.categories.insert("HOME", CategoryTitles{"Item", {"A", "B", "C", "D"}, "Notes"});
-    vault.categories.insert("CREDIT CARD",
-                            CategoryTitles{"Card", {"Number", "Expiry", "PIN", "Bank"}, "Notes"});
+    vault.categories.insert("HOME",
+                            CategoryTitles{"Item", {"Code", "Location", "Contact", "Phone"}, "Notes"});
+    vault.categories.insert(
+        "CREDIT CARD",
+        CategoryTitles{"Card", {"Card Number", "Expiry Date", "Security Code", "PIN"}, "Notes"});
+    vault.categories.insert(
+        "EMAIL", CategoryTitles{"Account",
+                                {"E-mail Address", "Password", "Incoming Server", "Outgoing Server"},
+                                "Notes"});
+    vault.categories.insert("BANK ACCOUNT", CategoryTitles{"Bank",
+                                                           {"Account Number", "Sort Code / Routing",
+                                                            "Online Banking User", "Online Banking Password"},
+                                                           "Notes"});
+    vault.categories.insert(
+        "SOFTWARE LICENSE",
+        CategoryTitles{"Product", {"License Key", "Registered To", "Version", "Purchase Date"}, "Notes"});
+    vault.categories.insert(
+        "WI-FI NETWORK",
+        CategoryTitles{"Place", {"Network Name", "Password", "Security", "Router Address"}, "Notes"});
     vault.descriptions = {"EXAMPLE.COM", "MAIL"};
     vault.now = Now;
     return vault;
@@ -87,7 +103,7 @@ private slots:
             << "KeePassXC"
             << Entries{web("Forum", "https://forum.test", "me", "x"),
                        web("Mail (2)", "", "me@mail.test", "y", "two\r\nlines\r\nTOTP: KEY", "E-MAIL"),
-                       web("Router", "192.168.0.1", "admin", "z", {}, "HOME")};
+                       web("Router", "192.168.0.1", "admin", "z", {}, "HOME (2)")};
         QTest::newRow("Bitwarden: folders upper-cased inside Windows-1252, fields into the notes")
             << QByteArray("folder,favorite,type,name,notes,fields,reprompt,login_uri,login_username,"
                           "login_password,login_totp\n"
@@ -204,9 +220,9 @@ private slots:
         QTest::newRow("header only") << QByteArray("\n\nname,url,username,password\r\n\r\n") << 3
                                      << "The file holds only its header (line 3) and no entries to import.";
         QTest::newRow("unknown header")
-            << QByteArray("url,username,password,httpRealm\nx,y,z,\n") << 1
+            << QByteArray("url,username,password,realm\nx,y,z,\n") << 1
             << "Line 1 is not a header this program knows. It imports the CSV files of web browsers "
-               "(name,url,username,password), KeePassXC";
+               "(name,url,username,password), Firefox (url,username,password,httpRealm,";
         QTest::newRow("a browser header with a column too many")
             << QByteArray("name,url,username,password,colour\nx,y,z,w,red\n") << 1
             << "Line 1 is not a header";
@@ -256,6 +272,146 @@ private slots:
         QCOMPARE(QStringList(plan.newCategories[0].titles.fields.begin(),
                              plan.newCategories[0].titles.fields.end()),
                  QStringList({"Site", "Player", "Secret", "Realm"}));
+    }
+
+    // Each format's web address, user name and password land under the titles that mean them, in
+    // every delivered category; what a category has no title for sends the record to a new
+    // category of the same name and a number.
+    void valuesGoUnderTheirTitles_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QStringList>("fields");
+        struct Case {
+            const char* category;
+            const char *url, *user, *password;
+            const char* goesTo;
+            QStringList fields;
+        };
+        const Case cases[] = {
+            {"WEB SITE", "https://a.test", "me", "pw", "WEB SITE", {"https://a.test", "me", "pw", ""}},
+            {"EMAIL", "", "me@a.test", "pw", "EMAIL", {"me@a.test", "pw", "", ""}},
+            {"EMAIL", "https://mail.test", "me", "pw", "EMAIL (2)", {"https://mail.test", "me", "pw", ""}},
+            {"BANK ACCOUNT", "", "me", "pw", "BANK ACCOUNT", {"", "", "me", "pw"}},
+            {"CREDIT CARD", "", "", "1234", "CREDIT CARD", {"", "", "", "1234"}},
+            {"HOME", "", "", "1234", "HOME", {"1234", "", "", ""}},
+            {"WI-FI NETWORK",
+             "http://192.168.0.1",
+             "",
+             "pw",
+             "WI-FI NETWORK",
+             {"", "pw", "", "http://192.168.0.1"}},
+            {"SOFTWARE LICENSE", "", "", "pw", "SOFTWARE LICENSE (2)", {"", "", "pw", ""}},
+        };
+        for (const Case& c : cases) {
+            const QByteArray cat(c.category), url(c.url), user(c.user), password(c.password);
+            const QString name =
+                QStringLiteral("%1 %2 to %3").arg(c.category, c.url[0] ? "with url" : "", c.goesTo);
+            QTest::newRow(qPrintable("KeePassXC, " + name))
+                << "\"Group\",\"Title\",\"Username\",\"Password\",\"URL\",\"Notes\"\n\"Root/" + cat +
+                       "\",\"T\",\"" + user + "\",\"" + password + "\",\"" + url + "\",\"\"\n"
+                << c.goesTo << c.fields;
+            QTest::newRow(qPrintable("Bitwarden, " + name))
+                << "folder,favorite,type,name,notes,fields,reprompt,login_uri,login_username,login_password,"
+                   "login_totp\n" +
+                       cat + ",,login,T,,,0," + url + "," + user + "," + password + ",\n"
+                << c.goesTo << c.fields;
+            // Another vault's export, whose category has web-site titles.
+            QTest::newRow(qPrintable("own export, " + name))
+                << exportHeader().join(',').toUtf8() + "\n" + cat + ",T,Web Address," + url + ",User Name," +
+                       user + ",Password," + password + ",E-mail,,,\n"
+                << c.goesTo << c.fields;
+            if (cat == "WEB SITE") {
+                QTest::newRow("browser")
+                    << "name,url,username,password\nT," + url + "," + user + "," + password + "\n"
+                    << c.goesTo << c.fields;
+                QTest::newRow("Firefox")
+                    << "\"url\",\"username\",\"password\",\"httpRealm\",\"formActionOrigin\"\n\"" + url +
+                           "\",\"" + user + "\",\"" + password + "\",,\"\"\n"
+                    << c.goesTo << c.fields;
+            }
+        }
+    }
+    void valuesGoUnderTheirTitles() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, category);
+        QFETCH(QStringList, fields);
+        const ImportPlan plan = planned(file);
+        QCOMPARE(refusals(plan), Refusals{});
+        QCOMPARE(plan.entries.size(), 1);
+        QCOMPARE(plan.entries[0].category, category);
+        QCOMPARE(QStringList(plan.entries[0].fields.begin(), plan.entries[0].fields.end()), fields);
+        // A category made for the record holds every kind of value.
+        if (category.endsWith(" (2)")) {
+            QCOMPARE(plan.newCategories.size(), 1);
+            QCOMPARE(plan.newCategories[0].name, category);
+            QVERIFY(plan.newCategories[0].reason.startsWith(category.chopped(4) + " has no title for \""));
+        }
+    }
+
+    // Before anything is written the summary can say which column goes under which title.
+    void columnsAndTitlesPerCategory() {
+        const ImportPlan plan =
+            planned("\"Group\",\"Title\",\"Username\",\"Password\",\"URL\",\"Notes\"\n"
+                    "\"Root/Email\",\"Mail\",\"me\",\"pw\",\"\",\"n\"\n"
+                    "\"Root/Email\",\"Web mail\",\"me\",\"pw\",\"https://m.test\",\"\"\n");
+        const QMap<QString, QStringList> expected{{"EMAIL",
+                                                   {u"Title → Account"_qs, u"Username → E-mail Address"_qs,
+                                                    u"Password → Password"_qs, u"Notes → Notes"_qs}},
+                                                  {"EMAIL (2)",
+                                                   {u"Title → Site"_qs, u"URL → Web Address"_qs,
+                                                    u"Username → User Name"_qs, u"Password → Password"_qs}}};
+        QCOMPARE(plan.columnTitles, expected);
+        QCOMPARE(plan.newCategories[0].reason, "EMAIL has no title for \"URL\"");
+    }
+
+    // Firefox's export: the host names the entry, a site's realm goes into the notes, the form's
+    // address, the record's id and its times are left out.
+    void firefoxExport() {
+        const ImportPlan plan = planned(
+            "\"url\",\"username\",\"password\",\"httpRealm\",\"formActionOrigin\",\"guid\",\"timeCreated\","
+            "\"timeLastUsed\",\"timePasswordChanged\"\r\n"
+            "\"https://accounts.example.com\",\"alice@example.com\",\"s3cr\"\"et\",,\"https://"
+            "accounts.example."
+            "com\",\"{0b2c1f1e-8a4b-4f0e-9d7c-1a2b3c4d5e6f}\",\"1700000000000\",\"1710000000000\","
+            "\"1700000000000\"\r\n"
+            "\"http://192.168.1.1:8080\",\"admin\",\"router\",\"Router login\",,\"{c7d6e5f4-0000-4000-8000-"
+            "000000000001}\",\"1600000000000\",\"1600000000000\",\"1600000000000\"\r\n"
+            "\"https://example.com\",\"bob\",\"x\",,\"https://example.com\",\"{d}\",\"1\",\"1\",\"1\"\r\n");
+        QCOMPARE(plan.format, "Firefox");
+        QCOMPARE(refusals(plan), Refusals{});
+        const Entries expected = {
+            web("accounts.example.com", "https://accounts.example.com", "alice@example.com", "s3cr\"et"),
+            web("192.168.1.1", "http://192.168.1.1:8080", "admin", "router", "httpRealm: Router login"),
+            web("example.com (2)", "https://example.com", "bob", "x")};
+        QVERIFY(plan.entries == expected);
+    }
+
+    // A file imported again is recognised record by record: what equals a stored entry (its
+    // numbered description too) is listed as known and left out, unless asked for.
+    void importedAgain() {
+        const QByteArray file = "name,url,username,password,note\n"
+                                "Gmail,https://mail.test,me,pw,\"a\nb\"\n"
+                                "example.com,https://example.com,me,pw,\n"
+                                "Bank,https://bank.test,me,new password,\n";
+        VaultContents vault = vaultContents();
+        const ImportPlan first = std::get<ImportPlan>(planImport(file, vault));
+        QCOMPARE(first.known.size(), 0);
+        vault.entries = first.entries.mid(0, 2);
+        vault.entries << web("Bank", "https://bank.test", "me", "old password");
+        for (const PlainEntry& entry : vault.entries)
+            vault.descriptions << descriptionKey(entry.description);
+
+        const ImportPlan again = std::get<ImportPlan>(planImport(file, vault));
+        QCOMPARE(again.known.size(), 2);
+        QCOMPARE(again.known[0].line, 2);
+        QCOMPARE(again.known[1].description, "example.com");
+        QCOMPARE(again.entries.size(), 1);
+        QCOMPARE(again.entries[0].description, "Bank (2)");
+
+        const ImportPlan anyway = std::get<ImportPlan>(planImport(file, vault, {}, true));
+        QCOMPARE(anyway.known.size(), 0);
+        QCOMPARE(anyway.entries.size(), 3);
+        QCOMPARE(anyway.entries[0].description, "Gmail (2)");
     }
 
     // The written file is the owner's alone, also when it replaces a file others could read.
