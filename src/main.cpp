@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/hardening.h"
 #include "app/modmain.h"
 #include "app/platform.h"
 #include "app/qtplatform.h"
@@ -9,6 +10,8 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    // Before anything of the vault is in memory: no core dump, nothing readable by others.
+    hardenProcess();
     // The command line is read first: help, version and a refused line need no display.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)

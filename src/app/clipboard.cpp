@@ -10,6 +10,14 @@ namespace {
 QString copied;        // the value put on the clipboard last
 bool pending = false;  // whether it may still be there
 quint64 copyCount = 0; // tells a delay's own copy from a later one
+QString selected;      // the text put on the selection last
+quint64 selectCount = 0;
+
+// Takes the text selected last off the selection, if the selection still holds exactly it.
+void clearSelectedValue() {
+    if (!selected.isEmpty() && platform().selectionText() == selected) platform().clearSelection();
+    selected.clear();
+}
 
 } // namespace
 
@@ -45,10 +53,26 @@ void clearCopiedValue() {
     if (pending && platform().clipboardText() == copied) platform().clearClipboard();
     pending = false;
     copied.clear();
+    clearSelectedValue();
+}
+
+void selectionMade(const QString& text) {
+    // Putting the marked data there selects anew: that second call changes nothing.
+    if (text.isEmpty() || text == selected) return;
+    selected = text;
+    platform().setSelectionData(secretClipboardData(text));
+    const quint64 thisSelection = ++selectCount;
+    const int seconds = clipboardClearSeconds();
+    if (seconds > 0)
+        platform().after(seconds * 1000, [thisSelection] {
+            if (thisSelection == selectCount) clearSelectedValue();
+        });
 }
 
 void resetCopiedValue() {
     pending = false;
     copied.clear();
     ++copyCount;
+    selected.clear();
+    ++selectCount;
 }

@@ -16,8 +16,13 @@ std::unique_ptr<QMimeData> secretClipboardData(const QString& text);
 // Puts a value on the clipboard and starts its delay.
 void copyToClipboard(const QString& text);
 
-// Takes the value copied last off the clipboard, if the clipboard still holds exactly it.
+// Takes the value copied last off the clipboard, and the text selected last off the selection,
+// where they still hold exactly them.
 void clearCopiedValue();
+
+// Text selected in one of the program's boxes has just reached the selection that a middle click
+// pastes: it is marked like a copied value and taken off again after the same delay.
+void selectionMade(const QString& text);
 
 // Forgets the value copied last (tests).
 void resetCopiedValue();

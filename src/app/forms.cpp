@@ -2,13 +2,22 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <algorithm>
 
-std::vector<std::function<void()>>& forms::unloaders() {
-    static std::vector<std::function<void()>> list;
+std::vector<forms::Registered>& forms::registered() {
+    static std::vector<Registered> list;
     return list;
 }
 
 void unloadAllForms() {
-    for (const auto& unloadOne : forms::unloaders()) unloadOne();
+    for (const auto& kind : forms::registered())
+        kind.unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void unloadFormsExcept(std::initializer_list<const QWidget*> keep) {
+    for (const auto& kind : forms::registered()) {
+        const QWidget* window = kind.instance();
+        if (window && std::find(keep.begin(), keep.end(), window) == keep.end()) kind.unload();
+    }
 }

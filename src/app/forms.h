@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 // Each window exists at most once. form<T>() gives the one instance, creating it hidden and
@@ -9,8 +10,13 @@
 // window's design state; isLoaded<T>() asks without creating.
 namespace forms {
 
-// Unloaders of every window created so far (tests unload everything between cases).
-std::vector<std::function<void()>>& unloaders();
+// Every window kind created so far: its instance, if loaded, and its unloader (tests unload
+// everything between cases; the lock unloads every window but the main and login windows).
+struct Registered {
+    std::function<QWidget*()> instance;
+    std::function<void()> unload;
+};
+std::vector<Registered>& registered();
 
 template <class T> T*& slot() {
     static T* instance = nullptr;
@@ -19,7 +25,9 @@ template <class T> T*& slot() {
 
 } // namespace forms
 
-template <class T> bool isLoaded() { return forms::slot<T>() != nullptr; }
+template <class T> bool isLoaded() {
+    return forms::slot<T>() != nullptr;
+}
 
 template <class T> void unload() {
     T*& instance = forms::slot<T>();
@@ -34,7 +42,8 @@ template <class T> T& form() {
     T*& instance = forms::slot<T>();
     if (!instance) {
         static const bool registered = [] {
-            forms::unloaders().push_back([] { unload<T>(); });
+            forms::registered().push_back(
+                {[]() -> QWidget* { return forms::slot<T>(); }, [] { unload<T>(); }});
             return true;
         }();
         (void)registered;
@@ -46,3 +55,6 @@ template <class T> T& form() {
 
 // Unloads every window and destroys them now.
 void unloadAllForms();
+
+// Unloads every loaded window except those in keep (destroyed when the event loop next runs).
+void unloadFormsExcept(std::initializer_list<const QWidget*> keep);

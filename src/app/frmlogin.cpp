@@ -1,6 +1,7 @@
 #include "frmlogin.h"
 #include "store/records.h"
 #include "vaultwatch.h"
+#include "store/vaultkey.h"
 
 #include "controls.h"
 #include "forms.h"
@@ -72,7 +73,12 @@ void frmLogin::reject() {
 
 void frmLogin::txtPassword_KeyPress(int key) {
     if (key != 13) return;
-    if (passwordAccepted(txtPassword->text())) {
+    // The box is emptied before the check: the copy taken here is then the only one left to wipe.
+    QString typed = txtPassword->text();
+    txtPassword->clear();
+    const bool accepted = passwordAccepted(typed);
+    wipeText(typed);
+    if (accepted) {
         unload<frmLogin>();
         LoginAccepted = true;
         platform().trayHide();
@@ -81,6 +87,18 @@ void frmLogin::txtPassword_KeyPress(int key) {
         if (LoginFromTray) showOutsideChange();
         return;
     }
+    // Wrong: says so, with the tries left, or why the program ends or stays locked.
+    const int left = LoginRetries - LoginAttempts;
+    QString prompt = QStringLiteral("The password is not correct.\n\n");
+    if (left > 0)
+        prompt += left == 1 ? QStringLiteral("You have 1 more try.")
+                            : QStringLiteral("You have %1 more tries.").arg(left);
+    else if (LoginFromTray)
+        prompt +=
+            QStringLiteral("That was the last try: Quorlane stays locked. Click its icon to try again.");
+    else
+        prompt += QStringLiteral("That was the last try: Quorlane will now close to protect your entries.");
+    platform().messageBox(QStringLiteral("Wrong Password"), prompt, MsgIcon::Warning);
     if (!LoginFromTray) {
         LoginAccepted = false;
         unload<frmLogin>();
@@ -90,7 +108,5 @@ void frmLogin::txtPassword_KeyPress(int key) {
     if (LoginAttempts > LoginRetries) {
         LoginAccepted = false;
         unload<frmLogin>();
-    } else {
-        txtPassword->clear();
     }
 }

@@ -41,9 +41,9 @@ void IdleLock::check(quint64 round) {
     if (period <= 0) return;
     const qint64 idle = lastInput_.msecsTo(platform().now());
     if (idle < period) return wakeIn(period - idle);
-    // Locked already, or not to be locked at all: look again a period later. An open secondary
-    // window holds the lock off; closing it is input, from which the period counts again.
-    if (loginRequired() && trayLock().mainShown() && !platform().modalWindowOpen()) trayLock().lock();
+    // Locked already, or not to be locked at all: look again a period later. Whatever window is
+    // open, the lock closes it.
+    if (loginRequired() && trayLock().mainShown()) trayLock().lock();
     wakeIn(period);
 }
 

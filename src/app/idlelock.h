@@ -4,8 +4,7 @@
 #include <QObject>
 
 // Locks the program (the tray lock) after a period without keyboard or mouse input in any of its
-// windows, when a login password is set. While a secondary window is open it waits, so nothing
-// typed there is lost, and locks once the period has passed after the window has closed.
+// windows, when a login password is set, whatever windows are open (the lock closes them).
 class IdleLock final : public QObject {
     Q_OBJECT
 public:

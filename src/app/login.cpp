@@ -37,6 +37,8 @@ void RunStartUpLogin() {
     LoginAccepted = false;
     while (!LoginAccepted) {
         LoginFromTray = false;
+        // The login window counts the wrong tries so far to say how many are left.
+        LoginAttempts = short(attempt - 1);
         if (!mainWindow().widget().isVisible()) ShowStartUpLogin();
         if (!LoginAccepted) {
             if (attempt > LoginRetries) platform().endProgram();

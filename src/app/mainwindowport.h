@@ -61,6 +61,11 @@ public:
     // The shown entry's values as stored (none before an entry is shown).
     virtual std::optional<EntryValues> shownEntryValues() const = 0;
 
+    // The lock: remembers the filter and the shown entry, then empties the entry list and the
+    // detail view. The unlock fills them again from the vault, with the same filter and entry.
+    virtual void emptyForLock() = 0;
+    virtual void refillAfterLock() = 0;
+
     // Whether the values are shown discreetly or hidden.
     virtual bool valuesDiscreet() const = 0;
     // Ticks the two display boxes as stored; black values when neither is ticked.

@@ -1,8 +1,10 @@
 #include "modmain.h"
 
+#include "accessibility.h"
 #include "clipboard.h"
 #include "controls.h"
 #include "forms.h"
+#include "hardening.h"
 #include "idlelock.h"
 #include "mainwindowport.h"
 #include "modregistry.h"
@@ -43,6 +45,7 @@ void resetGlobals() {
     PreferenceToggleGuard = 0;
     TrayIconData = {};
     resetCopiedValue();
+    trayLock().reset();
 }
 
 QString appFolderFrom(QString folder) {
@@ -155,7 +158,10 @@ void LoginGate() {
     } else {
         CheckVaultSchema();
         LoadLoginSettings();
-        if (!LoginPassword.trimmed().isEmpty()) RunStartUpLogin();
+        if (!LoginPassword.trimmed().isEmpty()) {
+            RunStartUpLogin();
+            offerVaultEncryption();
+        }
     }
     // The file as read now is the one later writes check against.
     rememberVaultFile();
@@ -171,6 +177,8 @@ void StartUp() {
     main.widget().setWindowTitle(QStringLiteral("Quorlane"));
 
     AppFolder = appFolderFrom(QCoreApplication::applicationDirPath());
+    protectSettingsFile();
+    keepPasswordsOffAccessibility();
 
     const QSize screen = platform().screenSizeTwips();
     if (!screenLargeEnough(screen.width(), screen.height())) {

@@ -45,6 +45,9 @@ public:
     }
 
     void doAction(const QString& action) override {
+        // A disabled or hidden picture does nothing, whoever presses it (a locked window's copy
+        // pictures stay reachable through the accessibility tree).
+        if (!box()->isEnabled() || !box()->isVisible()) return;
         if (action == pressAction() && box()->isCommand())
             box()->click();
         else

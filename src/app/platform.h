@@ -32,6 +32,11 @@ public:
     virtual void setClipboardData(std::unique_ptr<QMimeData> data) = 0;
     virtual QString clipboardText() = 0;
     virtual void clearClipboard() = 0;
+    // The selection that a middle click pastes (X11's PRIMARY), where the desktop has one: put
+    // data there in place of what it held, read it, empty it.
+    virtual void setSelectionData(std::unique_ptr<QMimeData> data) { (void)data; }
+    virtual QString selectionText() { return {}; }
+    virtual void clearSelection() {}
     // The file-open dialog; empty when cancelled.
     virtual QString chooseFile() = 0;
     // The file-open dialog with a caption and a file-type filter ("CSV files (*.csv)"); empty when

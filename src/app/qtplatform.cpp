@@ -1,7 +1,11 @@
 #include "qtplatform.h"
 #include "vaultclaim.h"
 
+#include "clipboard.h"
+#include "forms.h"
+#include "frmlogin.h"
 #include "store/vaultkey.h"
+#include "traylock.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,12 +31,22 @@
 
 QtPlatform::QtPlatform() : tray_(std::make_unique<QSystemTrayIcon>()) {
     tray_->setIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
+    // Text selected in the program's boxes (a double or triple click on a shown value) goes to
+    // the selection; it is marked and taken off again like a copied value.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    QObject::connect(clipboard, &QClipboard::selectionChanged, clipboard, [clipboard] {
+        if (clipboard->ownsSelection()) selectionMade(clipboard->text(QClipboard::Selection));
+    });
 }
 
 QtPlatform::~QtPlatform() = default;
 
 MsgAnswer QtPlatform::messageBox(const QString& title, const QString& prompt, MsgIcon icon,
                                  MsgButtons buttons, MsgAnswer defaultButton) {
+    // Locked, only the login window speaks: a command that ends after the lock shows nothing
+    // and is answered No.
+    if (trayLock().locked() && !isLoaded<frmLogin>())
+        return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText); // prompts quote stored values, shown as typed
@@ -68,6 +82,8 @@ MsgAnswer QtPlatform::messageBox(const QString& title, const QString& prompt, Ms
 }
 
 void QtPlatform::showModal(QDialog& dialog) {
+    // Locked, no window but the login window opens.
+    if (trayLock().locked() && !qobject_cast<frmLogin*>(&dialog)) return;
     dialog.exec();
 }
 
@@ -92,6 +108,19 @@ QString QtPlatform::clipboardText() {
 
 void QtPlatform::clearClipboard() {
     QGuiApplication::clipboard()->clear();
+}
+
+void QtPlatform::setSelectionData(std::unique_ptr<QMimeData> data) {
+    if (QGuiApplication::clipboard()->supportsSelection())
+        QGuiApplication::clipboard()->setMimeData(data.release(), QClipboard::Selection);
+}
+
+QString QtPlatform::selectionText() {
+    return QGuiApplication::clipboard()->text(QClipboard::Selection);
+}
+
+void QtPlatform::clearSelection() {
+    QGuiApplication::clipboard()->clear(QClipboard::Selection);
 }
 
 QString QtPlatform::chooseFile() {

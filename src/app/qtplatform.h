@@ -27,6 +27,9 @@ public:
     void setClipboardData(std::unique_ptr<QMimeData> data) override;
     QString clipboardText() override;
     void clearClipboard() override;
+    void setSelectionData(std::unique_ptr<QMimeData> data) override;
+    QString selectionText() override;
+    void clearSelection() override;
     QString chooseFile() override;
     QString chooseFileToOpen(const QString& caption, const QString& filter) override;
     QString chooseFileToSave(const QString& caption, const QString& suggestedName,

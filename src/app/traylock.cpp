@@ -1,16 +1,19 @@
 #include "traylock.h"
 
+#include "clipboard.h"
 #include "forms.h"
 #include "frmlogin.h"
 #include "mainwindowport.h"
 #include "modmain.h"
 #include "picturebox.h"
 #include "platform.h"
+#include "store/vault.h"
 #include "store/vaultkey.h"
 #include "twips.h"
 #include "vaultlock.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,6 +22,7 @@
 #include <QScopeGuard>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
+#include <utility>
 
 namespace {
 
@@ -29,13 +33,6 @@ constexpr char CoverName[] = "lockCover";
 class LockCover final : public QWidget {
 public:
     explicit LockCover(QWidget* parent) : QWidget(parent) {
-        // Nothing behind the cover answers the keyboard while it is locked (a mnemonic or a
-        // focused button would otherwise still work); what was enabled comes back on unlock.
-        for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (child == this || child->isWindow() || !child->isEnabled()) continue;
-            child->setEnabled(false);
-            disabled_.append(child);
-        }
         setObjectName(QLatin1String(CoverName));
         setFocusPolicy(Qt::StrongFocus);
         setAutoFillBackground(true);
@@ -54,11 +51,6 @@ public:
         layout->addWidget(picture, 0, Qt::AlignHCenter);
         layout->addWidget(text);
         layout->addStretch();
-    }
-
-    ~LockCover() override {
-        for (const QPointer<QWidget>& child : std::as_const(disabled_))
-            if (child) child->setEnabled(true);
     }
 
 protected:
@@ -80,8 +72,6 @@ private:
         QMetaObject::invokeMethod(
             &trayLock(), [] { trayLock().activated(QSystemTrayIcon::Trigger); }, Qt::QueuedConnection);
     }
-
-    QList<QPointer<QWidget>> disabled_;
 };
 
 } // namespace
@@ -94,10 +84,30 @@ TrayLock& trayLock() {
 
 TrayLock::TrayLock(QObject* parent) : QObject(parent) {}
 
+void TrayLock::reset() {
+    enableControls();
+    locked_ = false;
+    busy_ = false;
+    discarded_.clear();
+}
+
 void TrayLock::lock() {
+    if (locked_) return;
+    // A save under way finishes first: never a half-written entry. (Its progress window lets
+    // timers run, so the idle lock can come while it works.)
+    if (vaultOperationRunning()) {
+        platform().after(250, [this] { lock(); });
+        return;
+    }
+    locked_ = true;
     QWidget& main = mainWindow().widget();
+    if (discardedWorkProbe_) discarded_ = discardedWorkProbe_();
+    closeSecondaryWindows();
+    mainWindow().emptyForLock();
+    clearCopiedValue();
     // Locked, the vault's key is gone; the login that unlocks derives it again.
     forgetVaultKey();
+    disableControls(main);
     // Only the main window's exit ends the program; a window closed while it is hidden does not.
     QApplication::setQuitOnLastWindowClosed(false);
     TrayIconData = {true, QStringLiteral("Quorlane")};
@@ -110,6 +120,38 @@ void TrayLock::lock() {
     }
     cover(main);
     main.showMinimized();
+}
+
+void TrayLock::closeSecondaryWindows() {
+    QWidget* main = &mainWindow().widget();
+    // The program's own windows, the print preview kept hidden among them: unloaded without their
+    // questions (an editor's typing is dropped; discarded_ says so after the unlock).
+    unloadFormsExcept({main});
+    // Message boxes, file and print dialogs: closed as Cancel or No, so the code that asked goes
+    // on as after a refusal; menus close.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window == main || !window->isVisible()) continue;
+        if (auto* dialog = qobject_cast<QDialog*>(window))
+            dialog->done(QDialog::Rejected);
+        else
+            window->close();
+    }
+}
+
+void TrayLock::disableControls(QWidget& main) {
+    // No control answers the keyboard, a mnemonic, a shortcut or an assistive technology while
+    // locked, hidden or not; what was enabled comes back on unlock.
+    for (QWidget* child : main.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow() || !child->isEnabled() || child == coverOf(main)) continue;
+        child->setEnabled(false);
+        disabled_.append(child);
+    }
+}
+
+void TrayLock::enableControls() {
+    for (const QPointer<QWidget>& child : std::as_const(disabled_))
+        if (child) child->setEnabled(true);
+    disabled_.clear();
 }
 
 QWidget* TrayLock::coverOf(const QWidget& main) const {
@@ -142,9 +184,16 @@ void TrayLock::showMainWindow() {
     }
     main.setWindowState(main.windowState() &
                         ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    enableControls();
     main.show();
     main.raise();
     main.activateWindow();
+    if (!locked_) return;
+    locked_ = false;
+    mainWindow().refillAfterLock();
+    const QString discarded = std::exchange(discarded_, QString());
+    if (!discarded.isEmpty())
+        platform().messageBox(QStringLiteral("Changes Not Saved"), discarded, MsgIcon::Information);
 }
 
 void TrayLock::activated(QSystemTrayIcon::ActivationReason reason) {

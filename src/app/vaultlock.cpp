@@ -4,8 +4,10 @@
 #include "modregistry.h"
 #include "platform.h"
 #include "store/records.h"
+#include "store/repository.h"
 #include "store/vault.h"
 #include "store/vaultfile.h"
+#include "vaultreport.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -23,7 +25,10 @@ std::optional<VaultKey> deriveLoginKey(const QString& password, const VaultSalt&
     // Argon2id takes a noticeable moment: the pointer says so.
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    return VaultKey::deriveFromLogin(upperTrimmed(password), salt);
+    QString canonical = upperTrimmed(password);
+    std::optional<VaultKey> key = VaultKey::deriveFromLogin(canonical, salt);
+    wipeText(canonical);
+    return key;
 }
 
 bool vaultEncrypted() {
@@ -62,4 +67,30 @@ bool confirmUnprotectedVault() {
                                                 "protected: anyone who copies it can read every entry.\n\n"
                                                 "Save without a password?"),
                                  MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::Yes;
+}
+
+void offerVaultEncryption() {
+    if (LoginPassword.trimmed().isEmpty() || vaultEncrypted()) return;
+    if (platform().messageBox(
+            QStringLiteral("Encrypt Your Vault?"),
+            QStringLiteral("Your vault file is not encrypted: anyone who copies it can read every entry, "
+                           "and your login password too.\n\nEncrypt it now with your login password?"),
+            MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
+        return;
+    std::optional<VaultKey> key = deriveLoginKey(LoginPassword, newVaultSalt());
+    const LoginSettings settings{true, LoginPassword, LoadedLoginSettings.retries};
+    if (const Result<> saved = store::saveLoginSettings(settings, key ? &*key : nullptr); !saved) {
+        // The vault stays as it was, plain, and the login as it is.
+        showVaultReport(saved.code());
+        return;
+    }
+    holdVaultKey(std::move(*key));
+    // With an encrypted vault the key is the check: the password is kept nowhere.
+    LoadedLoginSettings.password.clear();
+    LoginPassword.clear();
+    saveRetryCountCopy(LoginRetries);
+    platform().messageBox(QStringLiteral("Vault Encrypted"),
+                          QStringLiteral("Your vault file is now encrypted. Your login password is "
+                                         "the only way to open it: do not forget it."),
+                          MsgIcon::Information);
 }

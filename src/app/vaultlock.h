@@ -35,3 +35,8 @@ bool confirmUnprotectedVault();
 // 3 (the delivered vault's) when there is none.
 short retryCountCopy();
 void saveRetryCountCopy(short retries);
+
+// After the login to a plain vault from an earlier version that has a login password (which any
+// reader of the file can decode): offers to encrypt the vault with that password now, and does
+// so on Yes (the default).
+void offerVaultEncryption();

@@ -14,6 +14,7 @@
 #include "app/vaultwatch.h"
 #include "app/windowkit.h"
 #include "frmgenerator.h"
+#include "maincommands.h"
 #include "store/fieldmeaning.h"
 #include "store/repository.h"
 #include "store/wording.h"
@@ -543,4 +544,13 @@ bool IsDuplicateDescription() {
         return true;
     }
     return *taken;
+}
+
+QString unsavedEditorNote() {
+    if (!isLoaded<frmEntry>() || !form<frmEntry>().hasChanges()) return {};
+    const frmEntry& editor = form<frmEntry>();
+    if (editor.mode == frmEntry::Mode::Adding)
+        return QStringLiteral("Quorlane locked while you were adding an entry. The new entry was not saved.");
+    return QStringLiteral("Quorlane locked while you were editing \"%1\". Your changes to it were not saved.")
+        .arg(editor.startingDescription.trimmed());
 }

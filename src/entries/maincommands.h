@@ -22,5 +22,9 @@ void FillEditorCategories();
 // number the default.
 QString categoryPictureFor(int imageNumber);
 
+// What closing the entry editor now would lose, as the user is told after an unlock: empty when
+// the editor is not open or holds no change.
+QString unsavedEditorNote();
+
 // Refills the entry editor's category box, when it is open, choosing again what it showed.
 void RefillEditorCategoryBox();

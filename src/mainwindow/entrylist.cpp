@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
+#include "app/traylock.h"
 #include "app/vaultreport.h"
 #include "entries/maincommands.h"
 #include "entryview.h"
@@ -37,6 +38,8 @@ void FillCategoryFilter(int target) {
 // Fills the entry list with the descriptions of the entries in the filter's category (every
 // entry for "ALL CATEGORIES"), then selects the entry just saved, if any.
 void FillEntryList() {
+    // Locked, the list stays empty (a command that ends after the lock may ask for a fill).
+    if (trayLock().locked()) return;
     frmMain& main = form<frmMain>();
     main.List1->hide();
     {

@@ -5,6 +5,7 @@
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
+#include "app/traylock.h"
 #include "app/twips.h"
 #include "app/vaultreport.h"
 #include "entries/maincommands.h"
@@ -29,31 +30,38 @@ bool isWebAddress(const QString& value) {
            value.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
 }
 
-// Shows the entry of the entry list's current row, read by the key the row keeps: its values
-// under its category's titles, the category's icon, the last-update date and the attachment
-// indicator.
-void ShowEntry() {
+void ClearShownEntry() {
     frmMain& main = form<frmMain>();
-    if (!main.List1->currentItem()) return;
-    main.Picture1->repaint();
-    main.Picture9->show();
-    main.Picture9->repaint();
-    main.Picture5->hide();
-    const std::array<QLineEdit*, 4> boxes = {main.Text1, main.Text2, main.Text3, main.Text4};
-    for (QLineEdit* box : boxes)
+    for (QLineEdit* box : {main.Text1, main.Text2, main.Text3, main.Text4})
         box->clear();
     main.Text5->clear();
     main.Label10->clear();
-    // A show that finds no entry leaves no earlier entry's title or key for the commands.
     main.Label3->clear();
     main.Label13->clear();
     main.shownKey.reset();
     main.shownValues.reset();
     main.shownSecretField = -1;
     main.shownUserField = -1;
-    const std::array<QWidget*, 5> values = {main.Text1, main.Text2, main.Text3, main.Text4, main.Text5};
-    for (QWidget* box : values)
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{main.Text1, main.Text2, main.Text3, main.Text4, main.Text5})
         markUnreadable(box, false);
+}
+
+// Shows the entry of the entry list's current row, read by the key the row keeps: its values
+// under its category's titles, the category's icon, the last-update date and the attachment
+// indicator.
+void ShowEntry() {
+    frmMain& main = form<frmMain>();
+    // Locked, nothing of the vault is shown (a command that ends after the lock may ask).
+    if (trayLock().locked() || !main.List1->currentItem()) return;
+    main.Picture1->repaint();
+    main.Picture9->show();
+    main.Picture9->repaint();
+    main.Picture5->hide();
+    // A show that finds no entry leaves no earlier entry's title or key for the commands.
+    ClearShownEntry();
+    const std::array<QLineEdit*, 4> boxes = {main.Text1, main.Text2, main.Text3, main.Text4};
+    const std::array<QWidget*, 5> values = {main.Text1, main.Text2, main.Text3, main.Text4, main.Text5};
 
     // A row the vault gave no key (a vault converted by another tool) cannot be read back.
     const std::optional<EntryKey> key = listKey(main.List1);

@@ -181,6 +181,8 @@ public:
     std::optional<EntryKey> shownEntryKey() const override { return shownKey; }
     ShownEntryView shownEntry() const override;
     std::optional<EntryValues> shownEntryValues() const override { return shownValues; }
+    void emptyForLock() override;
+    void refillAfterLock() override;
     bool valuesDiscreet() const override;
     void applyDisplayPreferences(bool discreet, bool hide) override;
 
@@ -198,7 +200,9 @@ private:
     int listRowHeight_ = 0;      // pixels
     bool sizeRequested_ = false; // the design size was asked back once
     bool valuesHidden_ = false;
-    QWidget* menuBox_ = nullptr; // the value box valueMenu was opened on
+    QWidget* menuBox_ = nullptr;        // the value box valueMenu was opened on
+    QString lockedFilter_;              // the filter's text when the program locked
+    std::optional<EntryKey> lockedKey_; // the entry shown when the program locked
 };
 
 // Fills the main window's category filter (target 0) or the entry editor's category box
@@ -208,5 +212,7 @@ void FillCategoryFilter(int target);
 void FillEntryList();
 // Shows the entry whose description is the entry list's current text.
 void ShowEntry();
+// Empties the detail view: no value, description, category, date or key of any entry.
+void ClearShownEntry();
 // Asks the shell to open a web address or a file; says so when it cannot.
 void LaunchDocument(const QString& target);

@@ -1,5 +1,7 @@
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/picturebox.h"
+#include "app/traylock.h"
 #include "attachments/maincommands.h"
 #include "categories/maincommands.h"
 #include "entries/maincommands.h"
@@ -90,6 +92,27 @@ ShownEntryView frmMain::shownEntry() const {
             Label29->text()};
 }
 
+void frmMain::emptyForLock() {
+    lockedFilter_ = Combo1->currentText();
+    lockedKey_ = shownKey;
+    {
+        const QSignalBlocker blocker(List1);
+        List1->clear();
+    }
+    ClearShownEntry();
+    Label29->clear();
+    Label35->clear();
+    Picture5->hide();
+    Picture17->hide();
+}
+
+void frmMain::refillAfterLock() {
+    // The filter as it was; a category gone meanwhile gives the whole list.
+    if (!setComboText(Combo1, lockedFilter_)) FillCategoryFilter(0);
+    if (!(lockedKey_ && setListKey(List1, *lockedKey_)) && List1->count() > 0) setListIndex(List1, 0);
+    lockedKey_.reset();
+}
+
 bool frmMain::valuesDiscreet() const {
     return Check1->isChecked() || Check2->isChecked();
 }
@@ -149,4 +172,5 @@ void registerMainWindow() {
     setMainWindowFactory([]() -> MainWindowPort& { return form<frmMain>(); },
                          [] { return isLoaded<frmMain>(); });
     setEntryEditorCategoriesHook(&RefillEditorCategoryBox);
+    trayLock().setDiscardedWorkProbe(&unsavedEditorNote);
 }

@@ -298,6 +298,10 @@ void setBusyHandler(std::function<void(bool)> handler) {
     busyHandler() = std::move(handler);
 }
 
+bool vaultOperationRunning() {
+    return current.code != 0;
+}
+
 bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const VaultOptions& options) {
     struct Restore {
         Operation operation = current;

@@ -82,6 +82,8 @@ void letGoOfVaultWatch();
 
 // Whether the last operation that failed met a vault changed by another program (nothing written).
 bool lastOperationMetOutsideChange();
+// Whether a vault operation is running (its progress window lets timers run meanwhile).
+bool vaultOperationRunning();
 
 // Records a failure in LastErrorText as "source: number: description" (also for operations
 // that handle their failures outside the access policy).

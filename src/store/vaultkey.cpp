@@ -110,3 +110,9 @@ void forgetVaultKey() {
     letGoOfVaultWatch();
     held().reset();
 }
+
+void wipeText(QString& text) {
+    if (!text.isEmpty() && text.isDetached())
+        sodium_memzero(text.data(), std::size_t(text.size()) * sizeof(QChar));
+    text.clear();
+}

@@ -71,3 +71,7 @@ private:
 const VaultKey* heldVaultKey();
 void holdVaultKey(VaultKey key);
 void forgetVaultKey();
+
+// Overwrites the characters of a typed password held only by text, then empties it (a text that
+// shares its characters with another is only emptied).
+void wipeText(QString& text);

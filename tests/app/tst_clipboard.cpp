@@ -90,6 +90,21 @@ private slots:
         QCOMPARE(fake().clipboard, QString());
     }
 
+    // A value selected in a box (double or triple click) reaches the selection a middle click
+    // pastes: it is marked and taken off after the clipboard's delay, unless selected over since.
+    void selectionClearedAfterTheDelay() {
+        selectionMade(Secret);
+        QCOMPARE(fake().selection, Secret);
+        fake().advance(19999);
+        QCOMPARE(fake().selection, Secret);
+        fake().advance(1);
+        QCOMPARE(fake().selection, QString());
+        selectionMade(QStringLiteral("first"));
+        fake().selection = QStringLiteral("selected in the browser");
+        fake().advance(20000);
+        QCOMPARE(fake().selection, QStringLiteral("selected in the browser"));
+    }
+
     // Exit takes our value off the clipboard, also when it would never be cleared otherwise.
     void exitClearsOurValue_data() {
         QTest::addColumn<QVariant>("stored");

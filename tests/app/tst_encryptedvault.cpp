@@ -1,6 +1,7 @@
 #include "apptestcase.h"
 #include "fakeplatform.h"
 #include "testmain.h"
+#include "testvault.h"
 
 #include "app/forms.h"
 #include "app/frmlogin.h"
@@ -24,11 +25,6 @@ void typePassword(const QString& text) {
     QLineEdit* box = form<frmLogin>().txtPassword;
     QTest::keyClicks(box, text);
     QTest::keyClick(box, Qt::Key_Return);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -69,6 +65,38 @@ class EncryptedVaultTest final : public AppTestCase {
     }
 
 private slots:
+    // A plain vault from an earlier version whose login row holds a password: after the login the
+    // user is offered to encrypt it. Yes writes it encrypted under that password (the next login
+    // opens it with the key; the password is no longer in the file); No leaves it as it was.
+    void plainVaultWithPasswordOffered_data() {
+        QTest::addColumn<MsgAnswer>("answer");
+        QTest::newRow("Yes (the default)") << MsgAnswer::Yes;
+        QTest::newRow("No") << MsgAnswer::No;
+    }
+    void plainVaultWithPasswordOffered() {
+        QFETCH(MsgAnswer, answer);
+        vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"), {QStringLiteral("0815")});
+        setLogin(QStringLiteral("1"), QStringLiteral("Open Sesame"), QStringLiteral("2"));
+        fake().answers = {answer};
+        QVERIFY(!runLoginGate(1));
+        QCOMPARE(fake().messages.first().title, QStringLiteral("Encrypt Your Vault?"));
+        QCOMPARE(fake().messages.first().defaultButton, MsgAnswer::Yes);
+        const bool encrypted = answer == MsgAnswer::Yes;
+        QCOMPARE(fileBytes(vault().path()).startsWith("SQLite format 3"), !encrypted);
+        QCOMPARE(listedDescriptions(), QStringList{QStringLiteral("GARAGE")});
+        QCOMPARE(fake().titles().size(), encrypted ? 2 : 1); // "Vault Encrypted" says so
+        if (!encrypted) return;
+        // The next start asks for the same password, which now opens the file.
+        forgetVaultKey();
+        LoginAccepted = false;
+        unloadAllForms();
+        fake().messages.clear();
+        fake().modals.clear();
+        QVERIFY(!runLoginGate(2));
+        QCOMPARE(fake().titles(), QStringList{QStringLiteral("Wrong Password")});
+        QCOMPARE(listedDescriptions(), QStringList{QStringLiteral("GARAGE")});
+    }
+
     // Before the vault is open only the copy of the retry count outside it can count the tries;
     // once open, the vault's own count replaces the copy.
     void wrongPasswordsCountDown_data() {

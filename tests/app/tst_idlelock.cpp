@@ -92,29 +92,40 @@ private slots:
         QVERIFY(locked());
     }
 
-    // An open entry editor holds the lock off, and everything typed there stays; once it is
-    // closed, the program locks a period after the last input.
-    void openEditorWaits() {
+    // Whatever is open, the period without input locks: an entry editor with typing in it is
+    // closed; a message box is closed, after the save it reports has been written whole, and
+    // the list is not filled again behind it while locked.
+    void openWindowsDoNotHoldTheLock_data() {
+        QTest::addColumn<bool>("messageBox");
+        QTest::newRow("entry editor open") << false;
+        QTest::newRow("\"Entry successfully saved.\" open") << true;
+    }
+    void openWindowsDoNotHoldTheLock() {
+        QFETCH(bool, messageBox);
         setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
         fake().tray = true;
         frmMain& main = startedWithIdleLock();
+        const QString count = QStringLiteral("SELECT COUNT(*) FROM PDF");
+        const int entriesBefore = vault().value(count).toInt();
         main.Command10_Click();
         frmEntry& editor = form<frmEntry>();
+        setComboText(editor.Combo1, QStringLiteral("HOME"));
         QTest::keyClicks(editor.Text2, QStringLiteral("New bank"));
-        QTest::keyClicks(editor.Text6, QStringLiteral("half a note"));
-        fake().advance(30 * Minute);
-        QVERIFY(!locked());
-        QVERIFY(isLoaded<frmEntry>());
-        QCOMPARE(editor.Text2->text(), QStringLiteral("New bank"));
-        QCOMPARE(editor.Text6->toPlainText(), QStringLiteral("half a note"));
-        fake().answers = {MsgAnswer::Yes}; // the user drops the typed entry
-        QTest::keyClick(&editor, Qt::Key_Escape);
-        QVERIFY(!isLoaded<frmEntry>());
-        settle();
-        fake().advance(5 * Minute - 1000);
-        QVERIFY(!locked());
-        fake().advance(1000);
+        bool lockedWhileShown = false;
+        fake().onMessage = [&](const MessageRecord&) {
+            fake().advance(5 * Minute);
+            lockedWhileShown = locked();
+        };
+        if (messageBox)
+            editor.Command21_Click();
+        else
+            fake().advance(5 * Minute);
         QVERIFY(locked());
+        QCOMPARE(lockedWhileShown, messageBox);
+        QCOMPARE(fake().titles(), messageBox ? QStringList{QStringLiteral("Success")} : QStringList{});
+        QVERIFY(!isLoaded<frmEntry>());
+        QCOMPARE(main.List1->count(), 0);
+        QCOMPARE(vault().value(count).toInt(), entriesBefore + (messageBox ? 1 : 0));
     }
 
     // The setup window shows both settings and saves them with the login settings; a refused

@@ -162,11 +162,18 @@ private slots:
         QTest::addColumn<int>("rightOnShowing"); // 0: never right
         QTest::addColumn<int>("showings");
         QTest::addColumn<bool>("ends");
-        QTest::newRow("URetry 3: four tries, then the end") << "3" << 0 << 4 << true;
-        QTest::newRow("URetry 0: one try") << "0" << 0 << 1 << true;
-        QTest::newRow("empty URetry: one try") << "" << 0 << 1 << true;
-        QTest::newRow("URetry 3: right on the fourth") << "3" << 4 << 4 << false;
-        QTest::newRow("URetry 1: right on the first") << "1" << 1 << 1 << false;
+        QTest::addColumn<QStringList>("said"); // the end of each "Wrong Password" message
+        const QString last =
+            QStringLiteral("That was the last try: Quorlane will now close to protect your entries.");
+        QTest::newRow("URetry 3: four tries, then the end")
+            << "3" << 0 << 4 << true
+            << QStringList{"You have 3 more tries.", "You have 2 more tries.", "You have 1 more try.", last};
+        QTest::newRow("URetry 0: one try") << "0" << 0 << 1 << true << QStringList{last};
+        QTest::newRow("empty URetry: one try") << "" << 0 << 1 << true << QStringList{last};
+        QTest::newRow("URetry 3: right on the fourth")
+            << "3" << 4 << 4 << false
+            << QStringList{"You have 3 more tries.", "You have 2 more tries.", "You have 1 more try."};
+        QTest::newRow("URetry 1: right on the first") << "1" << 1 << 1 << false << QStringList{};
     }
     void startUpShowings() {
         QFETCH(QString, retries);
@@ -186,7 +193,13 @@ private slots:
         QTEST(int(fake().modals.size()), "showings");
         QTEST(ended, "ends");
         QCOMPARE(form<frmMain>().isVisible(), !ended);
-        QVERIFY(fake().messages.isEmpty());
+        QStringList said;
+        for (const MessageRecord& message : std::as_const(fake().messages)) {
+            QCOMPARE(message.title, QStringLiteral("Wrong Password"));
+            QVERIFY(message.prompt.startsWith(QStringLiteral("The password is not correct.\n\n")));
+            said << message.prompt.section(QLatin1Char('\n'), 2);
+        }
+        QTEST(said, "said");
     }
 
     // Closing the window without the password, or giving up, counts as a refused try; giving up

@@ -1,6 +1,7 @@
 #include "apptestcase.h"
 #include "fakeplatform.h"
 #include "testmain.h"
+#include "testvault.h"
 
 #include "app/forms.h"
 #include "app/frmsetup.h"
@@ -20,11 +21,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The setup window as the setup command opens it, with the boxes then filled as given.
 frmSetup& openSetup(bool required, const QString& password, const QString& confirmation,

@@ -2,18 +2,26 @@
 #include "fakeplatform.h"
 #include "testmain.h"
 
+#include "app/clipboard.h"
 #include "app/forms.h"
 #include "app/frmlogin.h"
 #include "app/frmsetup.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/traylock.h"
+#include "entries/frmentry.h"
 #include "mainwindow/frmmain.h"
+#include "printing/frmprint.h"
+#include "windowfixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTest>
@@ -39,6 +47,13 @@ void typeAtLogin(const QStringList& passwords) {
             QTest::keyClick(box, Qt::Key_Return);
         }
     };
+}
+
+// An assistive technology pressing a control, as over the accessibility bus.
+void pressByAccessibility(QWidget* control) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
 }
 
 QWidget* lockCover() {
@@ -150,6 +165,8 @@ private slots:
         QCOMPARE(main.isVisible(), accepted);
         QCOMPARE(fake().trayVisible, !accepted);
         if (accepted) return;
+        QVERIFY(fake().messages.last().prompt.endsWith(
+            QStringLiteral("That was the last try: Quorlane stays locked. Click its icon to try again.")));
         // A later click starts again with a full set of tries.
         typeAtLogin({QStringLiteral("wrong"), QStringLiteral("secret")});
         fake().clickTray(QSystemTrayIcon::DoubleClick);
@@ -189,6 +206,83 @@ private slots:
         fake().clickTray(QSystemTrayIcon::Trigger);
         QCOMPARE(fake().modals, (QStringList{QStringLiteral("frmSetup"), QStringLiteral("frmLogin")}));
         QVERIFY(main.isVisible());
+    }
+
+    // Locking empties the program: no other window stays open, the print preview neither; the
+    // list and the shown entry are empty; the copied value is off the clipboard and the selection;
+    // no control answers an assistive technology. The unlock fills the window again with the same
+    // filter and entry, and says whose changes the closed editor dropped.
+    void lockEmptiesTheProgram_data() {
+        QTest::addColumn<bool>("tray");
+        QTest::newRow("behind the tray icon") << true;
+        QTest::newRow("minimised behind the cover") << false;
+    }
+    void lockEmptiesTheProgram() {
+        QFETCH(bool, tray);
+        fake().tray = tray;
+        setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
+        vault().addEntry(QStringLiteral("Alpha"), QStringLiteral("HOME"), {"a1", "a2", "alpha-secret"});
+        vault().addEntry(QStringLiteral("Zulu"), QStringLiteral("HOME"), {"z1", "z2", "zulu-secret"},
+                         "z notes");
+        vault().addEntry(QStringLiteral("Bank"), QStringLiteral("CREDIT CARD"), {"b1"});
+        LoadLoginSettings();
+        frmMain& main = openMainWindow();
+        main.chooseFilter(QStringLiteral("HOME"));
+        selectEntry(main, QStringLiteral("ZULU"));
+        const std::optional<EntryKey> zulu = main.shownKey;
+        main.copyField(3);
+        selectionMade(QStringLiteral("z2"));
+        form<frmPrint>(); // the preview stays loaded, hidden, after a print
+        main.Command11_Click();
+        QTest::keyClicks(form<frmEntry>().Text6, QStringLiteral(" more"));
+        const QPointer<frmEntry> editor = &form<frmEntry>();
+
+        main.Command6_Click();
+        QVERIFY(closed(editor));
+        QVERIFY(!isLoaded<frmPrint>());
+        QCOMPARE(main.List1->count(), 0);
+        QCOMPARE(main.shownEntry().fields, (std::array<QString, 4>{}));
+        QCOMPARE(main.shownEntry().notes, QString());
+        QCOMPARE(main.shownEntry().description, QString());
+        QVERIFY(!main.shownKey);
+        QCOMPARE(fake().clipboard, QString());
+        QCOMPARE(fake().selection, QString());
+        const int modals = int(fake().modals.size());
+        pressByAccessibility(main.Picture12);
+        pressByAccessibility(main.Command11);
+        QCOMPARE(fake().clipboard, QString());
+        QCOMPARE(int(fake().modals.size()), modals);
+        QVERIFY(fake().messages.isEmpty());
+
+        typeAtLogin({QStringLiteral("secret")});
+        if (tray)
+            fake().clickTray(QSystemTrayIcon::Trigger);
+        else
+            main.showNormal();
+        QCoreApplication::processEvents();
+        QVERIFY(trayLock().mainShown());
+        QCOMPARE(main.filterText(), QStringLiteral("HOME"));
+        QCOMPARE(listRows(main.List1), (QStringList{"ALPHA", "ZULU"}));
+        QCOMPARE(main.shownKey, zulu);
+        QCOMPARE(main.shownEntry().fields[2], QStringLiteral("zulu-secret"));
+        QCOMPARE(fake().titles(), QStringList{QStringLiteral("Changes Not Saved")});
+        QVERIFY(fake().messages[0].prompt.contains(QStringLiteral("\"ZULU\"")));
+        pressByAccessibility(main.Picture12);
+        QCOMPARE(fake().clipboard, QStringLiteral("zulu-secret"));
+    }
+
+    // The vault deleted while the program was locked: the unlock gives the vault's report.
+    void vaultGoneWhileLocked() {
+        setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
+        LoadLoginSettings();
+        frmMain& main = openMainWindow();
+        main.Command6_Click();
+        QVERIFY(QFile::remove(vault().path()));
+        typeAtLogin({QStringLiteral("secret")});
+        fake().clickTray(QSystemTrayIcon::Trigger);
+        QVERIFY(main.isVisible());
+        QVERIFY(fake().lastTitle().startsWith(QStringLiteral("E2")));
+        QCOMPARE(main.List1->count(), 0);
     }
 
     // Without a tray the window is minimised with its values covered, and restoring it takes the

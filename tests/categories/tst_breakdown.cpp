@@ -7,6 +7,7 @@
 #include "store/codec.h"
 #include "store/vault.h"
 #include "testmain.h"
+#include "waits.h"
 
 #include <QAbstractBarSeries>
 #include <QBarCategoryAxis>
@@ -297,8 +298,7 @@ void BreakdownTest::transferChecksTheSelections() {
     QFETCH(QString, focused);
     vault().addEntry(QStringLiteral("Alarm"), QStringLiteral("HOME"));
     frmXFer& window = form<frmXFer>();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(showActive(window));
     window.FillTransferLists();
     // Enter moves from the FROM list to the TO list and on to the transfer button.
     window.Combo1->setFocus();

@@ -4,6 +4,7 @@
 #include "categoryfixture.h"
 #include "store/vault.h"
 #include "testmain.h"
+#include "waits.h"
 
 #include <QTest>
 
@@ -227,8 +228,7 @@ void EditorTest::cancelAndEscRestoreTheStoredTitles() {
 
 void EditorTest::enterMovesThroughTheFieldsInFieldOrder() {
     frmEditor& editor = openEditor(QStringLiteral("HOME"));
-    editor.show();
-    QVERIFY(QTest::qWaitForWindowActive(&editor));
+    QVERIFY(showActive(editor));
     QTest::mouseClick(editor.Command11, Qt::LeftButton);
     const QList<QLineEdit*> boxes = editor.titleBoxes();
     boxes[0]->setFocus();

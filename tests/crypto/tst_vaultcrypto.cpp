@@ -4,6 +4,7 @@
 #include "store/vaultfile.h"
 #include "store/vaultkey.h"
 #include "testmain.h"
+#include "testvault.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,11 +98,6 @@ void exec(const QString& path, const QList<std::pair<QString, QStringList>>& sta
         sqlite3_finalize(stmt);
     }
     QCOMPARE(sqlite3_exec(db.handle, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 int modeOf(const QString& path) {

@@ -9,7 +9,8 @@
 set -euo pipefail
 program="$(realpath "$1")"; build="$(realpath "$2")"; shift 2
 top="$(cd "$(dirname "$0")/../.." && pwd)"
-limit="${QUORLANE_START_LIMIT:-20}" # seconds before a start counts as hung
+source "$top/tests/e2e/lib/poll.sh"
+limit="$QUORLANE_WAIT" # seconds before a start counts as hung
 
 if [ -z "${QUORLANE_BADVAULT_DISPLAY:-}" ]; then
   # Once, under a private X server: run this script again inside it.
@@ -50,18 +51,15 @@ watch_start() {
         return 0
       fi
       seen+="$title; "
-      id="$(xdotool search --onlyvisible --maxdepth 1 --name "^${title}\$" | head -n 1)"
+      id="$(shown_window "^${title}\$")" || continue
       xdotool windowfocus --sync "$id" key Return 2>/dev/null || true
-      # Wait for this report to go before looking again.
-      for _ in $(seq 1 50); do
-        xdotool search --onlyvisible --maxdepth 1 --name "^${title}\$" >/dev/null 2>&1 || break
-        sleep 0.1
-      done
+      # This report goes before the next window is looked for.
+      wait_until "$title to go after Enter" window_gone "$id" || { seen+="(stays after Enter)"; return 1; }
     fi
     if [ "$(elapsed "$started" "$(now)" | cut -d. -f1)" -ge "$limit" ]; then
       seen+="(nothing more after ${limit} s)"; return 1
     fi
-    sleep 0.1
+    sleep "$poll_interval"
   done
 }
 
@@ -94,8 +92,9 @@ prepare_locked() {
   locker=$!
   exec 4>"$work/lock"
   echo "BEGIN EXCLUSIVE;" >&4
-  sleep 0.5
+  wait_until "the vault to be locked" vault_locked "$1"
 }
+vault_locked() { ! sqlite3 "$1" "SELECT COUNT(*) FROM sqlite_master" >/dev/null 2>&1; }
 prepare_deleted_while_running() { :; }
 
 # What each start must show, in order ("; "-separated), ending in the window it stays in.
@@ -148,15 +147,24 @@ for case in "${cases[@]}"; do
     # The vault goes while the program runs; the next entry shown must report, not make a file.
     rm "$work/gpwdfsc.mdb"
     before="$(snapshot "$work")"
-    main="$(xdotool search --onlyvisible --maxdepth 1 --name '^Quorlane$' | head -n 1)"
+    main="$(shown_window '^Quorlane$')"
     xdotool windowfocus --sync "$main" key Down
-    sleep 0.3
     opening="$seen" opened="$first"
+    wait_window '^E214 : ' >/dev/null || result=fail
     watch_start "$(now)" || result=fail
     [ "$seen" = "E214 : Retrieval Error; main window" ] || result=fail
     seen="$opening, vault deleted, next entry: $seen"; first="$opened"
   elif [ "$result" = ok ] && [ "$seen" != "${expected[$case]}" ]; then
     result=fail
+  fi
+  if [ "$result" = ok ] && [ "${seen%main window}" != "$seen" ]; then
+    # Ctrl+Q ends the program with status 0 only when no report holds the keys back.
+    xdotool windowfocus --sync "$(shown_window '^Quorlane$')" key ctrl+q
+    if ! wait_exit "$app" 2>/dev/null; then
+      result=fail; seen+=" (Ctrl+Q did not end the program: $(visible_titles | tr '\n' ' '))"
+    elif [ "$exit_status" != 0 ]; then
+      result=fail; seen+=" (ended with status $exit_status)"
+    fi
   fi
   kill "$app" 2>/dev/null || true
   wait "$app" 2>/dev/null || true

@@ -23,7 +23,10 @@ if grep -q "SQLite format 3" "$work/gpwdfsc.mdb"; then echo "FAIL: the vault is 
 
 cat > "$work/entries.py" <<'PY'
 # Prints the rows of the main window's entry list (the list that is not a combo box's).
-import sys, time, pyatspi
+import sys
+import pyatspi
+sys.path.insert(0, sys.argv[1])
+from poll import wait_for
 
 def walk(acc, depth=0):
     if acc is None or depth > 30:
@@ -32,60 +35,60 @@ def walk(acc, depth=0):
     for i in range(acc.childCount):
         yield from walk(acc.getChildAtIndex(i), depth + 1)
 
-desktop = pyatspi.Registry.getDesktop(0)
-for _ in range(40):
+def rows():
+    desktop = pyatspi.Registry.getDesktop(0)
     for app in (desktop.getChildAtIndex(i) for i in range(desktop.childCount)):
         if app is None or not app.name.lower().startswith("quorlane"):
             continue
         for acc in walk(app):
             if acc.getRoleName() == "list" and acc.parent.getRoleName() != "combo box" and acc.childCount:
-                print("|".join(acc.getChildAtIndex(i).name for i in range(acc.childCount)))
-                sys.exit(0)
-    time.sleep(0.5)
-sys.exit(1)
+                return "|".join(acc.getChildAtIndex(i).name for i in range(acc.childCount))
+    return None
+
+print(wait_for("the entry list", rows))
 PY
 
 cat > "$work/check.sh" <<'CHECK'
 #!/usr/bin/env bash
 set -u
-work="$1"
-# The display can take a moment when several servers start at once.
-for _ in $(seq 1 40); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.25; done
+work="$1"; lib="$2"
+source "$lib/poll.sh"
+wait_display || exit 1
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" \
   "$work/quorlane" >"$work/program.log" 2>&1 &
 program=$!
+watched=$program
 trap 'kill "$program" 2>/dev/null; wait "$program" 2>/dev/null' EXIT
+fail() { echo "FAIL: $*"; cat "$work/program.log"; exit 1; }
 
-# The id of the mapped login window, or nothing.
-login() {
+# The id of the visible login window other than $1 (a window that came back is a new one).
+other_login() {
   local id
-  for id in $(xdotool search --name '^Quorlane - Password REQUIRED$' 2>/dev/null); do
-    xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && { echo "$id"; return; }
-  done
+  id="$(shown_window '^Quorlane - Password REQUIRED$')" || return 1
+  [ "$id" != "$1" ] && echo "$id"
 }
-# Waits for the login window and types a password and Enter into it.
+# Waits for the login window and types a password and Enter into it; the window's id is in login.
 answer() {
-  local id=""
-  for _ in $(seq 1 60); do
-    kill -0 "$program" 2>/dev/null || { echo "FAIL: the program ended instead of asking ($2)"; cat "$work/program.log"; exit 1; }
-    id="$(login)"
-    [ -n "$id" ] && break
-    sleep 0.5
-  done
-  [ -n "$id" ] || { echo "FAIL: no login window ($2)"; exit 1; }
-  xdotool windowfocus --sync "$id"
-  xdotool type --delay 20 "$1"
+  login="$(wait_window '^Quorlane - Password REQUIRED$')" || fail "no login window ($2)"
+  xdotool windowfocus --sync "$login" type --delay 20 "$1"
   xdotool key Return
-  # The derivation of the key takes a moment; the window goes before the next one comes.
-  for _ in $(seq 1 40); do [ "$(login)" != "$id" ] && break; sleep 0.25; done
+}
+
+# Waits for the message box that answers a wrong password, then closes it with Enter.
+dismiss_wrong() {
+  local id
+  id="$(wait_window '^Wrong Password$')" || fail "no answer to a wrong password ($1)"
+  xdotool windowfocus --sync "$id" key Return
 }
 
 answer "wrong" "first try"
+dismiss_wrong "first try"
+wait_until "the login window to come back" other_login "$login" >/dev/null || fail "no second login window"
 echo "PASS: a wrong password asks again"
 answer "  open sesame " "second try"
-entries="$(/usr/bin/python3 "$work/entries.py")" || { echo "FAIL: no entry list after the right password"; exit 1; }
-if [ "$entries" != "ALPHA BANK|BETA MAIL" ]; then echo "FAIL: the list shows '$entries'"; exit 1; fi
+entries="$(/usr/bin/python3 "$work/entries.py" "$lib")" || fail "no entry list after the right password"
+[ "$entries" = "ALPHA BANK|BETA MAIL" ] || fail "the list shows '$entries'"
 echo "PASS: the right password (other case, blanks around it) shows the entries: $entries"
 kill "$program"; wait "$program" 2>/dev/null
 
@@ -93,10 +96,11 @@ kill "$program"; wait "$program" 2>/dev/null
 printf "[General]\nRetries=0\n" > "$work/config/Quorlane.conf"
 QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" "$work/quorlane" >"$work/program.log" 2>&1 &
 program=$!
+watched=$program
 answer "wrong" "last try"
-for _ in $(seq 1 40); do kill -0 "$program" 2>/dev/null || break; sleep 0.25; done
-if kill -0 "$program" 2>/dev/null; then echo "FAIL: the program goes on after the last wrong try"; exit 1; fi
-echo "PASS: the last wrong try ends the program"
+dismiss_wrong "last try"
+wait_exit "$program" || fail "the program goes on after the last wrong try"
+echo "PASS: the last wrong try ends the program (status $exit_status)"
 CHECK
 
-xvfb-run -a -s "-screen 0 1024x768x24 -noreset" dbus-run-session -- bash "$work/check.sh" "$work"
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" dbus-run-session -- bash "$work/check.sh" "$work" "$(cd "$(dirname "$0")" && pwd)/lib"

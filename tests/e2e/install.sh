@@ -7,7 +7,7 @@
 # is reported (E213, then E211) and nothing is made.
 #
 #   install.sh <quorlane executable> <build dir>
-# Needs: xvfb, xauth, x11-utils (xwininfo), xdotool, desktop-file-utils, appstream, file.
+# Needs: xvfb, x11-utils (xwininfo), xdotool, desktop-file-utils, appstream, file.
 set -euo pipefail
 build="$2"
 id=org.quorlane.Quorlane
@@ -20,6 +20,7 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; [ -f "$work/out.log" ] && cat "$work/out.log"; exit 1; }
+source "$(dirname "$0")/lib/poll.sh"
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
@@ -42,10 +43,7 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/n
 snapshot() { (cd "$prefix" && find . -printf '%p %m %s %T@\n' | sort); }
 before="$(snapshot)"
 
-exec 3< <(Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
-xvfb=$!
-read -r -t 20 display <&3
-export DISPLAY=":$display"
+start_xvfb
 unset QT_QPA_PLATFORM
 
 # Starts a program with a home of its own (name), as a new user would.
@@ -55,46 +53,40 @@ start() {
   HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/run" \
     "$1" >"$work/out.log" 2>&1 &
   app=$!
+  watched=$app
 }
-stop() { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null || true; app=; }
-shown() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
-waitFor() {
-  for _ in $(seq 1 60); do
-    [ -n "$(shown "$1")" ] && return 0
-    kill -0 "$app" 2>/dev/null || fail "the program ended"
-    sleep 0.25
-  done
-  xwininfo -root -tree | grep '"' >&2
-  fail "no window named $1"
-}
-answer() {
-  local window
-  window="$(shown "$1")"
-  xdotool windowfocus --sync "$window" key Return
+waitFor() { wait_window "$1" >/dev/null || { xwininfo -root -tree | grep '"' >&2; fail "no window named $1"; }; }
+answer() { xdotool windowfocus --sync "$(shown_window "$1")" key Return; wait_no_window "$1" || fail "$1 stays after Enter"; }
+# Ends the program from its main window with Ctrl+Q: status 0 proves no message held the keys back.
+quit() {
+  xdotool windowfocus --sync "$(shown_window '^Quorlane$')" key ctrl+q
+  wait_exit "$app" || fail "Ctrl+Q did not end the program (a window holds the keys?)"
+  [ "$exit_status" = 0 ] || fail "the program ended with status $exit_status"
+  app=
 }
 
 # Installed: the vault is made in the user's data folder and the user is told where.
 start "$prefix/bin/quorlane" installed
 waitFor '^Your Vault$'
-[ -n "$(shown '^Quorlane$')" ] || fail "the main window is not up"
-[ -z "$(shown '^E2[0-9][0-9] : ')" ] || fail "an error report appeared"
+[ -n "$(shown_window '^Quorlane$')" ] || fail "the main window is not up"
+[ -z "$(shown_window '^E2[0-9][0-9] : ')" ] || fail "an error report appeared"
 vault="$work/installed/data/Quorlane/gpwdfsc.mdb"
 cmp -s "$vault" "$prefix/share/quorlane/gpwdfsc.mdb" || fail "no copy of the delivered vault in the data folder"
 [ "$(stat -c %a "$vault") $(stat -c %a "$(dirname "$vault")")" = "600 700" ] || fail "the vault is not owner-only"
-stop
+answer '^Your Vault$'
+quit
 [ "$(snapshot)" = "$before" ] || fail "the program wrote under the prefix"
 echo "PASS: installed, the vault made in the user's data folder"
 
-# Portable: a vault beside the program is used; the user's data folder stays untouched.
+# Portable: a vault beside the program is used, with no message; the user's data folder stays
+# untouched.
 mkdir "$work/portable"
 cp "$prefix/bin/quorlane" "$work/portable/"
 "$build/tests/seedvault" "$(dirname "$0")/../.." "$work/portable/gpwdfsc.mdb" "Mail|EMAIL|me@example.org||||"
 start "$work/portable/quorlane" portablehome
 waitFor '^Quorlane$'
-sleep 1
-[ -z "$(shown '^Your Vault$')" ] && [ -z "$(shown '^E2[0-9][0-9] : ')" ] || fail "a message appeared"
+quit
 [ ! -e "$work/portablehome/data" ] || fail "portable mode wrote into the data folder"
-stop
 echo "PASS: portable, the vault beside the program"
 
 # No vault anywhere: E213, then E211, and nothing is made.
@@ -106,8 +98,8 @@ answer '^E213 : Retrieval Error$'
 waitFor '^E211 : Retrieval Error$'
 answer '^E211 : Retrieval Error$'
 waitFor '^Quorlane$'
+quit
 [ "$(ls "$work/alone")" = quorlane ] || fail "something was made beside the program"
 [ ! -e "$work/alonehome/data" ] || fail "something was made in the data folder"
-stop
 echo "PASS: no vault anywhere, E213 then E211, nothing made"
 echo "3 passed, 0 failed"

@@ -7,17 +7,12 @@ import time
 
 import pyatspi
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
+import poll  # noqa: E402
+from poll import clipboard, fail, wait_for, wait_window  # noqa: E402
+
 WORK = os.environ["QUORLANE_WORK"]
 PASSWORD = "Pa55-word!"
-
-
-def fail(message):
-    print("FAIL: " + message)
-    try:  # what the program showed at that moment
-        dump(program(), 0)
-    except Exception as error:
-        print("(no tree: %s)" % error)
-    sys.exit(1)
 
 
 def dump(node, depth):
@@ -31,30 +26,18 @@ def dump(node, depth):
             dump(node.getChildAtIndex(i), depth + 1)
 
 
-def wait_for(what, probe, seconds=15.0):
-    end = time.monotonic() + seconds
-    while True:
-        try:
-            found = probe()
-        except Exception:  # a window that goes while it is read
-            found = None
-        if found:
-            return found
-        if time.monotonic() > end:
-            fail("gave up waiting for " + what)
-        time.sleep(0.1)
+# What the program showed when a step failed.
+poll.on_failure = lambda: dump(program(), 0)
 
 
 def to_window(title):
     # Without a window manager nothing moves the keyboard focus between the program's windows:
-    # give it to the window as a window manager would, and let the program take it in.
-    ids = wait_for("an X window called " + title, lambda: subprocess.run(
-        ["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
-        capture_output=True, text=True).stdout.split())
+    # give it to the window as a window manager would, and wait until the program has taken it in.
+    ids = wait_window(title)
     now = subprocess.run(["xdotool", "getwindowfocus"], capture_output=True, text=True).stdout.strip()
     if now not in ids:
-        subprocess.run(["xdotool", "windowfocus", "--sync", ids[0]], check=True, timeout=20)
-        time.sleep(0.3)
+        subprocess.run(["xdotool", "windowfocus", "--sync", ids[0]], check=True, timeout=60)
+    wait_for("the window %s active" % title, lambda: window(title).getState().contains(pyatspi.STATE_ACTIVE))
 
 
 def press(title, *keys):
@@ -116,11 +99,11 @@ def focus_on(title, name):
     win = wait_for("window " + title, lambda: window(title))
     to_window(title)
     for _ in range(40):
-        now = focused(win)
-        if now is not None and now.name == name:
+        now = wait_for("a focused control in " + title, lambda: focused(win))
+        if now.name == name:
             return now
         press_here("Tab")
-        time.sleep(0.05)
+        wait_for("Tab to move the focus on from '%s'" % now.name, lambda: focused(win) != now)
     fail("Tab never reached '%s' in '%s'" % (name, title))
 
 
@@ -131,17 +114,13 @@ def shows(title, text, role="label"):
     )
 
 
-def clipboard():
-    done = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True)
-    return done.stdout if done.returncode == 0 else None
-
-
 started = time.monotonic()
 log = open(os.path.join(WORK, "program.log"), "w")
 env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=os.path.join(WORK, "config"))
 app = subprocess.Popen([os.path.join(WORK, "quorlane")], stdout=log, stderr=log, env=env)
+poll.watched = app
 try:
-    main = wait_for("the main window", lambda: window("Quorlane"), 30)
+    main = wait_for("the main window", lambda: window("Quorlane"))
     wait_for("the first entry shown", shows("Quorlane", "ALPHA"))
 
     # A new entry: Ctrl+N, a category picked by its first letter, the boxes filled in turn.
@@ -180,7 +159,7 @@ try:
 
     # Ctrl+3 copies the third field: the password.
     press("Quorlane", "ctrl+3")
-    wait_for("the password on the clipboard", lambda: clipboard() == PASSWORD, 5)
+    wait_for("the password on the clipboard", lambda: clipboard() == PASSWORD)
     print("PASS: added, found and copied from the keyboard in %.1f s" % (time.monotonic() - started))
 except SystemExit:
     log.flush()

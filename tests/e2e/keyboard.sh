@@ -19,14 +19,10 @@ cp "$program" "$work/quorlane"
   "Alpha|HOME|A1|A2|alpha-secret|A4|" \
   "Zulu|HOME|Z1|Z2|zulu-secret|Z4|"
 
-# -noreset: the server would otherwise reset whenever its last client leaves (the accessibility
-# bus's launcher does, before the program starts), and a client connecting meanwhile is refused.
-exec 3< <(Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
-xvfb=$!
-read -r -t 20 display <&3
-export DISPLAY=":$display"
+source "$here/lib/poll.sh"
+start_xvfb
 unset QT_QPA_PLATFORM
 
 export QUORLANE_WORK="$work"
 # Debian's own Python, which has pyatspi.
-timeout 90 dbus-run-session -- /usr/bin/python3 "$here/keyboard.py" 2> >(grep -v "Failed to set fd limit" >&2)
+timeout 600 dbus-run-session -- /usr/bin/python3 "$here/keyboard.py" 2> >(grep -v "Failed to set fd limit" >&2)

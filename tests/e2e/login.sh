@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # With a login password in the vault, the real program asks for it first: the login window
-# "Quorlane - Password REQUIRED" appears and the main window does not.
+# "Quorlane - Password REQUIRED" appears, and the main window is mapped for the first time only
+# after the right password is typed (the server's record of mapped windows shows the order).
 #
 #   login.sh <quorlane executable> <build dir>
-# Needs: xvfb (xvfb-run), xauth, x11-utils (xwininfo), sqlite3.
+# Needs: xvfb (xvfb-run), xauth, x11-utils (xev, xmessage), xdotool, sqlite3.
 set -euo pipefail
 
 exe="$1"
@@ -35,34 +36,39 @@ cat > "$work/check.sh" <<'CHECK'
 #!/usr/bin/env bash
 set -u
 work="$1"
+source "$2/lib/poll.sh"
+wait_display || exit 1
+# Every window the server maps, in order: proof of which window came first.
+stdbuf -oL xev -root -event substructure >"$work/maps.log" 2>/dev/null &
+xev=$!
+trap 'kill "$xev" 2>/dev/null' EXIT
+# A marker window mapped once xev listens: the log is known complete from then on.
+xmessage -name marker ready 2>/dev/null &
+marker=$!
+wait_until "xev to listen" grep -q MapNotify "$work/maps.log" || exit 1
+kill "$marker"
 QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" "$work/quorlane" >"$work/program.log" 2>&1 &
 program=$!
-trap 'kill "$program" 2>/dev/null; wait "$program" 2>/dev/null' EXIT
+watched=$program
+trap 'kill "$program" "$xev" 2>/dev/null; wait "$program" 2>/dev/null' EXIT
+fail() { echo "FAIL: $*"; cat "$work/program.log"; exit 1; }
 
-# The ids of the mapped top-level windows whose name is exactly $1.
-viewable() {
-  local id
-  for id in $(xwininfo -root -tree | awk -v name="\"$1\":" '$2 == name || index($0, " " name " ") { print $1 }'); do
-    xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$id"
-  done
-}
+# The window ids as xev writes them.
+hex() { printf '0x%x' "$1"; }
+# The line of the first map of a window in the log (0: never mapped).
+# (xev writes the mapped window on the line after "MapNotify event": "event <parent>, window <id>, override".)
+mapped_at() { grep -n "event 0x[0-9a-f]*, window $(hex "$1"), override" "$work/maps.log" | head -n 1 | cut -d: -f1 | grep . || echo 0; }
 
-for _ in $(seq 1 60); do
-  if ! kill -0 "$program" 2>/dev/null; then
-    echo "FAIL: the program ended before asking for the password"; cat "$work/program.log"; exit 1
-  fi
-  [ -n "$(viewable 'Quorlane - Password REQUIRED')" ] && break
-  sleep 0.5
-done
-if [ -z "$(viewable 'Quorlane - Password REQUIRED')" ]; then
-  echo "FAIL: no login window"; xwininfo -root -tree; exit 1
-fi
-# Give a wrongly shown main window the time to appear.
-sleep 1
-if [ -n "$(viewable 'Quorlane')" ]; then
-  echo "FAIL: the main window is shown before the password was given"; xwininfo -root -tree; exit 1
-fi
-echo "PASS: the login window asks for the password; the main window is not shown"
+login="$(wait_window '^Quorlane - Password REQUIRED$')" || fail "no login window"
+# The password typed, the main window is the next one.
+typed_at="$(wc -l <"$work/maps.log")"
+xdotool windowfocus --sync "$login" type --delay 20 secret
+xdotool key Return
+main="$(wait_window '^Quorlane$')" || fail "no main window after the right password"
+wait_no_window '^Quorlane - Password REQUIRED$' || fail "the login window stays after the right password"
+first_main="$(mapped_at "$main")"
+[ "$first_main" -gt "$typed_at" ] || fail "the main window was shown before the password was given"
+echo "PASS: the login window asks for the password; the main window comes only after it"
 CHECK
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/check.sh" "$work"
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/check.sh" "$work" "$(cd "$(dirname "$0")" && pwd)"

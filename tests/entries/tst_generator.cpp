@@ -4,6 +4,7 @@
 #include "store/cp1252.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "waits.h"
 #include "windowfixture.h"
 
 #include <QCheckBox>
@@ -23,9 +24,7 @@ class GeneratorTest final : public VaultTestCase {
     frmEntry& shownEditor() {
         form<frmMain>().Command10_Click();
         frmEntry& editor = form<frmEntry>();
-        editor.show();
-        editor.activateWindow();
-        if (!QTest::qWaitForWindowActive(&editor)) qWarning("editor not active");
+        (void)showActive(editor);
         return editor;
     }
 

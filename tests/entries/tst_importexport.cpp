@@ -18,11 +18,6 @@ using Rows = QList<QStringList>;
 
 namespace {
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // An entry as the vault file holds it once decoded: the six values with apostrophes as their
 // substitute, the category, the last-update time.
 QStringList stored(const QString& description, const QStringList& fields, const QString& notes,

@@ -19,11 +19,6 @@
 
 namespace {
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Start-up's vault steps: the look at the tables, the filter and list, the first entry shown.
 frmMain& startOnVault() {
     CheckVaultSchema();

@@ -22,13 +22,7 @@ class CategoryFlowsTest final : public VaultTestCase {
 
     qint64 alarmKey = 0;
 
-    void seed() {
-        alarmKey =
-            vault().addEntry(QStringLiteral("Alarm"), QStringLiteral("HOME"), {QStringLiteral("4711")});
-        vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"), {QStringLiteral("0815")});
-        vault().addEntry(QStringLiteral("Shop"), QStringLiteral("WEB SITE"),
-                         {QStringLiteral("www.shop.example"), QStringLiteral("joe")});
-    }
+    void seed() { alarmKey = vault().addSampleEntries().alarm; }
 
     static int seriesOf(const QString& name) { return int(BreakdownNames.indexOf(name)); }
 

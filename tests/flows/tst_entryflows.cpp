@@ -22,13 +22,6 @@
 class EntryFlowsTest final : public VaultTestCase {
     Q_OBJECT
 
-    void seed() {
-        vault().addEntry(QStringLiteral("Alarm"), QStringLiteral("HOME"), {QStringLiteral("4711")});
-        vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"), {QStringLiteral("0815")});
-        vault().addEntry(QStringLiteral("Shop"), QStringLiteral("WEB SITE"),
-                         {QStringLiteral("www.shop.example"), QStringLiteral("joe")});
-    }
-
 private slots:
     // New entry → category button → new category, retitled → chosen in the entry editor →
     // saved: the main window lists and shows the new entry under the new titles, the filter set
@@ -49,7 +42,7 @@ private slots:
         QFETCH(QString, filter);
         QFETCH(QStringList, listed);
         QFETCH(QString, shown);
-        seed();
+        vault().addSampleEntries();
         frmMain& main = openMainWindow();
         setComboText(main.Combo1, filter);
 
@@ -121,7 +114,7 @@ private slots:
     void editMovesEntry() {
         QFETCH(QString, filter);
         QFETCH(QString, filterAfter);
-        seed();
+        vault().addSampleEntries();
         frmMain& main = openMainWindow();
         setComboText(main.Combo1, filter);
         selectEntry(main, QStringLiteral("GARAGE"));
@@ -157,7 +150,7 @@ private slots:
     // A failed update leaves the editor open over an unchanged main window (same entry, same
     // key), so that saving again writes the entry that was being edited.
     void editFailsThenSaves() {
-        seed();
+        vault().addSampleEntries();
         frmMain& main = openMainWindow();
         setComboText(main.Combo1, QStringLiteral("HOME"));
         selectEntry(main, QStringLiteral("GARAGE"));
@@ -201,7 +194,7 @@ private slots:
     }
     void searchPick() {
         QFETCH(QString, filter);
-        seed();
+        vault().addSampleEntries();
         frmMain& main = openMainWindow();
         setComboText(main.Combo1, filter);
         if (main.List1->count() > 0) selectEntry(main, QStringLiteral("GARAGE"));

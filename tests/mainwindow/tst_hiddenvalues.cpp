@@ -5,6 +5,7 @@
 #include "mainwindow/frmmain.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "waits.h"
 #include "windowfixture.h"
 
 #include <QAbstractScrollArea>
@@ -31,8 +32,7 @@ frmMain& showing(TestVault& vault, Shown display) {
     main.Check2->setChecked(true);
     main.Check2->setChecked(display == Shown::Hidden);
     main.Check1->setChecked(display == Shown::Discreet);
-    main.activateWindow();
-    if (!QTest::qWaitForWindowActive(&main)) qFatal("the main window did not become active");
+    (void)showActive(main);
     return main;
 }
 

@@ -9,6 +9,7 @@
 #include "mainwindow/frmmain.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "waits.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -52,9 +53,7 @@ class KeyboardTest final : public VaultTestCase {
                                 QStringLiteral("first\nsecond"));
         frmMain& main = form<frmMain>();
         FillCategoryFilter(0);
-        main.show();
-        main.activateWindow();
-        if (!QTest::qWaitForWindowActive(&main)) qWarning("the main window is not active");
+        (void)showActive(main);
         setListIndex(main.List1, 0);
         return main;
     }
@@ -137,9 +136,7 @@ private slots:
         vault().addEntry(QStringLiteral("Entry"), category, fields);
         frmMain& main = form<frmMain>();
         FillCategoryFilter(0);
-        main.show();
-        main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(showActive(main));
         setListIndex(main.List1, 0);
         QTest::keyClick(main.List1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(fake().clipboard, password);
@@ -167,8 +164,7 @@ private slots:
         QFETCH(QString, effect);
         frmMain& main = form<frmMain>();
         FillCategoryFilter(0);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(showActive(main));
         QCOMPARE(main.List1->count(), 0);
         QTest::keyClick(main.Combo1, Qt::Key(key), Qt::ControlModifier);
         QCOMPARE(effects(), effect);

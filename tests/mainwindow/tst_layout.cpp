@@ -9,6 +9,7 @@
 #include "store/locations.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "waits.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -115,8 +116,9 @@ private slots:
                 main.showMaximized();
             else
                 main.showNormal();
-            QTRY_COMPARE(main.isMaximized(), maximised);
-            QTRY_VERIFY(maximised ? main.size() != main.designSize() : main.size() == main.designSize());
+            QTRY_COMPARE_WITH_TIMEOUT(main.isMaximized(), maximised, WaitMs);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                maximised ? main.size() != main.designSize() : main.size() == main.designSize(), WaitMs);
             const int W = main.frameGeometry().width() * 15;
             const QList<int> lefts{main.Command22->x(), main.Command3->x(), main.Command4->x(),
                                    main.Command1->x(), main.Command13->x()};
@@ -146,7 +148,7 @@ private slots:
         frmMain& main = form<frmMain>();
         main.show();
         main.resize(main.designSize() + QSize(120, 80));
-        QTRY_COMPARE(main.size(), main.designSize());
+        QTRY_COMPARE_WITH_TIMEOUT(main.size(), main.designSize(), WaitMs);
     }
 
     void minimiseAndRestore() {
@@ -154,11 +156,11 @@ private slots:
         main.show();
         const MainLayout design = main.layoutInForce();
         main.showMinimized();
-        QTRY_VERIFY(main.isMinimized());
+        QTRY_VERIFY_WITH_TIMEOUT(main.isMinimized(), WaitMs);
         QCOMPARE(main.layoutInForce().picture1Height, design.picture1Height);
         main.showNormal();
-        QTRY_VERIFY(!main.isMinimized());
-        QTRY_COMPARE(main.layoutInForce(), design);
+        QTRY_VERIFY_WITH_TIMEOUT(!main.isMinimized(), WaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(main.layoutInForce(), design, WaitMs);
         QVERIFY(fake().messages.isEmpty());
     }
 

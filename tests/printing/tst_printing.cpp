@@ -10,6 +10,7 @@
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "waits.h"
 
 #include <QApplication>
 #include <QDir>
@@ -139,7 +140,7 @@ private slots:
         openWarning("Visa");
         frmPrintConfirm& warning = form<frmPrintConfirm>();
         warning.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&warning));
+        QVERIFY(QTest::qWaitForWindowExposed(&warning, WaitMs));
         QTest::keyClick(warning.focusWidget() ? warning.focusWidget() : &warning, Qt::Key(key));
         if (warningStays) {
             QCOMPARE(fake().messages.size(), 1);
@@ -310,7 +311,7 @@ private slots:
         print(all);
         QProcess reader;
         reader.start("pdftotext", {"-layout", pdf, "-"});
-        QVERIFY2(reader.waitForFinished(), "pdftotext (poppler-utils) is needed");
+        QVERIFY2(reader.waitForFinished(WaitMs), "pdftotext (poppler-utils) is needed");
         const QString text = QString::fromUtf8(reader.readAllStandardOutput());
         for (const QString& piece : expected)
             QVERIFY2(text.contains(piece), qPrintable(piece + " in:\n" + text));

@@ -13,11 +13,6 @@
 
 namespace {
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 const QDateTime When(QDate(2013, 3, 15), QTime(14, 5, 9));
 
 // The descriptions of listed entries, in their order.

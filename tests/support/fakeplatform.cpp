@@ -1,5 +1,7 @@
 #include "fakeplatform.h"
 
+#include "app/traylock.h"
+
 #include <QDialog>
 #include <QMenu>
 #include <QMimeData>
@@ -8,6 +10,12 @@
 MsgAnswer FakePlatform::messageBox(const QString& title, const QString& prompt, MsgIcon icon,
                                    MsgButtons buttons, MsgAnswer defaultButton) {
     messages.append({title, prompt, icon, buttons, defaultButton});
+    if (onMessage) {
+        const bool lockedBefore = trayLock().locked();
+        onMessage(messages.last());
+        if (!lockedBefore && trayLock().locked())
+            return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+    }
     if (!answers.isEmpty()) return answers.takeFirst();
     return buttons == MsgButtons::Ok ? MsgAnswer::Ok : defaultButton;
 }
@@ -69,6 +77,10 @@ void FakePlatform::setClipboardData(std::unique_ptr<QMimeData> data) {
     clipboardData.clear();
     for (const QString& format : data->formats())
         clipboardData.insert(format, data->data(format));
+}
+
+void FakePlatform::setSelectionData(std::unique_ptr<QMimeData> data) {
+    selection = data->text();
 }
 
 bool FakePlatform::modalWindowOpen() {

@@ -26,6 +26,8 @@ public:
     // box's default button answers when it is empty.
     QList<MessageRecord> messages;
     QList<MsgAnswer> answers;
+    // Runs while a message box "is shown"; a lock meanwhile closes the box as No (or OK).
+    std::function<void(const MessageRecord&)> onMessage;
 
     // Windows shown modally (their objectName); onShowModal runs while the window "is shown".
     QStringList modals;
@@ -68,6 +70,14 @@ public:
         clipboard.clear();
         clipboardData.clear();
         ++clipboardClears;
+    }
+    QString selection; // the selection a middle click pastes
+    int selectionClears = 0;
+    void setSelectionData(std::unique_ptr<QMimeData> data) override;
+    QString selectionText() override { return selection; }
+    void clearSelection() override {
+        selection.clear();
+        ++selectionClears;
     }
     QString chooseFile() override;
     QString chooseFileToOpen(const QString& caption, const QString& filter) override;

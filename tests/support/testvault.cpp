@@ -14,6 +14,11 @@
 #include <QTest>
 #include <sqlcipher/sqlite3.h>
 
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 namespace {
 
 // The test's own connection to the vault file, beside the program's; an encrypted vault with
@@ -146,6 +151,15 @@ qint64 TestVault::addEntry(const QString& description, const QString& category, 
                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
            values);
     return db.lastInsertId();
+}
+
+TestVault::SampleKeys TestVault::addSampleEntries() {
+    SampleKeys keys;
+    keys.alarm = addEntry(QStringLiteral("Alarm"), QStringLiteral("HOME"), {QStringLiteral("4711")});
+    keys.garage = addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"), {QStringLiteral("0815")});
+    keys.shop = addEntry(QStringLiteral("Shop"), QStringLiteral("WEB SITE"),
+                         {QStringLiteral("www.shop.example"), QStringLiteral("joe")});
+    return keys;
 }
 
 QStringList TestVault::decodedEntry(qint64 key) const {

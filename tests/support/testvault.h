@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariantList>
 #include <memory>
+
+// The whole content of a file (empty when it cannot be read): for checking that a file stayed
+// byte for byte as it was.
+QByteArray fileBytes(const QString& path);
 
 // A fresh delivered vault in a temporary folder that is both AppFolder and VaultFolder (print
 // pages go to its subfolder "print"), with the globals as start-up leaves them (MaxAttempts 5)
@@ -28,6 +33,12 @@ public:
     qint64 addEntry(const QString& description, const QString& category, const QStringList& fields = {},
                     const QString& notes = {},
                     const QString& lastUpdate = QStringLiteral("03/15/2013 02:05:09 pm"));
+    // The entries the flows start from: "Alarm" (4711) and "Garage" (0815) in HOME, "Shop"
+    // (www.shop.example, joe) in WEB SITE.
+    struct SampleKeys {
+        qint64 alarm, garage, shop;
+    };
+    SampleKeys addSampleEntries();
     // The decoded values of one entry: PDF1..PDF6, sCat, dtLU.
     QStringList decodedEntry(qint64 key) const;
 

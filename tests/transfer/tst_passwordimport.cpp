@@ -52,7 +52,11 @@ PlainEntry web(const QString& description, const QString& url, const QString& us
 
 ImportPlan planned(const QByteArray& file) {
     auto result = planImport(file, vaultContents());
-    if (auto* failure = std::get_if<csv::Failure>(&result)) qWarning() << failure->reason;
+    if (auto* failure = std::get_if<csv::Failure>(&result)) {
+        QTest::qFail(qPrintable(QStringLiteral("the file was refused: ") + failure->reason), __FILE__,
+                     __LINE__);
+        return {};
+    }
     return std::get<ImportPlan>(result);
 }
 

@@ -1,6 +1,8 @@
 # Shared by run.sh and test.sh: installs the Debian packages the build needs when they are
 # missing, then configures and builds into build/ (reused, so a second run is quick).
+#   source prepare.sh [packages | build]   only that step (test.sh times them apart); both unless given
 set -euo pipefail
+prepare_step="${1:-all}"
 
 PACKAGES=(cmake g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
           libgl1-mesa-dev libsqlcipher-dev libsodium-dev libbenchmark-dev xvfb xauth poppler-utils imagemagick
@@ -8,22 +10,26 @@ PACKAGES=(cmake g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6
           python3-pyatspi at-spi2-core dbus-x11 dbus-daemon xclip
           clang-14 libclang-rt-14-dev libfuzzer-14-dev)
 
-missing=()
-for p in "${PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "Quorlane needs these Debian packages. Install them as root, then run this again:" >&2
-    echo "  sudo apt-get update && sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
-    exit 1
+if [ "$prepare_step" != build ]; then
+  missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+      echo "Quorlane needs these Debian packages. Install them as root, then run this again:" >&2
+      echo "  sudo apt-get update && sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+      exit 1
+    fi
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update
+    apt-get install -y --no-install-recommends "${missing[@]}"
   fi
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update
-  apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-top="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$top/build" --parallel "$(nproc)"
+if [ "$prepare_step" != packages ]; then
+  top="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+  cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$top/build" --parallel "$(nproc)"
+fi
