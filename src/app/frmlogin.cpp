@@ -1,7 +1,7 @@
 #include "frmlogin.h"
 #include "store/records.h"
-#include "vaultwatch.h"
 #include "store/vaultkey.h"
+#include "vaultwatch.h"
 
 #include "controls.h"
 #include "forms.h"
