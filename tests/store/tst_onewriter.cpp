@@ -13,11 +13,6 @@ Q_DECLARE_METATYPE(RowCheck)
 
 namespace {
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 const QDateTime When(QDate(2014, 1, 2), QTime(9, 30, 0));
 
 } // namespace
