@@ -2,6 +2,7 @@
 
 #include "app/modmain.h"
 #include "store/codec.h"
+#include "store/filecheck.h"
 #include "store/locations.h"
 #include "store/statements.h"
 #include "store/vault.h"
@@ -90,6 +91,7 @@ void useFolder(const QString& folder) {
     AppFolder = folder;
     VaultFolder = folder;
     MaxAttempts = 5;
+    setVaultCheckerProgram(QStringLiteral(QUORLANE_APP_DIR "/quorlane-vaultcheck"));
 }
 } // namespace
 

@@ -17,6 +17,7 @@ trap cleanup EXIT
 for n in "${sizes[@]}"; do
   mkdir -p "$work/v$n"
   cp "$build/bin/quorlane" "$work/v$n/quorlane"
+  cp "$build/bin/quorlane-vaultcheck" "$work/v$n/"
   "$build/bench/makebenchvault" "$work/v$n/gpwdfsc.mdb" "$n"
 done
 

@@ -4,6 +4,8 @@
 # <its own folder>/../share/quorlane, so a relocated prefix works as well as /usr.
 
 install(TARGETS quorlane RUNTIME DESTINATION bin)
+# The checker the program runs on a plain vault before opening it; a helper, not a command.
+install(TARGETS quorlane-vaultcheck RUNTIME DESTINATION libexec/quorlane)
 install(FILES ${QUORLANE_APP_DIR}/Help.pdf
               ${CMAKE_SOURCE_DIR}/resources/templates/tblpnt.htm
               ${CMAKE_SOURCE_DIR}/resources/templates/tblpnta.htm

@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include "picturebox.h"
+#include "store/text.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <QValidator>
 #include <algorithm>
 #include <vector>
 
@@ -190,9 +192,31 @@ void setButtonPicture(QAbstractButton* button, const QString& name) {
     button->setIcon(QIcon(QStringLiteral(":/pictures/%1.svg").arg(name)));
 }
 
+namespace {
+
+// Refuses a text of more characters than the limit. A box reverts an edit only from a text that
+// was within the limit, so a longer text the program put in can still be shortened.
+class CharacterLimit final : public QValidator {
+public:
+    CharacterLimit(QObject* parent, int limit) : QValidator(parent), limit_(limit) {}
+    State validate(QString& input, int&) const override {
+        return text::characterCount(input) > limit_ ? Invalid : Acceptable;
+    }
+
+private:
+    int limit_;
+};
+
+} // namespace
+
+void limitCharacters(QLineEdit* box, int limit) {
+    box->setMaxLength(32767); // the most a box takes: never the cut, the validator is
+    box->setValidator(new CharacterLimit(box, limit));
+}
+
 void makePasswordBox(QLineEdit* box, int maxLength) {
     box->setEchoMode(QLineEdit::Password);
-    box->setMaxLength(maxLength);
+    limitCharacters(box, maxLength);
     box->setStyleSheet(QStringLiteral("lineedit-password-character: %1;").arg(int(u'X')));
 }
 

@@ -58,6 +58,11 @@ class QLineEdit;
 // A password box: shows each character as "X" and takes at most maxLength characters.
 void makePasswordBox(QLineEdit* box, int maxLength);
 
+// A one-line box that takes at most limit characters as the user counts them (an emoji with its
+// skin tone, a letter with its accents: one each; text::characterCount) from the keyboard or a
+// paste; an edit that would pass the limit is not made. Text the program puts in is never cut.
+void limitCharacters(QLineEdit* box, int limit);
+
 class QCheckBox;
 
 // A check box caption taken from the person's own text (a field title): shown literally, an "&"

@@ -204,9 +204,8 @@ void frmSetup::Command21_Click() {
     }
     if (Text2->text().contains(QLatin1Char('\'')))
         return refuse("Illegal Character", "You cannot use apostrophe's within a password.", Text2);
-    // The vault keeps one Windows-1252 code per character: anything else would not come back.
-    if (!checkStorable(QStringLiteral("password"), Text2->text(), false, Text2)) return;
-    if (!checkStorable(QStringLiteral("retry count"), Text3->text(), false, Text3)) return;
+    if (!checkStorable(QStringLiteral("password"), Text2->text(), Text2)) return;
+    if (!checkStorable(QStringLiteral("retry count"), Text3->text(), Text3)) return;
     if (retryCountOf(Text3->text()) < 0) {
         Text3->setText(QStringLiteral("0"));
         return refuse("Invalid Retry Count", "Retry count cannot be less than zero.", Text3);

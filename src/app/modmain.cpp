@@ -9,8 +9,8 @@
 #include "mainwindowport.h"
 #include "modregistry.h"
 #include "platform.h"
+#include "store/filecheck.h"
 #include "store/locations.h"
-#include "store/schema.h"
 #include "store/vault.h"
 #include "store/vaultfile.h"
 #include "traylock.h"
@@ -132,17 +132,16 @@ void tellWhereTheVaultIs(const VaultNews& news) {
 
 } // namespace
 
-void CheckVaultSchema() {
-    const QStringList problems = vaultSchemaProblems();
-    if (problems.isEmpty()) return;
-    refuseVaultWrites(
-        QStringLiteral("The vault's tables are not as this program expects; nothing is saved to it"));
-    platform().messageBox(
-        QStringLiteral("Vault Not Usable"),
-        QStringLiteral("The vault %1 is not as this program expects:\n%2\n\n"
-                       "What can be read is shown, but nothing will be saved to it.")
-            .arg(QDir::toNativeSeparators(vaultFilePath()), problems.join(QLatin1Char('\n'))),
-        MsgIcon::Error);
+void CheckVaultFile() {
+    const QString path = QDir::cleanPath(vaultFilePath());
+    const VaultFileVerdict verdict = vaultFileVerdict(path, heldVaultKey());
+    // A file that cannot be read at all is reported by the operations, as a missing one is.
+    if (verdict.kind != VaultFileVerdict::Kind::Rejected && verdict.kind != VaultFileVerdict::Kind::Unchecked)
+        return;
+    platform().messageBox(QStringLiteral("Vault Not Usable"),
+                          verdict.report(path) +
+                              QStringLiteral("\n\nNothing is read from it or written to it."),
+                          MsgIcon::Error);
 }
 
 void LoginGate() {
@@ -153,10 +152,10 @@ void LoginGate() {
         // count comes from the copy kept outside it.
         LoginRetries = retryCountCopy();
         RunStartUpLogin();
-        CheckVaultSchema();
+        CheckVaultFile();
         LoadLoginSettings();
     } else {
-        CheckVaultSchema();
+        CheckVaultFile();
         LoadLoginSettings();
         if (!LoginPassword.trimmed().isEmpty()) {
             RunStartUpLogin();

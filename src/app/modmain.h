@@ -48,9 +48,10 @@ bool screenLargeEnough(int widthTwips, int heightTwips);
 // The start-up procedure: the program's entry point after the application object exists.
 void StartUp();
 
-// Start-up's look at the vault's tables: when they are not as expected, says what is wrong and
-// keeps the vault from being written for the rest of the run.
-void CheckVaultSchema();
+// Start-up's look at the vault file before anything is read from it: a file that is not a vault
+// (or cannot be checked) is reported once, naming it and what is wrong; it is then never opened,
+// so the program goes on as for a missing vault.
+void CheckVaultFile();
 
 // Shared procedures of the windows.
 void LoadLoginSettings();

@@ -1,6 +1,6 @@
 #include "attachmentlines.h"
-#include "store/cp1252.h"
 #include "store/records.h"
+#include "store/text.h"
 
 #include <array>
 
@@ -43,7 +43,7 @@ QString storedDescription(const QString& typed) {
 }
 
 int pictureForFile(const QString& fileName) {
-    const QString ending = cp1252::upper(fileName.right(3));
+    const QString ending = text::upper(fileName.right(3));
     for (std::size_t i = 0; i + 1 < FileTypes.size(); ++i)
         for (const char* known : FileTypes[i].endings)
             if (known && ending == QLatin1String(known)) return int(i) + 1;

@@ -136,7 +136,7 @@ void frmAttach::Command5_Click() {
     if (file.trimmed().isEmpty() || file.trimmed() == QLatin1String("*.*")) return;
     // The path is kept exactly as chosen: on a file system that tells letter case apart another
     // case would name another file.
-    if (!checkStorable(QStringLiteral("path of the chosen file"), file, false, TV1)) return;
+    if (!checkStorable(QStringLiteral("path of the chosen file"), file, TV1)) return;
     QString description;
     frmAttachName& naming = form<frmAttachName>();
     connect(&naming, &frmAttachName::descriptionChosen, this,

@@ -37,7 +37,7 @@ frmAttachName::frmAttachName() {
     Text2 = named(new QLineEdit(Picture1), "Text2");
     title(Label4, Text2);
     Text2->setToolTip(QStringLiteral("Description of the attachment."));
-    Text2->setMaxLength(50);
+    limitCharacters(Text2, 50);
     place(Text2, 120, 560, FormWidth - 480, 375);
 
     Command26 = pictureButton(this, "Command26", "save", QStringLiteral("Click to SAVE attachment."));
@@ -69,7 +69,7 @@ void frmAttachName::Command26_Click() {
         Text2->setFocus();
         return;
     }
-    if (!checkStorable(QStringLiteral("description"), typed, false, Text2)) return;
+    if (!checkStorable(QStringLiteral("description"), typed, Text2)) return;
     const QString description = storedDescription(typed);
     // Compared as it would be listed, so that an apostrophe typed again matches its grave accent.
     for (const Attachment& listed : form<frmAttach>().listedAttachments()) {

@@ -35,7 +35,7 @@ frmCatAdd::frmCatAdd() {
     place(Label9, 180, 180, WindowWidth - 600, 255);
     Text2 = named(new QLineEdit(Picture1), "Text2");
     Text2->setToolTip(QStringLiteral("Enter new category name here."));
-    Text2->setMaxLength(50);
+    limitCharacters(Text2, 50);
     place(Text2, 180, 540, WindowWidth - 600, 330);
 
     Command21 = pictureButton(this, "Command21", "save", QStringLiteral("Save entry."));
@@ -83,9 +83,7 @@ void frmCatAdd::Command21_Click() {
         Text2->setFocus();
         return;
     }
-    // Upper-casing can turn a storable letter into one the vault cannot hold, so the stored form
-    // is what is checked.
-    if (!checkStorable(QStringLiteral("category name"), categoryName(), true, Text2)) return;
+    if (!checkStorable(QStringLiteral("category name"), categoryName(), Text2)) return;
     if (!CategoryExists()) {
         CreateCategory();
         return;

@@ -69,7 +69,7 @@ frmEditor::frmEditor() {
         const int top = 1200 + i * 620;
         place(labels[i], 3240, top, 3900, 240);
         place(boxes[i], 3240, top + 250, 3900, 315);
-        boxes[i]->setMaxLength(50);
+        limitCharacters(boxes[i], 50);
         boxes[i]->setToolTip(QStringLiteral("User-defined field."));
         title(labels[i], boxes[i]);
         // Enter moves on to the next field's box; the notes title's box has no successor.
@@ -243,8 +243,7 @@ void frmEditor::SaveCategoryDefinition() {
     const QList<QLineEdit*> boxes = titleBoxes();
     std::array<QString, 6> titles;
     for (int i = 0; i < 6; ++i) {
-        if (!checkStorable(QStringLiteral("title of Field (%1)").arg(i + 1), boxes[i]->text(), true,
-                           boxes[i]))
+        if (!checkStorable(QStringLiteral("title of Field (%1)").arg(i + 1), boxes[i]->text(), boxes[i]))
             return;
         titles[std::size_t(i)] = boxes[i]->text();
     }

@@ -17,6 +17,7 @@
 #include "maincommands.h"
 #include "store/fieldmeaning.h"
 #include "store/repository.h"
+#include "store/text.h"
 #include "store/wording.h"
 
 #include <QApplication>
@@ -55,6 +56,10 @@ constexpr int BoxWidth = PanelWidth - 2 * BoxLeft;
 const QColor BoxBackground(176, 176, 176);
 const QColor DiscreetText(224, 224, 224);
 
+qsizetype chars(const QString& text) {
+    return text::characterCount(text);
+}
+
 // A paste that would make a box longer than it takes, or that holds a character the vault
 // cannot keep, is refused with a message naming the box; the box keeps what it had.
 bool pasteAccepted(QWidget* box, const QString& name, const QString& pasted, qsizetype resulting, int limit) {
@@ -69,7 +74,7 @@ bool pasteAccepted(QWidget* box, const QString& name, const QString& pasted, qsi
         box->setFocus();
         return false;
     }
-    return checkStorable(name, pasted, true, box);
+    return checkStorable(name, pasted, box);
 }
 
 // A one-line value box: takes at most its limit; a paste (keys, menu or drop) that does not fit
@@ -95,7 +100,8 @@ protected:
     }
     void dropEvent(QDropEvent* event) override {
         const QString text = event->mimeData()->text();
-        if (!pasteAccepted(this, name_(), text, QLineEdit::text().size() + text.size(), maxLength())) {
+        if (!pasteAccepted(this, name_(), text, chars(QLineEdit::text()) + chars(text),
+                           frmEntry::FieldLimit)) {
             event->ignore();
             return;
         }
@@ -105,8 +111,8 @@ protected:
 private:
     void pasteText(const QString& text) {
         if (isReadOnly()) return;
-        const qsizetype resulting = QLineEdit::text().size() - selectedText().size() + text.size();
-        if (pasteAccepted(this, name_(), text, resulting, maxLength())) insert(text);
+        const qsizetype resulting = chars(QLineEdit::text()) - chars(selectedText()) + chars(text);
+        if (pasteAccepted(this, name_(), text, resulting, frmEntry::FieldLimit)) insert(text);
     }
 
     std::function<QString()> name_;
@@ -125,15 +131,14 @@ protected:
     }
     void insertFromMimeData(const QMimeData* source) override {
         const QString pasted = source->text();
-        // A line break counts as one character, as it does in the box.
-        const qsizetype resulting = length() - textCursor().selectedText().size() + pasted.size() -
-                                    pasted.count(QLatin1String("\r\n"));
+        // Counted as the user sees characters: a line break (CR LF too) is one.
+        const qsizetype resulting = length() - chars(textCursor().selectedText()) + chars(pasted);
         if (pasteAccepted(this, name_(), pasted, resulting, std::max(limit_, length())))
             QPlainTextEdit::insertFromMimeData(source);
     }
 
 private:
-    int length() const { return document()->characterCount() - 1; }
+    int length() const { return int(text::characterCount(toPlainText())); }
 
     // Runs an edit, then takes back what it typed beyond the limit (the characters just before
     // the cursor, where the edit left it).
@@ -167,7 +172,7 @@ void styleBox(QWidget* box) {
 
 QLineEdit* valueBox(QWidget* parent, const char* name, const QString& tip, std::function<QString()> boxName) {
     auto* box = named(new ValueBox(parent, std::move(boxName)), name);
-    box->setMaxLength(frmEntry::FieldLimit);
+    limitCharacters(box, frmEntry::FieldLimit);
     box->setToolTip(tip);
     styleBox(box);
     return box;
@@ -445,7 +450,7 @@ void frmEntry::Command21_Click() {
                              {Label5, "User Defined Field (4)", Text5->text(), Text5},
                              {Label8, "Notes", Text6->toPlainText(), Text6}};
     for (const Checked& box : boxes)
-        if (!checkStorable(fieldName(box.title, box.designTitle), box.text, true, box.box)) return;
+        if (!checkStorable(fieldName(box.title, box.designTitle), box.text, box.box)) return;
     // A field that could not be read stays as stored: the save never writes over it.
     const std::array<bool, 7> unreadable = stored_.value_or(EntryValues{}).keepStored;
     for (std::size_t i = 1; i < 6; ++i) {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringView>
 
-// The vault keeps every character as one Windows-1252 code (0..255).
+// Windows-1252, the code page of the codec's one-byte form and of the print templates.
 namespace cp1252 {
 
 // The Windows-1252 code of a UTF-16 unit, or -1 when the code page has no such character.
@@ -24,17 +24,5 @@ inline char16_t charOf(unsigned code) {
 // Text to Windows-1252 bytes; characters without a code become '?'.
 QByteArray encode(QStringView text);
 QString decode(QByteArrayView bytes);
-
-// The first character of text that the vault cannot give back as typed: one outside
-// Windows-1252, or, when refuseEuro is set, the euro sign, whose code 128 stands for the
-// apostrophe in stored entry values and titles. Empty when every character is storable.
-// A character outside the 16-bit range comes back whole (both halves of the pair).
-QString firstUnstorable(QStringView text, bool refuseEuro);
-
-// Upper-cases text one character at a time without leaving Windows-1252: a character of the
-// code page whose capital the code page lacks (µ, ƒ) or whose capital is two letters (ß) stays
-// as it is, so an upper-cased stored value can always be stored again. The only upper-casing
-// the program does.
-QString upper(QStringView text);
 
 } // namespace cp1252

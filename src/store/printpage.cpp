@@ -54,7 +54,7 @@ void appendPageBytes(QByteArray& out, QStringView line) {
 // A stored value as the listing prints it: decoded, apostrophes back. The stored text carries no
 // blanks to trim (encoded text is digits behind filler codes 1..11, which are not blanks).
 QString listedValue(const sqlite::Statement& row, int column) {
-    return toShownForm(DecodeValue(row.bytesView(column)));
+    return DecodeEntryValue(row.bytesView(column));
 }
 
 QString listedTitle(const CategoryDefinition& definition, CategoryDefinition::Title title) {
@@ -72,8 +72,8 @@ QString listedNotes(QString notes) {
 // entry: a row of SelectEntries (pNum, PDF1 .. PDF6, sCat, dtLU).
 void appendListedEntry(QString& listing, const sqlite::Statement& entry,
                        const CategoryDefinition& definition) {
-    listing += QLatin1String("<u>Category: </u>") + escapePageText(toShownForm(definition.name)) +
-               QLatin1String("<br><br>");
+    listing +=
+        QLatin1String("<u>Category: </u>") + escapePageText(definition.name) + QLatin1String("<br><br>");
     for (int i = 0; i < 5; ++i)
         listing += QLatin1String("<u>") + listedTitle(definition, CategoryDefinition::Title(i)) +
                    QLatin1String(":</u><br>") + escapePageText(listedValue(entry, 1 + i)) +

@@ -1,10 +1,10 @@
 #include "repository.h"
 
 #include "codec.h"
-#include "cp1252.h"
 #include "dates.h"
 #include "rowreaders.h"
 #include "statements.h"
+#include "text.h"
 #include "vault.h"
 #include "vaultfile.h"
 #include "vaultkey.h"
@@ -16,14 +16,14 @@
 namespace {
 
 // Upper-cases in place. Stored values are mostly plain ASCII, whose letters are upper-cased
-// directly; a value holding any other character is upper-cased within Windows-1252.
+// directly; a value holding any other character goes through the program's upper-casing.
 QString upperCased(QString value) {
     char16_t* c = reinterpret_cast<char16_t*>(value.data());
     for (const char16_t* end = c + value.size(); c != end; ++c) {
         if (*c >= u'a' && *c <= u'z')
             *c = char16_t(*c - (u'a' - u'A'));
         else if (*c >= 0x80)
-            return cp1252::upper(value);
+            return text::upper(value);
     }
     return value;
 }
@@ -35,15 +35,16 @@ QString storedCategory(QByteArrayView stored) {
 
 // Whether a stored description (encoded bytes), decoded, upper-cased and trimmed, equals wanted
 // (upper-cased, trimmed, not empty). The codec writes six bytes per character with the first
-// character last, so a description whose first character is not a blank is mostly told apart by
-// decoding that character alone.
+// character last, so a description of the one-byte form whose first character is not a blank is
+// mostly told apart by decoding that character alone (the UTF-8 form's mark does not decode
+// alone, and such a description is decoded whole).
 bool sameDescription(QByteArrayView stored, const QString& wanted) {
     if (stored.size() >= 6 && stored.size() % 6 == 0) {
-        const QString first = DecodeValue(stored.last(6));
+        const QString first = DecodeEntryValue(stored.last(6));
         if (first.size() == 1 && !first.front().isSpace() && !wanted.startsWith(upperCased(first)))
             return false;
     }
-    return upperCased(DecodeValue(stored)).trimmed() == wanted;
+    return upperCased(DecodeEntryValue(stored)).trimmed() == wanted;
 }
 
 // An entry's stored values as read (columns PDF1 .. PDF6, sCat, dtLU from first on), byte for
@@ -83,16 +84,13 @@ std::optional<EntryKey> keyOf(const sqlite::Statement& row) {
 }
 
 // The eight stored values of an entry, in the column order PDF1 .. PDF6, sCat, dtLU:
-// apostrophes replaced by their substitute, each value encoded.
+// the six values as entry values (apostrophes as their substitute where the codec keeps one),
+// each value encoded.
 std::array<QString, 8> storedValues(const EntryRecord& e) {
-    return {encodeForWrite(toStoredForm(e.description)),
-            encodeForWrite(toStoredForm(e.fields[0])),
-            encodeForWrite(toStoredForm(e.fields[1])),
-            encodeForWrite(toStoredForm(e.fields[2])),
-            encodeForWrite(toStoredForm(e.fields[3])),
-            encodeForWrite(toStoredForm(e.notes)),
-            encodeForWrite(e.category),
-            encodeForWrite(e.lastUpdate)};
+    return {encodeForWrite(e.description, true), encodeForWrite(e.fields[0], true),
+            encodeForWrite(e.fields[1], true),   encodeForWrite(e.fields[2], true),
+            encodeForWrite(e.fields[3], true),   encodeForWrite(e.notes, true),
+            encodeForWrite(e.category),          encodeForWrite(e.lastUpdate)};
 }
 std::array<QString, 8> storedValues(const EntryValues& v, const QDateTime& when) {
     return storedValues(EntryRecord{v.category, v.description, v.fields, v.notes, formatLastUpdate(when)});
@@ -124,7 +122,7 @@ CategoryDefinition categoryDefinitionOf(const sqlite::Statement& row) {
     CategoryDefinition definition;
     definition.name = row.text(row.column("pwCat"));
     for (int i = 0; i < 6; ++i)
-        definition.titles[std::size_t(i)] = toShownForm(row.text(row.column(Columns[i])));
+        definition.titles[std::size_t(i)] = toShownTitle(row.text(row.column(Columns[i])));
     // The picture number is a byte: a text that is not a number from 0 to 255 names none.
     bool numeric = false;
     const double number = row.text(row.column("pwImg")).trimmed().toDouble(&numeric);
@@ -216,7 +214,7 @@ Result<> saveCategoryTitles(const QString& name, const std::array<QString, 6>& t
     return write(ErrorCode::SaveCategoryDefinition, [&] {
         openVault();
         for (std::size_t i = 0; i < Updates.size(); ++i)
-            executeStatement(Updates[i], {toStoredForm(titles[i]), name});
+            executeStatement(Updates[i], {toStoredTitle(titles[i]), name});
         closeVault();
     });
 }
@@ -297,7 +295,7 @@ Result<QList<ListedEntry>> listEntries(const QString& category) {
         sqlite::Statement rows = openRecords(all ? sql::SelectAllListedEntries : sql::SelectListedEntries);
         while (rows.next()) {
             if (!all && storedCategory(rows.bytesView(2)) != filter) continue;
-            listed << ListedEntry{keyOf(rows), upperTrimmed(toShownForm(DecodeValue(rows.bytesView(1))))};
+            listed << ListedEntry{keyOf(rows), upperTrimmed(DecodeEntryValue(rows.bytesView(1)))};
         }
         closeVault();
         return listed;
@@ -317,16 +315,16 @@ Result<ShownEntry> showEntry(EntryKey key) {
             Entry& entry = shown.entry;
             EntryValues& stored = entry.stored;
             entry.key = row.number(0);
-            const std::optional<QString> description = DecodeStoredValue(row.bytesView(1));
+            const std::optional<QString> description = DecodeStoredEntryValue(row.bytesView(1));
             stored.keepStored[0] = !description;
-            stored.description = toShownForm(description.value_or(CodecError));
+            stored.description = description.value_or(CodecError);
             entry.description = upperTrimmed(stored.description);
             for (std::size_t i = 0; i < 5; ++i) {
                 const std::optional<QString> value =
-                    readableValue(DecodeStoredValue(row.bytesView(2 + int(i))));
+                    readableValue(DecodeStoredEntryValue(row.bytesView(2 + int(i))));
                 QString& storedValue = i < 4 ? stored.fields[i] : stored.notes;
                 stored.keepStored[1 + i] = !value;
-                storedValue = toShownForm(value.value_or(QString()));
+                storedValue = value.value_or(QString());
                 (i < 4 ? entry.fields[i] : entry.notes) = storedValue.trimmed();
             }
             const std::optional<QString> category = DecodeStoredValue(row.bytesView(7));
@@ -352,7 +350,7 @@ Result<ShownEntry> showEntry(EntryKey key) {
 }
 
 Result<bool> isDuplicateDescription(const QString& description) {
-    const QString wanted = toStoredForm(upperTrimmed(description));
+    const QString wanted = upperTrimmed(description);
     return operation<bool>(ErrorCode::DuplicateCheck, [&] {
         bool taken = false;
         openVault();
@@ -374,16 +372,17 @@ Result<QList<ListedEntry>> findEntries(const QString& word) {
     };
     // Trimming a value never changes whether a trimmed, non-empty word occurs in it, so only the
     // description (the result's text) is trimmed. Turning the apostrophe substitute back matters
-    // only to a word holding an apostrophe or the substitute itself.
+    // only to a word holding an apostrophe or a euro sign: any other word occurs in a value's
+    // one-byte text exactly where it occurs in the value.
     const bool restoreApostrophes =
         wanted.contains(QLatin1Char('\'')) || wanted.contains(ApostropheSubstitute);
     // Whether a row of searched values matches; gives its description as listed.
     const auto matching = [&](const sqlite::Statement& rows) -> std::optional<QString> {
-        QString description = toShownForm(upperCased(DecodeValue(rows.bytesView(1)))).trimmed();
+        QString description = upperCased(DecodeEntryValue(rows.bytesView(1))).trimmed();
         bool match = occursIn(description);
         for (int column = 2; column < 7 && !match; ++column) {
-            const QString value = upperCased(DecodeValue(rows.bytesView(column)));
-            match = occursIn(restoreApostrophes ? toShownForm(value) : value);
+            const QByteArrayView stored = rows.bytesView(column);
+            match = occursIn(upperCased(restoreApostrophes ? DecodeEntryValue(stored) : DecodeValue(stored)));
         }
         return match ? std::optional(std::move(description)) : std::nullopt;
     };
@@ -397,7 +396,7 @@ Result<QList<ListedEntry>> findEntries(const QString& word) {
             {
                 sqlite::Statement rows = openRecords(sql::SelectAllListedEntries);
                 while (rows.next()) {
-                    QString description = toShownForm(upperCased(DecodeValue(rows.bytesView(1)))).trimmed();
+                    QString description = upperCased(DecodeEntryValue(rows.bytesView(1))).trimmed();
                     if (description.isEmpty())
                         blank << rows.number(0);
                     else
@@ -532,7 +531,7 @@ Result<ImportTarget> importTarget() {
         {
             sqlite::Statement rows = openRecords(sql::SelectEntryDescriptionBytes);
             while (rows.next())
-                target.descriptions << upperTrimmed(toShownForm(DecodeValue(rows.bytesView(0))));
+                target.descriptions << upperTrimmed(DecodeEntryValue(rows.bytesView(0)));
         }
         closeVault();
         return target;
@@ -547,10 +546,10 @@ Result<VaultExport> exportEntries() {
             sqlite::Statement rows = openRecords(sql::SelectEntries);
             while (rows.next()) {
                 EntryRecord entry;
-                entry.description = toShownForm(DecodeValue(rows.bytesView(1)));
+                entry.description = DecodeEntryValue(rows.bytesView(1));
                 for (int i = 0; i < 4; ++i)
-                    entry.fields[std::size_t(i)] = toShownForm(DecodeValue(rows.bytesView(2 + i)));
-                entry.notes = toShownForm(DecodeValue(rows.bytesView(6)));
+                    entry.fields[std::size_t(i)] = DecodeEntryValue(rows.bytesView(2 + i));
+                entry.notes = DecodeEntryValue(rows.bytesView(6));
                 entry.category = storedCategory(rows.bytesView(7));
                 entry.lastUpdate = DecodeValue(rows.bytesView(8));
                 all.entries << entry;
@@ -571,8 +570,8 @@ Result<> importEntries(const QList<CategoryDefinition>& newCategories, const QLi
             const auto& t = category.titles;
             executeStatement(sql::InsertCategory, {category.name});
             executeStatement(sql::InsertCategoryDefinitionWithTitles,
-                             {category.name, toStoredForm(t[0]), toStoredForm(t[1]), toStoredForm(t[2]),
-                              toStoredForm(t[3]), toStoredForm(t[4]), toStoredForm(t[5])});
+                             {category.name, toStoredTitle(t[0]), toStoredTitle(t[1]), toStoredTitle(t[2]),
+                              toStoredTitle(t[3]), toStoredTitle(t[4]), toStoredTitle(t[5])});
         }
         for (qsizetype i = 0; i < entries.size(); ++i) {
             const std::array<QString, 8> v = storedValues(entries[i]);

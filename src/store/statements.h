@@ -4,10 +4,6 @@
 // ('?'), never joined into the text.
 namespace sql {
 
-// The vault's own description of a table, named by the program (never by input): one row per
-// column with its name (1), declared type (2) and key position (5).
-inline constexpr char TableColumns[] = "PRAGMA table_info(%1)";
-
 // Categories
 inline constexpr char SelectCategories[] = "SELECT * FROM Cats ORDER BY CatName ASC";
 inline constexpr char CountCategories[] = "SELECT COUNT(*) AS CNT FROM Cats";

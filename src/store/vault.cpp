@@ -1,6 +1,7 @@
 #include "vault.h"
 
 #include "codec.h"
+#include "filecheck.h"
 #include "locations.h"
 #include "statements.h"
 #include "vaultkey.h"
@@ -24,8 +25,6 @@ struct Operation {
 };
 Operation current;
 bool inTransaction = false;
-// Why the vault takes no writes in this run ("" when it does).
-QString writesRefused;
 std::optional<sqlite::Connection> connection;
 // The vault whose list index was looked for in this run.
 QString checkedVault;
@@ -110,7 +109,7 @@ void resetStoreGlobals() {
     inTransaction = false;
     checkedVault.clear();
     current = {};
-    writesRefused.clear();
+    forgetVaultFileChecks();
     forgetVaultFile();
     metOutsideChange = false;
     AppFolder.clear();
@@ -146,6 +145,7 @@ void addListIndex(sqlite::Connection& db) {
         try {
             db.execute(sql::CreateListIndex);
             db.execute("COMMIT");
+            vaultFileWritten(QDir::cleanPath(path));
             // This program's own change: the file stays the known one.
             if (knownFile) rememberVaultFile();
         } catch (const VaultFailure&) {
@@ -162,14 +162,8 @@ void addListIndex(sqlite::Connection& db) {
 } // namespace
 
 sqlite::Connection openVaultConnection() {
-    sqlite::Connection db(QDir::cleanPath(vaultFilePath()), heldVaultKey());
+    sqlite::Connection db = openCheckedVault(QDir::cleanPath(vaultFilePath()), heldVaultKey());
     addListIndex(db);
-    return db;
-}
-
-sqlite::Connection openVaultForReading() {
-    sqlite::Connection db(QDir::cleanPath(vaultFilePath()), heldVaultKey());
-    db.execute("PRAGMA query_only = ON");
     return db;
 }
 
@@ -178,7 +172,6 @@ void openVault() {
     inTransaction = false;
     connection.emplace(openVaultConnection());
     if (current.writes) {
-        if (!writesRefused.isEmpty()) throw VaultFailure{QStringLiteral("Quorlane"), -1, writesRefused};
         // The write lock first: from here until the commit no other program can change the
         // file, so what is checked now is what is written over.
         connection->execute("BEGIN IMMEDIATE");
@@ -192,6 +185,7 @@ void closeVault() {
     if (wrote) {
         inTransaction = false;
         connection->execute("COMMIT");
+        vaultFileWritten(QDir::cleanPath(vaultFilePath()));
     }
     connection.reset();
     // This program's own change is the file as known from now on.
@@ -261,11 +255,10 @@ int executeStatement(const char* statement, std::initializer_list<BoundValue> va
     return sqlite3_changes(db.handle());
 }
 
-QString encodeForWrite(const QString& plain) {
-    QString encoded = EncodeValue(plain);
+QString encodeForWrite(const QString& plain, bool entryValue) {
+    QString encoded = entryValue ? EncodeEntryValue(plain) : EncodeValue(plain);
     if (encoded == CodecError)
-        throw VaultFailure{QStringLiteral("Quorlane"), -1,
-                           QStringLiteral("A value is too long to be stored")};
+        throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("A value cannot be stored")};
     return encoded;
 }
 
@@ -281,10 +274,6 @@ void rememberFailure(const VaultFailure& failure) {
 
 void setFaultHook(FaultHook hook) {
     faultHook() = std::move(hook);
-}
-
-void refuseVaultWrites(const QString& reason) {
-    writesRefused = reason;
 }
 
 namespace {

@@ -24,11 +24,9 @@ inline constexpr char VaultFileName[] = "gpwdfsc.mdb";
 QString vaultFilePath();
 
 // The one place where the vault file is opened: VaultFolder + "/gpwdfsc.mdb", read-write, a
-// missing file is never created. Throws VaultFailure.
+// missing file is never created, a file that fails its check (filecheck.h) never opened. Throws
+// VaultFailure.
 sqlite::Connection openVaultConnection();
-// The same for looking only: the vault's key, if any, is given, and nothing can be written
-// through the connection (not even the list's index).
-sqlite::Connection openVaultForReading();
 
 // The operation's connection. openVault() opens it anew and, inside an operation that writes,
 // begins the attempt's transaction; closeVault() commits that transaction and closes. Both throw
@@ -89,18 +87,16 @@ bool vaultOperationRunning();
 // that handle their failures outside the access policy).
 void rememberFailure(const VaultFailure& failure);
 
-// Encodes a value for a write; "ERROR" from the codec fails the attempt.
-QString encodeForWrite(const QString& plain);
+// Encodes a value for a write, as an entry value (apostrophes kept by the codec's rule) or as
+// plain text; "ERROR" from the codec (half of a surrogate pair, or a value beyond SQLite's
+// longest text) fails the attempt.
+QString encodeForWrite(const QString& plain, bool entryValue = false);
 
 // Tests: make a chosen statement of a chosen attempt fail. The hook gets the operation's code
 // (0 outside an operation), the 1-based attempt of that operation and the 1-based statement of
 // that attempt; answering true makes that statement fail.
 using FaultHook = std::function<bool(int code, int attempt, int statement)>;
 void setFaultHook(FaultHook hook);
-
-// From now on every operation that writes fails with reason, before it touches the vault (a
-// vault whose tables are not as expected is read as far as it goes, never written).
-void refuseVaultWrites(const QString& reason);
 
 // The application shows the busy pointer while handler(true) .. handler(false): around each
 // outermost vault operation.

@@ -1,6 +1,7 @@
 #include "vaultfile.h"
 
 #include "codec.h"
+#include "filecheck.h"
 #include "sqlite.h"
 #include "vault.h"
 
@@ -169,6 +170,7 @@ void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultK
     std::optional<sqlite::Connection> holder;
     try {
         step(ReencryptStep::Open);
+        if (!from) requirePlainVaultChecked(vaultPath);
         holder.emplace(target, from);
         holder->execute("BEGIN IMMEDIATE");
         if (vaultChangedOutside()) throw VaultChangedOutside{};

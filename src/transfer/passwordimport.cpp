@@ -1,7 +1,8 @@
 #include "passwordimport.h"
 
-#include "store/cp1252.h"
 #include "store/fieldmeaning.h"
+#include "store/records.h"
+#include "store/text.h"
 
 #include <QHash>
 #include <QLocale>
@@ -128,11 +129,6 @@ QString unknownHeader(int line) {
         .arg(exportHeader().join(QLatin1Char(',')));
 }
 
-// Length as the entry editor counts it: a line break is one character.
-qsizetype editorLength(const QString& text) {
-    return text.size() - text.count(QLatin1String("\r\n"));
-}
-
 QString number(qsizetype n) {
     return QLocale(QLocale::English).toString(n);
 }
@@ -145,14 +141,14 @@ struct Value {
 
 // Why a value cannot be stored as it is, or empty.
 QString valueFault(const Value& value, bool oneLine, int limit) {
-    const QString character = cp1252::firstUnstorable(value.text, true);
+    const QString character = text::firstUnkeepable(value.text);
     if (!character.isEmpty())
-        return QStringLiteral("the \"%1\" value holds the character \"%2\", which the vault cannot store.")
+        return QStringLiteral("the \"%1\" value holds the character %2, which the vault cannot keep.")
             .arg(value.column, character);
     if (oneLine && (value.text.contains(QLatin1Char('\n')) || value.text.contains(QLatin1Char('\r'))))
         return QStringLiteral("the \"%1\" value holds a line break, which only notes can hold.")
             .arg(value.column);
-    const qsizetype length = oneLine ? value.text.size() : editorLength(value.text);
+    const qsizetype length = text::characterCount(value.text);
     if (length > limit)
         return QStringLiteral("the \"%1\" value has %2 characters; at most %3 fit.")
             .arg(value.column, number(length), number(limit));
@@ -162,18 +158,17 @@ QString valueFault(const Value& value, bool oneLine, int limit) {
 // A group or folder name as a category name: trimmed, upper case, apostrophes (which category
 // names cannot hold) as grave accents.
 QString categoryName(const QString& group) {
-    return cp1252::upper(group.trimmed()).replace(QLatin1Char('\''), QLatin1Char('`'));
+    return text::upper(group.trimmed()).replace(QLatin1Char('\''), QLatin1Char('`'));
 }
 
 QString categoryFault(const Value& group, const QString& name) {
-    const QString character = cp1252::firstUnstorable(name, true);
+    const QString character = text::firstUnkeepable(name);
     if (!character.isEmpty())
-        return QStringLiteral("the \"%1\" value holds the character \"%2\", which a category name cannot "
-                              "hold.")
+        return QStringLiteral("the \"%1\" value holds the character %2, which a category name cannot hold.")
             .arg(group.column, character);
-    if (name.size() > CategoryNameLimit)
+    if (const qsizetype length = text::characterCount(name); length > CategoryNameLimit)
         return QStringLiteral("the \"%1\" value has %2 characters; a category name holds at most %3.")
-            .arg(group.column, number(name.size()), number(CategoryNameLimit));
+            .arg(group.column, number(length), number(CategoryNameLimit));
     return {};
 }
 
@@ -360,7 +355,7 @@ public:
                 numbered = base + QStringLiteral(" (%1)").arg((*next)++);
             while (taken_.contains(descriptionKey(numbered)));
         }
-        if (numbered.size() > FieldLimit)
+        if (text::characterCount(numbered) > FieldLimit)
             return refuse(line, QStringLiteral("the title is already used, and with a number added it would "
                                                "be longer than %1 characters.")
                                     .arg(number(FieldLimit)));

@@ -92,8 +92,9 @@ std::variant<ImportPlan, csv::Failure> planImport(QByteArrayView file, const Vau
 // The comparison key of a description: upper-cased and trimmed.
 QString descriptionKey(const QString& description);
 
-// Every entry with its category's titles, as the program's own CSV: UTF-8, CR LF, every value in
-// quotes, the header first.
+// Every entry with its category's titles, as the program's own CSV: UTF-8 without a byte-order
+// mark (as KeePassXC, Bitwarden and the browsers write theirs), CR LF, every value in quotes, the
+// header first.
 QByteArray exportEntries(const QList<PlainEntry>& entries, const QMap<QString, CategoryTitles>& categories);
 
 // Writes a file that only its owner may read or write, replacing one of that name whole (a

@@ -124,11 +124,11 @@ private slots:
             << false << "pw" << "pw" << "-5"
             << "Invalid Retry Count" << negative << "Text3" << QStringList{"", "", "0"};
         QTest::newRow("password the vault cannot keep")
-            << true << "пароль" << "ПАРОЛЬ" << "3"
+            << true << QString("pass") + QChar(0) << QString("PASS") + QChar(0) << "3"
             << "Unsupported Character"
-            << "The password holds the character \"п\", which the vault cannot store as typed.\n"
-               "Please remove or replace it; nothing has been saved."
-            << "Text2" << QStringList{"пароль", "ПАРОЛЬ", "3"};
+            << "The password holds the character U+0000, which the vault cannot keep.\n"
+               "Please remove it; nothing has been saved."
+            << "Text2" << QStringList{QString("pass") + QChar(0), QString("PASS") + QChar(0), "3"};
         // clang-format on
     }
     void refusals() {

@@ -158,8 +158,9 @@ private slots:
                  moves ? "Your entries are now kept in this file:\n\n" + folder +
                              "/gpwdfsc.mdb\n\nIt was moved there from " + old +
                              "/gpwdfsc.mdb. Back it up by copying it somewhere safe while Quorlane is closed."
-                       : "Your entries are kept in this file:\n\n" + old + "/gpwdfsc.mdb\n\nIt could not be moved to " +
-                             folder + "/gpwdfsc.mdb (" + QString::fromLocal8Bit(strerror(EIO)) +
+                       : "Your entries are kept in this file:\n\n" + old +
+                             "/gpwdfsc.mdb\n\nIt could not be moved to " + folder + "/gpwdfsc.mdb (" +
+                             QString::fromLocal8Bit(strerror(EIO)) +
                              "); Quorlane tries again at the next start.");
     }
 

@@ -9,15 +9,19 @@
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "typing.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBoundaryFinder>
 #include <QTreeWidget>
 
 using StoredRows = QList<QStringList>;
+
+namespace {} // namespace
 
 class AttachWindowTest final : public VaultTestCase {
     Q_OBJECT
@@ -49,7 +53,7 @@ class AttachWindowTest final : public VaultTestCase {
         fake().onShowModal = [typed](QDialog& dialog) {
             if (dialog.objectName() != QLatin1String("frmAttachName")) return;
             QLineEdit* box = static_cast<frmAttachName&>(dialog).Text2;
-            box->setText(typed);
+            typeText(box, typed);
             QTest::keyClick(box, Qt::Key_Return);
         };
         form<frmAttach>().Command5->click();
@@ -95,6 +99,10 @@ private slots:
         row("euro sign in the path", "/home/ann/5\u20ac.txt", "price", "PRICE", 4);
         row("60 characters typed", "/a.txt", QString(60, u'x'), QString(50, u'X'), 4);
         row("separator inside the path", "/tmp/a \u00b7 \u00b7 b.txt", "odd", "ODD", 4);
+        row("every script", u"/home/アン/Ελλάδα 👍🏽.pdf"_qs, u"κλειδί ключ 🔑"_qs,
+            u"ΚΛΕΙΔΊ КЛЮЧ 🔑"_qs, 5);
+        row("50 emoji with skin tones typed", "/a.txt", u"👍🏽"_qs.repeated(60),
+            u"👍🏽"_qs.repeated(50), 4);
     }
     void roundTrip() {
         QFETCH(QString, file);
@@ -152,11 +160,10 @@ private slots:
         QTest::newRow("middle dot") << "a\u00b7b"
                                     << "Invalid Character"
                                     << "Invalid character has been used.";
-        QTest::newRow("outside Windows-1252")
-            << "key \u03a9"
-            << "Unsupported Character"
-            << "The description holds the character \"\u03a9\", which the vault "
-               "cannot store as typed.\nPlease remove or replace it; nothing has been saved.";
+        QTest::newRow("zero character")
+            << QString("key") + QChar(0) << "Unsupported Character"
+            << "The description holds the character U+0000, which the vault cannot keep.\n"
+               "Please remove it; nothing has been saved.";
         QTest::newRow("blank") << "   "
                                << ""
                                << "";
@@ -192,8 +199,8 @@ private slots:
         QTest::addColumn<QStringList>("titles");
         QTest::newRow("file dialog cancelled") << "" << 0 << QStringList();
         QTest::newRow("Esc in the description") << "/a.txt" << int(Qt::Key_Escape) << QStringList();
-        QTest::newRow("path outside Windows-1252")
-            << "/home/\u4e00.txt" << 0 << QStringList{"Unsupported Character"};
+        QTest::newRow("path holding half a surrogate pair")
+            << "/home/" + QString(QChar(0xDC80)) + ".txt" << 0 << QStringList{"Unsupported Character"};
     }
     void nothingAdded() {
         QFETCH(QString, file);

@@ -84,6 +84,14 @@ prepare_Cats_page_damaged() {
   size="$(sqlite3 "$1" "PRAGMA page_size")"
   head -c "$size" /dev/urandom | dd of="$1" bs="$size" seek="$((page - 1))" conv=notrunc status=none
 }
+prepare_view_PDF() { sqlite3 "$1" "DROP TABLE PDF; CREATE VIEW PDF AS SELECT 1 AS pNum"; }
+prepare_trigger() { sqlite3 "$1" "CREATE TRIGGER Spy AFTER UPDATE ON PDF BEGIN DELETE FROM Cats; END"; }
+# A table made by a query in the schema row: SQLCipher's SQLite crashed reading such a file.
+prepare_LPass_made_by_query() {
+  sqlite3 "$1" "PRAGMA writable_schema = ON;
+    UPDATE sqlite_master SET sql = 'CREATE TABLE LPass AS SELECT 1 AS UPass' WHERE name = 'LPass'"
+}
+prepare_bytes_appended() { head -c 100 /dev/urandom >>"$1"; }
 prepare_read_only() { chmod 0444 "$1"; }
 prepare_locked() {
   # Another program holds the vault in an exclusive transaction until the case ends.
@@ -91,7 +99,9 @@ prepare_locked() {
   sqlite3 "$1" <"$work/lock" >/dev/null 2>&1 &
   locker=$!
   exec 4>"$work/lock"
-  echo "BEGIN EXCLUSIVE;" >&4
+  # The lock waits for the readers of the check below: without a busy timeout, a check that reads at
+  # the moment the transaction begins makes it fail, and the vault is never locked.
+  printf '.timeout 60000\nBEGIN EXCLUSIVE;\n' >&4
   wait_until "the vault to be locked" vault_locked "$1"
 }
 vault_locked() { ! sqlite3 "$1" "SELECT COUNT(*) FROM sqlite_master" >/dev/null 2>&1; }
@@ -103,19 +113,23 @@ declare -A expected=(
   [empty]="Vault Not Usable; E213 : Retrieval Error; E211 : Retrieval Error; main window"
   [random_bytes]="login window"
   [text_file]="login window"
-  [no_Cats]="Vault Not Usable; E211 : Retrieval Error; main window"
-  [no_CatDef]="Vault Not Usable; E214 : Retrieval Error; main window"
-  [no_PDF]="Vault Not Usable; E213 : Retrieval Error; main window"
-  [no_eAttach]="Vault Not Usable; E214 : Retrieval Error; main window"
-  [no_LPass]="Vault Not Usable; main window"
-  [no_PDF6_column]="Vault Not Usable; E214 : Retrieval Error; main window"
-  [Cats_page_damaged]="E211 : Retrieval Error; main window"
+  [no_Cats]="Vault Not Usable; E213 : Retrieval Error; E211 : Retrieval Error; main window"
+  [no_CatDef]="Vault Not Usable; E213 : Retrieval Error; E211 : Retrieval Error; main window"
+  [no_PDF]="Vault Not Usable; E213 : Retrieval Error; E211 : Retrieval Error; main window"
+  [no_eAttach]="Vault Not Usable; E213 : Retrieval Error; E211 : Retrieval Error; main window"
+  [no_LPass]="Vault Not Usable; E213 : Retrieval Error; E211 : Retrieval Error; main window"
+  [no_PDF6_column]="Vault Not Usable; E213 : Retrieval Error; E211 : Retrieval Error; main window"
+  [Cats_page_damaged]="Vault Not Usable; E213 : Retrieval Error; E211 : Retrieval Error; main window"
+  [view_PDF]="Vault Not Usable; E213 : Retrieval Error; E211 : Retrieval Error; main window"
+  [trigger]="Vault Not Usable; E213 : Retrieval Error; E211 : Retrieval Error; main window"
+  [LPass_made_by_query]="Vault Not Usable; E213 : Retrieval Error; E211 : Retrieval Error; main window"
+  [bytes_appended]="Vault Not Usable; E213 : Retrieval Error; E211 : Retrieval Error; main window"
   [read_only]="main window"
   [locked]="E213 : Retrieval Error; E211 : Retrieval Error; main window"
   [deleted_while_running]="main window" # then, after the vault goes, the next entry shown: E214
 )
 cases=(missing empty random_bytes text_file no_Cats no_CatDef no_PDF no_eAttach no_LPass no_PDF6_column
-       Cats_page_damaged read_only locked deleted_while_running)
+       Cats_page_damaged view_PDF trigger LPass_made_by_query bytes_appended read_only locked deleted_while_running)
 [ $# -gt 0 ] && cases=("$@")
 
 failed=0
@@ -125,6 +139,7 @@ for case in "${cases[@]}"; do
   home="$(mktemp -d)"   # the person's own folders: settings, data
   app=""; locker=""
   cp "$program" "$work/quorlane"
+  cp "$(dirname "$program")/quorlane-vaultcheck" "$work/" # the check of a plain vault, found beside the program
   "$build/tests/seedvault" "$top" "$work/gpwdfsc.mdb" \
     "Mail account|EMAIL|me@example.org|secret|imap.example.org|smtp.example.org|" \
     "Bank|BANK ACCOUNT|12345678|00-11-22|me|pw|Opened 2020"

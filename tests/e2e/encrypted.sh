@@ -13,6 +13,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 cp "$exe" "$work/quorlane"
+cp "$(dirname "$exe")/quorlane-vaultcheck" "$work/" # the check of a plain vault, found beside the program
 "$build/tests/seedvault" "$(dirname "$0")/../.." "$work/gpwdfsc.mdb" \
   "ALPHA BANK|BANK ACCOUNT|12-34|Savings|||" "BETA MAIL|EMAIL|me@example.org|pw1|||"
 # The retry count inside the encrypted file says 0; the copy outside it says 1: the copy counts.

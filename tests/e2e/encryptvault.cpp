@@ -4,6 +4,7 @@
 //
 //   encryptvault <vault file> <password> <retries>
 
+#include "store/filecheck.h"
 #include "store/vault.h"
 #include "store/vaultfile.h"
 #include "store/vaultkey.h"
@@ -20,6 +21,8 @@ int main(int argc, char* argv[]) {
     const std::optional<VaultKey> key =
         VaultKey::deriveFromLogin(QString::fromLocal8Bit(argv[2]).toUpper().trimmed(), newVaultSalt());
     if (!key) return 1;
+    // The plain vault is checked before it is read, by the build's checker.
+    setVaultCheckerProgram(QStringLiteral(QUORLANE_APP_DIR "/quorlane-vaultcheck"));
     try {
         reencryptWithLogin(QString::fromLocal8Bit(argv[1]), nullptr, &*key, QString::fromLocal8Bit(argv[3]));
     } catch (const VaultFailure& failure) {

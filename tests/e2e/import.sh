@@ -10,6 +10,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 cp "$program" "$work/quorlane"
+cp "$(dirname "$program")/quorlane-vaultcheck" "$work/" # the check of a plain vault, found beside the program
 cp "$build/share/quorlane/gpwdfsc.mdb" "$work/gpwdfsc.mdb"
 {
   printf 'name,url,username,password,note\r\n'

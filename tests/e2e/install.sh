@@ -28,7 +28,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 for file in bin/quorlane share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
             share/icons/hicolor/scalable/apps/$id.svg share/quorlane/Help.pdf \
             share/quorlane/tblpnt.htm share/quorlane/tblpnta.htm share/quorlane/gpwdfsc.mdb \
-            share/man/man1/quorlane.1.gz share/doc/quorlane/copyright share/doc/quorlane/changelog.gz; do
+            share/man/man1/quorlane.1.gz share/doc/quorlane/copyright share/doc/quorlane/changelog.gz \
+            libexec/quorlane/quorlane-vaultcheck; do
   [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
 [ -x "$prefix/bin/quorlane" ] || fail "the program is not executable"
@@ -81,7 +82,7 @@ echo "PASS: installed, the vault made in the user's data folder"
 # Portable: a vault beside the program is used, with no message; the user's data folder stays
 # untouched.
 mkdir "$work/portable"
-cp "$prefix/bin/quorlane" "$work/portable/"
+cp "$prefix/bin/quorlane" "$prefix/libexec/quorlane/quorlane-vaultcheck" "$work/portable/"
 "$build/tests/seedvault" "$(dirname "$0")/../.." "$work/portable/gpwdfsc.mdb" "Mail|EMAIL|me@example.org||||"
 start "$work/portable/quorlane" portablehome
 waitFor '^Quorlane$'

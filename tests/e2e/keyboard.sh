@@ -15,6 +15,7 @@ cleanup() { [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 
 cp "$program" "$work/quorlane"
+cp "$(dirname "$program")/quorlane-vaultcheck" "$work/" # the check of a plain vault, found beside the program
 "$build/tests/seedvault" "$here/../.." "$work/gpwdfsc.mdb" \
   "Alpha|HOME|A1|A2|alpha-secret|A4|" \
   "Zulu|HOME|Z1|Z2|zulu-secret|Z4|"

@@ -2,7 +2,6 @@
 import os
 import subprocess
 import sys
-import time
 
 import pyatspi
 
@@ -74,7 +73,9 @@ def xwindow(title):
 def keys_to(title, *keys, typed=None):
     wid = wait_for("the X window " + title, lambda: xwindow(title))
     subprocess.run(["xdotool", "windowfocus", "--sync", wid], check=True, timeout=20)
-    time.sleep(0.3)
+    wait_for("the X window " + title + " to have the focus",
+             lambda: subprocess.run(["xdotool", "getwindowfocus"], capture_output=True,
+                                    text=True).stdout.strip() == wid)
     if typed is not None:
         subprocess.run(["xdotool", "type", "--delay", "40", typed], check=True, timeout=30)
     if keys:

@@ -16,6 +16,7 @@ cleanup() { [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 
 cp "$program" "$work/quorlane"
+cp "$(dirname "$program")/quorlane-vaultcheck" "$work/" # the check of a plain vault, found beside the program
 "$build/tests/seedvault" "$here/../.." "$work/gpwdfsc.mdb" \
   "Kestrel Mail|WEB SITE|kestrel-user|www.kestrel.example|kestrel-secret|kestrel-four|kestrel notes"
 "$build/tests/encryptvault" "$work/gpwdfsc.mdb" "Qu1et-Harbour" 3

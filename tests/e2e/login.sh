@@ -14,6 +14,7 @@ trap 'rm -rf "$work"' EXIT
 # The program in a folder of its own, with the delivered vault (from the build's data folder)
 # beside it.
 cp "$exe" "$work/quorlane"
+cp "$(dirname "$exe")/quorlane-vaultcheck" "$work/" # the check of a plain vault, found beside the program
 cp "$2/share/quorlane/gpwdfsc.mdb" "$work/gpwdfsc.mdb"
 
 # The login row: login required, password "secret" in the vault's encoded form (each character's
@@ -42,11 +43,18 @@ wait_display || exit 1
 stdbuf -oL xev -root -event substructure >"$work/maps.log" 2>/dev/null &
 xev=$!
 trap 'kill "$xev" 2>/dev/null' EXIT
-# A marker window mapped once xev listens: the log is known complete from then on.
-xmessage -name marker ready 2>/dev/null &
-marker=$!
-wait_until "xev to listen" grep -q MapNotify "$work/maps.log" || exit 1
-kill "$marker"
+# Marker windows are mapped until xev logs one: the log is known complete from then on. (A single
+# marker may be mapped before xev listens, and would never be logged.)
+marker=""
+xev_listens() {
+  grep -q MapNotify "$work/maps.log" && return 0
+  [ -n "$marker" ] && kill "$marker" 2>/dev/null
+  xmessage -name marker ready 2>/dev/null &
+  marker=$!
+  return 1
+}
+wait_until "xev to listen" xev_listens || exit 1
+kill "$marker" 2>/dev/null
 QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" "$work/quorlane" >"$work/program.log" 2>&1 &
 program=$!
 watched=$program

@@ -16,6 +16,7 @@ cleanup() {
 trap cleanup EXIT
 
 cp "$program" "$work/quorlane"
+cp "$(dirname "$program")/quorlane-vaultcheck" "$work/" # the check of a plain vault, found beside the program
 "$build/tests/seedvault" "$(dirname "$0")/../.." "$work/gpwdfsc.mdb" "Mail account|EMAIL|me@example.org|secret|||"
 mkdir -m 700 "$work/run"
 start_xvfb

@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
             sqlite::Statement insert(db, sql::InsertEntry);
             int position = 0;
             for (int f : {0, 2, 3, 4, 5, 6})
-                insert.bind(++position, EncodeValue(toStoredForm(parts.value(f))));
+                insert.bind(++position, EncodeEntryValue(parts.value(f)));
             insert.bind(++position, EncodeValue(parts.value(1)));
             insert.bind(++position, EncodeValue(formatLastUpdate(QDateTime::currentDateTime())));
             insert.next();

@@ -11,6 +11,7 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*"; cat "$work/out.log"; exit 1; }
 
 cp "$program" "$work/quorlane"
+cp "$(dirname "$program")/quorlane-vaultcheck" "$work/" # the check of a plain vault, found beside the program
 "$build/tests/seedvault" "$(dirname "$0")/../.." "$work/gpwdfsc.mdb" \
   "Mail account|EMAIL|me@example.org|secret|imap.example.org|smtp.example.org|" \
   "Bank|BANK ACCOUNT|12345678|00-11-22|me|pw|Opened 2020"

@@ -1,5 +1,6 @@
 #include "entries/frmentry.h"
 #include "store/codec.h"
+#include "store/text.h"
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 
 class EntryEditorTest final : public VaultTestCase {
     Q_OBJECT
@@ -314,19 +316,20 @@ private slots:
         QCOMPARE(entryCount(), 0);
     }
 
-    // Characters the vault could not give back as typed are refused, naming the field.
+    // What no value may hold (a zero character, half of a surrogate pair) is refused, naming the
+    // field and the character's number; the box keeps what was typed.
     void unstorableCharacters_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("prompt");
-        const QString tail = QStringLiteral(", which the vault cannot store as typed.\n"
-                                            "Please remove or replace it; nothing has been saved.");
-        QTest::newRow("Polish letter in field 1")
-            << "Text1" << QStringLiteral("Łódź") << "The Card Number field holds the character \"Ł\"" + tail;
-        QTest::newRow("euro sign in the description")
-            << "Text2" << QStringLiteral("Card 5 €") << "The Card field holds the character \"€\"" + tail;
-        QTest::newRow("emoji in the notes") << "Text6" << QStringLiteral("pin \U0001F600")
-                                            << "The Notes field holds the character \"\U0001F600\"" + tail;
+        const QString tail =
+            QStringLiteral(", which the vault cannot keep.\nPlease remove it; nothing has been saved.");
+        QTest::newRow("zero in field 1") << "Text1" << QString("12") + QChar(0) + "34"
+                                         << "The Card Number field holds the character U+0000" + tail;
+        QTest::newRow("half a pair in the description") << "Text2" << QString("Card ") + QChar(0xD83D)
+                                                        << "The Card field holds the character U+D83D" + tail;
+        QTest::newRow("zero in the notes")
+            << "Text6" << QString(QChar(0)) << "The Notes field holds the character U+0000" + tail;
     }
     void unstorableCharacters() {
         QFETCH(QString, box);
@@ -352,6 +355,54 @@ private slots:
         QCOMPARE(entryCount(), 0);
     }
 
+    // Every script at the editor's limits goes through the real windows: pasted into the editor
+    // whole, one more character refused, saved, listed and shown by the main window, and back in
+    // the editor as it was typed.
+    void everyScriptThroughTheWindows_data() {
+        QTest::addColumn<QString>("sample");
+        QTest::newRow("latin") << u"Grüße aus Zürich "_qs;
+        QTest::newRow("greek") << u"Ζυρίχη – Ελλάδα "_qs;
+        QTest::newRow("cyrillic") << u"Почта Москва "_qs;
+        QTest::newRow("cjk") << u"東京の銀行"_qs;
+        QTest::newRow("arabic, right to left") << u"كلمة المرور "_qs;
+        QTest::newRow("emoji with skin tones") << u"👍🏽👩🏿‍💻🔑"_qs;
+        QTest::newRow("euro and apostrophes") << u"Ann's 5 € "_qs;
+    }
+    void everyScriptThroughTheWindows() {
+        QFETCH(QString, sample);
+        const auto atLimit = [&sample](int characters) {
+            QString text;
+            while (text::characterCount(text) < characters)
+                text += sample;
+            while (text::characterCount(text) > characters)
+                text.chop(text.back().isLowSurrogate() ? 2 : 1);
+            return text;
+        };
+        const QString description = atLimit(frmEntry::FieldLimit),
+                      notes = atLimit(frmEntry::NotesLimit - 1) + "\n";
+        frmMain& main = openMainWindow();
+        frmEntry& editor = startAdding(QStringLiteral("WEB SITE"), {});
+        for (QLineEdit* box : {editor.Text2, editor.Text1}) {
+            box->insert(description);
+            box->insert(QStringLiteral("x"));
+            QCOMPARE(box->text(), description);
+        }
+        editor.Text6->setPlainText(notes);
+        editor.Text6->moveCursor(QTextCursor::End);
+        QTest::keyClick(editor.Text6, Qt::Key_X);
+        QCOMPARE(editor.Text6->toPlainText(), notes);
+        editor.Command21_Click();
+        QCOMPARE(fake().titles(), QStringList{QStringLiteral("Success")});
+
+        QCOMPARE(listText(main.List1), text::upper(description).trimmed());
+        QCOMPARE(main.Text1->text(), description.trimmed());
+        main.Command11_Click();
+        frmEntry& editing = form<frmEntry>();
+        QCOMPARE(editing.Text2->text(), description);
+        QCOMPARE(editing.Text1->text(), description);
+        QCOMPARE(editing.Text6->toPlainText(), notes);
+    }
+
     // A paste longer than a box takes is refused whole, quickly, naming the box and its limit;
     // so is one holding a character the vault cannot keep. The box keeps what it had.
     void pastes_data() {
@@ -369,8 +420,8 @@ private slots:
                "Nothing has been pasted.";
         QTest::newRow("a zero byte into the user name")
             << "Text3" << QStringLiteral("a") + QChar(0) + QStringLiteral("b")
-            << "The User Name field holds the character \"U+0000\", which the vault cannot store as typed.\n"
-               "Please remove or replace it; nothing has been saved.";
+            << "The User Name field holds the character U+0000, which the vault cannot keep.\n"
+               "Please remove it; nothing has been saved.";
         QTest::newRow("just fits") << "Text4" << QString(996, QLatin1Char('p')) << "";
     }
     void pastes() {

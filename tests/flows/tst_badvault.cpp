@@ -4,6 +4,7 @@
 #include "entries/frmentry.h"
 #include "fakeplatform.h"
 #include "mainwindow/frmmain.h"
+#include "store/codec.h"
 #include "store/repository.h"
 #include "store/vault.h"
 #include "testmain.h"
@@ -21,7 +22,7 @@ namespace {
 
 // Start-up's vault steps: the look at the tables, the filter and list, the first entry shown.
 frmMain& startOnVault() {
-    CheckVaultSchema();
+    CheckVaultFile();
     frmMain& main = form<frmMain>();
     FillCategoryFilter(0);
     main.show();
@@ -41,99 +42,71 @@ void selectRow(frmMain& main, const QString& text) {
 class BadVaultFlowTest final : public VaultTestCase {
     Q_OBJECT
 private slots:
-    // Each table gone in turn: start-up names it, every read reports after its attempts, the
-    // window comes up with what could be read, and the file is never written.
-    void tableMissing_data() {
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<QStringList>("reports");
-        QTest::addColumn<int>("listed");
-        // clang-format off
-        QTest::newRow("Cats")    << "Cats"    << QStringList{"Vault Not Usable", "E211 : Retrieval Error"} << 1;
-        QTest::newRow("CatDef")  << "CatDef"  << QStringList{"Vault Not Usable", "E214 : Retrieval Error"} << 1;
-        QTest::newRow("PDF")     << "PDF"     << QStringList{"Vault Not Usable", "E213 : Retrieval Error"} << 0;
-        QTest::newRow("eAttach") << "eAttach" << QStringList{"Vault Not Usable", "E214 : Retrieval Error"} << 1;
-        QTest::newRow("LPass")   << "LPass"   << QStringList{"Vault Not Usable"} << 1;
-        // clang-format on
+    // A file that is not a vault (another tool's object in it, a table gone, bytes added): start-up
+    // says so once, naming the file and what is wrong; then every read reports as for a missing
+    // vault, nothing is shown, and no write reaches the file.
+    void fileThatIsNoVault_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("view named PDF") << "DROP TABLE PDF; CREATE VIEW PDF AS SELECT 1 AS pNum"
+                                        << "it holds a view named PDF";
+        QTest::newRow("a table gone") << "DROP TABLE Cats"
+                                      << "the table Cats is missing";
+        QTest::newRow("key no longer an integer")
+            << "CREATE TABLE P2 (pNum TEXT, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU); "
+               "INSERT INTO P2 SELECT * FROM PDF; DROP TABLE PDF; ALTER TABLE P2 RENAME TO PDF"
+            << "the table PDF is not as Quorlane makes it";
     }
-    void tableMissing() {
-        QFETCH(QString, table);
-        QFETCH(int, listed);
+    void fileThatIsNoVault() {
+        QFETCH(QString, change);
+        QFETCH(QString, problem);
         vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"), {QStringLiteral("1234")});
-        vault().exec(QStringLiteral("DROP TABLE %1").arg(table));
+        for (const QString& statement : change.split(QStringLiteral("; ")))
+            vault().exec(statement);
         const QByteArray before = fileBytes(vault().path());
 
         frmMain& main = startOnVault();
-        QTEST(fake().titles(), "reports");
+        QCOMPARE(fake().titles(),
+                 (QStringList{"Vault Not Usable", "E213 : Retrieval Error", "E211 : Retrieval Error"}));
+        const QString report = QStringLiteral("%1 is not a Quorlane vault: %2.")
+                                   .arg(QDir::toNativeSeparators(vault().path()), problem);
         QCOMPARE(fake().messages[0].prompt,
-                 QStringLiteral("The vault %1 is not as this program expects:\nThe table %2 is missing.\n\n"
-                                "What can be read is shown, but nothing will be saved to it.")
-                     .arg(QDir::toNativeSeparators(vault().path()), table));
-        QCOMPARE(main.List1->count(), listed);
+                 report + QStringLiteral("\n\nNothing is read from it or written to it."));
+        QCOMPARE(fake().messages[1].prompt,
+                 QStringLiteral("Could not retrieve data from database.\n(Quorlane: -1: %1)").arg(report));
+        QCOMPARE(main.List1->count(), 0);
+        QVERIFY(!main.shownKey.has_value());
 
-        // A write is refused with its report, whatever table it touches. An entry whose show
-        // failed leaves no key behind: Delete then asks nothing.
-        QCOMPARE(main.shownKey.has_value(), main.Label3->text() == QLatin1String("BANK"));
-        fake().messages.clear();
-        fake().answers = {MsgAnswer::Yes};
-        main.Command8_Click();
-        if (main.shownKey)
-            QCOMPARE(fake().titles(), (QStringList{"Delete Entry?", "E215 : Update Failed"}));
-        else
-            QCOMPARE(fake().titles(), QStringList());
         QVERIFY(!store::createCategory(QStringLiteral("NEW")));
         QCOMPARE(fileBytes(vault().path()), before);
+        QCOMPARE(QDir(vault().folder()).entryList(QDir::Files), QStringList{QStringLiteral("gpwdfsc.mdb")});
     }
 
-    // An entry the vault gave no key (its key column converted to text by another tool): showing
-    // it clears the earlier entry's title and key, so Delete cannot remove that other entry.
-    void keylessEntryIsNeverTakenForAnother() {
-        vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"), {QStringLiteral("1234")});
-        vault().exec(
-            QStringLiteral("CREATE TABLE P2 (pNum TEXT, PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU)"));
-        vault().exec(QStringLiteral("INSERT INTO P2 SELECT * FROM PDF"));
-        vault().exec(QStringLiteral("DROP TABLE PDF"));
-        vault().exec(QStringLiteral("ALTER TABLE P2 RENAME TO PDF"));
-        vault().addEntry(QStringLiteral("Probe entry"), QStringLiteral("HOME"), {QStringLiteral("5678")});
-        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM PDF WHERE pNum IS NULL")).toInt(), 1);
-
-        frmMain& main = startOnVault();
-        QCOMPARE(fake().titles(), QStringList{"Vault Not Usable"});
-        QVERIFY(fake().messages[0].prompt.contains(
-            QStringLiteral("pNum of the table PDF is not an integer primary key")));
-        selectRow(main, QStringLiteral("BANK"));
-        QCOMPARE(main.Label3->text(), QStringLiteral("BANK"));
-        QVERIFY(main.shownKey.has_value());
-
-        selectRow(main, QStringLiteral("PROBE ENTRY"));
-        QCOMPARE(main.Label3->text(), QString());
-        QVERIFY(!main.shownKey.has_value());
-        fake().messages.clear();
-        fake().answers = {MsgAnswer::Yes};
-        main.Command8_Click();
-        QCOMPARE(fake().titles(), QStringList());
-        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM PDF")).toInt(), 2);
-    }
-
-    // Notes longer than the codec gives back, or that decode to control characters only (written
-    // by another tool): shown as unreadable, kept byte for byte by a save that leaves them
-    // alone, and a change to them is refused.
+    // Notes the codec cannot read (a number above 255) or that decode to control characters only
+    // (written by another tool): shown as unreadable, kept byte for byte by a save that leaves
+    // them alone, and a change to them is refused.
     void undecodableValueIsNeverRewritten_data() {
-        QTest::addColumn<QString>("notes");
+        QTest::addColumn<QString>("notesStored"); // encoded
         QTest::addColumn<QString>("typedNotes");
         QTest::addColumn<QStringList>("reports");
-        const QString tooLong(5462, QLatin1Char('n'));
-        const QString controls = QStringLiteral("\x01\x02\r\n\x1f");
-        QTest::newRow("too long, saved unchanged") << tooLong << QString() << QStringList{"Success"};
-        QTest::newRow("too long, typed over")
-            << tooLong << QStringLiteral("new notes") << QStringList{"Unreadable Field"};
+        const QString above255 = QStringLiteral("\x05"
+                                                "9\x05"
+                                                "9\x05"
+                                                "9");
+        const QString controls = EncodeValue(QStringLiteral("\x01\x02\r\n\x1f"));
+        QTest::newRow("a number above 255, saved unchanged")
+            << above255 << QString() << QStringList{"Success"};
+        QTest::newRow("a number above 255, typed over")
+            << above255 << QStringLiteral("new notes") << QStringList{"Unreadable Field"};
         QTest::newRow("control characters, saved unchanged")
             << controls << QString() << QStringList{"Success"};
     }
     void undecodableValueIsNeverRewritten() {
-        QFETCH(QString, notes);
+        QFETCH(QString, notesStored);
         QFETCH(QString, typedNotes);
         const qint64 key =
-            vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"), {QStringLiteral("1234")}, notes);
+            vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"), {QStringLiteral("1234")});
+        vault().exec(QStringLiteral("UPDATE PDF SET PDF6 = ?"), {notesStored});
         const auto storedNotes = [&] {
             return vault().value(QStringLiteral("SELECT PDF6 FROM PDF WHERE pNum = %1").arg(key)).toString();
         };

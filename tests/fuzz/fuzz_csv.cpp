@@ -2,7 +2,7 @@
 // planning without crashing. A file that reads gives records as wide as its header that the
 // writer and the reader carry through unchanged, and every planned entry is one the vault can
 // hold as it is.
-#include "store/cp1252.h"
+#include "store/text.h"
 #include "transfer/csvreader.h"
 #include "transfer/passwordimport.h"
 
@@ -16,7 +16,7 @@ void require(bool condition) {
 }
 
 bool storable(const QString& value) {
-    return cp1252::firstUnstorable(value, true).isEmpty();
+    return text::firstUnkeepable(value).isEmpty();
 }
 
 } // namespace
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const transfer::PlainEntry& entry : plan->entries) {
             require(!entry.description.trimmed().isEmpty() && storable(entry.description));
             for (const QString& field : entry.fields)
-                require(field.size() <= transfer::FieldLimit && storable(field));
+                require(text::characterCount(field) <= transfer::FieldLimit && storable(field));
             require(storable(entry.notes) && storable(entry.category));
         }
         for (const transfer::RefusedRow& row : plan->refused)

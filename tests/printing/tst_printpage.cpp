@@ -86,11 +86,11 @@ private slots:
         QTest::addColumn<QString>("notes");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("fragment");
-        QTest::newRow("brackets and ampersands escaped, apostrophes back")
+        QTest::newRow("brackets and ampersands escaped, apostrophes and euro signs as typed")
             << "Tom's <R&D> &amp; \u20AC"
             << ""
             << "Code"
-            << "<u>Item:</u><br>Tom's &lt;R&amp;D&gt; &amp;amp; '<br><br>";
+            << "<u>Item:</u><br>Tom's &lt;R&amp;D&gt; &amp;amp; \u20AC<br><br>";
         QTest::newRow("notes: every kind of line break")
             << "n"
             << "<one>\r\ntwo\nthree"

@@ -1,5 +1,6 @@
 #include "store/codec.h"
 #include "store/repository.h"
+#include "store/text.h"
 #include "store/vault.h"
 #include "store/vaultfile.h"
 #include "store/vaultkey.h"
@@ -160,6 +161,56 @@ private slots:
         QCOMPARE(descriptions(store::listEntries(QStringLiteral("HOME"))), QStringList());
         QCOMPARE(descriptions(store::findEntries(QStringLiteral("bank"))), QStringList{"BOB'S CARD"});
         QCOMPARE(descriptions(store::findEntries(QStringLiteral("'S C"))), QStringList{"BOB'S CARD"});
+    }
+
+    // Every script at the editor's limits (1,000 characters per value, 1,500 for notes, counted
+    // as the user sees them) goes through the store whole: listed and shown upper-cased, found by
+    // a lower-case word, a duplicate in another letter case, in a category of its own script.
+    void everyScriptRoundTrip_data() {
+        QTest::addColumn<QString>("sample");
+        QTest::addColumn<QString>("word");
+        QTest::newRow("latin") << u"Grüße aus Zürich "_qs << u"zürich"_qs;
+        QTest::newRow("greek") << u"Ζυρίχη – Ελλάδα "_qs << u"ελλάδα"_qs;
+        QTest::newRow("cyrillic") << u"Почта Москва "_qs << u"москва"_qs;
+        QTest::newRow("cjk") << u"東京の銀行"_qs << u"銀行"_qs;
+        QTest::newRow("arabic, right to left") << u"كلمة المرور "_qs << u"المرور"_qs;
+        QTest::newRow("emoji with skin tones") << u"👍🏽👩🏿‍💻🔑"_qs << u"👩🏿‍💻"_qs;
+        QTest::newRow("euro and apostrophes") << u"Ann's 5 € "_qs << u"'s 5 €"_qs;
+    }
+    void everyScriptRoundTrip() {
+        QFETCH(QString, sample);
+        QFETCH(QString, word);
+        const auto atLimit = [&sample](int characters) {
+            QString text;
+            while (text::characterCount(text) < characters)
+                text += sample;
+            while (text::characterCount(text) > characters)
+                text.chop(text.back().isLowSurrogate() ? 2 : 1);
+            return text;
+        };
+        const QString category = text::upper(word).remove(QLatin1Char('\'')).trimmed();
+        QVERIFY(store::createCategory(category));
+        const QString description = atLimit(1000);
+        const EntryValues typed{description,
+                                {atLimit(1000), atLimit(999) + QLatin1Char('!'), QString(), sample},
+                                atLimit(1499) + QStringLiteral("\r\n"),
+                                category};
+        QVERIFY(store::addEntry(typed, When));
+
+        const Result<QList<ListedEntry>> listed = store::listEntries(category);
+        QCOMPARE(descriptions(listed), QStringList{text::upper(description).trimmed()});
+        const Result<ShownEntry> shown = store::showEntry(*listed->first().key);
+        QVERIFY(shown);
+        QCOMPARE(shown->entry.stored.description, description);
+        QCOMPARE(shown->entry.stored.fields, typed.fields);
+        QCOMPARE(shown->entry.stored.notes, typed.notes);
+        QCOMPARE(shown->entry.category, category);
+        QVERIFY(
+            !std::count(shown->entry.stored.keepStored.begin(), shown->entry.stored.keepStored.end(), true));
+        QCOMPARE(*store::isDuplicateDescription(text::upper(description)), true);
+        QCOMPARE(descriptions(store::findEntries(word)), descriptions(listed));
+        const Result<VaultExport> exported = store::exportEntries();
+        QCOMPARE(exported->entries.first().fields[3], sample);
     }
 
     void categories() {

@@ -3,6 +3,7 @@
 #include "app/modmain.h"
 #include "fakeplatform.h"
 #include "mainwindow/wiring.h"
+#include "store/filecheck.h"
 
 #include <QApplication>
 #include <QFile>
@@ -44,6 +45,8 @@ int main(int argc, char* argv[]) {
     QLocale::setDefault(QLocale::c());
     initQuorlaneResources();
     setPlatform(&fake());
+    // The checker program of the build, as the program finds it beside itself.
+    setVaultCheckerProgram(QStringLiteral(QUORLANE_APP_DIR "/quorlane-vaultcheck"));
     registerMainWindow();
     // No test ever reads or writes the real user's preferences.
     QTemporaryDir settings;

@@ -142,10 +142,10 @@ void TestVault::exec(const QString& sql, const QVariantList& values) const {
 
 qint64 TestVault::addEntry(const QString& description, const QString& category, const QStringList& fields,
                            const QString& notes, const QString& lastUpdate) {
-    QVariantList values{EncodeValue(toStoredForm(description))};
+    QVariantList values{EncodeEntryValue(description)};
     for (int i = 0; i < 4; ++i)
-        values << EncodeValue(toStoredForm(fields.value(i)));
-    values << EncodeValue(toStoredForm(notes)) << EncodeValue(category) << EncodeValue(lastUpdate);
+        values << EncodeEntryValue(fields.value(i));
+    values << EncodeEntryValue(notes) << EncodeValue(category) << EncodeValue(lastUpdate);
     Direct db(path());
     db.run(QStringLiteral("INSERT INTO PDF (PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU) "
                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),

@@ -170,35 +170,37 @@ private slots:
     }
 
     // Rows the vault cannot keep as they are are named with their line and reason; the rest go on.
+    // Every script is kept, and limits count characters as the user sees them.
     void refusedRows() {
         const QString longUrl(1001, 'u');
         const QString notes1500 = QString(1499, 'n') + "\n"; // the line break counts once
         const QString notes1501 = QString(1500, 'n') + "\r\n";
         QByteArray file = "name,url,username,password,note\n";
-        file += "ok,,,,\n";                                       // 2
-        file += ",https://no.title,,,\n";                         // 3
-        file += "euro,,,pay\xE2\x82\xAC,\n";                      // 4
-        file += "emoji,,me \xF0\x9F\x98\x80,,\n";                 // 5
-        file += "greek,,,,\xCE\xB1\n";                            // 6
-        file += "\"two\nlines\",,,,\n";                           // 7-8
-        file += "long," + longUrl.toUtf8() + ",,,\n";             // 9
-        file += "notes ok,,,,\"" + notes1500.toUtf8() + "\"\n";   // 10-11
-        file += "notes long,,,,\"" + notes1501.toUtf8() + "\"\n"; // 12-13
-        file += "   ,,,,\n";                                      // 14
+        file += "ok,,,,\n";                                            // 2
+        file += ",https://no.title,,,\n";                              // 3
+        file += "euro,,,pay\xE2\x82\xAC,\n";                           // 4
+        file += "emoji,,me \xF0\x9F\x98\x80,,\n";                      // 5
+        file += "greek,,,,\xCE\xB1\n";                                 // 6
+        file += "thumbs," + u"👍"_qs.repeated(1000).toUtf8() + ",,,\n"; // 7 (1,000 emoji)
+        file += "\"two\nlines\",,,,\n";                                // 8-9
+        file += "long," + longUrl.toUtf8() + ",,,\n";                  // 10
+        file += "notes ok,,,,\"" + notes1500.toUtf8() + "\"\n";        // 11-12
+        file += "notes long,,,,\"" + notes1501.toUtf8() + "\"\n";      // 13-14
+        file += "   ,,,,\n";                                           // 15
         const ImportPlan plan = planned(file);
-        QCOMPARE(plan.entries.size(), 2);
+        QCOMPARE(plan.entries.size(), 6);
         QCOMPARE(plan.entries[0].description, "ok");
-        QCOMPARE(plan.entries[1].description, "notes ok");
-        QCOMPARE(plan.entries[1].notes, QString(1499, 'n') + "\r\n");
-        const Refusals expected = {
-            {3, "the title (\"name\") is empty."},
-            {4, u"the \"password\" value holds the character \"€\", which the vault cannot store."_qs},
-            {5, u"the \"username\" value holds the character \"😀\", which the vault cannot store."_qs},
-            {6, u"the \"note\" value holds the character \"α\", which the vault cannot store."_qs},
-            {7, "the \"name\" value holds a line break, which only notes can hold."},
-            {9, "the \"url\" value has 1,001 characters; at most 1,000 fit."},
-            {12, "the \"note\" value has 1,501 characters; at most 1,500 fit."},
-            {14, "the title (\"name\") is empty."}};
+        QCOMPARE(plan.entries[1].fields[2], u"pay€"_qs);
+        QCOMPARE(plan.entries[2].fields[1], u"me 😀"_qs);
+        QCOMPARE(plan.entries[3].notes, u"α"_qs);
+        QCOMPARE(plan.entries[4].fields[0].size(), 2000);
+        QCOMPARE(plan.entries[5].description, "notes ok");
+        QCOMPARE(plan.entries[5].notes, QString(1499, 'n') + "\r\n");
+        const Refusals expected = {{3, "the title (\"name\") is empty."},
+                                   {8, "the \"name\" value holds a line break, which only notes can hold."},
+                                   {10, "the \"url\" value has 1,001 characters; at most 1,000 fit."},
+                                   {13, "the \"note\" value has 1,501 characters; at most 1,500 fit."},
+                                   {15, "the title (\"name\") is empty."}};
         QCOMPARE(refusals(plan), expected);
     }
 
@@ -209,11 +211,11 @@ private slots:
                                 ",,,B,,,,,,,\n\xE6\x97\xA5\xE6\x9C\xAC,,,C,,,,,,,\nMom's,,,D,,,,,,,\n";
         const ImportPlan plan = planned(file);
         const Refusals expected = {
-            {2, "the \"folder\" value has 51 characters; a category name holds at most 50."},
-            {4, u"the \"folder\" value holds the character \"日\", which a category name cannot hold."_qs}};
+            {2, "the \"folder\" value has 51 characters; a category name holds at most 50."}};
         QCOMPARE(refusals(plan), expected);
-        QCOMPARE(plan.entries.size(), 2);
-        QCOMPARE(plan.entries[1].category, "MOM`S");
+        QCOMPARE(plan.entries.size(), 3);
+        QCOMPARE(plan.entries[1].category, u"日本"_qs);
+        QCOMPARE(plan.entries[2].category, "MOM`S");
     }
 
     void unreadableFiles_data() {
