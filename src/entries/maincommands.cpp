@@ -126,9 +126,9 @@ void DeleteEntry() {
     MainWindowPort& main = mainWindow();
     const QString filter = main.filterText();
     const int row = main.currentEntryRow();
-    const std::optional<EntryValues> seen = main.shownEntryValues();
+    const std::optional<ShownEntry>& seen = main.shownEntry();
     const Result<RowCheck> deleted =
-        store::deleteEntry(main.shownEntryKey(), seen ? seen->asRead : QByteArray());
+        store::deleteEntry(main.shownEntryKey(), seen ? seen->entry.stored.asRead : QByteArray());
     if (!deleted) return showVaultReport(deleted.code());
     if (*deleted != RowCheck::Written) return showEntryChanged(*deleted == RowCheck::Gone);
     if (!main.chooseFilter(filter)) main.fillEntryList();
