@@ -18,8 +18,9 @@ inline constexpr char Hide[] = "Hide";                                   // "1":
 inline constexpr char Retries[] = "Retries";                             // the login's retry count
 inline constexpr char ClipboardClearSeconds[] = "ClipboardClearSeconds"; // 0: never cleared
 inline constexpr char IdleLockMinutes[] = "IdleLockMinutes";             // 0: never locked
-inline constexpr std::array<const char*, 5> All{Discreet, Hide, Retries, ClipboardClearSeconds,
-                                                IdleLockMinutes};
+inline constexpr char Language[] = "Language"; // "de", "en", ...: the windows' language; empty: the system's
+inline constexpr std::array<const char*, 6> All{Discreet, Hide, Retries, ClipboardClearSeconds,
+                                                IdleLockMinutes, Language};
 } // namespace setting
 
 void CreateRegistryKey(const QString& keyPath, RegistryRoot root = RegistryRoot::CurrentUser);
