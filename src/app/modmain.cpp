@@ -99,31 +99,34 @@ VaultNews placeVault() {
     return {vaultFilePath(), {}, {}, {}};
 }
 
-const QString BackUpAdvice =
-    QStringLiteral("Back it up by copying it somewhere safe while Quorlane is closed.");
+const QString BackUpAdvice = QCoreApplication::translate(
+    "StartUp", "Back it up by copying it somewhere safe while Quorlane is closed.");
 
 // Said once, when the user's vault has just been made or moved, and while it cannot be moved.
 void tellWhereTheVaultIs(const VaultNews& news) {
     const auto native = [](const QString& path) { return QDir::toNativeSeparators(path); };
     QString prompt;
     if (!news.made.isEmpty())
-        prompt = QStringLiteral("Your entries are kept in this file:\n\n%1\n\n").arg(native(news.made)) +
+        prompt = QCoreApplication::translate("StartUp", "Your entries are kept in this file:\n\n%1\n\n")
+                     .arg(native(news.made)) +
                  BackUpAdvice;
     else if (!news.movedFrom.isEmpty())
         prompt =
-            QStringLiteral("Your entries are now kept in this file:\n\n%1\n\nIt was moved there from %2. ")
+            QCoreApplication::translate(
+                "StartUp", "Your entries are now kept in this file:\n\n%1\n\nIt was moved there from %2. ")
                 .arg(native(vaultFilePath()), native(news.movedFrom)) +
             BackUpAdvice;
     else if (!news.keptIn.isEmpty())
         prompt =
-            QStringLiteral("Your entries are kept in this file:\n\n%1\n\nIt could not be moved to %2 (%3); "
+            QCoreApplication::translate(
+                "StartUp", "Your entries are kept in this file:\n\n%1\n\nIt could not be moved to %2 (%3); "
                            "Quorlane tries again at the next start.")
                 .arg(native(news.keptIn),
                      native(userDataFolder() + QLatin1Char('/') + QLatin1String(VaultFileName)),
                      news.moveProblem);
     else
         return;
-    platform().messageBox(QStringLiteral("Your Vault"), prompt, MsgIcon::Information);
+    platform().messageBox(QCoreApplication::translate("StartUp", "Your Vault"), prompt, MsgIcon::Information);
 }
 
 } // namespace
@@ -134,10 +137,11 @@ void CheckVaultFile() {
     // A file that cannot be read at all is reported by the operations, as a missing one is.
     if (verdict.kind != VaultFileVerdict::Kind::Rejected && verdict.kind != VaultFileVerdict::Kind::Unchecked)
         return;
-    platform().messageBox(QStringLiteral("Vault Not Usable"),
-                          verdict.report(path) +
-                              QStringLiteral("\n\nNothing is read from it or written to it."),
-                          MsgIcon::Error);
+    platform().messageBox(
+        QCoreApplication::translate("StartUp", "Vault Not Usable"),
+        verdict.report(path) +
+            QCoreApplication::translate("StartUp", "\n\nNothing is read from it or written to it."),
+        MsgIcon::Error);
 }
 
 void LoginGate() {
@@ -175,8 +179,9 @@ void StartUp() {
 
     const QSize screen = platform().screenSizeTwips();
     if (!screenLargeEnough(screen.width(), screen.height())) {
-        platform().messageBox(QStringLiteral("Invalid Resolution"),
-                              QStringLiteral("QUORLANE does not support your current resolution mode.\n\n"
+        platform().messageBox(QCoreApplication::translate("StartUp", "Invalid Resolution"),
+                              QCoreApplication::translate(
+                                  "StartUp", "QUORLANE does not support your current resolution mode.\n\n"
                                              "Please change your resolution to at least 800x600 pixels."),
                               MsgIcon::Error);
         platform().endProgram();

@@ -19,7 +19,7 @@ inline constexpr char Retries[] = "Retries";                             // the 
 inline constexpr char ClipboardClearSeconds[] = "ClipboardClearSeconds"; // 0: never cleared
 inline constexpr char IdleLockMinutes[] = "IdleLockMinutes";             // 0: never locked
 inline constexpr char Language[] = "Language"; // "de", "en", ...: the windows' language; empty: the system's
-inline constexpr std::array<const char*, 6> All{Discreet, Hide, Retries, ClipboardClearSeconds,
+inline constexpr std::array<const char*, 6> All{Discreet,        Hide,    Retries, ClipboardClearSeconds,
                                                 IdleLockMinutes, Language};
 } // namespace setting
 
