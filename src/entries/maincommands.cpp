@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -64,7 +65,7 @@ void Command10_Click(MainWindowPort& main) {
     windowkit::copyBanner(main.banner(), editor.Picture2);
     editor.Picture9->hide();
     editor.Picture10->show();
-    editor.setWindowTitle(QStringLiteral("Add Entry"));
+    editor.setWindowTitle(QCoreApplication::translate("EntryCommands", "Add Entry"));
     applyDiscreetRule(main, editor);
     editor.rememberStartingValues(std::nullopt);
     platform().showModal(editor);
@@ -96,7 +97,7 @@ void Command11_Click(MainWindowPort& main) {
     windowkit::copyBanner(main.banner(), editor.Picture2);
     editor.Picture9->show();
     editor.Picture10->hide();
-    editor.setWindowTitle(QStringLiteral("Edit Entry"));
+    editor.setWindowTitle(QCoreApplication::translate("EntryCommands", "Edit Entry"));
     applyDiscreetRule(main, editor);
     editor.startingDescription = shown.description;
     editor.rememberStartingValues(shownValues);
@@ -109,7 +110,8 @@ void Command8_Click(MainWindowPort& main) {
     // Without a key (an entry the vault gave none) there is nothing that could be deleted.
     if (selected.trimmed().isEmpty() || !main.shownEntryKey()) return;
     const MsgAnswer answer = platform().messageBox(
-        QStringLiteral("Delete Entry?"), QStringLiteral("Are you sure you want to delete %1?").arg(selected),
+        QCoreApplication::translate("EntryCommands", "Delete Entry?"),
+        QCoreApplication::translate("EntryCommands", "Are you sure you want to delete %1?").arg(selected),
         MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No);
     if (answer == MsgAnswer::Yes) DeleteEntry();
 }
@@ -125,7 +127,8 @@ void DeleteEntry() {
     if (const Result<> deleted = store::deleteEntry(main.shownEntryKey()); !deleted)
         return showVaultReport(deleted.code());
     if (!main.chooseFilter(filter)) main.fillEntryList();
-    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Entry successfully deleted."),
+    platform().messageBox(QCoreApplication::translate("EntryCommands", "Success"),
+                          QCoreApplication::translate("EntryCommands", "Entry successfully deleted."),
                           MsgIcon::Information);
     // The entry that followed the deleted one; after the last row, the new last row, so that the
     // detail view never goes on showing the deleted entry.
@@ -153,7 +156,7 @@ void Command1_Click(MainWindowPort& main) {
     setCheckTitle(clip.Check3, withoutLastCharacter(shown.fieldTitles[2]));
     setCheckTitle(clip.Check4, withoutLastCharacter(shown.fieldTitles[3]));
     setCheckTitle(clip.Check5, withoutLastCharacter(shown.notesTitle));
-    clip.Check6->setText(QStringLiteral("Category"));
+    clip.Check6->setText(QCoreApplication::translate("EntryCommands", "Category"));
     windowkit::copyBanner(main.banner(), clip.Picture1);
     platform().showModal(clip);
 }

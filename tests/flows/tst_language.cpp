@@ -3,6 +3,19 @@
 #include "app/frmsetup.h"
 #include "app/language.h"
 #include "app/modregistry.h"
+#include "attachments/frmattach.h"
+#include "attachments/frmattachname.h"
+#include "categories/frmcatadd.h"
+#include "categories/frmeditor.h"
+#include "categories/frmresource.h"
+#include "categories/frmxfer.h"
+#include "entries/frmentry.h"
+#include "entries/frmgenerator.h"
+#include "entries/frmimport.h"
+#include "entries/frmmainclip.h"
+#include "entries/frmsearch.h"
+#include "printing/frmprint.h"
+#include "printing/frmprintconfirm.h"
 #include "store/globals.h"
 #include "store/wording.h"
 #include "testmain.h"
@@ -66,6 +79,19 @@ const std::map<QString, std::function<QWidget*()>>& windows() {
     static const std::map<QString, std::function<QWidget*()>> list{
         {QStringLiteral("frmLogin"), [] { return static_cast<QWidget*>(&form<frmLogin>()); }},
         {QStringLiteral("frmSetup"), [] { return static_cast<QWidget*>(&form<frmSetup>()); }},
+        {QStringLiteral("frmAttach"), [] { return static_cast<QWidget*>(&form<frmAttach>()); }},
+        {QStringLiteral("frmAttachName"), [] { return static_cast<QWidget*>(&form<frmAttachName>()); }},
+        {QStringLiteral("frmCatAdd"), [] { return static_cast<QWidget*>(&form<frmCatAdd>()); }},
+        {QStringLiteral("frmEditor"), [] { return static_cast<QWidget*>(&form<frmEditor>()); }},
+        {QStringLiteral("frmResource"), [] { return static_cast<QWidget*>(&form<frmResource>()); }},
+        {QStringLiteral("frmXFer"), [] { return static_cast<QWidget*>(&form<frmXFer>()); }},
+        {QStringLiteral("frmEntry"), [] { return static_cast<QWidget*>(&form<frmEntry>()); }},
+        {QStringLiteral("frmGenerator"), [] { return static_cast<QWidget*>(&form<frmGenerator>()); }},
+        {QStringLiteral("frmImport"), [] { return static_cast<QWidget*>(&form<frmImport>()); }},
+        {QStringLiteral("frmMainClip"), [] { return static_cast<QWidget*>(&form<frmMainClip>()); }},
+        {QStringLiteral("frmSearch"), [] { return static_cast<QWidget*>(&form<frmSearch>()); }},
+        {QStringLiteral("frmPrint"), [] { return static_cast<QWidget*>(&form<frmPrint>()); }},
+        {QStringLiteral("frmPrintConfirm"), [] { return static_cast<QWidget*>(&form<frmPrintConfirm>()); }},
     };
     return list;
 }
