@@ -58,8 +58,9 @@ QString translationsFolder() {
     return QFileInfo::exists(beside) ? beside : installDataFolder(program) + QStringLiteral("/translations");
 }
 
-QString guideFile() {
-    const QString language = QLocale().name().section(QLatin1Char('_'), 0, 0);
-    const QString translated = deliveredFile(QStringLiteral("Help_%1.pdf").arg(language));
-    return QFileInfo::exists(translated) ? translated : deliveredFile(QStringLiteral("Help.pdf"));
+QString deliveredInLanguage(const QString& name) {
+    const QString language = TextLocale.name().section(QLatin1Char('_'), 0, 0);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString translated = deliveredFile(name.left(dot) + QLatin1Char('_') + language + name.mid(dot));
+    return QFileInfo::exists(translated) ? translated : deliveredFile(name);
 }

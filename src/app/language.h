@@ -16,5 +16,6 @@ bool installTranslations(const QLocale& locale, const QString& folder);
 // Where the program's translations are: beside the program, else in the install's data folder.
 QString translationsFolder();
 
-// The user's guide for the language in force: Help_<language>.pdf when delivered, else Help.pdf.
-QString guideFile();
+// A file delivered with the program (Help.pdf, a print template) in the language in force: its
+// translation name_<language>.ext when delivered ("Help_de.pdf"), else the file itself.
+QString deliveredInLanguage(const QString& name);

@@ -1,6 +1,7 @@
 #include "frmprintconfirm.h"
 
 #include "app/forms.h"
+#include "app/language.h"
 #include "app/mainwindowport.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
@@ -158,7 +159,8 @@ void frmPrintConfirm::Command20_Click() {
     QString page;
     const bool written = printOrReport(ErrorCode::PrintEntry, hourglass, page, [&] {
         page = printPagePath(EntryPageName);
-        RenderPrintPage(deliveredFile(EntryTemplateName), page, shownEntrySubstitutions(main.shownEntry()));
+        RenderPrintPage(deliveredInLanguage(QLatin1String(EntryTemplateName)), page,
+                        shownEntrySubstitutions(main.shownEntry()));
         printThroughPreview(page);
     });
     if (!written) return;
@@ -168,7 +170,7 @@ void frmPrintConfirm::Command20_Click() {
 // PRINT ALL: asks once more, then prints every entry and reminds to collect the pages.
 void frmPrintConfirm::Command1_Click() {
     const MsgAnswer answer = platform().messageBox(
-        QStringLiteral("** WARNING **"),
+        frmPrintConfirm::tr("** WARNING **"),
         tr("WARNING! You are about to print ALL passwords.\n\nAre you absolutely sure you want to do this?"),
         MsgIcon::Error, MsgButtons::YesNo, MsgAnswer::No);
     if (answer != MsgAnswer::Yes) return;
@@ -178,7 +180,7 @@ void frmPrintConfirm::Command1_Click() {
     const bool written = printOrReport(ErrorCode::PrintAll, hourglass, page, [&] {
         page = printPagePath(ListingPageName);
         const QString listing = ListAllEntries();
-        RenderPrintPage(deliveredFile(ListingTemplateName), page,
+        RenderPrintPage(deliveredInLanguage(QLatin1String(ListingTemplateName)), page,
                         {{QStringLiteral("_~p1"), listing}, {QStringLiteral("_~p2"), printDateText()}});
         printed = printThroughPreview(page);
     });
@@ -187,7 +189,7 @@ void frmPrintConfirm::Command1_Click() {
     hourglass.release();
     // Nothing to collect from the printer when the print was cancelled or failed.
     if (!printed) return;
-    platform().messageBox(QStringLiteral("** REMINDER **"),
+    platform().messageBox(frmPrintConfirm::tr("** REMINDER **"),
                           tr("All passwords have been printed.\n\nYou should close this window ONLY "
                              "after you have retrieved your information from your printer."),
                           MsgIcon::Information);

@@ -16,10 +16,12 @@
 #include "entries/frmsearch.h"
 #include "printing/frmprint.h"
 #include "printing/frmprintconfirm.h"
+#include "store/codec.h"
 #include "store/globals.h"
 #include "store/wording.h"
 #include "testmain.h"
 #include "testvault.h"
+#include "transfer/passwordimport.h"
 #include "windowfixture.h"
 
 #include <QAbstractButton>
@@ -207,6 +209,52 @@ private slots:
         QVERIFY(!installTranslations(QLocale(QLocale::Swahili), Translations));
         QCOMPARE(QCoreApplication::translate("frmLogin", "You have %n more tries.", nullptr, 1),
                  QStringLiteral("You have 1 more try."));
+    }
+    // What is stored never follows the language: an entry saved under German holds the delivered
+    // category's stored name and the vault's date form, the editor shows the category's stored
+    // titles, and the export's columns keep their names.
+    void storedValuesIgnoreTheLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "en";
+        QTest::newRow("German") << "de";
+    }
+    void storedValuesIgnoreTheLanguage() {
+        QFETCH(QString, language);
+        speak(qPrintable(language));
+        frmMain& main = openMainWindow();
+        QStringList titles, categories;
+        ModalScript script;
+        script.on<frmEntry>(QStringLiteral("frmEntry"), [&](frmEntry& entry) {
+            for (int i = 0; i < entry.Combo1->count(); ++i)
+                categories << entry.Combo1->itemText(i);
+            QVERIFY(setComboText(entry.Combo1, QStringLiteral("WEB SITE")));
+            titles << entry.Label1->text() << entry.Label4->text() << entry.Label8->text();
+            entry.Text2->setText(QStringLiteral("Bank"));
+            entry.Text1->setText(QStringLiteral("www.bank.example"));
+            entry.Command21_Click();
+        });
+        main.Command10_Click();
+        settle();
+        QVERIFY(categories.contains(QStringLiteral("CREDIT CARD")) &&
+                categories.contains(QStringLiteral("HOME")));
+        const QList<QVariantList> stored =
+            vault().rows(QStringLiteral("SELECT CatDef.pwDesc, CatDef.pwUDF1, CatDef.pwNotes FROM CatDef "
+                                        "WHERE pwCat = 'WEB SITE'"));
+        QCOMPARE(stored.size(), 1);
+        QStringList storedTitles;
+        for (const QVariant& title : stored.first())
+            storedTitles << DecodeValue(title.toString()).trimmed() + QLatin1Char(':');
+        QCOMPARE(titles, storedTitles);
+        const qint64 key = vault().value(QStringLiteral("SELECT max(pNum) FROM PDF")).toLongLong();
+        const QStringList entry = vault().decodedEntry(key);
+        QCOMPARE(entry.mid(0, 2), (QStringList{QStringLiteral("BANK"), QStringLiteral("www.bank.example")}));
+        QCOMPARE(entry.at(6), QStringLiteral("WEB SITE"));
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d [ap]m$"))
+                     .match(entry.at(7))
+                     .hasMatch(),
+                 qPrintable(entry.at(7)));
+        QCOMPARE(transfer::exportHeader().first(), QStringLiteral("Category"));
+        QCOMPARE(transfer::exportHeader().last(), QStringLiteral("Last updated"));
     }
 };
 
