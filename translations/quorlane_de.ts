@@ -226,6 +226,56 @@ Alle Einträge exportieren?</translation>
     </message>
 </context>
 <context>
+    <name>OneTimeCode</name>
+    <message>
+        <source>The secret is not valid base32: it may hold only the letters A to Z and the digits 2 to 7.</source>
+        <translation>Das Geheimnis ist kein gültiges Base32: Es darf nur die Buchstaben A bis Z und die Ziffern 2 bis 7 enthalten.</translation>
+    </message>
+    <message>
+        <source>The address is not a valid otpauth:// address.</source>
+        <translation>Die Adresse ist keine gültige otpauth://-Adresse.</translation>
+    </message>
+    <message>
+        <source>Only time-based codes (otpauth://totp/...) are supported, not &quot;%1&quot;.</source>
+        <translation>Nur zeitbasierte Codes (otpauth://totp/...) werden unterstützt, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>The address holds no secret (secret=...).</source>
+        <translation>Die Adresse enthält kein Geheimnis (secret=...).</translation>
+    </message>
+    <message>
+        <source>The algorithm &quot;%1&quot; is not known; use SHA1, SHA256 or SHA512.</source>
+        <translation>Der Algorithmus „%1“ ist unbekannt; verwenden Sie SHA1, SHA256 oder SHA512.</translation>
+    </message>
+    <message>
+        <source>A code has 6, 7 or 8 digits, not &quot;%1&quot;.</source>
+        <translation>Ein Code hat 6, 7 oder 8 Ziffern, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>The period is a number of seconds from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>Der Zeitraum ist eine Zahl von Sekunden von 1 bis %1, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>Paste an otpauth:// address or the secret.</source>
+        <translation>Fügen Sie eine otpauth://-Adresse oder das Geheimnis ein.</translation>
+    </message>
+    <message>
+        <source>Only otpauth:// addresses and base32 secrets set up a code.</source>
+        <translation>Nur otpauth://-Adressen und Base32-Geheimnisse richten einen Code ein.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
+    <message>
+        <source>Category: </source>
+        <translation>Kategorie: </translation>
+    </message>
+    <message>
+        <source>Last updated on:</source>
+        <translation>Zuletzt geändert am:</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>Back it up by copying it somewhere safe while Quorlane is closed.</source>
@@ -318,6 +368,45 @@ Bitte entfernen Sie es; es wurde nichts gespeichert.</translation>
     <message>
         <source>Changes Not Saved</source>
         <translation>Änderungen nicht gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>VaultFile</name>
+    <message>
+        <source>the checking program %1 is not installed</source>
+        <translation>das Prüfprogramm %1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the checking program %1 could not be started</source>
+        <translation>das Prüfprogramm %1 konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the check did not finish</source>
+        <translation>die Prüfung wurde nicht beendet</translation>
+    </message>
+    <message>
+        <source>the checking program stopped without an answer</source>
+        <translation>das Prüfprogramm endete ohne Antwort</translation>
+    </message>
+    <message>
+        <source>the checking program gave no answer (%1)</source>
+        <translation>das Prüfprogramm gab keine Antwort (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a Quorlane vault: %2.</source>
+        <translation>%1 ist kein Quorlane-Tresor: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not opened because it could not be checked first: %2.</source>
+        <translation>%1 wurde nicht geöffnet, weil die Datei vorher nicht geprüft werden konnte: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>a write to it was not finished</source>
+        <translation>ein Schreibvorgang darin wurde nicht abgeschlossen</translation>
     </message>
 </context>
 <context>
@@ -782,6 +871,14 @@ Bitte geben Sie einen anderen Wert für „%1“ ein.</translation>
         <source>Quorlane locked while you were editing &quot;%1&quot;. Your changes to it were not saved.</source>
         <translation>Quorlane wurde gesperrt, während Sie „%1“ bearbeitet haben. Ihre Änderungen daran wurden nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>One-&amp;time code...</source>
+        <translation>&amp;Einmalcode...</translation>
+    </message>
+    <message>
+        <source>Set up a one-time code (TOTP) for this entry.</source>
+        <translation>Einen Einmalcode (TOTP) für diesen Eintrag einrichten.</translation>
+    </message>
 </context>
 <context>
     <name>frmGenerator</name>
@@ -1076,6 +1173,85 @@ Bitte geben Sie einen anderen Wert für „%1“ ein.</translation>
     </message>
 </context>
 <context>
+    <name>frmOneTime</name>
+    <message>
+        <source>One-Time Code</source>
+        <translation>Einmalcode</translation>
+    </message>
+    <message>
+        <source>&amp;Address (otpauth://...) or secret:</source>
+        <translation>&amp;Adresse (otpauth://...) oder Geheimnis:</translation>
+    </message>
+    <message>
+        <source>Paste the otpauth:// address or the secret the service shows.</source>
+        <translation>Fügen Sie die otpauth://-Adresse oder das Geheimnis ein, das der Dienst anzeigt.</translation>
+    </message>
+    <message>
+        <source>&amp;Put it into:</source>
+        <translation>&amp;Einfügen in:</translation>
+    </message>
+    <message>
+        <source>The field that keeps the one-time code setting.</source>
+        <translation>Das Feld, das die Einstellung des Einmalcodes aufnimmt.</translation>
+    </message>
+    <message>
+        <source>Choose a field</source>
+        <translation>Feld wählen</translation>
+    </message>
+    <message>
+        <source>Scan this with the phone&apos;s authenticator app.</source>
+        <translation>Scannen Sie dies mit der Authenticator-App des Telefons.</translation>
+    </message>
+    <message>
+        <source>Show &amp;QR code...</source>
+        <translation>&amp;QR-Code anzeigen...</translation>
+    </message>
+    <message>
+        <source>Show the setting as a QR code for a phone.</source>
+        <translation>Die Einstellung als QR-Code für ein Telefon anzeigen.</translation>
+    </message>
+    <message>
+        <source>Use this one-time code.</source>
+        <translation>Diesen Einmalcode verwenden.</translation>
+    </message>
+    <message>
+        <source>Close without changing the entry.</source>
+        <translation>Schließen, ohne den Eintrag zu ändern.</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Code now: %1 (%2 s left)</source>
+        <translation>Aktueller Code: %1 (noch %2 s)</translation>
+    </message>
+    <message>
+        <source>Show QR Code</source>
+        <translation>QR-Code anzeigen</translation>
+    </message>
+    <message>
+        <source>The QR code holds the secret of this one-time code: anyone who sees it, or a photo of it, can make the codes.
+
+Show it?</source>
+        <translation>Der QR-Code enthält das Geheimnis dieses Einmalcodes: Wer ihn sieht oder ein Foto davon hat, kann die Codes erzeugen.
+
+Anzeigen?</translation>
+    </message>
+    <message>
+        <source>
+
+The entry is unchanged.</source>
+        <translation>
+
+Der Eintrag bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>This category has no one-time code field. Choose the field the setting goes into.</source>
+        <translation>Diese Kategorie hat kein Feld für einen Einmalcode. Wählen Sie das Feld, in das die Einstellung kommt.</translation>
+    </message>
+</context>
+<context>
     <name>frmPrint</name>
     <message>
         <source>Print (Print Preview)</source>
@@ -1155,6 +1331,14 @@ Schließen Sie dieses Fenster ERST, wenn Sie die Ausdrucke aus dem Drucker genom
     <message>
         <source>&amp;CANCEL</source>
         <translation>&amp;ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>** WARNING **</source>
+        <translation>** WARNUNG **</translation>
+    </message>
+    <message>
+        <source>** REMINDER **</source>
+        <translation>** ERINNERUNG **</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "entries/frmgenerator.h"
 #include "entries/frmimport.h"
 #include "entries/frmmainclip.h"
+#include "entries/frmonetime.h"
 #include "entries/frmsearch.h"
 #include "printing/frmprint.h"
 #include "printing/frmprintconfirm.h"
@@ -91,6 +92,7 @@ const std::map<QString, std::function<QWidget*()>>& windows() {
         {QStringLiteral("frmGenerator"), [] { return static_cast<QWidget*>(&form<frmGenerator>()); }},
         {QStringLiteral("frmImport"), [] { return static_cast<QWidget*>(&form<frmImport>()); }},
         {QStringLiteral("frmMainClip"), [] { return static_cast<QWidget*>(&form<frmMainClip>()); }},
+        {QStringLiteral("frmOneTime"), [] { return static_cast<QWidget*>(&form<frmOneTime>()); }},
         {QStringLiteral("frmSearch"), [] { return static_cast<QWidget*>(&form<frmSearch>()); }},
         {QStringLiteral("frmPrint"), [] { return static_cast<QWidget*>(&form<frmPrint>()); }},
         {QStringLiteral("frmPrintConfirm"), [] { return static_cast<QWidget*>(&form<frmPrintConfirm>()); }},
