@@ -245,11 +245,11 @@ private slots:
         QCOMPARE(stored.size(), 1);
         QStringList storedTitles;
         for (const QVariant& title : stored.first())
-            storedTitles << DecodeValue(title.toString()).trimmed() + QLatin1Char(':');
+            storedTitles << title.toString().trimmed() + QLatin1Char(':');
         QCOMPARE(titles, storedTitles);
         const qint64 key = vault().value(QStringLiteral("SELECT max(pNum) FROM PDF")).toLongLong();
         const QStringList entry = vault().decodedEntry(key);
-        QCOMPARE(entry.mid(0, 2), (QStringList{QStringLiteral("BANK"), QStringLiteral("www.bank.example")}));
+        QCOMPARE(entry.mid(0, 2), (QStringList{QStringLiteral("Bank"), QStringLiteral("www.bank.example")}));
         QCOMPARE(entry.at(6), QStringLiteral("WEB SITE"));
         QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d [ap]m$"))
                      .match(entry.at(7))
