@@ -40,6 +40,26 @@
     </message>
 </context>
 <context>
+    <name>EntryView</name>
+    <message>
+        <source>Last Updated: </source>
+        <translation>Zuletzt geändert: </translation>
+    </message>
+    <message>
+        <source>MM/dd/yyyy</source>
+        <comment>the shown date</comment>
+        <translation>dd.MM.yyyy</translation>
+    </message>
+    <message>
+        <source>Failed Execution</source>
+        <translation>Öffnen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed to open browser.</source>
+        <translation>Der Browser konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Could not retrieve data from database.</source>
@@ -1103,6 +1123,203 @@ Bitte geben Sie einen anderen Wert für „%1“ ein.</translation>
     <message>
         <source>Wrong Password</source>
         <translation>Falsches Passwort</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source> Category:</source>
+        <translation> Kategorie:</translation>
+    </message>
+    <message>
+        <source>Select category to only view associated items.</source>
+        <translation>Kategorie wählen, um nur deren Einträge anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Identification</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>User Defined Field (%1)</source>
+        <translation>Benutzerdefiniertes Feld (%1)</translation>
+    </message>
+    <message>
+        <source>Launch URL.</source>
+        <translation>Adresse öffnen.</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notizen:</translation>
+    </message>
+    <message>
+        <source>Copy this field to your clipboard.</source>
+        <translation>Dieses Feld in die Zwischenablage kopieren.</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>%1 kopieren</translation>
+    </message>
+    <message>
+        <source>Displays the number of entries within the current category. (Click for graph.)</source>
+        <translation>Zeigt die Zahl der Einträge in der aktuellen Kategorie. (Klicken für ein Diagramm.)</translation>
+    </message>
+    <message>
+        <source>Date this entry was last updated.</source>
+        <translation>Datum der letzten Änderung dieses Eintrags.</translation>
+    </message>
+    <message>
+        <source>&amp;Display information discreetly.</source>
+        <translation>Angaben &amp;unauffällig anzeigen.</translation>
+    </message>
+    <message>
+        <source>Select to discreetly view information.</source>
+        <translation>Auswählen, um die Angaben unauffällig anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>&amp;Hide information.</source>
+        <translation>Angaben &amp;verbergen.</translation>
+    </message>
+    <message>
+        <source>Select to hide information.</source>
+        <translation>Auswählen, um die Angaben zu verbergen.</translation>
+    </message>
+    <message>
+        <source>Decrypting message.</source>
+        <translation>Entschlüsselungshinweis.</translation>
+    </message>
+    <message>
+        <source>View attachments.</source>
+        <translation>Anhänge anzeigen.</translation>
+    </message>
+    <message>
+        <source>Exit Quorlane.</source>
+        <translation>Quorlane beenden.</translation>
+    </message>
+    <message>
+        <source>Create a new password entry.</source>
+        <translation>Einen neuen Passworteintrag anlegen.</translation>
+    </message>
+    <message>
+        <source>Edit the selected password entry.</source>
+        <translation>Den gewählten Passworteintrag bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Delete the selected password entry.</source>
+        <translation>Den gewählten Passworteintrag löschen.</translation>
+    </message>
+    <message>
+        <source>Click to lock Quorlane to system tray.</source>
+        <translation>Klicken, um Quorlane in den Systembereich zu sperren.</translation>
+    </message>
+    <message>
+        <source>Click to set system parameters.</source>
+        <translation>Klicken, um die Einstellungen zu ändern.</translation>
+    </message>
+    <message>
+        <source>Import passwords from a CSV file (web browsers, KeePassXC, Bitwarden).</source>
+        <translation>Passwörter aus einer CSV-Datei importieren (Webbrowser, KeePassXC, Bitwarden).</translation>
+    </message>
+    <message>
+        <source>Export every entry to a CSV file.</source>
+        <translation>Alle Einträge in eine CSV-Datei exportieren.</translation>
+    </message>
+    <message>
+        <source>Copy information to the clipboard.</source>
+        <translation>Angaben in die Zwischenablage kopieren.</translation>
+    </message>
+    <message>
+        <source>Click to PRINT current entry.</source>
+        <translation>Klicken, um den aktuellen Eintrag zu DRUCKEN.</translation>
+    </message>
+    <message>
+        <source>Click to perform a detailed SEARCH.</source>
+        <translation>Klicken, um eine ausführliche SUCHE zu starten.</translation>
+    </message>
+    <message>
+        <source>Click for additional help.</source>
+        <translation>Klicken für weitere Hilfe.</translation>
+    </message>
+    <message>
+        <source>Description Title</source>
+        <translation>Titel der Beschreibung</translation>
+    </message>
+    <message>
+        <source>Shutdown</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Shutdown Quorlane</source>
+        <translation>Quorlane beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>No Password Field</source>
+        <translation>Kein Passwortfeld</translation>
+    </message>
+    <message>
+        <source>The category %1 has no field whose title says password, PIN or code.
+Copy a field with its copy picture or Ctrl+1 to Ctrl+4.</source>
+        <translation>Die Kategorie %1 hat kein Feld, dessen Titel Passwort, PIN oder Code sagt.
+Kopieren Sie ein Feld mit seinem Kopieren-Bild oder mit Strg+1 bis Strg+4.</translation>
+    </message>
+    <message>
+        <source>No User Name Field</source>
+        <translation>Kein Benutzernamenfeld</translation>
+    </message>
+    <message>
+        <source>The category %1 has no field whose title says user name or e-mail.
+Copy a field with its copy picture or Ctrl+1 to Ctrl+4.</source>
+        <translation>Die Kategorie %1 hat kein Feld, dessen Titel Benutzername oder E-Mail sagt.
+Kopieren Sie ein Feld mit seinem Kopieren-Bild oder mit Strg+1 bis Strg+4.</translation>
+    </message>
+    <message>
+        <source>No One-Time Code</source>
+        <translation>Kein Einmalcode</translation>
+    </message>
+    <message>
+        <source>The entry %1 has no one-time code.
+Set one up in the entry editor with One-time code...</source>
+        <translation>Der Eintrag %1 hat keinen Einmalcode.
+Richten Sie einen im Eintragsfenster mit Einmalcode... ein.</translation>
+    </message>
+    <message>
+        <source>One-time code: </source>
+        <translation>Einmalcode: </translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>The user&apos;s guide is not installed. It belongs here:
+
+%1</source>
+        <translation>Das Benutzerhandbuch ist nicht installiert. Es gehört hierher:
+
+%1</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found. The user&apos;s guide is this file:
+
+%1
+
+Open it with any PDF viewer.</source>
+        <translation>Es wurde kein Programm zum Anzeigen von PDF-Dateien gefunden. Das Benutzerhandbuch ist diese Datei:
+
+%1
+
+Öffnen Sie sie mit einem beliebigen PDF-Betrachter.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "app/clipboard.h"
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/language.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
@@ -111,10 +112,10 @@ frmMain::frmMain() {
     place(Shape1, -40, -240, ClientWidth + 1000, 1230);
     Picture2 = picture(this, "Picture2", QStringLiteral("banner"));
     place(Picture2, 50, 110, 3540, 750);
-    Label12 = label(this, "Label12", QStringLiteral(" Category:"));
+    Label12 = label(this, "Label12", tr(" Category:"));
     Label12->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Combo1 = named(new QComboBox(this), "Combo1");
-    Combo1->setToolTip(QStringLiteral("Select category to only view associated items."));
+    Combo1->setToolTip(tr("Select category to only view associated items."));
     place(Combo1, ClientWidth - Combo1Width - 300, Combo1Top, Combo1Width, 330);
     place(Label12, ClientWidth - Combo1Width - 1300, Label12Top, 960, 255);
 
@@ -138,8 +139,8 @@ frmMain::frmMain() {
     place(Picture5, 3156, Picture5Top, 6369, 4820);
     Picture5->setAutoFillBackground(true);
     Picture5->hide();
-    Label13 = label(Picture5, "Label13", QStringLiteral("Identification"));
-    Label3 = label(Picture5, "Label3", QStringLiteral("Identification"));
+    Label13 = label(Picture5, "Label13", tr("Identification"));
+    Label3 = label(Picture5, "Label3", tr("Identification"));
     QFont heading = Label3->font();
     heading.setPointSize(12);
     heading.setBold(true);
@@ -168,7 +169,7 @@ frmMain::frmMain() {
         const int top = 870 + 540 * i;
         *copies[i] = picture(Picture5, copyNames[i], QStringLiteral("copyfield"));
         place(*copies[i], 90, top, 180, 180);
-        *titles[i] = label(Picture5, titleNames[i], QStringLiteral("User Defined Field (%1)").arg(i + 1));
+        *titles[i] = label(Picture5, titleNames[i], tr("User Defined Field (%1)").arg(i + 1));
         place(*titles[i], 315, top - 45, 5000, 255);
         *values[i] = named(new QLineEdit(Picture5), valueNames[i]);
         (*values[i])->setReadOnly(true);
@@ -176,14 +177,14 @@ frmMain::frmMain() {
         *launches[i] = named(new QToolButton(Picture5), launchNames[i]);
         setButtonPicture(*launches[i], QStringLiteral("launch"));
         (*launches[i])->setIconSize(QSize(twips::toPx(WebWidth) - 6, twips::toPx(WebHeight) - 6));
-        (*launches[i])->setToolTip(QStringLiteral("Launch URL."));
+        (*launches[i])->setToolTip(tr("Launch URL."));
         (*launches[i])->setAutoRaise(true);
         place(*launches[i], 6369 - 530, top + 200, WebWidth, WebHeight);
         (*launches[i])->hide();
     }
     Picture14 = picture(Picture5, "Picture14", QStringLiteral("copyfield"));
     place(Picture14, 90, Text5Top - 255, 180, 180);
-    Label8 = label(Picture5, "Label8", QStringLiteral("Notes:"));
+    Label8 = label(Picture5, "Label8", tr("Notes:"));
     place(Label8, 315, Text5Top - 300, 5000, 255);
     Text5 = named(new QPlainTextEdit(Picture5), "Text5");
     Text5->setReadOnly(true);
@@ -196,10 +197,10 @@ frmMain::frmMain() {
     for (std::size_t i = 0; i < copyPictures.size(); ++i) {
         const QString untitled = titleWords(fieldTitles[i]->text());
         nameByTooltip(valueBoxes(*this)[i], untitled);
-        copyPictures[i]->setToolTip(QStringLiteral("Copy this field to your clipboard."));
+        copyPictures[i]->setToolTip(tr("Copy this field to your clipboard."));
         copyPictures[i]->makeCommand([title = fieldTitles[i], untitled] {
             const QString words = titleWords(title->text());
-            return QStringLiteral("Copy ") + (words.isEmpty() ? untitled : words);
+            return tr("Copy %1").arg(words.isEmpty() ? untitled : words);
         });
     }
     for (QWidget* box : valueBoxes(*this)) {
@@ -218,48 +219,42 @@ frmMain::frmMain() {
 
     // Status row
     Label35 = label(Picture1, "Label35", QStringLiteral("0"));
-    Label35->setToolTip(
-        QStringLiteral("Displays the number of entries within the current category. (Click for graph.)"));
+    Label35->setToolTip(tr("Displays the number of entries within the current category. (Click for graph.)"));
     place(Label35, 90, 5360, 780, 255);
     Label29 = label(Picture1, "Label29", QString());
-    Label29->setToolTip(QStringLiteral("Date this entry was last updated."));
+    Label29->setToolTip(tr("Date this entry was last updated."));
     place(Label29, 900, 5390, 2180, 255);
-    Check1 = named(new QCheckBox(QStringLiteral("&Display information discreetly."), Picture1), "Check1");
-    Check1->setToolTip(QStringLiteral("Select to discreetly view information."));
+    Check1 = named(new QCheckBox(tr("&Display information discreetly."), Picture1), "Check1");
+    Check1->setToolTip(tr("Select to discreetly view information."));
     place(Check1, 3156, 5360, 2535, 255);
-    Check2 = named(new QCheckBox(QStringLiteral("&Hide information."), Picture1), "Check2");
-    Check2->setToolTip(QStringLiteral("Select to hide information."));
+    Check2 = named(new QCheckBox(tr("&Hide information."), Picture1), "Check2");
+    Check2->setToolTip(tr("Select to hide information."));
     place(Check2, 3156 + 2565, 5360, 1700, 255);
     Picture9 = picture(Picture1, "Picture9", QStringLiteral("busy"));
-    Picture9->setToolTip(QStringLiteral("Decrypting message."));
+    Picture9->setToolTip(tr("Decrypting message."));
     place(Picture9, 9650 - 1855, 5380, 240, 240);
     Picture9->hide();
     Picture17 = picture(Picture1, "Picture17", QStringLiteral("attachment"));
     place(Picture17, 9650 - 405, 5370, 240, 240);
     Picture17->hide();
-    Picture17->setAccessibleName(QStringLiteral("View attachments."));
+    Picture17->setAccessibleName(tr("View attachments."));
     Picture17->makeCommand();
 
     // Command bar; the right-hand group follows the window's right edge
-    Command2 = pictureButton(this, "Command2", "exit", QStringLiteral("Exit Quorlane."));
-    Command10 = pictureButton(this, "Command10", "new", QStringLiteral("Create a new password entry."));
-    Command11 = pictureButton(this, "Command11", "edit", QStringLiteral("Edit the selected password entry."));
-    Command8 =
-        pictureButton(this, "Command8", "delete", QStringLiteral("Delete the selected password entry."));
-    Command6 =
-        pictureButton(this, "Command6", "lock", QStringLiteral("Click to lock Quorlane to system tray."));
-    Command5 = pictureButton(this, "Command5", "setup", QStringLiteral("Click to set system parameters."));
-    cmdImport = pictureButton(
-        this, "cmdImport", "import",
-        QStringLiteral("Import passwords from a CSV file (web browsers, KeePassXC, Bitwarden)."));
-    cmdExport =
-        pictureButton(this, "cmdExport", "export", QStringLiteral("Export every entry to a CSV file."));
-    Command13 = pictureButton(this, "Command13", "attach", QStringLiteral("View attachments."));
-    Command1 = pictureButton(this, "Command1", "copy", QStringLiteral("Copy information to the clipboard."));
-    Command4 = pictureButton(this, "Command4", "print", QStringLiteral("Click to PRINT current entry."));
-    Command3 =
-        pictureButton(this, "Command3", "search", QStringLiteral("Click to perform a detailed SEARCH."));
-    Command22 = pictureButton(this, "Command22", "help", QStringLiteral("Click for additional help."));
+    Command2 = pictureButton(this, "Command2", "exit", tr("Exit Quorlane."));
+    Command10 = pictureButton(this, "Command10", "new", tr("Create a new password entry."));
+    Command11 = pictureButton(this, "Command11", "edit", tr("Edit the selected password entry."));
+    Command8 = pictureButton(this, "Command8", "delete", tr("Delete the selected password entry."));
+    Command6 = pictureButton(this, "Command6", "lock", tr("Click to lock Quorlane to system tray."));
+    Command5 = pictureButton(this, "Command5", "setup", tr("Click to set system parameters."));
+    cmdImport = pictureButton(this, "cmdImport", "import",
+                              tr("Import passwords from a CSV file (web browsers, KeePassXC, Bitwarden)."));
+    cmdExport = pictureButton(this, "cmdExport", "export", tr("Export every entry to a CSV file."));
+    Command13 = pictureButton(this, "Command13", "attach", tr("View attachments."));
+    Command1 = pictureButton(this, "Command1", "copy", tr("Copy information to the clipboard."));
+    Command4 = pictureButton(this, "Command4", "print", tr("Click to PRINT current entry."));
+    Command3 = pictureButton(this, "Command3", "search", tr("Click to perform a detailed SEARCH."));
+    Command22 = pictureButton(this, "Command22", "help", tr("Click for additional help."));
     int left = FirstCommandLeft;
     for (QPushButton* b :
          {Command2, Command10, Command11, Command8, Command6, Command5, cmdImport, cmdExport}) {
@@ -270,7 +265,7 @@ frmMain::frmMain() {
         place(b, 0, ClientHeight - 640, CommandWidth, CommandHeight);
 
     // Hidden holders
-    Label14 = label(this, "Label14", QStringLiteral("Description Title"));
+    Label14 = label(this, "Label14", tr("Description Title"));
     Label14->hide();
 
     // The copy pictures and the entry count are clickable: they take the hand pointer.
@@ -289,18 +284,18 @@ frmMain::frmMain() {
     Picture1->hide();
 
     // Pop-up menu of the tray icon
-    menPopup = named(new QMenu(QStringLiteral("Shutdown"), this), "menPopup");
-    menShut = menPopup->addAction(QStringLiteral("Shutdown Quorlane"));
+    menPopup = named(new QMenu(tr("Shutdown"), this), "menPopup");
+    menShut = menPopup->addAction(tr("Shutdown Quorlane"));
     menShut->setObjectName(QStringLiteral("menShut"));
 
     valueMenu = named(new QMenu(this), "valueMenu");
-    valueCopy = valueMenu->addAction(QStringLiteral("&Copy"));
-    valueSelectAll = valueMenu->addAction(QStringLiteral("Select &All"));
+    valueCopy = valueMenu->addAction(tr("&Copy"));
+    valueSelectAll = valueMenu->addAction(tr("Select &All"));
 
     // Events
     // Keyboard and assistive technology: the boxes' titles, the shortcuts of the commands.
     title(Label12, Combo1);
-    List1->setAccessibleName(QStringLiteral("Entries"));
+    List1->setAccessibleName(tr("Entries"));
     for (QToolButton* launch : {web1, web2, web3, web4}) {
         launch->setAccessibleName(launch->toolTip());
         pressOnEnter(launch);
@@ -404,7 +399,8 @@ void frmMain::Form_Load() {
     }
     fitCaption(Check1);
     fitCaption(Check2);
-    fitCaption(Label29, QStringLiteral("Last Updated: 00/00/0000"));
+    fitCaption(Label29,
+               QCoreApplication::translate("EntryView", "Last Updated: ") + QStringLiteral("00/00/0000"));
 }
 
 void frmMain::setValueColour(const QColor& colour) {
@@ -461,9 +457,9 @@ void frmMain::copySecret() {
     if (!hasCurrentEntry() || !shownValues) return;
     if (shownSecretField < 0)
         return (void)platform().messageBox(
-            QStringLiteral("No Password Field"),
-            QStringLiteral("The category %1 has no field whose title says password, PIN or code.\n"
-                           "Copy a field with its copy picture or Ctrl+1 to Ctrl+4.")
+            tr("No Password Field"),
+            tr("The category %1 has no field whose title says password, PIN or code.\n"
+               "Copy a field with its copy picture or Ctrl+1 to Ctrl+4.")
                 .arg(Label10->text()),
             MsgIcon::Information);
     copyField(shownSecretField + 1);
@@ -473,9 +469,9 @@ void frmMain::copyUserName() {
     if (!hasCurrentEntry() || !shownValues) return;
     if (shownUserField < 0)
         return (void)platform().messageBox(
-            QStringLiteral("No User Name Field"),
-            QStringLiteral("The category %1 has no field whose title says user name or e-mail.\n"
-                           "Copy a field with its copy picture or Ctrl+1 to Ctrl+4.")
+            tr("No User Name Field"),
+            tr("The category %1 has no field whose title says user name or e-mail.\n"
+               "Copy a field with its copy picture or Ctrl+1 to Ctrl+4.")
                 .arg(Label10->text()),
             MsgIcon::Information);
     copyField(shownUserField + 1);
@@ -485,12 +481,11 @@ void frmMain::copyOneTimeCode() {
     if (!hasCurrentEntry() || !shownValues) return;
     const otp::Setting* setting = shownCodes.first();
     if (!setting)
-        return (void)platform().messageBox(
-            QStringLiteral("No One-Time Code"),
-            QStringLiteral("The entry %1 has no one-time code.\n"
-                           "Set one up in the entry editor with One-time code...")
-                .arg(Label3->text()),
-            MsgIcon::Information);
+        return (void)platform().messageBox(tr("No One-Time Code"),
+                                           tr("The entry %1 has no one-time code.\n"
+                                              "Set one up in the entry editor with One-time code...")
+                                               .arg(Label3->text()),
+                                           MsgIcon::Information);
     copyToClipboard(otp::code(*setting, platform().now().toSecsSinceEpoch()));
 }
 
@@ -512,8 +507,7 @@ void frmMain::showCodes() {
         if (block.isValid()) {
             QTextCursor cursor(block);
             cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-            cursor.insertText(QStringLiteral("One-time code: ") +
-                              shownCode(shownCodes.notes->setting, seconds));
+            cursor.insertText(tr("One-time code: ") + shownCode(shownCodes.notes->setting, seconds));
         }
     }
     platform().after(1000 - now.time().msec(), [this, round] {
@@ -537,18 +531,17 @@ void frmMain::menShut_Click() {
 
 // Help: the user's guide in the desktop's PDF viewer; when it cannot be shown, where it is.
 void frmMain::Command22_Click() {
-    const QString guide = deliveredFile(QStringLiteral("Help.pdf"));
+    const QString guide = deliveredInLanguage(QStringLiteral("Help.pdf"));
     if (platform().openDocument(guide)) return;
     const QString shown = QDir::toNativeSeparators(QFileInfo(guide).absoluteFilePath());
     if (!QFileInfo::exists(guide))
-        platform().messageBox(
-            QStringLiteral("Help"),
-            QStringLiteral("The user's guide is not installed. It belongs here:\n\n%1").arg(shown),
-            MsgIcon::Error);
+        platform().messageBox(tr("Help"),
+                              tr("The user's guide is not installed. It belongs here:\n\n%1").arg(shown),
+                              MsgIcon::Error);
     else
-        platform().messageBox(QStringLiteral("Help"),
-                              QStringLiteral("No program to show PDF files was found. The user's guide is "
-                                             "this file:\n\n%1\n\nOpen it with any PDF viewer.")
+        platform().messageBox(tr("Help"),
+                              tr("No program to show PDF files was found. The user's guide is "
+                                 "this file:\n\n%1\n\nOpen it with any PDF viewer.")
                                   .arg(shown),
                               MsgIcon::Information);
 }

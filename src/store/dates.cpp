@@ -13,7 +13,7 @@ QString formatLastUpdate(const QDateTime& when) {
         .arg(t.hour() < 12 ? QStringLiteral("am") : QStringLiteral("pm"));
 }
 
-QString shownUpdateDate(const QString& stored) {
+QString shownUpdateDate(const QString& stored, const QString& format) {
     // month/day/year, optionally followed by a time of day with or without am/pm
     static const QRegularExpression pattern(QStringLiteral(
         R"(^\s*(\d{1,2})/(\d{1,2})/(\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?\s*([AaPp][Mm])?)?\s*$)"));
@@ -24,9 +24,9 @@ QString shownUpdateDate(const QString& stored) {
     if (!m.captured(4).isEmpty()) {
         const int hour = m.captured(4).toInt();
         const bool twelveHour = !m.captured(7).isEmpty();
-        if (m.captured(5).toInt() > 59 || m.captured(6).toInt() > 59 || (twelveHour && (hour < 1 || hour > 12)) ||
-            hour > 23)
+        if (m.captured(5).toInt() > 59 || m.captured(6).toInt() > 59 ||
+            (twelveHour && (hour < 1 || hour > 12)) || hour > 23)
             return stored.trimmed();
     }
-    return date.toString(QStringLiteral("MM/dd/yyyy"));
+    return date.toString(format);
 }

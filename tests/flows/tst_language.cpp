@@ -91,6 +91,7 @@ const std::map<QString, std::function<QWidget*()>>& windows() {
         {QStringLiteral("frmEntry"), [] { return static_cast<QWidget*>(&form<frmEntry>()); }},
         {QStringLiteral("frmGenerator"), [] { return static_cast<QWidget*>(&form<frmGenerator>()); }},
         {QStringLiteral("frmImport"), [] { return static_cast<QWidget*>(&form<frmImport>()); }},
+        {QStringLiteral("frmMain"), [] { return static_cast<QWidget*>(&openMainWindow()); }},
         {QStringLiteral("frmMainClip"), [] { return static_cast<QWidget*>(&form<frmMainClip>()); }},
         {QStringLiteral("frmOneTime"), [] { return static_cast<QWidget*>(&form<frmOneTime>()); }},
         {QStringLiteral("frmSearch"), [] { return static_cast<QWidget*>(&form<frmSearch>()); }},
