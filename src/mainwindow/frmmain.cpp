@@ -28,6 +28,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -510,8 +511,8 @@ void frmMain::showCodes() {
             cursor.insertText(tr("One-time code: ") + shownCode(shownCodes.notes->setting, seconds));
         }
     }
-    platform().after(1000 - now.time().msec(), [this, round] {
-        if (round == codeRound_) showCodes();
+    platform().after(1000 - now.time().msec(), [window = QPointer<frmMain>(this), round] {
+        if (window && round == window->codeRound_) window->showCodes();
     });
 }
 
