@@ -1321,6 +1321,10 @@ Open it with any PDF viewer.</source>
 
 Öffnen Sie sie mit einem beliebigen PDF-Betrachter.</translation>
     </message>
+    <message>
+        <source>NONE</source>
+        <translation>KEINE</translation>
+    </message>
 </context>
 <context>
     <name>frmMainClip</name>

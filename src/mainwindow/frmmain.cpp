@@ -151,7 +151,7 @@ frmMain::frmMain() {
     Label13->setStyleSheet(QStringLiteral("color: rgb(224, 224, 224);"));
     place(Label13, Label3Left - 15, Label3Top - 15, 5200, 375);
     place(Label3, Label3Left, Label3Top, 5200, 375);
-    Label10 = label(Picture5, "Label10", QStringLiteral("NONE"));
+    Label10 = label(Picture5, "Label10", tr("NONE"));
     Label10->setStyleSheet(QStringLiteral("background: rgb(255, 255, 192); padding-left: 3px;"));
     place(Label10, Label3Left, 480, 6174, 255);
     Picture6 = picture(Picture5, "Picture6", QStringLiteral("cat_default"));

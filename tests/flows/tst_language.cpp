@@ -129,7 +129,6 @@ private slots:
             speak(language);
             QWidget* shown = windows().at(window)();
             const auto texts = ownTexts(shown);
-            shown->close();
             unloadAllForms();
             settle();
             return texts;
