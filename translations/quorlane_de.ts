@@ -465,6 +465,35 @@ Jetzt mit Ihrem Anmeldepasswort verschlüsseln?</translation>
     </message>
 </context>
 <context>
+    <name>VaultWatch</name>
+    <message>
+        <source>Vault Changed</source>
+        <translation>Tresor geändert</translation>
+    </message>
+    <message>
+        <source>The vault was changed by another program; Quorlane shows its current state</source>
+        <translation>Der Tresor wurde von einem anderen Programm geändert; Quorlane zeigt seinen aktuellen Stand</translation>
+    </message>
+    <message>
+        <source>Entry Deleted</source>
+        <translation>Eintrag gelöscht</translation>
+    </message>
+    <message>
+        <source>Entry Changed</source>
+        <translation>Eintrag geändert</translation>
+    </message>
+    <message>
+        <source>Another program deleted this entry; nothing was saved.</source>
+        <translation>Ein anderes Programm hat diesen Eintrag gelöscht; es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Another program changed this entry since you opened it; nothing was saved.
+Quorlane shows its current state.</source>
+        <translation>Ein anderes Programm hat diesen Eintrag geändert, seit Sie ihn geöffnet haben; es wurde nichts gespeichert.
+Quorlane zeigt seinen aktuellen Stand.</translation>
+    </message>
+</context>
+<context>
     <name>frmAttach</name>
     <message>
         <source>Attachments</source>
