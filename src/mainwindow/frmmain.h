@@ -113,6 +113,8 @@ public:
     // The text colour of Text1 .. Text5. In their background colour the values are hidden: then
     // no focus, selection, drag or menu shows them either.
     void setValueColour(const QColor& colour);
+    // The colours of the palette in force (light, or their dark variants).
+    void applyColours();
 
     // Whether an entry is current: the list's current text, trimmed, is not empty.
     bool hasCurrentEntry() const override;
@@ -197,8 +199,7 @@ private:
     void openValueMenu(QWidget* box);
 
     mainlayout::MainLayout layout_;
-    int listRowHeight_ = 0;      // pixels
-    bool sizeRequested_ = false; // the design size was asked back once
+    int listRowHeight_ = 0; // pixels
     bool valuesHidden_ = false;
     QWidget* menuBox_ = nullptr;        // the value box valueMenu was opened on
     QString lockedFilter_;              // the filter's text when the program locked
