@@ -216,7 +216,7 @@ void WindowKitTest::namesReadAsWords() {
     QAccessibleInterface* read = QAccessible::queryAccessibleInterface(object);
     QCOMPARE(int(read->role()), role);
     QCOMPARE(read->text(QAccessible::Name), name);
-    QCOMPARE(read->state().invisible, control == QLatin1String("Label13"));
+    if (control == QLatin1String("Label13")) QVERIFY(read->state().invisible);
 }
 
 // A focused picture button takes Enter and Space itself; the window's default button answers

@@ -15,6 +15,7 @@
 #include "entries/frmgenerator.h"
 #include "entries/frmimport.h"
 #include "entries/frmmainclip.h"
+#include "entries/frmonetime.h"
 #include "entries/frmsearch.h"
 #include "mainwindow/frmmain.h"
 #include "printing/frmprint.h"
@@ -38,6 +39,7 @@ inline const ProgramWindow ProgramWindows[] = {
     {"frmEntry", []() -> QWidget& { return form<frmEntry>(); }},
     {"frmGenerator", []() -> QWidget& { return form<frmGenerator>(); }},
     {"frmImport", []() -> QWidget& { return form<frmImport>(); }},
+    {"frmOneTime", []() -> QWidget& { return form<frmOneTime>(); }},
     {"frmSearch", []() -> QWidget& { return form<frmSearch>(); }},
     {"frmMainClip", []() -> QWidget& { return form<frmMainClip>(); }},
     {"frmEditor", []() -> QWidget& { return form<frmEditor>(); }},
