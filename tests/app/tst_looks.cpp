@@ -141,9 +141,14 @@ QWidget& openShown(const QString& name) {
 class LooksTest final : public VaultTestCase {
     Q_OBJECT
 private slots:
+    void init() {
+        VaultTestCase::init();
+        font_ = QApplication::font();
+        palette_ = QApplication::palette();
+    }
     void cleanup() {
-        QApplication::setFont(QFont());
-        QApplication::setPalette(QApplication::style()->standardPalette());
+        QApplication::setFont(font_);
+        QApplication::setPalette(palette_);
         VaultTestCase::cleanup();
     }
 
@@ -217,7 +222,9 @@ private slots:
     void smallControlsAnswerOnRoomEnough() {
         QFETCH(QString, control);
         vault().addEntry(QStringLiteral("Site"), QStringLiteral("WEB SITE"),
-                         {QStringLiteral("www.example.com"), {}, {}, QStringLiteral("www.example.org")});
+                         {QStringLiteral("www.example.com"), QStringLiteral("me"), QStringLiteral("pw"),
+                          QStringLiteral("www.example.org")},
+                         QStringLiteral("notes"));
         auto& main = static_cast<frmMain&>(openShown(QStringLiteral("frmMain")));
         QWidget* target = main.findChild<QWidget*>(control);
         QVERIFY(target && target->isVisible());
@@ -229,6 +236,10 @@ private slots:
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(1, 1));
         QCOMPARE(fake().clipboard.isEmpty(), false);
     }
+
+private:
+    QFont font_;
+    QPalette palette_;
 };
 
 QUORLANE_TEST(LooksTest);

@@ -55,8 +55,9 @@ private slots:
         QFETCH(int, height);
         QFETCH(int, points);
         QFETCH(QString, needAndHave);
+        const QFont before = QApplication::font();
+        const auto restoreFont = qScopeGuard([before] { QApplication::setFont(before); });
         QApplication::setFont(QFont(QStringLiteral("Sans Serif"), points));
-        const auto restoreFont = qScopeGuard([] { QApplication::setFont(QFont()); });
         const bool passes = needAndHave.isEmpty();
         QCOMPARE(screenLargeEnough(width, height), passes);
         fake().screenTwips = QSize(width, height);
@@ -107,7 +108,10 @@ private slots:
         StartUp();
         main = &form<frmMain>();
         QTRY_COMPARE_WITH_TIMEOUT(main->isMaximized(), maximised, WaitMs);
-        if (!maximised) return QCOMPARE(main->geometry(), placed);
+        if (!maximised) {
+            QCOMPARE(main->geometry(), placed);
+            return;
+        }
         main->showNormal();
         QTRY_COMPARE_WITH_TIMEOUT(main->size(), placed.size(), WaitMs);
     }

@@ -162,8 +162,9 @@ private slots:
         QFETCH(int, points);
         QFETCH(QSize, dragged);
         QFETCH(QSize, kept);
+        const QFont before = QApplication::font();
+        const auto restoreFont = qScopeGuard([before] { QApplication::setFont(before); });
         QApplication::setFont(QFont(QStringLiteral("Sans Serif"), points));
-        const auto restoreFont = qScopeGuard([] { QApplication::setFont(QFont()); });
         vault().addEntry(QStringLiteral("Site"), QStringLiteral("WEB SITE"),
                          {QStringLiteral("www.example.com")});
         frmMain& main = form<frmMain>();
