@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <memory>
 #include <qrencode.h>
@@ -118,10 +119,15 @@ void frmOneTime::offer(const QStringList& titles, int preferred, const QString& 
 }
 
 void frmOneTime::showCheck() {
+    const int round = ++checkRound_;
     const auto parsed = otp::parse(Text1->text());
     QString shown;
     if (const auto* setting = std::get_if<otp::Setting>(&parsed)) {
-        const qint64 now = platform().now().toSecsSinceEpoch();
+        const QDateTime clock = platform().now();
+        const qint64 now = clock.toSecsSinceEpoch();
+        platform().after(1000 - clock.time().msec(), [window = QPointer<frmOneTime>(this), round] {
+            if (window && round == window->checkRound_) window->showCheck();
+        });
         QString who = setting->issuer;
         if (!setting->account.isEmpty())
             who = who.isEmpty() ? setting->account : QStringLiteral("%1, %2").arg(who, setting->account);

@@ -18,13 +18,13 @@ public:
     ~frmOneTime() override;
     Q_DISABLE_COPY_MOVE(frmOneTime)
 
-    QLabel* Label1;         // "&Address or secret:"
-    QLineEdit* Text1;       // the address or secret
-    QLabel* Label2;         // the code the setting gives now, or why it cannot be used
-    QLabel* Label3;         // "&Put it into:"
-    QComboBox* Combo1;      // the field that receives the setting: fields 1..4, then the notes
-    QLabel* Picture1;       // the QR code, once asked for
-    QPushButton* Command1;  // shows the QR code
+    QLabel* Label1;        // "&Address or secret:"
+    QLineEdit* Text1;      // the address or secret
+    QLabel* Label2;        // the code the setting gives now (refreshed each second), or why it cannot be used
+    QLabel* Label3;        // "&Put it into:"
+    QComboBox* Combo1;     // the field that receives the setting: fields 1..4, then the notes
+    QLabel* Picture1;      // the QR code, once asked for
+    QPushButton* Command1; // shows the QR code
     QPushButton* Command21; // uses the setting
     QPushButton* Command2;  // closes without using it (Esc)
 
@@ -48,4 +48,5 @@ public:
 
 private:
     void showCheck();
+    int checkRound_ = 0; // the refreshing of the code shown in force; an older one stops
 };

@@ -30,6 +30,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextBlock>
@@ -542,8 +543,8 @@ void frmMain::showCodes() {
                               shownCode(shownCodes.notes->setting, seconds));
         }
     }
-    platform().after(1000 - now.time().msec(), [this, round] {
-        if (round == codeRound_) showCodes();
+    platform().after(1000 - now.time().msec(), [window = QPointer<frmMain>(this), round] {
+        if (window && round == window->codeRound_) window->showCodes();
     });
 }
 
