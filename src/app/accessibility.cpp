@@ -94,9 +94,10 @@ void installOwnInterfaces() {
 
 } // namespace
 
-void hideFromAccessibility(QWidget* widget) {
+DecorativeLabel::DecorativeLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     installOwnInterfaces();
-    widget->setProperty(DecorativeProperty, true);
+    setProperty(DecorativeProperty, true);
+    setTextFormat(Qt::PlainText);
 }
 
 void windowsReadAsFrames() {

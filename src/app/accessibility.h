@@ -7,10 +7,15 @@
 // Installed at start, in front of any update handler installed before.
 void keepPasswordsOffAccessibility();
 
-class QWidget;
+#include <QLabel>
 
-// A copy drawn for looks only (the shadow under a heading) stays out of what assistive technology
-// reads: no name, no role, never showing.
-void hideFromAccessibility(QWidget* widget);
+// A label drawn for looks only (the shadow copy under a heading): assistive technology is told of
+// no name, no role and never showing. (Qt's own reading of a QLabel comes before the program's,
+// so the copy needs a class of its own.)
+class DecorativeLabel final : public QLabel {
+    Q_OBJECT
+public:
+    DecorativeLabel(const QString& text, QWidget* parent);
+};
 // Windows that are plain widgets (not dialogs) read as frames, as every other window does.
 void windowsReadAsFrames();

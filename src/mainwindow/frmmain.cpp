@@ -150,8 +150,7 @@ frmMain::frmMain() {
     place(Picture5, 3156, Picture5Top, 6369, 4820);
     Picture5->setAutoFillBackground(true);
     Picture5->hide();
-    Label13 = label(Picture5, "Label13", QStringLiteral("Identification"));
-    hideFromAccessibility(Label13); // the heading's shadow
+    Label13 = named(new DecorativeLabel(QStringLiteral("Identification"), Picture5), "Label13"); // shadow
     Label3 = label(Picture5, "Label3", QStringLiteral("Identification"));
     QFont heading = Label3->font();
     heading.setPointSizeF(twips::scaledPointSize(12));
