@@ -360,10 +360,10 @@ Es wird nichts daraus gelesen oder hineingeschrieben.</translation>
     <message>
         <source>QUORLANE does not support your current resolution mode.
 
-Please change your resolution to at least 800x600 pixels.</source>
+At the current display scaling and font size it needs a screen of at least %1x%2 pixels; this screen has %3x%4. Please lower the display scaling or the font size, or raise the resolution.</source>
         <translation>QUORLANE unterstützt Ihre aktuelle Bildschirmauflösung nicht.
 
-Bitte stellen Sie eine Auflösung von mindestens 800x600 Pixeln ein.</translation>
+Bei der aktuellen Anzeigeskalierung und Schriftgröße braucht es einen Bildschirm von mindestens %1x%2 Pixeln; dieser Bildschirm hat %3x%4. Bitte verringern Sie die Anzeigeskalierung oder die Schriftgröße, oder erhöhen Sie die Auflösung.</translation>
     </message>
 </context>
 <context>
@@ -602,10 +602,6 @@ Quorlane zeigt seinen aktuellen Stand.</translation>
         <translation>Geben Sie hier den Namen der neuen Kategorie ein.</translation>
     </message>
     <message>
-        <source>Save entry.</source>
-        <translation>Kategorie speichern.</translation>
-    </message>
-    <message>
         <source>Cancel.</source>
         <translation>Abbrechen.</translation>
     </message>
@@ -636,6 +632,10 @@ Quorlane zeigt seinen aktuellen Stand.</translation>
     <message>
         <source>Category successfully created.</source>
         <translation>Die Kategorie wurde angelegt.</translation>
+    </message>
+    <message>
+        <source>Save category.</source>
+        <translation>Kategorie speichern.</translation>
     </message>
 </context>
 <context>
@@ -1589,6 +1589,10 @@ Schließen Sie dieses Fenster ERST, wenn Sie die Ausdrucke aus dem Drucker genom
     <message>
         <source>** REMINDER **</source>
         <translation>** ERINNERUNG **</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Warnung!</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "store/vault.h"
 #include "store/vaultfile.h"
 #include "traylock.h"
+#include "twips.h"
 #include "vaultclaim.h"
 #include "vaultlock.h"
 #include "vaultwatch.h"
@@ -56,8 +57,15 @@ QString appFolderFrom(QString folder) {
     return folder;
 }
 
+namespace {
+// The screen the main window needs at the design font, in twips; a larger font needs more.
+constexpr int NeededWidthTwips = 11000;
+constexpr int NeededHeightTwips = 8000;
+} // namespace
+
 bool screenLargeEnough(int widthTwips, int heightTwips) {
-    return heightTwips >= 8000 && widthTwips >= 11000;
+    const double scale = twips::fontScale();
+    return heightTwips >= NeededHeightTwips * scale && widthTwips >= NeededWidthTwips * scale;
 }
 
 namespace {
@@ -185,13 +193,24 @@ void StartUp() {
 
     const QSize screen = platform().screenSizeTwips();
     if (!screenLargeEnough(screen.width(), screen.height())) {
-        platform().messageBox(QCoreApplication::translate("StartUp", "Invalid Resolution"),
-                              QCoreApplication::translate(
-                                  "StartUp", "QUORLANE does not support your current resolution mode.\n\n"
-                                             "Please change your resolution to at least 800x600 pixels."),
-                              MsgIcon::Error);
+        // Said in the screen's own pixels: with display scaling they are fewer than the device's.
+        const int tpp = platform().twipsPerPixel();
+        platform().messageBox(
+            QCoreApplication::translate("StartUp", "Invalid Resolution"),
+            QCoreApplication::translate(
+                "StartUp", "QUORLANE does not support your current resolution mode.\n\n"
+                           "At the current display scaling and font size it needs a screen of at least "
+                           "%1x%2 pixels; this screen has %3x%4. Please lower the display scaling or "
+                           "the font size, or raise the resolution.")
+                .arg(twips::toPx(NeededWidthTwips))
+                .arg(twips::toPx(NeededHeightTwips))
+                .arg(screen.width() / tpp)
+                .arg(screen.height() / tpp),
+            MsgIcon::Error);
         platform().endProgram();
     }
+
+    restoreWindowGeometry(main.widget());
 
     PrintFolder = defaultPrintFolder();
     removeStalePrintPages();

@@ -1,6 +1,7 @@
 #include "traylock.h"
 
 #include "clipboard.h"
+#include "colours.h"
 #include "forms.h"
 #include "frmlogin.h"
 #include "mainwindowport.h"
@@ -37,9 +38,7 @@ public:
         setObjectName(QLatin1String(CoverName));
         setFocusPolicy(Qt::StrongFocus);
         setAutoFillBackground(true);
-        QPalette p = palette();
-        p.setColor(QPalette::Window, QColor(176, 176, 176));
-        setPalette(p);
+        colours::setTextOn(this, colours::valueText(), colours::valueBackground());
         setCursor(Qt::PointingHandCursor);
         auto* layout = new QVBoxLayout(this);
         auto* picture = new PictureBox(this, QStringLiteral("lock"));

@@ -1,5 +1,6 @@
 #include "frmattach.h"
 
+#include "app/colours.h"
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/mainwindowport.h"
@@ -50,7 +51,9 @@ frmAttach::frmAttach() {
     Label1 = label(this, "Label1", tr("Note: Attachments are not encrypted."));
     place(Label1, 3600, 1000, FormWidth - 3600 - 120, 255);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label1->setStyleSheet(QStringLiteral("color: #8b1a1a; font-style: italic;"));
+    Label1->setStyleSheet(
+        QStringLiteral("color: %1; font-style: italic;")
+            .arg(colours::isDark() ? colours::warningText().name() : QStringLiteral("#8b1a1a")));
 
     Picture2 = panel(this, "Picture2");
     place(Picture2, 120, 1290, FormWidth - 240, 4320);

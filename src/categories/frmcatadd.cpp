@@ -38,7 +38,7 @@ frmCatAdd::frmCatAdd() {
     limitCharacters(Text2, 50);
     place(Text2, 180, 540, WindowWidth - 600, 330);
 
-    Command21 = pictureButton(this, "Command21", "save", tr("Save entry."));
+    Command21 = pictureButton(this, "Command21", "save", tr("Save category."));
     Command1 = pictureButton(this, "Command1", "cancel", tr("Cancel."));
     const int buttonTop = WindowHeight - ButtonHeight - 180;
     place(Command21, 120, buttonTop, ButtonWidth, ButtonHeight);

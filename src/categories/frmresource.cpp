@@ -1,11 +1,13 @@
 #include "frmresource.h"
 
+#include "app/colours.h"
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/mainwindowport.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
+#include "app/twips.h"
 #include "app/windowkit.h"
 #include "breakdown.h"
 #include "frmxfer.h"
@@ -111,9 +113,12 @@ QColor barColour(int index) {
 
 void frmResource::fillChart() {
     auto* chart = new QChart;
+    // Under a dark palette the chart is dark as well, its labels light.
+    if (colours::isDark()) chart->setTheme(QChart::ChartThemeDark);
+    const QColor labelColour = colours::isDark() ? QColor(Qt::white) : QColor(Qt::black);
     chart->setTitle(tr("Category Breakdown"));
     QFont titleFont = chart->titleFont();
-    titleFont.setPointSize(12);
+    titleFont.setPointSizeF(twips::scaledPointSize(12));
     titleFont.setBold(true);
     chart->setTitleFont(titleFont);
     chart->setAnimationOptions(QChart::NoAnimation);
@@ -144,7 +149,7 @@ void frmResource::fillChart() {
     }
     auto* series = new QStackedBarSeries;
     QFont labelFont = font();
-    labelFont.setPointSize(10);
+    labelFont.setPointSizeF(twips::scaledPointSize(10));
     long long highest = 0;
     QStringList names;
     for (int j = 1; j <= columns_; ++j) {
@@ -160,7 +165,7 @@ void frmResource::fillChart() {
         set->setColor(barColour(j - 1));
         set->setBorderColor(barColour(j - 1).darker(130));
         set->setLabelFont(labelFont);
-        set->setLabelColor(Qt::black);
+        set->setLabelColor(labelColour);
         series->append(set);
     }
     series->setBarWidth(0.8);
@@ -174,7 +179,7 @@ void frmResource::fillChart() {
     categoryAxis->setTitleText(tr("Category"));
     categoryAxis->setTruncateLabels(false);
     QFont nameFont = font();
-    nameFont.setPointSize(columns_ > 12 ? 7 : 8);
+    nameFont.setPointSizeF(twips::scaledPointSize(columns_ > 12 ? 7 : 8));
     categoryAxis->setLabelsFont(nameFont);
     if (columns_ > 6) categoryAxis->setLabelsAngle(-90);
     chart->addAxis(categoryAxis, Qt::AlignBottom);

@@ -1,5 +1,6 @@
 #include "frmentry.h"
 
+#include "app/colours.h"
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/mainwindowport.h"
@@ -54,9 +55,6 @@ constexpr int WindowHeight = 7530;
 constexpr int PanelWidth = WindowWidth - 240;
 constexpr int BoxLeft = 150;
 constexpr int BoxWidth = PanelWidth - 2 * BoxLeft;
-
-const QColor BoxBackground(176, 176, 176);
-const QColor DiscreetText(224, 224, 224);
 
 qsizetype chars(const QString& text) {
     return text::characterCount(text);
@@ -159,14 +157,14 @@ private:
 
 QFont boxFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(9);
+    font.setPointSizeF(twips::scaledPointSize(9));
     return font;
 }
 
 void styleBox(QWidget* box) {
     QPalette p = box->palette();
-    p.setColor(QPalette::Base, BoxBackground);
-    p.setColor(QPalette::Text, Qt::black);
+    p.setColor(QPalette::Base, colours::valueBackground());
+    p.setColor(QPalette::Text, colours::valueText());
     box->setPalette(p);
     box->setFont(boxFont());
 }
@@ -466,7 +464,7 @@ void frmEntry::Combo1_Click() {
 
 // Discreet display: the six boxes' text light grey, otherwise black. The values stay as they are.
 void frmEntry::Check1_Click() {
-    const QColor colour = Check1->isChecked() ? DiscreetText : QColor(Qt::black);
+    const QColor colour = Check1->isChecked() ? colours::editorDiscreetText() : colours::valueText();
     for (QWidget* box : std::array<QWidget*, 6>{Text1, Text2, Text3, Text4, Text5, Text6}) {
         QPalette p = box->palette();
         p.setColor(QPalette::Text, colour);

@@ -2,6 +2,7 @@
 
 #include "app/forms.h"
 #include "app/platform.h"
+#include "app/twips.h"
 #include "app/windowkit.h"
 #include "passwordgenerator.h"
 
@@ -58,8 +59,9 @@ frmGenerator::frmGenerator() {
     Text1->setReadOnly(true);
     Text1->setToolTip(tr("The password made."));
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(10);
+    fixed.setPointSizeF(twips::scaledPointSize(10));
     Text1->setFont(fixed);
+    Text1->setAccessibleName(QStringLiteral("Password made"));
     place(Text1, 180, 2040, WindowWidth - 240 - 360 - ButtonWidth - 120, 400);
     Command1 = pictureButton(Picture1, "Command1", "generate", tr("Make another password."));
     place(Command1, WindowWidth - 240 - 180 - ButtonWidth, 2000, ButtonWidth, ButtonHeight);

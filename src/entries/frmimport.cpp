@@ -64,6 +64,8 @@ frmImport::frmImport() {
     place(Command21, WindowWidth - 180 - 2 * 1500 - 120, ButtonRowTop, 1500, 450);
     place(Command2, WindowWidth - 180 - 1500, ButtonRowTop, 1500, 450);
     tabOrder({List1, List2, Check1, Command21, Command2});
+    title(Label2, List1);
+    title(Label3, List2);
 
     connect(Command21, &QPushButton::clicked, this, [this] { Command21_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

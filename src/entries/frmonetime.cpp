@@ -62,7 +62,7 @@ frmOneTime::frmOneTime() {
     Text1->setToolTip(tr("Paste the otpauth:// address or the secret the service shows."));
     Text1->setMaxLength(1000);
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(9);
+    fixed.setPointSizeF(twips::scaledPointSize(9));
     Text1->setFont(fixed);
     place(Text1, 180, 450, WindowWidth - 360, 330);
     title(Label1, Text1);

@@ -1,10 +1,13 @@
 #include "frmmain.h"
 
+#include "app/accessibility.h"
 #include "app/clipboard.h"
+#include "app/colours.h"
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/language.h"
 #include "app/modmain.h"
+#include "app/modregistry.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/shortcuts.h"
@@ -30,7 +33,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -42,8 +44,6 @@
 using namespace windowkit;
 
 namespace {
-
-const QColor ValueBackground(176, 176, 176);
 
 std::array<QWidget*, 5> valueBoxes(const frmMain& main) {
     return {main.Text1, main.Text2, main.Text3, main.Text4, main.Text5};
@@ -86,6 +86,18 @@ void fitCaption(QWidget* w, const QString& sample = {}) {
     if (label) label->setText(shown);
 }
 
+// Clicks and taps need room: a copy picture (180 twips, 12 pixels at 96 dpi) answers on a square
+// of HitTarget twips centred on it, reaching a few pixels into the corners of the value boxes
+// above and below it; the picture is drawn where it always was.
+constexpr int HitTarget = 360;
+void placeCopyPicture(PictureBox* copy, int top) {
+    const QRect picture = twips::toPx(90, top, 180, 180);
+    const QRect target = twips::toPx(0, top + 90 - HitTarget / 2, HitTarget, HitTarget);
+    copy->setGeometry(target);
+    copy->setPictureMargins({picture.left() - target.left(), picture.top() - target.top(),
+                             target.right() - picture.right(), target.bottom() - picture.bottom()});
+}
+
 // A hidden value is never selected (see setValueColour); should a selection still appear, its
 // text is drawn in the background colour as well. The focus frame keeps its colour.
 void setTextColour(QWidget* box, const QColor& colour, bool hidden) {
@@ -103,13 +115,12 @@ void setTextColour(QWidget* box, const QColor& colour, bool hidden) {
 frmMain::frmMain() {
     using namespace mainlayout::design;
     setUpWindow(this, "frmMain", QStringLiteral("Quorlane"));
+    // The person may drag the border to any size down to the design size at the current font.
+    setMinimumSize(designSize());
     resize(designSize());
 
     // Header band
     Shape1 = named(new QFrame(this), "Shape1");
-    Shape1->setStyleSheet(
-        QStringLiteral("#Shape1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                       "stop:0 #e8eef6, stop:1 #bccbde); border-bottom: 1px solid #8aa0bb; }"));
     place(Shape1, -40, -240, ClientWidth + 1000, 1230);
     Picture2 = picture(this, "Picture2", QStringLiteral("banner"));
     place(Picture2, 50, 110, 3540, 750);
@@ -140,22 +151,20 @@ frmMain::frmMain() {
     place(Picture5, 3156, Picture5Top, 6369, 4820);
     Picture5->setAutoFillBackground(true);
     Picture5->hide();
-    Label13 = label(Picture5, "Label13", tr("Identification"));
+    Label13 = named(new DecorativeLabel(tr("Identification"), Picture5), "Label13"); // shadow
     Label3 = label(Picture5, "Label3", tr("Identification"));
     QFont heading = Label3->font();
-    heading.setPointSize(12);
+    heading.setPointSizeF(twips::scaledPointSize(12));
     heading.setBold(true);
     Label3->setFont(heading);
     Label13->setFont(heading);
-    Label3->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128);"));
-    Label13->setStyleSheet(QStringLiteral("color: rgb(224, 224, 224);"));
     place(Label13, Label3Left - 15, Label3Top - 15, 5200, 375);
     place(Label3, Label3Left, Label3Top, 5200, 375);
     Label10 = label(Picture5, "Label10", tr("NONE"));
-    Label10->setStyleSheet(QStringLiteral("background: rgb(255, 255, 192); padding-left: 3px;"));
     place(Label10, Label3Left, 480, 6174, 255);
     Picture6 = picture(Picture5, "Picture6", QStringLiteral("cat_default"));
     place(Picture6, 5404, 90, Picture6Width, 720);
+    Picture6->nameBy([this] { return QStringLiteral("Category picture: ") + Label10->text(); });
     Picture6->raise();
 
     QLabel** titles[] = {&Label4, &Label5, &Label6, &Label7};
@@ -169,7 +178,7 @@ frmMain::frmMain() {
     for (int i = 0; i < 4; ++i) {
         const int top = 870 + 540 * i;
         *copies[i] = picture(Picture5, copyNames[i], QStringLiteral("copyfield"));
-        place(*copies[i], 90, top, 180, 180);
+        placeCopyPicture(*copies[i], top);
         *titles[i] = label(Picture5, titleNames[i], tr("User Defined Field (%1)").arg(i + 1));
         place(*titles[i], 315, top - 45, 5000, 255);
         *values[i] = named(new QLineEdit(Picture5), valueNames[i]);
@@ -181,10 +190,14 @@ frmMain::frmMain() {
         (*launches[i])->setToolTip(tr("Launch URL."));
         (*launches[i])->setAutoRaise(true);
         place(*launches[i], 6369 - 530, top + 200, WebWidth, WebHeight);
+        (*launches[i])->setMinimumSize(twips::toPx(HitTarget), twips::toPx(HitTarget));
+        (*launches[i])->resize(twips::toPx(WebWidth), twips::toPx(std::max(WebHeight, HitTarget)));
         (*launches[i])->hide();
     }
     Picture14 = picture(Picture5, "Picture14", QStringLiteral("copyfield"));
-    place(Picture14, 90, Text5Top - 255, 180, 180);
+    placeCopyPicture(Picture14, Text5Top - 255);
+    for (PictureBox* copy : {Picture10, Picture11, Picture12, Picture13, Picture14})
+        copy->raise();
     Label8 = label(Picture5, "Label8", tr("Notes:"));
     place(Label8, 315, Text5Top - 300, 5000, 255);
     Text5 = named(new QPlainTextEdit(Picture5), "Text5");
@@ -204,11 +217,7 @@ frmMain::frmMain() {
             return tr("Copy %1").arg(words.isEmpty() ? untitled : words);
         });
     }
-    for (QWidget* box : valueBoxes(*this)) {
-        QPalette p = box->palette();
-        p.setColor(QPalette::Base, ValueBackground);
-        box->setPalette(p);
-    }
+    applyColours();
 
     // Empty-category panel, in the detail pane's place and under it
     Picture7 = panel(Picture1, "Picture7");
@@ -216,6 +225,7 @@ frmMain::frmMain() {
     Picture7->hide();
     Picture8 = picture(Picture7, "Picture8", QStringLiteral("empty"));
     place(Picture8, 1324, 1410, Picture8Width, Picture8Height);
+    Picture8->setAccessibleName(QStringLiteral("No entries in this category"));
     Picture5->raise();
 
     // Status row
@@ -388,7 +398,7 @@ frmMain::frmMain() {
 frmMain::~frmMain() = default;
 
 void frmMain::Form_Load() {
-    setValueColour(ValueBackground);
+    setValueColour(colours::valueBackground());
     if (platform().twipsPerPixel() == 12) {
         for (QCheckBox* box : {Check1, Check2}) {
             QFont f = box->font();
@@ -404,8 +414,23 @@ void frmMain::Form_Load() {
                QCoreApplication::translate("EntryView", "Last Updated: ") + QStringLiteral("00/00/0000"));
 }
 
+// The colours of the palette in force: light as designed, or their dark variants.
+void frmMain::applyColours() {
+    Shape1->setStyleSheet(
+        colours::headerBandSheet("Shape1", QColor(0xe8, 0xee, 0xf6), QColor(0xbc, 0xcb, 0xde)));
+    Label3->setStyleSheet(QStringLiteral("color: %1;").arg(colours::heading().name()));
+    Label13->setStyleSheet(QStringLiteral("color: %1;").arg(colours::headingShadow().name()));
+    Label10->setStyleSheet(QStringLiteral("background: %1; color: %2; padding-left: 3px;")
+                               .arg(colours::categoryBand().name(), colours::categoryBandText().name()));
+    for (QWidget* box : valueBoxes(*this)) {
+        QPalette p = box->palette();
+        p.setColor(QPalette::Base, colours::valueBackground());
+        box->setPalette(p);
+    }
+}
+
 void frmMain::setValueColour(const QColor& colour) {
-    valuesHidden_ = colour == ValueBackground;
+    valuesHidden_ = colour == colours::valueBackground();
     for (QWidget* box : valueBoxes(*this)) {
         setTextColour(box, colour, valuesHidden_);
         if (valuesHidden_) deselectValue(box);
@@ -523,6 +548,7 @@ void frmMain::launchField(int field) {
 // Exit: the tray icon goes, then the program ends at once.
 void frmMain::Command2_Click() {
     clearCopiedValue();
+    saveWindowGeometry(*this);
     platform().endProgram();
 }
 
@@ -556,37 +582,21 @@ QSize frmMain::designSize() const {
     return {twips::toPx(mainlayout::design::ClientWidth), twips::toPx(mainlayout::design::ClientHeight)};
 }
 
-namespace {
-constexpr Qt::WindowStates SizedByState = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
-}
-
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    // The border is fixed: only minimising and maximising change the size. A size the person
-    // drags to goes back to the design size, asked once: a window manager that insists on its
-    // own size keeps it, and so does one that fills the screen without calling it maximised.
-    const QSize screenArea = screen() ? screen()->availableGeometry().size() : QSize();
-    const bool fillsScreen =
-        frameGeometry().width() >= screenArea.width() && frameGeometry().height() >= screenArea.height();
-    if (isVisible() && !(windowState() & SizedByState) && size() != designSize() && !fillsScreen) {
-        if (!sizeRequested_) {
-            sizeRequested_ = true;
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    if (!(windowState() & SizedByState)) resize(designSize());
-                },
-                Qt::QueuedConnection);
-        }
-    } else {
-        sizeRequested_ = false;
-    }
     Form_Resize();
 }
 
 void frmMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) Form_Resize();
+    // The desktop changed its palette: the values keep their display in the new colours.
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        applyColours();
+        setValueColour(valuesHidden_         ? colours::valueBackground()
+                       : Check1->isChecked() ? colours::discreetText()
+                                             : colours::valueText());
+    }
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -612,16 +622,16 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 // Lays the window out for its outer size (frame and title bar included) and its client area.
 // A minimised window has no client area.
 void frmMain::Form_Resize() {
-    const int tpp = platform().twipsPerPixel();
+    using twips::fromPx;
     QSize outer = frameGeometry().size();
     QSize inner = size();
     if (isMinimized()) {
         outer -= inner;
         inner = QSize(0, 0);
     }
-    const mainlayout::LayoutInput input{outer.width() * tpp,  outer.height() * tpp,
-                                        inner.width() * tpp,  inner.height() * tpp,
-                                        listRowHeight_ * tpp, 2 * List1->frameWidth() * tpp};
+    const mainlayout::LayoutInput input{fromPx(outer.width()),  fromPx(outer.height()),
+                                        fromPx(inner.width()),  fromPx(inner.height()),
+                                        fromPx(listRowHeight_), fromPx(2 * List1->frameWidth())};
     applyLayout(mainlayout::layOutMainWindow(input, layout_));
 }
 
@@ -663,6 +673,11 @@ void frmMain::applyLayout(const mainlayout::MainLayout& l) {
     setWidth(Picture7, l.picture7Width);
     setWidth(List1, l.list1Width);
     setHeight(List1, l.list1Height);
+    // Whole rows in pixels as well: a font's scale can leave the twips a fraction of a row off.
+    if (listRowHeight_ > 0 && l.list1Height > 0) {
+        const int frame = 2 * List1->frameWidth();
+        List1->resize(List1->width(), (List1->height() - frame) / listRowHeight_ * listRowHeight_ + frame);
+    }
     setHeight(Picture4, l.picture4Height);
     setHeight(Picture5, l.picture5Height);
     setHeight(Picture7, l.picture7Height);

@@ -1,5 +1,6 @@
 #include "frmprintconfirm.h"
 
+#include "app/colours.h"
 #include "app/forms.h"
 #include "app/language.h"
 #include "app/mainwindowport.h"
@@ -109,6 +110,8 @@ bool printOrReport(ErrorCode code, Hourglass& hourglass, const QString& page, Pr
 
 frmPrintConfirm::frmPrintConfirm() {
     setUpWindow(this, "frmPrintConfirm", tr("W A R N I N G !"));
+    // The spaced caption is read letter by letter; assistive technology reads the word.
+    setAccessibleName(tr("Warning!"));
     fixSize(this, 5160, 3420);
 
     Picture2 = picture(this, "Picture2", QStringLiteral("warning"));
@@ -120,7 +123,7 @@ frmPrintConfirm::frmPrintConfirm() {
     QFont bold = Label1->font();
     bold.setBold(true);
     Label1->setFont(bold);
-    Label1->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
+    Label1->setStyleSheet(QStringLiteral("color: %1;").arg(colours::warningText().name()));
     place(Label1, 240, 1140, 4680, 600);
     Label2 = wrappedLabel(this, "Label2",
                           tr("Click on GO if you are sure you still want to print. If you want to print "
