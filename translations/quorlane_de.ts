@@ -995,6 +995,10 @@ Bitte geben Sie einen anderen Wert für „%1“ ein.</translation>
         <source>&amp;Symbols (!#$%&amp;&amp;*+-/:;=?@ ...)</source>
         <translation>&amp;Sonderzeichen (!#$%&amp;&amp;*+-/:;=?@ ...)</translation>
     </message>
+    <message>
+        <source>Password made</source>
+        <translation>Erzeugtes Passwort</translation>
+    </message>
 </context>
 <context>
     <name>frmImport</name>
@@ -1353,6 +1357,10 @@ Open it with any PDF viewer.</source>
     <message>
         <source>NONE</source>
         <translation>KEINE</translation>
+    </message>
+    <message>
+        <source>No entries in this category</source>
+        <translation>Keine Einträge in dieser Kategorie</translation>
     </message>
 </context>
 <context>

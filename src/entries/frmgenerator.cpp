@@ -61,7 +61,7 @@ frmGenerator::frmGenerator() {
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(twips::scaledPointSize(10));
     Text1->setFont(fixed);
-    Text1->setAccessibleName(QStringLiteral("Password made"));
+    Text1->setAccessibleName(tr("Password made"));
     place(Text1, 180, 2040, WindowWidth - 240 - 360 - ButtonWidth - 120, 400);
     Command1 = pictureButton(Picture1, "Command1", "generate", tr("Make another password."));
     place(Command1, WindowWidth - 240 - 180 - ButtonWidth, 2000, ButtonWidth, ButtonHeight);

@@ -225,7 +225,7 @@ frmMain::frmMain() {
     Picture7->hide();
     Picture8 = picture(Picture7, "Picture8", QStringLiteral("empty"));
     place(Picture8, 1324, 1410, Picture8Width, Picture8Height);
-    Picture8->setAccessibleName(QStringLiteral("No entries in this category"));
+    Picture8->setAccessibleName(tr("No entries in this category"));
     Picture5->raise();
 
     // Status row
