@@ -10,6 +10,7 @@
 #include "vaultlock.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QWidget>
 #include <algorithm>
 
@@ -71,7 +72,9 @@ void showCurrentVault(bool tell) {
 }
 
 bool showOutsideChange() {
-    if (busy || !vaultChangedOutside()) return false;
+    // A vault file that is gone is not another program's state to show: the read that needs it
+    // reports the missing vault once, instead of a change followed by every refill's failure.
+    if (busy || !QFileInfo::exists(vaultFilePath()) || !vaultChangedOutside()) return false;
     showCurrentVault(true);
     return true;
 }
