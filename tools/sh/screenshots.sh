@@ -16,9 +16,9 @@ mkdir -p "$out"
 cp "$program" "$work/quorlane"
 cp "$(dirname "$program")/quorlane-vaultcheck" "$work/"
 
-# shot <name> <points> <palette: light|dark> <scale> <screen>
+# shot <name> <points> <palette: light|dark> <scale> <screen> [main window dragged to WxH]
 shot() {
-  local name="$1" points="$2" palette="$3" scale="$4" screen="$5" config="$work/config-$1"
+  local name="$1" points="$2" palette="$3" scale="$4" screen="$5" size="${6:-}" config="$work/config-$1"
   rm -f "$work/gpwdfsc.mdb"
   "$build/tests/seedvault" "$here" "$work/gpwdfsc.mdb" \
     "Mail account|WEB SITE|https://mail.example.org|me@example.org|correct horse|imap.example.org|Two-factor on" \
@@ -47,6 +47,10 @@ shot() {
   app=$!
   watched=$app
   local main; main="$(wait_window '^Quorlane$')"
+  if [ -n "$size" ]; then
+    xdotool windowsize --sync "$main" "${size%x*}" "${size#*x}"
+    sleep 2 # a picture for people: time for the window to lay itself out anew and paint
+  fi
   import -window "$main" "$out/main-$name.png"
   xdotool windowfocus --sync "$main" key ctrl+n
   local editor; editor="$(wait_window '^Add Entry$')"
@@ -58,5 +62,6 @@ shot() {
 shot 10pt-light 10 light 1 1280x1024
 shot 13pt-light 13 light 1 1280x1024
 shot 10pt-dark 10 dark 1 1280x1024
+shot 10pt-resized 10 light 1 1280x1024 1000x640
 shot 200pct 10 light 2 2560x1600
 ls -l "$out"
