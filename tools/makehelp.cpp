@@ -43,7 +43,8 @@ int main(int argc, char* argv[]) {
         table->setFormat(format);
     }
     // The document's title is the guide's first heading, in the guide's language.
-    guide.setMetaInformation(QTextDocument::DocumentTitle, text.section(QLatin1Char('\n'), 0, 0).mid(2).trimmed());
+    guide.setMetaInformation(QTextDocument::DocumentTitle,
+                             text.section(QLatin1Char('\n'), 0, 0).mid(2).trimmed());
 
     // The document adds a margin of its own when printed.
     QPrinter printer(QPrinter::HighResolution);
