@@ -13,6 +13,7 @@
 #include "store/repository.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -73,8 +74,6 @@ void FillEntryList() {
 
 void frmMain::clearShownEntry() {
     Picture5->clear();
-    shownCodes = {};
-    showCodes();
 }
 
 void frmMain::showCurrentEntry() {
@@ -93,13 +92,10 @@ void frmMain::showCurrentEntry() {
     if (!shown) return showVaultReport(shown.code());
 
     Picture5->show(*shown);
-    std::array<QString, 4> fieldTitles;
-    if (const std::optional<CategoryDefinition>& definition = shown->definition)
-        fieldTitles = {definition->titles[1], definition->titles[2], definition->titles[3],
-                       definition->titles[4]};
-    shownCodes = codesOf(shown->entry.fields, fieldTitles, shown->entry.notes);
-    showCodes();
-    Label29->setText(QStringLiteral("Last Updated: ") + shownUpdateDate(shown->entry.lastUpdate).trimmed());
+    Label29->setText(QCoreApplication::translate("EntryView", "Last Updated: ") +
+                     shownUpdateDate(shown->entry.lastUpdate,
+                                     QCoreApplication::translate("EntryView", "MM/dd/yyyy", "the shown date"))
+                         .trimmed());
     Picture17->setVisible(shown->hasAttachments);
     if (List1->count() > 0) {
         Picture5->show();
@@ -111,6 +107,7 @@ void frmMain::showCurrentEntry() {
 // Asks the shell to open a web address or a file; says so when it cannot.
 void LaunchDocument(const QString& target) {
     if (!platform().openDocument(target))
-        platform().messageBox(QStringLiteral("Failed Execution"), QStringLiteral("Failed to open browser."),
+        platform().messageBox(QCoreApplication::translate("EntryView", "Failed Execution"),
+                              QCoreApplication::translate("EntryView", "Failed to open browser."),
                               MsgIcon::Error);
 }

@@ -1,8 +1,11 @@
 #include "entryview.h"
 
+#include "app/accessibility.h"
 #include "app/categorybox.h"
+#include "app/colours.h"
 #include "app/controls.h"
 #include "app/picturebox.h"
+#include "app/platform.h"
 #include "app/twips.h"
 #include "app/windowkit.h"
 #include "layout.h"
@@ -10,9 +13,29 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QToolButton>
+#include <algorithm>
 
 using namespace windowkit;
+
+namespace {
+
+// Clicks and taps need room: a copy picture (180 twips, 12 pixels at 96 dpi) answers on a square
+// of HitTarget twips centred on it, reaching a few pixels into the corners of the value boxes
+// above and below it; the picture is drawn where it always was.
+constexpr int HitTarget = 360;
+void placeCopyPicture(PictureBox* copy, int top) {
+    const QRect picture = twips::toPx(90, top, 180, 180);
+    const QRect target = twips::toPx(0, top + 90 - HitTarget / 2, HitTarget, HitTarget);
+    copy->setGeometry(target);
+    copy->setPictureMargins({picture.left() - target.left(), picture.top() - target.top(),
+                             target.right() - picture.right(), target.bottom() - picture.bottom()});
+}
+
+} // namespace
 
 bool isWebAddress(const QString& value) {
     return value.startsWith(QLatin1String("www."), Qt::CaseInsensitive) ||
@@ -25,22 +48,20 @@ EntryView::EntryView(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Picture5"));
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Plain);
-    Label13 = label(this, "Label13", QStringLiteral("Identification"));
-    Label3 = label(this, "Label3", QStringLiteral("Identification"));
+    Label13 = named(new DecorativeLabel(tr("Identification"), this), "Label13"); // shadow
+    Label3 = label(this, "Label3", tr("Identification"));
     QFont heading = Label3->font();
-    heading.setPointSize(12);
+    heading.setPointSizeF(twips::scaledPointSize(12));
     heading.setBold(true);
     Label3->setFont(heading);
     Label13->setFont(heading);
-    Label3->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128);"));
-    Label13->setStyleSheet(QStringLiteral("color: rgb(224, 224, 224);"));
     place(Label13, Label3Left - 15, Label3Top - 15, 5200, 375);
     place(Label3, Label3Left, Label3Top, 5200, 375);
-    Label10 = label(this, "Label10", QStringLiteral("NONE"));
-    Label10->setStyleSheet(QStringLiteral("background: rgb(255, 255, 192); padding-left: 3px;"));
+    Label10 = label(this, "Label10", tr("NONE"));
     place(Label10, Label3Left, 480, 6174, 255);
     Picture6 = picture(this, "Picture6", categoryPicture(-1));
     place(Picture6, 5404, 90, Picture6Width, 720);
+    Picture6->nameBy([this] { return QStringLiteral("Category picture: ") + Label10->text(); });
     Picture6->raise();
 
     QLabel** titles[] = {&Label4, &Label5, &Label6, &Label7};
@@ -54,8 +75,8 @@ EntryView::EntryView(QWidget* parent) : QFrame(parent) {
     for (int i = 0; i < 4; ++i) {
         const int top = 870 + 540 * i;
         *copies[i] = picture(this, copyNames[i], QStringLiteral("copyfield"));
-        place(*copies[i], 90, top, 180, 180);
-        *titles[i] = label(this, titleNames[i], QStringLiteral("User Defined Field (%1)").arg(i + 1));
+        placeCopyPicture(*copies[i], top);
+        *titles[i] = label(this, titleNames[i], tr("User Defined Field (%1)").arg(i + 1));
         place(*titles[i], 315, top - 45, 5000, 255);
         *values[i] = named(new QLineEdit(this), valueNames[i]);
         (*values[i])->setReadOnly(true);
@@ -63,14 +84,18 @@ EntryView::EntryView(QWidget* parent) : QFrame(parent) {
         *launches[i] = named(new QToolButton(this), launchNames[i]);
         setButtonPicture(*launches[i], QStringLiteral("launch"));
         (*launches[i])->setIconSize(QSize(twips::toPx(WebWidth) - 6, twips::toPx(WebHeight) - 6));
-        (*launches[i])->setToolTip(QStringLiteral("Launch URL."));
+        (*launches[i])->setToolTip(tr("Launch URL."));
         (*launches[i])->setAutoRaise(true);
         place(*launches[i], 6369 - 530, top + 200, WebWidth, WebHeight);
+        (*launches[i])->setMinimumSize(twips::toPx(HitTarget), twips::toPx(HitTarget));
+        (*launches[i])->resize(twips::toPx(WebWidth), twips::toPx(std::max(WebHeight, HitTarget)));
         (*launches[i])->hide();
     }
     Picture14 = picture(this, "Picture14", QStringLiteral("copyfield"));
-    place(Picture14, 90, Text5Top - 255, 180, 180);
-    Label8 = label(this, "Label8", QStringLiteral("Notes:"));
+    placeCopyPicture(Picture14, Text5Top - 255);
+    for (PictureBox* copy : copyPictures())
+        copy->raise();
+    Label8 = label(this, "Label8", tr("Notes:"));
     place(Label8, 315, Text5Top - 300, 5000, 255);
     Text5 = named(new QPlainTextEdit(this), "Text5");
     Text5->setReadOnly(true);
@@ -82,15 +107,28 @@ EntryView::EntryView(QWidget* parent) : QFrame(parent) {
     for (std::size_t i = 0; i < fieldTitles.size(); ++i) {
         const QString untitled = titleWords(fieldTitles[i]->text());
         nameByTooltip(valueBoxes()[i], untitled);
-        copyPictures()[i]->setToolTip(QStringLiteral("Copy this field to your clipboard."));
+        copyPictures()[i]->setToolTip(tr("Copy this field to your clipboard."));
         copyPictures()[i]->makeCommand([title = fieldTitles[i], untitled] {
             const QString words = titleWords(title->text());
-            return QStringLiteral("Copy ") + (words.isEmpty() ? untitled : words);
+            return tr("Copy %1").arg(words.isEmpty() ? untitled : words);
         });
     }
     for (QToolButton* launch : launchButtons()) {
         launch->setAccessibleName(launch->toolTip());
         pressOnEnter(launch);
+    }
+    applyColours();
+}
+
+void EntryView::applyColours() {
+    Label3->setStyleSheet(QStringLiteral("color: %1;").arg(colours::heading().name()));
+    Label13->setStyleSheet(QStringLiteral("color: %1;").arg(colours::headingShadow().name()));
+    Label10->setStyleSheet(QStringLiteral("background: %1; color: %2; padding-left: 3px;")
+                               .arg(colours::categoryBand().name(), colours::categoryBandText().name()));
+    for (QWidget* box : valueBoxes()) {
+        QPalette p = box->palette();
+        p.setColor(QPalette::Base, colours::valueBackground());
+        box->setPalette(p);
     }
 }
 
@@ -120,6 +158,8 @@ void EntryView::clear() {
     for (QWidget* box : valueBoxes())
         markUnreadable(box, false);
     shown_.reset();
+    codes_ = {};
+    showCodes();
 }
 
 void EntryView::show(const ShownEntry& shown) {
@@ -135,12 +175,15 @@ void EntryView::show(const ShownEntry& shown) {
     Label10->setText(entry.category);
     Label3->setText(entry.description);
     Label13->setText(entry.description);
+    std::array<QString, 4> fieldTitles;
     if (const std::optional<CategoryDefinition>& definition = shown.definition) {
         const std::array<QLabel*, 5> titles = {Label4, Label5, Label6, Label7, Label8};
         for (std::size_t i = 0; i < titles.size(); ++i)
             titles[i]->setText(
                 definition->shownTitle(CategoryDefinition::Title(CategoryDefinition::Field1 + i)));
         Picture6->setPicture(categoryPicture(definition->image));
+        const std::array<QString, 6>& t = definition->titles;
+        fieldTitles = {t[1], t[2], t[3], t[4]};
     }
     setPlainToolTip(Text1, Label4->text());
     setPlainToolTip(Text2, Label5->text());
@@ -148,6 +191,33 @@ void EntryView::show(const ShownEntry& shown) {
     setPlainToolTip(Text4, Label7->text());
     setPlainToolTip(Text5, Label8->text());
     shown_ = shown;
+    codes_ = codesOf(entry.fields, fieldTitles, entry.notes);
+    showCodes();
+}
+
+void EntryView::showCodes() {
+    const int round = ++codeRound_;
+    if (!codes_.any()) return;
+    const QDateTime now = platform().now();
+    const qint64 seconds = now.toSecsSinceEpoch();
+    for (std::size_t i = 0; i < 4; ++i)
+        if (const auto& setting = codes_.fields[i]) {
+            fieldBoxes()[i]->setText(shownCode(*setting, seconds));
+            fieldBoxes()[i]->setCursorPosition(0);
+        }
+    if (codes_.notes) {
+        // Only the line of the setting changes, so the notes keep their scroll position.
+        Text5->document()->setUndoRedoEnabled(false);
+        const QTextBlock block = Text5->document()->findBlockByNumber(codes_.notes->line);
+        if (block.isValid()) {
+            QTextCursor cursor(block);
+            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            cursor.insertText(tr("One-time code: ") + shownCode(codes_.notes->setting, seconds));
+        }
+    }
+    platform().after(1000 - now.time().msec(), [view = QPointer<EntryView>(this), round] {
+        if (view && round == view->codeRound_) view->showCodes();
+    });
 }
 
 void EntryView::setLaunchPlaces(int buttonLeft, int narrowWidth, int wideWidth) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "showncodes.h"
 #include "store/records.h"
 
 #include <QFrame>
@@ -34,6 +35,11 @@ public:
     void clear();
     // The entry shown; none after clear().
     const std::optional<ShownEntry>& shown() const { return shown_; }
+    // The shown entry's one-time code settings; their current codes stand in the value boxes and
+    // the notes, written again at each new second while the entry is shown.
+    const ShownCodes& codes() const { return codes_; }
+    // The colours of the palette in force (light, or their dark variants).
+    void applyColours();
 
     // Where the launch buttons go (twips): their left edge, and the value box's width with and
     // without the button beside it.
@@ -71,8 +77,13 @@ public:
 
 private:
     void placeLaunchButton(int field, bool shown);
+    // Writes the current codes into their boxes, and again at the next second; with no codes it
+    // stops the refreshing.
+    void showCodes();
 
     std::optional<ShownEntry> shown_;
+    ShownCodes codes_;
+    int codeRound_ = 0; // the refreshing of the codes in force; an older one stops
     int buttonLeft_ = 0;
     int narrowWidth_ = 0;
     int wideWidth_ = 0;

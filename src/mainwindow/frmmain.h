@@ -3,7 +3,6 @@
 #include "app/mainwindowport.h"
 #include "entryview.h"
 #include "layout.h"
-#include "showncodes.h"
 #include "store/records.h"
 
 #include <QWidget>
@@ -112,6 +111,8 @@ public:
     // The text colour of Text1 .. Text5. In their background colour the values are hidden: then
     // no focus, selection, drag or menu shows them either.
     void setValueColour(const QColor& colour);
+    // The colours of the palette in force (light, or their dark variants).
+    void applyColours();
 
     // Whether an entry is current: the list's current text, trimmed, is not empty.
     bool hasCurrentEntry() const override;
@@ -120,11 +121,6 @@ public:
     void showCurrentEntry();
     // Empties the detail view: no value, description, category or key of any entry.
     void clearShownEntry();
-    // The shown entry's one-time code settings; their current codes stand in the value boxes.
-    ShownCodes shownCodes;
-    // Writes the current codes into the boxes and the notes, and again at each new second while
-    // the entry is shown; with no codes it stops the refreshing.
-    void showCodes();
 
     // Handlers
     void Combo1_Click();
@@ -195,10 +191,8 @@ private:
     void openValueMenu(QWidget* box);
 
     mainlayout::MainLayout layout_;
-    int listRowHeight_ = 0;      // pixels
-    bool sizeRequested_ = false; // the design size was asked back once
+    int listRowHeight_ = 0; // pixels
     bool valuesHidden_ = false;
-    int codeRound_ = 0;                 // the refreshing of the codes in force; an older one stops
     QWidget* menuBox_ = nullptr;        // the value box valueMenu was opened on
     QString lockedFilter_;              // the filter's text when the program locked
     std::optional<EntryKey> lockedKey_; // the entry shown when the program locked
