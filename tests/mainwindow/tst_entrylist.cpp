@@ -35,7 +35,7 @@ frmMain& started() {
 QStringList listed(const frmMain& main) {
     QStringList rows;
     for (int i = 0; i < main.List1->count(); ++i)
-        rows << main.List1->item(i)->text();
+        rows << main.List1->entries().textAt(i);
     return rows;
 }
 
