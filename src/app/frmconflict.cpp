@@ -28,36 +28,32 @@ using namespace windowkit;
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("frmConflict", text);
-}
-
 QString shownName(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
 // Offers to move the copy to the trash once nothing more is wanted from it.
 void offerTrash(const QString& copyPath, const QString& prompt) {
-    if (platform().messageBox(tr("Conflict Copy"), prompt.arg(shownName(copyPath)), MsgIcon::Question,
-                              MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
+    if (platform().messageBox(frmConflict::tr("Conflict Copy"), prompt.arg(shownName(copyPath)),
+                              MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
         return;
     if (!QFile::moveToTrash(copyPath))
-        platform().messageBox(
-            tr("Conflict Copy"),
-            tr("The copy could not be moved to the trash; it stays at %1.").arg(shownName(copyPath)),
-            MsgIcon::Warning);
+        platform().messageBox(frmConflict::tr("Conflict Copy"),
+                              frmConflict::tr("The copy could not be moved to the trash; it stays at %1.")
+                                  .arg(shownName(copyPath)),
+                              MsgIcon::Warning);
 }
 
 // What differs, in the words of the list: the parts of the entry whose values are not the vault's.
 QString differenceText(const CopyDifference& difference) {
-    if (!difference.vaultKey) return tr("only in the copy");
+    if (!difference.vaultKey) return frmConflict::tr("only in the copy");
     const EntryRecord &copy = difference.copy, &vault = difference.vault;
     QStringList parts;
-    if (copy.description != vault.description) parts << tr("description");
+    if (copy.description != vault.description) parts << frmConflict::tr("description");
     for (std::size_t i = 0; i < copy.fields.size(); ++i)
-        if (copy.fields[i] != vault.fields[i]) parts << tr("field %1").arg(i + 1);
-    if (copy.notes != vault.notes) parts << tr("notes");
-    if (upperTrimmed(copy.category) != upperTrimmed(vault.category)) parts << tr("category");
+        if (copy.fields[i] != vault.fields[i]) parts << frmConflict::tr("field %1").arg(i + 1);
+    if (copy.notes != vault.notes) parts << frmConflict::tr("notes");
+    if (upperTrimmed(copy.category) != upperTrimmed(vault.category)) parts << frmConflict::tr("category");
     return parts.join(QStringLiteral(", "));
 }
 
@@ -66,8 +62,9 @@ void showComparison(const QString& copyPath, std::optional<VaultKey> key) {
     if (!window.compare(copyPath, std::move(key))) return unload<frmConflict>();
     if (window.differenceCount() == 0) {
         unload<frmConflict>();
-        return offerTrash(copyPath, tr("The conflict copy %1 holds nothing that the vault lacks.\n\n"
-                                       "Move the copy to the trash?"));
+        return offerTrash(copyPath,
+                          frmConflict::tr("The conflict copy %1 holds nothing that the vault lacks.\n\n"
+                                          "Move the copy to the trash?"));
     }
     platform().showModal(window);
 }
@@ -78,11 +75,12 @@ void offerConflictCopy() {
     const QStringList copies = conflictCopiesOf(vaultFilePath());
     if (copies.isEmpty()) return;
     const QString copy = copies.front();
-    if (platform().messageBox(tr("Sync Conflict"),
-                              tr("A sync tool left a conflict copy of the vault beside it:\n%1\n\n"
-                                 "Compare the copy with the vault now?")
-                                  .arg(shownName(copy)),
-                              MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
+    if (platform().messageBox(
+            frmConflict::tr("Sync Conflict"),
+            frmConflict::tr("A sync tool left a conflict copy of the vault beside it:\n%1\n\n"
+                            "Compare the copy with the vault now?")
+                .arg(shownName(copy)),
+            MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
         return;
     if (readVaultHeader(copy).kind == VaultFileKind::Encrypted) {
         frmCopyPassword& password = form<frmCopyPassword>();
@@ -173,9 +171,8 @@ void frmConflict::cmdTake_Click() {
     const QString copy = copyPath_;
     unload<frmConflict>();
     showCurrentVault(false);
-    offerTrash(
-        copy,
-        tr("%1 entries taken into the vault.\n\nMove the conflict copy %2 to the trash?").arg(chosen.size()));
+    offerTrash(copy, tr("%n entries taken into the vault.\n\nMove the conflict copy %1 to the trash?",
+                        nullptr, int(chosen.size())));
 }
 
 void frmConflict::cmdClose_Click() {

@@ -7,6 +7,7 @@
 #include "app/modmain.h"
 #include "app/vaultlock.h"
 #include "store/codec.h"
+#include "store/locations.h"
 #include "store/sqlite.h"
 #include "store/vault.h"
 #include "store/vaultfile.h"
@@ -81,7 +82,7 @@ private slots:
         fake().answers = {trash};
         form<frmConflict>().cmdTake_Click();
         QCOMPARE(fake().titles(), (QStringList{"Sync Conflict", "Conflict Copy"}));
-        QCOMPARE(fake().messages.last().prompt, "1 entries taken into the vault.\n\nMove the conflict copy " +
+        QCOMPARE(fake().messages.last().prompt, "1 entry taken into the vault.\n\nMove the conflict copy " +
                                                     copyPath() + " to the trash?");
         QVERIFY(!isLoaded<frmConflict>());
         QVERIFY(listRows(form<frmMain>().List1).contains(QStringLiteral("BOAT")));
