@@ -285,6 +285,77 @@ Alle Einträge exportieren?</translation>
     </message>
 </context>
 <context>
+    <name>Picture</name>
+    <message>
+        <source>Add Entry</source>
+        <translation>Neuer Eintrag</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Anhänge</translation>
+    </message>
+    <message>
+        <source>Category Breakdown</source>
+        <translation>Einträge nach Kategorie</translation>
+    </message>
+    <message>
+        <source>Category Editor</source>
+        <translation>Kategorie-Editor</translation>
+    </message>
+    <message>
+        <source>Category Transfer</source>
+        <translation>Kategorie übertragen</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Edit Entry</source>
+        <translation>Eintrag bearbeiten</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>GO</source>
+        <translation>LOS</translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation>Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>No entries</source>
+        <translation>Keine Einträge</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>in this category</source>
+        <translation>in dieser Kategorie</translation>
+    </message>
+    <message>
+        <source>password vault</source>
+        <translation>Passwort-Tresor</translation>
+    </message>
+</context>
+<context>
     <name>PrintPage</name>
     <message>
         <source>Category: </source>
