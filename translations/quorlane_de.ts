@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>--vault needs the name of a vault file</source>
+        <translation>--vault braucht den Namen einer Tresordatei</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>--vault is given twice</source>
+        <translation>--vault ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>the vault file %1 does not exist</source>
+        <translation>die Tresordatei %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>Usage: quorlane [--vault FILE]
+Keeps accounts, card numbers, codes and passwords in one local vault file,
+sorted into categories whose field titles you choose.
+
+Options:
+  --vault FILE   use FILE as the vault instead of the usual one, for example a
+                 vault kept on a USB stick
+  -h, --help     print this help and exit
+  -v, --version  print the version and exit
+
+Files:
+  ~/.local/share/Quorlane/gpwdfsc.mdb
+                 the vault (under $XDG_DATA_HOME/Quorlane when that is set), made on
+                 first start; back it up while Quorlane is closed
+  gpwdfsc.mdb beside the program
+                 when present, the vault (portable use)
+  ~/.config/Quorlane.conf
+                 the settings: display choices, retry count, clipboard and idle times
+  /usr/share/quorlane/Help.pdf
+                 the user&apos;s guide (the Help button or F1)
+
+Exit status:
+  0              the program was closed, or help or version was printed
+  2              the command line was not understood
+</source>
+        <translation>Aufruf: quorlane [--vault DATEI]
+Verwahrt Konten, Kartennummern, Codes und Passwörter in einer lokalen Tresordatei,
+geordnet in Kategorien, deren Feldtitel Sie selbst wählen.
+
+Optionen:
+  --vault DATEI  DATEI statt des üblichen Tresors verwenden, zum Beispiel einen
+                 Tresor auf einem USB-Stick
+  -h, --help     diese Hilfe ausgeben und beenden
+  -v, --version  die Version ausgeben und beenden
+
+Dateien:
+  ~/.local/share/Quorlane/gpwdfsc.mdb
+                 der Tresor (unter $XDG_DATA_HOME/Quorlane, wenn das gesetzt ist), beim
+                 ersten Start angelegt; sichern Sie ihn, während Quorlane geschlossen ist
+  gpwdfsc.mdb neben dem Programm
+                 wenn vorhanden, der Tresor (portable Nutzung)
+  ~/.config/Quorlane.conf
+                 die Einstellungen: Anzeige, Anzahl der Versuche, Zwischenablage- und Sperrzeiten
+  /usr/share/quorlane/Help_de.pdf
+                 das Handbuch (die Hilfe-Schaltfläche oder F1)
+
+Rückgabewert:
+  0              das Programm wurde geschlossen, oder Hilfe bzw. Version wurde ausgegeben
+  2              die Befehlszeile wurde nicht verstanden
+</translation>
+    </message>
+    <message>
+        <source>quorlane: %1
+Try &apos;quorlane --help&apos; for more information.
+</source>
+        <translation>quorlane: %1
+»quorlane --help« gibt weitere Informationen.
+</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>This field could not be read. It is kept as stored.</source>
