@@ -104,6 +104,19 @@ private slots:
         QVERIFY(!QFile::exists(copyPath()));
     }
 
+    // Every copy is offered in turn; one declined leaves the next still offered.
+    void everyCopyIsOffered() {
+        placeCopy();
+        const QString second = vault().folder() + QStringLiteral("/gpwdfsc (Anna's conflicted copy).mdb");
+        QVERIFY(QFile::copy(copyPath(), second));
+        fake().answers = {MsgAnswer::No, MsgAnswer::No};
+        StartUp();
+        QCOMPARE(fake().titles(), (QStringList{"Sync Conflict", "Sync Conflict"}));
+        QVERIFY(fake().messages[0].prompt.contains(second));
+        QVERIFY(fake().messages[1].prompt.contains(copyPath()));
+        QVERIFY(fake().modals.isEmpty());
+    }
+
     // Nothing ticked: nothing is taken and the window stays.
     void nothingTicked() {
         placeCopy();
