@@ -69,12 +69,9 @@ void showComparison(const QString& copyPath, std::optional<VaultKey> key) {
     platform().showModal(window);
 }
 
-} // namespace
-
-void offerConflictCopy() {
-    const QStringList copies = conflictCopiesOf(vaultFilePath());
-    if (copies.isEmpty()) return;
-    const QString copy = copies.front();
+// Says that the copy lies beside the vault; on Yes asks its password when it has one, then
+// compares. Returns when the user is done with it.
+void offerCopy(const QString& copy) {
     if (platform().messageBox(
             frmConflict::tr("Sync Conflict"),
             frmConflict::tr("A sync tool left a conflict copy of the vault beside it:\n%1\n\n"
@@ -89,6 +86,14 @@ void offerConflictCopy() {
         return;
     }
     showComparison(copy, std::nullopt);
+}
+
+} // namespace
+
+void offerConflictCopy() {
+    // One copy per conflict the sync tool met: each is offered in turn.
+    for (const QString& copy : conflictCopiesOf(vaultFilePath()))
+        offerCopy(copy);
 }
 
 frmConflict::frmConflict() {
