@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -37,6 +38,9 @@ void offerTrash(const QString& copyPath, const QString& prompt) {
     if (platform().messageBox(frmConflict::tr("Conflict Copy"), prompt.arg(shownName(copyPath)),
                               MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
         return;
+    // The trash lies in the data folder; Qt 6.4 puts the file under the working folder when that
+    // folder does not exist yet.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     if (!QFile::moveToTrash(copyPath))
         platform().messageBox(frmConflict::tr("Conflict Copy"),
                               frmConflict::tr("The copy could not be moved to the trash; it stays at %1.")

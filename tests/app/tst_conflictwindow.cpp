@@ -13,6 +13,7 @@
 #include "store/vaultfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
@@ -27,6 +28,13 @@ class ConflictWindowTest final : public AppTestCase {
 
     QTemporaryDir home;
     QByteArray dataHome;
+    int runs = 0;
+
+    // The trash of this test: a data folder that does not exist before the test.
+    QString trashed() {
+        return home.path() + QStringLiteral("/data%1/Trash/files/").arg(runs) +
+               QFileInfo(copyPath()).fileName();
+    }
 
     QString copyPath() {
         return vault().folder() + QStringLiteral("/gpwdfsc.sync-conflict-20240102-093000-ABCDEFG.mdb");
@@ -57,7 +65,7 @@ private slots:
     void init() {
         AppTestCase::init();
         dataHome = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path())); // the trash
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/data%1").arg(++runs)));
     }
     void cleanup() {
         qputenv("XDG_DATA_HOME", dataHome);
@@ -87,6 +95,7 @@ private slots:
         QVERIFY(!isLoaded<frmConflict>());
         QVERIFY(listRows(form<frmMain>().List1).contains(QStringLiteral("BOAT")));
         QCOMPARE(QFile::exists(copyPath()), trash == MsgAnswer::No);
+        QCOMPARE(QFile::exists(trashed()), trash == MsgAnswer::Yes);
     }
 
     // A copy holding nothing the vault lacks is not compared in a window, only offered for the
@@ -101,7 +110,7 @@ private slots:
                                                     " holds nothing that the vault lacks.\n\n"
                                                     "Move the copy to the trash?");
         QVERIFY(fake().modals.isEmpty());
-        QVERIFY(!QFile::exists(copyPath()));
+        QVERIFY(QFile::exists(trashed()));
     }
 
     // Every copy is offered in turn; one declined leaves the next still offered.
