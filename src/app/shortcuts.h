@@ -24,6 +24,7 @@ enum class Shortcut {
     CopyNotes,
     CopyPassword,
     CopyUserName,
+    CopyOneTimeCode,
     Generate,
 };
 
@@ -32,7 +33,7 @@ struct ShortcutKeys {
     QKeyCombination keys;
 };
 
-inline constexpr std::array<ShortcutKeys, 18> Shortcuts{{
+inline constexpr std::array<ShortcutKeys, 19> Shortcuts{{
     // The main window
     {Shortcut::Exit, Qt::CTRL | Qt::Key_Q},
     {Shortcut::NewEntry, Qt::CTRL | Qt::Key_N},
@@ -52,6 +53,8 @@ inline constexpr std::array<ShortcutKeys, 18> Shortcuts{{
     // The field whose title means password (PIN, code) and the user-name field, wherever they are
     {Shortcut::CopyPassword, Qt::CTRL | Qt::SHIFT | Qt::Key_C},
     {Shortcut::CopyUserName, Qt::CTRL | Qt::Key_B},
+    // The current one-time code of the shown entry
+    {Shortcut::CopyOneTimeCode, Qt::CTRL | Qt::Key_T},
     // The entry editor
     {Shortcut::Generate, Qt::CTRL | Qt::Key_G},
 }};

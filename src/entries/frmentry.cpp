@@ -13,8 +13,10 @@
 #include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "frmgenerator.h"
+#include "frmonetime.h"
 #include "maincommands.h"
 #include "store/fieldmeaning.h"
+#include "store/onetimecode.h"
 #include "store/repository.h"
 #include "store/text.h"
 #include "store/wording.h"
@@ -263,6 +265,9 @@ frmEntry::frmEntry() {
     Check1 = named(new QCheckBox(QStringLiteral("&Display information discreetly."), this), "Check1");
     Check1->setToolTip(QStringLiteral("Select to discreetly view information."));
     place(Check1, 180, 6900, 4200, 300);
+    cmdOneTime = captionButton(this, "cmdOneTime", QStringLiteral("One-&time code..."), "key", 300,
+                               QStringLiteral("Set up a one-time code (TOTP) for this entry."));
+    place(cmdOneTime, 4440, 6840, 2160, 480);
     Command21 = pictureButton(this, "Command21", "save", QStringLiteral("Save entry."));
     place(Command21, WindowWidth - 120 - 580 - 675, 6840, 580, 480);
     Command2 = pictureButton(this, "Command2", "close", QStringLiteral("Close entry form."));
@@ -276,7 +281,7 @@ frmEntry::frmEntry() {
     for (PictureBox* source : {Picture6, Picture1, Picture3, Picture4})
         source->hide();
 
-    tabOrder({Combo1, Text2, Text1, Text3, Text4, Text5, Text6, Check1, Command21, Command2});
+    tabOrder({Combo1, Text2, Text1, Text3, Text4, Text5, Text6, Check1, cmdOneTime, Command21, Command2});
     title(Label9, Combo1);
     for (const Row& row : rows)
         nameByTooltip(*row.box, titleWords(QLatin1String(row.caption)));
@@ -298,6 +303,7 @@ frmEntry::frmEntry() {
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
     shortcut(Command7, keysOf(Shortcut::Generate));
+    connect(cmdOneTime, &QPushButton::clicked, this, [this] { cmdOneTime_Click(); });
     connect(Command21, &QPushButton::clicked, this, [this] { Command21_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     // Enter moves down through the one-line boxes; the notes take it as a line break.
@@ -351,6 +357,51 @@ void frmEntry::Command7_Click() {
         box->setFocus();
     };
     platform().showModal(generator);
+}
+
+void frmEntry::cmdOneTime_Click() {
+    const std::array<QLineEdit*, 4> boxes = {Text1, Text3, Text4, Text5};
+    const std::array<QLabel*, 4> labels = {Label4, Label2, Label3, Label5};
+    std::array<QString, 4> titles;
+    for (std::size_t i = 0; i < 4; ++i)
+        titles[i] = titleWords(labels[i]->text());
+    const bool categoryChosen = !Combo1->currentText().trimmed().isEmpty();
+    int preferred = categoryChosen ? fieldOfMeaning(titles, FieldMeaning::OneTimeCode) : -1;
+    // The setting the entry holds already is offered again (to show its QR code or replace it).
+    QString current;
+    for (std::size_t i = 0; i < 4 && current.isEmpty(); ++i)
+        if (otp::inField(boxes[i]->text(), titles[i])) {
+            current = boxes[i]->text().trimmed();
+            if (preferred < 0) preferred = int(i);
+        }
+    const std::optional<otp::NotesLine> inNotes = otp::inNotes(Text6->toPlainText());
+    if (current.isEmpty() && inNotes) {
+        current = Text6->toPlainText().split(QLatin1Char('\n'))[inNotes->line].trimmed();
+        if (preferred < 0) preferred = frmOneTime::NotesField;
+    }
+    // A category without a one-time code field keeps the setting in the notes.
+    if (categoryChosen && preferred < 0) preferred = frmOneTime::NotesField;
+
+    frmOneTime& window = form<frmOneTime>();
+    window.offer(QStringList(titles.begin(), titles.end()), preferred, current);
+    window.use = [this, boxes](const QString& value, int field) {
+        if (field < frmOneTime::NotesField) {
+            boxes[std::size_t(field)]->setText(value);
+            boxes[std::size_t(field)]->setFocus();
+            return;
+        }
+        // In the notes the setting replaces the one there, or comes as a line of its own at the end.
+        QStringList lines = Text6->toPlainText().split(QLatin1Char('\n'));
+        if (const auto there = otp::inNotes(Text6->toPlainText()))
+            lines[there->line] = value;
+        else if (lines.size() == 1 && lines.front().isEmpty())
+            lines.front() = value;
+        else
+            lines.append(value);
+        Text6->setPlainText(lines.join(QLatin1Char('\n')));
+        Text6->setFocus();
+    };
+    platform().showModal(window);
 }
 
 void frmEntry::reject() {

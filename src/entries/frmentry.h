@@ -50,9 +50,10 @@ public:
     QPlainTextEdit* Text6; // notes, several lines
     StrengthBar* strength; // how strong the password field's value is, on its title's line
 
-    QCheckBox* Check1;      // "&Display information discreetly."
-    QPushButton* Command21; // save
-    QPushButton* Command2;  // close without saving (Esc)
+    QCheckBox* Check1;       // "&Display information discreetly."
+    QPushButton* cmdOneTime; // "One-&time code...": sets up a one-time code
+    QPushButton* Command21;  // save
+    QPushButton* Command2;   // close without saving (Esc)
 
     PictureBox* Picture6; // image source: the default category image
     PictureBox* Picture1; // image source: "CREDIT CARD"
@@ -86,6 +87,9 @@ public:
     // title says password, PIN or code), whatever has the focus; without one, into the field
     // the user chooses in the generator.
     void Command7_Click();
+    // One-time code: the setting pasted into its window goes into the category's one-time code
+    // field, or the field the user chooses, or a line of the notes.
+    void cmdOneTime_Click();
 
     // Esc and the close box close without saving (asking first when something was changed).
     void reject() override;

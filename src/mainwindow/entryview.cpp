@@ -42,6 +42,8 @@ void ClearShownEntry() {
     main.shownValues.reset();
     main.shownSecretField = -1;
     main.shownUserField = -1;
+    main.shownCodes = {};
+    main.showCodes();
     for (QWidget* box :
          std::initializer_list<QWidget*>{main.Text1, main.Text2, main.Text3, main.Text4, main.Text5})
         markUnreadable(box, false);
@@ -85,6 +87,7 @@ void ShowEntry() {
     main.shownKey = entry.key;
     main.shownValues = entry.stored;
     main.Label29->setText(QStringLiteral("Last Updated: ") + shownUpdateDate(entry.lastUpdate).trimmed());
+    std::array<QString, 4> fieldTitles;
     if (const std::optional<CategoryDefinition>& definition = shown->definition) {
         main.Label4->setText(definition->shownTitle(CategoryDefinition::Field1));
         main.Label5->setText(definition->shownTitle(CategoryDefinition::Field2));
@@ -93,12 +96,14 @@ void ShowEntry() {
         main.Label8->setText(definition->shownTitle(CategoryDefinition::Notes));
         main.Label14->setText(definition->shownTitle(CategoryDefinition::Description));
         main.Picture6->setPicture(categoryPictureFor(definition->image));
-        const std::array<QString, 4> fieldTitles = {definition->titles[1], definition->titles[2],
-                                                    definition->titles[3], definition->titles[4]};
+        fieldTitles = {definition->titles[1], definition->titles[2], definition->titles[3],
+                       definition->titles[4]};
         main.shownSecretField = fieldOfMeaning(fieldTitles, FieldMeaning::Secret);
         main.shownUserField = userNameField(fieldTitles);
     }
     main.Picture17->setVisible(shown->hasAttachments);
+    main.shownCodes = codesOf(entry.fields, fieldTitles, entry.notes);
+    main.showCodes();
 
     setPlainToolTip(main.Text1, main.Label4->text());
     setPlainToolTip(main.Text2, main.Label5->text());

@@ -27,9 +27,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QToolButton>
@@ -322,6 +324,8 @@ frmMain::frmMain() {
     connect(secretKeys, &QShortcut::activated, this, [this] { copySecret(); });
     auto* userKeys = new QShortcut(keysOf(Shortcut::CopyUserName), Picture5);
     connect(userKeys, &QShortcut::activated, this, [this] { copyUserName(); });
+    auto* codeKeys = new QShortcut(keysOf(Shortcut::CopyOneTimeCode), Picture5);
+    connect(codeKeys, &QShortcut::activated, this, [this] { copyOneTimeCode(); });
     constexpr std::array<Shortcut, 5> copyKeys{Shortcut::CopyField1, Shortcut::CopyField2,
                                                Shortcut::CopyField3, Shortcut::CopyField4,
                                                Shortcut::CopyNotes};
@@ -451,6 +455,10 @@ void frmMain::List1_KeyDown(int key) {
 // The value as stored, blanks kept, though the box shows it trimmed.
 void frmMain::copyField(int field) {
     if (!hasCurrentEntry() || !shownValues) return;
+    // A field that holds a one-time code setting copies its current code.
+    if (field <= 4)
+        if (const auto& setting = shownCodes.fields[std::size_t(field - 1)])
+            return copyToClipboard(otp::code(*setting, platform().now().toSecsSinceEpoch()));
     copyToClipboard(field == 5 ? withCrLf(shownValues->notes) : shownValues->fields[std::size_t(field - 1)]);
 }
 
@@ -476,6 +484,46 @@ void frmMain::copyUserName() {
                 .arg(Label10->text()),
             MsgIcon::Information);
     copyField(shownUserField + 1);
+}
+
+void frmMain::copyOneTimeCode() {
+    if (!hasCurrentEntry() || !shownValues) return;
+    const otp::Setting* setting = shownCodes.first();
+    if (!setting)
+        return (void)platform().messageBox(
+            QStringLiteral("No One-Time Code"),
+            QStringLiteral("The entry %1 has no one-time code.\n"
+                           "Set one up in the entry editor with One-time code...")
+                .arg(Label3->text()),
+            MsgIcon::Information);
+    copyToClipboard(otp::code(*setting, platform().now().toSecsSinceEpoch()));
+}
+
+void frmMain::showCodes() {
+    const int round = ++codeRound_;
+    if (!shownCodes.any()) return;
+    const QDateTime now = platform().now();
+    const qint64 seconds = now.toSecsSinceEpoch();
+    const std::array<QLineEdit*, 4> boxes = {Text1, Text2, Text3, Text4};
+    for (std::size_t i = 0; i < 4; ++i)
+        if (const auto& setting = shownCodes.fields[i]) {
+            boxes[i]->setText(shownCode(*setting, seconds));
+            boxes[i]->setCursorPosition(0);
+        }
+    if (shownCodes.notes) {
+        // Only the line of the setting changes, so the notes keep their scroll position.
+        Text5->document()->setUndoRedoEnabled(false);
+        const QTextBlock block = Text5->document()->findBlockByNumber(shownCodes.notes->line);
+        if (block.isValid()) {
+            QTextCursor cursor(block);
+            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            cursor.insertText(QStringLiteral("One-time code: ") +
+                              shownCode(shownCodes.notes->setting, seconds));
+        }
+    }
+    platform().after(1000 - now.time().msec(), [window = QPointer<frmMain>(this), round] {
+        if (window && round == window->codeRound_) window->showCodes();
+    });
 }
 
 void frmMain::launchField(int field) {

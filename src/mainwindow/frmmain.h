@@ -2,6 +2,7 @@
 
 #include "app/mainwindowport.h"
 #include "layout.h"
+#include "showncodes.h"
 #include "store/records.h"
 
 #include <QWidget>
@@ -125,6 +126,11 @@ public:
     // -1 when its category has none.
     int shownSecretField = -1;
     int shownUserField = -1;
+    // The shown entry's one-time code settings; their current codes stand in the value boxes.
+    ShownCodes shownCodes;
+    // Writes the current codes into the boxes and the notes, and again at each new second while
+    // the entry is shown; with no codes it stops the refreshing.
+    void showCodes();
 
     // Handlers
     void Combo1_Click();
@@ -133,6 +139,7 @@ public:
     void copyField(int field);   // Picture10_Click .. Picture14_Click
     void copySecret();           // Ctrl+Shift+C, and Ctrl+C on the list: the password field
     void copyUserName();         // Ctrl+B: the user-name field
+    void copyOneTimeCode();      // Ctrl+T: the current one-time code
     void launchField(int field); // web1_Click .. web4_Click
     void Command2_Click();       // Exit
     void Command22_Click();      // Help
@@ -202,6 +209,7 @@ private:
     int listRowHeight_ = 0;      // pixels
     bool sizeRequested_ = false; // the design size was asked back once
     bool valuesHidden_ = false;
+    int codeRound_ = 0;                 // the refreshing of the codes in force; an older one stops
     QWidget* menuBox_ = nullptr;        // the value box valueMenu was opened on
     QString lockedFilter_;              // the filter's text when the program locked
     std::optional<EntryKey> lockedKey_; // the entry shown when the program locked

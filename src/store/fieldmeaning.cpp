@@ -22,6 +22,8 @@ const QList<Phrase>& phrases() {
             for (const char* text : texts)
                 list.append({words(text), meaning, rank});
         };
+        add(FieldMeaning::OneTimeCode, 0,
+            {"one time code", "one time password", "otp", "totp", "2fa", "two factor", "authenticator"});
         add(FieldMeaning::Secret, 0, {"password", "passwd", "passphrase", "passcode", "pass word"});
         add(FieldMeaning::Other, 0,
             {"sort code", "zip code", "post code", "postal code", "area code", "country code"});

@@ -7,11 +7,12 @@
 // What a category's field holds, read from its title: the import puts a web address, a user
 // name, a password and an e-mail address under the title that means it, the copy shortcuts
 // find the password and the user name whatever their position, and the generator fills the
-// password field.
-enum class FieldMeaning { Other, Url, User, Secret, Email };
+// password field; a one-time code field shows the code of the setting it holds.
+enum class FieldMeaning { Other, Url, User, Secret, Email, OneTimeCode };
 
 // The meaning of a field title. The words of the title (letter case, hyphens and other marks
 // ignored) decide, the first match in this order:
+//   one time code, one time password, otp, totp, 2fa, two factor, authenticator -> OneTimeCode
 //   password, passwd, passphrase, passcode, pass word     -> Secret
 //   sort code, zip code, post code, postal code, area code, country code -> Other
 //   e mail, email, mail address                           -> Email

@@ -1,6 +1,7 @@
 #include "passwordimport.h"
 
 #include "store/fieldmeaning.h"
+#include "store/onetimecode.h"
 #include "store/records.h"
 #include "store/text.h"
 
@@ -15,7 +16,7 @@ namespace transfer {
 namespace {
 
 // What a column of a recognised file is taken for.
-enum class Role { Title, Url, User, Password, Notes, Group, ToNotes, Ignored };
+enum class Role { Title, Url, User, Password, Notes, Group, OneTime, ToNotes, Ignored };
 
 struct Column {
     QStringList names; // header texts, compared case-insensitively after trimming
@@ -38,7 +39,7 @@ const QList<Format>& formats() {
           {{QStringLiteral("username")}, Role::User, true},
           {{QStringLiteral("password")}, Role::Password, true},
           {{QStringLiteral("note"), QStringLiteral("notes")}, Role::Notes, false},
-          {{QStringLiteral("otpauth")}, Role::ToNotes, false}},
+          {{QStringLiteral("otpauth")}, Role::OneTime, false}},
          false},
         // Firefox: the realm of a site that asks in a browser box goes into the notes; the form's
         // address, the record's id and its times are left out.
@@ -61,7 +62,7 @@ const QList<Format>& formats() {
           {{QStringLiteral("password")}, Role::Password, true},
           {{QStringLiteral("url")}, Role::Url, true},
           {{QStringLiteral("notes")}, Role::Notes, true},
-          {{QStringLiteral("totp")}, Role::ToNotes, false},
+          {{QStringLiteral("totp")}, Role::OneTime, false},
           {{QStringLiteral("icon")}, Role::Ignored, false},
           {{QStringLiteral("last modified")}, Role::Ignored, false},
           {{QStringLiteral("created")}, Role::Ignored, false}},
@@ -78,7 +79,7 @@ const QList<Format>& formats() {
           {{QStringLiteral("login_uri")}, Role::Url, true},
           {{QStringLiteral("login_username")}, Role::User, true},
           {{QStringLiteral("login_password")}, Role::Password, true},
-          {{QStringLiteral("login_totp")}, Role::ToNotes, true}},
+          {{QStringLiteral("login_totp")}, Role::OneTime, true}},
          false},
     };
     return all;
@@ -197,8 +198,31 @@ struct Meant {
 // Where a record's values go under a category's titles.
 struct Placement {
     std::array<QString, 4> fields;
-    QStringList columns; // "column -> title" for each value placed
+    QStringList columns;   // "column -> title" for each value placed
+    QList<Value> forNotes; // one-time code settings the category has no field for
 };
+
+// Whether a one-time code column's value is a setting; any other text goes into the notes as
+// "column: value" like the other columns.
+bool isOneTimeSetting(const QString& text) {
+    return std::holds_alternative<otp::Setting>(otp::parse(text));
+}
+
+// A one-time code setting as a line of the notes: an address on a line of its own, which the
+// detail view recognises.
+QString notesLine(const Value& value) {
+    if (otp::looksLikeAddress(value.text)) return value.text;
+    return otp::address(std::get<otp::Setting>(otp::parse(value.text)));
+}
+
+// The titles of a new category for a file that brings one-time codes: the e-mail field, which
+// no such file fills, holds them.
+CategoryTitles withOneTimeField(CategoryTitles titles) {
+    if (fieldOfMeaning(titles.fields, FieldMeaning::OneTimeCode) >= 0) return titles;
+    const int free = fieldOfMeaning(titles.fields, FieldMeaning::Email);
+    if (free >= 0) titles.fields[std::size_t(free)] = OneTimeCodeTitle;
+    return titles;
+}
 
 QString sameTitle(const QString& title) {
     return title.trimmed().toCaseFolded();
@@ -206,11 +230,12 @@ QString sameTitle(const QString& title) {
 
 // The field of each meaning under a category's titles (-1: none), by FieldMeaning; the user name
 // goes to the e-mail field where there is no user-name field.
-using FieldsByMeaning = std::array<int, 5>;
+using FieldsByMeaning = std::array<int, 6>;
 
 FieldsByMeaning fieldsByMeaning(const CategoryTitles& titles) {
-    FieldsByMeaning fields{-1, -1, -1, -1, -1};
-    for (FieldMeaning meaning : {FieldMeaning::Url, FieldMeaning::Secret, FieldMeaning::Email})
+    FieldsByMeaning fields{-1, -1, -1, -1, -1, -1};
+    for (FieldMeaning meaning :
+         {FieldMeaning::Url, FieldMeaning::Secret, FieldMeaning::Email, FieldMeaning::OneTimeCode})
         fields[std::size_t(meaning)] = fieldOfMeaning(titles.fields, meaning);
     fields[std::size_t(FieldMeaning::User)] = userNameField(titles.fields);
     return fields;
@@ -232,6 +257,10 @@ std::optional<Placement> place(const CategoryTitles& titles, const FieldsByMeani
                     sameTitle(titles.fields[std::size_t(i)]) == sameTitle(meant.sourceTitle))
                     field = i;
         if (field < 0) field = byMeaning[std::size_t(meant.meaning)];
+        if ((field < 0 || used[std::size_t(field)]) && meant.meaning == FieldMeaning::OneTimeCode) {
+            placement.forNotes.append(meant.value);
+            continue;
+        }
         if (field < 0 || used[std::size_t(field)]) {
             missing = meant.value.column;
             return std::nullopt;
@@ -320,7 +349,10 @@ public:
                 continue;
             }
             CategoryTitles titles = fitting_;
-            if (ownTitles) titles.fields = ownTitles->fields;
+            if (ownTitles)
+                titles.fields = ownTitles->fields;
+            else if (oneTimeCodes_)
+                titles = withOneTimeField(titles);
             planned_.insert(name, titles);
             plan_.newCategories.append(
                 {name, titles,
@@ -337,6 +369,15 @@ public:
         shown.prepend(description.column + QStringLiteral(" \u2192 ") + titles.description.trimmed());
         if (!notes.text.isEmpty())
             shown.append(notes.column + QStringLiteral(" \u2192 ") + titles.notes.trimmed());
+        for (const Value& value : placement->forNotes) {
+            if (!entry.notes.isEmpty()) entry.notes += QStringLiteral("\r\n");
+            entry.notes += notesLine(value);
+            shown.append(value.column + QStringLiteral(" \u2192 ") + titles.notes.trimmed());
+        }
+        if (!placement->forNotes.isEmpty())
+            if (const QString fault = valueFault({entry.notes, notes.column}, false, NotesLimit);
+                !fault.isEmpty())
+                return refuse(line, fault);
         for (const QString& column : shown)
             if (!columns.contains(column)) columns.append(column);
 
@@ -366,6 +407,9 @@ public:
 
     void refuse(int line, const QString& reason) { plan_.refused.append({line, reason}); }
 
+    // The file brings one-time codes: a category made for it gets a field for them.
+    void expectOneTimeCodes() { oneTimeCodes_ = true; }
+
     std::optional<CategoryTitles> titlesOf(const QString& category) const {
         if (const auto it = vault_.categories.constFind(category); it != vault_.categories.cend()) return *it;
         if (const auto it = planned_.constFind(category); it != planned_.cend()) return *it;
@@ -388,6 +432,7 @@ private:
     QHash<QString, CategoryTitles> planned_;
     QSet<QStringList> known_;
     bool importKnown_;
+    bool oneTimeCodes_ = false;
     CategoryTitles fitting_;
 };
 
@@ -403,10 +448,16 @@ QString hostOf(const QString& url) {
 
 void planOther(const Format& format, const QList<Role>& roles, const csv::Table& table, Planner& planner,
                const QString& now, const RowProgress& progress) {
+    if (const qsizetype column = roles.indexOf(Role::OneTime); column >= 0)
+        for (const csv::Record& record : table.records)
+            if (isOneTimeSetting(record.fields[column])) {
+                planner.expectOneTimeCodes();
+                break;
+            }
     qsizetype rows = 0;
     for (const csv::Record& record : table.records) {
         if (++rows % RowProgressStep == 0) progress(rows);
-        Value title, url, user, password, notes, group;
+        Value title, url, user, password, notes, group, oneTime;
         QStringList extras;
         for (qsizetype c = 0; c < roles.size(); ++c) {
             const Value value{record.fields[c], table.header[c].trimmed()};
@@ -428,6 +479,12 @@ void planOther(const Format& format, const QList<Role>& roles, const csv::Table&
                 break;
             case Role::Group:
                 if (group.text.trimmed().isEmpty()) group = value;
+                break;
+            case Role::OneTime:
+                if (isOneTimeSetting(value.text))
+                    oneTime = {value.text.trimmed(), value.column};
+                else if (!value.text.trimmed().isEmpty())
+                    extras.append(value.column + QStringLiteral(": ") + value.text);
                 break;
             case Role::ToNotes:
                 if (!value.text.trimmed().isEmpty())
@@ -459,7 +516,7 @@ void planOther(const Format& format, const QList<Role>& roles, const csv::Table&
         if (notes.column.isEmpty()) notes.column = QStringLiteral("notes");
 
         QString fault = categoryFault(group, category);
-        for (const Value* value : {&title, &url, &user, &password})
+        for (const Value* value : {&title, &url, &user, &password, &oneTime})
             if (fault.isEmpty()) fault = valueFault(*value, true, FieldLimit);
         if (fault.isEmpty()) fault = valueFault(notes, false, NotesLimit);
         if (!fault.isEmpty()) {
@@ -469,7 +526,8 @@ void planOther(const Format& format, const QList<Role>& roles, const csv::Table&
         planner.accept(record.line, PlainEntry{category, title.text, {}, notes.text, now},
                        {{url, FieldMeaning::Url, {}},
                         {user, FieldMeaning::User, {}},
-                        {password, FieldMeaning::Secret, {}}},
+                        {password, FieldMeaning::Secret, {}},
+                        {oneTime, FieldMeaning::OneTimeCode, {}}},
                        title, notes, std::nullopt);
     }
 }

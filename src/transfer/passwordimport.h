@@ -71,6 +71,9 @@ struct VaultContents {
 // The category an entry without a group or folder goes to; new categories take its titles.
 inline const QString DefaultCategory = QStringLiteral("WEB SITE");
 
+// The title of the field that a category made by an import keeps one-time codes under.
+inline const QString OneTimeCodeTitle = QStringLiteral("One-Time Code");
+
 // Longest description and field 1..4 value, and longest notes (a line break counting as one).
 inline constexpr int FieldLimit = 1000;
 inline constexpr int NotesLimit = 1500;

@@ -55,6 +55,10 @@ private slots:
         QTest::newRow("zip code is not secret") << "ZIP Code" << int(FieldMeaning::Other);
         QTest::newRow("a word inside another does not count") << "Spinner" << int(FieldMeaning::Other);
         QTest::newRow("blank") << "  " << int(FieldMeaning::Other);
+        QTest::newRow("one-time code is not the secret") << "One-Time Code" << int(FieldMeaning::OneTimeCode);
+        QTest::newRow("one-time password") << "One-time password" << int(FieldMeaning::OneTimeCode);
+        QTest::newRow("2FA") << "2FA Code" << int(FieldMeaning::OneTimeCode);
+        QTest::newRow("TOTP") << "TOTP" << int(FieldMeaning::OneTimeCode);
     }
     void ownTitles() {
         QFETCH(QString, title);

@@ -89,12 +89,12 @@ private slots:
                           "URL, Name ,Password,Username\n"
                           "https://a.test,A,pw,me\n")
             << "web browser" << Entries{web("A", "https://a.test", "me", "pw")};
-        QTest::newRow("Safari, its one-time code into the notes")
+        QTest::newRow("Safari, its one-time code into the notes on a line of its own")
             << QByteArray("Title,URL,Username,Password,Notes,OTPAuth\n"
                           "Bank,https://bank.test,me,pw,branch 7,otpauth://totp/x?secret=AB\n")
             << "web browser"
-            << Entries{web("Bank", "https://bank.test", "me", "pw",
-                           "branch 7\r\nOTPAuth: otpauth://totp/x?secret=AB")};
+            << Entries{
+                   web("Bank", "https://bank.test", "me", "pw", "branch 7\r\notpauth://totp/x?secret=AB")};
         QTest::newRow("KeePassXC: groups below the root become categories")
             << QByteArray(
                    "\"Group\",\"Title\",\"Username\",\"Password\",\"URL\",\"Notes\",\"TOTP\",\"Icon\","
@@ -141,6 +141,61 @@ private slots:
                      QStringList(want.fields.begin(), want.fields.end()));
             QCOMPARE(got.notes, want.notes);
             QCOMPARE(got.lastUpdate, want.lastUpdate);
+        }
+    }
+
+    // A one-time code setting goes under the category's one-time code title; a category without
+    // one keeps it in the notes as an address on a line of its own; a category the import makes
+    // gets the title. The summary says where the codes went.
+    void oneTimeCodes_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<Entries>("entries");
+        QTest::addColumn<QStringList>("codeColumns"); // per entry: where its code column went
+        const QByteArray keepass = "Group,Title,Username,Password,URL,Notes,TOTP\n";
+        const QString address = "otpauth://totp/A:me?secret=GEZDGNBVGY3TQOJQ&period=60";
+        QTest::newRow("KeePassXC, a category with a one-time code field")
+            << keepass + "Root/Accounts,A,me,pw,https://a.test,," + address.toUtf8() + "\n"
+            << Entries{{"ACCOUNTS", "A", {"https://a.test", "me", "pw", address}, "", Now}}
+            << QStringList{"TOTP \u2192 2FA Code"};
+        QTest::newRow("KeePassXC, no such field: the notes")
+            << keepass + "Root,B,me,pw,https://b.test,note," + address.toUtf8() + "\n"
+            << Entries{web("B", "https://b.test", "me", "pw", "note\r\n" + address)}
+            << QStringList{"TOTP \u2192 Notes"};
+        QTest::newRow("KeePassXC, a new category gets the field in place of the e-mail")
+            << keepass + "Root/Games,C,me,pw,,," + address.toUtf8() + "\nRoot/Games,D,me,pw,,,\n"
+            << Entries{{"GAMES", "C", {"", "me", "pw", address}, "", Now},
+                       {"GAMES", "D", {"", "me", "pw", ""}, "", Now}}
+            << QStringList{"TOTP \u2192 One-Time Code"};
+        QTest::newRow("Bitwarden, a bare secret becomes an address in the notes")
+            << QByteArray("folder,favorite,type,name,notes,fields,reprompt,login_uri,login_username,"
+                          "login_password,login_totp\n"
+                          ",,login,E,,,0,https://e.test,me,pw,gezd gnbv\n"
+                          ",,login,F,,,0,https://f.test,me,pw,steam://GEZDGNBV\n")
+            << Entries{web("E", "https://e.test", "me", "pw", "otpauth://totp/?secret=GEZDGNBV"),
+                       web("F", "https://f.test", "me", "pw",
+                           "otpauth://totp/?secret=GEZDGNBV&encoder=steam")}
+            << QStringList{"login_totp \u2192 Notes"};
+    }
+    void oneTimeCodes() {
+        QFETCH(QByteArray, file);
+        QFETCH(Entries, entries);
+        QFETCH(QStringList, codeColumns);
+        VaultContents vault = vaultContents();
+        vault.categories.insert(
+            "ACCOUNTS",
+            CategoryTitles{"Service", {"Web Address", "User Name", "Password", "2FA Code"}, "Notes"});
+        auto result = planImport(file, vault);
+        QVERIFY(std::holds_alternative<ImportPlan>(result));
+        const ImportPlan& plan = std::get<ImportPlan>(result);
+        QCOMPARE(plan.refused.size(), 0);
+        QCOMPARE(plan.entries.size(), entries.size());
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            QCOMPARE(plan.entries[i].category, entries[i].category);
+            QCOMPARE(QStringList(plan.entries[i].fields.begin(), plan.entries[i].fields.end()),
+                     QStringList(entries[i].fields.begin(), entries[i].fields.end()));
+            QCOMPARE(plan.entries[i].notes, entries[i].notes);
+            for (const QString& column : codeColumns)
+                QVERIFY2(plan.columnTitles.value(entries[i].category).contains(column), qPrintable(column));
         }
     }
 
