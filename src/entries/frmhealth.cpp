@@ -185,7 +185,7 @@ frmHealth::frmHealth() {
     tblReport->setAccessibleName(tr("Password health"));
     tblReport->setToolTip(tr("Double-click a row to show its entry."));
     place(tblReport, 150, 510, PanelWidth - 300, 4000);
-    const int columnWidths[] = {2700, 1500, 1400, 900, 1000};
+    const int columnWidths[] = {2200, 1500, 1900, 900, 1300};
     for (int c = 0; c < 5; ++c)
         tblReport->setColumnWidth(c, twips::toPx(columnWidths[c]));
 

@@ -47,8 +47,8 @@ private slots:
         QTest::addColumn<int>("bar");
         QTest::addColumn<QString>("words");
         QTest::newRow("empty") << "" << 0 << "";
-        QTest::newRow("common word") << "letmein" << 1 << "Very weak: easy to guess for the vault's key";
-        QTest::newRow("fair") << "qwER43@!" << 3 << "Fair: easy to guess for the vault's key";
+        QTest::newRow("common word") << "letmein" << 1 << "Very weak: weak for the vault key";
+        QTest::newRow("fair") << "qwER43@!" << 3 << "Fair: weak for the vault key";
         QTest::newRow("strong: no warning") << "Tr0ub4dour&3" << 4 << "Strong";
         QTest::newRow("very strong") << "correcthorsebatterystaple" << 5 << "Very strong";
     }
