@@ -1,6 +1,7 @@
 #include "frmlogin.h"
 #include "store/records.h"
 #include "store/vaultkey.h"
+#include "vaultwatch.h"
 
 #include "controls.h"
 #include "forms.h"
@@ -82,6 +83,8 @@ void frmLogin::txtPassword_KeyPress(int key) {
         LoginAccepted = true;
         platform().trayHide();
         trayLock().showMainWindow();
+        // Another program may have changed the vault while the window was locked.
+        if (LoginFromTray) showOutsideChange();
         return;
     }
     // Wrong: says so, with the tries left, or why the program ends or stays locked.

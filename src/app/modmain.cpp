@@ -14,12 +14,16 @@
 #include "store/vault.h"
 #include "store/vaultfile.h"
 #include "traylock.h"
+#include "vaultclaim.h"
 #include "vaultlock.h"
+#include "vaultwatch.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QWidget>
 
 void initQuorlaneResources() {
@@ -158,6 +162,8 @@ void LoginGate() {
             offerVaultEncryption();
         }
     }
+    // The file as read now is the one later writes check against.
+    rememberVaultFile();
 }
 
 void StartUp() {
@@ -185,6 +191,8 @@ void StartUp() {
     PrintFolder = defaultPrintFolder();
     removeStalePrintPages();
     const VaultNews vaultNews = placeVault();
+    // A second start on the same vault brings the first one's window to the front and ends.
+    if (!claimVault(vaultFilePath())) platform().endProgram();
 
     LoginGate();
 
@@ -204,4 +212,11 @@ void StartUp() {
     }
     tellWhereTheVaultIs(vaultNews);
     idleLock().start();
+    // Back in front after the user was in another program: the vault may have changed meanwhile.
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, qApp, [](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            QTimer::singleShot(0, qApp, [] {
+                if (mainWindowLoaded() && trayLock().mainShown()) showOutsideChange();
+            });
+    });
 }

@@ -1,4 +1,5 @@
 #include "qtplatform.h"
+#include "vaultclaim.h"
 
 #include "clipboard.h"
 #include "forms.h"
@@ -229,6 +230,7 @@ bool QtPlatform::modalWindowOpen() {
 
 void QtPlatform::endProgram() {
     forgetVaultKey();
+    releaseVaultClaim();
     tray_->hide();
     std::fflush(nullptr);
     std::_Exit(0);

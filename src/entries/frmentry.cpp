@@ -10,7 +10,9 @@
 #include "app/shortcuts.h"
 #include "app/storable.h"
 #include "app/twips.h"
+#include "app/vaultlock.h"
 #include "app/vaultreport.h"
+#include "app/vaultwatch.h"
 #include "app/windowkit.h"
 #include "frmgenerator.h"
 #include "frmonetime.h"
@@ -533,6 +535,10 @@ void frmEntry::Command21_Click() {
                 box.box);
     }
 
+    // Another program changed the vault since it was read: the main window shows it as it now is
+    // and the checks below run against it; a vault that now needs its password again is locked.
+    if (showOutsideChange() && vaultEncrypted() && !heldVaultKey()) return;
+
     if (upperTrimmed(startingDescription) != upperTrimmed(Text2->text()) && IsDuplicateDescription()) {
         QString title = Label1->text();
         title.chop(1);
@@ -576,6 +582,7 @@ EntryValues editorValues(const frmEntry& editor) {
     // A value that could not be read is left as stored: a field or the notes always (the save
     // refuses a typed one), the description and the category while the user leaves them alone.
     values.keepStored = stored.keepStored;
+    values.asRead = stored.asRead;
     values.keepStored[0] = values.keepStored[0] && typed[0] == editor.startingTexts_[0];
     values.keepStored[6] = values.keepStored[6] && values.category == editor.startingCategory_;
     if (editor.stored_ && values.category == editor.startingCategory_ &&
@@ -593,9 +600,14 @@ void AddEntry() {
 }
 
 void UpdateEntry() {
-    const Result<> saved =
-        store::updateEntry(mainWindow().shownEntryKey(), editorValues(form<frmEntry>()), platform().now());
+    const Result<RowCheck> saved =
+        store::updateEntry(form<frmEntry>().editedKey, editorValues(form<frmEntry>()), platform().now());
     if (!saved) return showVaultReport(saved.code());
+    if (*saved != RowCheck::Written) {
+        // Writing now would undo what another program saved: the editor closes unsaved.
+        unload<frmEntry>();
+        return showEntryChanged(*saved == RowCheck::Gone);
+    }
     unload<frmEntry>();
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Entry updated saved."),
                           MsgIcon::Information);

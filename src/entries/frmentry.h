@@ -65,6 +65,8 @@ public:
     enum class Mode { Adding, Editing };
     Mode mode = Mode::Adding;
     QString startingDescription;
+    // The entry being edited: an update writes to it, whichever entry the main window shows by then.
+    std::optional<EntryKey> editedKey;
 
     // Notes what the boxes and the category hold as the editor opens, and, when editing, the
     // stored values they were filled from.

@@ -7,6 +7,7 @@
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/vaultreport.h"
+#include "app/vaultwatch.h"
 #include "app/windowkit.h"
 #include "deleteentry.h"
 #include "frmentry.h"
@@ -77,6 +78,7 @@ void Command11_Click(MainWindowPort& main) {
     const ShownEntryView shown = main.shownEntry();
     frmEntry& editor = form<frmEntry>();
     editor.mode = frmEntry::Mode::Editing;
+    editor.editedKey = main.shownEntryKey();
     FillEditorCategories();
     // The stored values, not the detail view's trimmed and upper-cased ones.
     const std::optional<EntryValues> shownValues = main.shownEntryValues();
@@ -109,6 +111,9 @@ void Command8_Click(MainWindowPort& main) {
     const QString selected = main.currentEntryText();
     // Without a key (an entry the vault gave none) there is nothing that could be deleted.
     if (selected.trimmed().isEmpty() || !main.shownEntryKey()) return;
+    // Another program changed the vault: the window shows it as it now is rather than asking about
+    // an entry that may no longer be the one shown.
+    if (showOutsideChange()) return;
     const MsgAnswer answer = platform().messageBox(
         QStringLiteral("Delete Entry?"), QStringLiteral("Are you sure you want to delete %1?").arg(selected),
         MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No);
@@ -123,8 +128,11 @@ void DeleteEntry() {
     MainWindowPort& main = mainWindow();
     const QString filter = main.filterText();
     const int row = main.currentEntryRow();
-    if (const Result<> deleted = store::deleteEntry(main.shownEntryKey()); !deleted)
-        return showVaultReport(deleted.code());
+    const std::optional<EntryValues> seen = main.shownEntryValues();
+    const Result<RowCheck> deleted =
+        store::deleteEntry(main.shownEntryKey(), seen ? seen->asRead : QByteArray());
+    if (!deleted) return showVaultReport(deleted.code());
+    if (*deleted != RowCheck::Written) return showEntryChanged(*deleted == RowCheck::Gone);
     if (!main.chooseFilter(filter)) main.fillEntryList();
     platform().messageBox(QStringLiteral("Success"), QStringLiteral("Entry successfully deleted."),
                           MsgIcon::Information);

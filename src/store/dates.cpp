@@ -24,8 +24,8 @@ QString shownUpdateDate(const QString& stored) {
     if (!m.captured(4).isEmpty()) {
         const int hour = m.captured(4).toInt();
         const bool twelveHour = !m.captured(7).isEmpty();
-        if (m.captured(5).toInt() > 59 || m.captured(6).toInt() > 59 || (twelveHour && (hour < 1 || hour > 12)) ||
-            hour > 23)
+        if (m.captured(5).toInt() > 59 || m.captured(6).toInt() > 59 ||
+            (twelveHour && (hour < 1 || hour > 12)) || hour > 23)
             return stored.trimmed();
     }
     return date.toString(QStringLiteral("MM/dd/yyyy"));

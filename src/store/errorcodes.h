@@ -4,6 +4,9 @@
 
 // The program's error codes: each vault operation reports its own code after its last attempt.
 enum class ErrorCode : int {
+    // Not a report: another program changed the vault file, nothing was written, and the window
+    // shows the vault as it now is (app/vaultreport.h).
+    VaultChangedOutside = 1,
     EditorCategoryTitles = 200,   // entry editor: the chosen category's field titles
     CategoryBreakdown = 201,      // counting the entries per category
     TransferEntries = 202,        // moving every entry of one category to another

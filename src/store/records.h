@@ -26,7 +26,14 @@ struct EntryValues {
     // The values whose stored text an update keeps as it is (it could not be read), in the order
     // description, fields 1..4, notes, category.
     std::array<bool, 7> keepStored{};
+    // The entry's stored values byte for byte as they were read (empty for a new entry): an update
+    // writes only over the row as the user saw it.
+    QByteArray asRead;
 };
+
+// What an update or delete of an entry found: the row as the user saw it (and written), changed
+// by another program since it was read, or no longer stored. Only Written changed the vault.
+enum class RowCheck { Written, Changed, Gone };
 
 // A stored entry as the detail view shows it: the description and the category upper case, the
 // values trimmed, the last-update time as stored ("mm/dd/yyyy hh:mm:ss am/pm").

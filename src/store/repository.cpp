@@ -47,6 +47,30 @@ bool sameDescription(QByteArrayView stored, const QString& wanted) {
     return upperCased(DecodeEntryValue(stored)).trimmed() == wanted;
 }
 
+// An entry's stored values as read (columns PDF1 .. PDF6, sCat, dtLU from first on), byte for
+// byte: what a later update or delete compares the row with.
+QByteArray rowAsRead(const sqlite::Statement& row, int first) {
+    QByteArray state;
+    for (int column = first; column < first + 8; ++column) {
+        if (row.isNull(column))
+            state += '\0';
+        else
+            state += row.bytesView(column);
+        state += '\x1f';
+    }
+    return state;
+}
+
+// Whether the entry with this key is still stored as the user saw it (seen: its values as read;
+// empty when nothing was read, which checks only that the row is there).
+RowCheck checkRow(std::optional<EntryKey> key, const QByteArray& seen) {
+    if (!key) return RowCheck::Gone;
+    sqlite::Statement row = openRecords(sql::SelectEntryByKey, {*key});
+    if (!row.next()) return RowCheck::Gone;
+    if (!seen.isEmpty() && rowAsRead(row, 1) != seen) return RowCheck::Changed;
+    return RowCheck::Written;
+}
+
 // Keys as the statements take them: the entry's number, and the attachments' owner as text.
 BoundValue entryKeyValue(std::optional<EntryKey> key) {
     return key ? BoundValue(*key) : BoundValue(QString());
@@ -77,7 +101,7 @@ template <class T, class Body> Result<T> operation(ErrorCode code, Body body, Va
     T value{};
     if (!runVaultOperation(
             code, [&] { value = body(); }, options))
-        return Result<T>::failure(code);
+        return Result<T>::failure(lastOperationMetOutsideChange() ? ErrorCode::VaultChangedOutside : code);
     return Result<T>(std::move(value));
 }
 
@@ -308,6 +332,7 @@ Result<ShownEntry> showEntry(EntryKey key) {
             stored.category = category.value_or(CodecError);
             entry.category = upperTrimmed(stored.category);
             entry.lastUpdate = DecodeValue(row.bytesView(8));
+            stored.asRead = rowAsRead(row, 1);
         }
         {
             sqlite::Statement definition = openRecords(sql::SelectCategoryDefinition, {shown.entry.category});
@@ -404,29 +429,42 @@ Result<> addEntry(const EntryValues& values, const QDateTime& when) {
     });
 }
 
-Result<> updateEntry(std::optional<EntryKey> key, const EntryValues& values, const QDateTime& when) {
+Result<RowCheck> updateEntry(std::optional<EntryKey> key, const EntryValues& values, const QDateTime& when) {
     static constexpr std::array<const char*, 8> Updates = {
         sql::UpdateEntryPdf1, sql::UpdateEntryPdf2, sql::UpdateEntryPdf3,     sql::UpdateEntryPdf4,
         sql::UpdateEntryPdf5, sql::UpdateEntryPdf6, sql::UpdateEntryCategory, sql::UpdateEntryLastUpdate};
-    return write(ErrorCode::UpdateEntry, [&] {
-        const std::array<QString, 8> v = storedValues(values, when);
-        openVault();
-        for (std::size_t i = 0; i < Updates.size(); ++i) {
-            // PDF1 .. PDF6 and sCat that could not be read keep their stored text.
-            if (i < values.keepStored.size() && values.keepStored[i]) continue;
-            executeStatement(Updates[i], {v[i], entryKeyValue(key)});
-        }
-        closeVault();
-    });
+    return operation<RowCheck>(ErrorCode::UpdateEntry,
+                               [&] {
+                                   const std::array<QString, 8> v = storedValues(values, when);
+                                   openVault();
+                                   const RowCheck check = checkRow(key, values.asRead);
+                                   if (check == RowCheck::Written) {
+                                       for (std::size_t i = 0; i < Updates.size(); ++i) {
+                                           // PDF1 .. PDF6 and sCat that could not be read keep their stored
+                                           // text.
+                                           if (i < values.keepStored.size() && values.keepStored[i]) continue;
+                                           executeStatement(Updates[i], {v[i], entryKeyValue(key)});
+                                       }
+                                   }
+                                   closeVault();
+                                   return check;
+                               },
+                               {.writes = true});
 }
 
-Result<> deleteEntry(std::optional<EntryKey> key) {
-    return write(ErrorCode::DeleteEntry, [&] {
-        openVault();
-        executeStatement(sql::DeleteEntry, {entryKeyValue(key)});
-        executeStatement(sql::DeleteAttachments, {ownerText(key)});
-        closeVault();
-    });
+Result<RowCheck> deleteEntry(std::optional<EntryKey> key, const QByteArray& seen) {
+    return operation<RowCheck>(ErrorCode::DeleteEntry,
+                               [&] {
+                                   openVault();
+                                   const RowCheck check = checkRow(key, seen);
+                                   if (check == RowCheck::Written) {
+                                       executeStatement(sql::DeleteEntry, {entryKeyValue(key)});
+                                       executeStatement(sql::DeleteAttachments, {ownerText(key)});
+                                   }
+                                   closeVault();
+                                   return check;
+                               },
+                               {.writes = true});
 }
 
 Result<QList<Attachment>> attachments(std::optional<EntryKey> key) {
@@ -575,8 +613,10 @@ Result<> saveLoginSettings(const LoginSettings& settings, const VaultKey* newKey
             if (settings.required && !newKey)
                 throw VaultFailure{QStringLiteral("Quorlane"), -1,
                                    QStringLiteral("No key was made from the password")};
-            reencryptWithLogin(vaultFilePath(), heldVaultKey(), settings.required ? newKey : nullptr,
-                               settings.retries);
+            const VaultKey* key = settings.required ? newKey : nullptr;
+            reencryptWithLogin(vaultFilePath(), heldVaultKey(), key, settings.retries);
+            // The new file, written by this program, is the vault as known from now on.
+            rememberVaultFile(key);
             return Done{};
         });
     return write(ErrorCode::SaveSetup, [&] {

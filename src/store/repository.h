@@ -61,11 +61,13 @@ Result<QList<ListedEntry>> findEntries(const QString& word);
 // A new entry, last updated at when (E212).
 Result<> addEntry(const EntryValues& values, const QDateTime& when);
 
-// Rewrites every column of an entry, last updated at when (E223).
-Result<> updateEntry(std::optional<EntryKey> key, const EntryValues& values, const QDateTime& when);
+// Rewrites every column of an entry, last updated at when (E223), when the entry is still stored
+// as values.asRead says it was read; otherwise nothing is written and the answer says why.
+Result<RowCheck> updateEntry(std::optional<EntryKey> key, const EntryValues& values, const QDateTime& when);
 
-// Deletes an entry and its attachments, in one transaction (E215).
-Result<> deleteEntry(std::optional<EntryKey> key);
+// Deletes an entry and its attachments, in one transaction (E215), when it is still stored as
+// seen (its values as read) says; otherwise nothing is deleted.
+Result<RowCheck> deleteEntry(std::optional<EntryKey> key, const QByteArray& seen = {});
 
 // Attachments ------------------------------------------------------------------------------
 

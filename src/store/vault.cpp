@@ -9,8 +9,10 @@
 #include <sqlcipher/sqlite3.h>
 
 #include <QDir>
+#include <QFile>
 #include <exception>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -26,6 +28,41 @@ bool inTransaction = false;
 std::optional<sqlite::Connection> connection;
 // The vault whose list index was looked for in this run.
 QString checkedVault;
+// Whether the last failed operation met a vault changed by another program.
+bool metOutsideChange = false;
+
+// What tells one state of the vault file from another.
+struct FileState {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    bool operator==(const FileState& o) const {
+        return device == o.device && inode == o.inode && size == o.size &&
+               modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
+    }
+};
+std::optional<FileState> knownFile;
+// The connection kept open on the known file for its data_version, and the value last read.
+std::optional<sqlite::Connection> watch;
+qint64 knownDataVersion = -1;
+
+std::optional<FileState> fileStateNow() {
+    struct stat info {};
+    if (::stat(QFile::encodeName(vaultFilePath()).constData(), &info) != 0) return std::nullopt;
+    return FileState{info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+}
+
+// The watching connection's data_version; -1 when it cannot be read (the file busy or gone).
+qint64 watchedDataVersion() {
+    if (!watch) return -1;
+    try {
+        sqlite::Statement version(*watch, "PRAGMA data_version");
+        return version.next() ? version.number(0) : -1;
+    } catch (const VaultFailure&) {
+        return -1;
+    }
+}
 
 FaultHook& faultHook() {
     static FaultHook hook;
@@ -73,6 +110,8 @@ void resetStoreGlobals() {
     checkedVault.clear();
     current = {};
     forgetVaultFileChecks();
+    forgetVaultFile();
+    metOutsideChange = false;
     AppFolder.clear();
     MaxAttempts = 0;
     AttemptCount = 0;
@@ -107,6 +146,8 @@ void addListIndex(sqlite::Connection& db) {
             db.execute(sql::CreateListIndex);
             db.execute("COMMIT");
             vaultFileWritten(QDir::cleanPath(path));
+            // This program's own change: the file stays the known one.
+            if (knownFile) rememberVaultFile();
         } catch (const VaultFailure&) {
             db.execute("ROLLBACK");
             throw;
@@ -131,18 +172,66 @@ void openVault() {
     inTransaction = false;
     connection.emplace(openVaultConnection());
     if (current.writes) {
-        connection->execute("BEGIN");
+        // The write lock first: from here until the commit no other program can change the
+        // file, so what is checked now is what is written over.
+        connection->execute("BEGIN IMMEDIATE");
         inTransaction = true;
+        if (vaultChangedOutside()) throw VaultChangedOutside{};
     }
 }
 
 void closeVault() {
-    if (connection && inTransaction) {
+    const bool wrote = connection && inTransaction;
+    if (wrote) {
         inTransaction = false;
         connection->execute("COMMIT");
         vaultFileWritten(QDir::cleanPath(vaultFilePath()));
     }
     connection.reset();
+    // This program's own change is the file as known from now on.
+    if (wrote) rememberVaultFile();
+}
+
+void rememberVaultFile(const VaultKey* key) {
+    knownFile = fileStateNow();
+    watch.reset();
+    knownDataVersion = -1;
+    if (!knownFile) return;
+    try {
+        watch.emplace(QDir::cleanPath(vaultFilePath()), key);
+        watch->execute("PRAGMA query_only = ON");
+    } catch (const VaultFailure&) {
+        watch.reset();
+    }
+    knownDataVersion = watchedDataVersion();
+}
+
+void rememberVaultFile() {
+    rememberVaultFile(heldVaultKey());
+}
+
+bool vaultChangedOutside() {
+    if (!knownFile) return false;
+    if (fileStateNow() != knownFile) return true;
+    // The same file, size and time (a file system whose times are coarse): a commit of another
+    // connection still moves the data version.
+    const qint64 version = watchedDataVersion();
+    return version != -1 && knownDataVersion != -1 && version != knownDataVersion;
+}
+
+void forgetVaultFile() {
+    watch.reset();
+    knownFile.reset();
+    knownDataVersion = -1;
+}
+
+void letGoOfVaultWatch() {
+    watch.reset();
+    knownDataVersion = -1;
+}
+
+bool lastOperationMetOutsideChange() {
+    return metOutsideChange;
 }
 
 bool vaultIsOpen() {
@@ -156,12 +245,14 @@ sqlite::Statement openRecords(const char* statement, std::initializer_list<Bound
     return rows;
 }
 
-void executeStatement(const char* statement, std::initializer_list<BoundValue> values) {
+int executeStatement(const char* statement, std::initializer_list<BoundValue> values) {
     countStatement();
-    sqlite::Statement write(openConnection(), statement);
+    const sqlite::Connection& db = openConnection();
+    sqlite::Statement write(db, statement);
     bindAll(write, values);
     while (write.next()) {
     }
+    return sqlite3_changes(db.handle());
 }
 
 QString encodeForWrite(const QString& plain, bool entryValue) {
@@ -211,6 +302,7 @@ bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const 
     } restore;
     current = {int(code), options.writes, 0, 0};
     inTransaction = false;
+    metOutsideChange = false;
     if (!options.continuesCount) AttemptCount = 0;
     // The busy pointer while the outermost operation runs (a locked vault can take a moment).
     struct BusyPointer {
@@ -229,6 +321,11 @@ bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const 
         try {
             body();
             return true;
+        } catch (const VaultChangedOutside&) {
+            // Nothing was written; the caller re-reads the vault rather than trying again.
+            abandonAttempt();
+            metOutsideChange = true;
+            return false;
         } catch (const VaultFailure& f) {
             failure = f;
         } catch (const std::exception& e) {

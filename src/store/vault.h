@@ -9,6 +9,8 @@
 #include <initializer_list>
 #include <variant>
 
+class VaultKey;
+
 // A failure inside a vault operation's body: the policy records it and retries.
 struct VaultFailure {
     QString source;
@@ -43,7 +45,8 @@ sqlite::Statement openRecords(const char* statement, std::initializer_list<Bound
 
 // Runs a statement that writes, every value bound. A value that cannot be encoded has already
 // failed the attempt in encodeForWrite; a value that merely reads "ERROR" is stored as it is.
-void executeStatement(const char* statement, std::initializer_list<BoundValue> values = {});
+// Answers the number of rows it changed.
+int executeStatement(const char* statement, std::initializer_list<BoundValue> values = {});
 
 // The access policy of every vault operation: reset AttemptCount, run body; on a failure record
 // LastErrorText, close the connection, count, and run body again from its start until
@@ -57,6 +60,26 @@ struct VaultOptions {
 };
 bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const VaultOptions& options = {});
 
+// Another program changed the vault file since this program last read it in full or wrote it:
+// an operation that writes meets this instead of writing, and is not retried.
+struct VaultChangedOutside {};
+
+// The vault file as this program knows it: the same file (device and inode, so a file put in its
+// place is told apart), its size and modification time, and SQLite's data_version on a connection
+// kept open for watching (it moves with every commit of another connection).
+// rememberVaultFile takes the file as it is now as the known one (after a full read, and after
+// every write of this program); vaultChangedOutside answers whether the file differs from it
+// (false while none is known); forgetVaultFile lets go of it (the watching connection holds the
+// key of an encrypted vault, so a lock lets go of it too).
+void rememberVaultFile(const VaultKey* key);
+void rememberVaultFile();
+bool vaultChangedOutside();
+void forgetVaultFile();
+// Closes the watching connection only (the key is forgotten): the file's identity is still checked.
+void letGoOfVaultWatch();
+
+// Whether the last operation that failed met a vault changed by another program (nothing written).
+bool lastOperationMetOutsideChange();
 // Whether a vault operation is running (its progress window lets timers run meanwhile).
 bool vaultOperationRunning();
 

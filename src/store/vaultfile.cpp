@@ -101,6 +101,14 @@ bool syncPath(const QString& path, int flags) {
     return synced;
 }
 
+// The file a vault path names: a link is followed (a vault linked into a synced folder), so the
+// file is replaced where it lies and the link stays a link.
+QString realFile(const QString& path) {
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : QString();
+    return target.isEmpty() ? path : target;
+}
+
 } // namespace
 
 VaultFileHeader readVaultHeader(const QString& path) {
@@ -142,7 +150,7 @@ bool keyOpensVault(const QString& path, VaultKey& key) {
 }
 
 QString reencryptionCopyPath(const QString& vaultPath) {
-    return vaultPath + QStringLiteral(".new");
+    return realFile(vaultPath) + QStringLiteral(".new");
 }
 
 void removeStaleReencryption(const QString& vaultPath) {
@@ -153,13 +161,20 @@ void removeStaleReencryption(const QString& vaultPath) {
 
 void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultKey* to,
                     const ReencryptAdjust& adjust) {
-    const QString copy = reencryptionCopyPath(vaultPath);
-    removeStaleReencryption(vaultPath);
+    const QString target = realFile(vaultPath);
+    const QString copy = reencryptionCopyPath(target);
+    removeStaleReencryption(target);
     bool renamed = false;
+    // Holds the vault's write lock from before the copy until the copy has taken its place: a
+    // change another program saves meanwhile waits, and then finds the file replaced.
+    std::optional<sqlite::Connection> holder;
     try {
         step(ReencryptStep::Open);
         if (!from) requirePlainVaultChecked(vaultPath);
-        std::optional<sqlite::Connection> db = openExisting(vaultPath, from);
+        holder.emplace(target, from);
+        holder->execute("BEGIN IMMEDIATE");
+        if (vaultChangedOutside()) throw VaultChangedOutside{};
+        std::optional<sqlite::Connection> db = openExisting(target, from);
         step(ReencryptStep::Create);
         createOwnerOnly(copy);
         step(ReencryptStep::Attach);
@@ -179,17 +194,23 @@ void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultK
         step(ReencryptStep::SyncFile);
         if (!syncPath(copy, O_RDWR)) failFile(QStringLiteral("sync ") + copy);
         step(ReencryptStep::Rename);
-        if (std::rename(QFile::encodeName(copy).constData(), QFile::encodeName(vaultPath).constData()) != 0)
+        if (std::rename(QFile::encodeName(copy).constData(), QFile::encodeName(target).constData()) != 0)
             failFile(QStringLiteral("rename ") + copy);
         renamed = true;
+        holder.reset();
         step(ReencryptStep::SyncFolder);
         // The rename is what every later read sees; the sync makes it survive a power loss.
-        syncPath(QFileInfo(vaultPath).absolutePath(), O_RDONLY | O_DIRECTORY);
+        syncPath(QFileInfo(target).absolutePath(), O_RDONLY | O_DIRECTORY);
     } catch (const VaultFailure&) {
+        holder.reset();
         if (!renamed) {
-            removeStaleReencryption(vaultPath);
+            removeStaleReencryption(target);
             throw;
         }
+    } catch (const VaultChangedOutside&) {
+        holder.reset();
+        removeStaleReencryption(target);
+        throw;
     }
 }
 

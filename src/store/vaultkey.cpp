@@ -1,5 +1,7 @@
 #include "vaultkey.h"
 
+#include "vault.h"
+
 #include <sodium.h>
 
 #include <cstring>
@@ -104,6 +106,8 @@ void holdVaultKey(VaultKey key) {
 }
 
 void forgetVaultKey() {
+    // The connection watching the vault holds the key as well.
+    letGoOfVaultWatch();
     held().reset();
 }
 

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sqlcipher/sqlite3.h>
@@ -348,6 +349,47 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(VaultFailure, reencryptVault(vault_, key(from), key(to)));
         QCOMPARE(fileBytes(vault_), before);
         QCOMPARE(strays(dir_.path()), QStringList());
+    }
+
+    // From the copy to the rename no other program can write the vault: a write it tries meanwhile
+    // waits for the lock, and after the rename it finds another file, the change made before the
+    // copy being in it.
+    void reencryptionHoldsTheVault() {
+        exec(vault_, {{QStringLiteral("UPDATE PDF SET PDF5 = 'saved before' WHERE pNum = 1"), {}}});
+        Db other;
+        QCOMPARE(sqlite3_open_v2(QFile::encodeName(vault_).constData(), &other.handle, SQLITE_OPEN_READWRITE,
+                                 nullptr),
+                 SQLITE_OK);
+        QStringList answers;
+        setReencryptFaultHook([&](ReencryptStep at) {
+            if (at == ReencryptStep::Export || at == ReencryptStep::Rename) {
+                const int rc = sqlite3_exec(other.handle, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+                answers << QString::fromLatin1(sqlite3_errstr(rc));
+                if (rc == SQLITE_OK) sqlite3_exec(other.handle, "ROLLBACK", nullptr, nullptr, nullptr);
+            }
+            return false;
+        });
+        reencryptVault(vault_, nullptr, &*keyA_);
+        QCOMPARE(answers, QStringList(2, QString::fromLatin1(sqlite3_errstr(SQLITE_BUSY))));
+        QVERIFY(dumpVault(vault_, &*keyA_).rows.join('\n').contains(QByteArray("saved before").toHex()));
+    }
+
+    // A vault that is a link (into a synced folder) is re-encrypted where the link points: the link
+    // stays a link, the file it names holds the encrypted vault, and no plain copy is left.
+    void linkedVaultStaysALink() {
+        const Dump original = dumpVault(vault_, nullptr);
+        QDir(dir_.path()).mkdir(QStringLiteral("synced"));
+        const QString target = dir_.filePath(QStringLiteral("synced/gpwdfsc.mdb"));
+        QVERIFY(QFile::rename(vault_, target));
+        QVERIFY(QFile::link(target, vault_));
+        reencryptVault(vault_, nullptr, &*keyA_);
+        QVERIFY(QFileInfo(vault_).isSymLink());
+        QCOMPARE(QFileInfo(vault_).symLinkTarget(), target);
+        QCOMPARE(int(readVaultHeader(target).kind), int(VaultFileKind::Encrypted));
+        QCOMPARE(dumpVault(target, &*keyA_).rows, original.rows);
+        QCOMPARE(strays(dir_.filePath(QStringLiteral("synced"))), QStringList());
+        QFile::remove(vault_);
+        QVERIFY(QFile::rename(target, vault_));
     }
 
     // After the rename the new vault is the vault, whatever the folder's sync answers.

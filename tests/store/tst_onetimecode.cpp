@@ -168,11 +168,16 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("title");
         QTest::addColumn<bool>("isSetting");
-        QTest::newRow("address under any title") << " otpauth://totp/x?secret=GEZDGNBV" << "Notes" << true;
-        QTest::newRow("secret under a one-time title") << "GEZDGNBV" << "One-Time Code" << true;
-        QTest::newRow("secret under another title") << "GEZDGNBV" << "Password" << false;
-        QTest::newRow("bad address") << "otpauth://totp/x?secret=1" << "TOTP" << false;
-        QTest::newRow("text under a one-time title") << "ask Bob" << "2FA" << false;
+        QTest::newRow("address under any title") << " otpauth://totp/x?secret=GEZDGNBV"
+                                                 << "Notes" << true;
+        QTest::newRow("secret under a one-time title") << "GEZDGNBV"
+                                                       << "One-Time Code" << true;
+        QTest::newRow("secret under another title") << "GEZDGNBV"
+                                                    << "Password" << false;
+        QTest::newRow("bad address") << "otpauth://totp/x?secret=1"
+                                     << "TOTP" << false;
+        QTest::newRow("text under a one-time title") << "ask Bob"
+                                                     << "2FA" << false;
     }
     void recognised() {
         QFETCH(QString, value);
@@ -185,7 +190,8 @@ private slots:
         QTest::addColumn<QString>("notes");
         QTest::addColumn<int>("line");
         QTest::newRow("second line of three") << "PIN 12\r\notpauth://totp/x?secret=GEZDGNBV\r\nend" << 1;
-        QTest::newRow("a bad address is passed over") << "otpauth://totp/x\notpauth://totp/y?secret=GEZDGNBV" << 1;
+        QTest::newRow("a bad address is passed over")
+            << "otpauth://totp/x\notpauth://totp/y?secret=GEZDGNBV" << 1;
         QTest::newRow("inside a sentence") << "see otpauth://totp/x?secret=GEZDGNBV" << -1;
         QTest::newRow("none") << "plain notes" << -1;
     }

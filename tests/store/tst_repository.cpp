@@ -39,11 +39,11 @@ struct Write {
 const std::vector<Write>& writes() {
     static const std::vector<Write> list = {
         {"add an entry", 212, 1, [](EntryKey) { return store::addEntry(values("New", "HOME"), When).ok(); }},
-        {"update an entry", 223, 8,
+        {"update an entry", 223, 9,
          [](EntryKey key) {
              return store::updateEntry(key, values("Changed", "WEB SITE", "x'y"), When).ok();
          }},
-        {"delete an entry", 215, 2, [](EntryKey key) { return store::deleteEntry(key).ok(); }},
+        {"delete an entry", 215, 3, [](EntryKey key) { return store::deleteEntry(key).ok(); }},
         {"create a category", 225, 2, [](EntryKey) { return store::createCategory("GARDEN").ok(); }},
         {"save a category's titles", 224, 6,
          [](EntryKey) {
