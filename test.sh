@@ -26,6 +26,8 @@ source tools/sh/prepare.sh packages
 stage build source tools/sh/prepare.sh build
 export QT_QPA_PLATFORM=offscreen
 stage suite bash -c 'cd build && ctest --output-on-failure --parallel 2'
+# Every text of the windows has a finished German translation.
+stage translations bash tools/sh/checktranslations.sh
 stage "sanitizer build" bash tools/sh/sanitize.sh build
 stage "sanitizer suite" bash tools/sh/sanitize.sh suite
 stage fuzz bash tools/sh/sanitize.sh fuzz

@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMimeData>
-#include <QTest>
 #include <cstdio>
 
 namespace {
@@ -64,7 +63,8 @@ qsizetype ratePasswords() {
 int windowReport() {
     frmHealth& report = form<frmHealth>();
     report.startReport();
-    QTest::qWaitFor([&report] { return !report.working(); }, 600000);
+    while (report.working())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const int rows = report.model->rowCount();
     unload<frmHealth>();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

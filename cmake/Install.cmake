@@ -6,9 +6,11 @@
 install(TARGETS quorlane RUNTIME DESTINATION bin)
 # The checker the program runs on a plain vault before opening it; a helper, not a command.
 install(TARGETS quorlane-vaultcheck RUNTIME DESTINATION libexec/quorlane)
-install(FILES ${QUORLANE_APP_DIR}/Help.pdf
+install(FILES ${QUORLANE_APP_DIR}/Help.pdf ${QUORLANE_APP_DIR}/Help_de.pdf
               ${CMAKE_SOURCE_DIR}/resources/templates/tblpnt.htm
               ${CMAKE_SOURCE_DIR}/resources/templates/tblpnta.htm
+              ${CMAKE_SOURCE_DIR}/resources/templates/tblpnt_de.htm
+              ${CMAKE_SOURCE_DIR}/resources/templates/tblpnta_de.htm
         DESTINATION share/quorlane)
 # The delivered vault is only ever copied from; the program never opens it for writing.
 install(FILES ${QUORLANE_DATA_DIR}/gpwdfsc.mdb DESTINATION share/quorlane)

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/hardening.h"
+#include "app/language.h"
 #include "app/modmain.h"
 #include "app/platform.h"
 #include "app/qtplatform.h"
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
     // Ties the windows to the installed desktop entry (its icon and name in the task bar).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorlane.Quorlane"));
     initQuorlaneResources();
+    installTranslations(chosenLocale(), translationsFolder());
     QtPlatform qtPlatform;
     setPlatform(&qtPlatform);
     registerMainWindow();

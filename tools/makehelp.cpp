@@ -28,7 +28,8 @@ int main(int argc, char* argv[]) {
     guide.setDefaultStyleSheet(
         QStringLiteral("h1 { color: #1d3f6e; } h2 { color: #1d3f6e; } "
                        "th { background-color: #dfe7f1; padding: 4px; } td { padding: 4px; }"));
-    guide.setMarkdown(QString::fromUtf8(source.readAll()));
+    const QString text = QString::fromUtf8(source.readAll());
+    guide.setMarkdown(text);
     // Markdown tables come without padding or a light border; the style sheet does not reach them.
     for (QTextFrame* frame : guide.rootFrame()->childFrames()) {
         auto* table = qobject_cast<QTextTable*>(frame);
@@ -41,7 +42,9 @@ int main(int argc, char* argv[]) {
         format.setBorderBrush(QColor(0xa0, 0xae, 0xc0));
         table->setFormat(format);
     }
-    guide.setMetaInformation(QTextDocument::DocumentTitle, QStringLiteral("Quorlane User's Guide"));
+    // The document's title is the guide's first heading, in the guide's language.
+    guide.setMetaInformation(QTextDocument::DocumentTitle,
+                             text.section(QLatin1Char('\n'), 0, 0).mid(2).trimmed());
 
     // The document adds a margin of its own when printed.
     QPrinter printer(QPrinter::HighResolution);

@@ -1,7 +1,9 @@
 #include "accessibility.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLineEdit>
+#include <QWidget>
 
 namespace {
 
@@ -55,6 +57,52 @@ void filterEvent(QAccessibleEvent* event) {
 }
 
 } // namespace
+
+namespace {
+
+constexpr char DecorativeProperty[] = "quorlaneDecorative";
+
+class DecorativeAccessible final : public QAccessibleWidget {
+public:
+    explicit DecorativeAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::NoRole) {}
+    QString text(QAccessible::Text) const override { return {}; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.invisible = true;
+        return s;
+    }
+};
+
+// Asked once per class of the object's hierarchy, most derived first: answers only then.
+QAccessibleInterface* ownInterfaces(const QString& className, QObject* object) {
+    if (!object || !object->isWidgetType() || className != QLatin1String(object->metaObject()->className()))
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (widget->property(DecorativeProperty).toBool()) return new DecorativeAccessible(widget);
+    if (widget->isWindow() && object->metaObject()->superClass() == &QWidget::staticMetaObject)
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    return nullptr;
+}
+
+void installOwnInterfaces() {
+    static const bool installed = [] {
+        QAccessible::installFactory(ownInterfaces);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace
+
+DecorativeLabel::DecorativeLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    installOwnInterfaces();
+    setProperty(DecorativeProperty, true);
+    setTextFormat(Qt::PlainText);
+}
+
+void windowsReadAsFrames() {
+    installOwnInterfaces();
+}
 
 void keepPasswordsOffAccessibility() {
     const QAccessible::UpdateHandler current = QAccessible::installUpdateHandler(&filterEvent);

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QCollator>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -230,7 +231,9 @@ QString checkTitle(const QCheckBox* box) {
 
 void markUnreadable(QWidget* box, bool unreadable) {
     const QString note =
-        unreadable ? QStringLiteral("This field could not be read. It is kept as stored.") : QString();
+        unreadable
+            ? QCoreApplication::translate("Controls", "This field could not be read. It is kept as stored.")
+            : QString();
     if (auto* line = qobject_cast<QLineEdit*>(box)) {
         if (unreadable) line->clear();
         line->setPlaceholderText(note);

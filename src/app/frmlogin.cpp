@@ -18,21 +18,21 @@
 using namespace windowkit;
 
 frmLogin::frmLogin() {
-    setUpWindow(this, "frmLogin", QStringLiteral("Quorlane - Password REQUIRED"));
+    setUpWindow(this, "frmLogin", tr("Quorlane - Password REQUIRED"));
     // Closing this window never ends the program: only the main window's exit does.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     Picture1 = picture(this, "Picture1", QStringLiteral("key"));
     txtPassword = named(new QLineEdit(this), "txtPassword");
-    txtPassword->setToolTip(QStringLiteral("Enter your login password here."));
-    txtPassword->setPlaceholderText(QStringLiteral("Password, then Enter"));
+    txtPassword->setToolTip(tr("Enter your login password here."));
+    txtPassword->setPlaceholderText(tr("Password, then Enter"));
     makePasswordBox(txtPassword, 40);
     Picture2 = picture(this, "Picture2", QStringLiteral("giveup"));
     Picture2->setCursor(Qt::PointingHandCursor);
-    Picture2->setAccessibleName(QStringLiteral("Give up"));
+    Picture2->setAccessibleName(tr("Give up"));
     Picture2->makeCommand();
-    txtPassword->setAccessibleName(QStringLiteral("Password"));
+    txtPassword->setAccessibleName(tr("Password"));
 
     connect(Picture2, &PictureBox::clicked, this, [this] { Picture2_Click(); });
     onEnterKey(txtPassword, [this] { txtPassword_KeyPress(13); });
@@ -89,16 +89,14 @@ void frmLogin::txtPassword_KeyPress(int key) {
     }
     // Wrong: says so, with the tries left, or why the program ends or stays locked.
     const int left = LoginRetries - LoginAttempts;
-    QString prompt = QStringLiteral("The password is not correct.\n\n");
+    QString prompt = tr("The password is not correct.\n\n");
     if (left > 0)
-        prompt += left == 1 ? QStringLiteral("You have 1 more try.")
-                            : QStringLiteral("You have %1 more tries.").arg(left);
+        prompt += tr("You have %n more tries.", nullptr, left);
     else if (LoginFromTray)
-        prompt +=
-            QStringLiteral("That was the last try: Quorlane stays locked. Click its icon to try again.");
+        prompt += tr("That was the last try: Quorlane stays locked. Click its icon to try again.");
     else
-        prompt += QStringLiteral("That was the last try: Quorlane will now close to protect your entries.");
-    platform().messageBox(QStringLiteral("Wrong Password"), prompt, MsgIcon::Warning);
+        prompt += tr("That was the last try: Quorlane will now close to protect your entries.");
+    platform().messageBox(tr("Wrong Password"), prompt, MsgIcon::Warning);
     if (!LoginFromTray) {
         LoginAccepted = false;
         unload<frmLogin>();

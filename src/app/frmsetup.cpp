@@ -54,7 +54,7 @@ short retryCountOf(const QString& text) {
 }
 
 frmSetup::frmSetup() {
-    setUpWindow(this, "frmSetup", QStringLiteral("Setup"));
+    setUpWindow(this, "frmSetup", tr("Setup"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -64,56 +64,54 @@ frmSetup::frmSetup() {
     picTitle1 = picture(this, "picTitle1", QStringLiteral("title_setup"));
 
     Picture1 = panel(this, "Picture1");
-    Check1 = named(new QCheckBox(QStringLiteral("Require Password Login"), Picture1), "Check1");
-    Check1->setToolTip(QStringLiteral("Enable to require user login."));
+    Check1 = named(new QCheckBox(tr("Require Password Login"), Picture1), "Check1");
+    Check1->setToolTip(tr("Enable to require user login."));
     Picture3 = panel(Picture1, "Picture3");
-    Label2 = label(Picture3, "Label2", QStringLiteral("Enter Password:"));
+    Label2 = label(Picture3, "Label2", tr("Enter Password:"));
     Text2 = named(new QLineEdit(Picture3), "Text2");
-    Text2->setToolTip(QStringLiteral("Password."));
+    Text2->setToolTip(tr("Password."));
     makePasswordBox(Text2, 40);
     // The login password is the vault's key: a weak one is warned about, not refused.
     strength = new StrengthBar(Picture3, tr("%1: weak for the vault key"));
     strength->follow(Text2);
-    Label1 = label(Picture3, "Label1", QStringLiteral("Re-Type Password:"));
+    Label1 = label(Picture3, "Label1", tr("Re-Type Password:"));
     Text1 = named(new QLineEdit(Picture3), "Text1");
-    Text1->setToolTip(QStringLiteral("Confirmation."));
+    Text1->setToolTip(tr("Confirmation."));
     makePasswordBox(Text1, 40);
-    Label3 = label(Picture1, "Label3", QStringLiteral("Number of retries:"));
+    Label3 = label(Picture1, "Label3", tr("Number of retries:"));
     Text3 = named(new QLineEdit(Picture1), "Text3");
-    Text3->setToolTip(QStringLiteral("Retry count."));
+    Text3->setToolTip(tr("Retry count."));
     Text3->setValidator(new OneCharacter(Text3));
     Text3->setAlignment(Qt::AlignCenter);
-    Command1 = named(new QPushButton(QStringLiteral("&Reset Password"), Picture1), "Command1");
-    Command1->setToolTip(QStringLiteral("Reset password."));
+    Command1 = named(new QPushButton(tr("&Reset Password"), Picture1), "Command1");
+    Command1->setToolTip(tr("Reset password."));
     Command1->setAutoDefault(false);
     pressOnEnter(Command1);
 
     Picture5 = panel(this, "Picture5");
-    Label4 = label(Picture5, "Label4", QStringLiteral("Clear copied values after:"));
+    Label4 = label(Picture5, "Label4", tr("Clear copied values after:"));
     clearSeconds = named(new QSpinBox(Picture5), "clearSeconds");
     clearSeconds->setRange(0, MaxClipboardClearSeconds);
-    clearSeconds->setSuffix(QStringLiteral(" seconds"));
-    connect(clearSeconds, &QSpinBox::valueChanged, clearSeconds, [box = clearSeconds](int n) {
-        box->setSuffix(n == 1 ? QStringLiteral(" second") : QStringLiteral(" seconds"));
-    });
-    clearSeconds->setToolTip(QStringLiteral("Seconds until a copied value is taken off the clipboard."));
-    Label5 = label(Picture5, "Label5", QStringLiteral("Lock when idle for:"));
+    clearSeconds->setSuffix(tr(" seconds", nullptr, 0));
+    connect(clearSeconds, &QSpinBox::valueChanged, clearSeconds,
+            [box = clearSeconds](int n) { box->setSuffix(tr(" seconds", nullptr, n)); });
+    clearSeconds->setToolTip(tr("Seconds until a copied value is taken off the clipboard."));
+    Label5 = label(Picture5, "Label5", tr("Lock when idle for:"));
     idleMinutes = named(new QSpinBox(Picture5), "idleMinutes");
     idleMinutes->setRange(0, MaxIdleLockMinutes);
-    idleMinutes->setSuffix(QStringLiteral(" minutes"));
-    connect(idleMinutes, &QSpinBox::valueChanged, idleMinutes, [box = idleMinutes](int n) {
-        box->setSuffix(n == 1 ? QStringLiteral(" minute") : QStringLiteral(" minutes"));
-    });
+    idleMinutes->setSuffix(tr(" minutes", nullptr, 0));
+    connect(idleMinutes, &QSpinBox::valueChanged, idleMinutes,
+            [box = idleMinutes](int n) { box->setSuffix(tr(" minutes", nullptr, n)); });
     idleMinutes->setToolTip(
-        QStringLiteral("Minutes without keyboard or mouse input until Quorlane locks itself (with a login "
-                       "password)."));
+        tr("Minutes without keyboard or mouse input until Quorlane locks itself (with a login "
+           "password)."));
     for (QSpinBox* box : {clearSeconds, idleMinutes}) {
-        box->setSpecialValueText(QStringLiteral("Never"));
+        box->setSpecialValueText(tr("Never"));
         box->setAlignment(Qt::AlignRight);
     }
 
-    Command21 = pictureButton(this, "Command21", "save", QStringLiteral("Save setup parameters."));
-    Command2 = pictureButton(this, "Command2", "close", QStringLiteral("Close Setup menu."));
+    Command21 = pictureButton(this, "Command21", "save", tr("Save setup parameters."));
+    Command2 = pictureButton(this, "Command2", "close", tr("Close Setup menu."));
 
     tabOrder({Command2, Check1, Text2, Text1, Text3, Command1, clearSeconds, idleMinutes, Command21});
     title(Label2, Text2);
@@ -188,17 +186,19 @@ void frmSetup::reject() {
 
 void frmSetup::Command21_Click() {
     auto refuse = [](const char* title, const char* prompt, QLineEdit* focus) {
-        platform().messageBox(QLatin1String(title), QLatin1String(prompt), MsgIcon::Error);
+        platform().messageBox(tr(title), tr(prompt), MsgIcon::Error);
         focus->setFocus();
     };
     if (Check1->isChecked()) {
         if (Text2->text().trimmed().isEmpty())
-            return refuse("Missing Password", "You must assign a password if you are requiring a user login.",
-                          Text2);
+            return refuse(QT_TR_NOOP("Missing Password"),
+                          QT_TR_NOOP("You must assign a password if you are requiring a user login."), Text2);
         if (Text1->text().trimmed().isEmpty())
-            return refuse("Confirmation Needed", "You must confirm your password before saving.", Text1);
+            return refuse(QT_TR_NOOP("Confirmation Needed"),
+                          QT_TR_NOOP("You must confirm your password before saving."), Text1);
         if (upperTrimmed(Text2->text()) != upperTrimmed(Text1->text())) {
-            refuse("Confirmation Failed", "Passwords did not match. Please re-enter your password.", Text2);
+            refuse(QT_TR_NOOP("Confirmation Failed"),
+                   QT_TR_NOOP("Passwords did not match. Please re-enter your password."), Text2);
             Text1->clear();
             Text2->clear();
             return;
@@ -208,12 +208,14 @@ void frmSetup::Command21_Click() {
         Text2->clear();
     }
     if (Text2->text().contains(QLatin1Char('\'')))
-        return refuse("Illegal Character", "You cannot use apostrophe's within a password.", Text2);
-    if (!checkStorable(QStringLiteral("password"), Text2->text(), Text2)) return;
-    if (!checkStorable(QStringLiteral("retry count"), Text3->text(), Text3)) return;
+        return refuse(QT_TR_NOOP("Illegal Character"),
+                      QT_TR_NOOP("You cannot use apostrophe's within a password."), Text2);
+    if (!checkStorable(tr("password"), Text2->text(), Text2)) return;
+    if (!checkStorable(tr("retry count"), Text3->text(), Text3)) return;
     if (retryCountOf(Text3->text()) < 0) {
         Text3->setText(QStringLiteral("0"));
-        return refuse("Invalid Retry Count", "Retry count cannot be less than zero.", Text3);
+        return refuse(QT_TR_NOOP("Invalid Retry Count"), QT_TR_NOOP("Retry count cannot be less than zero."),
+                      Text3);
     }
     SaveSetup();
 }
@@ -243,7 +245,7 @@ void SaveSetup() {
     saveRetryCountCopy(LoginRetries);
     saveTimeoutSettings(setup.clearSeconds->value(), setup.idleMinutes->value());
     idleLock().start();
-    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Parameters successfully updated."),
+    platform().messageBox(frmSetup::tr("Success"), frmSetup::tr("Parameters successfully updated."),
                           MsgIcon::Information);
     unload<frmSetup>();
 }

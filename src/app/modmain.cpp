@@ -14,6 +14,7 @@
 #include "store/vault.h"
 #include "store/vaultfile.h"
 #include "traylock.h"
+#include "twips.h"
 #include "vaultclaim.h"
 #include "vaultlock.h"
 #include "vaultwatch.h"
@@ -56,8 +57,15 @@ QString appFolderFrom(QString folder) {
     return folder;
 }
 
+namespace {
+// The screen the main window needs at the design font, in twips; a larger font needs more.
+constexpr int NeededWidthTwips = 11000;
+constexpr int NeededHeightTwips = 8000;
+} // namespace
+
 bool screenLargeEnough(int widthTwips, int heightTwips) {
-    return heightTwips >= 8000 && widthTwips >= 11000;
+    const double scale = twips::fontScale();
+    return heightTwips >= NeededHeightTwips * scale && widthTwips >= NeededWidthTwips * scale;
 }
 
 namespace {
@@ -103,31 +111,34 @@ VaultNews placeVault() {
     return {vaultFilePath(), {}, {}, {}};
 }
 
-const QString BackUpAdvice =
-    QStringLiteral("Back it up by copying it somewhere safe while Quorlane is closed.");
+const QString BackUpAdvice = QCoreApplication::translate(
+    "StartUp", "Back it up by copying it somewhere safe while Quorlane is closed.");
 
 // Said once, when the user's vault has just been made or moved, and while it cannot be moved.
 void tellWhereTheVaultIs(const VaultNews& news) {
     const auto native = [](const QString& path) { return QDir::toNativeSeparators(path); };
     QString prompt;
     if (!news.made.isEmpty())
-        prompt = QStringLiteral("Your entries are kept in this file:\n\n%1\n\n").arg(native(news.made)) +
+        prompt = QCoreApplication::translate("StartUp", "Your entries are kept in this file:\n\n%1\n\n")
+                     .arg(native(news.made)) +
                  BackUpAdvice;
     else if (!news.movedFrom.isEmpty())
         prompt =
-            QStringLiteral("Your entries are now kept in this file:\n\n%1\n\nIt was moved there from %2. ")
+            QCoreApplication::translate(
+                "StartUp", "Your entries are now kept in this file:\n\n%1\n\nIt was moved there from %2. ")
                 .arg(native(vaultFilePath()), native(news.movedFrom)) +
             BackUpAdvice;
     else if (!news.keptIn.isEmpty())
         prompt =
-            QStringLiteral("Your entries are kept in this file:\n\n%1\n\nIt could not be moved to %2 (%3); "
+            QCoreApplication::translate(
+                "StartUp", "Your entries are kept in this file:\n\n%1\n\nIt could not be moved to %2 (%3); "
                            "Quorlane tries again at the next start.")
                 .arg(native(news.keptIn),
                      native(userDataFolder() + QLatin1Char('/') + QLatin1String(VaultFileName)),
                      news.moveProblem);
     else
         return;
-    platform().messageBox(QStringLiteral("Your Vault"), prompt, MsgIcon::Information);
+    platform().messageBox(QCoreApplication::translate("StartUp", "Your Vault"), prompt, MsgIcon::Information);
 }
 
 } // namespace
@@ -138,10 +149,11 @@ void CheckVaultFile() {
     // A file that cannot be read at all is reported by the operations, as a missing one is.
     if (verdict.kind != VaultFileVerdict::Kind::Rejected && verdict.kind != VaultFileVerdict::Kind::Unchecked)
         return;
-    platform().messageBox(QStringLiteral("Vault Not Usable"),
-                          verdict.report(path) +
-                              QStringLiteral("\n\nNothing is read from it or written to it."),
-                          MsgIcon::Error);
+    platform().messageBox(
+        QCoreApplication::translate("StartUp", "Vault Not Usable"),
+        verdict.report(path) +
+            QCoreApplication::translate("StartUp", "\n\nNothing is read from it or written to it."),
+        MsgIcon::Error);
 }
 
 void LoginGate() {
@@ -181,12 +193,24 @@ void StartUp() {
 
     const QSize screen = platform().screenSizeTwips();
     if (!screenLargeEnough(screen.width(), screen.height())) {
-        platform().messageBox(QStringLiteral("Invalid Resolution"),
-                              QStringLiteral("QUORLANE does not support your current resolution mode.\n\n"
-                                             "Please change your resolution to at least 800x600 pixels."),
-                              MsgIcon::Error);
+        // Said in the screen's own pixels: with display scaling they are fewer than the device's.
+        const int tpp = platform().twipsPerPixel();
+        platform().messageBox(
+            QCoreApplication::translate("StartUp", "Invalid Resolution"),
+            QCoreApplication::translate(
+                "StartUp", "QUORLANE does not support your current resolution mode.\n\n"
+                           "At the current display scaling and font size it needs a screen of at least "
+                           "%1x%2 pixels; this screen has %3x%4. Please lower the display scaling or "
+                           "the font size, or raise the resolution.")
+                .arg(twips::toPx(NeededWidthTwips))
+                .arg(twips::toPx(NeededHeightTwips))
+                .arg(screen.width() / tpp)
+                .arg(screen.height() / tpp),
+            MsgIcon::Error);
         platform().endProgram();
     }
+
+    restoreWindowGeometry(main.widget());
 
     PrintFolder = defaultPrintFolder();
     removeStalePrintPages();

@@ -1,6 +1,7 @@
 #include "modregistry.h"
 
 #include <QSettings>
+#include <QWidget>
 #include <algorithm>
 #include <memory>
 
@@ -96,4 +97,14 @@ void SavePreference(const QString& keyName, const QString& valueName, const QStr
     const QString keyPath = QStringLiteral("Software\\") + keyName;
     CreateRegistryKey(keyPath, RegistryRoot::CurrentUser);
     WriteRegistryValue(keyPath, valueName, data, 1);
+}
+
+void saveWindowGeometry(const QWidget& window) {
+    WriteRegistryValue(ProgramKey, QLatin1String(setting::MainWindowGeometry),
+                       QString::fromLatin1(window.saveGeometry().toBase64()), 1);
+}
+
+void restoreWindowGeometry(QWidget& window) {
+    const QString stored = ReadRegistrySetting(ProgramKey, QLatin1String(setting::MainWindowGeometry));
+    if (!stored.isEmpty()) window.restoreGeometry(QByteArray::fromBase64(stored.toLatin1()));
 }

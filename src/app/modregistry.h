@@ -4,6 +4,8 @@
 #include <QVariant>
 #include <array>
 
+class QWidget;
+
 // The per-user settings store (the registry on Windows, the user's settings file elsewhere),
 // under HKEY_CURRENT_USER "Software\Quorlane". Every operation is silent on failure.
 
@@ -18,8 +20,10 @@ inline constexpr char Hide[] = "Hide";                                   // "1":
 inline constexpr char Retries[] = "Retries";                             // the login's retry count
 inline constexpr char ClipboardClearSeconds[] = "ClipboardClearSeconds"; // 0: never cleared
 inline constexpr char IdleLockMinutes[] = "IdleLockMinutes";             // 0: never locked
-inline constexpr std::array<const char*, 5> All{Discreet, Hide, Retries, ClipboardClearSeconds,
-                                                IdleLockMinutes};
+inline constexpr char MainWindowGeometry[] = "MainWindowGeometry";       // place, size, maximised
+inline constexpr char Language[] = "Language"; // "de", "en", ...: the windows' language; empty: the system's
+inline constexpr std::array<const char*, 7> All{
+    Discreet, Hide, Retries, ClipboardClearSeconds, IdleLockMinutes, MainWindowGeometry, Language};
 } // namespace setting
 
 void CreateRegistryKey(const QString& keyPath, RegistryRoot root = RegistryRoot::CurrentUser);
@@ -41,3 +45,8 @@ int clipboardClearSeconds();
 // Minutes without input until the program locks itself (with a login password set).
 int idleLockMinutes();
 void saveTimeoutSettings(int clearSeconds, int idleMinutes);
+
+// The main window's place, size and maximised state, kept between runs. Restoring keeps the
+// window on a screen and no smaller than its minimum; nothing stored leaves it as it is.
+void saveWindowGeometry(const QWidget& window);
+void restoreWindowGeometry(QWidget& window);

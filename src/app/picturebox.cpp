@@ -79,6 +79,11 @@ void PictureBox::setPicture(const QString& name) {
     update();
 }
 
+void PictureBox::setPictureMargins(const QMargins& margins) {
+    margins_ = margins;
+    update();
+}
+
 void PictureBox::makeCommand(std::function<QString()> name) {
     command_ = true;
     name_ = std::move(name);
@@ -95,20 +100,21 @@ QString PictureBox::commandName() const {
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (hasFocus()) {
-        // The focus: the picture on the highlight colour, framed by it.
+        // The focus: the picture on the highlight colour, framed by it two pixels wide.
         QColor highlight = palette().color(QPalette::Highlight);
-        painter.setPen(highlight);
+        painter.setPen(QPen(highlight, 2));
         highlight.setAlpha(90);
         painter.setBrush(highlight);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
     painter.setRenderHint(QPainter::Antialiasing);
     QSvgRenderer* renderer = picture_.isEmpty() ? nullptr : rendererFor(picture_);
     if (renderer && renderer->isValid()) {
+        const QRectF area = rect().marginsRemoved(margins_);
         QSizeF size = renderer->defaultSize();
-        size.scale(QSizeF(width(), height()), Qt::KeepAspectRatio);
-        const QRectF target((width() - size.width()) / 2, (height() - size.height()) / 2, size.width(),
-                            size.height());
+        size.scale(area.size(), Qt::KeepAspectRatio);
+        const QRectF target(area.x() + (area.width() - size.width()) / 2,
+                            area.y() + (area.height() - size.height()) / 2, size.width(), size.height());
         renderer->render(&painter, target);
     }
 }

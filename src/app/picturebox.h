@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QWidget>
 #include <functional>
 
@@ -19,6 +20,11 @@ public:
     // words when no name is given). A plain picture is an image to assistive technology.
     void makeCommand(std::function<QString()> name = {});
     bool isCommand() const { return command_; }
+    // A picture that carries information is named for assistive technology by name().
+    void nameBy(std::function<QString()> name) { name_ = std::move(name); }
+    // The picture drawn inside the box less margins: the box answers clicks on more than the
+    // picture (a hit target larger than a small picture).
+    void setPictureMargins(const QMargins& margins);
     // The name assistive technology reads.
     QString commandName() const;
 
@@ -39,4 +45,5 @@ private:
     QString picture_;
     bool command_ = false;
     std::function<QString()> name_;
+    QMargins margins_;
 };

@@ -1,6 +1,7 @@
 #include "traylock.h"
 
 #include "clipboard.h"
+#include "colours.h"
 #include "forms.h"
 #include "frmlogin.h"
 #include "mainwindowport.h"
@@ -13,6 +14,7 @@
 #include "vaultlock.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
@@ -36,14 +38,13 @@ public:
         setObjectName(QLatin1String(CoverName));
         setFocusPolicy(Qt::StrongFocus);
         setAutoFillBackground(true);
-        QPalette p = palette();
-        p.setColor(QPalette::Window, QColor(176, 176, 176));
-        setPalette(p);
+        colours::setTextOn(this, colours::valueText(), colours::valueBackground());
         setCursor(Qt::PointingHandCursor);
         auto* layout = new QVBoxLayout(this);
         auto* picture = new PictureBox(this, QStringLiteral("lock"));
         picture->setFixedSize(twips::toPx(960), twips::toPx(960));
-        auto* text = new QLabel(QStringLiteral("Quorlane is locked. Click here to unlock."), this);
+        auto* text = new QLabel(
+            QCoreApplication::translate("TrayLock", "Quorlane is locked. Click here to unlock."), this);
         text->setObjectName(QStringLiteral("lockCoverText"));
         text->setAlignment(Qt::AlignCenter);
         setAccessibleName(text->text());
@@ -193,7 +194,8 @@ void TrayLock::showMainWindow() {
     mainWindow().refillAfterLock();
     const QString discarded = std::exchange(discarded_, QString());
     if (!discarded.isEmpty())
-        platform().messageBox(QStringLiteral("Changes Not Saved"), discarded, MsgIcon::Information);
+        platform().messageBox(QCoreApplication::translate("TrayLock", "Changes Not Saved"), discarded,
+                              MsgIcon::Information);
 }
 
 void TrayLock::activated(QSystemTrayIcon::ActivationReason reason) {

@@ -9,6 +9,7 @@
 #include "store/vaultfile.h"
 #include "vaultreport.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScopeGuard>
@@ -62,19 +63,21 @@ void saveRetryCountCopy(short retries) {
 }
 
 bool confirmUnprotectedVault() {
-    return platform().messageBox(QStringLiteral("Confirmation"),
-                                 QStringLiteral("Without a login password the vault file will no longer be "
-                                                "protected: anyone who copies it can read every entry.\n\n"
-                                                "Save without a password?"),
+    return platform().messageBox(QCoreApplication::translate("VaultLock", "Confirmation"),
+                                 QCoreApplication::translate(
+                                     "VaultLock", "Without a login password the vault file will no longer be "
+                                                  "protected: anyone who copies it can read every entry.\n\n"
+                                                  "Save without a password?"),
                                  MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::Yes;
 }
 
 void offerVaultEncryption() {
     if (LoginPassword.trimmed().isEmpty() || vaultEncrypted()) return;
     if (platform().messageBox(
-            QStringLiteral("Encrypt Your Vault?"),
-            QStringLiteral("Your vault file is not encrypted: anyone who copies it can read every entry, "
-                           "and your login password too.\n\nEncrypt it now with your login password?"),
+            QCoreApplication::translate("VaultLock", "Encrypt Your Vault?"),
+            QCoreApplication::translate(
+                "VaultLock", "Your vault file is not encrypted: anyone who copies it can read every entry, "
+                             "and your login password too.\n\nEncrypt it now with your login password?"),
             MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
         return;
     std::optional<VaultKey> key = deriveLoginKey(LoginPassword, newVaultSalt());
@@ -89,8 +92,9 @@ void offerVaultEncryption() {
     LoadedLoginSettings.password.clear();
     LoginPassword.clear();
     saveRetryCountCopy(LoginRetries);
-    platform().messageBox(QStringLiteral("Vault Encrypted"),
-                          QStringLiteral("Your vault file is now encrypted. Your login password is "
-                                         "the only way to open it: do not forget it."),
-                          MsgIcon::Information);
+    platform().messageBox(
+        QCoreApplication::translate("VaultLock", "Vault Encrypted"),
+        QCoreApplication::translate("VaultLock", "Your vault file is now encrypted. Your login password is "
+                                                 "the only way to open it: do not forget it."),
+        MsgIcon::Information);
 }

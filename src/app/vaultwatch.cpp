@@ -9,6 +9,8 @@
 #include "traylock.h"
 #include "vaultlock.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QWidget>
 #include <algorithm>
 
@@ -48,9 +50,10 @@ void showCurrentVault(bool tell) {
         ~Done() { busy = false; }
     } done;
     if (tell && !toldBeforeLogin)
-        platform().messageBox(QStringLiteral("Vault Changed"),
-                              QStringLiteral("The vault was changed by another program; Quorlane shows "
-                                             "its current state"),
+        platform().messageBox(QCoreApplication::translate("VaultWatch", "Vault Changed"),
+                              QCoreApplication::translate(
+                                  "VaultWatch", "The vault was changed by another program; Quorlane shows "
+                                                "its current state"),
                               MsgIcon::Information);
     if (needsLoginAgain()) {
         // Nothing can be read with the key held: the login derives the new one, and the window is
@@ -69,17 +72,22 @@ void showCurrentVault(bool tell) {
 }
 
 bool showOutsideChange() {
-    if (busy || !vaultChangedOutside()) return false;
+    // A vault file that is gone is not another program's state to show: the read that needs it
+    // reports the missing vault once, instead of a change followed by every refill's failure.
+    if (busy || !QFileInfo::exists(vaultFilePath()) || !vaultChangedOutside()) return false;
     showCurrentVault(true);
     return true;
 }
 
 void showEntryChanged(bool deleted) {
     platform().messageBox(
-        deleted ? QStringLiteral("Entry Deleted") : QStringLiteral("Entry Changed"),
-        deleted ? QStringLiteral("Another program deleted this entry; nothing was saved.")
-                : QStringLiteral("Another program changed this entry since you opened it; nothing was "
-                                 "saved.\nQuorlane shows its current state."),
+        deleted ? QCoreApplication::translate("VaultWatch", "Entry Deleted")
+                : QCoreApplication::translate("VaultWatch", "Entry Changed"),
+        deleted ? QCoreApplication::translate("VaultWatch",
+                                              "Another program deleted this entry; nothing was saved.")
+                : QCoreApplication::translate(
+                      "VaultWatch", "Another program changed this entry since you opened it; nothing was "
+                                    "saved.\nQuorlane shows its current state."),
         MsgIcon::Warning);
     // The file itself may have changed meanwhile too: it is known again after the re-read.
     showCurrentVault(false);

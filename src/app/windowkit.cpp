@@ -1,5 +1,7 @@
 #include "windowkit.h"
 
+#include "accessibility.h"
+#include "colours.h"
 #include "controls.h"
 #include "picturebox.h"
 #include "twips.h"
@@ -15,6 +17,7 @@
 namespace windowkit {
 
 void setUpWindow(QWidget* window, const char* name, const QString& caption) {
+    windowsReadAsFrames();
     window->setObjectName(QLatin1String(name));
     window->setWindowTitle(caption);
     window->setWindowIcon(QIcon(QStringLiteral(":/pictures/appicon.svg")));
@@ -78,8 +81,7 @@ QFrame* panel(QWidget* parent, const char* name, QFrame::Shadow shadow) {
 QFrame* headerBand(QWidget* parent) {
     auto* band = named(new QFrame(parent), "Shape1");
     band->setStyleSheet(
-        QStringLiteral("#Shape1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                       "stop:0 #dfe7f1, stop:1 #b9c9dd); border-bottom: 1px solid #8aa0bb; }"));
+        colours::headerBandSheet("Shape1", QColor(0xdf, 0xe7, 0xf1), QColor(0xb9, 0xc9, 0xdd)));
     return band;
 }
 

@@ -1,5 +1,6 @@
 #include "frmattach.h"
 
+#include "app/colours.h"
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/mainwindowport.h"
@@ -34,7 +35,7 @@ constexpr int PathRole = Qt::UserRole + 2;        // a line's file
 } // namespace
 
 frmAttach::frmAttach() {
-    setUpWindow(this, "frmAttach", QStringLiteral("Attachments"));
+    setUpWindow(this, "frmAttach", tr("Attachments"));
     fixSize(this, FormWidth, FormHeight);
 
     Picture1 = picture(this, "Picture1");
@@ -42,20 +43,22 @@ frmAttach::frmAttach() {
     Picture3 = picture(this, "Picture3", QStringLiteral("title_attachments"));
     place(Picture3, FormWidth - 2745 - 200, 345, 2745, 300);
 
-    Label4 = label(this, "Label4", QStringLiteral("Associated Attachments:"));
+    Label4 = label(this, "Label4", tr("Associated Attachments:"));
     place(Label4, 120, 1000, 3400, 255);
     QFont bold = Label4->font();
     bold.setBold(true);
     Label4->setFont(bold);
-    Label1 = label(this, "Label1", QStringLiteral("Note: Attachments are not encrypted."));
+    Label1 = label(this, "Label1", tr("Note: Attachments are not encrypted."));
     place(Label1, 3600, 1000, FormWidth - 3600 - 120, 255);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label1->setStyleSheet(QStringLiteral("color: #8b1a1a; font-style: italic;"));
+    Label1->setStyleSheet(
+        QStringLiteral("color: %1; font-style: italic;")
+            .arg(colours::isDark() ? colours::warningText().name() : QStringLiteral("#8b1a1a")));
 
     Picture2 = panel(this, "Picture2");
     place(Picture2, 120, 1290, FormWidth - 240, 4320);
     TV1 = named(new QTreeWidget(Picture2), "TV1");
-    TV1->setToolTip(QStringLiteral("Attachment listing."));
+    TV1->setToolTip(tr("Attachment listing."));
     TV1->setColumnCount(1);
     TV1->setHeaderHidden(true);
     TV1->setRootIsDecorated(false);
@@ -71,12 +74,10 @@ frmAttach::frmAttach() {
         ImageList1[std::size_t(number - 1)] =
             QIcon(QStringLiteral(":/pictures/%1.svg").arg(pictureResource(number)));
 
-    Command26 = pictureButton(this, "Command26", "save", QStringLiteral("Click to SAVE attachments."));
-    Command5 = pictureButton(this, "Command5", "add", QStringLiteral("Click to ADD a new attachment."));
-    Command3 =
-        pictureButton(this, "Command3", "delete", QStringLiteral("Click to DELETE the selected attachment."));
-    Command25 =
-        pictureButton(this, "Command25", "close", QStringLiteral("Click to CLOSE attachments window."));
+    Command26 = pictureButton(this, "Command26", "save", tr("Click to SAVE attachments."));
+    Command5 = pictureButton(this, "Command5", "add", tr("Click to ADD a new attachment."));
+    Command3 = pictureButton(this, "Command3", "delete", tr("Click to DELETE the selected attachment."));
+    Command25 = pictureButton(this, "Command25", "close", tr("Click to CLOSE attachments window."));
     const int buttonTop = FormHeight - 640;
     place(Command26, 120, buttonTop, ButtonWidth, ButtonHeight);
     place(Command5, 120 + 675, buttonTop, ButtonWidth, ButtonHeight);
@@ -136,7 +137,7 @@ void frmAttach::Command5_Click() {
     if (file.trimmed().isEmpty() || file.trimmed() == QLatin1String("*.*")) return;
     // The path is kept exactly as chosen: on a file system that tells letter case apart another
     // case would name another file.
-    if (!checkStorable(QStringLiteral("path of the chosen file"), file, TV1)) return;
+    if (!checkStorable(tr("path of the chosen file"), file, TV1)) return;
     QString description;
     frmAttachName& naming = form<frmAttachName>();
     connect(&naming, &frmAttachName::descriptionChosen, this,
@@ -188,9 +189,9 @@ bool frmAttach::hasChanges() const {
 // asking when there are any.
 void frmAttach::Command25_Click() {
     if (hasChanges() &&
-        platform().messageBox(QStringLiteral("Discard Changes?"),
-                              QStringLiteral("Discard the changes to the attachments of this entry?"),
-                              MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
+        platform().messageBox(tr("Discard Changes?"),
+                              tr("Discard the changes to the attachments of this entry?"), MsgIcon::Question,
+                              MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
         return;
     unload<frmAttach>();
 }
@@ -205,9 +206,8 @@ void frmAttach::TV1_DblClick() {
     if (!node || node->text(0).trimmed().isEmpty()) return;
     const QString file = node->data(0, PathRole).toString();
     if (!platform().openDocument(file))
-        platform().messageBox(QStringLiteral("Failed Execution"),
-                              QStringLiteral("No associated application found for this type of file."),
-                              MsgIcon::Error);
+        platform().messageBox(tr("Failed Execution"),
+                              tr("No associated application found for this type of file."), MsgIcon::Error);
 }
 
 void LoadAttachments() {

@@ -27,21 +27,21 @@ constexpr int FormHeight = 2130;
 } // namespace
 
 frmAttachName::frmAttachName() {
-    setUpWindow(this, "frmAttachName", QStringLiteral("Attachment Description"));
+    setUpWindow(this, "frmAttachName", tr("Attachment Description"));
     fixSize(this, FormWidth, FormHeight);
 
     Picture1 = panel(this, "Picture1");
     place(Picture1, 120, 120, FormWidth - 240, 1200);
-    Label4 = label(Picture1, "Label4", QStringLiteral("Enter a Description for this attachment:"));
+    Label4 = label(Picture1, "Label4", tr("Enter a Description for this attachment:"));
     place(Label4, 120, 150, FormWidth - 480, 285);
     Text2 = named(new QLineEdit(Picture1), "Text2");
     title(Label4, Text2);
-    Text2->setToolTip(QStringLiteral("Description of the attachment."));
+    Text2->setToolTip(tr("Description of the attachment."));
     limitCharacters(Text2, 50);
     place(Text2, 120, 560, FormWidth - 480, 375);
 
-    Command26 = pictureButton(this, "Command26", "save", QStringLiteral("Click to SAVE attachment."));
-    Command2 = pictureButton(this, "Command2", "cancel", QStringLiteral("Click here to CANCEL attachment."));
+    Command26 = pictureButton(this, "Command26", "save", tr("Click to SAVE attachment."));
+    Command2 = pictureButton(this, "Command2", "cancel", tr("Click here to CANCEL attachment."));
     const int buttonTop = FormHeight - 640;
     place(Command26, 120, buttonTop, ButtonWidth, ButtonHeight);
     place(Command2, FormWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
@@ -64,8 +64,8 @@ void frmAttachName::Command26_Click() {
         return;
     }
     if (typed.contains(QChar(MiddleDot))) {
-        platform().messageBox(QStringLiteral("Invalid Character"),
-                              QStringLiteral("Invalid character has been used."), MsgIcon::Error);
+        platform().messageBox(tr("Invalid Character"), tr("Invalid character has been used."),
+                              MsgIcon::Error);
         Text2->setFocus();
         return;
     }
@@ -74,10 +74,9 @@ void frmAttachName::Command26_Click() {
     // Compared as it would be listed, so that an apostrophe typed again matches its grave accent.
     for (const Attachment& listed : form<frmAttach>().listedAttachments()) {
         if (upperTrimmed(listed.description) == description) {
-            platform().messageBox(
-                QStringLiteral("Duplicate Found"),
-                QStringLiteral("This item already exists! Please enter a different description."),
-                MsgIcon::Error);
+            platform().messageBox(tr("Duplicate Found"),
+                                  tr("This item already exists! Please enter a different description."),
+                                  MsgIcon::Error);
             return;
         }
     }

@@ -24,22 +24,22 @@ constexpr int WindowHeight = 2760;
 } // namespace
 
 frmCatAdd::frmCatAdd() {
-    setUpWindow(this, "frmCatAdd", QStringLiteral("New Category"));
+    setUpWindow(this, "frmCatAdd", tr("New Category"));
     fixSize(this, WindowWidth, WindowHeight);
 
     picTitle = picture(this, "picTitle", QStringLiteral("title_newcategory"));
     place(picTitle, 0, 120, 2745, 300);
     Picture1 = panel(this, "Picture1", QFrame::Sunken);
     place(Picture1, 120, 540, WindowWidth - 240, 1260);
-    Label9 = label(Picture1, "Label9", QStringLiteral("Enter the name of the new Category:"));
+    Label9 = label(Picture1, "Label9", tr("Enter the name of the new Category:"));
     place(Label9, 180, 180, WindowWidth - 600, 255);
     Text2 = named(new QLineEdit(Picture1), "Text2");
-    Text2->setToolTip(QStringLiteral("Enter new category name here."));
+    Text2->setToolTip(tr("Enter new category name here."));
     limitCharacters(Text2, 50);
     place(Text2, 180, 540, WindowWidth - 600, 330);
 
-    Command21 = pictureButton(this, "Command21", "save", QStringLiteral("Save entry."));
-    Command1 = pictureButton(this, "Command1", "cancel", QStringLiteral("Cancel."));
+    Command21 = pictureButton(this, "Command21", "save", tr("Save category."));
+    Command1 = pictureButton(this, "Command1", "cancel", tr("Cancel."));
     const int buttonTop = WindowHeight - ButtonHeight - 180;
     place(Command21, 120, buttonTop, ButtonWidth, ButtonHeight);
     place(Command1, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
@@ -77,20 +77,18 @@ void frmCatAdd::Command21_Click() {
         return;
     }
     if (Text2->text().contains(QLatin1Char('\''))) {
-        platform().messageBox(QStringLiteral("Invalid Character"),
-                              QStringLiteral("You cannot use apostrophe's within a category name."),
-                              MsgIcon::Error);
+        platform().messageBox(tr("Invalid Character"),
+                              tr("You cannot use apostrophe's within a category name."), MsgIcon::Error);
         Text2->setFocus();
         return;
     }
-    if (!checkStorable(QStringLiteral("category name"), categoryName(), Text2)) return;
+    if (!checkStorable(tr("category name"), categoryName(), Text2)) return;
     if (!CategoryExists()) {
         CreateCategory();
         return;
     }
-    platform().messageBox(QStringLiteral("Duplicate Category"),
-                          QStringLiteral("This category already exists! Please enter a new category."),
-                          MsgIcon::Error);
+    platform().messageBox(tr("Duplicate Category"),
+                          tr("This category already exists! Please enter a new category."), MsgIcon::Error);
     Text2->setFocus();
 }
 
@@ -110,6 +108,5 @@ void frmCatAdd::CreateCategory() {
     RefreshEditorCategories();
     RefillCategoryBoxes();
     unload<frmCatAdd>();
-    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Category successfully created."),
-                          MsgIcon::Information);
+    platform().messageBox(tr("Success"), tr("Category successfully created."), MsgIcon::Information);
 }

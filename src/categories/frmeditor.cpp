@@ -34,7 +34,7 @@ const QStringList PresetCategories{QStringLiteral("CREDIT CARD"), QStringLiteral
 } // namespace
 
 frmEditor::frmEditor() {
-    setUpWindow(this, "frmEditor", QStringLiteral("Category Editor"));
+    setUpWindow(this, "frmEditor", tr("Category Editor"));
     fixSize(this, WindowWidth, WindowHeight);
 
     Picture2 = picture(this, "Picture2", QStringLiteral("banner"));
@@ -42,21 +42,21 @@ frmEditor::frmEditor() {
     Picture1 = picture(this, "Picture1", QStringLiteral("title_editor"));
     place(Picture1, 0, 390, 2745, 300);
 
-    Label9 = label(this, "Label9", QStringLiteral("Category Listing:"));
+    Label9 = label(this, "Label9", tr("Category Listing:"));
     place(Label9, 120, 930, 2900, 255);
     List1 = named(new QListWidget(this), "List1");
-    List1->setToolTip(QStringLiteral("Category listing."));
+    List1->setToolTip(tr("Category listing."));
     place(List1, 120, 1200, 2900, 3720);
     title(Label9, List1);
 
-    Label7 = label(this, "Label7", QStringLiteral("User-Defined Fields:"));
+    Label7 = label(this, "Label7", tr("User-Defined Fields:"));
     place(Label7, 3240, 930, 3900, 255);
-    Label4 = label(this, "Label4", QStringLiteral("Field (1):"));
-    Label1 = label(this, "Label1", QStringLiteral("Field (2):"));
-    Label2 = label(this, "Label2", QStringLiteral("Field (3):"));
-    Label3 = label(this, "Label3", QStringLiteral("Field (4):"));
-    Label5 = label(this, "Label5", QStringLiteral("Field (5):"));
-    Label6 = label(this, "Label6", QStringLiteral("Field (6): (Multi-Line Field)"));
+    Label4 = label(this, "Label4", tr("Field (1):"));
+    Label1 = label(this, "Label1", tr("Field (2):"));
+    Label2 = label(this, "Label2", tr("Field (3):"));
+    Label3 = label(this, "Label3", tr("Field (4):"));
+    Label5 = label(this, "Label5", tr("Field (5):"));
+    Label6 = label(this, "Label6", tr("Field (6): (Multi-Line Field)"));
     Text2 = named(new QLineEdit(this), "Text2");
     Text1 = named(new QLineEdit(this), "Text1");
     Text3 = named(new QLineEdit(this), "Text3");
@@ -70,7 +70,7 @@ frmEditor::frmEditor() {
         place(labels[i], 3240, top, 3900, 240);
         place(boxes[i], 3240, top + 250, 3900, 315);
         limitCharacters(boxes[i], 50);
-        boxes[i]->setToolTip(QStringLiteral("User-defined field."));
+        boxes[i]->setToolTip(tr("User-defined field."));
         title(labels[i], boxes[i]);
         // Enter moves on to the next field's box; the notes title's box has no successor.
         if (i < 5) {
@@ -79,12 +79,12 @@ frmEditor::frmEditor() {
         }
     }
 
-    Command10 = pictureButton(this, "Command10", "add", QStringLiteral("Create a new category."));
-    Command11 = pictureButton(this, "Command11", "edit", QStringLiteral("Edit the selected category."));
-    Command8 = pictureButton(this, "Command8", "delete", QStringLiteral("Delete the selected category."));
-    Command2 = pictureButton(this, "Command2", "close", QStringLiteral("Close category editor."));
-    Command21 = pictureButton(this, "Command21", "save", QStringLiteral("Save field information."));
-    Command1 = pictureButton(this, "Command1", "cancel", QStringLiteral("Cancel."));
+    Command10 = pictureButton(this, "Command10", "add", tr("Create a new category."));
+    Command11 = pictureButton(this, "Command11", "edit", tr("Edit the selected category."));
+    Command8 = pictureButton(this, "Command8", "delete", tr("Delete the selected category."));
+    Command2 = pictureButton(this, "Command2", "close", tr("Close category editor."));
+    Command21 = pictureButton(this, "Command21", "save", tr("Save field information."));
+    Command1 = pictureButton(this, "Command1", "cancel", tr("Cancel."));
     const int buttonTop = WindowHeight - ButtonHeight - 180;
     place(Command10, 120, buttonTop, ButtonWidth, ButtonHeight);
     place(Command11, 120 + 675, buttonTop, ButtonWidth, ButtonHeight);
@@ -157,9 +157,8 @@ QStringList frmEditor::titleTexts() const {
 
 bool frmEditor::mayDiscardTitles() {
     if (!Command2->isHidden() || titleTexts() == startingTitles_) return true;
-    return platform().messageBox(QStringLiteral("Discard Changes?"),
-                                 QStringLiteral("Discard the changes to these titles?"), MsgIcon::Question,
-                                 MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::Yes;
+    return platform().messageBox(tr("Discard Changes?"), tr("Discard the changes to these titles?"),
+                                 MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::Yes;
 }
 
 void frmEditor::Command1_Click() {
@@ -169,9 +168,8 @@ void frmEditor::Command1_Click() {
 
 void frmEditor::Command21_Click() {
     if (Text2->text().trimmed().isEmpty()) {
-        platform().messageBox(QStringLiteral("Missing Field"),
-                              QStringLiteral("Some data must be entered into Field (1) before saving."),
-                              MsgIcon::Error);
+        platform().messageBox(tr("Missing Field"),
+                              tr("Some data must be entered into Field (1) before saving."), MsgIcon::Error);
         return;
     }
     if (mode == Mode::EditingTitles) SaveCategoryDefinition();
@@ -186,14 +184,12 @@ void frmEditor::Command8_Click() {
     const QString name = listText(List1);
     if (name.trimmed().isEmpty()) return;
     if (PresetCategories.contains(name)) {
-        platform().messageBox(QStringLiteral("Preset Category"),
-                              QStringLiteral("You cannot delete this category."), MsgIcon::Error);
+        platform().messageBox(tr("Preset Category"), tr("You cannot delete this category."), MsgIcon::Error);
         return;
     }
-    const MsgAnswer answer =
-        platform().messageBox(QStringLiteral("Confirmation"),
-                              QStringLiteral("Are you sure you want to delete the %1 category?").arg(name),
-                              MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No);
+    const MsgAnswer answer = platform().messageBox(
+        tr("Confirmation"), tr("Are you sure you want to delete the %1 category?").arg(name),
+        MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No);
     if (answer == MsgAnswer::Yes) DeleteCategory();
 }
 
@@ -243,8 +239,7 @@ void frmEditor::SaveCategoryDefinition() {
     const QList<QLineEdit*> boxes = titleBoxes();
     std::array<QString, 6> titles;
     for (int i = 0; i < 6; ++i) {
-        if (!checkStorable(QStringLiteral("title of Field (%1)").arg(i + 1), boxes[i]->text(), boxes[i]))
-            return;
+        if (!checkStorable(tr("title of Field (%1)").arg(i + 1), boxes[i]->text(), boxes[i])) return;
         titles[std::size_t(i)] = boxes[i]->text();
     }
     const QString name = listText(List1);
@@ -254,24 +249,21 @@ void frmEditor::SaveCategoryDefinition() {
     const QList<QListWidgetItem*> rows = List1->findItems(name, Qt::MatchFixedString);
     if (!rows.isEmpty()) setListIndex(List1, List1->row(rows.first()));
     Command1_Click();
-    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Category values successfully updated."),
-                          MsgIcon::Information);
+    platform().messageBox(tr("Success"), tr("Category values successfully updated."), MsgIcon::Information);
 }
 
 void frmEditor::DeleteCategory() {
     const Result<CategoryDeletion> deletion = store::deleteCategory(listText(List1));
     if (!deletion) return showVaultReport(deletion.code());
     if (*deletion == CategoryDeletion::InUse) {
-        platform().messageBox(
-            QStringLiteral("Entries Found"),
-            QStringLiteral("There are entries currently assigned to this category. You must reassign "
-                           "those entries to a different category before this category may be "
-                           "deleted."),
-            MsgIcon::Error);
+        platform().messageBox(tr("Entries Found"),
+                              tr("There are entries currently assigned to this category. You must reassign "
+                                 "those entries to a different category before this category may be "
+                                 "deleted."),
+                              MsgIcon::Error);
         return;
     }
     RefreshEditorCategories();
     RefillCategoryBoxes();
-    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Category successfully deleted."),
-                          MsgIcon::Information);
+    platform().messageBox(tr("Success"), tr("Category successfully deleted."), MsgIcon::Information);
 }

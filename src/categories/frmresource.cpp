@@ -1,11 +1,13 @@
 #include "frmresource.h"
 
+#include "app/colours.h"
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/mainwindowport.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
+#include "app/twips.h"
 #include "app/windowkit.h"
 #include "breakdown.h"
 #include "frmxfer.h"
@@ -37,7 +39,7 @@ constexpr int WindowHeight = 7800;
 } // namespace
 
 frmResource::frmResource() {
-    setUpWindow(this, "frmResource", QStringLiteral("Category Breakdown"));
+    setUpWindow(this, "frmResource", tr("Category Breakdown"));
     fixSize(this, WindowWidth, WindowHeight);
 
     Picture1 = picture(this, "Picture1", QStringLiteral("banner"));
@@ -48,7 +50,7 @@ frmResource::frmResource() {
     Picture2 = panel(this, "Picture2", QFrame::Sunken);
     place(Picture2, 120, 900, WindowWidth - 240, 5580);
     m1 = named(new QChartView(Picture2), "m1");
-    m1->setToolTip(QStringLiteral("Category breakdown graph."));
+    m1->setToolTip(tr("Category breakdown graph."));
     m1->setAccessibleName(m1->toolTip());
     m1->viewport()->setAccessibleName(m1->toolTip()); // the drawing surface, which takes the focus
     m1->setRenderHint(QPainter::Antialiasing);
@@ -56,9 +58,9 @@ frmResource::frmResource() {
     place(m1, 30, 30, WindowWidth - 300, 5520);
     List1 = named(new QTreeWidget(Picture2), "List1");
     List1->setRootIsDecorated(false);
-    List1->setHeaderLabels({QStringLiteral("Category"), QStringLiteral("Entries")});
-    List1->setToolTip(QStringLiteral("Every category and its number of entries."));
-    List1->setAccessibleName(QStringLiteral("Categories"));
+    List1->setHeaderLabels({tr("Category"), tr("Entries")});
+    List1->setToolTip(tr("Every category and its number of entries."));
+    List1->setAccessibleName(tr("Categories"));
     place(List1, WindowWidth - 300 - 3000 + 30, 30, 3000, 5520);
     List1->hide();
     connect(List1, &QTreeWidget::itemClicked, this,
@@ -67,18 +69,15 @@ frmResource::frmResource() {
         if (List1->currentItem()) m1_SeriesSelected(List1->indexOfTopLevelItem(List1->currentItem()) + 1);
     });
 
-    Check1 =
-        named(new QCheckBox(QStringLiteral("&Jump to category when category is selected."), this), "Check1");
-    Check1->setToolTip(QStringLiteral("Enable to jump to selected category."));
+    Check1 = named(new QCheckBox(tr("&Jump to category when category is selected."), this), "Check1");
+    Check1->setToolTip(tr("Enable to jump to selected category."));
     place(Check1, 120, 6600, 5400, 285);
-    Label1 = label(this, "Label1", QStringLiteral("No data point selected."));
-    Label1->setToolTip(QStringLiteral("Series information."));
+    Label1 = label(this, "Label1", tr("No data point selected."));
+    Label1->setToolTip(tr("Series information."));
     place(Label1, 120, 6960, 7300, 285);
 
-    Command1 =
-        pictureButton(this, "Command1", "transfer", QStringLiteral("Click to perform a category transfer."));
-    Command5 = pictureButton(this, "Command5", "close",
-                             QStringLiteral("Click to close the category breakdown screen."));
+    Command1 = pictureButton(this, "Command1", "transfer", tr("Click to perform a category transfer."));
+    Command5 = pictureButton(this, "Command5", "close", tr("Click to close the category breakdown screen."));
     const int buttonTop = WindowHeight - ButtonHeight - 180;
     place(Command5, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
     place(Command1, WindowWidth - 120 - ButtonWidth - 675, buttonTop, ButtonWidth, ButtonHeight);
@@ -114,9 +113,12 @@ QColor barColour(int index) {
 
 void frmResource::fillChart() {
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Category Breakdown"));
+    // Under a dark palette the chart is dark as well, its labels light.
+    if (colours::isDark()) chart->setTheme(QChart::ChartThemeDark);
+    const QColor labelColour = colours::isDark() ? QColor(Qt::white) : QColor(Qt::black);
+    chart->setTitle(tr("Category Breakdown"));
     QFont titleFont = chart->titleFont();
-    titleFont.setPointSize(12);
+    titleFont.setPointSizeF(twips::scaledPointSize(12));
     titleFont.setBold(true);
     chart->setTitleFont(titleFont);
     chart->setAnimationOptions(QChart::NoAnimation);
@@ -147,13 +149,12 @@ void frmResource::fillChart() {
     }
     auto* series = new QStackedBarSeries;
     QFont labelFont = font();
-    labelFont.setPointSize(10);
+    labelFont.setPointSizeF(twips::scaledPointSize(10));
     long long highest = 0;
     QStringList names;
     for (int j = 1; j <= columns_; ++j) {
         const bool others = grouped_ && j == columns_;
-        const QString name =
-            others ? QStringLiteral("%1 MORE").arg(categories - GroupedBars + 1) : BreakdownNames[j];
+        const QString name = others ? tr("%1 MORE").arg(categories - GroupedBars + 1) : BreakdownNames[j];
         // The axis reads its labels as markup: a category name is escaped to show as typed.
         names << name.toHtmlEscaped();
         auto* set = new QBarSet(name);
@@ -164,7 +165,7 @@ void frmResource::fillChart() {
         set->setColor(barColour(j - 1));
         set->setBorderColor(barColour(j - 1).darker(130));
         set->setLabelFont(labelFont);
-        set->setLabelColor(Qt::black);
+        set->setLabelColor(labelColour);
         series->append(set);
     }
     series->setBarWidth(0.8);
@@ -175,16 +176,16 @@ void frmResource::fillChart() {
 
     auto* categoryAxis = new QBarCategoryAxis;
     categoryAxis->append(names.isEmpty() ? QStringList{QStringLiteral(" ")} : names);
-    categoryAxis->setTitleText(QStringLiteral("Category"));
+    categoryAxis->setTitleText(tr("Category"));
     categoryAxis->setTruncateLabels(false);
     QFont nameFont = font();
-    nameFont.setPointSize(columns_ > 12 ? 7 : 8);
+    nameFont.setPointSizeF(twips::scaledPointSize(columns_ > 12 ? 7 : 8));
     categoryAxis->setLabelsFont(nameFont);
     if (columns_ > 6) categoryAxis->setLabelsAngle(-90);
     chart->addAxis(categoryAxis, Qt::AlignBottom);
     series->attachAxis(categoryAxis);
     auto* valueAxis = new QValueAxis;
-    valueAxis->setTitleText(QStringLiteral("Entries"));
+    valueAxis->setTitleText(tr("Entries"));
     valueAxis->setLabelFormat(QStringLiteral("%d"));
     // Room above the tallest bar for its data label; whole-number ticks.
     const long long top = std::max<long long>(1, highest + std::max<long long>(1, highest / 8));
@@ -221,10 +222,9 @@ bool frmResource::eventFilter(QObject* watched, QEvent* event) {
         const int series = columnAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         if (series == OthersColumn) {
             const int categories = int(BreakdownNames.size()) - 1;
-            Label1->setText(
-                QStringLiteral("The %1 smallest categories have %2 together; the table lists each.")
-                    .arg(categories - GroupedBars + 1)
-                    .arg(counted(othersCount_, QStringLiteral("entry"), QStringLiteral("entries"))));
+            Label1->setText(tr("The %1 smallest categories have %2 together; the table lists each.")
+                                .arg(categories - GroupedBars + 1)
+                                .arg(grouped(tr("%n entries", nullptr, int(othersCount_)), othersCount_)));
             return true;
         }
         if (series) {
@@ -241,8 +241,8 @@ void frmResource::m1_SeriesSelected(int series) {
     const QString count = BreakdownCounts[series];
     if (!Check1->isChecked()) {
         Label1->setText(
-            QStringLiteral("The %1 category has %2.")
-                .arg(name, counted(count.toLongLong(), QStringLiteral("entry"), QStringLiteral("entries"))));
+            tr("The %1 category has %2.")
+                .arg(name, grouped(tr("%n entries", nullptr, count.toInt()), count.toLongLong())));
         return;
     }
     MainWindowPort& main = mainWindow();

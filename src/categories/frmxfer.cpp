@@ -24,7 +24,7 @@ constexpr int WindowHeight = 4200;
 } // namespace
 
 frmXFer::frmXFer() {
-    setUpWindow(this, "frmXFer", QStringLiteral("Category Transfer"));
+    setUpWindow(this, "frmXFer", tr("Category Transfer"));
     fixSize(this, WindowWidth, WindowHeight);
 
     Picture1 = picture(this, "Picture1", QStringLiteral("banner"));
@@ -34,19 +34,19 @@ frmXFer::frmXFer() {
 
     Picture3 = panel(this, "Picture3", QFrame::Sunken);
     place(Picture3, 120, 1200, WindowWidth - 240, 2100);
-    Label2 = label(Picture3, "Label2", QStringLiteral("Select the category you want to move entries FROM:"));
+    Label2 = label(Picture3, "Label2", tr("Select the category you want to move entries FROM:"));
     place(Label2, 180, 150, WindowWidth - 600, 255);
     Combo1 = named(new QComboBox(Picture3), "Combo1");
-    Combo1->setToolTip(QStringLiteral("FROM category."));
+    Combo1->setToolTip(tr("FROM category."));
     place(Combo1, 180, 450, WindowWidth - 600, 330);
-    Label1 = label(Picture3, "Label1", QStringLiteral("Select the category for the items to be moved TO:"));
+    Label1 = label(Picture3, "Label1", tr("Select the category for the items to be moved TO:"));
     place(Label1, 180, 1080, WindowWidth - 600, 255);
     Combo2 = named(new QComboBox(Picture3), "Combo2");
-    Combo2->setToolTip(QStringLiteral("TO category."));
+    Combo2->setToolTip(tr("TO category."));
     place(Combo2, 180, 1380, WindowWidth - 600, 330);
 
-    Command2 = pictureButton(this, "Command2", "go", QStringLiteral("Click to perform transfer."));
-    Command5 = pictureButton(this, "Command5", "close", QStringLiteral("Click to close transfer screen."));
+    Command2 = pictureButton(this, "Command2", "go", tr("Click to perform transfer."));
+    Command5 = pictureButton(this, "Command5", "close", tr("Click to close transfer screen."));
     const int buttonTop = WindowHeight - ButtonHeight - 180;
     place(Command2, 120, buttonTop, ButtonWidth, ButtonHeight);
     place(Command5, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
@@ -88,10 +88,9 @@ void frmXFer::Command2_Click() {
         return;
     }
     if (from == to) {
-        platform().messageBox(
-            QStringLiteral("Invalid Selections"),
-            QStringLiteral("Selected categories must be different before performing transfer."),
-            MsgIcon::Error);
+        platform().messageBox(tr("Invalid Selections"),
+                              tr("Selected categories must be different before performing transfer."),
+                              MsgIcon::Error);
         Combo2->setFocus();
         return;
     }
@@ -112,8 +111,7 @@ void frmXFer::FillTransferLists() {
 void frmXFer::TransferEntries() {
     if (const Result<> moved = store::transferEntries(Combo1->currentText(), Combo2->currentText()); !moved)
         return showVaultReport(moved.code());
-    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Transfer successfully completed."),
-                          MsgIcon::Information);
+    platform().messageBox(tr("Success"), tr("Transfer successfully completed."), MsgIcon::Information);
     unload<frmXFer>();
     unload<frmResource>();
     // The main list and the shown entry follow the moved entries, so that nothing goes on showing

@@ -1,6 +1,7 @@
 #include "frmentry.h"
 #include "app/strengthbar.h"
 
+#include "app/colours.h"
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/mainwindowport.h"
@@ -56,9 +57,6 @@ constexpr int PanelWidth = WindowWidth - 240;
 constexpr int BoxLeft = 150;
 constexpr int BoxWidth = PanelWidth - 2 * BoxLeft;
 
-const QColor BoxBackground(176, 176, 176);
-const QColor DiscreetText(224, 224, 224);
-
 qsizetype chars(const QString& text) {
     return text::characterCount(text);
 }
@@ -67,13 +65,12 @@ qsizetype chars(const QString& text) {
 // cannot keep, is refused with a message naming the box; the box keeps what it had.
 bool pasteAccepted(QWidget* box, const QString& name, const QString& pasted, qsizetype resulting, int limit) {
     if (resulting > limit) {
-        platform().messageBox(
-            QStringLiteral("Too Long"),
-            QStringLiteral("The %1 takes at most %2; with the pasted text it would hold %3.\n"
-                           "Nothing has been pasted.")
-                .arg(name, counted(limit, QStringLiteral("character"), QStringLiteral("characters")),
-                     QLocale(QLocale::English).toString(resulting)),
-            MsgIcon::Error);
+        platform().messageBox(frmEntry::tr("Too Long"),
+                              frmEntry::tr("The %1 takes at most %2; with the pasted text it would hold %3.\n"
+                                           "Nothing has been pasted.")
+                                  .arg(name, grouped(frmEntry::tr("%n characters", nullptr, limit), limit),
+                                       TextLocale.toString(resulting)),
+                              MsgIcon::Error);
         box->setFocus();
         return false;
     }
@@ -161,14 +158,14 @@ private:
 
 QFont boxFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(9);
+    font.setPointSizeF(twips::scaledPointSize(9));
     return font;
 }
 
 void styleBox(QWidget* box) {
     QPalette p = box->palette();
-    p.setColor(QPalette::Base, BoxBackground);
-    p.setColor(QPalette::Text, Qt::black);
+    p.setColor(QPalette::Base, colours::valueBackground());
+    p.setColor(QPalette::Text, colours::valueText());
     box->setPalette(p);
     box->setFont(boxFont());
 }
@@ -186,8 +183,8 @@ QLineEdit* valueBox(QWidget* parent, const char* name, const QString& tip, std::
 QString fieldName(const QLabel* title, const char* designTitle) {
     QString name = title->text().trimmed();
     if (name.endsWith(QLatin1Char(':'))) name.chop(1);
-    if (name.trimmed().isEmpty()) name = QLatin1String(designTitle);
-    return name.trimmed() + QStringLiteral(" field");
+    if (name.trimmed().isEmpty()) name = frmEntry::tr(designTitle);
+    return frmEntry::tr("%1 field").arg(name.trimmed());
 }
 
 void refuse(const QString& title, const QString& prompt, QWidget* focus) {
@@ -198,7 +195,7 @@ void refuse(const QString& title, const QString& prompt, QWidget* focus) {
 } // namespace
 
 frmEntry::frmEntry() {
-    setUpWindow(this, "frmEntry", QStringLiteral("Add Entry"));
+    setUpWindow(this, "frmEntry", tr("Add Entry"));
     setModal(true);
     fixSize(this, WindowWidth, WindowHeight);
 
@@ -214,20 +211,19 @@ frmEntry::frmEntry() {
     // Field panel
     Picture7 = panel(this, "Picture7");
     place(Picture7, 120, 1110, PanelWidth, 5580);
-    Label9 = label(Picture7, "Label9", QStringLiteral("Category:"));
+    Label9 = label(Picture7, "Label9", tr("Category:"));
     place(Label9, BoxLeft, 195, 900, 255);
     Combo1 = named(new QComboBox(Picture7), "Combo1");
-    Combo1->setToolTip(QStringLiteral("Category selection."));
+    Combo1->setToolTip(tr("Category selection."));
     place(Combo1, 1050, 150, 3600, 330);
-    Command6 =
-        pictureButton(Picture7, "Command6", "category", QStringLiteral("Click to open category editor."));
+    Command6 = pictureButton(Picture7, "Command6", "category", tr("Click to open category editor."));
     place(Command6, 4740, 120, 480, 400);
     Command6->setIconSize(QSize(twips::toPx(480) - 10, twips::toPx(400) - 8));
-    Command7 = pictureButton(Picture7, "Command7", "generate", QStringLiteral("Generate a password."));
+    Command7 = pictureButton(Picture7, "Command7", "generate", tr("Generate a password."));
     place(Command7, 5310, 120, 480, 400);
     Command7->setIconSize(Command6->iconSize());
     Picture8 = picture(Picture7, "Picture8", QStringLiteral("cat_default"));
-    Picture8->setToolTip(QStringLiteral("Category image."));
+    Picture8->setToolTip(tr("Category image."));
     place(Picture8, PanelWidth - 1020, 90, 870, 870);
 
     struct Row {
@@ -237,42 +233,44 @@ frmEntry::frmEntry() {
         QLineEdit** box;
         const char* boxName;
     };
-    const Row rows[] = {{&Label1, "Label1", "Description:", &Text2, "Text2"},
-                        {&Label4, "Label4", "User Defined Field (1)", &Text1, "Text1"},
-                        {&Label2, "Label2", "User Defined Field (2)", &Text3, "Text3"},
-                        {&Label3, "Label3", "User Defined Field (3)", &Text4, "Text4"},
-                        {&Label5, "Label5", "User Defined Field (4)", &Text5, "Text5"}};
+    const Row rows[] = {{&Label1, "Label1", QT_TR_NOOP("Description:"), &Text2, "Text2"},
+                        {&Label4, "Label4", QT_TR_NOOP("User Defined Field (1)"), &Text1, "Text1"},
+                        {&Label2, "Label2", QT_TR_NOOP("User Defined Field (2)"), &Text3, "Text3"},
+                        {&Label3, "Label3", QT_TR_NOOP("User Defined Field (3)"), &Text4, "Text4"},
+                        {&Label5, "Label5", QT_TR_NOOP("User Defined Field (4)"), &Text5, "Text5"}};
     int top = 1000;
     for (const Row& row : rows) {
-        *row.title = label(Picture7, row.titleName, QLatin1String(row.caption));
+        *row.title = label(Picture7, row.titleName, tr(row.caption));
         place(*row.title, BoxLeft, top, BoxWidth, 240);
         QLabel* title = *row.title;
         const char* designTitle = row.caption;
-        *row.box = valueBox(Picture7, row.boxName, QLatin1String(row.caption),
+        *row.box = valueBox(Picture7, row.boxName, tr(row.caption),
                             [title, designTitle] { return fieldName(title, designTitle); });
         place(*row.box, BoxLeft, top + 240, BoxWidth, 315);
         top += 620;
     }
     strength = new StrengthBar(Picture7);
-    Label8 = label(Picture7, "Label8", QStringLiteral("Notes:"));
+    Label8 = label(Picture7, "Label8", tr("Notes:"));
     place(Label8, BoxLeft, top, BoxWidth, 240);
-    Text6 = named(new NotesBox(Picture7, NotesLimit, [this] { return fieldName(Label8, "Notes"); }), "Text6");
-    Text6->setToolTip(QStringLiteral("Notes:"));
+    Text6 =
+        named(new NotesBox(Picture7, NotesLimit, [this] { return fieldName(Label8, QT_TR_NOOP("Notes")); }),
+              "Text6");
+    Text6->setToolTip(tr("Notes:"));
     Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text6->setTabChangesFocus(true);
     styleBox(Text6);
     place(Text6, BoxLeft, top + 240, BoxWidth, 5580 - (top + 240) - 150);
 
     // Below the panel
-    Check1 = named(new QCheckBox(QStringLiteral("&Display information discreetly."), this), "Check1");
-    Check1->setToolTip(QStringLiteral("Select to discreetly view information."));
+    Check1 = named(new QCheckBox(tr("&Display information discreetly."), this), "Check1");
+    Check1->setToolTip(tr("Select to discreetly view information."));
     place(Check1, 180, 6900, 4200, 300);
-    cmdOneTime = captionButton(this, "cmdOneTime", QStringLiteral("One-&time code..."), "key", 300,
-                               QStringLiteral("Set up a one-time code (TOTP) for this entry."));
+    cmdOneTime = captionButton(this, "cmdOneTime", tr("One-&time code..."), "key", 300,
+                               tr("Set up a one-time code (TOTP) for this entry."));
     place(cmdOneTime, 4440, 6840, 2160, 480);
-    Command21 = pictureButton(this, "Command21", "save", QStringLiteral("Save entry."));
+    Command21 = pictureButton(this, "Command21", "save", tr("Save entry."));
     place(Command21, WindowWidth - 120 - 580 - 675, 6840, 580, 480);
-    Command2 = pictureButton(this, "Command2", "close", QStringLiteral("Close entry form."));
+    Command2 = pictureButton(this, "Command2", "close", tr("Close entry form."));
     place(Command2, WindowWidth - 120 - 580, 6840, 580, 480);
 
     // Image sources, never shown
@@ -412,9 +410,8 @@ void frmEntry::reject() {
 
 void frmEntry::Command2_Click() {
     if (hasChanges() &&
-        platform().messageBox(QStringLiteral("Discard Changes?"),
-                              QStringLiteral("Discard the changes to this entry?"), MsgIcon::Question,
-                              MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
+        platform().messageBox(tr("Discard Changes?"), tr("Discard the changes to this entry?"),
+                              MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
         return;
     unload<frmEntry>();
 }
@@ -487,7 +484,7 @@ void frmEntry::showPasswordStrength() {
 
 // Discreet display: the six boxes' text light grey, otherwise black. The values stay as they are.
 void frmEntry::Check1_Click() {
-    const QColor colour = Check1->isChecked() ? DiscreetText : QColor(Qt::black);
+    const QColor colour = Check1->isChecked() ? colours::editorDiscreetText() : colours::valueText();
     for (QWidget* box : std::array<QWidget*, 6>{Text1, Text2, Text3, Text4, Text5, Text6}) {
         QPalette p = box->palette();
         p.setColor(QPalette::Text, colour);
@@ -502,11 +499,9 @@ void frmEntry::Command21_Click() {
     const QString filter = main.filterText();
 
     if (Combo1->currentText().trimmed().isEmpty())
-        return refuse(QStringLiteral("Missing Selection"),
-                      QStringLiteral("You must select a category before saving."), Combo1);
+        return refuse(tr("Missing Selection"), tr("You must select a category before saving."), Combo1);
     if (Text2->text().trimmed().isEmpty())
-        return refuse(QStringLiteral("Missing Entry"),
-                      QStringLiteral("You must enter a description before saving."), Text2);
+        return refuse(tr("Missing Entry"), tr("You must enter a description before saving."), Text2);
 
     struct Checked {
         const QLabel* title;
@@ -527,12 +522,11 @@ void frmEntry::Command21_Click() {
     for (std::size_t i = 1; i < 6; ++i) {
         const Checked& box = boxes[i];
         if (unreadable[i] && !box.text.isEmpty())
-            return refuse(
-                QStringLiteral("Unreadable Field"),
-                QStringLiteral("The %1 could not be read from the vault, so it is kept as stored and "
-                               "cannot be changed.\nEmpty it to save the other fields.")
-                    .arg(fieldName(box.title, box.designTitle)),
-                box.box);
+            return refuse(tr("Unreadable Field"),
+                          tr("The %1 could not be read from the vault, so it is kept as stored and "
+                             "cannot be changed.\nEmpty it to save the other fields.")
+                              .arg(fieldName(box.title, box.designTitle)),
+                          box.box);
     }
 
     // Another program changed the vault since it was read: the main window shows it as it now is
@@ -542,9 +536,8 @@ void frmEntry::Command21_Click() {
     if (upperTrimmed(startingDescription) != upperTrimmed(Text2->text()) && IsDuplicateDescription()) {
         QString title = Label1->text();
         title.chop(1);
-        return refuse(
-            QStringLiteral("Duplicate Identity"),
-            QStringLiteral("This %1 value is already being used.\nPlease enter a new %1.").arg(title), Text2);
+        return refuse(tr("Duplicate Identity"),
+                      tr("This %1 value is already being used.\nPlease enter a new %1.").arg(title), Text2);
     }
 
     Picture7->hide();
@@ -595,7 +588,7 @@ void AddEntry() {
     if (const Result<> saved = store::addEntry(editorValues(form<frmEntry>()), platform().now()); !saved)
         return showVaultReport(saved.code());
     unload<frmEntry>();
-    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Entry successfully saved."),
+    platform().messageBox(frmEntry::tr("Success"), frmEntry::tr("Entry successfully saved."),
                           MsgIcon::Information);
 }
 
@@ -609,7 +602,7 @@ void UpdateEntry() {
         return showEntryChanged(*saved == RowCheck::Gone);
     }
     unload<frmEntry>();
-    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Entry updated saved."),
+    platform().messageBox(frmEntry::tr("Success"), frmEntry::tr("Entry updated saved."),
                           MsgIcon::Information);
 }
 
@@ -626,7 +619,7 @@ QString unsavedEditorNote() {
     if (!isLoaded<frmEntry>() || !form<frmEntry>().hasChanges()) return {};
     const frmEntry& editor = form<frmEntry>();
     if (editor.mode == frmEntry::Mode::Adding)
-        return QStringLiteral("Quorlane locked while you were adding an entry. The new entry was not saved.");
-    return QStringLiteral("Quorlane locked while you were editing \"%1\". Your changes to it were not saved.")
+        return frmEntry::tr("Quorlane locked while you were adding an entry. The new entry was not saved.");
+    return frmEntry::tr("Quorlane locked while you were editing \"%1\". Your changes to it were not saved.")
         .arg(editor.startingDescription.trimmed());
 }

@@ -2,6 +2,7 @@
 
 #include "app/forms.h"
 #include "app/platform.h"
+#include "app/twips.h"
 #include "app/windowkit.h"
 #include "passwordgenerator.h"
 
@@ -21,18 +22,18 @@ constexpr int WindowHeight = 3720;
 } // namespace
 
 frmGenerator::frmGenerator() {
-    setUpWindow(this, "frmGenerator", QStringLiteral("Password Generator"));
+    setUpWindow(this, "frmGenerator", tr("Password Generator"));
     setModal(true);
     fixSize(this, WindowWidth, WindowHeight);
 
     Picture1 = panel(this, "Picture1", QFrame::Sunken);
     place(Picture1, 120, 120, WindowWidth - 240, 2700);
-    Label1 = label(Picture1, "Label1", QStringLiteral("&Length:"));
+    Label1 = label(Picture1, "Label1", tr("&Length:"));
     place(Label1, 180, 195, 900, 255);
     Spin1 = named(new QSpinBox(Picture1), "Spin1");
     Spin1->setRange(1, passwordgen::MaxLength);
     Spin1->setValue(passwordgen::DefaultLength);
-    Spin1->setToolTip(QStringLiteral("Number of characters."));
+    Spin1->setToolTip(tr("Number of characters."));
     Label1->setBuddy(Spin1);
     place(Spin1, 1080, 150, 1000, 330);
 
@@ -41,13 +42,13 @@ frmGenerator::frmGenerator() {
         const char* name;
         const char* caption;
     };
-    const Choice choices[] = {{&Check1, "Check1", "&Upper-case letters (A-Z)"},
-                              {&Check2, "Check2", "Lo&wer-case letters (a-z)"},
-                              {&Check3, "Check3", "&Digits (0-9)"},
-                              {&Check4, "Check4", "&Symbols (!#$%&&*+-/:;=?@ ...)"}};
+    const Choice choices[] = {{&Check1, "Check1", QT_TR_NOOP("&Upper-case letters (A-Z)")},
+                              {&Check2, "Check2", QT_TR_NOOP("Lo&wer-case letters (a-z)")},
+                              {&Check3, "Check3", QT_TR_NOOP("&Digits (0-9)")},
+                              {&Check4, "Check4", QT_TR_NOOP("&Symbols (!#$%&&*+-/:;=?@ ...)")}};
     int top = 600;
     for (const Choice& choice : choices) {
-        *choice.box = named(new QCheckBox(QLatin1String(choice.caption), Picture1), choice.name);
+        *choice.box = named(new QCheckBox(tr(choice.caption), Picture1), choice.name);
         (*choice.box)->setChecked(true);
         place(*choice.box, 180, top, 4200, 300);
         connect(*choice.box, &QCheckBox::toggled, this, [this] { Generate(); });
@@ -56,24 +57,25 @@ frmGenerator::frmGenerator() {
 
     Text1 = named(new QLineEdit(Picture1), "Text1");
     Text1->setReadOnly(true);
-    Text1->setToolTip(QStringLiteral("The password made."));
+    Text1->setToolTip(tr("The password made."));
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(10);
+    fixed.setPointSizeF(twips::scaledPointSize(10));
     Text1->setFont(fixed);
+    Text1->setAccessibleName(tr("Password made"));
     place(Text1, 180, 2040, WindowWidth - 240 - 360 - ButtonWidth - 120, 400);
-    Command1 = pictureButton(Picture1, "Command1", "generate", QStringLiteral("Make another password."));
+    Command1 = pictureButton(Picture1, "Command1", "generate", tr("Make another password."));
     place(Command1, WindowWidth - 240 - 180 - ButtonWidth, 2000, ButtonWidth, ButtonHeight);
 
-    Label2 = label(this, "Label2", QStringLiteral("&Put it into:"));
+    Label2 = label(this, "Label2", tr("&Put it into:"));
     place(Label2, 180, 2955, 1200, 255);
     Combo1 = named(new QComboBox(this), "Combo1");
-    Combo1->setToolTip(QStringLiteral("The field that receives the password."));
-    Combo1->setPlaceholderText(QStringLiteral("Choose a field"));
+    Combo1->setToolTip(tr("The field that receives the password."));
+    Combo1->setPlaceholderText(tr("Choose a field"));
     Label2->setBuddy(Combo1);
     place(Combo1, 1380, 2910, 2700, 330);
 
-    Command21 = pictureButton(this, "Command21", "save", QStringLiteral("Use this password."));
-    Command2 = pictureButton(this, "Command2", "close", QStringLiteral("Close without using a password."));
+    Command21 = pictureButton(this, "Command21", "save", tr("Use this password."));
+    Command2 = pictureButton(this, "Command2", "close", tr("Close without using a password."));
     const int buttonTop = WindowHeight - ButtonHeight - 180;
     place(Command21, WindowWidth - 120 - 2 * ButtonWidth - 120, buttonTop, ButtonWidth, ButtonHeight);
     place(Command2, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
@@ -122,9 +124,9 @@ void frmGenerator::Command21_Click() {
     const QString password = Text1->text();
     if (password.isEmpty()) return;
     if (Combo1->currentIndex() < 0) {
-        platform().messageBox(QStringLiteral("Choose a Field"),
-                              QStringLiteral("This category has no password field. Choose the field the "
-                                             "password goes into."),
+        platform().messageBox(tr("Choose a Field"),
+                              tr("This category has no password field. Choose the field the "
+                                 "password goes into."),
                               MsgIcon::Information);
         Combo1->setFocus();
         return;

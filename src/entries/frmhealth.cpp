@@ -5,7 +5,6 @@
 #include "app/passwordstrength.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
-#include "app/twips.h"
 #include "app/vaultreport.h"
 #include "app/windowkit.h"
 #include "store/vaultkey.h"
@@ -14,6 +13,7 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -180,14 +180,15 @@ frmHealth::frmHealth() {
     tblReport->setSelectionMode(QAbstractItemView::SingleSelection);
     tblReport->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblReport->verticalHeader()->hide();
-    tblReport->horizontalHeader()->setStretchLastSection(true);
     tblReport->setWordWrap(false);
     tblReport->setAccessibleName(tr("Password health"));
     tblReport->setToolTip(tr("Double-click a row to show its entry."));
     place(tblReport, 150, 510, PanelWidth - 300, 4000);
-    const int columnWidths[] = {2200, 1500, 1900, 900, 1300};
-    for (int c = 0; c < 5; ++c)
-        tblReport->setColumnWidth(c, twips::toPx(columnWidths[c]));
+    // The description takes the room the other columns leave: theirs follow their texts, in any
+    // font size and language.
+    tblReport->horizontalHeader()->setStretchLastSection(false);
+    tblReport->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblReport->horizontalHeader()->setSectionResizeMode(HealthModel::Entry, QHeaderView::Stretch);
 
     lblSummary = label(Picture3, "lblSummary", QString());
     place(lblSummary, 150, 4650, PanelWidth - 300 - 1500, 300);
@@ -205,8 +206,6 @@ frmHealth::frmHealth() {
     place(cmdOpen, 120, 1110 + PanelHeight + 120, 1800, ButtonHeight);
     cmdClose = pictureButton(this, "cmdClose", "close", tr("Close the password health report."));
     place(cmdClose, WindowWidth - 120 - ButtonWidth, 1110 + PanelHeight + 120, ButtonWidth, ButtonHeight);
-    // Enter shows the chosen entry, from wherever the focus is.
-    cmdOpen->setDefault(true);
     tblReport->setFocus();
 
     const auto filter = [this] {
@@ -214,7 +213,7 @@ frmHealth::frmHealth() {
     };
     for (QCheckBox* box : {chkWeak, chkReused, chkOld})
         connect(box, &QCheckBox::toggled, this, filter);
-    connect(tblReport, &QTableView::activated, this, [this] { cmdOpen_Click(); });
+    connect(tblReport, &QTableView::doubleClicked, this, [this] { cmdOpen_Click(); });
     connect(cmdOpen, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
@@ -313,6 +312,12 @@ void frmHealth::cmdClose_Click() {
 
 void frmHealth::reject() {
     cmdClose_Click();
+}
+
+// Enter shows the chosen entry wherever the focus is, but on a button (which takes it itself).
+void frmHealth::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return cmdOpen_Click();
+    QDialog::keyPressEvent(event);
 }
 
 void frmHealth::hideEvent(QHideEvent* event) {

@@ -67,7 +67,7 @@ public:
     QLabel* lblSummary;     // "N passwords: W weak, R reused, O old."
     QProgressBar* prgWork;  // how many passwords are rated, while the work runs
     QPushButton* cmdCancel; // stops the work
-    QPushButton* cmdOpen;   // shows the chosen row's entry in the main window (Enter)
+    QPushButton* cmdOpen;   // shows the chosen row's entry in the main window (Enter, double-click)
     QPushButton* cmdClose;  // closes the window (Esc)
     HealthModel* model;
 
@@ -84,6 +84,7 @@ public:
 
 protected:
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Job;

@@ -30,7 +30,7 @@ constexpr int WindowHeight = ButtonTop + 480 + 150;
 } // namespace
 
 frmMainClip::frmMainClip() {
-    setUpWindow(this, "frmMainClip", QStringLiteral("Copy to Clipboard"));
+    setUpWindow(this, "frmMainClip", tr("Copy to Clipboard"));
     setModal(true);
     fixSize(this, WindowWidth, WindowHeight);
 
@@ -42,34 +42,34 @@ frmMainClip::frmMainClip() {
 
     Picture3 = panel(this, "Picture3");
     place(Picture3, 120, 1110, PanelWidth, PanelHeight);
-    Label2 = label(Picture3, "Label2", QStringLiteral("Select the fields you want to copy:"));
+    Label2 = label(Picture3, "Label2", tr("Select the fields you want to copy:"));
     place(Label2, 150, 150, PanelWidth - 300, 255);
     struct Box {
         QCheckBox** box;
         const char* name;
         const char* caption;
     };
-    const Box boxes[] = {{&Check1, "Check1", "Company Name"}, {&Check17, "Check17", "Company Code"},
-                         {&Check2, "Check2", "Address (1)"},  {&Check3, "Check3", "Address (2)"},
-                         {&Check4, "Check4", "City"},         {&Check5, "Check5", "State / Province"},
-                         {&Check6, "Check6", "Zip Code"}};
+    const Box boxes[] = {
+        {&Check1, "Check1", QT_TR_NOOP("Company Name")}, {&Check17, "Check17", QT_TR_NOOP("Company Code")},
+        {&Check2, "Check2", QT_TR_NOOP("Address (1)")},  {&Check3, "Check3", QT_TR_NOOP("Address (2)")},
+        {&Check4, "Check4", QT_TR_NOOP("City")},         {&Check5, "Check5", QT_TR_NOOP("State / Province")},
+        {&Check6, "Check6", QT_TR_NOOP("Zip Code")}};
     int top = 510;
     for (const Box& b : boxes) {
-        *b.box = named(new QCheckBox(QLatin1String(b.caption), Picture3), b.name);
+        *b.box = named(new QCheckBox(tr(b.caption), Picture3), b.name);
         place(*b.box, 300, top, PanelWidth - 450, 300);
         (*b.box)->setChecked(*b.box != Check6);
         top += 395;
     }
 
-    Command20 =
-        pictureButton(this, "Command20", "copy",
-                      QStringLiteral("Click to copy the selected entry information to your clipboard."));
+    Command20 = pictureButton(this, "Command20", "copy",
+                              tr("Click to copy the selected entry information to your clipboard."));
     place(Command20, 120, ButtonTop, 580, 480);
-    Command4 = pictureButton(this, "Command4", "selectall", QStringLiteral("Click to select all fields."));
+    Command4 = pictureButton(this, "Command4", "selectall", tr("Click to select all fields."));
     place(Command4, 120 + 675, ButtonTop, 580, 480);
-    Command3 = pictureButton(this, "Command3", "selectnone", QStringLiteral("Click to deselect all fields."));
+    Command3 = pictureButton(this, "Command3", "selectnone", tr("Click to deselect all fields."));
     place(Command3, 120 + 2 * 675, ButtonTop, 580, 480);
-    Command5 = pictureButton(this, "Command5", "close", QStringLiteral("Click to close the copy screen."));
+    Command5 = pictureButton(this, "Command5", "close", tr("Click to close the copy screen."));
     place(Command5, WindowWidth - 120 - 580, ButtonTop, 580, 480);
     Command20->setDefault(true);
 
@@ -109,8 +109,7 @@ void frmMainClip::Command20_Click() {
     QString text;
     platform().clearClipboard();
     const bool titles =
-        platform().messageBox(QStringLiteral("Copy to Clipboard"),
-                              QStringLiteral("Do you want field titles to accompany the data?"),
+        platform().messageBox(tr("Copy to Clipboard"), tr("Do you want field titles to accompany the data?"),
                               MsgIcon::Information, MsgButtons::YesNo, MsgAnswer::Yes) == MsgAnswer::Yes;
     ShownEntryView shown = mainWindow().shownEntry();
     // The values as stored, blanks kept, where the view shows them trimmed.
@@ -133,7 +132,6 @@ void frmMainClip::Command20_Click() {
         text += value + QStringLiteral("\r\n");
     }
     copyToClipboard(text);
-    platform().messageBox(QStringLiteral("Success"),
-                          QStringLiteral("Data successfully copied to your clipboard."),
+    platform().messageBox(tr("Success"), tr("Data successfully copied to your clipboard."),
                           MsgIcon::Information);
 }

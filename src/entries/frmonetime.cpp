@@ -25,7 +25,9 @@ constexpr int WindowWidth = 7200;
 constexpr int WindowHeight = 6000;
 constexpr int QrSize = 3300; // twips
 
-const QString WindowTitle = QStringLiteral("One-Time Code");
+QString WindowTitle() {
+    return frmOneTime::tr("One-Time Code");
+}
 
 // The QR code of text, black modules on white with the four-module quiet zone, scaled to side
 // pixels; a null image when the text does not fit a QR code.
@@ -50,17 +52,17 @@ QImage qrImage(const QString& text, int side) {
 } // namespace
 
 frmOneTime::frmOneTime() {
-    setUpWindow(this, "frmOneTime", WindowTitle);
+    setUpWindow(this, "frmOneTime", WindowTitle());
     setModal(true);
     fixSize(this, WindowWidth, WindowHeight);
 
-    Label1 = label(this, "Label1", QStringLiteral("&Address (otpauth://...) or secret:"));
+    Label1 = label(this, "Label1", tr("&Address (otpauth://...) or secret:"));
     place(Label1, 180, 180, WindowWidth - 360, 255);
     Text1 = named(new QLineEdit(this), "Text1");
-    Text1->setToolTip(QStringLiteral("Paste the otpauth:// address or the secret the service shows."));
+    Text1->setToolTip(tr("Paste the otpauth:// address or the secret the service shows."));
     Text1->setMaxLength(1000);
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(9);
+    fixed.setPointSizeF(twips::scaledPointSize(9));
     Text1->setFont(fixed);
     place(Text1, 180, 450, WindowWidth - 360, 330);
     title(Label1, Text1);
@@ -70,26 +72,26 @@ frmOneTime::frmOneTime() {
     Label2->setTextFormat(Qt::PlainText);
     place(Label2, 180, 870, WindowWidth - 360, 480);
 
-    Label3 = label(this, "Label3", QStringLiteral("&Put it into:"));
+    Label3 = label(this, "Label3", tr("&Put it into:"));
     place(Label3, 180, 1485, 1200, 255);
     Combo1 = named(new QComboBox(this), "Combo1");
-    Combo1->setToolTip(QStringLiteral("The field that keeps the one-time code setting."));
-    Combo1->setPlaceholderText(QStringLiteral("Choose a field"));
+    Combo1->setToolTip(tr("The field that keeps the one-time code setting."));
+    Combo1->setPlaceholderText(tr("Choose a field"));
     place(Combo1, 1380, 1440, 3000, 330);
     title(Label3, Combo1);
 
     Picture1 = named(new QLabel(this), "Picture1");
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setToolTip(QStringLiteral("Scan this with the phone's authenticator app."));
+    Picture1->setToolTip(tr("Scan this with the phone's authenticator app."));
     place(Picture1, 180, 1950, QrSize, QrSize);
     Picture1->hide();
 
-    Command1 = captionButton(this, "Command1", QStringLiteral("Show &QR code..."), "search", 300,
-                             QStringLiteral("Show the setting as a QR code for a phone."));
+    Command1 = captionButton(this, "Command1", tr("Show &QR code..."), "search", 300,
+                             tr("Show the setting as a QR code for a phone."));
     place(Command1, QrSize + 420, 1950, 2400, ButtonHeight);
 
-    Command21 = pictureButton(this, "Command21", "save", QStringLiteral("Use this one-time code."));
-    Command2 = pictureButton(this, "Command2", "close", QStringLiteral("Close without changing the entry."));
+    Command21 = pictureButton(this, "Command21", "save", tr("Use this one-time code."));
+    Command2 = pictureButton(this, "Command2", "close", tr("Close without changing the entry."));
     const int buttonTop = WindowHeight - ButtonHeight - 180;
     place(Command21, WindowWidth - 120 - 2 * ButtonWidth - 120, buttonTop, ButtonWidth, ButtonHeight);
     place(Command2, WindowWidth - 120 - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
@@ -112,7 +114,7 @@ void frmOneTime::reject() {
 void frmOneTime::offer(const QStringList& titles, int preferred, const QString& current) {
     Combo1->clear();
     Combo1->addItems(titles);
-    Combo1->addItem(QStringLiteral("Notes"));
+    Combo1->addItem(tr("Notes"));
     Combo1->setCurrentIndex(preferred < 0 && !titles.isEmpty() ? -1 : preferred);
     Text1->setText(current);
     Text1->setFocus();
@@ -131,7 +133,7 @@ void frmOneTime::showCheck() {
         QString who = setting->issuer;
         if (!setting->account.isEmpty())
             who = who.isEmpty() ? setting->account : QStringLiteral("%1, %2").arg(who, setting->account);
-        shown = QStringLiteral("Code now: %1 (%2 s left)")
+        shown = tr("Code now: %1 (%2 s left)")
                     .arg(otp::grouped(otp::code(*setting, now)))
                     .arg(otp::secondsLeft(*setting, now));
         if (!who.isEmpty()) shown += QStringLiteral(" for ") + who;
@@ -154,9 +156,9 @@ void frmOneTime::Command1_Click() {
     const auto parsed = otp::parse(Text1->text());
     const auto* setting = std::get_if<otp::Setting>(&parsed);
     if (!setting) return;
-    if (platform().messageBox(QStringLiteral("Show QR Code"),
-                              QStringLiteral("The QR code holds the secret of this one-time code: anyone who "
-                                             "sees it, or a photo of it, can make the codes.\n\nShow it?"),
+    if (platform().messageBox(tr("Show QR Code"),
+                              tr("The QR code holds the secret of this one-time code: anyone who "
+                                 "sees it, or a photo of it, can make the codes.\n\nShow it?"),
                               MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
         return;
     // The program may have locked while the question was open.
@@ -170,15 +172,14 @@ void frmOneTime::Command1_Click() {
 void frmOneTime::Command21_Click() {
     const auto parsed = otp::parse(Text1->text());
     if (const auto* reason = std::get_if<QString>(&parsed)) {
-        platform().messageBox(WindowTitle, *reason + QStringLiteral("\n\nThe entry is unchanged."),
-                              MsgIcon::Error);
+        platform().messageBox(WindowTitle(), *reason + tr("\n\nThe entry is unchanged."), MsgIcon::Error);
         Text1->setFocus();
         return;
     }
     if (Combo1->currentIndex() < 0) {
-        platform().messageBox(WindowTitle,
-                              QStringLiteral("This category has no one-time code field. Choose the field "
-                                             "the setting goes into."),
+        platform().messageBox(WindowTitle(),
+                              tr("This category has no one-time code field. Choose the field "
+                                 "the setting goes into."),
                               MsgIcon::Information);
         Combo1->setFocus();
         return;

@@ -29,7 +29,7 @@ const QString AllCategories = QStringLiteral("ALL CATEGORIES");
 } // namespace
 
 frmSearch::frmSearch() {
-    setUpWindow(this, "frmSearch", QStringLiteral("Search"));
+    setUpWindow(this, "frmSearch", tr("Search"));
     setModal(true);
     fixSize(this, WindowWidth, WindowHeight);
 
@@ -41,30 +41,29 @@ frmSearch::frmSearch() {
 
     Picture3 = panel(this, "Picture3");
     place(Picture3, 120, 1110, PanelWidth, PanelHeight);
-    Label2 = label(Picture3, "Label2", QStringLiteral("Enter Search Word/Phrase:"));
+    Label2 = label(Picture3, "Label2", tr("Enter Search Word/Phrase:"));
     place(Label2, 150, 150, 4000, 255);
-    Command1 = pictureButton(Picture3, "Command1", "search", QStringLiteral("Click to perform search."));
+    Command1 = pictureButton(Picture3, "Command1", "search", tr("Click to perform search."));
     place(Command1, PanelWidth - 150 - 580, 300, 580, 480);
     Text1 = named(new QLineEdit(Picture3), "Text1");
     Text1->setMaxLength(WordLimit);
-    Text1->setToolTip(QStringLiteral("Enter your search word / phrase here."));
+    Text1->setToolTip(tr("Enter your search word / phrase here."));
     place(Text1, 150, 420, PanelWidth - 300 - 580 - 120, 330);
-    Label1 = label(Picture3, "Label1", QStringLiteral("Record(s) that contain your Search Word/Phrase:"));
+    Label1 = label(Picture3, "Label1", tr("Record(s) that contain your Search Word/Phrase:"));
     place(Label1, 150, 930, PanelWidth - 300, 255);
     List1 = named(new QListWidget(Picture3), "List1");
     List1->setSortingEnabled(true);
     List1->setUniformItemSizes(true);
-    List1->setToolTip(QStringLiteral("Results from your search are displayed here."));
+    List1->setToolTip(tr("Results from your search are displayed here."));
     place(List1, 150, 1200, PanelWidth - 300, 3300);
-    Label4 = label(Picture3, "Label4", QStringLiteral("0 Matches"));
-    Label4->setToolTip(QStringLiteral("Indicates the number of matches that were found from your search."));
+    Label4 = label(Picture3, "Label4", tr("0 Matches"));
+    Label4->setToolTip(tr("Indicates the number of matches that were found from your search."));
     place(Label4, 150, 4590, 3000, 255);
     Picture4 = picture(Picture3, "Picture4", QStringLiteral("busy"));
     place(Picture4, PanelWidth - 150 - 300, 4560, 300, 300);
     Picture4->hide();
 
-    Command15 =
-        pictureButton(this, "Command15", "close", QStringLiteral("Click to close the search window."));
+    Command15 = pictureButton(this, "Command15", "close", tr("Click to close the search window."));
     place(Command15, WindowWidth - 120 - 580, 1110 + PanelHeight + 120, 580, 480);
     title(Label2, Text1);
     title(Label1, List1);
@@ -109,8 +108,7 @@ void frmSearch::Command1_Click() {
     addEntryRows(List1, std::move(*found));
     Picture4->hide();
     const int count = List1->count();
-    Label4->setText(QString::number(count) +
-                    (count == 1 ? QStringLiteral(" Match.") : QStringLiteral(" Matches.")));
+    Label4->setText(tr("%n Matches.", nullptr, count));
     setCursor(Qt::ArrowCursor);
     Text1->clear();
     Text1->setFocus();

@@ -2,6 +2,7 @@
 
 #include "app/passwordstrength.h"
 #include "store/vaultkey.h"
+#include "store/wording.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -54,12 +55,10 @@ QString healthSummary(const QList<HealthRow>& rows) {
     const auto count = [&rows](bool HealthRow::*flag) {
         return std::count_if(rows.cbegin(), rows.cend(), [flag](const HealthRow& row) { return row.*flag; });
     };
+    const auto n = int(rows.size());
     const QString text =
-        rows.size() == 1
-            ? QCoreApplication::translate("frmHealth", "%1 password: %2 weak, %3 reused, %4 old.")
-            : QCoreApplication::translate("frmHealth", "%1 passwords: %2 weak, %3 reused, %4 old.");
-    return text.arg(rows.size())
-        .arg(count(&HealthRow::weak))
-        .arg(count(&HealthRow::reused))
-        .arg(count(&HealthRow::old));
+        QCoreApplication::translate("frmHealth", "%n passwords: %1 weak, %2 reused, %3 old.", nullptr, n);
+    return grouped(text, n).arg(TextLocale.toString(count(&HealthRow::weak)),
+                                TextLocale.toString(count(&HealthRow::reused)),
+                                TextLocale.toString(count(&HealthRow::old)));
 }

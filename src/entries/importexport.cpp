@@ -13,6 +13,7 @@
 #include "store/wording.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
@@ -22,9 +23,15 @@
 
 namespace {
 
-const QString ImportTitle = QStringLiteral("Import Passwords");
-const QString ExportTitle = QStringLiteral("Export Passwords");
-const QString CsvFilter = QStringLiteral("CSV files (*.csv);;All files (*)");
+QString ImportTitle() {
+    return QCoreApplication::translate("ImportExport", "Import Passwords");
+}
+QString ExportTitle() {
+    return QCoreApplication::translate("ImportExport", "Export Passwords");
+}
+QString CsvFilter() {
+    return QCoreApplication::translate("ImportExport", "CSV files (*.csv);;All files (*)");
+}
 
 transfer::CategoryTitles titlesOf(const CategoryDefinition& definition) {
     const auto& t = definition.titles;
@@ -33,8 +40,9 @@ transfer::CategoryTitles titlesOf(const CategoryDefinition& definition) {
 
 void refuseImport(const QString& fileName, const QString& reason) {
     platform().messageBox(
-        ImportTitle,
-        QStringLiteral("%1 cannot be imported; nothing has been added.\n\n%2").arg(fileName, reason),
+        ImportTitle(),
+        QCoreApplication::translate("ImportExport", "%1 cannot be imported; nothing has been added.\n\n%2")
+            .arg(fileName, reason),
         MsgIcon::Error);
 }
 
@@ -43,18 +51,20 @@ void refuseImport(const QString& fileName, const QString& reason) {
 // Import: a CSV file chosen, read and checked against the vault (with progress for a large one),
 // then the summary window, which writes nothing until the person says so.
 void entries::cmdImport_Click(MainWindowPort&) {
-    const QString path = platform().chooseFileToOpen(ImportTitle, CsvFilter);
+    const QString path = platform().chooseFileToOpen(ImportTitle(), CsvFilter());
     if (path.isEmpty()) return;
     const QString fileName = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refuseImport(fileName,
-                            QStringLiteral("The file cannot be read (%1).").arg(file.errorString()));
+                            QCoreApplication::translate("ImportExport", "The file cannot be read (%1).")
+                                .arg(file.errorString()));
     if (file.size() > ImportFileLimit)
-        return refuseImport(fileName,
-                            QStringLiteral("The file is larger than %1 MB; no password program writes "
-                                           "files that large.")
-                                .arg(ImportFileLimit >> 20));
+        return refuseImport(
+            fileName, QCoreApplication::translate("ImportExport",
+                                                  "The file is larger than %1 MB; no password program writes "
+                                                  "files that large.")
+                          .arg(ImportFileLimit >> 20));
     const QByteArray contents = file.readAll();
     file.close();
 
@@ -69,7 +79,7 @@ void entries::cmdImport_Click(MainWindowPort&) {
     vault.entries = stored->entries;
     vault.now = formatLastUpdate(platform().now());
 
-    const QString label = QStringLiteral("Reading %1 ...").arg(fileName);
+    const QString label = QCoreApplication::translate("ImportExport", "Reading %1 ...").arg(fileName);
     auto planned = transfer::planImport(
         contents, vault, [&label](qint64 done, qint64 total) { platform().progress(label, done, total); });
     platform().progress(label, 1, 1); // closes the progress window also after a failure
@@ -93,9 +103,9 @@ bool importPlannedEntries(const transfer::ImportPlan& plan) {
                                          {c.titles.description, c.titles.fields[0], c.titles.fields[1],
                                           c.titles.fields[2], c.titles.fields[3], c.titles.notes},
                                          4};
-    const QString label =
-        QStringLiteral("Importing %1 ...")
-            .arg(counted(plan.entries.size(), QStringLiteral("entry"), QStringLiteral("entries")));
+    const QString label = grouped(QCoreApplication::translate("ImportExport", "Importing %n entries ...",
+                                                              nullptr, int(plan.entries.size())),
+                                  plan.entries.size());
     const Result<> written =
         store::importEntries(categories, plan.entries, [&label](qint64 done, qint64 total) {
             platform().progress(label, done, total);
@@ -115,14 +125,15 @@ void afterImport() {
 // entry goes to a CSV file that only its owner may read.
 void entries::cmdExport_Click(MainWindowPort&) {
     if (platform().messageBox(
-            ExportTitle,
-            QStringLiteral("The exported file holds every password, user name and note in clear "
-                           "text: anyone who can read the file can read them all.\n\n"
-                           "Export every entry?"),
+            ExportTitle(),
+            QCoreApplication::translate("ImportExport",
+                                        "The exported file holds every password, user name and note in clear "
+                                        "text: anyone who can read the file can read them all.\n\n"
+                                        "Export every entry?"),
             MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
         return;
     const QString path =
-        platform().chooseFileToSave(ExportTitle, QStringLiteral("quorlane-export.csv"), CsvFilter);
+        platform().chooseFileToSave(ExportTitle(), QStringLiteral("quorlane-export.csv"), CsvFilter());
     if (path.isEmpty()) return;
     const Result<VaultExport> all = store::exportEntries();
     if (!all) return showVaultReport(all.code());
@@ -131,16 +142,17 @@ void entries::cmdExport_Click(MainWindowPort&) {
         titles.insert(category.name, titlesOf(category));
     if (const auto error =
             transfer::writeOwnerOnlyFile(path, transfer::exportEntries(all->entries, titles))) {
-        platform().messageBox(ExportTitle,
-                              QStringLiteral("%1 cannot be written (%2); nothing has been exported.")
+        platform().messageBox(ExportTitle(),
+                              QCoreApplication::translate(
+                                  "ImportExport", "%1 cannot be written (%2); nothing has been exported.")
                                   .arg(QFileInfo(path).fileName(), *error),
                               MsgIcon::Error);
         return;
     }
-    platform().messageBox(
-        QStringLiteral("Success"),
-        QStringLiteral("%1 exported to %2.")
-            .arg(counted(all->entries.size(), QStringLiteral("entry"), QStringLiteral("entries")),
-                 QFileInfo(path).fileName()),
-        MsgIcon::Information);
+    platform().messageBox(QCoreApplication::translate("ImportExport", "Success"),
+                          grouped(QCoreApplication::translate("ImportExport", "%n entries exported to %1.",
+                                                              nullptr, int(all->entries.size())),
+                                  all->entries.size())
+                              .arg(QFileInfo(path).fileName()),
+                          MsgIcon::Information);
 }

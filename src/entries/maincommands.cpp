@@ -19,6 +19,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -66,7 +67,7 @@ void Command10_Click(MainWindowPort& main) {
     windowkit::copyBanner(main.banner(), editor.Picture2);
     editor.Picture9->hide();
     editor.Picture10->show();
-    editor.setWindowTitle(QStringLiteral("Add Entry"));
+    editor.setWindowTitle(QCoreApplication::translate("EntryCommands", "Add Entry"));
     applyDiscreetRule(main, editor);
     editor.rememberStartingValues(std::nullopt);
     platform().showModal(editor);
@@ -99,7 +100,7 @@ void Command11_Click(MainWindowPort& main) {
     windowkit::copyBanner(main.banner(), editor.Picture2);
     editor.Picture9->show();
     editor.Picture10->hide();
-    editor.setWindowTitle(QStringLiteral("Edit Entry"));
+    editor.setWindowTitle(QCoreApplication::translate("EntryCommands", "Edit Entry"));
     applyDiscreetRule(main, editor);
     editor.startingDescription = shown.description;
     editor.rememberStartingValues(shownValues);
@@ -115,7 +116,8 @@ void Command8_Click(MainWindowPort& main) {
     // an entry that may no longer be the one shown.
     if (showOutsideChange()) return;
     const MsgAnswer answer = platform().messageBox(
-        QStringLiteral("Delete Entry?"), QStringLiteral("Are you sure you want to delete %1?").arg(selected),
+        QCoreApplication::translate("EntryCommands", "Delete Entry?"),
+        QCoreApplication::translate("EntryCommands", "Are you sure you want to delete %1?").arg(selected),
         MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No);
     if (answer == MsgAnswer::Yes) DeleteEntry();
 }
@@ -134,7 +136,8 @@ void DeleteEntry() {
     if (!deleted) return showVaultReport(deleted.code());
     if (*deleted != RowCheck::Written) return showEntryChanged(*deleted == RowCheck::Gone);
     if (!main.chooseFilter(filter)) main.fillEntryList();
-    platform().messageBox(QStringLiteral("Success"), QStringLiteral("Entry successfully deleted."),
+    platform().messageBox(QCoreApplication::translate("EntryCommands", "Success"),
+                          QCoreApplication::translate("EntryCommands", "Entry successfully deleted."),
                           MsgIcon::Information);
     // The entry that followed the deleted one; after the last row, the new last row, so that the
     // detail view never goes on showing the deleted entry.
@@ -171,7 +174,7 @@ void Command1_Click(MainWindowPort& main) {
     setCheckTitle(clip.Check3, withoutLastCharacter(shown.fieldTitles[2]));
     setCheckTitle(clip.Check4, withoutLastCharacter(shown.fieldTitles[3]));
     setCheckTitle(clip.Check5, withoutLastCharacter(shown.notesTitle));
-    clip.Check6->setText(QStringLiteral("Category"));
+    clip.Check6->setText(QCoreApplication::translate("EntryCommands", "Category"));
     windowkit::copyBanner(main.banner(), clip.Picture1);
     platform().showModal(clip);
 }

@@ -14,6 +14,7 @@
 #include "store/fieldmeaning.h"
 #include "store/repository.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,7 +87,10 @@ void ShowEntry() {
     main.Label13->setText(main.Label3->text());
     main.shownKey = entry.key;
     main.shownValues = entry.stored;
-    main.Label29->setText(QStringLiteral("Last Updated: ") + shownUpdateDate(entry.lastUpdate).trimmed());
+    main.Label29->setText(QCoreApplication::translate("EntryView", "Last Updated: ") +
+                          shownUpdateDate(entry.lastUpdate, QCoreApplication::translate(
+                                                                "EntryView", "MM/dd/yyyy", "the shown date"))
+                              .trimmed());
     std::array<QString, 4> fieldTitles;
     if (const std::optional<CategoryDefinition>& definition = shown->definition) {
         main.Label4->setText(definition->shownTitle(CategoryDefinition::Field1));
@@ -120,6 +124,7 @@ void ShowEntry() {
 // Asks the shell to open a web address or a file; says so when it cannot.
 void LaunchDocument(const QString& target) {
     if (!platform().openDocument(target))
-        platform().messageBox(QStringLiteral("Failed Execution"), QStringLiteral("Failed to open browser."),
+        platform().messageBox(QCoreApplication::translate("EntryView", "Failed Execution"),
+                              QCoreApplication::translate("EntryView", "Failed to open browser."),
                               MsgIcon::Error);
 }

@@ -1,9 +1,13 @@
 #include "frmmain.h"
 
+#include "app/accessibility.h"
 #include "app/clipboard.h"
+#include "app/colours.h"
 #include "app/controls.h"
 #include "app/forms.h"
+#include "app/language.h"
 #include "app/modmain.h"
+#include "app/modregistry.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/shortcuts.h"
@@ -29,7 +33,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -41,8 +44,6 @@
 using namespace windowkit;
 
 namespace {
-
-const QColor ValueBackground(176, 176, 176);
 
 std::array<QWidget*, 5> valueBoxes(const frmMain& main) {
     return {main.Text1, main.Text2, main.Text3, main.Text4, main.Text5};
@@ -85,6 +86,18 @@ void fitCaption(QWidget* w, const QString& sample = {}) {
     if (label) label->setText(shown);
 }
 
+// Clicks and taps need room: a copy picture (180 twips, 12 pixels at 96 dpi) answers on a square
+// of HitTarget twips centred on it, reaching a few pixels into the corners of the value boxes
+// above and below it; the picture is drawn where it always was.
+constexpr int HitTarget = 360;
+void placeCopyPicture(PictureBox* copy, int top) {
+    const QRect picture = twips::toPx(90, top, 180, 180);
+    const QRect target = twips::toPx(0, top + 90 - HitTarget / 2, HitTarget, HitTarget);
+    copy->setGeometry(target);
+    copy->setPictureMargins({picture.left() - target.left(), picture.top() - target.top(),
+                             target.right() - picture.right(), target.bottom() - picture.bottom()});
+}
+
 // A hidden value is never selected (see setValueColour); should a selection still appear, its
 // text is drawn in the background colour as well. The focus frame keeps its colour.
 void setTextColour(QWidget* box, const QColor& colour, bool hidden) {
@@ -102,20 +115,19 @@ void setTextColour(QWidget* box, const QColor& colour, bool hidden) {
 frmMain::frmMain() {
     using namespace mainlayout::design;
     setUpWindow(this, "frmMain", QStringLiteral("Quorlane"));
+    // The person may drag the border to any size down to the design size at the current font.
+    setMinimumSize(designSize());
     resize(designSize());
 
     // Header band
     Shape1 = named(new QFrame(this), "Shape1");
-    Shape1->setStyleSheet(
-        QStringLiteral("#Shape1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                       "stop:0 #e8eef6, stop:1 #bccbde); border-bottom: 1px solid #8aa0bb; }"));
     place(Shape1, -40, -240, ClientWidth + 1000, 1230);
     Picture2 = picture(this, "Picture2", QStringLiteral("banner"));
     place(Picture2, 50, 110, 3540, 750);
-    Label12 = label(this, "Label12", QStringLiteral(" Category:"));
+    Label12 = label(this, "Label12", tr(" Category:"));
     Label12->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Combo1 = named(new QComboBox(this), "Combo1");
-    Combo1->setToolTip(QStringLiteral("Select category to only view associated items."));
+    Combo1->setToolTip(tr("Select category to only view associated items."));
     place(Combo1, ClientWidth - Combo1Width - 300, Combo1Top, Combo1Width, 330);
     place(Label12, ClientWidth - Combo1Width - 1300, Label12Top, 960, 255);
 
@@ -139,22 +151,20 @@ frmMain::frmMain() {
     place(Picture5, 3156, Picture5Top, 6369, 4820);
     Picture5->setAutoFillBackground(true);
     Picture5->hide();
-    Label13 = label(Picture5, "Label13", QStringLiteral("Identification"));
-    Label3 = label(Picture5, "Label3", QStringLiteral("Identification"));
+    Label13 = named(new DecorativeLabel(tr("Identification"), Picture5), "Label13"); // shadow
+    Label3 = label(Picture5, "Label3", tr("Identification"));
     QFont heading = Label3->font();
-    heading.setPointSize(12);
+    heading.setPointSizeF(twips::scaledPointSize(12));
     heading.setBold(true);
     Label3->setFont(heading);
     Label13->setFont(heading);
-    Label3->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128);"));
-    Label13->setStyleSheet(QStringLiteral("color: rgb(224, 224, 224);"));
     place(Label13, Label3Left - 15, Label3Top - 15, 5200, 375);
     place(Label3, Label3Left, Label3Top, 5200, 375);
-    Label10 = label(Picture5, "Label10", QStringLiteral("NONE"));
-    Label10->setStyleSheet(QStringLiteral("background: rgb(255, 255, 192); padding-left: 3px;"));
+    Label10 = label(Picture5, "Label10", tr("NONE"));
     place(Label10, Label3Left, 480, 6174, 255);
     Picture6 = picture(Picture5, "Picture6", QStringLiteral("cat_default"));
     place(Picture6, 5404, 90, Picture6Width, 720);
+    Picture6->nameBy([this] { return QStringLiteral("Category picture: ") + Label10->text(); });
     Picture6->raise();
 
     QLabel** titles[] = {&Label4, &Label5, &Label6, &Label7};
@@ -168,8 +178,8 @@ frmMain::frmMain() {
     for (int i = 0; i < 4; ++i) {
         const int top = 870 + 540 * i;
         *copies[i] = picture(Picture5, copyNames[i], QStringLiteral("copyfield"));
-        place(*copies[i], 90, top, 180, 180);
-        *titles[i] = label(Picture5, titleNames[i], QStringLiteral("User Defined Field (%1)").arg(i + 1));
+        placeCopyPicture(*copies[i], top);
+        *titles[i] = label(Picture5, titleNames[i], tr("User Defined Field (%1)").arg(i + 1));
         place(*titles[i], 315, top - 45, 5000, 255);
         *values[i] = named(new QLineEdit(Picture5), valueNames[i]);
         (*values[i])->setReadOnly(true);
@@ -177,14 +187,18 @@ frmMain::frmMain() {
         *launches[i] = named(new QToolButton(Picture5), launchNames[i]);
         setButtonPicture(*launches[i], QStringLiteral("launch"));
         (*launches[i])->setIconSize(QSize(twips::toPx(WebWidth) - 6, twips::toPx(WebHeight) - 6));
-        (*launches[i])->setToolTip(QStringLiteral("Launch URL."));
+        (*launches[i])->setToolTip(tr("Launch URL."));
         (*launches[i])->setAutoRaise(true);
         place(*launches[i], 6369 - 530, top + 200, WebWidth, WebHeight);
+        (*launches[i])->setMinimumSize(twips::toPx(HitTarget), twips::toPx(HitTarget));
+        (*launches[i])->resize(twips::toPx(WebWidth), twips::toPx(std::max(WebHeight, HitTarget)));
         (*launches[i])->hide();
     }
     Picture14 = picture(Picture5, "Picture14", QStringLiteral("copyfield"));
-    place(Picture14, 90, Text5Top - 255, 180, 180);
-    Label8 = label(Picture5, "Label8", QStringLiteral("Notes:"));
+    placeCopyPicture(Picture14, Text5Top - 255);
+    for (PictureBox* copy : {Picture10, Picture11, Picture12, Picture13, Picture14})
+        copy->raise();
+    Label8 = label(Picture5, "Label8", tr("Notes:"));
     place(Label8, 315, Text5Top - 300, 5000, 255);
     Text5 = named(new QPlainTextEdit(Picture5), "Text5");
     Text5->setReadOnly(true);
@@ -197,17 +211,13 @@ frmMain::frmMain() {
     for (std::size_t i = 0; i < copyPictures.size(); ++i) {
         const QString untitled = titleWords(fieldTitles[i]->text());
         nameByTooltip(valueBoxes(*this)[i], untitled);
-        copyPictures[i]->setToolTip(QStringLiteral("Copy this field to your clipboard."));
+        copyPictures[i]->setToolTip(tr("Copy this field to your clipboard."));
         copyPictures[i]->makeCommand([title = fieldTitles[i], untitled] {
             const QString words = titleWords(title->text());
-            return QStringLiteral("Copy ") + (words.isEmpty() ? untitled : words);
+            return tr("Copy %1").arg(words.isEmpty() ? untitled : words);
         });
     }
-    for (QWidget* box : valueBoxes(*this)) {
-        QPalette p = box->palette();
-        p.setColor(QPalette::Base, ValueBackground);
-        box->setPalette(p);
-    }
+    applyColours();
 
     // Empty-category panel, in the detail pane's place and under it
     Picture7 = panel(Picture1, "Picture7");
@@ -215,54 +225,49 @@ frmMain::frmMain() {
     Picture7->hide();
     Picture8 = picture(Picture7, "Picture8", QStringLiteral("empty"));
     place(Picture8, 1324, 1410, Picture8Width, Picture8Height);
+    Picture8->setAccessibleName(tr("No entries in this category"));
     Picture5->raise();
 
     // Status row
     Label35 = label(Picture1, "Label35", QStringLiteral("0"));
-    Label35->setToolTip(
-        QStringLiteral("Displays the number of entries within the current category. (Click for graph.)"));
+    Label35->setToolTip(tr("Displays the number of entries within the current category. (Click for graph.)"));
     place(Label35, 90, 5360, 780, 255);
     Label29 = label(Picture1, "Label29", QString());
-    Label29->setToolTip(QStringLiteral("Date this entry was last updated."));
+    Label29->setToolTip(tr("Date this entry was last updated."));
     place(Label29, 900, 5390, 2180, 255);
-    Check1 = named(new QCheckBox(QStringLiteral("&Display information discreetly."), Picture1), "Check1");
-    Check1->setToolTip(QStringLiteral("Select to discreetly view information."));
+    Check1 = named(new QCheckBox(tr("&Display information discreetly."), Picture1), "Check1");
+    Check1->setToolTip(tr("Select to discreetly view information."));
     place(Check1, 3156, 5360, 2535, 255);
-    Check2 = named(new QCheckBox(QStringLiteral("&Hide information."), Picture1), "Check2");
-    Check2->setToolTip(QStringLiteral("Select to hide information."));
+    Check2 = named(new QCheckBox(tr("&Hide information."), Picture1), "Check2");
+    Check2->setToolTip(tr("Select to hide information."));
     place(Check2, 3156 + 2565, 5360, 1700, 255);
     Picture9 = picture(Picture1, "Picture9", QStringLiteral("busy"));
-    Picture9->setToolTip(QStringLiteral("Decrypting message."));
+    Picture9->setToolTip(tr("Decrypting message."));
     place(Picture9, 9650 - 1855, 5380, 240, 240);
     Picture9->hide();
     Picture17 = picture(Picture1, "Picture17", QStringLiteral("attachment"));
     place(Picture17, 9650 - 405, 5370, 240, 240);
     Picture17->hide();
-    Picture17->setAccessibleName(QStringLiteral("View attachments."));
+    Picture17->setAccessibleName(tr("View attachments."));
     Picture17->makeCommand();
 
     // Command bar; the right-hand group follows the window's right edge
-    Command2 = pictureButton(this, "Command2", "exit", QStringLiteral("Exit Quorlane."));
-    Command10 = pictureButton(this, "Command10", "new", QStringLiteral("Create a new password entry."));
-    Command11 = pictureButton(this, "Command11", "edit", QStringLiteral("Edit the selected password entry."));
-    Command8 =
-        pictureButton(this, "Command8", "delete", QStringLiteral("Delete the selected password entry."));
-    Command6 =
-        pictureButton(this, "Command6", "lock", QStringLiteral("Click to lock Quorlane to system tray."));
-    Command5 = pictureButton(this, "Command5", "setup", QStringLiteral("Click to set system parameters."));
-    cmdImport = pictureButton(
-        this, "cmdImport", "import",
-        QStringLiteral("Import passwords from a CSV file (web browsers, KeePassXC, Bitwarden)."));
-    cmdExport =
-        pictureButton(this, "cmdExport", "export", QStringLiteral("Export every entry to a CSV file."));
+    Command2 = pictureButton(this, "Command2", "exit", tr("Exit Quorlane."));
+    Command10 = pictureButton(this, "Command10", "new", tr("Create a new password entry."));
+    Command11 = pictureButton(this, "Command11", "edit", tr("Edit the selected password entry."));
+    Command8 = pictureButton(this, "Command8", "delete", tr("Delete the selected password entry."));
+    Command6 = pictureButton(this, "Command6", "lock", tr("Click to lock Quorlane to system tray."));
+    Command5 = pictureButton(this, "Command5", "setup", tr("Click to set system parameters."));
+    cmdImport = pictureButton(this, "cmdImport", "import",
+                              tr("Import passwords from a CSV file (web browsers, KeePassXC, Bitwarden)."));
+    cmdExport = pictureButton(this, "cmdExport", "export", tr("Export every entry to a CSV file."));
     cmdHealth =
         pictureButton(this, "cmdHealth", "health", tr("Password health: weak, reused and old passwords."));
-    Command13 = pictureButton(this, "Command13", "attach", QStringLiteral("View attachments."));
-    Command1 = pictureButton(this, "Command1", "copy", QStringLiteral("Copy information to the clipboard."));
-    Command4 = pictureButton(this, "Command4", "print", QStringLiteral("Click to PRINT current entry."));
-    Command3 =
-        pictureButton(this, "Command3", "search", QStringLiteral("Click to perform a detailed SEARCH."));
-    Command22 = pictureButton(this, "Command22", "help", QStringLiteral("Click for additional help."));
+    Command13 = pictureButton(this, "Command13", "attach", tr("View attachments."));
+    Command1 = pictureButton(this, "Command1", "copy", tr("Copy information to the clipboard."));
+    Command4 = pictureButton(this, "Command4", "print", tr("Click to PRINT current entry."));
+    Command3 = pictureButton(this, "Command3", "search", tr("Click to perform a detailed SEARCH."));
+    Command22 = pictureButton(this, "Command22", "help", tr("Click for additional help."));
     int left = FirstCommandLeft;
     for (QPushButton* b :
          {Command2, Command10, Command11, Command8, Command6, Command5, cmdImport, cmdExport, cmdHealth}) {
@@ -273,7 +278,7 @@ frmMain::frmMain() {
         place(b, 0, ClientHeight - 640, CommandWidth, CommandHeight);
 
     // Hidden holders
-    Label14 = label(this, "Label14", QStringLiteral("Description Title"));
+    Label14 = label(this, "Label14", tr("Description Title"));
     Label14->hide();
 
     // The copy pictures and the entry count are clickable: they take the hand pointer.
@@ -292,18 +297,18 @@ frmMain::frmMain() {
     Picture1->hide();
 
     // Pop-up menu of the tray icon
-    menPopup = named(new QMenu(QStringLiteral("Shutdown"), this), "menPopup");
-    menShut = menPopup->addAction(QStringLiteral("Shutdown Quorlane"));
+    menPopup = named(new QMenu(tr("Shutdown"), this), "menPopup");
+    menShut = menPopup->addAction(tr("Shutdown Quorlane"));
     menShut->setObjectName(QStringLiteral("menShut"));
 
     valueMenu = named(new QMenu(this), "valueMenu");
-    valueCopy = valueMenu->addAction(QStringLiteral("&Copy"));
-    valueSelectAll = valueMenu->addAction(QStringLiteral("Select &All"));
+    valueCopy = valueMenu->addAction(tr("&Copy"));
+    valueSelectAll = valueMenu->addAction(tr("Select &All"));
 
     // Events
     // Keyboard and assistive technology: the boxes' titles, the shortcuts of the commands.
     title(Label12, Combo1);
-    List1->setAccessibleName(QStringLiteral("Entries"));
+    List1->setAccessibleName(tr("Entries"));
     for (QToolButton* launch : {web1, web2, web3, web4}) {
         launch->setAccessibleName(launch->toolTip());
         pressOnEnter(launch);
@@ -397,7 +402,7 @@ frmMain::frmMain() {
 frmMain::~frmMain() = default;
 
 void frmMain::Form_Load() {
-    setValueColour(ValueBackground);
+    setValueColour(colours::valueBackground());
     if (platform().twipsPerPixel() == 12) {
         for (QCheckBox* box : {Check1, Check2}) {
             QFont f = box->font();
@@ -409,11 +414,27 @@ void frmMain::Form_Load() {
     }
     fitCaption(Check1);
     fitCaption(Check2);
-    fitCaption(Label29, QStringLiteral("Last Updated: 00/00/0000"));
+    fitCaption(Label29,
+               QCoreApplication::translate("EntryView", "Last Updated: ") + QStringLiteral("00/00/0000"));
+}
+
+// The colours of the palette in force: light as designed, or their dark variants.
+void frmMain::applyColours() {
+    Shape1->setStyleSheet(
+        colours::headerBandSheet("Shape1", QColor(0xe8, 0xee, 0xf6), QColor(0xbc, 0xcb, 0xde)));
+    Label3->setStyleSheet(QStringLiteral("color: %1;").arg(colours::heading().name()));
+    Label13->setStyleSheet(QStringLiteral("color: %1;").arg(colours::headingShadow().name()));
+    Label10->setStyleSheet(QStringLiteral("background: %1; color: %2; padding-left: 3px;")
+                               .arg(colours::categoryBand().name(), colours::categoryBandText().name()));
+    for (QWidget* box : valueBoxes(*this)) {
+        QPalette p = box->palette();
+        p.setColor(QPalette::Base, colours::valueBackground());
+        box->setPalette(p);
+    }
 }
 
 void frmMain::setValueColour(const QColor& colour) {
-    valuesHidden_ = colour == ValueBackground;
+    valuesHidden_ = colour == colours::valueBackground();
     for (QWidget* box : valueBoxes(*this)) {
         setTextColour(box, colour, valuesHidden_);
         if (valuesHidden_) deselectValue(box);
@@ -466,9 +487,9 @@ void frmMain::copySecret() {
     if (!hasCurrentEntry() || !shownValues) return;
     if (shownSecretField < 0)
         return (void)platform().messageBox(
-            QStringLiteral("No Password Field"),
-            QStringLiteral("The category %1 has no field whose title says password, PIN or code.\n"
-                           "Copy a field with its copy picture or Ctrl+1 to Ctrl+4.")
+            tr("No Password Field"),
+            tr("The category %1 has no field whose title says password, PIN or code.\n"
+               "Copy a field with its copy picture or Ctrl+1 to Ctrl+4.")
                 .arg(Label10->text()),
             MsgIcon::Information);
     copyField(shownSecretField + 1);
@@ -478,9 +499,9 @@ void frmMain::copyUserName() {
     if (!hasCurrentEntry() || !shownValues) return;
     if (shownUserField < 0)
         return (void)platform().messageBox(
-            QStringLiteral("No User Name Field"),
-            QStringLiteral("The category %1 has no field whose title says user name or e-mail.\n"
-                           "Copy a field with its copy picture or Ctrl+1 to Ctrl+4.")
+            tr("No User Name Field"),
+            tr("The category %1 has no field whose title says user name or e-mail.\n"
+               "Copy a field with its copy picture or Ctrl+1 to Ctrl+4.")
                 .arg(Label10->text()),
             MsgIcon::Information);
     copyField(shownUserField + 1);
@@ -490,12 +511,11 @@ void frmMain::copyOneTimeCode() {
     if (!hasCurrentEntry() || !shownValues) return;
     const otp::Setting* setting = shownCodes.first();
     if (!setting)
-        return (void)platform().messageBox(
-            QStringLiteral("No One-Time Code"),
-            QStringLiteral("The entry %1 has no one-time code.\n"
-                           "Set one up in the entry editor with One-time code...")
-                .arg(Label3->text()),
-            MsgIcon::Information);
+        return (void)platform().messageBox(tr("No One-Time Code"),
+                                           tr("The entry %1 has no one-time code.\n"
+                                              "Set one up in the entry editor with One-time code...")
+                                               .arg(Label3->text()),
+                                           MsgIcon::Information);
     copyToClipboard(otp::code(*setting, platform().now().toSecsSinceEpoch()));
 }
 
@@ -517,8 +537,7 @@ void frmMain::showCodes() {
         if (block.isValid()) {
             QTextCursor cursor(block);
             cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-            cursor.insertText(QStringLiteral("One-time code: ") +
-                              shownCode(shownCodes.notes->setting, seconds));
+            cursor.insertText(tr("One-time code: ") + shownCode(shownCodes.notes->setting, seconds));
         }
     }
     platform().after(1000 - now.time().msec(), [window = QPointer<frmMain>(this), round] {
@@ -533,6 +552,7 @@ void frmMain::launchField(int field) {
 // Exit: the tray icon goes, then the program ends at once.
 void frmMain::Command2_Click() {
     clearCopiedValue();
+    saveWindowGeometry(*this);
     platform().endProgram();
 }
 
@@ -542,18 +562,17 @@ void frmMain::menShut_Click() {
 
 // Help: the user's guide in the desktop's PDF viewer; when it cannot be shown, where it is.
 void frmMain::Command22_Click() {
-    const QString guide = deliveredFile(QStringLiteral("Help.pdf"));
+    const QString guide = deliveredInLanguage(QStringLiteral("Help.pdf"));
     if (platform().openDocument(guide)) return;
     const QString shown = QDir::toNativeSeparators(QFileInfo(guide).absoluteFilePath());
     if (!QFileInfo::exists(guide))
-        platform().messageBox(
-            QStringLiteral("Help"),
-            QStringLiteral("The user's guide is not installed. It belongs here:\n\n%1").arg(shown),
-            MsgIcon::Error);
+        platform().messageBox(tr("Help"),
+                              tr("The user's guide is not installed. It belongs here:\n\n%1").arg(shown),
+                              MsgIcon::Error);
     else
-        platform().messageBox(QStringLiteral("Help"),
-                              QStringLiteral("No program to show PDF files was found. The user's guide is "
-                                             "this file:\n\n%1\n\nOpen it with any PDF viewer.")
+        platform().messageBox(tr("Help"),
+                              tr("No program to show PDF files was found. The user's guide is "
+                                 "this file:\n\n%1\n\nOpen it with any PDF viewer.")
                                   .arg(shown),
                               MsgIcon::Information);
 }
@@ -567,37 +586,21 @@ QSize frmMain::designSize() const {
     return {twips::toPx(mainlayout::design::ClientWidth), twips::toPx(mainlayout::design::ClientHeight)};
 }
 
-namespace {
-constexpr Qt::WindowStates SizedByState = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
-}
-
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    // The border is fixed: only minimising and maximising change the size. A size the person
-    // drags to goes back to the design size, asked once: a window manager that insists on its
-    // own size keeps it, and so does one that fills the screen without calling it maximised.
-    const QSize screenArea = screen() ? screen()->availableGeometry().size() : QSize();
-    const bool fillsScreen =
-        frameGeometry().width() >= screenArea.width() && frameGeometry().height() >= screenArea.height();
-    if (isVisible() && !(windowState() & SizedByState) && size() != designSize() && !fillsScreen) {
-        if (!sizeRequested_) {
-            sizeRequested_ = true;
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    if (!(windowState() & SizedByState)) resize(designSize());
-                },
-                Qt::QueuedConnection);
-        }
-    } else {
-        sizeRequested_ = false;
-    }
     Form_Resize();
 }
 
 void frmMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) Form_Resize();
+    // The desktop changed its palette: the values keep their display in the new colours.
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        applyColours();
+        setValueColour(valuesHidden_         ? colours::valueBackground()
+                       : Check1->isChecked() ? colours::discreetText()
+                                             : colours::valueText());
+    }
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -623,16 +626,16 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 // Lays the window out for its outer size (frame and title bar included) and its client area.
 // A minimised window has no client area.
 void frmMain::Form_Resize() {
-    const int tpp = platform().twipsPerPixel();
+    using twips::fromPx;
     QSize outer = frameGeometry().size();
     QSize inner = size();
     if (isMinimized()) {
         outer -= inner;
         inner = QSize(0, 0);
     }
-    const mainlayout::LayoutInput input{outer.width() * tpp,  outer.height() * tpp,
-                                        inner.width() * tpp,  inner.height() * tpp,
-                                        listRowHeight_ * tpp, 2 * List1->frameWidth() * tpp};
+    const mainlayout::LayoutInput input{fromPx(outer.width()),  fromPx(outer.height()),
+                                        fromPx(inner.width()),  fromPx(inner.height()),
+                                        fromPx(listRowHeight_), fromPx(2 * List1->frameWidth())};
     applyLayout(mainlayout::layOutMainWindow(input, layout_));
 }
 
@@ -674,6 +677,11 @@ void frmMain::applyLayout(const mainlayout::MainLayout& l) {
     setWidth(Picture7, l.picture7Width);
     setWidth(List1, l.list1Width);
     setHeight(List1, l.list1Height);
+    // Whole rows in pixels as well: a font's scale can leave the twips a fraction of a row off.
+    if (listRowHeight_ > 0 && l.list1Height > 0) {
+        const int frame = 2 * List1->frameWidth();
+        List1->resize(List1->width(), (List1->height() - frame) / listRowHeight_ * listRowHeight_ + frame);
+    }
     setHeight(Picture4, l.picture4Height);
     setHeight(Picture5, l.picture5Height);
     setHeight(Picture7, l.picture7Height);

@@ -115,6 +115,8 @@ public:
     // The text colour of Text1 .. Text5. In their background colour the values are hidden: then
     // no focus, selection, drag or menu shows them either.
     void setValueColour(const QColor& colour);
+    // The colours of the palette in force (light, or their dark variants).
+    void applyColours();
 
     // Whether an entry is current: the list's current text, trimmed, is not empty.
     bool hasCurrentEntry() const override;
@@ -206,8 +208,7 @@ private:
     void openValueMenu(QWidget* box);
 
     mainlayout::MainLayout layout_;
-    int listRowHeight_ = 0;      // pixels
-    bool sizeRequested_ = false; // the design size was asked back once
+    int listRowHeight_ = 0; // pixels
     bool valuesHidden_ = false;
     int codeRound_ = 0;                 // the refreshing of the codes in force; an older one stops
     QWidget* menuBox_ = nullptr;        // the value box valueMenu was opened on

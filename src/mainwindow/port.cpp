@@ -1,3 +1,4 @@
+#include "app/colours.h"
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/picturebox.h"
@@ -120,7 +121,7 @@ bool frmMain::valuesDiscreet() const {
 void frmMain::applyDisplayPreferences(bool discreet, bool hide) {
     Check1->setChecked(discreet);
     Check2->setChecked(hide);
-    if (!Check1->isChecked() && !Check2->isChecked()) setValueColour(Qt::black);
+    if (!Check1->isChecked() && !Check2->isChecked()) setValueColour(colours::valueText());
 }
 
 void frmMain::Command10_Click() {

@@ -1,3 +1,4 @@
+#include "app/colours.h"
 #include "app/modmain.h"
 #include "app/modregistry.h"
 #include "app/traylock.h"
@@ -8,9 +9,6 @@
 // Main-window commands of the application shell: setup, lock to tray, display preferences.
 
 namespace {
-
-const QColor DiscreetColour(208, 208, 208);
-const QColor HiddenColour(176, 176, 176);
 
 // Both display preferences go to the settings store on every click of either box.
 void savePreferences(const frmMain& main) {
@@ -29,7 +27,7 @@ void showValuesIn(frmMain& main, std::uint8_t box, const QColor& colour) {
     QCheckBox* clicked = box == 1 ? main.Check1 : main.Check2;
     QCheckBox* other = box == 1 ? main.Check2 : main.Check1;
     other->setChecked(false);
-    main.setValueColour(clicked->isChecked() ? colour : QColor(Qt::black));
+    main.setValueColour(clicked->isChecked() ? colour : colours::valueText());
     PreferenceToggleGuard = 0;
     savePreferences(main);
 }
@@ -48,10 +46,10 @@ void frmMain::Command6_Click() {
 
 // Discreet box: unticks the hide box, draws the values faintly (or black) and saves both.
 void frmMain::Check1_Click() {
-    showValuesIn(*this, 1, DiscreetColour);
+    showValuesIn(*this, 1, colours::discreetText());
 }
 
 // Hide box: the mirror image, drawing the values in the background colour.
 void frmMain::Check2_Click() {
-    showValuesIn(*this, 2, HiddenColour);
+    showValuesIn(*this, 2, colours::valueBackground());
 }

@@ -40,7 +40,7 @@ public:
 } // namespace
 
 frmPrint::frmPrint() {
-    setUpWindow(this, "frmPrint", QStringLiteral("Print (Print Preview)"));
+    setUpWindow(this, "frmPrint", tr("Print (Print Preview)"));
     // The window is made visible only to print, and never reaches the screen.
     setAttribute(Qt::WA_DontShowOnScreen);
     fixSize(this, 4020, 1890);
@@ -48,13 +48,13 @@ frmPrint::frmPrint() {
     wb = named(new PageBrowser(this), "wb");
     wb->setOpenLinks(false);
     place(wb, 45, 45, 3930, 1185);
-    wb->setAccessibleName(QStringLiteral("Print preview"));
+    wb->setAccessibleName(tr("Print preview"));
 
-    Command1 = captionButton(this, "Command1", QStringLiteral("SEND TO &PRINTER"), "print", 240,
-                             QStringLiteral("Click to send form to printer."));
+    Command1 = captionButton(this, "Command1", tr("SEND TO &PRINTER"), "print", 240,
+                             tr("Click to send form to printer."));
     place(Command1, 45, 1305, 1950, 525);
-    Command2 = captionButton(this, "Command2", QStringLiteral("&CLOSE WINDOW"), "close", 240,
-                             QStringLiteral("Click to close print preview window."));
+    Command2 = captionButton(this, "Command2", tr("&CLOSE WINDOW"), "close", 240,
+                             tr("Click to close print preview window."));
     place(Command2, 2025, 1305, 1950, 525);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });

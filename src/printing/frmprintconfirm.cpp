@@ -1,6 +1,8 @@
 #include "frmprintconfirm.h"
 
+#include "app/colours.h"
 #include "app/forms.h"
+#include "app/language.h"
 #include "app/mainwindowport.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
@@ -107,7 +109,9 @@ bool printOrReport(ErrorCode code, Hourglass& hourglass, const QString& page, Pr
 } // namespace
 
 frmPrintConfirm::frmPrintConfirm() {
-    setUpWindow(this, "frmPrintConfirm", QStringLiteral("W A R N I N G !"));
+    setUpWindow(this, "frmPrintConfirm", tr("W A R N I N G !"));
+    // The spaced caption is read letter by letter; assistive technology reads the word.
+    setAccessibleName(tr("Warning!"));
     fixSize(this, 5160, 3420);
 
     Picture2 = picture(this, "Picture2", QStringLiteral("warning"));
@@ -115,28 +119,24 @@ frmPrintConfirm::frmPrintConfirm() {
 
     Label1 = wrappedLabel(
         this, "Label1",
-        QStringLiteral(
-            "Printing password information increases the chance of them being found by other people."));
+        tr("Printing password information increases the chance of them being found by other people."));
     QFont bold = Label1->font();
     bold.setBold(true);
     Label1->setFont(bold);
-    Label1->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
+    Label1->setStyleSheet(QStringLiteral("color: %1;").arg(colours::warningText().name()));
     place(Label1, 240, 1140, 4680, 600);
-    Label2 = wrappedLabel(
-        this, "Label2",
-        QStringLiteral("Click on GO if you are sure you still want to print. If you want to print "
-                       "ALL your passwords, click on the PRINT ALL button."));
+    Label2 = wrappedLabel(this, "Label2",
+                          tr("Click on GO if you are sure you still want to print. If you want to print "
+                             "ALL your passwords, click on the PRINT ALL button."));
     place(Label2, 240, 1770, 4680, 690);
 
-    Command20 = captionButton(this, "Command20", QStringLiteral("&GO"), "printone", 390,
-                              QStringLiteral("Print selected password information."));
+    Command20 = captionButton(this, "Command20", tr("&GO"), "printone", 390,
+                              tr("Print selected password information."));
     place(Command20, 240, 2640, 1440, 570);
-    Command1 = captionButton(this, "Command1", QStringLiteral("PRINT &ALL"), "printall", 390,
-                             QStringLiteral("Print all passwords."));
+    Command1 = captionButton(this, "Command1", tr("PRINT &ALL"), "printall", 390, tr("Print all passwords."));
     place(Command1, 1860, 2640, 1440, 570);
     Command1->setDefault(true);
-    Command2 = captionButton(this, "Command2", QStringLiteral("&CANCEL"), "close", 390,
-                             QStringLiteral("Cancel print."));
+    Command2 = captionButton(this, "Command2", tr("&CANCEL"), "close", 390, tr("Cancel print."));
     place(Command2, 3480, 2640, 1440, 570);
     // Unlike the other windows' buttons, these take Enter when they have the focus.
     for (QPushButton* b : {Command20, Command1, Command2})
@@ -162,7 +162,8 @@ void frmPrintConfirm::Command20_Click() {
     QString page;
     const bool written = printOrReport(ErrorCode::PrintEntry, hourglass, page, [&] {
         page = printPagePath(EntryPageName);
-        RenderPrintPage(deliveredFile(EntryTemplateName), page, shownEntrySubstitutions(main.shownEntry()));
+        RenderPrintPage(deliveredInLanguage(QLatin1String(EntryTemplateName)), page,
+                        shownEntrySubstitutions(main.shownEntry()));
         printThroughPreview(page);
     });
     if (!written) return;
@@ -172,9 +173,8 @@ void frmPrintConfirm::Command20_Click() {
 // PRINT ALL: asks once more, then prints every entry and reminds to collect the pages.
 void frmPrintConfirm::Command1_Click() {
     const MsgAnswer answer = platform().messageBox(
-        QStringLiteral("** WARNING **"),
-        QStringLiteral(
-            "WARNING! You are about to print ALL passwords.\n\nAre you absolutely sure you want to do this?"),
+        frmPrintConfirm::tr("** WARNING **"),
+        tr("WARNING! You are about to print ALL passwords.\n\nAre you absolutely sure you want to do this?"),
         MsgIcon::Error, MsgButtons::YesNo, MsgAnswer::No);
     if (answer != MsgAnswer::Yes) return;
     Hourglass hourglass;
@@ -183,7 +183,7 @@ void frmPrintConfirm::Command1_Click() {
     const bool written = printOrReport(ErrorCode::PrintAll, hourglass, page, [&] {
         page = printPagePath(ListingPageName);
         const QString listing = ListAllEntries();
-        RenderPrintPage(deliveredFile(ListingTemplateName), page,
+        RenderPrintPage(deliveredInLanguage(QLatin1String(ListingTemplateName)), page,
                         {{QStringLiteral("_~p1"), listing}, {QStringLiteral("_~p2"), printDateText()}});
         printed = printThroughPreview(page);
     });
@@ -192,11 +192,10 @@ void frmPrintConfirm::Command1_Click() {
     hourglass.release();
     // Nothing to collect from the printer when the print was cancelled or failed.
     if (!printed) return;
-    platform().messageBox(
-        QStringLiteral("** REMINDER **"),
-        QStringLiteral("All passwords have been printed.\n\nYou should close this window ONLY "
-                       "after you have retrieved your information from your printer."),
-        MsgIcon::Information);
+    platform().messageBox(frmPrintConfirm::tr("** REMINDER **"),
+                          tr("All passwords have been printed.\n\nYou should close this window ONLY "
+                             "after you have retrieved your information from your printer."),
+                          MsgIcon::Information);
 }
 
 void frmPrintConfirm::Command2_Click() {

@@ -13,7 +13,7 @@ QString formatLastUpdate(const QDateTime& when) {
         .arg(t.hour() < 12 ? QStringLiteral("am") : QStringLiteral("pm"));
 }
 
-QString shownUpdateDate(const QString& stored) {
+QString shownUpdateDate(const QString& stored, const QString& format) {
     // month/day/year, optionally followed by a time of day with or without am/pm
     static const QRegularExpression pattern(QStringLiteral(
         R"(^\s*(\d{1,2})/(\d{1,2})/(\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?\s*([AaPp][Mm])?)?\s*$)"));
@@ -28,5 +28,5 @@ QString shownUpdateDate(const QString& stored) {
             (twelveHour && (hour < 1 || hour > 12)) || hour > 23)
             return stored.trimmed();
     }
-    return date.toString(QStringLiteral("MM/dd/yyyy"));
+    return date.toString(format);
 }

@@ -2,6 +2,8 @@
 
 #include "globals.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct ReportText {
@@ -10,16 +12,20 @@ struct ReportText {
 };
 
 ReportText reportText(ErrorCode code) {
-    constexpr const char* Retrieval = "Could not retrieve data from database.";
-    constexpr const char* Update = "Could not update database.";
+    constexpr const char* Retrieval =
+        QT_TRANSLATE_NOOP("ErrorReport", "Could not retrieve data from database.");
+    constexpr const char* Update = QT_TRANSLATE_NOOP("ErrorReport", "Could not update database.");
     switch (code) {
     case ErrorCode::TransferEntries:
-        return {"Transfer Failed", "Could not complete category transfer."};
+        return {QT_TRANSLATE_NOOP("ErrorReport", "Transfer Failed"),
+                QT_TRANSLATE_NOOP("ErrorReport", "Could not complete category transfer.")};
     case ErrorCode::SaveAttachments:
-        return {"Update Failed", "Could not not update from database."};
+        return {QT_TRANSLATE_NOOP("ErrorReport", "Update Failed"),
+                QT_TRANSLATE_NOOP("ErrorReport", "Could not not update from database.")};
     case ErrorCode::PrintEntry:
     case ErrorCode::PrintAll:
-        return {"Conversion Error", "Cannot modify template file."};
+        return {QT_TRANSLATE_NOOP("ErrorReport", "Conversion Error"),
+                QT_TRANSLATE_NOOP("ErrorReport", "Cannot modify template file.")};
     case ErrorCode::AddEntry:
     case ErrorCode::DeleteEntry:
     case ErrorCode::UpdateEntry:
@@ -28,19 +34,21 @@ ReportText reportText(ErrorCode code) {
     case ErrorCode::DeleteCategory:
     case ErrorCode::SaveSetup:
     case ErrorCode::ImportEntries:
-        return {"Update Failed", Update};
+        return {QT_TRANSLATE_NOOP("ErrorReport", "Update Failed"), Update};
     default:
-        return {"Retrieval Error", Retrieval};
+        return {QT_TRANSLATE_NOOP("ErrorReport", "Retrieval Error"), Retrieval};
     }
 }
 
 } // namespace
 
 QString errorReportTitle(ErrorCode code) {
-    return QStringLiteral("E%1 : %2").arg(int(code)).arg(QLatin1String(reportText(code).kind));
+    return QStringLiteral("E%1 : %2")
+        .arg(int(code))
+        .arg(QCoreApplication::translate("ErrorReport", reportText(code).kind));
 }
 
 QString errorReportPrompt(ErrorCode code) {
-    return QLatin1String(reportText(code).message) + QLatin1Char('\n') + QLatin1Char('(') + LastErrorText +
-           QLatin1Char(')');
+    return QCoreApplication::translate("ErrorReport", reportText(code).message) + QLatin1Char('\n') +
+           QLatin1Char('(') + LastErrorText + QLatin1Char(')');
 }

@@ -62,22 +62,26 @@ VaultFileVerdict runChecker(const QString& path) {
     const QString program = vaultCheckerProgram();
     if (program.isEmpty())
         return {Kind::Unchecked,
-                QStringLiteral("the checking program %1 is not installed").arg(QLatin1String(CheckerName))};
+                QCoreApplication::translate("VaultFile", "the checking program %1 is not installed")
+                    .arg(QLatin1String(CheckerName))};
     QProcess checker;
     checker.setProgram(program);
     checker.setArguments({path});
     checker.setStandardInputFile(QProcess::nullDevice());
     checker.start(QIODevice::ReadOnly);
     if (!checker.waitForStarted(CheckerWaitMs))
-        return {Kind::Unchecked, QStringLiteral("the checking program %1 could not be started").arg(program)};
+        return {Kind::Unchecked,
+                QCoreApplication::translate("VaultFile", "the checking program %1 could not be started")
+                    .arg(program)};
     if (!checker.waitForFinished(CheckerWaitMs)) {
         checker.kill();
         checker.waitForFinished(CheckerWaitMs);
-        return {Kind::Unchecked, QStringLiteral("the check did not finish")};
+        return {Kind::Unchecked, QCoreApplication::translate("VaultFile", "the check did not finish")};
     }
     const QString said = QString::fromUtf8(checker.readAllStandardOutput()).trimmed();
     if (checker.exitStatus() != QProcess::NormalExit)
-        return {Kind::Unchecked, QStringLiteral("the checking program stopped without an answer")};
+        return {Kind::Unchecked,
+                QCoreApplication::translate("VaultFile", "the checking program stopped without an answer")};
     switch (checker.exitCode()) {
     case 0:
         return {};
@@ -86,7 +90,9 @@ VaultFileVerdict runChecker(const QString& path) {
     case 2:
         return {Kind::Unreadable, said};
     default:
-        return {Kind::Unchecked, QStringLiteral("the checking program gave no answer (%1)").arg(said)};
+        return {
+            Kind::Unchecked,
+            QCoreApplication::translate("VaultFile", "the checking program gave no answer (%1)").arg(said)};
     }
 }
 
@@ -166,14 +172,15 @@ QString VaultFileVerdict::report(const QString& path) const {
     case Kind::Passed:
         return {};
     case Kind::Rejected:
-        return QStringLiteral("%1 is not a Quorlane vault: %2.").arg(file, problem);
+        return QCoreApplication::translate("VaultFile", "%1 is not a Quorlane vault: %2.").arg(file, problem);
     case Kind::Unchecked:
-        return QStringLiteral("%1 was not opened because it could not be checked first: %2.")
+        return QCoreApplication::translate("VaultFile",
+                                           "%1 was not opened because it could not be checked first: %2.")
             .arg(file, problem);
     case Kind::Unreadable:
         break;
     }
-    return QStringLiteral("%1 cannot be read: %2.").arg(file, problem);
+    return QCoreApplication::translate("VaultFile", "%1 cannot be read: %2.").arg(file, problem);
 }
 
 sqlite::Connection openCheckedVault(const QString& path, const VaultKey* key) {

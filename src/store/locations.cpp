@@ -4,6 +4,7 @@
 #include "printpage.h"
 #include "vault.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -145,7 +146,7 @@ QString moveOldVault(const QString& oldFolder, const QString& folder) {
     const QString from = inFolder(oldFolder, name), to = inFolder(folder, name);
     for (const char* journal : {"-journal", "-wal"})
         if (QFileInfo::exists(from + QLatin1String(journal)))
-            return QStringLiteral("a write to it was not finished");
+            return QCoreApplication::translate("VaultFile", "a write to it was not finished");
     if (!stepRuns(VaultMoveStep::MakeFolder) || !makeOwnerOnlyFolder(folder)) return systemError();
     // Earlier versions made this folder open to others; it now holds the vault itself.
     if (!QFileInfo(folder).isSymLink()) QFile::setPermissions(folder, OwnerOnlyFolder);

@@ -2,6 +2,7 @@
 
 #include "fieldmeaning.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QMessageAuthenticationCode>
 #include <QUrl>
@@ -56,12 +57,15 @@ std::optional<QByteArray> decodeBase32(QStringView text) {
     return bytes;
 }
 
-const QString BadSecret = QStringLiteral(
-    "The secret is not valid base32: it may hold only the letters A to Z and the digits 2 to 7.");
+QString badSecret() {
+    return QCoreApplication::translate(
+        "OneTimeCode",
+        "The secret is not valid base32: it may hold only the letters A to Z and the digits 2 to 7.");
+}
 
 std::variant<Setting, QString> fromSecret(QStringView text) {
     const std::optional<QByteArray> secret = decodeBase32(text);
-    if (!secret) return BadSecret;
+    if (!secret) return badSecret();
     Setting setting;
     setting.secret = *secret;
     return setting;
@@ -77,9 +81,10 @@ std::optional<int> whole(const QString& text, int lowest, int highest) {
 std::variant<Setting, QString> fromAddress(const QString& text) {
     const QUrl url(text.trimmed());
     if (!url.isValid() || url.scheme().compare(QLatin1String("otpauth"), Qt::CaseInsensitive) != 0)
-        return QStringLiteral("The address is not a valid otpauth:// address.");
+        return QCoreApplication::translate("OneTimeCode", "The address is not a valid otpauth:// address.");
     if (url.host().compare(QLatin1String("totp"), Qt::CaseInsensitive) != 0)
-        return QStringLiteral("Only time-based codes (otpauth://totp/...) are supported, not \"%1\".")
+        return QCoreApplication::translate(
+                   "OneTimeCode", "Only time-based codes (otpauth://totp/...) are supported, not \"%1\".")
             .arg(url.host());
     const QUrlQuery query(url);
     const auto value = [&query](const char* name) {
@@ -88,7 +93,8 @@ std::variant<Setting, QString> fromAddress(const QString& text) {
         return QString();
     };
     const QString secretText = value("secret");
-    if (secretText.isEmpty()) return QStringLiteral("The address holds no secret (secret=...).");
+    if (secretText.isEmpty())
+        return QCoreApplication::translate("OneTimeCode", "The address holds no secret (secret=...).");
     auto parsed = fromSecret(secretText);
     if (auto* reason = std::get_if<QString>(&parsed)) return *reason;
     Setting setting = std::get<Setting>(parsed);
@@ -102,17 +108,22 @@ std::variant<Setting, QString> fromAddress(const QString& text) {
         else if (upper == QLatin1String("SHA512"))
             setting.algorithm = Algorithm::Sha512;
         else
-            return QStringLiteral("The algorithm \"%1\" is not known; use SHA1, SHA256 or SHA512.").arg(name);
+            return QCoreApplication::translate(
+                       "OneTimeCode", "The algorithm \"%1\" is not known; use SHA1, SHA256 or SHA512.")
+                .arg(name);
     }
     if (const QString digits = value("digits"); !digits.isEmpty()) {
         const std::optional<int> n = whole(digits, 6, 8);
-        if (!n) return QStringLiteral("A code has 6, 7 or 8 digits, not \"%1\".").arg(digits);
+        if (!n)
+            return QCoreApplication::translate("OneTimeCode", "A code has 6, 7 or 8 digits, not \"%1\".")
+                .arg(digits);
         setting.digits = *n;
     }
     if (const QString period = value("period"); !period.isEmpty()) {
         const std::optional<int> n = whole(period, 1, LongestPeriod);
         if (!n)
-            return QStringLiteral("The period is a number of seconds from 1 to %1, not \"%2\".")
+            return QCoreApplication::translate("OneTimeCode",
+                                               "The period is a number of seconds from 1 to %1, not \"%2\".")
                 .arg(LongestPeriod)
                 .arg(period);
         setting.period = *n;
@@ -141,7 +152,8 @@ bool looksLikeAddress(QStringView text) {
 
 std::variant<Setting, QString> parse(QStringView text) {
     const QStringView trimmed = text.trimmed();
-    if (trimmed.isEmpty()) return QStringLiteral("Paste an otpauth:// address or the secret.");
+    if (trimmed.isEmpty())
+        return QCoreApplication::translate("OneTimeCode", "Paste an otpauth:// address or the secret.");
     if (looksLikeAddress(trimmed)) return fromAddress(trimmed.toString());
     if (trimmed.startsWith(QLatin1String("steam://"), Qt::CaseInsensitive)) {
         auto parsed = fromSecret(trimmed.mid(8));
@@ -152,7 +164,8 @@ std::variant<Setting, QString> parse(QStringView text) {
         return parsed;
     }
     if (trimmed.contains(QLatin1String("://")))
-        return QStringLiteral("Only otpauth:// addresses and base32 secrets set up a code.");
+        return QCoreApplication::translate("OneTimeCode",
+                                           "Only otpauth:// addresses and base32 secrets set up a code.");
     return fromSecret(trimmed);
 }
 

@@ -8,6 +8,7 @@
 #include "statements.h"
 #include "vault.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -72,8 +73,8 @@ QString listedNotes(QString notes) {
 // entry: a row of SelectEntries (pNum, PDF1 .. PDF6, sCat, dtLU).
 void appendListedEntry(QString& listing, const sqlite::Statement& entry,
                        const CategoryDefinition& definition) {
-    listing +=
-        QLatin1String("<u>Category: </u>") + escapePageText(definition.name) + QLatin1String("<br><br>");
+    listing += QLatin1String("<u>") + QCoreApplication::translate("PrintPage", "Category: ") +
+               QLatin1String("</u>") + escapePageText(definition.name) + QLatin1String("<br><br>");
     for (int i = 0; i < 5; ++i)
         listing += QLatin1String("<u>") + listedTitle(definition, CategoryDefinition::Title(i)) +
                    QLatin1String(":</u><br>") + escapePageText(listedValue(entry, 1 + i)) +
@@ -81,8 +82,8 @@ void appendListedEntry(QString& listing, const sqlite::Statement& entry,
     listing += QLatin1String("<u>") + listedTitle(definition, CategoryDefinition::Notes) +
                QLatin1String(":</u><br>") + listedNotes(escapePageText(listedValue(entry, 6))) +
                QLatin1String("<br><br>");
-    listing += QLatin1String("<u>Last updated on:</u><br>") + DecodeValue(entry.bytesView(8)) +
-               QLatin1String("<br><br>");
+    listing += QLatin1String("<u>") + QCoreApplication::translate("PrintPage", "Last updated on:") +
+               QLatin1String("</u><br>") + DecodeValue(entry.bytesView(8)) + QLatin1String("<br><br>");
     listing += QLatin1String("<hr>");
 }
 

@@ -2,6 +2,7 @@
 
 #include "store/wording.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace csv {
@@ -40,7 +41,8 @@ int firstBadUtf8Line(QByteArrayView data) {
 }
 
 QString notText(int line) {
-    return QStringLiteral("Line %1 holds binary data (a zero byte): the file is not a CSV text file.")
+    return QCoreApplication::translate(
+               "Import", "Line %1 holds binary data (a zero byte): the file is not a CSV text file.")
         .arg(line);
 }
 
@@ -54,8 +56,9 @@ std::variant<QString, Failure> decodeFile(QByteArrayView data) {
     if (zero >= 0) return Failure{lineAt(text, zero), notText(lineAt(text, zero))};
     if (decoder.hasError()) {
         const int line = encoding ? 1 : firstBadUtf8Line(data);
-        return Failure{line, QStringLiteral("Line %1 is not UTF-8 text. Save the file as UTF-8 CSV and "
-                                            "try again.")
+        return Failure{line, QCoreApplication::translate(
+                                 "Import", "Line %1 is not UTF-8 text. Save the file as UTF-8 CSV and "
+                                           "try again.")
                                  .arg(line)};
     }
     return text;
@@ -103,8 +106,9 @@ private:
         for (;;) {
             const qsizetype quote = text_.indexOf(u'"', pos_);
             if (quote < 0) {
-                failure_ = Failure{opened, QStringLiteral("Line %1: a value in quotes begins here and its "
-                                                          "closing quote is missing.")
+                failure_ = Failure{opened, QCoreApplication::translate(
+                                               "Import", "Line %1: a value in quotes begins here and its "
+                                                         "closing quote is missing.")
                                                .arg(opened)};
                 return false;
             }
@@ -122,11 +126,11 @@ private:
             qsizetype end = pos_;
             while (end < text_.size() && text_[end] != u',' && !isBreak(text_[end].unicode()))
                 ++end;
-            failure_ =
-                Failure{line_, QStringLiteral("Line %1: a value in quotes is followed by \"%2\" before "
-                                              "the next comma.")
-                                   .arg(line_)
-                                   .arg(text_.sliced(pos_, std::min<qsizetype>(end - pos_, 20)))};
+            failure_ = Failure{line_, QCoreApplication::translate(
+                                          "Import", "Line %1: a value in quotes is followed by \"%2\" before "
+                                                    "the next comma.")
+                                          .arg(line_)
+                                          .arg(text_.sliced(pos_, std::min<qsizetype>(end - pos_, 20)))};
             return false;
         }
         return true;
@@ -179,18 +183,20 @@ std::variant<Table, Failure> read(QByteArrayView data, const Progress& progress)
             table.headerLine = line;
             haveHeader = true;
         } else if (fields.size() != table.header.size()) {
-            return Failure{line,
-                           QStringLiteral("Line %1 has %2, but the header (line %3) has %4.")
-                               .arg(line)
-                               .arg(counted(fields.size(), QStringLiteral("value"), QStringLiteral("values")))
-                               .arg(table.headerLine)
-                               .arg(table.header.size())};
+            return Failure{line, QCoreApplication::translate(
+                                     "Import", "Line %1 has %2, but the header (line %3) has %4.")
+                                     .arg(line)
+                                     .arg(grouped(QCoreApplication::translate("Import", "%n values", nullptr,
+                                                                              int(fields.size())),
+                                                  fields.size()))
+                                     .arg(table.headerLine)
+                                     .arg(table.header.size())};
         } else {
             table.records.append(Record{line, fields});
         }
     }
     if (parser.failure()) return *parser.failure();
-    if (!haveHeader) return Failure{0, QStringLiteral("The file is empty.")};
+    if (!haveHeader) return Failure{0, QCoreApplication::translate("Import", "The file is empty.")};
     if (progress) progress(text.size(), text.size());
     return table;
 }

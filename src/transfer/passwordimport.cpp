@@ -4,7 +4,9 @@
 #include "store/onetimecode.h"
 #include "store/records.h"
 #include "store/text.h"
+#include "store/wording.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
@@ -118,20 +120,20 @@ bool isOwnHeader(const QStringList& header) {
 }
 
 QString unknownHeader(int line) {
-    return QStringLiteral(
-               "Line %1 is not a header this program knows. It imports the CSV files of web "
-               "browsers (name,url,username,password), Firefox (url,username,password,httpRealm,"
-               "formActionOrigin,guid,timeCreated,timeLastUsed,timePasswordChanged), KeePassXC "
-               "(\"Group\",\"Title\",\"Username\","
-               "\"Password\",\"URL\",\"Notes\"), Bitwarden (folder,favorite,type,name,notes,fields,"
-               "reprompt,login_uri,login_username,login_password,login_totp) and its own export "
-               "(%2).")
+    return QCoreApplication::translate(
+               "Import", "Line %1 is not a header this program knows. It imports the CSV files of web "
+                         "browsers (name,url,username,password), Firefox (url,username,password,httpRealm,"
+                         "formActionOrigin,guid,timeCreated,timeLastUsed,timePasswordChanged), KeePassXC "
+                         "(\"Group\",\"Title\",\"Username\","
+                         "\"Password\",\"URL\",\"Notes\"), Bitwarden (folder,favorite,type,name,notes,fields,"
+                         "reprompt,login_uri,login_username,login_password,login_totp) and its own export "
+                         "(%2).")
         .arg(line)
         .arg(exportHeader().join(QLatin1Char(',')));
 }
 
 QString number(qsizetype n) {
-    return QLocale(QLocale::English).toString(n);
+    return TextLocale.toString(n);
 }
 
 // One value of a row, with the header text it came from for the reasons.
@@ -144,14 +146,16 @@ struct Value {
 QString valueFault(const Value& value, bool oneLine, int limit) {
     const QString character = text::firstUnkeepable(value.text);
     if (!character.isEmpty())
-        return QStringLiteral("the \"%1\" value holds the character %2, which the vault cannot keep.")
+        return QCoreApplication::translate(
+                   "Import", "the \"%1\" value holds the character %2, which the vault cannot keep.")
             .arg(value.column, character);
     if (oneLine && (value.text.contains(QLatin1Char('\n')) || value.text.contains(QLatin1Char('\r'))))
-        return QStringLiteral("the \"%1\" value holds a line break, which only notes can hold.")
+        return QCoreApplication::translate("Import",
+                                           "the \"%1\" value holds a line break, which only notes can hold.")
             .arg(value.column);
     const qsizetype length = text::characterCount(value.text);
     if (length > limit)
-        return QStringLiteral("the \"%1\" value has %2 characters; at most %3 fit.")
+        return QCoreApplication::translate("Import", "the \"%1\" value has %2 characters; at most %3 fit.")
             .arg(value.column, number(length), number(limit));
     return {};
 }
@@ -165,10 +169,12 @@ QString categoryName(const QString& group) {
 QString categoryFault(const Value& group, const QString& name) {
     const QString character = text::firstUnkeepable(name);
     if (!character.isEmpty())
-        return QStringLiteral("the \"%1\" value holds the character %2, which a category name cannot hold.")
+        return QCoreApplication::translate(
+                   "Import", "the \"%1\" value holds the character %2, which a category name cannot hold.")
             .arg(group.column, character);
     if (const qsizetype length = text::characterCount(name); length > CategoryNameLimit)
-        return QStringLiteral("the \"%1\" value has %2 characters; a category name holds at most %3.")
+        return QCoreApplication::translate(
+                   "Import", "the \"%1\" value has %2 characters; a category name holds at most %3.")
             .arg(group.column, number(length), number(CategoryNameLimit));
     return {};
 }
@@ -335,9 +341,10 @@ public:
         for (int n = 1; !placement; ++n) {
             const QString name = n == 1 ? group : group + QStringLiteral(" (%1)").arg(n);
             if (name.size() > CategoryNameLimit)
-                return refuse(line, QStringLiteral("category %1 has no title for the \"%2\" value, and a new "
-                                                   "category with a number added to its name would be longer "
-                                                   "than %3 characters.")
+                return refuse(line, QCoreApplication::translate(
+                                        "Import", "category %1 has no title for the \"%2\" value, and a new "
+                                                  "category with a number added to its name would be longer "
+                                                  "than %3 characters.")
                                         .arg(group, missing, number(CategoryNameLimit)));
             if (const std::optional<CategoryTitles> titles = titlesOf(name)) {
                 QString scratch;
@@ -356,7 +363,9 @@ public:
             planned_.insert(name, titles);
             plan_.newCategories.append(
                 {name, titles,
-                 n == 1 ? QString() : QStringLiteral("%1 has no title for \"%2\"").arg(group, missing)});
+                 n == 1 ? QString()
+                        : QCoreApplication::translate("Import", "%1 has no title for \"%2\"")
+                              .arg(group, missing)});
             QString unused;
             placement =
                 ownTitles ? inOrder(titles, values) : place(titles, fieldsByMeaning(titles), values, unused);
@@ -397,8 +406,9 @@ public:
             while (taken_.contains(descriptionKey(numbered)));
         }
         if (text::characterCount(numbered) > FieldLimit)
-            return refuse(line, QStringLiteral("the title is already used, and with a number added it would "
-                                               "be longer than %1 characters.")
+            return refuse(line, QCoreApplication::translate(
+                                    "Import", "the title is already used, and with a number added it would "
+                                              "be longer than %1 characters.")
                                     .arg(number(FieldLimit)));
         taken_.insert(descriptionKey(numbered));
         entry.description = numbered;
@@ -497,7 +507,7 @@ void planOther(const Format& format, const QList<Role>& roles, const csv::Table&
         if (format.titleFromHost) title = {hostOf(url.text), url.column};
         if (title.text.trimmed().isEmpty()) {
             planner.refuse(record.line,
-                           QStringLiteral("the title (\"%1\") is empty.")
+                           QCoreApplication::translate("Import", "the title (\"%1\") is empty.")
                                .arg(title.column.isEmpty() ? QStringLiteral("name") : title.column));
             continue;
         }
@@ -546,7 +556,7 @@ void planOwn(const csv::Table& table, Planner& planner, const QString& now, cons
         PlainEntry entry{category, f[1], {}, withCrLf(f[10]), f[11]};
         if (!stamp.match(entry.lastUpdate).hasMatch()) entry.lastUpdate = now;
         if (entry.description.trimmed().isEmpty()) {
-            planner.refuse(record.line, QStringLiteral("the description is empty."));
+            planner.refuse(record.line, QCoreApplication::translate("Import", "the description is empty."));
             continue;
         }
         CategoryTitles titles;
@@ -623,10 +633,10 @@ std::variant<ImportPlan, csv::Failure> planImport(QByteArrayView file, const Vau
         if (plan.format.isEmpty()) return csv::Failure{table.headerLine, unknownHeader(table.headerLine)};
     }
     if (table.records.isEmpty())
-        return csv::Failure{table.headerLine,
-                            QStringLiteral("The file holds only its header (line %1) and no "
-                                           "entries to import.")
-                                .arg(table.headerLine)};
+        return csv::Failure{table.headerLine, QCoreApplication::translate(
+                                                  "Import", "The file holds only its header (line %1) and no "
+                                                            "entries to import.")
+                                                  .arg(table.headerLine)};
     if (plan.format == OwnFormat) planOwn(table, planner, vault.now, rowProgress);
     report(1000);
     return plan;

@@ -12,7 +12,7 @@
 #include <QScopeGuard>
 #include <QTest>
 
-// The user's guide (from which Help.pdf is made) names what the program really has: every
+// The user's guide (from which Help.pdf is made) and its translations name what the program really has: every
 // shortcut it sets up, every setting it keeps and the place of the vault, all taken from the
 // program's own tables.
 class GuideTest final : public QObject {
@@ -27,10 +27,17 @@ class GuideTest final : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QFile file(QStringLiteral(QUORLANE_SOURCE_DIR "/resources/help/guide.md"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        guide_ = QString::fromUtf8(file.readAll());
+    // Every test runs on the English guide and on each translation of it.
+    void initTestCase_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("English") << QStringLiteral("guide.md");
+        QTest::newRow("German") << QStringLiteral("guide_de.md");
+    }
+    void init() {
+        QFETCH_GLOBAL(QString, file);
+        QFile guide(QStringLiteral(QUORLANE_SOURCE_DIR "/resources/help/") + file);
+        QVERIFY(guide.open(QIODevice::ReadOnly));
+        guide_ = QString::fromUtf8(guide.readAll());
     }
 
     void namesEveryShortcut() {

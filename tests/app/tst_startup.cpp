@@ -1,15 +1,19 @@
 #include "apptestcase.h"
 #include "fakeplatform.h"
 #include "testmain.h"
+#include "waits.h"
 
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/modmain.h"
+#include "app/modregistry.h"
+#include "app/twips.h"
 #include "mainwindow/frmmain.h"
 #include "store/errorcodes.h"
 #include "store/locations.h"
 #include "store/vault.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -24,21 +28,37 @@
 class StartUpTest final : public AppTestCase {
     Q_OBJECT
 private slots:
-    // A screen passes only when it is at least 11000 twips wide and 8000 high.
+    // A screen passes only when it holds the main window's design size at the current font:
+    // 11000 x 8000 twips at the design font. A refusal says what is needed and what there is in
+    // the screen's own pixels (fewer than the device's at a display scaling above 100 %).
     void screenCheck_data() {
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
-        QTest::addColumn<bool>("passes");
-        QTest::newRow("800x600 at 15 twips per pixel") << 800 * 15 << 600 * 15 << true;
-        QTest::newRow("640x480 at 15 twips per pixel") << 640 * 15 << 480 * 15 << false;
-        QTest::newRow("exactly the limits") << 11000 << 8000 << true;
-        QTest::newRow("too low, however wide") << 40000 << 7999 << false;
-        QTest::newRow("too narrow, however high") << 10999 << 40000 << false;
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QString>("needAndHave"); // empty: the screen passes
+        QTest::newRow("800x600 at 15 twips per pixel") << 800 * 15 << 600 * 15 << 9 << "";
+        QTest::newRow("640x480 at 15 twips per pixel")
+            << 640 * 15 << 480 * 15 << 9 << "733x533 pixels; this screen has 640x480";
+        QTest::newRow("1280x1024 at 200 % scaling")
+            << 640 * 15 << 512 * 15 << 9 << "733x533 pixels; this screen has 640x512";
+        QTest::newRow("exactly the limits") << 11000 << 8000 << 9 << "";
+        QTest::newRow("too low, however wide")
+            << 40000 << 7999 << 9 << "733x533 pixels; this screen has 2666x533";
+        QTest::newRow("too narrow, however high")
+            << 10999 << 40000 << 9 << "733x533 pixels; this screen has 733x2666";
+        QTest::newRow("800x600 with a 16-point font")
+            << 800 * 15 << 600 * 15 << 16 << "%1x%2 pixels; this screen has 800x600";
+        QTest::newRow("1920x1080 with a 16-point font") << 1920 * 15 << 1080 * 15 << 16 << "";
     }
     void screenCheck() {
         QFETCH(int, width);
         QFETCH(int, height);
-        QFETCH(bool, passes);
+        QFETCH(int, points);
+        QFETCH(QString, needAndHave);
+        const QFont before = QApplication::font();
+        const auto restoreFont = qScopeGuard([before] { QApplication::setFont(before); });
+        QApplication::setFont(QFont(QStringLiteral("Sans Serif"), points));
+        const bool passes = needAndHave.isEmpty();
         QCOMPARE(screenLargeEnough(width, height), passes);
         fake().screenTwips = QSize(width, height);
         bool ended = false;
@@ -56,9 +76,44 @@ private slots:
         QCOMPARE(fake().titles(), QStringList{QStringLiteral("Invalid Resolution")});
         QCOMPARE(fake().messages[0].prompt,
                  QStringLiteral("QUORLANE does not support your current resolution mode.\n\n"
-                                "Please change your resolution to at least 800x600 pixels."));
+                                "At the current display scaling and font size it needs a screen of at least "
+                                "%1. Please lower the display scaling or the font size, or raise the "
+                                "resolution.")
+                     .arg(needAndHave.contains(QLatin1String("%1"))
+                              ? needAndHave.arg(twips::toPx(11000)).arg(twips::toPx(8000))
+                              : needAndHave));
         QCOMPARE(fake().messages[0].icon, MsgIcon::Error);
         QVERIFY(fake().modals.isEmpty());
+    }
+
+    // Exit keeps the main window's place, size and maximised state; the next start shows it so.
+    void windowGeometryIsRemembered_data() {
+        QTest::addColumn<QRect>("placed");
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("moved and enlarged") << QRect(40, 30, 900, 700) << false;
+        QTest::newRow("maximised") << QRect(10, 10, 700, 520) << true;
+    }
+    void windowGeometryIsRemembered() {
+        QFETCH(QRect, placed);
+        QFETCH(bool, maximised);
+        StartUp();
+        auto* main = &form<frmMain>();
+        main->setGeometry(placed);
+        if (maximised) main->showMaximized();
+        QTRY_COMPARE_WITH_TIMEOUT(main->isMaximized(), maximised, WaitMs);
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, main->Command2_Click());
+        QVERIFY(!stored(QLatin1String(setting::MainWindowGeometry)).toString().isEmpty());
+
+        unload<frmMain>();
+        StartUp();
+        main = &form<frmMain>();
+        QTRY_COMPARE_WITH_TIMEOUT(main->isMaximized(), maximised, WaitMs);
+        if (!maximised) {
+            QCOMPARE(main->geometry(), placed);
+            return;
+        }
+        main->showNormal();
+        QTRY_COMPARE_WITH_TIMEOUT(main->size(), placed.size(), WaitMs);
     }
 
     // First start without a vault beside the program: the user's vault is made from the delivered

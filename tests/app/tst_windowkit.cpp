@@ -6,26 +6,11 @@
 #include "testvault.h"
 
 #include "app/controls.h"
-#include "app/forms.h"
-#include "app/frmlogin.h"
-#include "app/frmsetup.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/twips.h"
 #include "app/windowkit.h"
-#include "attachments/frmattach.h"
-#include "attachments/frmattachname.h"
-#include "categories/frmcatadd.h"
-#include "categories/frmeditor.h"
-#include "categories/frmresource.h"
-#include "categories/frmxfer.h"
-#include "entries/frmentry.h"
-#include "entries/frmhealth.h"
-#include "entries/frmmainclip.h"
-#include "entries/frmsearch.h"
-#include "mainwindow/frmmain.h"
-#include "printing/frmprint.h"
-#include "printing/frmprintconfirm.h"
+#include "windowlist.h"
 
 #include <QAccessible>
 #include <QDialog>
@@ -39,33 +24,8 @@
 
 namespace {
 
-struct Window {
-    const char* name;
-    std::function<QWidget&()> open;
-};
-
-const Window Windows[] = {
-    {"frmMain", []() -> QWidget& { return form<frmMain>(); }},
-    {"frmSetup", []() -> QWidget& { return form<frmSetup>(); }},
-    {"frmLogin", []() -> QWidget& { return form<frmLogin>(); }},
-    {"frmAttach", []() -> QWidget& { return form<frmAttach>(); }},
-    {"frmAttachName", []() -> QWidget& { return form<frmAttachName>(); }},
-    {"frmEntry", []() -> QWidget& { return form<frmEntry>(); }},
-    {"frmSearch", []() -> QWidget& { return form<frmSearch>(); }},
-    {"frmHealth", []() -> QWidget& { return form<frmHealth>(); }},
-    {"frmMainClip", []() -> QWidget& { return form<frmMainClip>(); }},
-    {"frmEditor", []() -> QWidget& { return form<frmEditor>(); }},
-    {"frmCatAdd", []() -> QWidget& { return form<frmCatAdd>(); }},
-    {"frmXFer", []() -> QWidget& { return form<frmXFer>(); }},
-    {"frmResource", []() -> QWidget& { return form<frmResource>(); }},
-    {"frmPrint", []() -> QWidget& { return form<frmPrint>(); }},
-    {"frmPrintConfirm", []() -> QWidget& { return form<frmPrintConfirm>(); }},
-};
-
 QWidget& openWindow(const QString& name) {
-    for (const Window& w : Windows)
-        if (name == QLatin1String(w.name)) return w.open();
-    qFatal("no window %s", qPrintable(name));
+    return openProgramWindow(name);
 }
 
 // Controls a person works with, as assistive technology sees them.
@@ -115,6 +75,8 @@ private slots:
     void titleStandsOffTheRightEdge();
     void everyControlIsNamed_data();
     void everyControlIsNamed();
+    void namesReadAsWords_data();
+    void namesReadAsWords();
     void focusedButtonTakesEnter();
     void pictureCommand();
     void boxNamedByItsTooltip();
@@ -188,7 +150,7 @@ void WindowKitTest::titleStandsOffTheRightEdge() {
 void WindowKitTest::everyControlIsNamed_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<bool>("withEntry"); // the main window showing an entry
-    for (const Window& w : Windows)
+    for (const ProgramWindow& w : ProgramWindows)
         QTest::newRow(w.name) << w.name << false;
     QTest::newRow("frmMain showing an entry") << "frmMain" << true;
 }
@@ -213,6 +175,49 @@ void WindowKitTest::everyControlIsNamed() {
     QStringList unnamed;
     collectUnnamed(QAccessible::queryAccessibleInterface(&shown), unnamed);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+}
+
+// What assistive technology reads of a window or one of its controls: the main window is a frame
+// like every other window, names are words, pictures that tell something are named, and the
+// heading's shadow copy is not read at all.
+void WindowKitTest::namesReadAsWords_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control"); // empty: the window itself
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("main window") << "frmMain"
+                                 << "" << int(QAccessible::Window) << "Quorlane";
+    QTest::newRow("print warning") << "frmPrintConfirm"
+                                   << "" << int(QAccessible::Dialog) << "Warning!";
+    QTest::newRow("new category's save") << "frmCatAdd"
+                                         << "Command21" << int(QAccessible::Button) << "Save category.";
+    QTest::newRow("generator's password") << "frmGenerator"
+                                          << "Text1" << int(QAccessible::EditableText) << "Password made";
+    QTest::newRow("import by category") << "frmImport"
+                                        << "List1" << int(QAccessible::Tree) << "Entries to add, by category";
+    QTest::newRow("import rows left out") << "frmImport"
+                                          << "List2" << int(QAccessible::List) << "Rows left out";
+    QTest::newRow("empty category") << "frmMain"
+                                    << "Picture8" << int(QAccessible::Graphic)
+                                    << "No entries in this category";
+    QTest::newRow("category picture") << "frmMain"
+                                      << "Picture6" << int(QAccessible::Graphic) << "Category picture: NONE";
+    QTest::newRow("heading's shadow") << "frmMain"
+                                      << "Label13" << int(QAccessible::NoRole) << "";
+}
+
+void WindowKitTest::namesReadAsWords() {
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QWidget& shown = openWindow(window);
+    QObject* object = control.isEmpty() ? &shown : shown.findChild<QWidget*>(control);
+    QVERIFY(object);
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(object);
+    QCOMPARE(int(read->role()), role);
+    QCOMPARE(read->text(QAccessible::Name), name);
+    if (control == QLatin1String("Label13")) QVERIFY(read->state().invisible);
 }
 
 // A focused picture button takes Enter and Space itself; the window's default button answers

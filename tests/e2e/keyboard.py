@@ -10,6 +10,7 @@ import pyatspi
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
 import poll  # noqa: E402
 from poll import clipboard, fail, wait_for, wait_window  # noqa: E402
+from tree import program, window  # noqa: E402
 
 WORK = os.environ["QUORLANE_WORK"]
 PASSWORD = "Pa55-word!"
@@ -52,26 +53,6 @@ def press_here(*keys):
 def type_text(title, text):
     to_window(title)
     subprocess.run(["xdotool", "type", "--delay", "30", text], check=True, timeout=20)
-
-
-def program():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == "Quorlane":
-            return app
-    return None
-
-
-def window(title):
-    app = program()
-    if app is None:
-        return None
-    for i in range(app.childCount):
-        w = app.getChildAtIndex(i)
-        if w is not None and w.name == title and w.getState().contains(pyatspi.STATE_SHOWING):
-            return w
-    return None
 
 
 def find(node, test, depth=0):

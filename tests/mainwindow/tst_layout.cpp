@@ -12,6 +12,7 @@
 #include "waits.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -21,6 +22,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QToolButton>
 #include <algorithm>
@@ -143,12 +145,49 @@ private slots:
         }
     }
 
-    // The border is fixed: a size the person drags to goes back to the design size.
-    void borderIsFixed() {
+    // The person drags the border to any size down to the design size at the current font; the
+    // window is laid out by the same rules as at its design size or maximised.
+    void resizedByDragging_data() {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QSize>("dragged"); // pixels added to the design size
+        QTest::addColumn<QSize>("kept");    // what the window takes of them
+        QTest::newRow("larger") << 9 << QSize(200, 150) << QSize(200, 150);
+        QTest::newRow("wider, lower than the design: held at the design height")
+            << 9 << QSize(300, -100) << QSize(300, 0);
+        QTest::newRow("smaller at 13 pt: held at the larger design size")
+            << 13 << QSize(-60, -40) << QSize(0, 0);
+        QTest::newRow("larger at 16 pt") << 16 << QSize(90, 70) << QSize(90, 70);
+    }
+    void resizedByDragging() {
+        QFETCH(int, points);
+        QFETCH(QSize, dragged);
+        QFETCH(QSize, kept);
+        const QFont before = QApplication::font();
+        const auto restoreFont = qScopeGuard([before] { QApplication::setFont(before); });
+        QApplication::setFont(QFont(QStringLiteral("Sans Serif"), points));
+        vault().addEntry(QStringLiteral("Site"), QStringLiteral("WEB SITE"),
+                         {QStringLiteral("www.example.com")});
         frmMain& main = form<frmMain>();
+        FillCategoryFilter(0);
         main.show();
-        main.resize(main.designSize() + QSize(120, 80));
-        QTRY_COMPARE_WITH_TIMEOUT(main.size(), main.designSize(), WaitMs);
+        setListIndex(main.List1, 0);
+        const QSize design = main.designSize();
+        QCOMPARE(main.minimumSize(), design);
+        QCOMPARE(design.width() > 662, points > 9); // the design size follows the font
+        main.resize(design + dragged);
+        QTRY_COMPARE_WITH_TIMEOUT(main.size(), design + kept, WaitMs);
+
+        const int W = twips::fromPx(main.frameGeometry().width());
+        QCOMPARE(main.Command22->x(), twips::toPx(W - 760));
+        QCOMPARE(main.Command13->x(), twips::toPx(W - 3460));
+        QVERIFY(main.Command22->geometry().right() < main.width());
+        QVERIFY(main.Command2->geometry().bottom() < main.height());
+        QVERIFY(main.Picture1->geometry().bottom() < main.Command2->y());
+        QVERIFY(main.Picture5->geometry().right() < main.Picture1->width());
+        QVERIFY(main.web1->geometry().right() < main.Picture5->width());
+        QVERIFY(main.Text1->geometry().right() < main.web1->x());
+        const int row = main.List1->sizeHintForRow(0), frame = 2 * main.List1->frameWidth();
+        QCOMPARE((main.List1->height() - frame) % row, 0); // whole rows
     }
 
     void minimiseAndRestore() {

@@ -1,5 +1,6 @@
 #include "testmain.h"
 
+#include "app/language.h"
 #include "app/modmain.h"
 #include "fakeplatform.h"
 #include "mainwindow/wiring.h"
@@ -41,6 +42,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuorlaneTests"));
     QApplication::setOrganizationName(QStringLiteral("QuorlaneTests"));
+    // The windows speak English, the source language, with its plural forms.
+    installTranslations(QLocale(QLocale::English), QStringLiteral(QUORLANE_APP_DIR "/translations"));
     // Sorting, case and number texts do not follow the machine the tests run on.
     QLocale::setDefault(QLocale::c());
     initQuorlaneResources();
