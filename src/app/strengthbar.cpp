@@ -25,12 +25,12 @@ void StrengthBar::follow(QLineEdit* box) {
     }
     typing_ = connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { rate(text); });
     rate(box->text());
-    show();
 }
 
 void StrengthBar::rate(const QString& text) {
-    // One step of the bar for an empty box would read as a rating: it stays empty.
+    // An empty box has nothing to rate: the bar shows only once something is typed.
     score_ = text.isEmpty() ? -1 : estimateStrength(text).score;
+    setVisible(score_ >= 0);
     setValue(score_ + 1);
     QString words = score_ < 0 ? QString() : scoreWords(score_);
     if (score_ >= 0 && score_ < StrongScore && !weakWarning_.isEmpty()) words = weakWarning_.arg(words);
