@@ -63,7 +63,7 @@ void BM_ShowEntry(benchmark::State& state) {
     FillEntryList();
     selectMiddleRow();
     for (auto _ : state)
-        ShowEntry();
+        form<frmMain>().showCurrentEntry();
 }
 
 BENCHMARK(BM_PlainScan)->Unit(benchmark::kMillisecond);
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
                                                          FillEntryList();
                                                          selectMiddleRow();
                                                      },
-                                                     [] { ShowEntry(); }},
+                                                     [] { form<frmMain>().showCurrentEntry(); }},
                                                     rounds);
     const std::vector<double>& ms = both.plain;
     const std::vector<double>& enc = both.encrypted;

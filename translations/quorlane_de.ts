@@ -58,6 +58,38 @@
         <source>Failed to open browser.</source>
         <translation>Der Browser konnte nicht geöffnet werden.</translation>
     </message>
+    <message>
+        <source>Identification</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>KEINE</translation>
+    </message>
+    <message>
+        <source>User Defined Field (%1)</source>
+        <translation>Benutzerdefiniertes Feld (%1)</translation>
+    </message>
+    <message>
+        <source>Launch URL.</source>
+        <translation>Adresse öffnen.</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notizen:</translation>
+    </message>
+    <message>
+        <source>Copy this field to your clipboard.</source>
+        <translation>Dieses Feld in die Zwischenablage kopieren.</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>%1 kopieren</translation>
+    </message>
+    <message>
+        <source>One-time code: </source>
+        <translation>Einmalcode: </translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -1304,30 +1336,6 @@ Bitte geben Sie einen anderen Wert für „%1“ ein.</translation>
         <translation>Kategorie wählen, um nur deren Einträge anzuzeigen.</translation>
     </message>
     <message>
-        <source>Identification</source>
-        <translation>Bezeichnung</translation>
-    </message>
-    <message>
-        <source>User Defined Field (%1)</source>
-        <translation>Benutzerdefiniertes Feld (%1)</translation>
-    </message>
-    <message>
-        <source>Launch URL.</source>
-        <translation>Adresse öffnen.</translation>
-    </message>
-    <message>
-        <source>Notes:</source>
-        <translation>Notizen:</translation>
-    </message>
-    <message>
-        <source>Copy this field to your clipboard.</source>
-        <translation>Dieses Feld in die Zwischenablage kopieren.</translation>
-    </message>
-    <message>
-        <source>Copy %1</source>
-        <translation>%1 kopieren</translation>
-    </message>
-    <message>
         <source>Displays the number of entries within the current category. (Click for graph.)</source>
         <translation>Zeigt die Zahl der Einträge in der aktuellen Kategorie. (Klicken für ein Diagramm.)</translation>
     </message>
@@ -1408,10 +1416,6 @@ Bitte geben Sie einen anderen Wert für „%1“ ein.</translation>
         <translation>Klicken für weitere Hilfe.</translation>
     </message>
     <message>
-        <source>Description Title</source>
-        <translation>Titel der Beschreibung</translation>
-    </message>
-    <message>
         <source>Shutdown</source>
         <translation>Beenden</translation>
     </message>
@@ -1462,10 +1466,6 @@ Set one up in the entry editor with One-time code...</source>
 Richten Sie einen im Eintragsfenster mit Einmalcode... ein.</translation>
     </message>
     <message>
-        <source>One-time code: </source>
-        <translation>Einmalcode: </translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
@@ -1488,10 +1488,6 @@ Open it with any PDF viewer.</source>
 %1
 
 Öffnen Sie sie mit einem beliebigen PDF-Betrachter.</translation>
-    </message>
-    <message>
-        <source>NONE</source>
-        <translation>KEINE</translation>
     </message>
     <message>
         <source>No entries in this category</source>

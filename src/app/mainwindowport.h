@@ -11,17 +11,10 @@ class QColor;
 class QMenu;
 class QWidget;
 
-// The entry the main window shows, as its detail view shows it.
-struct ShownEntryView {
-    QString category;                   // the entry's category
-    QString description;                // the heading
-    std::array<QString, 4> fields;      // values of fields 1 .. 4
-    QString notes;                      // the notes as the box holds them
-    QString descriptionTitle;           // the category's description title and ":"
-    std::array<QString, 4> fieldTitles; // titles of fields 1 .. 4
-    QString notesTitle;                 // title of the notes
-    QString lastUpdated;                // "Last Updated: " and the date
-};
+// The titles the commands give the shown entry's values (description, fields 1..4, notes), as
+// the windows show them: trimmed, a colon appended. An entry whose category has no titles goes
+// by the detail view's design titles.
+std::array<QString, 6> shownTitles(const ShownEntry& shown);
 
 // What the shell and the other windows need of the main window. The main window implements it;
 // nothing below the main window's folder includes its header.
@@ -53,13 +46,13 @@ public:
     // Hides the framed panel while the list is refilled from outside, and shows it again.
     virtual void setPanelVisible(bool visible) = 0;
 
-    // Whether an entry is current, its key and what the detail view shows of it.
+    // Whether an entry is current, its key and the entry the detail view shows.
     virtual bool hasCurrentEntry() const = 0;
     virtual QString currentEntryText() const = 0;
     virtual std::optional<EntryKey> shownEntryKey() const = 0;
-    virtual ShownEntryView shownEntry() const = 0;
-    // The shown entry's values as stored (none before an entry is shown).
-    virtual std::optional<EntryValues> shownEntryValues() const = 0;
+    // The entry the detail view shows, as read from the vault; none before an entry is shown or
+    // after a read failed.
+    virtual const std::optional<ShownEntry>& shownEntry() const = 0;
 
     // The lock: remembers the filter and the shown entry, then empties the entry list and the
     // detail view. The unlock fills them again from the vault, with the same filter and entry.

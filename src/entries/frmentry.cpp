@@ -1,6 +1,7 @@
 #include "frmentry.h"
 #include "app/strengthbar.h"
 
+#include "app/categorybox.h"
 #include "app/colours.h"
 #include "app/controls.h"
 #include "app/forms.h"
@@ -273,14 +274,6 @@ frmEntry::frmEntry() {
     Command2 = pictureButton(this, "Command2", "close", tr("Close entry form."));
     place(Command2, WindowWidth - 120 - 580, 6840, 580, 480);
 
-    // Image sources, never shown
-    Picture6 = picture(this, "Picture6", QStringLiteral("cat_default"));
-    Picture1 = picture(this, "Picture1", QStringLiteral("cat_creditcard"));
-    Picture3 = picture(this, "Picture3", QStringLiteral("cat_website"));
-    Picture4 = picture(this, "Picture4", QStringLiteral("cat_home"));
-    for (PictureBox* source : {Picture6, Picture1, Picture3, Picture4})
-        source->hide();
-
     tabOrder({Combo1, Text2, Text1, Text3, Text4, Text5, Text6, Check1, cmdOneTime, Command21, Command2});
     title(Label9, Combo1);
     for (const Row& row : rows)
@@ -435,13 +428,7 @@ bool frmEntry::hasChanges() const {
 void frmEntry::Combo1_Click() {
     const QString category = Combo1->currentText();
     if (category.trimmed().isEmpty()) return;
-    Picture8->setPicture(Picture6->picture());
-    if (category == QLatin1String("CREDIT CARD"))
-        Picture8->setPicture(Picture1->picture());
-    else if (category == QLatin1String("WEB SITE"))
-        Picture8->setPicture(Picture3->picture());
-    else if (category == QLatin1String("HOME"))
-        Picture8->setPicture(Picture4->picture());
+    Picture8->setPicture(categoryPicture(categoryPictureNumber(category)));
 
     const Result<std::optional<CategoryDefinition>> definition =
         store::categoryDefinition(ErrorCode::EditorCategoryTitles, upperTrimmed(category));

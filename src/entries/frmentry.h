@@ -55,11 +55,6 @@ public:
     QPushButton* Command21;  // save
     QPushButton* Command2;   // close without saving (Esc)
 
-    PictureBox* Picture6; // image source: the default category image
-    PictureBox* Picture1; // image source: "CREDIT CARD"
-    PictureBox* Picture3; // image source: "WEB SITE"
-    PictureBox* Picture4; // image source: "HOME"
-
     // Whether the editor adds a new entry or edits the shown one, and the description the
     // edited entry had when editing began (a description may be kept without being a duplicate).
     enum class Mode { Adding, Editing };

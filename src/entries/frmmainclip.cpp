@@ -106,25 +106,24 @@ void frmMainClip::Command3_Click() {
 // Copy: one line per ticked box in screen order, each ending in CR LF, with the titles when the
 // person wants them.
 void frmMainClip::Command20_Click() {
+    const std::optional<ShownEntry>& shown = mainWindow().shownEntry();
+    if (!shown) return;
     QString text;
     platform().clearClipboard();
     const bool titles =
         platform().messageBox(tr("Copy to Clipboard"), tr("Do you want field titles to accompany the data?"),
                               MsgIcon::Information, MsgButtons::YesNo, MsgAnswer::Yes) == MsgAnswer::Yes;
-    ShownEntryView shown = mainWindow().shownEntry();
-    // The values as stored, blanks kept, where the view shows them trimmed.
-    if (const std::optional<EntryValues> stored = mainWindow().shownEntryValues()) {
-        shown.fields = stored->fields;
-        shown.notes = stored->notes;
-    }
+    // The values as stored, blanks kept, where the view shows them trimmed; the description and
+    // the category as the view shows them.
+    const EntryValues& stored = shown->entry.stored;
     const std::array<std::pair<const QCheckBox*, QString>, 7> parts = {{
-        {Check1, shown.description},
-        {Check17, shown.fields[0]},
-        {Check2, shown.fields[1]},
-        {Check3, shown.fields[2]},
-        {Check4, shown.fields[3]},
-        {Check5, withCrLf(shown.notes)},
-        {Check6, shown.category},
+        {Check1, shown->entry.description},
+        {Check17, stored.fields[0]},
+        {Check2, stored.fields[1]},
+        {Check3, stored.fields[2]},
+        {Check4, stored.fields[3]},
+        {Check5, withCrLf(stored.notes)},
+        {Check6, shown->entry.category},
     }};
     for (const auto& [box, value] : parts) {
         if (!box->isChecked()) continue;

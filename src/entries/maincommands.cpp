@@ -63,7 +63,7 @@ void Command10_Click(MainWindowPort& main) {
         title->clear();
     editor.Text6->clear();
     editor.startingDescription.clear();
-    editor.Picture8->setPicture(editor.Picture6->picture());
+    editor.Picture8->setPicture(categoryPicture(-1));
     windowkit::copyBanner(main.banner(), editor.Picture2);
     editor.Picture9->hide();
     editor.Picture10->show();
@@ -73,18 +73,17 @@ void Command10_Click(MainWindowPort& main) {
     platform().showModal(editor);
 }
 
-// Edit entry: the editor filled from the shown entry, its category chosen.
+// Edit entry: the editor filled from the shown entry, its category chosen. Nothing opens when
+// no entry could be read: an editor started from empty boxes would save them over the entry.
 void Command11_Click(MainWindowPort& main) {
-    if (!main.hasCurrentEntry()) return;
-    const ShownEntryView shown = main.shownEntry();
+    const std::optional<ShownEntry>& shown = main.shownEntry();
+    if (!main.hasCurrentEntry() || !shown) return;
     frmEntry& editor = form<frmEntry>();
     editor.mode = frmEntry::Mode::Editing;
     editor.editedKey = main.shownEntryKey();
     FillEditorCategories();
     // The stored values, not the detail view's trimmed and upper-cased ones.
-    const std::optional<EntryValues> shownValues = main.shownEntryValues();
-    const EntryValues stored =
-        shownValues.value_or(EntryValues{shown.description, shown.fields, shown.notes, shown.category});
+    const EntryValues& stored = shown->entry.stored;
     copyInto(editor.Text2, stored.description);
     copyInto(editor.Text1, stored.fields[0]);
     copyInto(editor.Text3, stored.fields[1]);
@@ -95,15 +94,15 @@ void Command11_Click(MainWindowPort& main) {
                                             editor.Text6};
     for (std::size_t i = 0; i < values.size(); ++i)
         markUnreadable(values[i], stored.keepStored[1 + i]);
-    editor.Picture8->setPicture(editor.Picture6->picture());
-    setComboText(editor.Combo1, shown.category);
+    editor.Picture8->setPicture(categoryPicture(-1));
+    setComboText(editor.Combo1, shown->entry.category);
     windowkit::copyBanner(main.banner(), editor.Picture2);
     editor.Picture9->show();
     editor.Picture10->hide();
     editor.setWindowTitle(QCoreApplication::translate("EntryCommands", "Edit Entry"));
     applyDiscreetRule(main, editor);
-    editor.startingDescription = shown.description;
-    editor.rememberStartingValues(shownValues);
+    editor.startingDescription = shown->entry.description;
+    editor.rememberStartingValues(stored);
     platform().showModal(editor);
 }
 
@@ -130,9 +129,9 @@ void DeleteEntry() {
     MainWindowPort& main = mainWindow();
     const QString filter = main.filterText();
     const int row = main.currentEntryRow();
-    const std::optional<EntryValues> seen = main.shownEntryValues();
+    const std::optional<ShownEntry>& seen = main.shownEntry();
     const Result<RowCheck> deleted =
-        store::deleteEntry(main.shownEntryKey(), seen ? seen->asRead : QByteArray());
+        store::deleteEntry(main.shownEntryKey(), seen ? seen->entry.stored.asRead : QByteArray());
     if (!deleted) return showVaultReport(deleted.code());
     if (*deleted != RowCheck::Written) return showEntryChanged(*deleted == RowCheck::Gone);
     if (!main.chooseFilter(filter)) main.fillEntryList();
@@ -165,15 +164,16 @@ void cmdHealth_Click(MainWindowPort& main) {
 
 // Copy to clipboard: the check boxes take the shown entry's field titles.
 void Command1_Click(MainWindowPort& main) {
-    if (!main.hasCurrentEntry()) return;
-    const ShownEntryView shown = main.shownEntry();
+    const std::optional<ShownEntry>& shown = main.shownEntry();
+    if (!main.hasCurrentEntry() || !shown) return;
+    const std::array<QString, 6> titles = shownTitles(*shown);
     frmMainClip& clip = form<frmMainClip>();
-    setCheckTitle(clip.Check1, withoutLastCharacter(shown.descriptionTitle));
-    setCheckTitle(clip.Check17, withoutLastCharacter(shown.fieldTitles[0]));
-    setCheckTitle(clip.Check2, withoutLastCharacter(shown.fieldTitles[1]));
-    setCheckTitle(clip.Check3, withoutLastCharacter(shown.fieldTitles[2]));
-    setCheckTitle(clip.Check4, withoutLastCharacter(shown.fieldTitles[3]));
-    setCheckTitle(clip.Check5, withoutLastCharacter(shown.notesTitle));
+    setCheckTitle(clip.Check1, withoutLastCharacter(titles[0]));
+    setCheckTitle(clip.Check17, withoutLastCharacter(titles[1]));
+    setCheckTitle(clip.Check2, withoutLastCharacter(titles[2]));
+    setCheckTitle(clip.Check3, withoutLastCharacter(titles[3]));
+    setCheckTitle(clip.Check4, withoutLastCharacter(titles[4]));
+    setCheckTitle(clip.Check5, withoutLastCharacter(titles[5]));
     clip.Check6->setText(QCoreApplication::translate("EntryCommands", "Category"));
     windowkit::copyBanner(main.banner(), clip.Picture1);
     platform().showModal(clip);
@@ -189,20 +189,6 @@ void FillEditorCategories() {
         box->setCurrentIndex(-1);
     }
     appendCategoryNames(box, false);
-}
-
-QString categoryPictureFor(int imageNumber) {
-    frmEntry& editor = form<frmEntry>();
-    switch (imageNumber) {
-    case 0:
-        return editor.Picture1->picture();
-    case 3:
-        return editor.Picture3->picture();
-    case 2:
-        return editor.Picture4->picture();
-    default:
-        return editor.Picture6->picture();
-    }
 }
 
 // The category button of the entry editor: the category editor, on the entry's category.

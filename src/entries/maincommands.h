@@ -19,10 +19,6 @@ void cmdHealth_Click(MainWindowPort& main); // password health report
 // Fills the entry editor's category box from the categories in name order, nothing chosen.
 void FillEditorCategories();
 
-// The picture of a category's icon number: 0 "CREDIT CARD", 3 "WEB SITE", 2 "HOME", any other
-// number the default.
-QString categoryPictureFor(int imageNumber);
-
 // What closing the entry editor now would lose, as the user is told after an unlock: empty when
 // the editor is not open or holds no change.
 QString unsavedEditorNote();

@@ -3,14 +3,17 @@
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
+#include "app/platform.h"
 #include "app/traylock.h"
 #include "app/vaultreport.h"
 #include "entries/maincommands.h"
 #include "entryview.h"
 #include "frmmain.h"
+#include "store/dates.h"
 #include "store/repository.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -67,4 +70,44 @@ void FillEntryList() {
             break;
         }
     }
+}
+
+void frmMain::clearShownEntry() {
+    Picture5->clear();
+}
+
+void frmMain::showCurrentEntry() {
+    // Locked, nothing of the vault is shown (a command that ends after the lock may ask).
+    if (trayLock().locked() || !List1->currentItem()) return;
+    Picture1->repaint();
+    Picture9->show();
+    Picture9->repaint();
+    Picture5->hide();
+    // A show that finds no entry leaves no earlier entry's title or key for the commands.
+    clearShownEntry();
+    // A row the vault gave no key (a vault converted by another tool) cannot be read back.
+    const std::optional<EntryKey> key = listKey(List1);
+    if (!key) return Picture9->hide();
+    const Result<ShownEntry> shown = store::showEntry(*key);
+    if (!shown) return showVaultReport(shown.code());
+
+    Picture5->show(*shown);
+    Label29->setText(QCoreApplication::translate("EntryView", "Last Updated: ") +
+                     shownUpdateDate(shown->entry.lastUpdate,
+                                     QCoreApplication::translate("EntryView", "MM/dd/yyyy", "the shown date"))
+                         .trimmed());
+    Picture17->setVisible(shown->hasAttachments);
+    if (List1->count() > 0) {
+        Picture5->show();
+        Picture5->raise();
+    }
+    Picture9->hide();
+}
+
+// Asks the shell to open a web address or a file; says so when it cannot.
+void LaunchDocument(const QString& target) {
+    if (!platform().openDocument(target))
+        platform().messageBox(QCoreApplication::translate("EntryView", "Failed Execution"),
+                              QCoreApplication::translate("EntryView", "Failed to open browser."),
+                              MsgIcon::Error);
 }

@@ -14,6 +14,7 @@
 #include "app/twips.h"
 #include "app/windowkit.h"
 #include "categories/maincommands.h"
+#include "store/fieldmeaning.h"
 #include "store/locations.h"
 
 #include <QAction>
@@ -86,18 +87,6 @@ void fitCaption(QWidget* w, const QString& sample = {}) {
     if (label) label->setText(shown);
 }
 
-// Clicks and taps need room: a copy picture (180 twips, 12 pixels at 96 dpi) answers on a square
-// of HitTarget twips centred on it, reaching a few pixels into the corners of the value boxes
-// above and below it; the picture is drawn where it always was.
-constexpr int HitTarget = 360;
-void placeCopyPicture(PictureBox* copy, int top) {
-    const QRect picture = twips::toPx(90, top, 180, 180);
-    const QRect target = twips::toPx(0, top + 90 - HitTarget / 2, HitTarget, HitTarget);
-    copy->setGeometry(target);
-    copy->setPictureMargins({picture.left() - target.left(), picture.top() - target.top(),
-                             target.right() - picture.right(), target.bottom() - picture.bottom()});
-}
-
 // A hidden value is never selected (see setValueColour); should a selection still appear, its
 // text is drawn in the background colour as well. The focus frame keeps its colour.
 void setTextColour(QWidget* box, const QColor& colour, bool hidden) {
@@ -147,76 +136,34 @@ frmMain::frmMain() {
     place(picTitle2, 4900, TitlePictureTop, TitlePictureWidth, 330);
 
     // Detail pane
-    Picture5 = panel(Picture1, "Picture5");
+    Picture5 = new EntryView(Picture1);
     place(Picture5, 3156, Picture5Top, 6369, 4820);
     Picture5->setAutoFillBackground(true);
     Picture5->hide();
-    Label13 = named(new DecorativeLabel(tr("Identification"), Picture5), "Label13"); // shadow
-    Label3 = label(Picture5, "Label3", tr("Identification"));
-    QFont heading = Label3->font();
-    heading.setPointSizeF(twips::scaledPointSize(12));
-    heading.setBold(true);
-    Label3->setFont(heading);
-    Label13->setFont(heading);
-    place(Label13, Label3Left - 15, Label3Top - 15, 5200, 375);
-    place(Label3, Label3Left, Label3Top, 5200, 375);
-    Label10 = label(Picture5, "Label10", tr("NONE"));
-    place(Label10, Label3Left, 480, 6174, 255);
-    Picture6 = picture(Picture5, "Picture6", QStringLiteral("cat_default"));
-    place(Picture6, 5404, 90, Picture6Width, 720);
-    Picture6->nameBy([this] { return QStringLiteral("Category picture: ") + Label10->text(); });
-    Picture6->raise();
-
-    QLabel** titles[] = {&Label4, &Label5, &Label6, &Label7};
-    QLineEdit** values[] = {&Text1, &Text2, &Text3, &Text4};
-    PictureBox** copies[] = {&Picture10, &Picture11, &Picture12, &Picture13};
-    QToolButton** launches[] = {&web1, &web2, &web3, &web4};
-    const char* titleNames[] = {"Label4", "Label5", "Label6", "Label7"};
-    const char* valueNames[] = {"Text1", "Text2", "Text3", "Text4"};
-    const char* copyNames[] = {"Picture10", "Picture11", "Picture12", "Picture13"};
-    const char* launchNames[] = {"web1", "web2", "web3", "web4"};
-    for (int i = 0; i < 4; ++i) {
-        const int top = 870 + 540 * i;
-        *copies[i] = picture(Picture5, copyNames[i], QStringLiteral("copyfield"));
-        placeCopyPicture(*copies[i], top);
-        *titles[i] = label(Picture5, titleNames[i], tr("User Defined Field (%1)").arg(i + 1));
-        place(*titles[i], 315, top - 45, 5000, 255);
-        *values[i] = named(new QLineEdit(Picture5), valueNames[i]);
-        (*values[i])->setReadOnly(true);
-        place(*values[i], 90, top + 215, 6114, 285);
-        *launches[i] = named(new QToolButton(Picture5), launchNames[i]);
-        setButtonPicture(*launches[i], QStringLiteral("launch"));
-        (*launches[i])->setIconSize(QSize(twips::toPx(WebWidth) - 6, twips::toPx(WebHeight) - 6));
-        (*launches[i])->setToolTip(tr("Launch URL."));
-        (*launches[i])->setAutoRaise(true);
-        place(*launches[i], 6369 - 530, top + 200, WebWidth, WebHeight);
-        (*launches[i])->setMinimumSize(twips::toPx(HitTarget), twips::toPx(HitTarget));
-        (*launches[i])->resize(twips::toPx(WebWidth), twips::toPx(std::max(WebHeight, HitTarget)));
-        (*launches[i])->hide();
-    }
-    Picture14 = picture(Picture5, "Picture14", QStringLiteral("copyfield"));
-    placeCopyPicture(Picture14, Text5Top - 255);
-    for (PictureBox* copy : {Picture10, Picture11, Picture12, Picture13, Picture14})
-        copy->raise();
-    Label8 = label(Picture5, "Label8", tr("Notes:"));
-    place(Label8, 315, Text5Top - 300, 5000, 255);
-    Text5 = named(new QPlainTextEdit(Picture5), "Text5");
-    Text5->setReadOnly(true);
-    Text5->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    place(Text5, Text5Left, Text5Top, 6114, 1370);
-    // Each value box reads to assistive technology as its field's title, and its copy picture as
-    // "Copy " and the title; an untitled field goes by its design title.
-    const std::array<QLabel*, 5> fieldTitles = {Label4, Label5, Label6, Label7, Label8};
-    const std::array<PictureBox*, 5> copyPictures = {Picture10, Picture11, Picture12, Picture13, Picture14};
-    for (std::size_t i = 0; i < copyPictures.size(); ++i) {
-        const QString untitled = titleWords(fieldTitles[i]->text());
-        nameByTooltip(valueBoxes(*this)[i], untitled);
-        copyPictures[i]->setToolTip(tr("Copy this field to your clipboard."));
-        copyPictures[i]->makeCommand([title = fieldTitles[i], untitled] {
-            const QString words = titleWords(title->text());
-            return tr("Copy %1").arg(words.isEmpty() ? untitled : words);
-        });
-    }
+    Label3 = Picture5->Label3;
+    Label13 = Picture5->Label13;
+    Label10 = Picture5->Label10;
+    Picture6 = Picture5->Picture6;
+    Label4 = Picture5->Label4;
+    Label5 = Picture5->Label5;
+    Label6 = Picture5->Label6;
+    Label7 = Picture5->Label7;
+    Label8 = Picture5->Label8;
+    Text1 = Picture5->Text1;
+    Text2 = Picture5->Text2;
+    Text3 = Picture5->Text3;
+    Text4 = Picture5->Text4;
+    Text5 = Picture5->Text5;
+    Picture10 = Picture5->Picture10;
+    Picture11 = Picture5->Picture11;
+    Picture12 = Picture5->Picture12;
+    Picture13 = Picture5->Picture13;
+    Picture14 = Picture5->Picture14;
+    web1 = Picture5->web1;
+    web2 = Picture5->web2;
+    web3 = Picture5->web3;
+    web4 = Picture5->web4;
+    const std::array<PictureBox*, 5> copyPictures = Picture5->copyPictures();
     applyColours();
 
     // Empty-category panel, in the detail pane's place and under it
@@ -277,10 +224,6 @@ frmMain::frmMain() {
     for (QPushButton* b : {Command13, Command1, Command4, Command3, Command22})
         place(b, 0, ClientHeight - 640, CommandWidth, CommandHeight);
 
-    // Hidden holders
-    Label14 = label(this, "Label14", tr("Description Title"));
-    Label14->hide();
-
     // The copy pictures and the entry count are clickable: they take the hand pointer.
     const QCursor hand(QIcon(QStringLiteral(":/pictures/pointer.svg")).pixmap(32, 32), 8, 2);
     for (QWidget* w : {static_cast<QWidget*>(Picture10), static_cast<QWidget*>(Picture11),
@@ -309,10 +252,6 @@ frmMain::frmMain() {
     // Keyboard and assistive technology: the boxes' titles, the shortcuts of the commands.
     title(Label12, Combo1);
     List1->setAccessibleName(tr("Entries"));
-    for (QToolButton* launch : {web1, web2, web3, web4}) {
-        launch->setAccessibleName(launch->toolTip());
-        pressOnEnter(launch);
-    }
     shortcut(Command2, keysOf(Shortcut::Exit));
     shortcut(Command10, keysOf(Shortcut::NewEntry));
     shortcut(Command11, keysOf(Shortcut::EditEntry));
@@ -422,15 +361,7 @@ void frmMain::Form_Load() {
 void frmMain::applyColours() {
     Shape1->setStyleSheet(
         colours::headerBandSheet("Shape1", QColor(0xe8, 0xee, 0xf6), QColor(0xbc, 0xcb, 0xde)));
-    Label3->setStyleSheet(QStringLiteral("color: %1;").arg(colours::heading().name()));
-    Label13->setStyleSheet(QStringLiteral("color: %1;").arg(colours::headingShadow().name()));
-    Label10->setStyleSheet(QStringLiteral("background: %1; color: %2; padding-left: 3px;")
-                               .arg(colours::categoryBand().name(), colours::categoryBandText().name()));
-    for (QWidget* box : valueBoxes(*this)) {
-        QPalette p = box->palette();
-        p.setColor(QPalette::Base, colours::valueBackground());
-        box->setPalette(p);
-    }
+    Picture5->applyColours();
 }
 
 void frmMain::setValueColour(const QColor& colour) {
@@ -463,7 +394,7 @@ void frmMain::Combo1_Click() {
 
 void frmMain::List1_Click() {
     if (listText(List1).trimmed().isEmpty()) return;
-    ShowEntry();
+    showCurrentEntry();
 }
 
 // Delete deletes the current entry, Enter edits it.
@@ -475,41 +406,51 @@ void frmMain::List1_KeyDown(int key) {
 
 // The value as stored, blanks kept, though the box shows it trimmed.
 void frmMain::copyField(int field) {
-    if (!hasCurrentEntry() || !shownValues) return;
+    const std::optional<ShownEntry>& shown = Picture5->shown();
+    if (!hasCurrentEntry() || !shown) return;
     // A field that holds a one-time code setting copies its current code.
     if (field <= 4)
-        if (const auto& setting = shownCodes.fields[std::size_t(field - 1)])
+        if (const auto& setting = Picture5->codes().fields[std::size_t(field - 1)])
             return copyToClipboard(otp::code(*setting, platform().now().toSecsSinceEpoch()));
-    copyToClipboard(field == 5 ? withCrLf(shownValues->notes) : shownValues->fields[std::size_t(field - 1)]);
+    const EntryValues& stored = shown->entry.stored;
+    copyToClipboard(field == 5 ? withCrLf(stored.notes) : stored.fields[std::size_t(field - 1)]);
 }
 
+namespace {
+// The shown entry's field (0..3) of a meaning by its category's own titles; -1 when none.
+int shownField(const ShownEntry& shown, bool secret) {
+    if (!shown.definition) return -1;
+    const std::array<QString, 6>& t = shown.definition->titles;
+    const std::array<QString, 4> fieldTitles = {t[1], t[2], t[3], t[4]};
+    return secret ? fieldOfMeaning(fieldTitles, FieldMeaning::Secret) : userNameField(fieldTitles);
+}
+} // namespace
+
 void frmMain::copySecret() {
-    if (!hasCurrentEntry() || !shownValues) return;
-    if (shownSecretField < 0)
-        return (void)platform().messageBox(
-            tr("No Password Field"),
-            tr("The category %1 has no field whose title says password, PIN or code.\n"
-               "Copy a field with its copy picture or Ctrl+1 to Ctrl+4.")
-                .arg(Label10->text()),
-            MsgIcon::Information);
-    copyField(shownSecretField + 1);
+    const std::optional<ShownEntry>& shown = Picture5->shown();
+    if (!hasCurrentEntry() || !shown) return;
+    if (const int field = shownField(*shown, true); field >= 0) return copyField(field + 1);
+    platform().messageBox(tr("No Password Field"),
+                          tr("The category %1 has no field whose title says password, PIN or code.\n"
+                             "Copy a field with its copy picture or Ctrl+1 to Ctrl+4.")
+                              .arg(shown->entry.category),
+                          MsgIcon::Information);
 }
 
 void frmMain::copyUserName() {
-    if (!hasCurrentEntry() || !shownValues) return;
-    if (shownUserField < 0)
-        return (void)platform().messageBox(
-            tr("No User Name Field"),
-            tr("The category %1 has no field whose title says user name or e-mail.\n"
-               "Copy a field with its copy picture or Ctrl+1 to Ctrl+4.")
-                .arg(Label10->text()),
-            MsgIcon::Information);
-    copyField(shownUserField + 1);
+    const std::optional<ShownEntry>& shown = Picture5->shown();
+    if (!hasCurrentEntry() || !shown) return;
+    if (const int field = shownField(*shown, false); field >= 0) return copyField(field + 1);
+    platform().messageBox(tr("No User Name Field"),
+                          tr("The category %1 has no field whose title says user name or e-mail.\n"
+                             "Copy a field with its copy picture or Ctrl+1 to Ctrl+4.")
+                              .arg(shown->entry.category),
+                          MsgIcon::Information);
 }
 
 void frmMain::copyOneTimeCode() {
-    if (!hasCurrentEntry() || !shownValues) return;
-    const otp::Setting* setting = shownCodes.first();
+    if (!hasCurrentEntry() || !Picture5->shown()) return;
+    const otp::Setting* setting = Picture5->codes().first();
     if (!setting)
         return (void)platform().messageBox(tr("No One-Time Code"),
                                            tr("The entry %1 has no one-time code.\n"
@@ -517,32 +458,6 @@ void frmMain::copyOneTimeCode() {
                                                .arg(Label3->text()),
                                            MsgIcon::Information);
     copyToClipboard(otp::code(*setting, platform().now().toSecsSinceEpoch()));
-}
-
-void frmMain::showCodes() {
-    const int round = ++codeRound_;
-    if (!shownCodes.any()) return;
-    const QDateTime now = platform().now();
-    const qint64 seconds = now.toSecsSinceEpoch();
-    const std::array<QLineEdit*, 4> boxes = {Text1, Text2, Text3, Text4};
-    for (std::size_t i = 0; i < 4; ++i)
-        if (const auto& setting = shownCodes.fields[i]) {
-            boxes[i]->setText(shownCode(*setting, seconds));
-            boxes[i]->setCursorPosition(0);
-        }
-    if (shownCodes.notes) {
-        // Only the line of the setting changes, so the notes keep their scroll position.
-        Text5->document()->setUndoRedoEnabled(false);
-        const QTextBlock block = Text5->document()->findBlockByNumber(shownCodes.notes->line);
-        if (block.isValid()) {
-            QTextCursor cursor(block);
-            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-            cursor.insertText(tr("One-time code: ") + shownCode(shownCodes.notes->setting, seconds));
-        }
-    }
-    platform().after(1000 - now.time().msec(), [window = QPointer<frmMain>(this), round] {
-        if (window && round == window->codeRound_) window->showCodes();
-    });
 }
 
 void frmMain::launchField(int field) {
@@ -704,20 +619,6 @@ void frmMain::applyLayout(const mainlayout::MainLayout& l) {
     setLeft(Picture8, l.picture8Left);
     setLeft(picTitle1, l.picTitle1Left);
     setLeft(picTitle2, l.picTitle2Left);
+    Picture5->setLaunchPlaces(l.webLeft, l.webTextWidth, l.text5Width);
     Picture1->show();
-    for (int field = 1; field <= 4; ++field)
-        if (!std::array{web1, web2, web3, web4}[field - 1]->isHidden()) placeLaunchButton(field, true);
-}
-
-void frmMain::placeLaunchButton(int field, bool shown) {
-    QToolButton* button = std::array{web1, web2, web3, web4}[field - 1];
-    QLineEdit* box = std::array{Text1, Text2, Text3, Text4}[field - 1];
-    if (shown) {
-        setLeft(button, layout_.webLeft);
-        button->show();
-        setWidth(box, layout_.webTextWidth);
-    } else {
-        button->hide();
-        setWidth(box, layout_.text5Width);
-    }
 }

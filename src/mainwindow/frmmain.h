@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/mainwindowport.h"
+#include "entryview.h"
 #include "layout.h"
-#include "showncodes.h"
 #include "store/records.h"
 
 #include <QWidget>
@@ -43,8 +43,8 @@ public:
     PictureBox* picTitle1; // title picture above the list
     PictureBox* picTitle2; // title picture above the detail pane
 
-    // Detail pane
-    QFrame* Picture5;      // detail pane, hidden while an entry is read
+    // Detail pane, hidden while an entry is read; its parts below, as the layout places them
+    EntryView* Picture5;
     QLabel* Label3;        // heading: the entry's description
     QLabel* Label13;       // the heading's light edge, 15 twips up and left
     QLabel* Label10;       // the entry's category
@@ -97,9 +97,6 @@ public:
     QPushButton* Command3;  // search
     QPushButton* Command22; // help
 
-    // Hidden holders
-    QLabel* Label14; // the category's description title followed by ":"
-
     // The tray's pop-up menu
     QMenu* menPopup;  // "Shutdown"
     QAction* menShut; // "Shutdown Quorlane"
@@ -120,19 +117,11 @@ public:
 
     // Whether an entry is current: the list's current text, trimmed, is not empty.
     bool hasCurrentEntry() const override;
-    // The shown entry's key; none before the first entry is shown.
-    std::optional<EntryKey> shownKey;
-    // The shown entry's values as stored (the editor starts from them, not from the boxes).
-    std::optional<EntryValues> shownValues;
-    // The shown entry's password field and user-name field (0..3), by their titles' meaning;
-    // -1 when its category has none.
-    int shownSecretField = -1;
-    int shownUserField = -1;
-    // The shown entry's one-time code settings; their current codes stand in the value boxes.
-    ShownCodes shownCodes;
-    // Writes the current codes into the boxes and the notes, and again at each new second while
-    // the entry is shown; with no codes it stops the refreshing.
-    void showCodes();
+    // Shows the entry of the entry list's current row, read by the row's key: the detail view,
+    // the last-update date and the attachment indicator. A failed read leaves the pane hidden.
+    void showCurrentEntry();
+    // Empties the detail view: no value, description, category or key of any entry.
+    void clearShownEntry();
 
     // Handlers
     void Combo1_Click();
@@ -164,9 +153,6 @@ public:
     void Check2_Click();    // hide preference
     void Form_Resize();     // lays the window out for its size
 
-    // Shows or hides the launch button beside a value box (1..4), narrowing the box beside it.
-    void placeLaunchButton(int field, bool shown);
-
     // The arrangement in force, in twips.
     const mainlayout::MainLayout& layoutInForce() const { return layout_; }
     // The design size of the client area, in pixels.
@@ -189,9 +175,8 @@ public:
     void focusEntryList() override;
     void setPanelVisible(bool visible) override;
     QString currentEntryText() const override;
-    std::optional<EntryKey> shownEntryKey() const override { return shownKey; }
-    ShownEntryView shownEntry() const override;
-    std::optional<EntryValues> shownEntryValues() const override { return shownValues; }
+    std::optional<EntryKey> shownEntryKey() const override;
+    const std::optional<ShownEntry>& shownEntry() const override { return Picture5->shown(); }
     void emptyForLock() override;
     void refillAfterLock() override;
     bool valuesDiscreet() const override;
@@ -210,7 +195,6 @@ private:
     mainlayout::MainLayout layout_;
     int listRowHeight_ = 0; // pixels
     bool valuesHidden_ = false;
-    int codeRound_ = 0;                 // the refreshing of the codes in force; an older one stops
     QWidget* menuBox_ = nullptr;        // the value box valueMenu was opened on
     QString lockedFilter_;              // the filter's text when the program locked
     std::optional<EntryKey> lockedKey_; // the entry shown when the program locked
@@ -221,9 +205,5 @@ private:
 void FillCategoryFilter(int target);
 // Fills the entry list with the entries of the filter's category.
 void FillEntryList();
-// Shows the entry whose description is the entry list's current text.
-void ShowEntry();
-// Empties the detail view: no value, description, category, date or key of any entry.
-void ClearShownEntry();
 // Asks the shell to open a web address or a file; says so when it cannot.
 void LaunchDocument(const QString& target);

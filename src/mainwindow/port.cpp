@@ -82,25 +82,19 @@ QString frmMain::currentEntryText() const {
     return listText(List1);
 }
 
-ShownEntryView frmMain::shownEntry() const {
-    return {Label10->text(),
-            Label13->text(),
-            {Text1->text(), Text2->text(), Text3->text(), Text4->text()},
-            Text5->toPlainText(),
-            Label14->text(),
-            {Label4->text(), Label5->text(), Label6->text(), Label7->text()},
-            Label8->text(),
-            Label29->text()};
+std::optional<EntryKey> frmMain::shownEntryKey() const {
+    if (const std::optional<ShownEntry>& shown = Picture5->shown()) return shown->entry.key;
+    return std::nullopt;
 }
 
 void frmMain::emptyForLock() {
     lockedFilter_ = Combo1->currentText();
-    lockedKey_ = shownKey;
+    lockedKey_ = shownEntryKey();
     {
         const QSignalBlocker blocker(List1);
         List1->clear();
     }
-    ClearShownEntry();
+    clearShownEntry();
     Label29->clear();
     Label35->clear();
     Picture5->hide();

@@ -11,6 +11,7 @@
 #include "app/windowkit.h"
 #include "frmprint.h"
 #include "hourglass.h"
+#include "store/dates.h"
 #include "store/locations.h"
 #include "store/printpage.h"
 #include "store/vault.h"
@@ -35,27 +36,28 @@ QLabel* wrappedLabel(QWidget* parent, const char* name, const QString& caption) 
 }
 
 // The entry shown in the main window, as its detail view shows it, for the one-entry template.
-PageSubstitutions shownEntrySubstitutions(const ShownEntryView& main) {
-    // The notes keep their line breaks as the box holds them (one LF each): a CR beside them
+PageSubstitutions shownEntrySubstitutions(const ShownEntry& shown) {
+    // The notes keep their line breaks as the view holds them (one LF each): a CR beside them
     // would count as a second break in the page's pre-formatted notes.
-    const QString notes = main.notes;
-    QString updated = main.lastUpdated;
-    updated.remove(QLatin1String("Last Updated:"));
+    const Entry& entry = shown.entry;
+    QString notes = entry.notes;
+    notes.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const std::array<QString, 6> titles = shownTitles(shown);
     return {
-        {QStringLiteral("_F01!"), escapePageText(main.category)},
-        {QStringLiteral("_F02!"), escapePageText(main.description)},
-        {QStringLiteral("_F03!"), escapePageText(main.fields[0])},
-        {QStringLiteral("_F04!"), escapePageText(main.fields[1])},
-        {QStringLiteral("_F05!"), escapePageText(main.fields[2])},
-        {QStringLiteral("_F06!"), escapePageText(main.fields[3])},
+        {QStringLiteral("_F01!"), escapePageText(entry.category)},
+        {QStringLiteral("_F02!"), escapePageText(entry.description)},
+        {QStringLiteral("_F03!"), escapePageText(entry.fields[0])},
+        {QStringLiteral("_F04!"), escapePageText(entry.fields[1])},
+        {QStringLiteral("_F05!"), escapePageText(entry.fields[2])},
+        {QStringLiteral("_F06!"), escapePageText(entry.fields[3])},
         {QStringLiteral("_F07!"), escapePageText(notes)},
-        {QStringLiteral("_F08!"), escapePageText(main.descriptionTitle)},
-        {QStringLiteral("_F09!"), escapePageText(main.fieldTitles[0])},
-        {QStringLiteral("_F10!"), escapePageText(main.fieldTitles[1])},
-        {QStringLiteral("_F11!"), escapePageText(main.fieldTitles[2])},
-        {QStringLiteral("_F12!"), escapePageText(main.fieldTitles[3])},
-        {QStringLiteral("_F13!"), escapePageText(main.notesTitle)},
-        {QStringLiteral("_F18!"), updated},
+        {QStringLiteral("_F08!"), escapePageText(titles[0])},
+        {QStringLiteral("_F09!"), escapePageText(titles[1])},
+        {QStringLiteral("_F10!"), escapePageText(titles[2])},
+        {QStringLiteral("_F11!"), escapePageText(titles[3])},
+        {QStringLiteral("_F12!"), escapePageText(titles[4])},
+        {QStringLiteral("_F13!"), escapePageText(titles[5])},
+        {QStringLiteral("_F18!"), QLatin1Char(' ') + shownUpdateDate(entry.lastUpdate).trimmed()},
     };
 }
 
@@ -157,13 +159,14 @@ void frmPrintConfirm::Form_Load() {
 // GO: prints the entry shown in the main window.
 void frmPrintConfirm::Command20_Click() {
     const MainWindowPort& main = mainWindow();
-    if (!main.hasCurrentEntry()) return;
+    const std::optional<ShownEntry>& shown = main.shownEntry();
+    if (!main.hasCurrentEntry() || !shown) return;
     Hourglass hourglass;
     QString page;
     const bool written = printOrReport(ErrorCode::PrintEntry, hourglass, page, [&] {
         page = printPagePath(EntryPageName);
         RenderPrintPage(deliveredInLanguage(QLatin1String(EntryTemplateName)), page,
-                        shownEntrySubstitutions(main.shownEntry()));
+                        shownEntrySubstitutions(*shown));
         printThroughPreview(page);
     });
     if (!written) return;

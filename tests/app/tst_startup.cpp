@@ -179,7 +179,7 @@ private slots:
         QCOMPARE(operations, (QList<int>{int(ErrorCode::RetrieveEntries), int(ErrorCode::FillCategoryFilter),
                                          int(ErrorCode::ShowEntry)}));
         QCOMPARE(form<frmMain>().List1->count(), 2);
-        QCOMPARE(form<frmMain>().shownKey, listKey(form<frmMain>().List1));
+        QCOMPARE(form<frmMain>().shownEntryKey(), listKey(form<frmMain>().List1));
     }
 
     // An earlier version's vault (one folder deeper) is moved up once and the user is told; when

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -229,7 +230,7 @@ private slots:
         frmMain& main = openMainWindow();
         main.chooseFilter(QStringLiteral("HOME"));
         selectEntry(main, QStringLiteral("ZULU"));
-        const std::optional<EntryKey> zulu = main.shownKey;
+        const std::optional<EntryKey> zulu = main.shownEntryKey();
         main.copyField(3);
         selectionMade(QStringLiteral("z2"));
         form<frmPrint>(); // the preview stays loaded, hidden, after a print
@@ -241,10 +242,11 @@ private slots:
         QVERIFY(closed(editor));
         QVERIFY(!isLoaded<frmPrint>());
         QCOMPARE(main.List1->count(), 0);
-        QCOMPARE(main.shownEntry().fields, (std::array<QString, 4>{}));
-        QCOMPARE(main.shownEntry().notes, QString());
-        QCOMPARE(main.shownEntry().description, QString());
-        QVERIFY(!main.shownKey);
+        for (const QLineEdit* box : {main.Text1, main.Text2, main.Text3, main.Text4})
+            QCOMPARE(box->text(), QString());
+        QCOMPARE(main.Text5->toPlainText(), QString());
+        QCOMPARE(main.Label3->text(), QString());
+        QVERIFY(!main.shownEntry());
         QCOMPARE(fake().clipboard, QString());
         QCOMPARE(fake().selection, QString());
         const int modals = int(fake().modals.size());
@@ -263,8 +265,8 @@ private slots:
         QVERIFY(trayLock().mainShown());
         QCOMPARE(main.filterText(), QStringLiteral("HOME"));
         QCOMPARE(listRows(main.List1), (QStringList{"ALPHA", "ZULU"}));
-        QCOMPARE(main.shownKey, zulu);
-        QCOMPARE(main.shownEntry().fields[2], QStringLiteral("zulu-secret"));
+        QCOMPARE(main.shownEntryKey(), zulu);
+        QCOMPARE(main.Text3->text(), QStringLiteral("zulu-secret"));
         QCOMPARE(fake().titles(), QStringList{QStringLiteral("Changes Not Saved")});
         QVERIFY(fake().messages[0].prompt.contains(QStringLiteral("\"ZULU\"")));
         pressByAccessibility(main.Picture12);

@@ -32,7 +32,7 @@ class AttachWindowTest final : public VaultTestCase {
         FillCategoryFilter(0);
         const auto found = main.List1->findItems(description, Qt::MatchFixedString);
         if (found.isEmpty() || !setListIndex(main.List1, main.List1->row(found.first()))) return {};
-        return QString::number(main.shownKey.value_or(0));
+        return QString::number(main.shownEntryKey().value_or(0));
     }
 
     // An entry with stored attachments (description as saved, path, picture), picked and its

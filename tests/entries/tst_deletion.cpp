@@ -59,7 +59,7 @@ private slots:
         frmMain& main = prepare();
         const QStringList owners = attachmentOwners();
         selectEntry(main, chosen);
-        const QString key = QString::number(main.shownKey.value_or(0));
+        const QString key = QString::number(main.shownEntryKey().value_or(0));
         fake().answers = {MsgAnswer::Yes};
         main.Command8_Click();
 

@@ -110,6 +110,19 @@ private slots:
         QVERIFY(editing.Picture10->isHidden() && !editing.Picture9->isHidden());
     }
 
+    // An entry that could not be read opens neither the editor nor the copy window: boxes
+    // started empty would be saved over it.
+    void unreadEntryOpensNothing() {
+        vault().addEntry(QStringLiteral("Kept"), QStringLiteral("HOME"), {QStringLiteral("value")});
+        failOperation(214);
+        frmMain& main = openMainWindow();
+        QCOMPARE(fake().titles(), QStringList{"E214 : Retrieval Error"});
+        setFaultHook({});
+        main.Command11_Click();
+        main.Command1_Click();
+        QCOMPARE(fake().modals, QStringList());
+    }
+
     // The editor's discreet box follows the main window's two display options when it opens.
     void discreetRule_data() {
         QTest::addColumn<bool>("editing");

@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(fake().messages[1].prompt,
                  QStringLiteral("Could not retrieve data from database.\n(Quorlane: -1: %1)").arg(report));
         QCOMPARE(main.List1->count(), 0);
-        QVERIFY(!main.shownKey.has_value());
+        QVERIFY(!main.shownEntryKey().has_value());
 
         QVERIFY(!store::createCategory(QStringLiteral("NEW")));
         QCOMPARE(fileBytes(vault().path()), before);

@@ -152,7 +152,7 @@ private slots:
         settle();
         QCOMPARE(main.Label4->text(), QStringLiteral("Web Address:"));
         selectEntry(main, QStringLiteral("SHOP"));
-        QCOMPARE(main.Label14->text(), QStringLiteral("Shop's name:"));
+        QCOMPARE(shownTitles(*main.shownEntry())[0], QStringLiteral("Shop's name:"));
         QCOMPARE(main.Label4->text(), QStringLiteral("Address:"));
         QCOMPARE(main.Text1->toolTip(), QStringLiteral("Address:"));
         QCOMPARE(

@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(main.Label3->text(), shown);
         if (shown == QLatin1String("ROSE'S BED")) {
             QCOMPARE(main.Label10->text(), QStringLiteral("GARDEN"));
-            QCOMPARE(main.Label14->text(), QStringLiteral("Plant:"));
+            QCOMPARE(shownTitles(*main.shownEntry())[0], QStringLiteral("Plant:"));
             QCOMPARE(main.Label4->text(), QStringLiteral("Owner's name:"));
             QCOMPARE(main.Text1->text(), QStringLiteral("Anne"));
             QVERIFY(!main.Picture5->isHidden());
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(main.Label3->text(), QStringLiteral("GARAGE"));
         QCOMPARE(main.Label10->text(), QStringLiteral("WEB SITE"));
         QCOMPARE(main.Label4->text(), QStringLiteral("Web Address:"));
-        QCOMPARE(main.Label14->text(), QStringLiteral("Site:"));
+        QCOMPARE(shownTitles(*main.shownEntry())[0], QStringLiteral("Site:"));
         QCOMPARE(main.Picture6->picture(), QStringLiteral("cat_website"));
         QCOMPARE(main.Text1->text(), QStringLiteral("https://garage.example"));
         QVERIFY(!main.web1->isHidden());
@@ -154,7 +154,7 @@ private slots:
         frmMain& main = openMainWindow();
         setComboText(main.Combo1, QStringLiteral("HOME"));
         selectEntry(main, QStringLiteral("GARAGE"));
-        const QString key = QString::number(main.shownKey.value_or(0));
+        const QString key = QString::number(main.shownEntryKey().value_or(0));
 
         ModalScript script;
         QString keyAfterFailure;
@@ -165,7 +165,7 @@ private slots:
             setFaultHook([](int code, int, int) { return code == 223; });
             entry.Command21_Click();
             setFaultHook({});
-            keyAfterFailure = QString::number(main.shownKey.value_or(0));
+            keyAfterFailure = QString::number(main.shownEntryKey().value_or(0));
             listedAfterFailure = main.Combo1->currentText() == QLatin1String("HOME");
             QVERIFY(isLoaded<frmEntry>());
             entry.Command21_Click();

@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(main.Label35->text(), QStringLiteral("2"));
         QCOMPARE(listText(main.List1), successor);
         QCOMPARE(main.Label3->text(), successor);
-        QCOMPARE(QString::number(main.shownKey.value_or(0)), QString::number(keys[successor]));
+        QCOMPARE(QString::number(main.shownEntryKey().value_or(0)), QString::number(keys[successor]));
         QCOMPARE(main.Picture17->isHidden(), !successorAttached);
     }
 
@@ -133,7 +133,7 @@ private slots:
                         vault().folder() + QLatin1Char('/') + QLatin1String(name));
         frmMain& main = openMainWindow();
         QCOMPARE(main.Label3->text(), QStringLiteral("BOB'S SHED"));
-        QCOMPARE(main.Label14->text(), QStringLiteral("Owner's item:"));
+        QCOMPARE(shownTitles(*main.shownEntry())[0], QStringLiteral("Owner's item:"));
 
         ModalScript script;
         QStringList captions;

@@ -190,10 +190,10 @@ private slots:
             QSet<EntryKey> shown;
             for (int row : {1, 0, 1}) {
                 setListIndex(main.List1, row);
-                QCOMPARE(main.shownKey, listKey(main.List1));
+                QCOMPARE(main.shownEntryKey(), listKey(main.List1));
                 QCOMPARE(main.Text1->text(),
-                         main.shownKey == first ? QStringLiteral("first") : QStringLiteral("second"));
-                shown << main.shownKey.value_or(0);
+                         main.shownEntryKey() == first ? QStringLiteral("first") : QStringLiteral("second"));
+                shown << main.shownEntryKey().value_or(0);
             }
             QCOMPARE(shown, (QSet<EntryKey>{first, second}));
         }
@@ -235,7 +235,7 @@ private slots:
         FillEntryList();
         QCOMPARE(listed(main), (QStringList{"ALPHA", "BETA", "GAMMA"}));
         QVERIFY(setListKey(list, gamma));
-        QCOMPARE(main.shownKey, std::optional(gamma));
+        QCOMPARE(main.shownEntryKey(), std::optional(gamma));
     }
 
     // Without its file the list fill fails five times and reports E213; the category fill then

@@ -181,6 +181,24 @@ private slots:
         QVERIFY(fake().messages.isEmpty());
     }
 
+    // An entry whose category has no titles prints under the detail view's design titles, not
+    // under those of the entry shown before it.
+    void entryWithoutTitles() {
+        QFile custom(inFolder("tblpnt.htm"));
+        QVERIFY(custom.open(QIODevice::WriteOnly));
+        custom.write("_F01!|_F08!|_F09!|_F12!|_F13!\r\n");
+        custom.close();
+        vault().addEntry("A Site", "WEB SITE");
+        vault().addEntry("B Locker", "GYM", {"17"});
+        PrintSeen seen;
+        watchPrinting(seen, "tbltmp.htm");
+        openWarning("A Site");
+        openWarning("B Locker");
+        print(false);
+        QCOMPARE(seen.page, QByteArray("GYM|Description Title:|User Defined Field (1):|User Defined Field "
+                                       "(4):|Notes:\r\n"));
+    }
+
     // The page goes to the printer under the hourglass, off screen, and is deleted afterwards;
     // all passwords printed brings the reminder, a cancelled print does not.
     void printing_data() {
