@@ -6,6 +6,7 @@
 //   - the duplicate check of a description that no entry uses (it reads every description),
 //     beside the plain scan of all PDF rows (every column, no decoding).
 // Then each on an encrypted copy of the vault beside the plain vault.
+#include "app/entrylistmodel.h"
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "app/platform.h"
@@ -20,7 +21,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMimeData>
 #include <benchmark/benchmark.h>
 #include <cstdio>

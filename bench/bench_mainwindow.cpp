@@ -4,6 +4,7 @@
 // connection, decoding and sorting; showing an entry beside the plain scan of every PDF row.
 // Then each on an encrypted copy of the vault beside the plain vault.
 #include "app/controls.h"
+#include "app/entrylistmodel.h"
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "app/qtplatform.h"
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <sys/resource.h>
@@ -33,7 +33,7 @@ void chooseCategory(const QString& category) {
 
 // The row in the middle of the list, as a click would make it current.
 void selectMiddleRow() {
-    QListWidget* list = mainForm().List1;
+    EntryListView* list = mainForm().List1;
     const QSignalBlocker blocker(list);
     list->setCurrentRow(list->count() / 2);
 }

@@ -728,6 +728,129 @@ Quorlane zeigt seinen aktuellen Stand.</translation>
     </message>
 </context>
 <context>
+    <name>frmConflict</name>
+    <message>
+        <source>Conflict Copy</source>
+        <translation>Konfliktkopie</translation>
+    </message>
+    <message>
+        <source>The copy could not be moved to the trash; it stays at %1.</source>
+        <translation>Die Kopie konnte nicht in den Papierkorb verschoben werden; sie bleibt unter %1.</translation>
+    </message>
+    <message>
+        <source>only in the copy</source>
+        <translation>nur in der Kopie</translation>
+    </message>
+    <message>
+        <source>description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>field %1</source>
+        <translation>Feld %1</translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 holds nothing that the vault lacks.
+
+Move the copy to the trash?</source>
+        <translation>Die Konfliktkopie %1 enthält nichts, was dem Tresor fehlt.
+
+Die Kopie in den Papierkorb verschieben?</translation>
+    </message>
+    <message>
+        <source>Sync Conflict</source>
+        <translation>Synchronisationskonflikt</translation>
+    </message>
+    <message>
+        <source>A sync tool left a conflict copy of the vault beside it:
+%1
+
+Compare the copy with the vault now?</source>
+        <translation>Ein Synchronisationsprogramm hat neben dem Tresor eine Konfliktkopie abgelegt:
+%1
+
+Die Kopie jetzt mit dem Tresor vergleichen?</translation>
+    </message>
+    <message>
+        <source>Compare Conflict Copy</source>
+        <translation>Konfliktkopie vergleichen</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Differs in</source>
+        <translation>Unterschied in</translation>
+    </message>
+    <message>
+        <source>Take Ticked Entries</source>
+        <translation>Markierte Einträge übernehmen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Entries of the conflict copy %1 that the vault lacks or holds with other values. The ticked ones are taken into the vault:</source>
+        <translation>Einträge der Konfliktkopie %1, die dem Tresor fehlen oder dort andere Werte haben. Die markierten werden in den Tresor übernommen:</translation>
+    </message>
+    <message>
+        <source>Tick the entries to take into the vault.</source>
+        <translation>Markieren Sie die Einträge, die in den Tresor übernommen werden sollen.</translation>
+    </message>
+    <message>
+        <source>Vault Changed</source>
+        <translation>Tresor geändert</translation>
+    </message>
+    <message>
+        <source>An entry of the vault changed since the comparison; nothing was taken.
+The comparison is shown again.</source>
+        <translation>Ein Eintrag des Tresors hat sich seit dem Vergleich geändert; nichts wurde übernommen.
+Der Vergleich wird erneut angezeigt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries taken into the vault.
+
+Move the conflict copy %1 to the trash?</source>
+        <translation>
+            <numerusform>%n Eintrag in den Tresor übernommen.
+
+Die Konfliktkopie %1 in den Papierkorb verschieben?</numerusform>
+            <numerusform>%n Einträge in den Tresor übernommen.
+
+Die Konfliktkopie %1 in den Papierkorb verschieben?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmCopyPassword</name>
+    <message>
+        <source>Conflict Copy Password</source>
+        <translation>Passwort der Konfliktkopie</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is encrypted. Its password:</source>
+        <translation>Die Konfliktkopie %1 ist verschlüsselt. Ihr Passwort:</translation>
+    </message>
+    <message>
+        <source>This password does not open the copy.</source>
+        <translation>Dieses Passwort öffnet die Kopie nicht.</translation>
+    </message>
+</context>
+<context>
     <name>frmEditor</name>
     <message>
         <source>Category Editor</source>

@@ -29,6 +29,22 @@
     </message>
 </context>
 <context>
+    <name>frmConflict</name>
+    <message numerus="yes">
+        <source>%n entries taken into the vault.
+
+Move the conflict copy %1 to the trash?</source>
+        <translation>
+            <numerusform>%n entry taken into the vault.
+
+Move the conflict copy %1 to the trash?</numerusform>
+            <numerusform>%n entries taken into the vault.
+
+Move the conflict copy %1 to the trash?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmEntry</name>
     <message numerus="yes">
         <source>%n characters</source>

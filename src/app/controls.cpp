@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QCollator>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -68,85 +67,6 @@ bool setListIndex(QListWidget* list, int row) {
 QString listText(const QListWidget* list) {
     const QListWidgetItem* item = list->currentItem();
     return item ? item->text() : QString();
-}
-
-namespace {
-
-// The entry keys of a list's rows, in row order, kept beside the list's model instead of in each
-// row so that a fill makes no more than one value per row. Any change of the rows other than
-// rows added at the end drops them: a row without a key names no entry.
-class RowKeys final : public QObject {
-public:
-    explicit RowKeys(QAbstractItemModel* model) : QObject(model) {
-        const auto drop = [this] { keys.clear(); };
-        connect(model, &QAbstractItemModel::modelReset, this, drop);
-        connect(model, &QAbstractItemModel::rowsRemoved, this, drop);
-        connect(model, &QAbstractItemModel::rowsMoved, this, drop);
-        connect(model, &QAbstractItemModel::layoutChanged, this, drop);
-        connect(model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int) {
-            if (std::size_t(first) < keys.size()) keys.clear();
-        });
-    }
-    std::vector<std::optional<EntryKey>> keys;
-};
-
-RowKeys* rowKeys(const QListWidget* list) {
-    return list->model()->findChild<RowKeys*>(QString(), Qt::FindDirectChildrenOnly);
-}
-
-} // namespace
-
-QStringList addEntryRows(QListWidget* list, QList<ListedEntry> entries) {
-    // Comparing the texts themselves costs less than making a sort key of each; each text is
-    // sorted with its index beside it, so that comparing goes straight to the characters. Equal
-    // descriptions keep the order they came in.
-    struct Row {
-        QStringView text;
-        qsizetype index;
-    };
-    std::vector<Row> sortedRows;
-    sortedRows.reserve(std::size_t(entries.size()));
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        sortedRows.push_back({entries[i].description, i});
-    const QCollator collator;
-    std::stable_sort(sortedRows.begin(), sortedRows.end(),
-                     [&](const Row& a, const Row& b) { return collator.compare(a.text, b.text) < 0; });
-    // The texts move from the entries to the list of rows: each is let go once, with the rows.
-    std::vector<qsizetype> rows;
-    rows.reserve(sortedRows.size());
-    for (const Row& row : sortedRows)
-        rows.push_back(row.index);
-    sortedRows = {};
-    QStringList sorted;
-    sorted.reserve(entries.size());
-    for (qsizetype row : rows)
-        sorted << std::move(entries[row].description);
-    RowKeys* rowKeys = ::rowKeys(list);
-    if (!rowKeys) rowKeys = new RowKeys(list->model());
-    const QSignalBlocker blocker(list);
-    const bool sorting = list->isSortingEnabled();
-    const std::size_t first = std::size_t(list->count());
-    list->setSortingEnabled(false);
-    list->addItems(sorted);
-    list->setSortingEnabled(sorting);
-    rowKeys->keys.resize(first);
-    for (qsizetype row : rows)
-        rowKeys->keys.emplace_back(entries[row].key);
-    return sorted;
-}
-
-std::optional<EntryKey> listKey(const QListWidget* list) {
-    const RowKeys* rowKeys = ::rowKeys(list);
-    const int row = list->currentRow();
-    if (!rowKeys || row < 0 || std::size_t(row) >= rowKeys->keys.size()) return std::nullopt;
-    return rowKeys->keys[std::size_t(row)];
-}
-
-bool setListKey(QListWidget* list, EntryKey key) {
-    const RowKeys* rowKeys = ::rowKeys(list);
-    if (!rowKeys) return false;
-    const auto found = std::find(rowKeys->keys.begin(), rowKeys->keys.end(), key);
-    return found != rowKeys->keys.end() && setListIndex(list, int(found - rowKeys->keys.begin()));
 }
 
 void onEnterKey(QWidget* widget, std::function<void()> action) {

@@ -28,17 +28,6 @@ bool setListIndex(QListWidget* list, int row);
 // The list's current text ("" when no row is current).
 QString listText(const QListWidget* list);
 
-// Entry lists keep each row's entry key beside the list (in row order; a change of the rows
-// other than rows added at the end drops the keys), so that rows of equal descriptions stay
-// apart. Puts entries into a sorted list in one go (no click handler runs): they are sorted
-// here the way the list sorts its rows (by the locale's collation), so the list need not place
-// them one by one. Gives the added rows' texts in their order.
-QStringList addEntryRows(QListWidget* list, QList<ListedEntry> entries);
-// The key of the list's current row; none when no row is current.
-std::optional<EntryKey> listKey(const QListWidget* list);
-// Selects the row of that entry and runs the click handler; false when no row holds it.
-bool setListKey(QListWidget* list, EntryKey key);
-
 // Enter (Return or keypad Enter) in widget runs action instead of reaching the widget.
 void onEnterKey(QWidget* widget, std::function<void()> action);
 

@@ -14,6 +14,7 @@
 #include "store/vault.h"
 #include "store/vaultfile.h"
 #include "traylock.h"
+#include "frmconflict.h"
 #include "twips.h"
 #include "vaultclaim.h"
 #include "vaultlock.h"
@@ -235,6 +236,8 @@ void StartUp() {
         main.selectEntryRow(0);
     }
     tellWhereTheVaultIs(vaultNews);
+    // A sync tool's conflict copy beside the vault: offered for comparison once the window shows.
+    offerConflictCopy();
     idleLock().start();
     // Back in front after the user was in another program: the vault may have changed meanwhile.
     QObject::connect(qApp, &QGuiApplication::applicationStateChanged, qApp, [](Qt::ApplicationState state) {

@@ -1,6 +1,7 @@
 #include "frmsearch.h"
 
 #include "app/controls.h"
+#include "app/entrylistmodel.h"
 #include "app/forms.h"
 #include "app/mainwindowport.h"
 #include "app/picturebox.h"
@@ -51,9 +52,7 @@ frmSearch::frmSearch() {
     place(Text1, 150, 420, PanelWidth - 300 - 580 - 120, 330);
     Label1 = label(Picture3, "Label1", tr("Record(s) that contain your Search Word/Phrase:"));
     place(Label1, 150, 930, PanelWidth - 300, 255);
-    List1 = named(new QListWidget(Picture3), "List1");
-    List1->setSortingEnabled(true);
-    List1->setUniformItemSizes(true);
+    List1 = named(new EntryListView(Picture3), "List1");
     List1->setToolTip(tr("Results from your search are displayed here."));
     place(List1, 150, 1200, PanelWidth - 300, 3300);
     Label4 = label(Picture3, "Label4", tr("0 Matches"));
@@ -74,7 +73,7 @@ frmSearch::frmSearch() {
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command15, &QPushButton::clicked, this, [this] { Command15_Click(); });
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(List1, &EntryListView::currentRowChanged, this, [this](int row) {
         if (row >= 0) List1_Click();
     });
 }
@@ -105,7 +104,7 @@ void frmSearch::Command1_Click() {
         Picture4->hide();
         return showVaultReport(found.code());
     }
-    addEntryRows(List1, std::move(*found));
+    List1->entries().setEntries(std::move(*found));
     Picture4->hide();
     const int count = List1->count();
     Label4->setText(tr("%n Matches.", nullptr, count));

@@ -6,7 +6,7 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class EntryListView;
 class QPushButton;
 class PictureBox;
 
@@ -27,7 +27,7 @@ public:
     QLineEdit* Text1;       // the search word, at most 30 characters
     QPushButton* Command1;  // runs the search (Enter)
     QLabel* Label1;         // "Record(s) that contain your Search Word/Phrase:"
-    QListWidget* List1;     // results, sorted
+    EntryListView* List1;   // results, sorted
     QLabel* Label4;         // number of results
     QPushButton* Command15; // closes the window (Esc)
 

@@ -1,5 +1,6 @@
 #include "app/categorybox.h"
 #include "app/controls.h"
+#include "app/entrylistmodel.h"
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
@@ -55,7 +56,7 @@ void FillEntryList() {
         main.List1->show();
         return showVaultReport(listed.code());
     }
-    const QStringList rows = addEntryRows(main.List1, std::move(*listed));
+    main.List1->entries().setEntries(std::move(*listed));
     main.Label35->setText(QString::number(main.List1->count()));
     if (main.List1->count() == 0) {
         main.Picture5->hide();
@@ -63,13 +64,9 @@ void FillEntryList() {
         main.Picture17->hide();
     }
     main.List1->show();
-    // The rows' texts are compared without asking the list for each.
-    for (qsizetype row = 0; row < rows.size(); ++row) {
-        if (rows[row].compare(LastSavedDescription, Qt::CaseInsensitive) == 0) {
-            setListIndex(main.List1, int(row));
-            break;
-        }
-    }
+    if (const int saved = main.List1->entries().rowOfText(LastSavedDescription, Qt::CaseInsensitive);
+        saved >= 0)
+        setListIndex(main.List1, saved);
 }
 
 void frmMain::clearShownEntry() {
@@ -78,7 +75,7 @@ void frmMain::clearShownEntry() {
 
 void frmMain::showCurrentEntry() {
     // Locked, nothing of the vault is shown (a command that ends after the lock may ask).
-    if (trayLock().locked() || !List1->currentItem()) return;
+    if (trayLock().locked() || List1->currentRow() < 0) return;
     Picture1->repaint();
     Picture9->show();
     Picture9->repaint();

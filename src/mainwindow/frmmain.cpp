@@ -4,6 +4,7 @@
 #include "app/clipboard.h"
 #include "app/colours.h"
 #include "app/controls.h"
+#include "app/entrylistmodel.h"
 #include "app/forms.h"
 #include "app/language.h"
 #include "app/modmain.h"
@@ -126,9 +127,7 @@ frmMain::frmMain() {
     Picture1->hide();
     Picture4 = named(new QFrame(Picture1), "Picture4");
     place(Picture4, Picture4Left, Picture4Top, 2991, 4820);
-    List1 = named(new QListWidget(Picture4), "List1");
-    List1->setSortingEnabled(true);
-    List1->setUniformItemSizes(true);
+    List1 = named(new EntryListView(Picture4), "List1");
     place(List1, List1Left, List1Top, 2961, 4820);
     picTitle1 = picture(Picture1, "picTitle1", QStringLiteral("title_entries"));
     place(picTitle1, 320, TitlePictureTop, TitlePictureWidth, 330);
@@ -232,7 +231,7 @@ frmMain::frmMain() {
         w->setCursor(hand);
 
     // The list's rows all have one height; the layout keeps the list to whole rows.
-    List1->addItem(QStringLiteral("M"));
+    List1->entries().setEntries({ListedEntry{std::nullopt, QStringLiteral("M")}});
     listRowHeight_ = List1->sizeHintForRow(0);
     List1->clear();
     layout_ = mainlayout::designLayout(twips::fromPx(listRowHeight_), twips::fromPx(2 * List1->frameWidth()));
@@ -278,11 +277,12 @@ frmMain::frmMain() {
                  [this, i] { copyField(i + 1); });
 
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(List1, &EntryListView::currentRowChanged, this, [this](int row) {
         if (row < 0) return;
         // The view makes a row current on its own when it gets the focus, without highlighting
         // it: the entry shown is always the one highlighted.
-        if (QListWidgetItem* item = List1->item(row); !item->isSelected()) item->setSelected(true);
+        if (!List1->selectionModel()->isRowSelected(row))
+            List1->selectionModel()->select(List1->model()->index(row, 0), QItemSelectionModel::Select);
         List1_Click();
     });
     List1->installEventFilter(this);

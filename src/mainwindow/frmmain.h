@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/entrylistmodel.h"
 #include "app/mainwindowport.h"
 #include "entryview.h"
 #include "layout.h"
@@ -13,7 +14,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+
 class QMenu;
 class QAction;
 class QPlainTextEdit;
@@ -39,7 +40,7 @@ public:
     // Main panel
     QFrame* Picture1;      // framed panel holding everything below the header
     QFrame* Picture4;      // list pane
-    QListWidget* List1;    // entry list, sorted, descriptions in upper case
+    EntryListView* List1;  // entry list, sorted, descriptions in upper case
     PictureBox* picTitle1; // title picture above the list
     PictureBox* picTitle2; // title picture above the detail pane
 

@@ -1,5 +1,6 @@
 #include "app/colours.h"
 #include "app/controls.h"
+#include "app/entrylistmodel.h"
 #include "app/forms.h"
 #include "app/picturebox.h"
 #include "app/traylock.h"
@@ -61,9 +62,8 @@ bool frmMain::selectEntryRow(int row) {
 }
 
 bool frmMain::selectEntry(const QString& description, bool exactCase) {
-    const QList<QListWidgetItem*> rows =
-        List1->findItems(description, exactCase ? Qt::MatchExactly : Qt::MatchFixedString);
-    return !rows.isEmpty() && setListIndex(List1, List1->row(rows.first()));
+    return setListIndex(
+        List1, List1->entries().rowOfText(description, exactCase ? Qt::CaseSensitive : Qt::CaseInsensitive));
 }
 
 bool frmMain::selectEntryKey(EntryKey key) {

@@ -1,7 +1,9 @@
 #include "repository.h"
 
 #include "codec.h"
+#include "conflictcopy.h"
 #include "dates.h"
+#include "filecheck.h"
 #include "rowreaders.h"
 #include "statements.h"
 #include "text.h"
@@ -9,7 +11,9 @@
 #include "vaultfile.h"
 #include "vaultkey.h"
 
+#include <QDir>
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 #include <cmath>
 
@@ -429,10 +433,14 @@ Result<> addEntry(const EntryValues& values, const QDateTime& when) {
     });
 }
 
+namespace {
+// The updates of an entry's columns, in the order of storedValues.
+constexpr std::array<const char*, 8> Updates = {
+    sql::UpdateEntryPdf1, sql::UpdateEntryPdf2, sql::UpdateEntryPdf3,     sql::UpdateEntryPdf4,
+    sql::UpdateEntryPdf5, sql::UpdateEntryPdf6, sql::UpdateEntryCategory, sql::UpdateEntryLastUpdate};
+} // namespace
+
 Result<RowCheck> updateEntry(std::optional<EntryKey> key, const EntryValues& values, const QDateTime& when) {
-    static constexpr std::array<const char*, 8> Updates = {
-        sql::UpdateEntryPdf1, sql::UpdateEntryPdf2, sql::UpdateEntryPdf3,     sql::UpdateEntryPdf4,
-        sql::UpdateEntryPdf5, sql::UpdateEntryPdf6, sql::UpdateEntryCategory, sql::UpdateEntryLastUpdate};
     return operation<RowCheck>(ErrorCode::UpdateEntry,
                                [&] {
                                    const std::array<QString, 8> v = storedValues(values, when);
@@ -538,22 +546,30 @@ Result<ImportTarget> importTarget() {
     });
 }
 
+namespace {
+
+// An entry row of SelectEntries (key, PDF1 .. PDF6, sCat, dtLU) as stored, apostrophes back.
+EntryRecord entryRecordOf(const sqlite::Statement& rows) {
+    EntryRecord entry;
+    entry.description = DecodeEntryValue(rows.bytesView(1));
+    for (int i = 0; i < 4; ++i)
+        entry.fields[std::size_t(i)] = DecodeEntryValue(rows.bytesView(2 + i));
+    entry.notes = DecodeEntryValue(rows.bytesView(6));
+    entry.category = storedCategory(rows.bytesView(7));
+    entry.lastUpdate = DecodeValue(rows.bytesView(8));
+    return entry;
+}
+
+} // namespace
+
 Result<VaultExport> exportEntries() {
     return operation<VaultExport>(ErrorCode::ExportEntries, [] {
         VaultExport all;
         openVault();
         {
             sqlite::Statement rows = openRecords(sql::SelectEntries);
-            while (rows.next()) {
-                EntryRecord entry;
-                entry.description = DecodeEntryValue(rows.bytesView(1));
-                for (int i = 0; i < 4; ++i)
-                    entry.fields[std::size_t(i)] = DecodeEntryValue(rows.bytesView(2 + i));
-                entry.notes = DecodeEntryValue(rows.bytesView(6));
-                entry.category = storedCategory(rows.bytesView(7));
-                entry.lastUpdate = DecodeValue(rows.bytesView(8));
-                all.entries << entry;
-            }
+            while (rows.next())
+                all.entries << entryRecordOf(rows);
         }
         all.categories = allCategoryDefinitions();
         closeVault();
@@ -627,6 +643,121 @@ Result<> saveLoginSettings(const LoginSettings& settings, const VaultKey* newKey
         executeStatement(sql::UpdateLoginRetries, {settings.retries});
         closeVault();
     });
+}
+
+// Conflict copies ---------------------------------------------------------------------------
+
+namespace {
+
+bool sameValues(const EntryRecord& a, const EntryRecord& b) {
+    return a.description == b.description && a.fields == b.fields && a.notes == b.notes &&
+           a.category == b.category;
+}
+
+} // namespace
+
+Result<QList<CopyDifference>> compareWithCopy(const QString& copyPath, const VaultKey* copyKey) {
+    return operation<QList<CopyDifference>>(ErrorCode::ExportEntries, [&] {
+        QList<EntryRecord> copyEntries;
+        QList<CategoryDefinition> copyCategories;
+        {
+            sqlite::Connection copy = openCheckedVault(QDir::cleanPath(copyPath), copyKey);
+            sqlite::Statement rows(copy, sql::SelectEntries);
+            while (rows.next())
+                copyEntries << entryRecordOf(rows);
+            sqlite::Statement titles(copy, sql::SelectCategoryDefinitions);
+            while (titles.next()) {
+                copyCategories << categoryDefinitionOf(titles);
+                copyCategories.back().name = upperTrimmed(copyCategories.back().name);
+            }
+        }
+        struct VaultEntry {
+            EntryKey key;
+            EntryRecord record;
+            QByteArray asRead;
+        };
+        QHash<QString, VaultEntry> vaultEntries;
+        QSet<QString> vaultCategories;
+        openVault();
+        {
+            sqlite::Statement rows = openRecords(sql::SelectEntries);
+            while (rows.next()) {
+                if (rows.isNull(0)) continue; // a row without a key cannot be updated
+                EntryRecord record = entryRecordOf(rows);
+                vaultEntries.insert(upperTrimmed(record.description),
+                                    {rows.number(0), record, rowAsRead(rows, 1)});
+            }
+        }
+        for (const CategoryDefinition& category : allCategoryDefinitions())
+            vaultCategories << category.name;
+        closeVault();
+
+        QList<CopyDifference> differences;
+        for (const EntryRecord& entry : std::as_const(copyEntries)) {
+            CopyDifference difference{entry, std::nullopt, {}, {}, std::nullopt};
+            if (const auto found = vaultEntries.constFind(upperTrimmed(entry.description));
+                found != vaultEntries.cend()) {
+                if (sameValues(found->record, entry)) continue;
+                difference.vaultKey = found->key;
+                difference.vault = found->record;
+                difference.vaultAsRead = found->asRead;
+            }
+            const QString category = upperTrimmed(entry.category);
+            if (!vaultCategories.contains(category)) {
+                const auto titles =
+                    std::find_if(copyCategories.cbegin(), copyCategories.cend(),
+                                 [&](const CategoryDefinition& c) { return c.name == category; });
+                difference.newCategory =
+                    titles != copyCategories.cend() ? *titles : CategoryDefinition{category, {}, -1};
+            }
+            differences << difference;
+        }
+        return differences;
+    });
+}
+
+Result<RowCheck> takeFromCopy(const QList<CopyDifference>& chosen, const QDateTime& when) {
+    return operation<RowCheck>(
+        ErrorCode::ImportEntries,
+        [&] {
+            openVault();
+            QSet<QString> categories;
+            for (const CategoryDefinition& category : allCategoryDefinitions())
+                categories << category.name;
+            // Every vault entry the copy's values go over is checked first: one changed meanwhile
+            // leaves the whole choice unwritten.
+            for (const CopyDifference& difference : chosen) {
+                if (!difference.vaultKey) continue;
+                if (const RowCheck check = checkRow(difference.vaultKey, difference.vaultAsRead);
+                    check != RowCheck::Written) {
+                    closeVault();
+                    return check;
+                }
+            }
+            for (const CopyDifference& difference : chosen) {
+                const EntryRecord& e = difference.copy;
+                const std::array<QString, 8> v = storedValues(
+                    EntryRecord{e.category, e.description, e.fields, e.notes, formatLastUpdate(when)});
+                if (difference.vaultKey) {
+                    for (std::size_t i = 0; i < Updates.size(); ++i)
+                        executeStatement(Updates[i], {v[i], *difference.vaultKey});
+                } else {
+                    executeStatement(sql::InsertEntry, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+                }
+                if (difference.newCategory && !categories.contains(difference.newCategory->name)) {
+                    const auto& t = difference.newCategory->titles;
+                    executeStatement(sql::InsertCategory, {difference.newCategory->name});
+                    executeStatement(sql::InsertCategoryDefinitionWithTitles,
+                                     {difference.newCategory->name, toStoredTitle(t[0]), toStoredTitle(t[1]),
+                                      toStoredTitle(t[2]), toStoredTitle(t[3]), toStoredTitle(t[4]),
+                                      toStoredTitle(t[5])});
+                    categories << difference.newCategory->name;
+                }
+            }
+            closeVault();
+            return RowCheck::Written;
+        },
+        {.writes = true});
 }
 
 } // namespace store

@@ -30,8 +30,7 @@ class AttachWindowTest final : public VaultTestCase {
     QString pick(const QString& description) {
         frmMain& main = form<frmMain>();
         FillCategoryFilter(0);
-        const auto found = main.List1->findItems(description, Qt::MatchFixedString);
-        if (found.isEmpty() || !setListIndex(main.List1, main.List1->row(found.first()))) return {};
+        if (!main.selectEntry(description, false)) return {};
         return QString::number(main.shownEntryKey().value_or(0));
     }
 

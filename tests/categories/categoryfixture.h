@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/controls.h"
+#include "app/entrylistmodel.h"
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
@@ -25,6 +26,8 @@ template <class Box> QStringList itemsOf(const Box* box) {
     for (int i = 0; i < box->count(); ++i) {
         if constexpr (std::is_same_v<Box, QListWidget>)
             out << box->item(i)->text();
+        else if constexpr (std::is_same_v<Box, EntryListView>)
+            out << box->entries().textAt(i);
         else
             out << box->itemText(i);
     }

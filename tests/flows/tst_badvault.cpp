@@ -31,9 +31,8 @@ frmMain& startOnVault() {
 }
 
 void selectRow(frmMain& main, const QString& text) {
-    const auto rows = main.List1->findItems(text, Qt::MatchExactly);
-    QVERIFY(!rows.isEmpty());
-    setListIndex(main.List1, main.List1->row(rows.first()));
+    const bool found = main.selectEntry(text, true);
+    QVERIFY(found);
 }
 
 } // namespace

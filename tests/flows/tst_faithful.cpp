@@ -182,9 +182,10 @@ private slots:
         selectEntry(main, QStringLiteral("A4"));
         setComboText(main.Combo1, QStringLiteral("WEB SITE"));
         for (int row = 0; row < main.List1->count(); ++row)
-            QCOMPARE(main.List1->item(row)->isSelected(),
-                     main.List1->item(row)->text() == main.Label3->text());
-        QVERIFY(main.List1->currentItem() == nullptr || main.List1->currentItem()->isSelected());
+            QCOMPARE(main.List1->selectionModel()->isRowSelected(row),
+                     main.List1->entries().textAt(row) == main.Label3->text());
+        QVERIFY(main.List1->currentRow() < 0 ||
+                main.List1->selectionModel()->isRowSelected(main.List1->currentRow()));
     }
 
     // Esc or the close button in an editor holding changes asks first; No keeps what was typed.

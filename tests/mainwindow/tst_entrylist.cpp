@@ -35,7 +35,7 @@ frmMain& started() {
 QStringList listed(const frmMain& main) {
     QStringList rows;
     for (int i = 0; i < main.List1->count(); ++i)
-        rows << main.List1->item(i)->text();
+        rows << main.List1->entries().textAt(i);
     return rows;
 }
 
@@ -198,44 +198,6 @@ private slots:
             QCOMPARE(shown, (QSet<EntryKey>{first, second}));
         }
         QVERIFY(fake().messages.isEmpty());
-    }
-
-    // Rows changed other than by a fill name no entry: a row that moved never shows another
-    // entry's values. Rows added at the end leave the filled rows their entries.
-    void changedRowsNameNoEntry_data() {
-        QTest::addColumn<QString>("change");
-        QTest::addColumn<bool>("filledRowsKeepTheirEntries");
-        QTest::newRow("row taken out") << "take" << false;
-        QTest::newRow("row added in front") << "insert" << false;
-        QTest::newRow("rows sorted again") << "sort" << false;
-        QTest::newRow("row added at the end") << "append" << true;
-    }
-    void changedRowsNameNoEntry() {
-        QFETCH(QString, change);
-        QFETCH(bool, filledRowsKeepTheirEntries);
-        const qint64 alpha = vault().addEntry(QStringLiteral("Alpha"), QStringLiteral("HOME"));
-        vault().addEntry(QStringLiteral("Beta"), QStringLiteral("HOME"));
-        const qint64 gamma = vault().addEntry(QStringLiteral("Gamma"), QStringLiteral("HOME"));
-        frmMain& main = started();
-        QListWidget* list = main.List1;
-        if (change == QLatin1String("take")) delete list->takeItem(1);
-        if (change == QLatin1String("insert")) list->addItem(QStringLiteral("AARDVARK")); // sorts first
-        if (change == QLatin1String("sort")) list->sortItems(Qt::DescendingOrder);
-        if (change == QLatin1String("append")) list->addItem(QStringLiteral("OMEGA"));
-        {
-            const QSignalBlocker blocker(list);
-            list->setCurrentRow(change == QLatin1String("insert") ? 0 : list->count() - 1);
-            QCOMPARE(listKey(list), std::nullopt);
-            list->setCurrentRow(change == QLatin1String("insert") ? 1 : 0);
-            QCOMPARE(listKey(list), filledRowsKeepTheirEntries ? std::optional(alpha) : std::nullopt);
-            QCOMPARE(setListKey(list, gamma), filledRowsKeepTheirEntries);
-        }
-
-        // The next fill gives every row its entry again.
-        FillEntryList();
-        QCOMPARE(listed(main), (QStringList{"ALPHA", "BETA", "GAMMA"}));
-        QVERIFY(setListKey(list, gamma));
-        QCOMPARE(main.shownEntryKey(), std::optional(gamma));
     }
 
     // Without its file the list fill fails five times and reports E213; the category fill then

@@ -32,8 +32,7 @@ frmMain& started() {
 }
 
 bool selectEntry(frmMain& main, const QString& description) {
-    const auto found = main.List1->findItems(description, Qt::MatchFixedString);
-    return !found.isEmpty() && setListIndex(main.List1, main.List1->row(found.first()));
+    return main.selectEntry(description, false);
 }
 
 } // namespace

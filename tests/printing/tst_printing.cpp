@@ -51,8 +51,7 @@ void deliverTemplates() {
 void openWarning(const QString& description) {
     frmMain& main = form<frmMain>();
     FillCategoryFilter(0);
-    const auto items = main.List1->findItems(description.toUpper(), Qt::MatchExactly);
-    if (!items.isEmpty()) setListIndex(main.List1, main.List1->row(items.first()));
+    main.selectEntry(description.toUpper(), true);
     main.Command4_Click();
 }
 

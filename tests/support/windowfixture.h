@@ -4,6 +4,7 @@
 // entries, failing operations and scripting what a person does in each modal window.
 
 #include "app/controls.h"
+#include "app/entrylistmodel.h"
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
@@ -31,9 +32,14 @@ inline frmMain& openMainWindow() {
 
 // Selects the entry list's row showing description, as a click would.
 inline void selectEntry(frmMain& main, const QString& description) {
-    const auto rows = main.List1->findItems(description, Qt::MatchExactly);
-    if (rows.isEmpty()) qFatal("no row %s", qPrintable(description));
-    setListIndex(main.List1, main.List1->row(rows.first()));
+    if (!main.selectEntry(description, true)) qFatal("no row %s", qPrintable(description));
+}
+
+inline QStringList listRows(const EntryListView* list) {
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+        rows << list->entries().textAt(i);
+    return rows;
 }
 
 inline QStringList listRows(const QListWidget* list) {

@@ -1,0 +1,102 @@
+#include "entrylistmodel.h"
+
+#include <QCollator>
+#include <QItemSelectionModel>
+#include <algorithm>
+
+void EntryListModel::setEntries(QList<ListedEntry> entries) {
+    // Comparing the texts themselves costs less than making a sort key of each; the rows are
+    // sorted as indexes into the entries, so that comparing goes straight to the characters.
+    std::vector<qsizetype> order(std::size_t(entries.size()));
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = qsizetype(i);
+    const QCollator collator;
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        return collator.compare(entries[a].description, entries[b].description) < 0;
+    });
+    beginResetModel();
+    texts_.clear();
+    texts_.reserve(entries.size());
+    keys_.clear();
+    keys_.reserve(order.size());
+    for (qsizetype row : order) {
+        texts_ << std::move(entries[row].description);
+        keys_.push_back(entries[row].key);
+    }
+    endResetModel();
+}
+
+void EntryListModel::clear() {
+    beginResetModel();
+    texts_.clear();
+    keys_.clear();
+    endResetModel();
+}
+
+std::optional<EntryKey> EntryListModel::keyAt(int row) const {
+    if (row < 0 || std::size_t(row) >= keys_.size()) return std::nullopt;
+    return keys_[std::size_t(row)];
+}
+
+int EntryListModel::rowOf(EntryKey key) const {
+    const auto found = std::find(keys_.begin(), keys_.end(), key);
+    return found == keys_.end() ? -1 : int(found - keys_.begin());
+}
+
+int EntryListModel::rowOfText(const QString& text, Qt::CaseSensitivity sensitivity) const {
+    for (qsizetype row = 0; row < texts_.size(); ++row)
+        if (texts_[row].compare(text, sensitivity) == 0) return int(row);
+    return -1;
+}
+
+int EntryListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : count();
+}
+
+QVariant EntryListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= count()) return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return texts_[index.row()];
+    return {};
+}
+
+EntryListView::EntryListView(QWidget* parent) : QListView(parent), model_(new EntryListModel(this)) {
+    setModel(model_);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!signalsBlocked()) emit currentRowChanged(current.isValid() ? current.row() : -1);
+            });
+}
+
+int EntryListView::currentRow() const {
+    return currentIndex().isValid() ? currentIndex().row() : -1;
+}
+
+void EntryListView::setCurrentRow(int row) {
+    selectionModel()->setCurrentIndex(model_->index(row), QItemSelectionModel::ClearAndSelect);
+}
+
+bool setListIndex(EntryListView* list, int row) {
+    if (row < 0 || row >= list->count()) return false;
+    {
+        const QSignalBlocker blocker(list);
+        list->setCurrentRow(row);
+    }
+    emit list->currentRowChanged(row);
+    return true;
+}
+
+QString listText(const EntryListView* list) {
+    const int row = list->currentRow();
+    return row < 0 ? QString() : list->entries().textAt(row);
+}
+
+std::optional<EntryKey> listKey(const EntryListView* list) {
+    return list->entries().keyAt(list->currentRow());
+}
+
+bool setListKey(EntryListView* list, EntryKey key) {
+    return setListIndex(list, list->entries().rowOf(key));
+}

@@ -1,0 +1,124 @@
+#include "apptestcase.h"
+#include "fakeplatform.h"
+#include "testmain.h"
+#include "windowfixture.h"
+
+#include "app/frmconflict.h"
+#include "app/modmain.h"
+#include "app/vaultlock.h"
+#include "store/codec.h"
+#include "store/locations.h"
+#include "store/sqlite.h"
+#include "store/vault.h"
+#include "store/vaultfile.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopeGuard>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QTest>
+
+// A sync tool's conflict copy beside the vault, as the user meets it at start: asked whether to
+// compare, the differing entries listed, the ticked ones taken, the copy offered for the trash.
+class ConflictWindowTest final : public AppTestCase {
+    Q_OBJECT
+
+    QTemporaryDir home;
+    QByteArray dataHome;
+
+    QString copyPath() {
+        return vault().folder() + QStringLiteral("/gpwdfsc.sync-conflict-20240102-093000-ABCDEFG.mdb");
+    }
+
+    // The copy holds what the vault holds and "Boat", which only it has.
+    void placeCopy() {
+        vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"), {QStringLiteral("alice")});
+        QVERIFY(QFile::copy(vault().path(), copyPath()));
+        sqlite::Connection db(copyPath());
+        db.execute(QStringLiteral("INSERT INTO PDF (PDF1, PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU) "
+                                  "SELECT '%1', PDF2, PDF3, PDF4, PDF5, PDF6, sCat, dtLU FROM PDF")
+                       .arg(EncodeValue(QStringLiteral("Boat")))
+                       .toUtf8()
+                       .constData());
+        ChosenVaultFile = vault().path(); // the vault where the copy lies, as named on the command line
+    }
+
+    QStringList listedRows() {
+        QStringList rows;
+        const QStandardItemModel* model = form<frmConflict>().entryModel;
+        for (int row = 0; row < model->rowCount(); ++row)
+            rows << model->item(row, 0)->text() + QLatin1Char('|') + model->item(row, 2)->text();
+        return rows;
+    }
+
+private slots:
+    void init() {
+        AppTestCase::init();
+        dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path())); // the trash
+    }
+    void cleanup() {
+        qputenv("XDG_DATA_HOME", dataHome);
+        AppTestCase::cleanup();
+    }
+
+    // Start-up offers the copy; the ticked entry is taken and shown in the main window; the copy
+    // goes to the trash only on Yes.
+    void copyIsComparedAndTaken_data() {
+        QTest::addColumn<MsgAnswer>("trash");
+        QTest::newRow("copy to the trash") << MsgAnswer::Yes;
+        QTest::newRow("copy kept") << MsgAnswer::No;
+    }
+    void copyIsComparedAndTaken() {
+        QFETCH(MsgAnswer, trash);
+        placeCopy();
+        StartUp();
+        QCOMPARE(fake().titles(), QStringList{"Sync Conflict"});
+        QCOMPARE(fake().modals, QStringList{"frmConflict"});
+        QCOMPARE(listedRows(), QStringList{"Boat|only in the copy"});
+
+        fake().answers = {trash};
+        form<frmConflict>().cmdTake_Click();
+        QCOMPARE(fake().titles(), (QStringList{"Sync Conflict", "Conflict Copy"}));
+        QCOMPARE(fake().messages.last().prompt, "1 entry taken into the vault.\n\nMove the conflict copy " +
+                                                    copyPath() + " to the trash?");
+        QVERIFY(!isLoaded<frmConflict>());
+        QVERIFY(listRows(form<frmMain>().List1).contains(QStringLiteral("BOAT")));
+        QCOMPARE(QFile::exists(copyPath()), trash == MsgAnswer::No);
+    }
+
+    // Nothing ticked: nothing is taken and the window stays.
+    void nothingTicked() {
+        placeCopy();
+        StartUp();
+        frmConflict& window = form<frmConflict>();
+        window.entryModel->item(0, 0)->setCheckState(Qt::Unchecked);
+        window.cmdTake_Click();
+        QCOMPARE(fake().messages.last().prompt, QStringLiteral("Tick the entries to take into the vault."));
+        QVERIFY(isLoaded<frmConflict>());
+        QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM PDF")).toInt(), 1);
+    }
+
+    // An encrypted copy asks for its own password; a wrong one is refused and asked again.
+    void encryptedCopyAsksItsPassword() {
+        placeCopy();
+        std::optional<VaultKey> key = deriveLoginKey(QStringLiteral("boat pw"), newVaultSalt());
+        QVERIFY(key);
+        reencryptVault(copyPath(), nullptr, &*key);
+        StartUp();
+        QCOMPARE(fake().modals, QStringList{"frmCopyPassword"});
+        frmCopyPassword& password = form<frmCopyPassword>();
+        for (const QString& typed : {QStringLiteral("wrong"), QStringLiteral("Boat PW ")}) {
+            password.txtPassword->setText(typed);
+            password.cmdOK_Click();
+        }
+        QCOMPARE(fake().titles(), (QStringList{"Sync Conflict", "Conflict Copy Password"}));
+        QCOMPARE(fake().modals, (QStringList{"frmCopyPassword", "frmConflict"}));
+        QCOMPARE(listedRows(), QStringList{"Boat|only in the copy"});
+    }
+};
+
+QUORLANE_TEST(ConflictWindowTest);
+#include "tst_conflictwindow.moc"
