@@ -10,6 +10,14 @@
 #include <QApplication>
 #include <cstdio>
 
+namespace {
+// The names the settings file is found by.
+void nameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Quorlane"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Quorlane"));
+}
+} // namespace
+
 int main(int argc, char* argv[]) {
     // Before anything of the vault is in memory: no core dump, nothing readable by others.
     hardenProcess();
@@ -17,25 +25,24 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine line = parseCommandLine(arguments);
-    switch (line.action) {
-    case CommandLine::Action::Help:
-        std::fputs(commandLineHelp().toLocal8Bit().constData(), stdout);
+    CommandLine line = parseCommandLine(arguments);
+    if (line.action != CommandLine::Action::Run) {
+        // Help, version and refusals speak the user's language, still without a display.
+        QCoreApplication console(argc, argv);
+        nameApplication();
+        installTranslations(chosenLocale(), translationsFolder());
+        line = parseCommandLine(arguments);
+        if (line.action == CommandLine::Action::Refuse) {
+            std::fputs(refusalText(line).toLocal8Bit().constData(), stderr);
+            return CommandLineRefused;
+        }
+        const QString out = line.action == CommandLine::Action::Help ? commandLineHelp() : versionText();
+        std::fputs(out.toLocal8Bit().constData(), stdout);
         return 0;
-    case CommandLine::Action::Version:
-        std::fputs(versionText().toLocal8Bit().constData(), stdout);
-        return 0;
-    case CommandLine::Action::Refuse:
-        std::fprintf(stderr, "quorlane: %s\nTry 'quorlane --help' for more information.\n",
-                     line.problem.toLocal8Bit().constData());
-        return CommandLineRefused;
-    case CommandLine::Action::Run:
-        break;
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorlane"));
-    QApplication::setOrganizationName(QStringLiteral("Quorlane"));
+    nameApplication();
     // Ties the windows to the installed desktop entry (its icon and name in the task bar).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorlane.Quorlane"));
     initQuorlaneResources();

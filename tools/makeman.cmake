@@ -5,7 +5,10 @@
 #
 #   cmake -DPROGRAM=<quorlane> -DOUTPUT=<quorlane.1.gz> -DVERSION=<version> -DSUMMARY=<text>
 #         -DDATE=<yyyy-mm-dd> -P makeman.cmake
-execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
+# In English whatever the builder's language or settings: the page is the English one.
+get_filename_component(settings "${OUTPUT}.settings" ABSOLUTE)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C LANG=C LANGUAGE= XDG_CONFIG_HOME=${settings}
+                        ${PROGRAM} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${PROGRAM} --help failed: ${status}")
 endif()

@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>--vault needs the name of a vault file</source>
+        <translation>--vault braucht den Namen einer Tresordatei</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>--vault is given twice</source>
+        <translation>--vault ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>the vault file %1 does not exist</source>
+        <translation>die Tresordatei %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>Usage: quorlane [--vault FILE]
+Keeps accounts, card numbers, codes and passwords in one local vault file,
+sorted into categories whose field titles you choose.
+
+Options:
+  --vault FILE   use FILE as the vault instead of the usual one, for example a
+                 vault kept on a USB stick
+  -h, --help     print this help and exit
+  -v, --version  print the version and exit
+
+Files:
+  ~/.local/share/Quorlane/gpwdfsc.mdb
+                 the vault (under $XDG_DATA_HOME/Quorlane when that is set), made on
+                 first start; back it up while Quorlane is closed
+  gpwdfsc.mdb beside the program
+                 when present, the vault (portable use)
+  ~/.config/Quorlane.conf
+                 the settings: display choices, retry count, clipboard and idle times
+  /usr/share/quorlane/Help.pdf
+                 the user&apos;s guide (the Help button or F1)
+
+Exit status:
+  0              the program was closed, or help or version was printed
+  2              the command line was not understood
+</source>
+        <translation>Aufruf: quorlane [--vault DATEI]
+Verwahrt Konten, Kartennummern, Codes und Passwörter in einer lokalen Tresordatei,
+geordnet in Kategorien, deren Feldtitel Sie selbst wählen.
+
+Optionen:
+  --vault DATEI  DATEI statt des üblichen Tresors verwenden, zum Beispiel einen
+                 Tresor auf einem USB-Stick
+  -h, --help     diese Hilfe ausgeben und beenden
+  -v, --version  die Version ausgeben und beenden
+
+Dateien:
+  ~/.local/share/Quorlane/gpwdfsc.mdb
+                 der Tresor (unter $XDG_DATA_HOME/Quorlane, wenn das gesetzt ist), beim
+                 ersten Start angelegt; sichern Sie ihn, während Quorlane geschlossen ist
+  gpwdfsc.mdb neben dem Programm
+                 wenn vorhanden, der Tresor (portable Nutzung)
+  ~/.config/Quorlane.conf
+                 die Einstellungen: Anzeige, Anzahl der Versuche, Zwischenablage- und Sperrzeiten
+  /usr/share/quorlane/Help_de.pdf
+                 das Handbuch (die Hilfe-Schaltfläche oder F1)
+
+Rückgabewert:
+  0              das Programm wurde geschlossen, oder Hilfe bzw. Version wurde ausgegeben
+  2              die Befehlszeile wurde nicht verstanden
+</translation>
+    </message>
+    <message>
+        <source>quorlane: %1
+Try &apos;quorlane --help&apos; for more information.
+</source>
+        <translation>quorlane: %1
+»quorlane --help« gibt weitere Informationen.
+</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>This field could not be read. It is kept as stored.</source>
@@ -367,6 +450,77 @@ Alle Einträge exportieren?</translation>
     </message>
 </context>
 <context>
+    <name>Picture</name>
+    <message>
+        <source>Add Entry</source>
+        <translation>Neuer Eintrag</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Anhänge</translation>
+    </message>
+    <message>
+        <source>Category Breakdown</source>
+        <translation>Einträge nach Kategorie</translation>
+    </message>
+    <message>
+        <source>Category Editor</source>
+        <translation>Kategorie-Editor</translation>
+    </message>
+    <message>
+        <source>Category Transfer</source>
+        <translation>Kategorie übertragen</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Edit Entry</source>
+        <translation>Eintrag bearbeiten</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>GO</source>
+        <translation>LOS</translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation>Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>No entries</source>
+        <translation>Keine Einträge</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>in this category</source>
+        <translation>in dieser Kategorie</translation>
+    </message>
+    <message>
+        <source>password vault</source>
+        <translation>Passwort-Tresor</translation>
+    </message>
+</context>
+<context>
     <name>PrintPage</name>
     <message>
         <source>Category: </source>
@@ -517,6 +671,14 @@ Bitte entfernen Sie es; es wurde nichts gespeichert.</translation>
         <source>a write to it was not finished</source>
         <translation>ein Schreibvorgang darin wurde nicht abgeschlossen</translation>
     </message>
+    <message>
+        <source>SQLCipher finds it damaged (%1)</source>
+        <translation>SQLCipher hält die Datei für beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>%1 changed while it was checked</source>
+        <translation>%1 wurde während der Prüfung geändert</translation>
+    </message>
 </context>
 <context>
     <name>VaultLock</name>
@@ -551,6 +713,125 @@ Jetzt mit Ihrem Anmeldepasswort verschlüsseln?</translation>
     <message>
         <source>Your vault file is now encrypted. Your login password is the only way to open it: do not forget it.</source>
         <translation>Ihre Tresordatei ist jetzt verschlüsselt. Nur mit Ihrem Anmeldepasswort lässt sie sich öffnen: Vergessen Sie es nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>VaultRules</name>
+    <message>
+        <source>SQLite finds it damaged (%1)</source>
+        <translation>SQLite hält die Datei für beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>an unfinished change lies beside it in its journal file</source>
+        <translation>neben der Datei liegt eine unvollendete Änderung in ihrer Journaldatei</translation>
+    </message>
+    <message>
+        <source>it cannot be found</source>
+        <translation>die Datei ist nicht zu finden</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it holds a second object named %1</source>
+        <translation>die Datei enthält ein zweites Objekt namens %1</translation>
+    </message>
+    <message>
+        <source>it holds a view named %1</source>
+        <translation>die Datei enthält eine Sicht namens %1</translation>
+    </message>
+    <message>
+        <source>it holds a trigger named %1</source>
+        <translation>die Datei enthält einen Trigger namens %1</translation>
+    </message>
+    <message>
+        <source>it holds a virtual table named %1</source>
+        <translation>die Datei enthält eine virtuelle Tabelle namens %1</translation>
+    </message>
+    <message>
+        <source>it holds an index named %1</source>
+        <translation>die Datei enthält einen Index namens %1</translation>
+    </message>
+    <message>
+        <source>the index PDFList is not as Quorlane makes it</source>
+        <translation>der Index PDFList ist nicht so, wie Quorlane ihn anlegt</translation>
+    </message>
+    <message>
+        <source>it holds an object of the kind &quot;%1&quot; named %2</source>
+        <translation>die Datei enthält ein Objekt der Art „%1“ namens %2</translation>
+    </message>
+    <message>
+        <source>it holds a table named %1</source>
+        <translation>die Datei enthält eine Tabelle namens %1</translation>
+    </message>
+    <message>
+        <source>the table sqlite_sequence is not as SQLite makes it</source>
+        <translation>die Tabelle sqlite_sequence ist nicht so, wie SQLite sie anlegt</translation>
+    </message>
+    <message>
+        <source>it holds none of the vault&apos;s tables</source>
+        <translation>die Datei enthält keine der Tabellen eines Tresors</translation>
+    </message>
+    <message>
+        <source>the table %1 is missing</source>
+        <translation>die Tabelle %1 fehlt</translation>
+    </message>
+    <message>
+        <source>the table %1 has no column %2</source>
+        <translation>der Tabelle %1 fehlt die Spalte %2</translation>
+    </message>
+    <message>
+        <source>the table %1 has a column %2 that Quorlane does not make</source>
+        <translation>die Tabelle %1 hat eine Spalte %2, die Quorlane nicht anlegt</translation>
+    </message>
+    <message>
+        <source>the table %1 is not as Quorlane makes it</source>
+        <translation>die Tabelle %1 ist nicht so, wie Quorlane sie anlegt</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>it is not a database file</source>
+        <translation>es ist keine Datenbankdatei</translation>
+    </message>
+    <message>
+        <source>its header gives no valid page size</source>
+        <translation>der Dateikopf nennt keine gültige Seitengröße</translation>
+    </message>
+    <message>
+        <source>it is kept in write-ahead-log form, which Quorlane never writes</source>
+        <translation>die Datei liegt im Write-Ahead-Log-Format vor, das Quorlane nie schreibt</translation>
+    </message>
+    <message>
+        <source>its header gives an unknown file format</source>
+        <translation>der Dateikopf nennt ein unbekanntes Dateiformat</translation>
+    </message>
+    <message>
+        <source>its header is damaged</source>
+        <translation>der Dateikopf ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it keeps its text in UTF-16, which Quorlane never writes</source>
+        <translation>die Datei speichert ihren Text in UTF-16, das Quorlane nie schreibt</translation>
+    </message>
+    <message>
+        <source>its size, %1 bytes, is not a whole number of its %2-byte pages</source>
+        <translation>die Dateigröße von %1 Byte ist kein Vielfaches der Seitengröße von %2 Byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes follow its last page</source>
+        <translation>auf die letzte Seite folgen %1 Byte</translation>
+    </message>
+    <message>
+        <source>it is cut short: it holds %1 of its %2 pages</source>
+        <translation>die Datei ist abgeschnitten: sie enthält %1 von %2 Seiten</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,18 @@
 #include "commandline.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #ifndef QUORLANE_VERSION
 #define QUORLANE_VERSION "0"
 #endif
+
+namespace {
+QString text(const char* source) {
+    return QCoreApplication::translate("CommandLine", source);
+}
+} // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine line;
@@ -27,26 +34,30 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QString file;
         if (argument == QLatin1String("--vault")) {
             if (++i == arguments.size())
-                return refuse(QStringLiteral("--vault needs the name of a vault file"));
+                return refuse(
+                    text(QT_TRANSLATE_NOOP("CommandLine", "--vault needs the name of a vault file")));
             file = arguments[i];
         } else if (argument.startsWith(QLatin1String("--vault="))) {
             file = argument.mid(8);
         } else if (argument.startsWith(QLatin1Char('-'))) {
-            return refuse(QStringLiteral("unknown option %1").arg(argument));
+            return refuse(text(QT_TRANSLATE_NOOP("CommandLine", "unknown option %1")).arg(argument));
         } else {
-            return refuse(QStringLiteral("unexpected argument %1").arg(argument));
+            return refuse(text(QT_TRANSLATE_NOOP("CommandLine", "unexpected argument %1")).arg(argument));
         }
-        if (!line.vaultFile.isEmpty()) return refuse(QStringLiteral("--vault is given twice"));
+        if (!line.vaultFile.isEmpty())
+            return refuse(text(QT_TRANSLATE_NOOP("CommandLine", "--vault is given twice")));
         const QFileInfo info(file);
         if (file.isEmpty() || !info.isFile())
-            return refuse(QStringLiteral("the vault file %1 does not exist").arg(file));
+            return refuse(
+                text(QT_TRANSLATE_NOOP("CommandLine", "the vault file %1 does not exist")).arg(file));
         line.vaultFile = QDir::cleanPath(info.absoluteFilePath());
     }
     return line;
 }
 
 QString commandLineHelp() {
-    return QStringLiteral(
+    return text(QT_TRANSLATE_NOOP(
+        "CommandLine",
         "Usage: quorlane [--vault FILE]\n"
         "Keeps accounts, card numbers, codes and passwords in one local vault file,\n"
         "sorted into categories whose field titles you choose.\n"
@@ -70,7 +81,13 @@ QString commandLineHelp() {
         "\n"
         "Exit status:\n"
         "  0              the program was closed, or help or version was printed\n"
-        "  2              the command line was not understood\n");
+        "  2              the command line was not understood\n"));
+}
+
+QString refusalText(const CommandLine& line) {
+    return text(QT_TRANSLATE_NOOP("CommandLine",
+                                  "quorlane: %1\nTry 'quorlane --help' for more information.\n"))
+        .arg(line.problem);
 }
 
 QString versionText() {

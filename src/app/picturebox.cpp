@@ -1,24 +1,78 @@
 #include "picturebox.h"
 
+#include "store/wording.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 
 namespace {
 
-// One renderer per picture, kept by the application object, which deletes them as it goes.
+// The words the pictures draw (band captions, the banner, the empty list), translated where they
+// are drawn. A picture drawing a word missing here is a fault the tests catch.
+const char* const PictureWords[] = {
+    QT_TRANSLATE_NOOP("Picture", "Add Entry"),
+    QT_TRANSLATE_NOOP("Picture", "Attachments"),
+    QT_TRANSLATE_NOOP("Picture", "Category Breakdown"),
+    QT_TRANSLATE_NOOP("Picture", "Category Editor"),
+    QT_TRANSLATE_NOOP("Picture", "Category Transfer"),
+    QT_TRANSLATE_NOOP("Picture", "Copy to Clipboard"),
+    QT_TRANSLATE_NOOP("Picture", "Details"),
+    QT_TRANSLATE_NOOP("Picture", "Edit Entry"),
+    QT_TRANSLATE_NOOP("Picture", "Entries"),
+    QT_TRANSLATE_NOOP("Picture", "GO"),
+    QT_TRANSLATE_NOOP("Picture", "New Category"),
+    QT_TRANSLATE_NOOP("Picture", "No entries"),
+    QT_TRANSLATE_NOOP("Picture", "Print"),
+    QT_TRANSLATE_NOOP("Picture", "Search"),
+    QT_TRANSLATE_NOOP("Picture", "Setup"),
+    QT_TRANSLATE_NOOP("Picture", "in this category"),
+    QT_TRANSLATE_NOOP("Picture", "password vault"),
+};
+
+QString attribute(const QString& element, const QString& name) {
+    const QRegularExpression pattern(QStringLiteral("\\b%1=\"([^\"]*)\"").arg(name));
+    return pattern.match(element).captured(1);
+}
+
+// A translated word set in the picture's font shrunk, when needed, to the room the English word
+// had or most of the picture's width around its anchor, whichever is larger.
+QString fitted(const QString& element, const QString& english, const QString& translated,
+               double pictureWidth) {
+    QFont font(attribute(element, QStringLiteral("font-family")).section(QLatin1Char(','), 0, 0).trimmed());
+    const double size = attribute(element, QStringLiteral("font-size")).toDouble();
+    if (size <= 0 || pictureWidth <= 0) return element;
+    font.setPixelSize(qRound(size * 10)); // measured ten times larger for precision
+    font.setBold(attribute(element, QStringLiteral("font-weight")) == QLatin1String("bold"));
+    const QFontMetricsF metrics(font);
+    const double x = attribute(element, QStringLiteral("x")).toDouble();
+    const bool centred = attribute(element, QStringLiteral("text-anchor")) == QLatin1String("middle");
+    const double room = centred ? 2 * std::min(x, pictureWidth - x) - 0.15 * pictureWidth
+                                : pictureWidth - x - 0.05 * pictureWidth;
+    const double allowed = std::max(metrics.horizontalAdvance(english) / 10, room);
+    const double width = metrics.horizontalAdvance(translated) / 10;
+    if (width <= allowed) return element;
+    QString shrunk = element;
+    shrunk.replace(QStringLiteral("font-size=\"%1\"").arg(attribute(element, QStringLiteral("font-size"))),
+                   QStringLiteral("font-size=\"%1\"").arg(size * allowed / width, 0, 'f', 2));
+    return shrunk;
+}
+
+// One renderer per picture and language, kept by the application object, which deletes them as
+// it goes.
 QSvgRenderer* rendererFor(const QString& name) {
     static QHash<QString, QPointer<QSvgRenderer>> cache;
-    QPointer<QSvgRenderer>& renderer = cache[name];
-    if (!renderer)
-        renderer =
-            new QSvgRenderer(QStringLiteral(":/pictures/%1.svg").arg(name), QCoreApplication::instance());
+    QPointer<QSvgRenderer>& renderer = cache[name + QLatin1Char('|') + TextLocale.name()];
+    if (!renderer) renderer = new QSvgRenderer(pictureInLanguage(name), QCoreApplication::instance());
     return renderer;
 }
 
@@ -65,6 +119,34 @@ QAccessibleInterface* pictureBoxAccessible(const QString& className, QObject* ob
 }
 
 } // namespace
+
+QStringList pictureWords() {
+    QStringList words;
+    for (const char* word : PictureWords)
+        words << QString::fromLatin1(word);
+    return words;
+}
+
+QByteArray pictureInLanguage(const QString& name) {
+    QFile file(QStringLiteral(":/pictures/%1.svg").arg(name));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QString svg = QString::fromUtf8(file.readAll());
+    static const QRegularExpression viewBox(QStringLiteral("viewBox=\"[-\\d.]+ [-\\d.]+ ([\\d.]+) "));
+    const double width = viewBox.match(svg).captured(1).toDouble();
+    static const QRegularExpression text(QStringLiteral("(<text[^>]*>)([^<]+)</text>"));
+    QString out;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch& m : text.globalMatch(svg)) {
+        const QString english = m.captured(2);
+        const QString translated = QCoreApplication::translate("Picture", english.toUtf8().constData());
+        out += QStringView(svg).mid(done, m.capturedStart() - done);
+        out += fitted(m.captured(1), english, translated, width) + translated.toHtmlEscaped() +
+               QStringLiteral("</text>");
+        done = m.capturedEnd();
+    }
+    out += QStringView(svg).mid(done);
+    return out.toUtf8();
+}
 
 PictureBox::PictureBox(QWidget* parent, const QString& picture) : QWidget(parent), picture_(picture) {
     static const bool factoryInstalled = [] {

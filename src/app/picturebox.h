@@ -4,6 +4,12 @@
 #include <QWidget>
 #include <functional>
 
+// The program's SVG picture of that name with the words it draws in the user's language (a word
+// too long for its place is set smaller); empty when there is no such picture.
+QByteArray pictureInLanguage(const QString& name);
+// The words pictures may draw, in English; each has its translations.
+QStringList pictureWords();
+
 // A picture control: draws one of the program's SVG pictures, crisp at any size, keeping its
 // proportions and centred. Clicking it emits clicked().
 class PictureBox final : public QWidget {

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <optional>
 #include <sys/stat.h>
 
@@ -58,6 +59,41 @@ QString checkerOverride;
 
 using Kind = VaultFileVerdict::Kind;
 
+// What the rules said, in the user's language: its wording found among the rules' own and
+// translated, the names and numbers it carries put in again. Anything else (SQLite's own words)
+// stays as said.
+QString inUserLanguage(const QString& said) {
+    static const auto patterns = [] {
+        std::vector<std::pair<QRegularExpression, std::string_view>> list;
+        for (const std::string_view wording : vaultrules::wordings()) {
+            QString pattern = QRegularExpression::escape(QString::fromUtf8(wording.data(), wording.size()));
+            pattern.replace(QRegularExpression(QStringLiteral("\\\\%\\d")), QStringLiteral("(.*)"));
+            list.emplace_back(QRegularExpression(QRegularExpression::anchoredPattern(pattern),
+                                                 QRegularExpression::DotMatchesEverythingOption),
+                              wording);
+        }
+        return list;
+    }();
+    for (const auto& [pattern, wording] : patterns) {
+        const QRegularExpressionMatch match = pattern.match(said);
+        if (!match.hasMatch()) continue;
+        const QString text = QCoreApplication::translate("VaultRules", wording.data());
+        switch (match.lastCapturedIndex()) {
+        case 0:
+            return text;
+        case 1:
+            return text.arg(match.captured(1));
+        default:
+            return text.arg(match.captured(1), match.captured(2));
+        }
+    }
+    return said;
+}
+
+QString inUserLanguage(const std::string& said) {
+    return inUserLanguage(QString::fromStdString(said));
+}
+
 VaultFileVerdict runChecker(const QString& path) {
     const QString program = vaultCheckerProgram();
     if (program.isEmpty())
@@ -86,9 +122,9 @@ VaultFileVerdict runChecker(const QString& path) {
     case 0:
         return {};
     case 1:
-        return {Kind::Rejected, said};
+        return {Kind::Rejected, inUserLanguage(said)};
     case 2:
-        return {Kind::Unreadable, said};
+        return {Kind::Unreadable, inUserLanguage(said)};
     default:
         return {
             Kind::Unchecked,
@@ -109,24 +145,26 @@ VaultFileVerdict keyedCheck(const sqlite::Connection& db, const VaultKey& key, q
             rows.push_back(
                 {utf8(schema.text(0)), utf8(schema.text(1)), utf8(schema.text(2)), utf8(schema.text(3))});
         if (const std::string problem = vaultrules::schemaProblem(rows); !problem.empty())
-            return {Kind::Rejected, QString::fromStdString(problem)};
+            return {Kind::Rejected, inUserLanguage(problem)};
         sqlite::Statement pages(db, PageCountStatement);
         pages.next();
         if (const std::string problem = vaultrules::pagesProblem(
                 std::uint64_t(key.pageSize()), std::uint64_t(pages.number(0)), std::uint64_t(fileSize));
             !problem.empty())
-            return {Kind::Rejected, QString::fromStdString(problem)};
+            return {Kind::Rejected, inUserLanguage(problem)};
         sqlite::Statement check(db, QuickCheckStatement);
         check.next();
         if (const QString result = check.text(0); result != QLatin1String("ok"))
-            return {Kind::Rejected, QStringLiteral("SQLCipher finds it damaged (%1)").arg(result)};
+            return {Kind::Rejected,
+                    QCoreApplication::translate("VaultFile", "SQLCipher finds it damaged (%1)").arg(result)};
         return {};
     } catch (const VaultFailure& failure) {
         // Another program's lock passes; anything else is the file.
         const qint64 primary = failure.number & 0xff;
         if (failure.source == QLatin1String("SQLite") && (primary == SQLITE_BUSY || primary == SQLITE_LOCKED))
             throw;
-        return {Kind::Rejected, QStringLiteral("SQLCipher finds it damaged (%1)").arg(failure.description)};
+        return {Kind::Rejected, QCoreApplication::translate("VaultFile", "SQLCipher finds it damaged (%1)")
+                                    .arg(failure.description)};
     }
 }
 
@@ -192,9 +230,9 @@ sqlite::Connection openCheckedVault(const QString& path, const VaultKey* key) {
     // The file SQLCipher now holds open must be the one checked: one replaced in between is
     // checked at the next attempt.
     if (checked && fingerprintOf(path) != checked)
-        throw VaultFailure{
-            QStringLiteral("Quorlane"), -1,
-            QStringLiteral("%1 changed while it was checked").arg(QDir::toNativeSeparators(path))};
+        throw VaultFailure{QStringLiteral("Quorlane"), -1,
+                           QCoreApplication::translate("VaultFile", "%1 changed while it was checked")
+                               .arg(QDir::toNativeSeparators(path))};
     return std::move(*opened);
 }
 

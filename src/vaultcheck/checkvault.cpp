@@ -43,11 +43,11 @@ VaultCheck failure(sqlite3* db, int code) {
     case SQLITE_RANGE:
     case SQLITE_FORMAT:
     case SQLITE_TOOBIG:
-        return rejected("SQLite finds it damaged (" + text + ")");
+        return rejected(vaultrules::worded(vaultrules::Damaged, {text}));
     case SQLITE_READONLY:
         // A journal beside the file holds a change that was never finished; rolling it back would
         // write into the file after this check.
-        return rejected("an unfinished change lies beside it in its journal file");
+        return rejected(vaultrules::Journal);
     default:
         return unreadable(text);
     }
@@ -58,12 +58,12 @@ VaultCheck failure(sqlite3* db, int code) {
 VaultCheck checkVaultFile(const std::string& path) {
     // The file itself: its header and its length in pages.
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return unreadable("it cannot be found");
-    if (!S_ISREG(info.st_mode)) return rejected("it is not a file");
+    if (::stat(path.c_str(), &info) != 0) return unreadable(vaultrules::NotFound);
+    if (!S_ISREG(info.st_mode)) return rejected(vaultrules::NotFile);
     std::string header(100, '\0');
     {
         std::ifstream file(path, std::ios::binary);
-        if (!file) return unreadable("it cannot be read");
+        if (!file) return unreadable(vaultrules::Unreadable);
         file.read(header.data(), std::streamsize(header.size()));
         header.resize(std::size_t(file.gcount()));
     }
@@ -118,6 +118,6 @@ VaultCheck checkVaultFile(const std::string& path) {
     const int rc = sqlite3_step(check.get());
     if (rc != SQLITE_ROW) return failure(db.get(), rc);
     if (const std::string result = column(check.get(), 0); result != "ok")
-        return rejected("SQLite finds it damaged (" + result + ")");
+        return rejected(vaultrules::worded(vaultrules::Damaged, {result}));
     return {};
 }

@@ -7,6 +7,7 @@
 // worded to follow "<file> is not a Quorlane vault: " ("it holds a view named PDF").
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,5 +34,17 @@ std::string plainFileProblem(std::string_view header, std::uint64_t fileSize);
 
 // An encrypted file once its key has read it: pageCount pages of pageSize bytes make the file.
 std::string pagesProblem(std::uint64_t pageSize, std::uint64_t pageCount, std::uint64_t fileSize);
+
+// The wordings of every answer above and of the checker's own (below), with %1, %2 where the names
+// and numbers go: the program shows an answer in the user's language by finding its wording.
+std::vector<std::string_view> wordings();
+// A wording with its values put in.
+std::string worded(const char* wording, std::initializer_list<std::string> values);
+// The checker's own answers, for what only it sees of a file.
+extern const char Damaged[]; // %1: SQLite's message
+extern const char Journal[];
+extern const char NotFound[];
+extern const char NotFile[];
+extern const char Unreadable[];
 
 } // namespace vaultrules

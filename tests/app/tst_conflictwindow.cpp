@@ -82,11 +82,26 @@ private slots:
         fake().answers = {trash};
         form<frmConflict>().cmdTake_Click();
         QCOMPARE(fake().titles(), (QStringList{"Sync Conflict", "Conflict Copy"}));
-        QCOMPARE(fake().messages.last().prompt, "1 entry taken into the vault.\n\nMove the conflict copy " +
-                                                    copyPath() + " to the trash?");
+        QCOMPARE(fake().messages.last().prompt,
+                 "1 entry taken into the vault.\n\nMove the conflict copy " + copyPath() + " to the trash?");
         QVERIFY(!isLoaded<frmConflict>());
         QVERIFY(listRows(form<frmMain>().List1).contains(QStringLiteral("BOAT")));
         QCOMPARE(QFile::exists(copyPath()), trash == MsgAnswer::No);
+    }
+
+    // A copy holding nothing the vault lacks is not compared in a window, only offered for the
+    // trash.
+    void sameCopyIsOnlyOfferedForTheTrash() {
+        vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"), {QStringLiteral("alice")});
+        QVERIFY(QFile::copy(vault().path(), copyPath()));
+        ChosenVaultFile = vault().path();
+        StartUp();
+        QCOMPARE(fake().titles(), (QStringList{"Sync Conflict", "Conflict Copy"}));
+        QCOMPARE(fake().messages.last().prompt, "The conflict copy " + copyPath() +
+                                                    " holds nothing that the vault lacks.\n\n"
+                                                    "Move the copy to the trash?");
+        QVERIFY(fake().modals.isEmpty());
+        QVERIFY(!QFile::exists(copyPath()));
     }
 
     // Nothing ticked: nothing is taken and the window stays.

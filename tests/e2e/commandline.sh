@@ -9,8 +9,8 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; cat "$work/out" "$work/err" 2>/dev/null; exit 1; }
 # No display and no toolkit fallback: a program that needed one would fail here.
-run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$work" XDG_DATA_HOME="$work/data" \
-          "$program" "$@" >"$work/out" 2>"$work/err"; }
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE LC_ALL="${language:-C.UTF-8}" \
+          HOME="$work" XDG_DATA_HOME="$work/data" "$program" "$@" >"$work/out" 2>"$work/err"; }
 
 run --help || fail "--help ended with $?"
 head -1 "$work/out" | grep -qx 'Usage: quorlane \[--vault FILE\]' || fail "--help printed no usage"
@@ -28,4 +28,12 @@ grep -qx 'quorlane: unknown option --frobnicate' "$work/err" || fail "no message
 [ ! -s "$work/out" ] || fail "a refusal wrote to stdout"
 [ ! -e "$work/data" ] || fail "a refused command line made the data folder"
 echo "PASS: a refused command line ends with status 2 and a message"
-echo "2 passed, 0 failed"
+
+# In German, with the translations beside the program as the build lays them out.
+language=de_DE.UTF-8 run --help || fail "German --help ended with $?"
+head -1 "$work/out" | grep -qx 'Aufruf: quorlane \[--vault DATEI\]' || fail "--help is not German"
+status=0
+language=de_DE.UTF-8 run --frobnicate || status=$?
+[ "$status" = 2 ] && grep -qx 'quorlane: unbekannte Option --frobnicate' "$work/err" || fail "the refusal is not German"
+echo "PASS: help and refusals in the user's language"
+echo "3 passed, 0 failed"

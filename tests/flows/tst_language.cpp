@@ -3,6 +3,7 @@
 #include "app/frmsetup.h"
 #include "app/language.h"
 #include "app/modregistry.h"
+#include "app/picturebox.h"
 #include "attachments/frmattach.h"
 #include "attachments/frmattachname.h"
 #include "categories/frmcatadd.h"
@@ -69,6 +70,13 @@ std::map<QString, QString> ownTexts(QWidget* window) {
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) add(button, "text", button->text());
         if (auto* group = qobject_cast<QGroupBox*>(widget)) add(group, "text", group->title());
         if (auto* line = qobject_cast<QLineEdit*>(widget)) add(line, "placeholder", line->placeholderText());
+        if (auto* picture = qobject_cast<PictureBox*>(widget)) {
+            static const QRegularExpression word(QStringLiteral("<text[^>]*>([^<]+)</text>"));
+            int line = 0;
+            for (const QRegularExpressionMatch& m :
+                 word.globalMatch(QString::fromUtf8(pictureInLanguage(picture->picture()))))
+                add(picture, QByteArray("picture" + QByteArray::number(++line)).constData(), m.captured(1));
+        }
         if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
             add(spin, "suffix", spin->suffix());
             add(spin, "special", spin->specialValueText());
@@ -103,7 +111,7 @@ const std::map<QString, std::function<QWidget*()>>& windows() {
 
 // Texts that read the same in German.
 bool sameInGerman(const QString& text) {
-    static const QStringList same{QStringLiteral("Quorlane")};
+    static const QStringList same{QStringLiteral("Quorlane"), QStringLiteral("Details")};
     return same.contains(text) || !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}")));
 }
 } // namespace

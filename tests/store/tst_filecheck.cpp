@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -134,6 +135,35 @@ private slots:
 
         QCOMPARE(fileBytes(path), bytes);
         QCOMPARE(QDir(vault().folder()).entryList(QDir::Files | QDir::Hidden), filesBefore);
+    }
+
+    // What is wrong reads in the user's language, names and numbers put in again; the checker
+    // program itself speaks English only.
+    void problemInTheUserLanguage_data() {
+        QTest::addColumn<QString>("statements");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("names") << "CREATE TRIGGER Spy AFTER UPDATE ON PDF BEGIN DELETE FROM Cats; END"
+                               << "Quorlane-Tresor: die Datei enthält einen Trigger namens Spy.";
+        QTest::newRow("two values") << QString(WritableSchema) +
+                                           "UPDATE sqlite_master SET sql = replace(sql, 'pwImg', 'pwImage') "
+                                           "WHERE name = 'CatDef'"
+                                    << "Quorlane-Tresor: der Tabelle CatDef fehlt die Spalte pwImg.";
+        QTest::newRow("SQLite's words kept")
+            << QString(WritableSchema) + "UPDATE sqlite_master SET sql = 'CREATE TABLE LPass AS "
+                                         "SELECT 1 AS UPass' WHERE name = 'LPass'"
+            << "Quorlane-Tresor: SQLite hält die Datei für beschädigt "
+               "(malformed database schema (LPass)).";
+    }
+    void problemInTheUserLanguage() {
+        QFETCH(QString, statements);
+        QFETCH(QString, problem);
+        craft(vault().path(), statements);
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(QUORLANE_APP_DIR "/translations/quorlane_de.qm")));
+        QCoreApplication::installTranslator(&german);
+        const QString failure = openingFailure();
+        QCoreApplication::removeTranslator(&german);
+        QVERIFY2(failure.endsWith(problem), qPrintable(failure));
     }
 
     // The forms of a vault the program has written: as delivered, before the list's index, after
