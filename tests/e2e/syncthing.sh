@@ -91,7 +91,7 @@ wait_until "the vault to reach the second folder" same_vault
 start_xvfb
 unset QT_QPA_PLATFORM
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
-mkdir -m 700 -p "$work/run" "$work/data" # the trash lies in the data folder
+mkdir -m 700 -p "$work/run"
 QUORLANE_WORK="$work" QUORLANE_ENTRIES="$entries" QUORLANE_WAIT=$QUORLANE_WAIT \
   timeout 600 dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/syncthing.py" 2> >(grep -v "Failed to set fd limit" >&2)
 
