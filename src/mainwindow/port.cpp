@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 // The main window as the other windows see it, and its commands that belong to other folders.
 
@@ -99,6 +100,13 @@ void frmMain::emptyForLock() {
     Label35->clear();
     Picture5->hide();
     Picture17->hide();
+    // What was being looked for goes with the list.
+    {
+        const QSignalBlocker blocker(txtFind);
+        txtFind->clear();
+    }
+    findTimer_->stop();
+    foundWord_.clear();
 }
 
 void frmMain::refillAfterLock() {

@@ -1,5 +1,6 @@
 // The find box above the entry list, as the person types into it.
 #include "app/entrylistmodel.h"
+#include "app/traylock.h"
 #include "mainwindow/frmmain.h"
 #include "testmain.h"
 #include "testvault.h"
@@ -87,6 +88,19 @@ private slots:
         main.List1->setFocus();
         QTest::keyClick(main.List1, Qt::Key_K, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), main.txtFind);
+    }
+
+    // The lock empties the find with the list: unlocked, the whole list is back.
+    void lockEmptiesTheFind() {
+        frmMain& main = prepare();
+        main.txtFind->setText(QStringLiteral("bank"));
+        main.applyFind();
+        QCOMPARE(main.Label35->text(), QStringLiteral("1 of 4"));
+        trayLock().lock();
+        QCOMPARE(main.txtFind->text(), QString());
+        trayLock().showMainWindow();
+        QCOMPARE(listRows(main.List1).size(), 4);
+        QCOMPARE(main.Label35->text(), QStringLiteral("4"));
     }
 };
 
