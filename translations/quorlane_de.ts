@@ -1762,6 +1762,10 @@ Open it with any PDF viewer.</source>
         <source>No entries in this category</source>
         <translation>Keine Einträge in dieser Kategorie</translation>
     </message>
+    <message>
+        <source>ALL CATEGORIES</source>
+        <translation>ALLE KATEGORIEN</translation>
+    </message>
 </context>
 <context>
     <name>frmMainClip</name>

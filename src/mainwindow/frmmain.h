@@ -162,7 +162,7 @@ public:
     QMenu& trayMenu() override { return *menPopup; }
     const PictureBox* banner() const override { return Picture2; }
     QString filterText() const override;
-    bool chooseFilter(const QString& text) override;
+    bool chooseFilter(const QString& category) override;
     void fillCategoryFilter() override;
     void refillCategoryFilter() override;
     void fillEntryList() override;
@@ -195,7 +195,7 @@ private:
     int listRowHeight_ = 0; // pixels
     bool valuesHidden_ = false;
     QWidget* menuBox_ = nullptr;        // the value box valueMenu was opened on
-    QString lockedFilter_;              // the filter's text when the program locked
+    QString lockedFilter_;              // the filter's category when the program locked
     std::optional<EntryKey> lockedKey_; // the entry shown when the program locked
 };
 
