@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <functional>
 #include <vector>
 
@@ -9,7 +10,7 @@
 int benchEntries(int& argc, char** argv);
 
 // Writes a vault of `entries` typical entries to path: the delivered categories and rows, a
-// description of 20 characters, four fields of 15, notes of 100, spread over ten categories.
+// description of 20 characters, four fields of 15, notes of 300, spread over ten categories.
 bool writeBenchVault(const QString& path, int entries);
 
 // The same vault in a temporary folder that becomes AppFolder. Gives the folder.
@@ -39,6 +40,15 @@ struct PlainAndEncrypted {
     std::vector<double> plain, encrypted;
 };
 PlainAndEncrypted bestMillisOnBoth(const std::vector<std::function<void()>>& operations, int rounds);
+
+// The same operations on the vault makeBenchVault made last (today's 16 KiB pages) and on a copy of
+// it rebuilt with SQLite's default 4 KiB pages, as plain vaults were made before, in alternating
+// blocks of rounds. Gives the times and both files' sizes. Leaves the program on today's vault.
+struct SmallAndLargePages {
+    std::vector<double> small, large;
+    qint64 smallBytes = 0, largeBytes = 0;
+};
+SmallAndLargePages bestMillisOnSmallPages(const std::vector<std::function<void()>>& operations, int rounds);
 
 // "  <name>  <ms> ms = <ratio>x the plain vault (goal)"
 void printEncryptedFigure(const char* name, double encryptedMs, double plainMs, const char* goal = "<= 1.5x");

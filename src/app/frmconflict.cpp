@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -37,6 +38,9 @@ void offerTrash(const QString& copyPath, const QString& prompt) {
     if (platform().messageBox(frmConflict::tr("Conflict Copy"), prompt.arg(shownName(copyPath)),
                               MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
         return;
+    // The trash lies in the data folder; Qt 6.4 puts the file under the working folder when that
+    // folder does not exist yet.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     if (!QFile::moveToTrash(copyPath))
         platform().messageBox(frmConflict::tr("Conflict Copy"),
                               frmConflict::tr("The copy could not be moved to the trash; it stays at %1.")
@@ -69,12 +73,9 @@ void showComparison(const QString& copyPath, std::optional<VaultKey> key) {
     platform().showModal(window);
 }
 
-} // namespace
-
-void offerConflictCopy() {
-    const QStringList copies = conflictCopiesOf(vaultFilePath());
-    if (copies.isEmpty()) return;
-    const QString copy = copies.front();
+// Says that the copy lies beside the vault; on Yes asks its password when it has one, then
+// compares. Returns when the user is done with it.
+void offerCopy(const QString& copy) {
     if (platform().messageBox(
             frmConflict::tr("Sync Conflict"),
             frmConflict::tr("A sync tool left a conflict copy of the vault beside it:\n%1\n\n"
@@ -89,6 +90,14 @@ void offerConflictCopy() {
         return;
     }
     showComparison(copy, std::nullopt);
+}
+
+} // namespace
+
+void offerConflictCopy() {
+    // One copy per conflict the sync tool met: each is offered in turn.
+    for (const QString& copy : conflictCopiesOf(vaultFilePath()))
+        offerCopy(copy);
 }
 
 frmConflict::frmConflict() {

@@ -12,9 +12,10 @@ class QPushButton;
 class QStandardItemModel;
 class QTreeView;
 
-// A sync tool's conflict copy of the vault: at start the program says that one lies beside the
-// vault and offers to compare it. Asks the copy's password when the copy is encrypted, then shows
-// the comparison window; a copy that holds nothing the vault lacks is only offered for the trash.
+// A sync tool's conflict copies of the vault: at start the program says of each copy beside the
+// vault in turn that it lies there, and offers to compare it. Asks the copy's password when the copy is
+// encrypted, then shows the comparison window; a copy that holds nothing the vault lacks is only offered for
+// the trash.
 void offerConflictCopy();
 
 // The comparison: the entries of the copy that the vault lacks or holds otherwise, each with a

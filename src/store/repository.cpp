@@ -2,6 +2,7 @@
 
 #include "codec.h"
 #include "conflictcopy.h"
+#include "cp1252.h"
 #include "dates.h"
 #include "filecheck.h"
 #include "rowreaders.h"
@@ -15,7 +16,9 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -31,6 +34,58 @@ QString upperCased(QString value) {
     }
     return value;
 }
+
+// The searched values, decoded and upper-cased as the search compares them. A value of the
+// codec's one-byte form is read in one pass over its bytes: each code goes through a table of
+// its character's capital straight into a buffer kept from value to value. Any other value (the
+// UTF-8 form, or text the encoder cannot have written) takes the codec's full decoding.
+class SearchedValues {
+public:
+    // restoreApostrophes: the substitute stands for the apostrophe it replaced.
+    explicit SearchedValues(bool restoreApostrophes) : restoreApostrophes_(restoreApostrophes) {
+        for (unsigned code = 0; code < 256; ++code) {
+            char16_t c = cp1252::charOf(code);
+            if (restoreApostrophes && c == ApostropheSubstitute.unicode()) c = u'\'';
+            capitals_[code] = text::upper(QStringView(&c, 1)).front().unicode();
+        }
+    }
+
+    // The value as searched; the view lasts until the next call.
+    QStringView operator()(QByteArrayView stored) {
+        buffer_.resize(std::size_t(stored.size() / 6 + 1));
+        char16_t* d = buffer_.data();
+        unsigned number = 0;
+        int place = 0;
+        // Read from the end: three digits at a time are the hundreds, tens and units of each
+        // code, first character first; the fillers (1..12) between them are skipped.
+        for (qsizetype i = stored.size() - 1; i >= 0; --i) {
+            const unsigned unit = static_cast<unsigned char>(stored[i]);
+            if (unit <= 12) continue;
+            const unsigned digit = unit - '0';
+            if (digit > 9) return decodedFully(stored);
+            number = number * 10 + digit;
+            if (++place < 3) continue;
+            // Above 255: the UTF-8 form's mark, or no code of the one-byte form.
+            if (number > 255 || d == buffer_.data() + buffer_.size()) return decodedFully(stored);
+            *d++ = capitals_[number];
+            number = 0;
+            place = 0;
+        }
+        if (place != 0) return decodedFully(stored);
+        return QStringView(buffer_.data(), d - buffer_.data());
+    }
+
+private:
+    QStringView decodedFully(QByteArrayView stored) {
+        decoded_ = upperCased(restoreApostrophes_ ? DecodeEntryValue(stored) : DecodeValue(stored));
+        return decoded_;
+    }
+
+    bool restoreApostrophes_;
+    std::array<char16_t, 256> capitals_;
+    std::vector<char16_t> buffer_;
+    QString decoded_;
+};
 
 // A stored category (encoded) as categories are compared: decoded, upper case, trimmed.
 QString storedCategory(QByteArrayView stored) {
@@ -380,14 +435,13 @@ Result<QList<ListedEntry>> findEntries(const QString& word) {
     // one-byte text exactly where it occurs in the value.
     const bool restoreApostrophes =
         wanted.contains(QLatin1Char('\'')) || wanted.contains(ApostropheSubstitute);
+    SearchedValues searched(restoreApostrophes);
     // Whether a row of searched values matches; gives its description as listed.
     const auto matching = [&](const sqlite::Statement& rows) -> std::optional<QString> {
         QString description = upperCased(DecodeEntryValue(rows.bytesView(1))).trimmed();
         bool match = occursIn(description);
-        for (int column = 2; column < 7 && !match; ++column) {
-            const QByteArrayView stored = rows.bytesView(column);
-            match = occursIn(upperCased(restoreApostrophes ? DecodeEntryValue(stored) : DecodeValue(stored)));
-        }
+        for (int column = 2; column < 7 && !match; ++column)
+            match = occursIn(searched(rows.bytesView(column)));
         return match ? std::optional(std::move(description)) : std::nullopt;
     };
     return operation<QList<ListedEntry>>(ErrorCode::Search, [&] {

@@ -183,7 +183,13 @@ void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultK
         run(db->handle(), AttachCopyStatement,
             {{copyName.constData(), int(copyName.size())},
              {to ? to->keyText() : "", to ? to->keyTextSize() : 0}});
-        if (to) run(db->handle(), pageSizeStatement("reencrypted", to->pageSize()).constData());
+        // An encrypted copy takes its key's page size; a plain copy the same large pages as a
+        // new plain vault, so a vault of smaller pages moves to them here.
+        if (to)
+            run(db->handle(), pageSizeStatement("reencrypted", to->pageSize()).constData());
+        else
+            run(db->handle(),
+                ("PRAGMA reencrypted.page_size = " + QByteArray::number(VaultPageSize)).constData());
         step(ReencryptStep::Export);
         run(db->handle(), ExportStatement);
         step(ReencryptStep::Adjust);

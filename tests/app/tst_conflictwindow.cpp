@@ -13,6 +13,7 @@
 #include "store/vaultfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
@@ -27,6 +28,13 @@ class ConflictWindowTest final : public AppTestCase {
 
     QTemporaryDir home;
     QByteArray dataHome;
+    int runs = 0;
+
+    // The trash of this test: a data folder that does not exist before the test.
+    QString trashed() {
+        return home.path() + QStringLiteral("/data%1/Trash/files/").arg(runs) +
+               QFileInfo(copyPath()).fileName();
+    }
 
     QString copyPath() {
         return vault().folder() + QStringLiteral("/gpwdfsc.sync-conflict-20240102-093000-ABCDEFG.mdb");
@@ -57,7 +65,7 @@ private slots:
     void init() {
         AppTestCase::init();
         dataHome = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path())); // the trash
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/data%1").arg(++runs)));
     }
     void cleanup() {
         qputenv("XDG_DATA_HOME", dataHome);
@@ -82,11 +90,40 @@ private slots:
         fake().answers = {trash};
         form<frmConflict>().cmdTake_Click();
         QCOMPARE(fake().titles(), (QStringList{"Sync Conflict", "Conflict Copy"}));
-        QCOMPARE(fake().messages.last().prompt, "1 entry taken into the vault.\n\nMove the conflict copy " +
-                                                    copyPath() + " to the trash?");
+        QCOMPARE(fake().messages.last().prompt,
+                 "1 entry taken into the vault.\n\nMove the conflict copy " + copyPath() + " to the trash?");
         QVERIFY(!isLoaded<frmConflict>());
         QVERIFY(listRows(form<frmMain>().List1).contains(QStringLiteral("BOAT")));
         QCOMPARE(QFile::exists(copyPath()), trash == MsgAnswer::No);
+        QCOMPARE(QFile::exists(trashed()), trash == MsgAnswer::Yes);
+    }
+
+    // A copy holding nothing the vault lacks is not compared in a window, only offered for the
+    // trash.
+    void sameCopyIsOnlyOfferedForTheTrash() {
+        vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"), {QStringLiteral("alice")});
+        QVERIFY(QFile::copy(vault().path(), copyPath()));
+        ChosenVaultFile = vault().path();
+        StartUp();
+        QCOMPARE(fake().titles(), (QStringList{"Sync Conflict", "Conflict Copy"}));
+        QCOMPARE(fake().messages.last().prompt, "The conflict copy " + copyPath() +
+                                                    " holds nothing that the vault lacks.\n\n"
+                                                    "Move the copy to the trash?");
+        QVERIFY(fake().modals.isEmpty());
+        QVERIFY(QFile::exists(trashed()));
+    }
+
+    // Every copy is offered in turn; one declined leaves the next still offered.
+    void everyCopyIsOffered() {
+        placeCopy();
+        const QString second = vault().folder() + QStringLiteral("/gpwdfsc (Anna's conflicted copy).mdb");
+        QVERIFY(QFile::copy(copyPath(), second));
+        fake().answers = {MsgAnswer::No, MsgAnswer::No};
+        StartUp();
+        QCOMPARE(fake().titles(), (QStringList{"Sync Conflict", "Sync Conflict"}));
+        QVERIFY(fake().messages[0].prompt.contains(second));
+        QVERIFY(fake().messages[1].prompt.contains(copyPath()));
+        QVERIFY(fake().modals.isEmpty());
     }
 
     // Nothing ticked: nothing is taken and the window stays.

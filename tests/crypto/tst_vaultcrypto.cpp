@@ -123,6 +123,12 @@ class VaultCryptoTest final : public QObject {
     // Two passwords, two salts: derived once, each derivation costs the full unlock time.
     std::optional<VaultKey> keyA_, keyB_, keyAOtherSalt_;
 
+    // The page size a plain SQLite file's header gives (bytes 16 and 17, big-endian).
+    static int plainPageSize(const QString& path) {
+        const QByteArray header = fileBytes(path).left(18);
+        return header.size() < 18 ? 0 : (quint8(header[16]) << 8 | quint8(header[17]));
+    }
+
     const VaultKey* key(const QString& which) {
         if (which == QLatin1String("A")) return &*keyA_;
         if (which == QLatin1String("B")) return &*keyB_;
@@ -219,8 +225,10 @@ private slots:
     }
 
     // Plain -> A -> B -> plain: every row of every table comes back byte for byte, each file is
-    // what its header says, and only the right key opens an encrypted one.
+    // what its header says, and only the right key opens an encrypted one. A new plain vault and
+    // a vault decrypted back to plain both have large pages.
     void roundTripKeepsEveryRow() {
+        QCOMPARE(plainPageSize(vault_), VaultPageSize);
         const Dump original = dumpVault(vault_, nullptr);
         QCOMPARE(original.rc, SQLITE_OK);
         QVERIFY(original.rows.size() > 300);
@@ -241,6 +249,7 @@ private slots:
         reencryptVault(vault_, &*keyB_, nullptr);
         QCOMPARE(int(readVaultHeader(vault_).kind), int(VaultFileKind::Plain));
         QCOMPARE(dumpVault(vault_, nullptr).rows, original.rows);
+        QCOMPARE(plainPageSize(vault_), VaultPageSize);
         QCOMPARE(modeOf(vault_), 0600);
         QCOMPARE(strays(dir_.path()), QStringList());
     }

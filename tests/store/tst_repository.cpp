@@ -163,6 +163,36 @@ private slots:
         QCOMPARE(descriptions(store::findEntries(QStringLiteral("'S C"))), QStringList{"BOB'S CARD"});
     }
 
+    // A word is found in any value, upper-cased as the list shows descriptions, in either of the
+    // codec's forms; an apostrophe in the word matches one typed in the value, never a euro sign.
+    void searchReadsEveryValue_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("notes");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("notes, accented") << QString() << u"Grüße aus Zürich"_qs << u"zürich"_qs << true;
+        QTest::newRow("field, letter of the upper codes")
+            << u"chef d'œuvre"_qs << QString() << u"ŒUVRE"_qs << true;
+        QTest::newRow("field, apostrophe") << u"Ann's key"_qs << QString() << u"n's k"_qs << true;
+        QTest::newRow("apostrophe is no euro sign") << u"Ann's key"_qs << QString() << u"n€s"_qs << false;
+        QTest::newRow("field, euro sign") << u"fee 5 € a month"_qs << QString() << u"5 €"_qs << true;
+        QTest::newRow("notes, euro sign, apostrophe")
+            << QString() << u"Bob's fee: 5 €"_qs << u"b's fee"_qs << true;
+        QTest::newRow("in no value") << u"4111"_qs << u"line"_qs << u"mat"_qs << false;
+    }
+    void searchReadsEveryValue() {
+        QFETCH(QString, field);
+        QFETCH(QString, notes);
+        QFETCH(QString, word);
+        QFETCH(bool, found);
+        QVERIFY(store::addEntry(EntryValues{QStringLiteral("Entry"),
+                                            {QString(), QString(), field, QString()},
+                                            notes,
+                                            QStringLiteral("HOME")},
+                                When));
+        QCOMPARE(descriptions(store::findEntries(word)), found ? QStringList{"ENTRY"} : QStringList());
+    }
+
     // Every script at the editor's limits (1,000 characters per value, 1,500 for notes, counted
     // as the user sees them) goes through the store whole: listed and shown upper-cased, found by
     // a lower-case word, a duplicate in another letter case, in a category of its own script.
