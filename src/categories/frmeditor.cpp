@@ -117,6 +117,7 @@ void frmEditor::Form_Load() {
 
 // View mode: the four commands and the list; edit mode: save and cancel, the boxes open.
 void frmEditor::setViewMode(bool view) {
+    viewing_ = view;
     for (QPushButton* b : {Command10, Command11, Command8, Command2})
         b->setVisible(view);
     for (QPushButton* b : {Command21, Command1})
@@ -156,7 +157,7 @@ QStringList frmEditor::titleTexts() const {
 }
 
 bool frmEditor::mayDiscardTitles() {
-    if (!Command2->isHidden() || titleTexts() == startingTitles_) return true;
+    if (viewing_ || titleTexts() == startingTitles_) return true;
     return platform().messageBox(tr("Discard Changes?"), tr("Discard the changes to these titles?"),
                                  MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::Yes;
 }
@@ -200,7 +201,7 @@ void frmEditor::Command2_Click() {
 // Esc closes the window in view mode and leaves edit mode without saving in edit mode (asking
 // first when titles were changed).
 void frmEditor::reject() {
-    if (!Command2->isHidden())
+    if (viewing_)
         Command2_Click();
     else if (mayDiscardTitles())
         Command1_Click();

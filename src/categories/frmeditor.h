@@ -77,4 +77,5 @@ private:
     // In edit mode with changed titles: asks whether to drop them; true when they may go.
     bool mayDiscardTitles();
     QStringList startingTitles_; // the titles as edit mode began
+    bool viewing_ = true;        // view mode (the list and its commands), not edit mode
 };

@@ -515,8 +515,7 @@ void frmEntry::Command21_Click() {
         main.fillEntryList();
         if (!main.chooseFilter(filter)) main.fillEntryList();
     } else {
-        UpdateEntry();
-        const bool saved = !isLoaded<frmEntry>();
+        const bool saved = UpdateEntry();
         main.fillEntryList();
         // Moved out of the category the filter shows: every category is listed and the saved
         // entry shown, rather than the view going on showing the entry as it was.
@@ -559,18 +558,23 @@ void AddEntry() {
                           MsgIcon::Information);
 }
 
-void UpdateEntry() {
+bool UpdateEntry() {
     const Result<RowCheck> saved =
         store::updateEntry(form<frmEntry>().editedKey, editorValues(form<frmEntry>()), platform().now());
-    if (!saved) return showVaultReport(saved.code());
+    if (!saved) {
+        showVaultReport(saved.code());
+        return false;
+    }
     if (*saved != RowCheck::Written) {
         // Writing now would undo what another program saved: the editor closes unsaved.
         unload<frmEntry>();
-        return showEntryChanged(*saved == RowCheck::Gone);
+        showEntryChanged(*saved == RowCheck::Gone);
+        return false;
     }
     unload<frmEntry>();
     platform().messageBox(frmEntry::tr("Success"), frmEntry::tr("Entry updated saved."),
                           MsgIcon::Information);
+    return true;
 }
 
 bool IsDuplicateDescription() {

@@ -105,8 +105,10 @@ private:
 
 // Writes the editor's entry as a new row, closes the editor and says so.
 void AddEntry();
-// Rewrites the row of the shown entry from the editor, closes the editor and says so.
-void UpdateEntry();
+// Rewrites the row of the shown entry from the editor, closes the editor and says so. Whether the
+// row was written: not when the vault failed, nor when another program changed or deleted the
+// entry meanwhile (the editor closes unsaved then).
+bool UpdateEntry();
 // Whether another stored entry already has the editor's description (compared upper-cased and
 // trimmed); also yes when the vault cannot be read (after its report).
 bool IsDuplicateDescription();

@@ -94,6 +94,26 @@ private slots:
         }
     }
 
+    // An entry deleted by another program while it was edited in the only view listing it: the
+    // refused save leaves the category filter as it was, never taking it for an entry moved out.
+    void refusedSaveKeepsTheFilter() {
+        bank = vault().addEntry(QStringLiteral("Bank"), QStringLiteral("CREDIT CARD"));
+        vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"));
+        frmMain& main = openMainWindow();
+        QVERIFY(main.chooseFilter(QStringLiteral("CREDIT CARD")));
+        selectEntry(main, QStringLiteral("BANK"));
+        rememberVaultFile();
+        main.Command11_Click();
+        vault().exec(QStringLiteral("DELETE FROM PDF WHERE pNum = ?"), {bank});
+        form<frmEntry>().Text2->setText(QStringLiteral("Bank renamed"));
+        form<frmEntry>().Command21_Click();
+
+        QCOMPARE(fake().titles(),
+                 (QStringList{QStringLiteral("Vault Changed"), QStringLiteral("Entry Deleted")}));
+        QCOMPARE(main.filterText(), QStringLiteral("CREDIT CARD"));
+        QCOMPARE(listRows(main.List1), QStringList());
+    }
+
     // A vault file replaced while a new entry is typed: the save says once that the vault changed,
     // shows the new file's entries, and checks the description against them; a free description
     // is then saved into the new file, whose entries all stay.
