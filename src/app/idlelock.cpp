@@ -1,6 +1,5 @@
 #include "idlelock.h"
 
-#include "modmain.h"
 #include "modregistry.h"
 #include "platform.h"
 #include "traylock.h"

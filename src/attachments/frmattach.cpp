@@ -4,7 +4,6 @@
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/mainwindowport.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/storable.h"

@@ -3,7 +3,6 @@
 
 #include "app/controls.h"
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "app/platform.h"
 #include "app/storable.h"
 #include "app/windowkit.h"

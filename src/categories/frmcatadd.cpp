@@ -2,7 +2,6 @@
 
 #include "app/controls.h"
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/storable.h"

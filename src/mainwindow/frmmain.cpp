@@ -7,7 +7,6 @@
 #include "app/entrylistmodel.h"
 #include "app/forms.h"
 #include "app/language.h"
-#include "app/modmain.h"
 #include "app/modregistry.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
