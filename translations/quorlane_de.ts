@@ -214,6 +214,33 @@ Try &apos;quorlane --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>HealthModel</name>
+    <message>
+        <source>Entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Guesses</source>
+        <translation>Rateversuche</translation>
+    </message>
+    <message>
+        <source>Also used by</source>
+        <translation>Auch verwendet von</translation>
+    </message>
+    <message>
+        <source>Last updated</source>
+        <translation>Zuletzt geändert</translation>
+    </message>
+</context>
+<context>
     <name>Import</name>
     <message>
         <source>Line %1 holds binary data (a zero byte): the file is not a CSV text file.</source>
@@ -400,6 +427,29 @@ Alle Einträge exportieren?</translation>
     </message>
 </context>
 <context>
+    <name>PasswordStrength</name>
+    <message>
+        <source>Very weak</source>
+        <translation>Sehr schwach</translation>
+    </message>
+    <message>
+        <source>Weak</source>
+        <translation>Schwach</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Stark</translation>
+    </message>
+    <message>
+        <source>Very strong</source>
+        <translation>Sehr stark</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>Add Entry</source>
@@ -563,6 +613,13 @@ Bei der aktuellen Anzeigeskalierung und Schriftgröße braucht es einen Bildschi
 Please remove it; nothing has been saved.</source>
         <translation>Das Feld „%1“ enthält das Zeichen %2, das der Tresor nicht speichern kann.
 Bitte entfernen Sie es; es wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>StrengthBar</name>
+    <message>
+        <source>Password strength</source>
+        <translation>Passwortstärke</translation>
     </message>
 </context>
 <context>
@@ -1437,6 +1494,84 @@ Bitte geben Sie einen anderen Wert für „%1“ ein.</translation>
     </message>
 </context>
 <context>
+    <name>frmHealth</name>
+    <message>
+        <source>Password Health</source>
+        <translation>Passwortqualität</translation>
+    </message>
+    <message>
+        <source>Show only:</source>
+        <translation>Nur zeigen:</translation>
+    </message>
+    <message>
+        <source>&amp;Weak</source>
+        <translation>&amp;Schwache</translation>
+    </message>
+    <message>
+        <source>Show only passwords that are easy to guess.</source>
+        <translation>Nur Passwörter zeigen, die leicht zu erraten sind.</translation>
+    </message>
+    <message>
+        <source>&amp;Reused</source>
+        <translation>&amp;Mehrfach verwendete</translation>
+    </message>
+    <message>
+        <source>Show only passwords that other entries use too.</source>
+        <translation>Nur Passwörter zeigen, die auch andere Einträge verwenden.</translation>
+    </message>
+    <message>
+        <source>&amp;Old</source>
+        <translation>&amp;Alte</translation>
+    </message>
+    <message>
+        <source>Show only passwords not changed for more than a year.</source>
+        <translation>Nur Passwörter zeigen, die seit mehr als einem Jahr nicht geändert wurden.</translation>
+    </message>
+    <message>
+        <source>Password health</source>
+        <translation>Passwortqualität</translation>
+    </message>
+    <message>
+        <source>Double-click a row to show its entry.</source>
+        <translation>Doppelklick auf eine Zeile zeigt ihren Eintrag.</translation>
+    </message>
+    <message>
+        <source>Rating passwords</source>
+        <translation>Passwörter werden bewertet</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop rating the passwords.</source>
+        <translation>Das Bewerten der Passwörter abbrechen.</translation>
+    </message>
+    <message>
+        <source>&amp;Show entry</source>
+        <translation>Eintrag &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Show the chosen row&apos;s entry in the main window.</source>
+        <translation>Den Eintrag der gewählten Zeile im Hauptfenster zeigen.</translation>
+    </message>
+    <message>
+        <source>Close the password health report.</source>
+        <translation>Den Bericht zur Passwortqualität schließen.</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was rated.</source>
+        <translation>Abgebrochen: Nichts wurde bewertet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passwords: %1 weak, %2 reused, %3 old.</source>
+        <translation>
+            <numerusform>%n Passwort: %1 schwach, %2 mehrfach verwendet, %3 alt.</numerusform>
+            <numerusform>%n Passwörter: %1 schwach, %2 mehrfach verwendet, %3 alt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmImport</name>
     <message>
         <source>Import Entries</source>
@@ -1765,6 +1900,10 @@ Open it with any PDF viewer.</source>
     <message>
         <source>ALL CATEGORIES</source>
         <translation>ALLE KATEGORIEN</translation>
+    </message>
+    <message>
+        <source>Password health: weak, reused and old passwords.</source>
+        <translation>Passwortqualität: schwache, mehrfach verwendete und alte Passwörter.</translation>
     </message>
 </context>
 <context>
@@ -2266,6 +2405,10 @@ Schließen Sie dieses Fenster ERST, wenn Sie die Ausdrucke aus dem Drucker genom
     <message>
         <source>Parameters successfully updated.</source>
         <translation>Die Einstellungen wurden gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1: weak for the vault key</source>
+        <translation>%1: schwach für den Tresorschlüssel</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,16 @@ Move the conflict copy %1 to the trash?</numerusform>
     </message>
 </context>
 <context>
+    <name>frmHealth</name>
+    <message numerus="yes">
+        <source>%n passwords: %1 weak, %2 reused, %3 old.</source>
+        <translation>
+            <numerusform>%n password: %1 weak, %2 reused, %3 old.</numerusform>
+            <numerusform>%n passwords: %1 weak, %2 reused, %3 old.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmImport</name>
     <message numerus="yes">
         <source>%n entries</source>

@@ -10,6 +10,7 @@
 #include "storable.h"
 #include "store/repository.h"
 #include "store/vaultkey.h"
+#include "strengthbar.h"
 #include "twips.h"
 #include "vaultlock.h"
 #include "vaultreport.h"
@@ -70,6 +71,9 @@ frmSetup::frmSetup() {
     Text2 = named(new QLineEdit(Picture3), "Text2");
     Text2->setToolTip(tr("Password."));
     makePasswordBox(Text2, 40);
+    // The login password is the vault's key: a weak one is warned about, not refused.
+    strength = new StrengthBar(Picture3, tr("%1: weak for the vault key"));
+    strength->follow(Text2);
     Label1 = label(Picture3, "Label1", tr("Re-Type Password:"));
     Text1 = named(new QLineEdit(Picture3), "Text1");
     Text1->setToolTip(tr("Confirmation."));
@@ -141,6 +145,7 @@ void frmSetup::Form_Load() {
     place(Picture3, 180, 510, WindowWidth - 600, 1400);
     place(Label2, 120, 90, 3000, 240);
     place(Text2, 120, 330, WindowWidth - 840, 315);
+    place(strength, 1600, 75, WindowWidth - 840 - 1480, 240);
     place(Label1, 120, 720, 3000, 240);
     place(Text1, 120, 960, WindowWidth - 840, 315);
     place(Label3, 180, 2130, 1700, 255);

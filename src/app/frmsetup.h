@@ -9,6 +9,7 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class PictureBox;
+class StrengthBar;
 
 #include "store/records.h"
 
@@ -29,6 +30,7 @@ public:
     QFrame* Picture3;       // inner panel with the two password boxes
     QLabel* Label2;         // "Enter Password:"
     QLineEdit* Text2;       // the password
+    StrengthBar* strength;  // how strong the password is; warns when weak for the vault key
     QLabel* Label1;         // "Re-Type Password:"
     QLineEdit* Text1;       // the password again
     QLabel* Label3;         // "Number of retries:"

@@ -1,4 +1,5 @@
 #include "frmentry.h"
+#include "app/strengthbar.h"
 
 #include "app/categorybox.h"
 #include "app/colours.h"
@@ -249,6 +250,7 @@ frmEntry::frmEntry() {
         place(*row.box, BoxLeft, top + 240, BoxWidth, 315);
         top += 620;
     }
+    strength = new StrengthBar(Picture7);
     Label8 = label(Picture7, "Label8", tr("Notes:"));
     place(Label8, BoxLeft, top, BoxWidth, 240);
     Text6 =
@@ -445,8 +447,26 @@ void frmEntry::Combo1_Click() {
         setPlainToolTip(Text5, Label5->text());
         setPlainToolTip(Text6, Label8->text());
     }
+    showPasswordStrength();
     // In the middle of typed letters the focus stays: the next letter still belongs to the box.
     if (!typingCategory_) Text2->setFocus();
+}
+
+// The strength bar follows the category's password field, on the right of its title's line;
+// a category without one shows no bar.
+void frmEntry::showPasswordStrength() {
+    const std::array<QLabel*, 4> titles = {Label4, Label2, Label3, Label5};
+    const std::array<QLineEdit*, 4> boxes = {Text1, Text3, Text4, Text5};
+    std::array<QString, 4> texts;
+    for (std::size_t i = 0; i < 4; ++i)
+        texts[i] = titles[i]->text();
+    const int field = fieldOfMeaning(texts, FieldMeaning::Secret);
+    if (field < 0) return strength->follow(nullptr);
+    const QLabel* title = titles[std::size_t(field)];
+    const int width = title->width() / 3;
+    strength->setGeometry(title->x() + title->width() - width, title->y() + 1, width, title->height() - 2);
+    strength->raise();
+    strength->follow(boxes[std::size_t(field)]);
 }
 
 // Discreet display: the six boxes' text light grey, otherwise black. The values stay as they are.

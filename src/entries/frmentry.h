@@ -14,6 +14,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class PictureBox;
+class StrengthBar;
 
 // The entry editor: adds a new entry or edits the shown one.
 class frmEntry final : public QDialog {
@@ -47,6 +48,7 @@ public:
     QLineEdit* Text5;      // field 4
     QLabel* Label8;        // title of the notes
     QPlainTextEdit* Text6; // notes, several lines
+    StrengthBar* strength; // how strong the password field's value is, on its title's line
 
     QCheckBox* Check1;       // "&Display information discreetly."
     QPushButton* cmdOneTime; // "One-&time code...": sets up a one-time code
@@ -72,11 +74,12 @@ public:
     static constexpr int FieldLimit = 1000;
 
     void Form_Load();
-    void Combo1_Click();    // category chosen: titles, tooltips and image
-    void Check1_Click();    // discreet display of the six boxes
-    void Command6_Click();  // opens the category editor
-    void Command21_Click(); // save
-    void Command2_Click();  // close without saving
+    void Combo1_Click();         // category chosen: titles, tooltips and image
+    void Check1_Click();         // discreet display of the six boxes
+    void showPasswordStrength(); // the strength bar under the category's password field
+    void Command6_Click();       // opens the category editor
+    void Command21_Click();      // save
+    void Command2_Click();       // close without saving
     // Password generator: its password goes into the category's password field (the field whose
     // title says password, PIN or code), whatever has the focus; without one, into the field
     // the user chooses in the generator.

@@ -10,6 +10,7 @@
 #include "app/windowkit.h"
 #include "deleteentry.h"
 #include "frmentry.h"
+#include "frmhealth.h"
 #include "frmmainclip.h"
 #include "frmsearch.h"
 #include "maincommands.h"
@@ -149,6 +150,15 @@ void Command3_Click(MainWindowPort& main) {
     frmSearch& search = form<frmSearch>();
     windowkit::copyBanner(main.banner(), search.Picture2);
     platform().showModal(search);
+}
+
+// The password health report: rated while its window shows; a vault that cannot be read gets
+// its report instead of the window.
+void cmdHealth_Click(MainWindowPort& main) {
+    frmHealth& health = form<frmHealth>();
+    windowkit::copyBanner(main.banner(), health.Picture2);
+    if (!health.startReport()) return unload<frmHealth>();
+    platform().showModal(health);
 }
 
 // Copy to clipboard: the check boxes take the shown entry's field titles.

@@ -13,6 +13,7 @@ void Command3_Click(MainWindowPort& main);  // search
 void Command1_Click(MainWindowPort& main);  // copy to clipboard
 void cmdImport_Click(MainWindowPort& main); // import from CSV
 void cmdExport_Click(MainWindowPort& main); // export to CSV
+void cmdHealth_Click(MainWindowPort& main); // password health report
 } // namespace entries
 
 // Fills the entry editor's category box from the categories in name order, nothing chosen.

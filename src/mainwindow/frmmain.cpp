@@ -206,6 +206,8 @@ frmMain::frmMain() {
     cmdImport = pictureButton(this, "cmdImport", "import",
                               tr("Import passwords from a CSV file (web browsers, KeePassXC, Bitwarden)."));
     cmdExport = pictureButton(this, "cmdExport", "export", tr("Export every entry to a CSV file."));
+    cmdHealth =
+        pictureButton(this, "cmdHealth", "health", tr("Password health: weak, reused and old passwords."));
     Command13 = pictureButton(this, "Command13", "attach", tr("View attachments."));
     Command1 = pictureButton(this, "Command1", "copy", tr("Copy information to the clipboard."));
     Command4 = pictureButton(this, "Command4", "print", tr("Click to PRINT current entry."));
@@ -213,7 +215,7 @@ frmMain::frmMain() {
     Command22 = pictureButton(this, "Command22", "help", tr("Click for additional help."));
     int left = FirstCommandLeft;
     for (QPushButton* b :
-         {Command2, Command10, Command11, Command8, Command6, Command5, cmdImport, cmdExport}) {
+         {Command2, Command10, Command11, Command8, Command6, Command5, cmdImport, cmdExport, cmdHealth}) {
         place(b, left, ClientHeight - 640, CommandWidth, CommandHeight);
         left += CommandSpacing;
     }
@@ -257,6 +259,7 @@ frmMain::frmMain() {
     shortcut(Command3, keysOf(Shortcut::Search));
     shortcut(Command22, keysOf(Shortcut::Help));
     shortcut(Label35, keysOf(Shortcut::Breakdown), [this] { Label35_Click(); });
+    shortcut(cmdHealth, keysOf(Shortcut::Health));
     // One key for the password and one for the user name, whatever field holds them; like the
     // field keys they live on the panel of the copy pictures, so a locked window ignores them.
     auto* secretKeys = new QShortcut(keysOf(Shortcut::CopyPassword), Picture5);
@@ -300,6 +303,7 @@ frmMain::frmMain() {
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     connect(cmdImport, &QPushButton::clicked, this, [this] { cmdImport_Click(); });
     connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
+    connect(cmdHealth, &QPushButton::clicked, this, [this] { cmdHealth_Click(); });
     connect(Command13, &QPushButton::clicked, this, [this] { Command13_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
@@ -570,8 +574,8 @@ void frmMain::applyLayout(const mainlayout::MainLayout& l) {
     setWidth(Shape1, l.shape1Width);
     setLeft(Combo1, l.combo1Left);
     setLeft(Label12, l.label12Left);
-    for (QPushButton* b : {Command2, Command10, Command8, Command6, Command5, cmdImport, cmdExport, Command11,
-                           Command1, Command4, Command3, Command22, Command13})
+    for (QPushButton* b : {Command2, Command10, Command8, Command6, Command5, cmdImport, cmdExport, cmdHealth,
+                           Command11, Command1, Command4, Command3, Command22, Command13})
         setTop(b, l.commandTop);
     setLeft(Command22, l.command22Left);
     setLeft(Command3, l.command3Left);

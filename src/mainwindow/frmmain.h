@@ -91,6 +91,7 @@ public:
     QPushButton* Command5;  // setup
     QPushButton* cmdImport; // import entries from a CSV file
     QPushButton* cmdExport; // export every entry to a CSV file
+    QPushButton* cmdHealth; // the password health report
     QPushButton* Command13; // attachments
     QPushButton* Command1;  // copy to clipboard
     QPushButton* Command4;  // print
@@ -142,6 +143,7 @@ public:
     void Command5_Click();  // setup
     void cmdImport_Click(); // import from CSV
     void cmdExport_Click(); // export to CSV
+    void cmdHealth_Click(); // password health report
     void Command13_Click(); // attachments
     void Picture17_Click(); // attachments, from the indicator
     void Command1_Click();  // copy to clipboard

@@ -156,6 +156,10 @@ void frmMain::cmdExport_Click() {
     entries::cmdExport_Click(*this);
 }
 
+void frmMain::cmdHealth_Click() {
+    entries::cmdHealth_Click(*this);
+}
+
 void frmMain::Command4_Click() {
     printing::Command4_Click(*this);
 }

@@ -33,6 +33,7 @@ enum class ErrorCode : int {
     ImportCheck = 230,            // what an import is checked against: categories, descriptions
     ImportEntries = 231,          // writing the entries of an import
     ExportEntries = 232,          // reading every entry for an export
+    PasswordHealth = 233,         // reading every password for the health report
 };
 
 // "E211 : Retrieval Error"

@@ -1,5 +1,6 @@
 #include "filecheck.h"
 
+#include "statements.h"
 #include "vault.h"
 #include "vaultfile.h"
 #include "vaultkey.h"
@@ -21,10 +22,6 @@ namespace {
 constexpr char CheckerName[] = "quorlane-vaultcheck";
 // Generous: the checker reads every page once, and the machine may be busy.
 constexpr int CheckerWaitMs = 60000;
-
-constexpr char SchemaRowsStatement[] = "SELECT type, name, tbl_name, sql FROM sqlite_master ORDER BY rowid";
-constexpr char PageCountStatement[] = "PRAGMA page_count";
-constexpr char QuickCheckStatement[] = "PRAGMA quick_check(1)";
 
 // What tells one state of a file from another: a replaced file has another inode, a written one
 // another size or change time.
@@ -140,19 +137,19 @@ std::string utf8(const QString& text) {
 VaultFileVerdict keyedCheck(const sqlite::Connection& db, const VaultKey& key, qint64 fileSize) {
     try {
         std::vector<vaultrules::SchemaRow> rows;
-        sqlite::Statement schema(db, SchemaRowsStatement);
+        sqlite::Statement schema(db, sql::SelectSchemaRows);
         while (schema.next())
             rows.push_back(
                 {utf8(schema.text(0)), utf8(schema.text(1)), utf8(schema.text(2)), utf8(schema.text(3))});
         if (const std::string problem = vaultrules::schemaProblem(rows); !problem.empty())
             return {Kind::Rejected, inUserLanguage(problem)};
-        sqlite::Statement pages(db, PageCountStatement);
+        sqlite::Statement pages(db, sql::PageCount);
         pages.next();
         if (const std::string problem = vaultrules::pagesProblem(
                 std::uint64_t(key.pageSize()), std::uint64_t(pages.number(0)), std::uint64_t(fileSize));
             !problem.empty())
             return {Kind::Rejected, inUserLanguage(problem)};
-        sqlite::Statement check(db, QuickCheckStatement);
+        sqlite::Statement check(db, sql::QuickCheck);
         check.next();
         if (const QString result = check.text(0); result != QLatin1String("ok"))
             return {Kind::Rejected,

@@ -1,7 +1,7 @@
 #pragma once
 
-// Every SQL statement of the program (the repository's; the vault builder runs the schema). Values are bound
-// ('?'), never joined into the text.
+// Every SQL statement of the program's store (the vault builder runs the schema besides). Values
+// are bound ('?'), never joined into the text.
 namespace sql {
 
 // Categories
@@ -83,5 +83,32 @@ inline constexpr char InsertMissingLogin[] =
 inline constexpr char UpdateLoginNotRequired[] = "UPDATE LPass SET RUL = '0'";
 inline constexpr char UpdateLoginPassword[] = "UPDATE LPass SET UPass = ?";
 inline constexpr char UpdateLoginRetries[] = "UPDATE LPass SET URetry = ?";
+
+// Transactions
+inline constexpr char Begin[] = "BEGIN";
+inline constexpr char BeginWrite[] = "BEGIN IMMEDIATE";
+inline constexpr char Commit[] = "COMMIT";
+
+// The vault file: its check, the watching connection, building and re-encrypting it
+inline constexpr char SelectSchemaRows[] =
+    "SELECT type, name, tbl_name, sql FROM sqlite_master ORDER BY rowid";
+inline constexpr char PageCount[] = "PRAGMA page_count";
+inline constexpr char QuickCheck[] = "PRAGMA quick_check(1)";
+inline constexpr char DataVersion[] = "PRAGMA data_version";
+inline constexpr char QueryOnly[] = "PRAGMA query_only = ON";
+inline constexpr char TempInMemory[] = "PRAGMA temp_store = MEMORY";
+// New plain vaults and plain copies take the 16 KiB pages of encrypted ones (VaultPageSize).
+inline constexpr char LargePages[] = "PRAGMA page_size = 16384";
+inline constexpr char CopyLargePages[] = "PRAGMA reencrypted.page_size = 16384";
+inline constexpr char InsertDeliveredLogin[] = "INSERT INTO LPass (UPass, RUL, URetry) VALUES (?, '0', '3')";
+inline constexpr char CheckKey[] = "SELECT COUNT(*) FROM sqlite_master";
+inline constexpr char AttachCopy[] = "ATTACH DATABASE ?1 AS reencrypted KEY ?2";
+inline constexpr char ExportToCopy[] = "SELECT sqlcipher_export('reencrypted')";
+inline constexpr char DetachCopy[] = "DETACH DATABASE reencrypted";
+// A login table that lost its row gets one back, so that the settings are stored.
+inline constexpr char InsertCopyLogin[] =
+    "INSERT INTO reencrypted.LPass (UPass, RUL, URetry) SELECT ' ', '0', '3' "
+    "WHERE NOT EXISTS (SELECT 1 FROM reencrypted.LPass)";
+inline constexpr char UpdateCopyLogin[] = "UPDATE reencrypted.LPass SET RUL = ?1, UPass = ?2, URetry = ?3";
 
 } // namespace sql

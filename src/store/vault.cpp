@@ -57,7 +57,7 @@ std::optional<FileState> fileStateNow() {
 qint64 watchedDataVersion() {
     if (!watch) return -1;
     try {
-        sqlite::Statement version(*watch, "PRAGMA data_version");
+        sqlite::Statement version(*watch, sql::DataVersion);
         return version.next() ? version.number(0) : -1;
     } catch (const VaultFailure&) {
         return -1;
@@ -141,10 +141,10 @@ void addListIndex(sqlite::Connection& db) {
             checkedVault = path;
             return;
         }
-        db.execute("BEGIN IMMEDIATE");
+        db.execute(sql::BeginWrite);
         try {
             db.execute(sql::CreateListIndex);
-            db.execute("COMMIT");
+            db.execute(sql::Commit);
             vaultFileWritten(QDir::cleanPath(path));
             // This program's own change: the file stays the known one.
             if (knownFile) rememberVaultFile();
@@ -174,7 +174,7 @@ void openVault() {
     if (current.writes) {
         // The write lock first: from here until the commit no other program can change the
         // file, so what is checked now is what is written over.
-        connection->execute("BEGIN IMMEDIATE");
+        connection->execute(sql::BeginWrite);
         inTransaction = true;
         if (vaultChangedOutside()) throw VaultChangedOutside{};
     }
@@ -184,7 +184,7 @@ void closeVault() {
     const bool wrote = connection && inTransaction;
     if (wrote) {
         inTransaction = false;
-        connection->execute("COMMIT");
+        connection->execute(sql::Commit);
         vaultFileWritten(QDir::cleanPath(vaultFilePath()));
     }
     connection.reset();
@@ -199,7 +199,7 @@ void rememberVaultFile(const VaultKey* key) {
     if (!knownFile) return;
     try {
         watch.emplace(QDir::cleanPath(vaultFilePath()), key);
-        watch->execute("PRAGMA query_only = ON");
+        watch->execute(sql::QueryOnly);
     } catch (const VaultFailure&) {
         watch.reset();
     }

@@ -1,8 +1,8 @@
 #include "vaultbuilder.h"
 
 #include "codec.h"
+#include "statements.h"
 #include "vault.h"
-#include "vaultkey.h"
 
 #include <QFile>
 
@@ -38,14 +38,14 @@ bool buildVault(const QString& path, const QString& schemaScript, const QString&
         sqlite::Connection db(building);
         // Plain vaults take the encrypted ones' large pages: a search reads every page, and fewer,
         // larger reads cost less; the file is smaller too. Set while the file is still empty.
-        db.execute(QByteArray("PRAGMA page_size = " + QByteArray::number(VaultPageSize)).constData());
-        db.execute("BEGIN");
+        db.execute(sql::LargePages);
+        db.execute(sql::Begin);
         ok = runScript(db, schemaScript) && runScript(db, rowsScript);
         if (ok) {
-            sqlite::Statement login(db, "INSERT INTO LPass (UPass, RUL, URetry) VALUES (?, '0', '3')");
+            sqlite::Statement login(db, sql::InsertDeliveredLogin);
             login.bind(1, EncodeValue(QStringLiteral(" ")));
             login.next();
-            db.execute("COMMIT");
+            db.execute(sql::Commit);
         }
     } catch (const VaultFailure&) {
         ok = false;

@@ -3,6 +3,7 @@
 #include "codec.h"
 #include "filecheck.h"
 #include "sqlite.h"
+#include "statements.h"
 #include "vault.h"
 
 #include <QDir>
@@ -20,19 +21,9 @@
 
 namespace {
 
+static_assert(VaultPageSize == 16384, "sql::LargePages and sql::CopyLargePages name the page size");
+
 constexpr char PlainHeader[] = "SQLite format 3"; // and its NUL: 16 bytes
-
-constexpr char CheckKeyStatement[] = "SELECT COUNT(*) FROM sqlite_master";
-constexpr char AttachCopyStatement[] = "ATTACH DATABASE ?1 AS reencrypted KEY ?2";
-constexpr char ExportStatement[] = "SELECT sqlcipher_export('reencrypted')";
-constexpr char DetachCopyStatement[] = "DETACH DATABASE reencrypted";
-constexpr char TempInMemoryStatement[] = "PRAGMA temp_store = MEMORY";
-
-// A login table that lost its row gets one back, so that the settings are stored.
-constexpr char InsertCopyLoginStatement[] =
-    "INSERT INTO reencrypted.LPass (UPass, RUL, URetry) SELECT ' ', '0', '3' "
-    "WHERE NOT EXISTS (SELECT 1 FROM reencrypted.LPass)";
-constexpr char UpdateCopyLoginStatement[] = "UPDATE reencrypted.LPass SET RUL = ?1, UPass = ?2, URetry = ?3";
 
 ReencryptFaultHook& faultHook() {
     static ReencryptFaultHook hook;
@@ -79,7 +70,7 @@ void run(sqlite3* db, const char* statement, std::initializer_list<std::pair<con
 sqlite::Connection openExisting(const QString& path, const VaultKey* key) {
     sqlite::Connection db(path, key);
     // A wrong key or a damaged first page shows on the first read.
-    run(db.handle(), CheckKeyStatement);
+    run(db.handle(), sql::CheckKey);
     return db;
 }
 
@@ -132,7 +123,7 @@ int applyVaultKey(sqlite3* db, const VaultKey* key) {
         if (const int rc = sqlite3_exec(db, pageSize.constData(), nullptr, nullptr, nullptr); rc != SQLITE_OK)
             return rc;
     }
-    return sqlite3_exec(db, TempInMemoryStatement, nullptr, nullptr, nullptr);
+    return sqlite3_exec(db, sql::TempInMemory, nullptr, nullptr, nullptr);
 }
 
 bool keyOpensVault(const QString& path, VaultKey& key) {
@@ -172,7 +163,7 @@ void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultK
         step(ReencryptStep::Open);
         if (!from) requirePlainVaultChecked(vaultPath);
         holder.emplace(target, from);
-        holder->execute("BEGIN IMMEDIATE");
+        holder->execute(sql::BeginWrite);
         if (vaultChangedOutside()) throw VaultChangedOutside{};
         std::optional<sqlite::Connection> db = openExisting(target, from);
         step(ReencryptStep::Create);
@@ -180,7 +171,7 @@ void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultK
         step(ReencryptStep::Attach);
         // An attached file without KEY would take the vault's key: a plain copy says KEY ''.
         const QByteArray copyName = QFile::encodeName(copy);
-        run(db->handle(), AttachCopyStatement,
+        run(db->handle(), sql::AttachCopy,
             {{copyName.constData(), int(copyName.size())},
              {to ? to->keyText() : "", to ? to->keyTextSize() : 0}});
         // An encrypted copy takes its key's page size; a plain copy the same large pages as a
@@ -188,14 +179,13 @@ void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultK
         if (to)
             run(db->handle(), pageSizeStatement("reencrypted", to->pageSize()).constData());
         else
-            run(db->handle(),
-                ("PRAGMA reencrypted.page_size = " + QByteArray::number(VaultPageSize)).constData());
+            run(db->handle(), sql::CopyLargePages);
         step(ReencryptStep::Export);
-        run(db->handle(), ExportStatement);
+        run(db->handle(), sql::ExportToCopy);
         step(ReencryptStep::Adjust);
         if (adjust) adjust(db->handle());
         step(ReencryptStep::Detach);
-        run(db->handle(), DetachCopyStatement);
+        run(db->handle(), sql::DetachCopy);
         db.reset();
         step(ReencryptStep::SyncFile);
         if (!syncPath(copy, O_RDWR)) failFile(QStringLiteral("sync ") + copy);
@@ -226,8 +216,8 @@ void reencryptWithLogin(const QString& vaultPath, const VaultKey* from, const Va
         const QByteArray required = to ? "1" : "0";
         const QByteArray blank = EncodeValue(QStringLiteral(" ")).toUtf8();
         const QByteArray retryText = retries.toUtf8();
-        run(db, InsertCopyLoginStatement, {});
-        run(db, UpdateCopyLoginStatement,
+        run(db, sql::InsertCopyLogin, {});
+        run(db, sql::UpdateCopyLogin,
             {{required.constData(), int(required.size())},
              {blank.constData(), int(blank.size())},
              {retryText.constData(), int(retryText.size())}});

@@ -7,6 +7,7 @@
 #include "app/frmsetup.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
+#include "app/strengthbar.h"
 #include "mainwindow/frmmain.h"
 #include "store/vault.h"
 #include "store/vaultfile.h"
@@ -39,6 +40,30 @@ frmSetup& openSetup(bool required, const QString& password, const QString& confi
 class SetupTest final : public AppTestCase {
     Q_OBJECT
 private slots:
+    // The strength bar follows the password as it is typed and warns, without refusing, while it
+    // is below "Strong": the login password is the vault's key.
+    void strengthWhileTyping_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("bar");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("empty") << "" << 0 << "";
+        QTest::newRow("common word") << "letmein" << 1 << "Very weak: weak for the vault key";
+        QTest::newRow("fair") << "qwER43@!" << 3 << "Fair: weak for the vault key";
+        QTest::newRow("strong: no warning") << "Tr0ub4dour&3" << 4 << "Strong";
+        QTest::newRow("very strong") << "correcthorsebatterystaple" << 5 << "Very strong";
+    }
+    void strengthWhileTyping() {
+        QFETCH(QString, typed);
+        frmSetup& setup = form<frmSetup>();
+        setup.Text2->setText(QStringLiteral("x"));
+        setup.Text2->clear();
+        QTest::keyClicks(setup.Text2, typed);
+        QCOMPARE(setup.strength->isHidden(), typed.isEmpty());
+        QTEST(setup.strength->value(), "bar");
+        QTEST(setup.strength->text(), "words");
+        QVERIFY(!setup.strength->accessibleName().isEmpty());
+    }
+
     void controls_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");

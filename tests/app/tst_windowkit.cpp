@@ -86,12 +86,13 @@ void WindowKitTest::buttons_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("pictureOnly"); // buttons with a picture and no caption
     QTest::addColumn<bool>("takeEnter");  // whether a button with the focus takes Enter
-    QTest::newRow("main window") << "frmMain" << 13 << false;
+    QTest::newRow("main window") << "frmMain" << 14 << false;
     QTest::newRow("setup") << "frmSetup" << 2 << false;
     QTest::newRow("attachments") << "frmAttach" << 4 << false;
     QTest::newRow("attachment description") << "frmAttachName" << 2 << false;
     QTest::newRow("entry editor") << "frmEntry" << 4 << false;
     QTest::newRow("search") << "frmSearch" << 2 << false;
+    QTest::newRow("password health") << "frmHealth" << 1 << false;
     QTest::newRow("copy") << "frmMainClip" << 4 << false;
     QTest::newRow("category editor") << "frmEditor" << 6 << false;
     QTest::newRow("new category") << "frmCatAdd" << 2 << false;

@@ -1,3 +1,4 @@
+#include "app/strengthbar.h"
 #include "entries/frmentry.h"
 #include "store/codec.h"
 #include "store/text.h"
@@ -38,6 +39,35 @@ class EntryEditorTest final : public VaultTestCase {
     qint64 entryCount() { return vault().value(QStringLiteral("SELECT COUNT(*) FROM PDF")).toLongLong(); }
 
 private slots:
+    // The strength bar sits on the title line of the category's password field and rates what is
+    // typed there; a category without a password field shows none.
+    void strengthBarFollowsThePasswordField_data() {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<int>("field"); // 0..3, -1 none
+        QTest::newRow("web site: Password, field 3") << "WEB SITE" << 2;
+        QTest::newRow("credit card: the PIN, field 4") << "CREDIT CARD" << 3;
+        QTest::newRow("home: Code, field 1") << "HOME" << 0;
+        QTest::newRow("software licence: none") << "SOFTWARE LICENSE" << -1;
+    }
+    void strengthBarFollowsThePasswordField() {
+        QFETCH(QString, category);
+        QFETCH(int, field);
+        openMainWindow();
+        frmEntry& editor = startAdding(QStringLiteral("WEB SITE"), QStringLiteral("Shop"));
+        setComboText(editor.Combo1, category);
+        QVERIFY(editor.strength->isHidden()); // nothing typed yet
+        QLineEdit* boxes[] = {editor.Text1, editor.Text3, editor.Text4, editor.Text5};
+        for (QLineEdit* box : boxes)
+            box->setText(QStringLiteral("correcthorsebatterystaple"));
+        QCOMPARE(editor.strength->isHidden(), field < 0);
+        if (field < 0) return;
+        const QLabel* titles[] = {editor.Label4, editor.Label2, editor.Label3, editor.Label5};
+        QCOMPARE(editor.strength->y(), titles[field]->y() + 1);
+        QCOMPARE(editor.strength->text(), QStringLiteral("Very strong"));
+        boxes[(field + 1) % 4]->setText(QStringLiteral("letmein"));
+        QCOMPARE(editor.strength->text(), QStringLiteral("Very strong"));
+    }
+
     // The add command prepares an empty editor; the edit command copies the shown entry whole,
     // also while the main window hides its values.
     void openers() {

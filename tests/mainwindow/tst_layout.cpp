@@ -224,7 +224,7 @@ private slots:
         main.show();
         QList<QPushButton*> buttons = main.findChildren<QPushButton*>();
         std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
-        QCOMPARE(buttons.size(), 13);                                        // with import and export
+        QCOMPARE(buttons.size(), 14); // with import, export and the health report
         QCOMPARE(buttons.first()->objectName(), QStringLiteral("Command2")); // Exit, at the left
         for (QPushButton* b : buttons) {
             QVERIFY(!b->toolTip().isEmpty());

@@ -13,6 +13,7 @@
 #include "categories/frmxfer.h"
 #include "entries/frmentry.h"
 #include "entries/frmgenerator.h"
+#include "entries/frmhealth.h"
 #include "entries/frmimport.h"
 #include "entries/frmmainclip.h"
 #include "entries/frmonetime.h"
@@ -41,6 +42,7 @@ inline const ProgramWindow ProgramWindows[] = {
     {"frmImport", []() -> QWidget& { return form<frmImport>(); }},
     {"frmOneTime", []() -> QWidget& { return form<frmOneTime>(); }},
     {"frmSearch", []() -> QWidget& { return form<frmSearch>(); }},
+    {"frmHealth", []() -> QWidget& { return form<frmHealth>(); }},
     {"frmMainClip", []() -> QWidget& { return form<frmMainClip>(); }},
     {"frmEditor", []() -> QWidget& { return form<frmEditor>(); }},
     {"frmCatAdd", []() -> QWidget& { return form<frmCatAdd>(); }},

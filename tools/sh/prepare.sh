@@ -5,7 +5,7 @@ set -euo pipefail
 prepare_step="${1:-all}"
 
 PACKAGES=(cmake g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-l10n-tools qt6-translations-l10n
-          libgl1-mesa-dev libsqlcipher-dev libsqlite3-dev libsodium-dev libqrencode-dev libbenchmark-dev xvfb xauth poppler-utils imagemagick
+          libgl1-mesa-dev libsqlcipher-dev libsqlite3-dev libsodium-dev libzxcvbn-dev libqrencode-dev libbenchmark-dev xvfb xauth poppler-utils imagemagick
           sqlite3 x11-utils xdotool file desktop-file-utils appstream dpkg-dev lintian
           python3-pyatspi at-spi2-core dbus-x11 dbus-daemon xclip syncthing
           clang-14 libclang-rt-14-dev libfuzzer-14-dev)
