@@ -44,6 +44,8 @@ public:
     virtual bool selectEntryRow(int row) = 0;
     virtual bool selectEntry(const QString& description, bool exactCase) = 0;
     virtual bool selectEntryKey(EntryKey key) = 0;
+    // Shows the entry with this key, listing every category first when the filter shows another.
+    virtual void showEntryOfAnyCategory(EntryKey key) = 0;
     virtual void focusEntryList() = 0;
     // Hides the framed panel while the list is refilled from outside, and shows it again.
     virtual void setPanelVisible(bool visible) = 0;

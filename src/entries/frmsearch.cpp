@@ -114,9 +114,5 @@ void frmSearch::Command1_Click() {
 // A result picked: the main window shows that entry, under every category when the list was filtered.
 void frmSearch::List1_Click() {
     const std::optional<EntryKey> result = listKey(List1);
-    MainWindowPort& main = mainWindow();
-    main.setPanelVisible(false);
-    if (!main.filterText().isEmpty()) main.chooseFilter(QString());
-    if (result) main.selectEntryKey(*result);
-    main.setPanelVisible(true);
+    if (result) mainWindow().showEntryOfAnyCategory(*result);
 }

@@ -173,6 +173,7 @@ public:
     bool selectEntryRow(int row) override;
     bool selectEntry(const QString& description, bool exactCase) override;
     bool selectEntryKey(EntryKey key) override;
+    void showEntryOfAnyCategory(EntryKey key) override;
     void focusEntryList() override;
     void setPanelVisible(bool visible) override;
     QString currentEntryText() const override;

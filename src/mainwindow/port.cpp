@@ -80,6 +80,13 @@ bool frmMain::selectEntryKey(EntryKey key) {
     return setListKey(List1, key);
 }
 
+void frmMain::showEntryOfAnyCategory(EntryKey key) {
+    setPanelVisible(false);
+    if (!filterText().isEmpty()) chooseFilter(QString());
+    selectEntryKey(key);
+    setPanelVisible(true);
+}
+
 void frmMain::focusEntryList() {
     List1->setFocus();
 }
