@@ -1905,6 +1905,34 @@ Open it with any PDF viewer.</source>
         <source>Password health: weak, reused and old passwords.</source>
         <translation>Passwortqualität: schwache, mehrfach verwendete und alte Passwörter.</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose description holds this text.</source>
+        <translation>Nur die Einträge zeigen, deren Beschreibung diesen Text enthält.</translation>
+    </message>
+    <message>
+        <source>Find entries</source>
+        <translation>Einträge suchen</translation>
+    </message>
+    <message>
+        <source>All &amp;values</source>
+        <translation>Alle &amp;Werte</translation>
+    </message>
+    <message>
+        <source>Find the text in every value, as the Search window does.</source>
+        <translation>Den Text in allen Werten suchen, wie das Suchfenster.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Clear the find</source>
+        <translation>Suche leeren</translation>
+    </message>
 </context>
 <context>
     <name>frmMainClip</name>

@@ -23,6 +23,8 @@ void EntryListModel::setEntries(QList<ListedEntry> entries) {
         texts_ << std::move(entries[row].description);
         keys_.push_back(entries[row].key);
     }
+    filtered_ = false;
+    shown_.clear();
     endResetModel();
 }
 
@@ -30,22 +32,49 @@ void EntryListModel::clear() {
     beginResetModel();
     texts_.clear();
     keys_.clear();
+    filtered_ = false;
+    shown_.clear();
+    endResetModel();
+}
+
+void EntryListModel::showOnly(const std::function<bool(const QString&, const std::optional<EntryKey>&)>& keep,
+                              bool narrowing) {
+    std::vector<qsizetype> shown;
+    if (narrowing && filtered_) {
+        for (qsizetype entry : shown_)
+            if (keep(texts_[entry], keys_[std::size_t(entry)])) shown.push_back(entry);
+    } else {
+        for (qsizetype entry = 0; entry < texts_.size(); ++entry)
+            if (keep(texts_[entry], keys_[std::size_t(entry)])) shown.push_back(entry);
+    }
+    beginResetModel();
+    shown_ = std::move(shown);
+    filtered_ = true;
+    endResetModel();
+}
+
+void EntryListModel::showAll() {
+    if (!filtered_) return;
+    beginResetModel();
+    filtered_ = false;
+    shown_.clear();
     endResetModel();
 }
 
 std::optional<EntryKey> EntryListModel::keyAt(int row) const {
-    if (row < 0 || std::size_t(row) >= keys_.size()) return std::nullopt;
-    return keys_[std::size_t(row)];
+    if (row < 0 || row >= count()) return std::nullopt;
+    return keys_[std::size_t(entryOf(row))];
 }
 
 int EntryListModel::rowOf(EntryKey key) const {
-    const auto found = std::find(keys_.begin(), keys_.end(), key);
-    return found == keys_.end() ? -1 : int(found - keys_.begin());
+    for (int row = 0; row < count(); ++row)
+        if (keys_[std::size_t(entryOf(row))] == key) return row;
+    return -1;
 }
 
 int EntryListModel::rowOfText(const QString& text, Qt::CaseSensitivity sensitivity) const {
-    for (qsizetype row = 0; row < texts_.size(); ++row)
-        if (texts_[row].compare(text, sensitivity) == 0) return int(row);
+    for (int row = 0; row < count(); ++row)
+        if (textAt(row).compare(text, sensitivity) == 0) return row;
     return -1;
 }
 
@@ -55,7 +84,7 @@ int EntryListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant EntryListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= count()) return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return texts_[index.row()];
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return textAt(index.row());
     return {};
 }
 

@@ -5,6 +5,7 @@
 #include <QAbstractListModel>
 #include <QListView>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -19,8 +20,18 @@ public:
     void setEntries(QList<ListedEntry> entries);
     void clear();
 
-    int count() const { return int(texts_.size()); }
-    const QString& textAt(int row) const { return texts_[row]; }
+    // The rows shown: every entry, or those the find lets through (showOnly).
+    int count() const { return int(filtered_ ? shown_.size() : texts_.size()); }
+    const QString& textAt(int row) const { return texts_[entryOf(row)]; }
+    // Every entry listed, shown or not.
+    int total() const { return int(texts_.size()); }
+    // Shows only the entries for which keep(description, key) holds; within the rows shown
+    // when narrowing (the find's text grew), else among every entry.
+    void showOnly(const std::function<bool(const QString&, const std::optional<EntryKey>&)>& keep,
+                  bool narrowing);
+    // Shows every entry again.
+    void showAll();
+    bool filtered() const { return filtered_; }
     // The key of a row; none for a row the vault holds without a key, or a row out of range.
     std::optional<EntryKey> keyAt(int row) const;
     // The row of an entry, or of a description; -1 when not listed.
@@ -31,8 +42,11 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
+    qsizetype entryOf(int row) const { return filtered_ ? shown_[std::size_t(row)] : row; }
     QStringList texts_;
     std::vector<std::optional<EntryKey>> keys_;
+    std::vector<qsizetype> shown_; // indexes of the shown entries, in order, while filtered_
+    bool filtered_ = false;
 };
 
 // A list of entries over its own EntryListModel, read and driven by rows as a list box is.

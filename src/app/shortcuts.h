@@ -16,6 +16,7 @@ enum class Shortcut {
     Search,
     Help,
     Breakdown,
+    Find,
     Health,
     CopyField1,
     CopyField2,
@@ -33,7 +34,7 @@ struct ShortcutKeys {
     QKeyCombination keys;
 };
 
-inline constexpr std::array<ShortcutKeys, 19> Shortcuts{{
+inline constexpr std::array<ShortcutKeys, 20> Shortcuts{{
     // The main window
     {Shortcut::Exit, Qt::CTRL | Qt::Key_Q},
     {Shortcut::NewEntry, Qt::CTRL | Qt::Key_N},
@@ -44,6 +45,7 @@ inline constexpr std::array<ShortcutKeys, 19> Shortcuts{{
     {Shortcut::Search, Qt::CTRL | Qt::Key_F},
     {Shortcut::Help, QKeyCombination(Qt::Key_F1)},
     {Shortcut::Breakdown, Qt::CTRL | Qt::SHIFT | Qt::Key_B},
+    {Shortcut::Find, Qt::CTRL | Qt::Key_K},
     {Shortcut::Health, Qt::CTRL | Qt::SHIFT | Qt::Key_H},
     {Shortcut::CopyField1, Qt::CTRL | Qt::Key_1},
     {Shortcut::CopyField2, Qt::CTRL | Qt::Key_2},

@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 
 // Fills the main window's category filter (target 0) or the entry editor's category box
@@ -57,8 +58,10 @@ void FillEntryList() {
         return showVaultReport(listed.code());
     }
     main.List1->entries().setEntries(std::move(*listed));
-    main.Label35->setText(QString::number(main.List1->count()));
-    if (main.List1->count() == 0) {
+    // A find in the box narrows the new list too.
+    if (!main.txtFind->text().trimmed().isEmpty()) main.applyFind();
+    main.showEntryCount();
+    if (main.List1->entries().total() == 0) {
         main.Picture5->hide();
         main.Picture7->show();
         main.Picture17->hide();

@@ -124,8 +124,10 @@ frmMain::frmMain() {
     Picture1 = panel(this, "Picture1");
     place(Picture1, Picture1Left, Picture1Top, 9650, 5720);
     Picture1->hide();
+    // The find row, then the list below it (the order Tab takes too)
+    setUpFind();
     Picture4 = named(new QFrame(Picture1), "Picture4");
-    place(Picture4, Picture4Left, Picture4Top, 2991, 4820);
+    place(Picture4, Picture4Left, Picture4Top + FindRowHeight, 2991, 4820 - FindRowHeight);
     List1 = named(new EntryListView(Picture4), "List1");
     place(List1, List1Left, List1Top, 2961, 4820);
     picTitle1 = picture(Picture1, "picTitle1", QStringLiteral("title_entries"));
@@ -518,7 +520,10 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtFind && event->type() == QEvent::KeyPress && findKey(static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched == List1 && event->type() == QEvent::KeyPress) {
+        if (listKeyStartsFind(static_cast<QKeyEvent*>(event))) return true;
         // Ctrl+C on the list copies the password, as in other password managers.
         if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
             copySecret();
@@ -589,6 +594,9 @@ void frmMain::applyLayout(const mainlayout::MainLayout& l) {
     setWidth(Picture5, l.picture5Width);
     setLeft(Picture7, l.picture7Left);
     setWidth(Picture7, l.picture7Width);
+    setWidth(txtFind, l.picture4Width - mainlayout::design::FindToggleWidth);
+    setLeft(chkFindAll,
+            mainlayout::design::Picture4Left + l.picture4Width - mainlayout::design::FindToggleWidth + 60);
     setWidth(List1, l.list1Width);
     setHeight(List1, l.list1Height);
     // Whole rows in pixels as well: a font's scale can leave the twips a fraction of a row off.

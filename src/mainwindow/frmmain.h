@@ -10,6 +10,8 @@
 #include <array>
 
 class QCheckBox;
+class QKeyEvent;
+class QTimer;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -40,6 +42,8 @@ public:
     // Main panel
     QFrame* Picture1;      // framed panel holding everything below the header
     QFrame* Picture4;      // list pane
+    QLineEdit* txtFind;    // find as you type (Ctrl+K)
+    QCheckBox* chkFindAll; // the find matches every value, not only the description
     EntryListView* List1;  // entry list, sorted, descriptions in upper case
     PictureBox* picTitle1; // title picture above the list
     PictureBox* picTitle2; // title picture above the detail pane
@@ -124,6 +128,12 @@ public:
     // Empties the detail view: no value, description, category or key of any entry.
     void clearShownEntry();
 
+    // Narrows the list to the find box's text now (typing waits for a pause first), keeping the
+    // shown entry when it stays listed; the count reads "N of M" while the list is narrowed.
+    void applyFind();
+    // The entry count under the list, for the entries the list holds and shows.
+    void showEntryCount();
+
     // Handlers
     void Combo1_Click();
     void List1_Click();
@@ -192,6 +202,12 @@ protected:
 
 private:
     void applyLayout(const mainlayout::MainLayout& layout);
+    void setUpFind();
+    bool findKey(QKeyEvent* event);
+    bool listKeyStartsFind(QKeyEvent* event);
+    QTimer* findTimer_ = nullptr;
+    QString foundWord_;          // the text the list was last narrowed to, upper case
+    bool foundInValues_ = false; // and whether it was matched in every value
     void openValueMenu(QWidget* box);
 
     mainlayout::MainLayout layout_;

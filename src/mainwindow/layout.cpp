@@ -55,7 +55,7 @@ MainLayout layOutMainWindow(const LayoutInput& in, const MainLayout& inForce) {
     setSize(l.picture5Width, l.picture1Width - 125 - l.picture5Left);
     l.picture7Left = Picture4Left + l.picture4Width + 75;
     setSize(l.picture7Width, l.picture1Width - 125 - l.picture5Left);
-    setSize(l.picture4Height, l.picture1Height - 900);
+    setSize(l.picture4Height, l.picture1Height - 900 - FindRowHeight);
     setSize(l.list1Width, l.picture4Width - 30);
     // The list keeps whole rows only; the pane then ends 20 twips below the last one.
     setSize(l.list1Height, wholeRowHeight(l.picture4Height, in.listRowHeight, in.listFrame));

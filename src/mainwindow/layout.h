@@ -16,6 +16,11 @@ inline constexpr int Picture1Left = 110;
 inline constexpr int Picture1Top = 1080;
 inline constexpr int Picture4Left = 90;
 inline constexpr int Picture4Top = 495;
+// The find row above the list: its box and the every-value toggle; the list pane starts below it.
+inline constexpr int FindRowHeight = 420;
+inline constexpr int FindToggleWidth = 1300;
+// How long the find waits for the next keystroke before it narrows the list.
+inline constexpr int FindDelayMs = 40;
 inline constexpr int Picture5Top = 490;
 inline constexpr int Picture7Top = 495;
 inline constexpr int List1Left = -10;

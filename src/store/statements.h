@@ -88,6 +88,7 @@ inline constexpr char UpdateLoginRetries[] = "UPDATE LPass SET URetry = ?";
 inline constexpr char Begin[] = "BEGIN";
 inline constexpr char BeginWrite[] = "BEGIN IMMEDIATE";
 inline constexpr char Commit[] = "COMMIT";
+inline constexpr char Rollback[] = "ROLLBACK";
 
 // The vault file: its check, the watching connection, building and re-encrypting it
 inline constexpr char SelectSchemaRows[] =

@@ -93,7 +93,7 @@ void bindAll(sqlite::Statement& statement, std::initializer_list<BoundValue> val
 void abandonAttempt() {
     if (connection && inTransaction) {
         try {
-            connection->execute("ROLLBACK");
+            connection->execute(sql::Rollback);
         } catch (const VaultFailure&) {
             // closing without a commit drops the transaction as well
         }
@@ -149,7 +149,7 @@ void addListIndex(sqlite::Connection& db) {
             // This program's own change: the file stays the known one.
             if (knownFile) rememberVaultFile();
         } catch (const VaultFailure&) {
-            db.execute("ROLLBACK");
+            db.execute(sql::Rollback);
             throw;
         }
         checkedVault = path;

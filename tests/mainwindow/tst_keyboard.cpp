@@ -230,7 +230,7 @@ private slots:
         setListIndex(main.List1, 0); // shows the attachment indicator
         main.Combo1->setFocus();
         QStringList reached;
-        for (int i = 0; i < 31; ++i) {
+        for (int i = 0; i < 33; ++i) {
             QWidget* focused = QApplication::focusWidget();
             QVERIFY(focused);
             reached << focused->objectName();
@@ -238,7 +238,8 @@ private slots:
         }
         QCOMPARE(reached.join(QLatin1Char(' ')),
                  QStringLiteral(
-                     "Combo1 List1 Picture10 Text1 web1 Picture11 Text2 Picture12 Text3 Picture13 Text4 "
+                     "Combo1 txtFind chkFindAll List1 Picture10 Text1 web1 Picture11 Text2 Picture12 Text3 "
+                     "Picture13 Text4 "
                      "Picture14 Text5 Label35 Check1 Check2 Picture17 Command2 Command10 Command11 "
                      "Command8 Command6 Command5 cmdImport cmdExport cmdHealth Command13 Command1 Command4 "
                      "Command3 "

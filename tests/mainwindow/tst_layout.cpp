@@ -70,8 +70,8 @@ private slots:
 
         // Whole rows only, and the list pane ends just below them, inside the panel.
         QCOMPARE((l.list1Height - Frame) % Row, 0);
-        QVERIFY(l.list1Height <= l.picture1Height - 900);
-        QVERIFY(l.list1Height > l.picture1Height - 900 - Row);
+        QVERIFY(l.list1Height <= l.picture1Height - 900 - design::FindRowHeight);
+        QVERIFY(l.list1Height > l.picture1Height - 900 - design::FindRowHeight - Row);
         QVERIFY(l.text5Width > 0 && l.text5Height > 0);
         QVERIFY(l.webLeft + 450 <= l.picture5Width);
     }
