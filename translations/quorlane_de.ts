@@ -1898,6 +1898,10 @@ Open it with any PDF viewer.</source>
         <translation>Keine Einträge in dieser Kategorie</translation>
     </message>
     <message>
+        <source>ALL CATEGORIES</source>
+        <translation>ALLE KATEGORIEN</translation>
+    </message>
+    <message>
         <source>Password health: weak, reused and old passwords.</source>
         <translation>Passwortqualität: schwache, mehrfach verwendete und alte Passwörter.</translation>
     </message>

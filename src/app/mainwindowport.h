@@ -27,9 +27,11 @@ public:
     // The banner the other windows copy.
     virtual const PictureBox* banner() const = 0;
 
-    // The category filter's text, and choosing a text in it as a click would (refills the list).
+    // The category the filter shows, empty for every category (its first item, whatever the
+    // language calls it); choosing one as a click would (refills the list), false when the filter
+    // has no such category.
     virtual QString filterText() const = 0;
-    virtual bool chooseFilter(const QString& text) = 0;
+    virtual bool chooseFilter(const QString& category) = 0;
     // Fills the filter (runs FillCategoryFilter(0)).
     virtual void fillCategoryFilter() = 0;
     // Fills the filter again after the categories changed, choosing again what it showed.
@@ -42,6 +44,8 @@ public:
     virtual bool selectEntryRow(int row) = 0;
     virtual bool selectEntry(const QString& description, bool exactCase) = 0;
     virtual bool selectEntryKey(EntryKey key) = 0;
+    // Shows the entry with this key, listing every category first when the filter shows another.
+    virtual void showEntryOfAnyCategory(EntryKey key) = 0;
     virtual void focusEntryList() = 0;
     // Hides the framed panel while the list is refilled from outside, and shows it again.
     virtual void setPanelVisible(bool visible) = 0;

@@ -539,7 +539,7 @@ void frmEntry::Command21_Click() {
         main.fillEntryList();
         // Moved out of the category the filter shows: every category is listed and the saved
         // entry shown, rather than the view going on showing the entry as it was.
-        if (saved && !main.hasCurrentEntry() && main.chooseFilter(QStringLiteral("ALL CATEGORIES")))
+        if (saved && !main.hasCurrentEntry() && main.chooseFilter(QString()))
             main.selectEntry(LastSavedDescription, false);
     }
 }

@@ -30,8 +30,6 @@ constexpr int PanelWidth = WindowWidth - 240;
 constexpr int PanelHeight = 5100;
 constexpr int WindowHeight = 1110 + PanelHeight + 120 + ButtonHeight + 120;
 
-const QString AllCategories = QStringLiteral("ALL CATEGORIES");
-
 // The estimated guesses as a power of ten: "10^7.4".
 QString guessesText(double guesses) {
     return QStringLiteral("10^%1").arg(std::log10(guesses), 0, 'f', 1);
@@ -290,17 +288,14 @@ void frmHealth::cmdCancel_Click() {
     stopWork();
 }
 
-// A row chosen: the main window shows its entry, under "ALL CATEGORIES" when it was filtered, and
-// the report closes.
+// A row chosen: the main window shows its entry, under every category when the list was filtered,
+// and the report closes.
 void frmHealth::cmdOpen_Click() {
     const std::optional<EntryKey> key = model->keyAt(tblReport->currentIndex().row());
     if (!key) return;
     cmdClose_Click();
     MainWindowPort& main = mainWindow();
-    main.setPanelVisible(false);
-    if (main.filterText() != AllCategories) main.chooseFilter(AllCategories);
-    main.selectEntryKey(*key);
-    main.setPanelVisible(true);
+    main.showEntryOfAnyCategory(*key);
     main.focusEntryList();
 }
 

@@ -25,8 +25,6 @@ constexpr int WindowHeight = 6750;
 constexpr int PanelWidth = WindowWidth - 240;
 constexpr int PanelHeight = 4980;
 
-const QString AllCategories = QStringLiteral("ALL CATEGORIES");
-
 } // namespace
 
 frmSearch::frmSearch() {
@@ -113,12 +111,8 @@ void frmSearch::Command1_Click() {
     Text1->setFocus();
 }
 
-// A result picked: the main window shows that entry, under "ALL CATEGORIES" when it was filtered.
+// A result picked: the main window shows that entry, under every category when the list was filtered.
 void frmSearch::List1_Click() {
     const std::optional<EntryKey> result = listKey(List1);
-    MainWindowPort& main = mainWindow();
-    main.setPanelVisible(false);
-    if (main.filterText() != AllCategories) main.chooseFilter(AllCategories);
-    if (result) main.selectEntryKey(*result);
-    main.setPanelVisible(true);
+    if (result) mainWindow().showEntryOfAnyCategory(*result);
 }

@@ -30,10 +30,10 @@ void FillCategoryFilter(int target) {
         {
             const QSignalBlocker blocker(box);
             box->clear();
-            box->addItem(QStringLiteral("ALL CATEGORIES"));
+            box->addItem(QCoreApplication::translate("frmMain", "ALL CATEGORIES"));
         }
         // Runs the entry list fill, whose failed attempts this fill's count goes on from.
-        setComboText(box, QStringLiteral("ALL CATEGORIES"));
+        setComboIndex(box, 0);
     } else {
         return FillEditorCategories();
     }
@@ -52,7 +52,7 @@ void FillEntryList() {
         main.List1->clear();
     }
     main.Label29->setText(QString());
-    Result<QList<ListedEntry>> listed = store::listEntries(main.Combo1->currentText());
+    Result<QList<ListedEntry>> listed = store::listEntries(main.filterText());
     if (!listed) {
         main.List1->show();
         return showVaultReport(listed.code());

@@ -174,7 +174,7 @@ public:
     QMenu& trayMenu() override { return *menPopup; }
     const PictureBox* banner() const override { return Picture2; }
     QString filterText() const override;
-    bool chooseFilter(const QString& text) override;
+    bool chooseFilter(const QString& category) override;
     void fillCategoryFilter() override;
     void refillCategoryFilter() override;
     void fillEntryList() override;
@@ -183,6 +183,7 @@ public:
     bool selectEntryRow(int row) override;
     bool selectEntry(const QString& description, bool exactCase) override;
     bool selectEntryKey(EntryKey key) override;
+    void showEntryOfAnyCategory(EntryKey key) override;
     void focusEntryList() override;
     void setPanelVisible(bool visible) override;
     QString currentEntryText() const override;
@@ -213,7 +214,7 @@ private:
     int listRowHeight_ = 0; // pixels
     bool valuesHidden_ = false;
     QWidget* menuBox_ = nullptr;        // the value box valueMenu was opened on
-    QString lockedFilter_;              // the filter's text when the program locked
+    QString lockedFilter_;              // the filter's category when the program locked
     std::optional<EntryKey> lockedKey_; // the entry shown when the program locked
 };
 

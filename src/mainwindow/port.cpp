@@ -23,11 +23,22 @@
 // The main window as the other windows see it, and its commands that belong to other folders.
 
 QString frmMain::filterText() const {
-    return Combo1->currentText();
+    return Combo1->currentIndex() > 0 ? Combo1->currentText() : QString();
 }
 
-bool frmMain::chooseFilter(const QString& text) {
-    return setComboText(Combo1, text);
+bool frmMain::chooseFilter(const QString& category) {
+    if (category.isEmpty()) {
+        if (Combo1->count() == 0) return false;
+        setComboIndex(Combo1, 0);
+        return true;
+    }
+    // Never the first item, whatever a category is called.
+    for (int index = 1; index < Combo1->count(); ++index)
+        if (Combo1->itemText(index).compare(category, Qt::CaseInsensitive) == 0) {
+            setComboIndex(Combo1, index);
+            return true;
+        }
+    return false;
 }
 
 void frmMain::fillCategoryFilter() {
@@ -35,12 +46,11 @@ void frmMain::fillCategoryFilter() {
 }
 
 void frmMain::refillCategoryFilter() {
-    const QString filterText = Combo1->currentText();
+    const QString category = filterText();
     FillCategoryFilter(0);
-    if (!filterText.isEmpty()) setComboText(Combo1, filterText);
-    // The filter showed a deleted category and now reads "ALL CATEGORIES": the list follows it,
+    // The filter showed a deleted category and now shows every category: the list follows it,
     // as a choice in the filter would refill it.
-    if (!filterText.isEmpty() && Combo1->currentText() != filterText) {
+    if (!category.isEmpty() && !chooseFilter(category)) {
         FillEntryList();
         setListIndex(List1, 0);
     }
@@ -71,6 +81,13 @@ bool frmMain::selectEntryKey(EntryKey key) {
     return setListKey(List1, key);
 }
 
+void frmMain::showEntryOfAnyCategory(EntryKey key) {
+    setPanelVisible(false);
+    if (!filterText().isEmpty()) chooseFilter(QString());
+    selectEntryKey(key);
+    setPanelVisible(true);
+}
+
 void frmMain::focusEntryList() {
     List1->setFocus();
 }
@@ -89,7 +106,7 @@ std::optional<EntryKey> frmMain::shownEntryKey() const {
 }
 
 void frmMain::emptyForLock() {
-    lockedFilter_ = Combo1->currentText();
+    lockedFilter_ = filterText();
     lockedKey_ = shownEntryKey();
     {
         const QSignalBlocker blocker(List1);
@@ -111,7 +128,7 @@ void frmMain::emptyForLock() {
 
 void frmMain::refillAfterLock() {
     // The filter as it was; a category gone meanwhile gives the whole list.
-    if (!setComboText(Combo1, lockedFilter_)) FillCategoryFilter(0);
+    if (!chooseFilter(lockedFilter_)) FillCategoryFilter(0);
     if (!(lockedKey_ && setListKey(List1, *lockedKey_)) && List1->count() > 0) setListIndex(List1, 0);
     lockedKey_.reset();
 }

@@ -347,7 +347,7 @@ Result<QList<CategoryCount>> countEntriesPerCategory() {
 
 Result<QList<ListedEntry>> listEntries(const QString& category) {
     const QString filter = upperTrimmed(category);
-    const bool all = filter == QLatin1String("ALL CATEGORIES");
+    const bool all = filter.isEmpty();
     return operation<QList<ListedEntry>>(ErrorCode::RetrieveEntries, [&] {
         openVault();
         QList<ListedEntry> listed;

@@ -43,7 +43,7 @@ Result<QList<CategoryCount>> countEntriesPerCategory();
 
 // Entries ----------------------------------------------------------------------------------
 
-// The entries of a category, of every entry for "ALL CATEGORIES" (E213). They come in the order
+// The entries of a category, every entry for an empty category (E213). They come in the order
 // of the list's index, which is neither the table's nor the list's.
 Result<QList<ListedEntry>> listEntries(const QString& category);
 

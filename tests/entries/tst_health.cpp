@@ -117,7 +117,7 @@ private slots:
         report.tblReport->setCurrentIndex(report.tblReport->model()->index(3, 0));
         QTest::keyClick(report.tblReport, Qt::Key_Return);
         QVERIFY(closed(window));
-        QCOMPARE(main.filterText(), QStringLiteral("ALL CATEGORIES"));
+        QCOMPARE(main.filterText(), QString());
         QCOMPARE(main.currentEntryText(), QStringLiteral("BANK"));
     }
 

@@ -232,6 +232,9 @@ private slots:
         QFETCH(QString, language);
         speak(qPrintable(language));
         frmMain& main = openMainWindow();
+        QCOMPARE(main.Combo1->itemText(0), language == QLatin1String("de")
+                                               ? QStringLiteral("ALLE KATEGORIEN")
+                                               : QStringLiteral("ALL CATEGORIES"));
         QStringList titles, categories;
         ModalScript script;
         script.on<frmEntry>(QStringLiteral("frmEntry"), [&](frmEntry& entry) {

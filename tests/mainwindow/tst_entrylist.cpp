@@ -94,6 +94,18 @@ private slots:
         QVERIFY(fake().messages.isEmpty());
     }
 
+    // A category may be called as the filter's first item reads: choosing it lists its own entries.
+    void categoryNamedLikeEveryCategory() {
+        vault().exec(QStringLiteral("INSERT INTO Cats (CatName) VALUES ('ALL CATEGORIES')"));
+        vault().addEntry(QStringLiteral("Own"), QStringLiteral("ALL CATEGORIES"));
+        vault().addEntry(QStringLiteral("Other"), QStringLiteral("HOME"));
+        frmMain& main = started();
+        QCOMPARE(listed(main), (QStringList{"OTHER", "OWN"}));
+        QVERIFY(main.chooseFilter(QStringLiteral("ALL CATEGORIES")));
+        QCOMPARE(main.filterText(), QStringLiteral("ALL CATEGORIES"));
+        QCOMPARE(listed(main), QStringList{"OWN"});
+    }
+
     void filterHoldsAllCategoriesThenTheCategoriesInNameOrder() {
         vault().exec(QStringLiteral("INSERT INTO Cats (CatName) VALUES ('garden')"));
         frmMain& main = started();
