@@ -84,7 +84,12 @@ bool frmMain::selectEntryKey(EntryKey key) {
 void frmMain::showEntryOfAnyCategory(EntryKey key) {
     setPanelVisible(false);
     if (!filterText().isEmpty()) chooseFilter(QString());
-    selectEntryKey(key);
+    // An entry the find leaves out is shown with the whole list.
+    if (!selectEntryKey(key) && List1->entries().filtered()) {
+        txtFind->clear();
+        applyFind();
+        selectEntryKey(key);
+    }
     setPanelVisible(true);
 }
 

@@ -15,12 +15,15 @@
 class FindBoxTest final : public VaultTestCase {
     Q_OBJECT
 
+    qint64 bank_ = 0;
+
     frmMain& prepare() {
         vault().addEntry(QStringLiteral("Mail Box"), QStringLiteral("WEB SITE"),
                          {"www.mail.example", "joe", "pw1"});
         vault().addEntry(QStringLiteral("Mailing List"), QStringLiteral("WEB SITE"),
                          {"lists.example", "ann", "pw2"});
-        vault().addEntry(QStringLiteral("Bank"), QStringLiteral("CREDIT CARD"), {"4111", "Joe Bloggs"});
+        bank_ =
+            vault().addEntry(QStringLiteral("Bank"), QStringLiteral("CREDIT CARD"), {"4111", "Joe Bloggs"});
         vault().addEntry(QStringLiteral("Straße 5"), QStringLiteral("HOME"), {"1234"});
         return openMainWindow();
     }
@@ -34,7 +37,7 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("listed");
         QTest::addColumn<QString>("count");
-        const QString all = QStringLiteral("ALL CATEGORIES");
+        const QString all; // every category
         QTest::newRow("part of a description")
             << all << false << "mail" << QStringList{"MAIL BOX", "MAILING LIST"} << "2 of 4";
         QTest::newRow("case-blind, blanks around ignored")
@@ -88,6 +91,18 @@ private slots:
         main.List1->setFocus();
         QTest::keyClick(main.List1, Qt::Key_K, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), main.txtFind);
+    }
+
+    // An entry another window shows (a search result, a row of the health report) is shown even
+    // when the find leaves it out: the find is emptied.
+    void entryShownFromElsewhere() {
+        frmMain& main = prepare();
+        main.txtFind->setText(QStringLiteral("mail"));
+        main.applyFind();
+        main.showEntryOfAnyCategory(bank_);
+        QCOMPARE(main.currentEntryText(), QStringLiteral("BANK"));
+        QCOMPARE(main.txtFind->text(), QString());
+        QCOMPARE(main.Label35->text(), QStringLiteral("4"));
     }
 
     // The lock empties the find with the list: unlocked, the whole list is back.
