@@ -5,6 +5,7 @@
 
 #include "controls.h"
 #include "forms.h"
+#include "loginsession.h"
 #include "modmain.h"
 #include "picturebox.h"
 #include "platform.h"
@@ -63,7 +64,7 @@ void frmLogin::showEvent(QShowEvent* event) {
 }
 
 void frmLogin::Picture2_Click() {
-    LoginRetries = 0;
+    loginSession().retries = 0;
     unload<frmLogin>();
 }
 
@@ -80,31 +81,31 @@ void frmLogin::txtPassword_KeyPress(int key) {
     wipeText(typed);
     if (accepted) {
         unload<frmLogin>();
-        LoginAccepted = true;
+        loginSession().accepted = true;
         platform().trayHide();
         trayLock().showMainWindow();
         // Another program may have changed the vault while the window was locked.
-        if (LoginFromTray) showOutsideChange();
+        if (loginSession().fromTray) showOutsideChange();
         return;
     }
     // Wrong: says so, with the tries left, or why the program ends or stays locked.
-    const int left = LoginRetries - LoginAttempts;
+    const int left = loginSession().triesLeft();
     QString prompt = tr("The password is not correct.\n\n");
     if (left > 0)
         prompt += tr("You have %n more tries.", nullptr, left);
-    else if (LoginFromTray)
+    else if (loginSession().fromTray)
         prompt += tr("That was the last try: Quorlane stays locked. Click its icon to try again.");
     else
         prompt += tr("That was the last try: Quorlane will now close to protect your entries.");
     platform().messageBox(tr("Wrong Password"), prompt, MsgIcon::Warning);
-    if (!LoginFromTray) {
-        LoginAccepted = false;
+    if (!loginSession().fromTray) {
+        loginSession().accepted = false;
         unload<frmLogin>();
         return;
     }
-    ++LoginAttempts;
-    if (LoginAttempts > LoginRetries) {
-        LoginAccepted = false;
+    ++loginSession().attempts;
+    if (loginSession().attempts > loginSession().retries) {
+        loginSession().accepted = false;
         unload<frmLogin>();
     }
 }

@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "forms.h"
 #include "idlelock.h"
+#include "loginsession.h"
 #include "modmain.h"
 #include "modregistry.h"
 #include "picturebox.h"
@@ -240,9 +241,9 @@ void SaveSetup() {
         forgetVaultKey();
     // With an encrypted vault the key is the check: the password is kept nowhere.
     LoadedLoginSettings = {required, QString(), settings.retries};
-    LoginPassword.clear();
-    LoginRetries = retryCountOf(settings.retries);
-    saveRetryCountCopy(LoginRetries);
+    loginSession().password.clear();
+    loginSession().retries = retryCountOf(settings.retries);
+    saveRetryCountCopy(loginSession().retries);
     saveTimeoutSettings(setup.clearSeconds->value(), setup.idleMinutes->value());
     idleLock().start();
     platform().messageBox(frmSetup::tr("Success"), frmSetup::tr("Parameters successfully updated."),

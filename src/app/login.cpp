@@ -3,6 +3,7 @@
 #include "forms.h"
 #include "frmlogin.h"
 #include "frmsetup.h"
+#include "loginsession.h"
 #include "mainwindowport.h"
 #include "platform.h"
 #include "store/repository.h"
@@ -12,16 +13,16 @@
 #include <QWidget>
 #include <algorithm>
 
-// Reads the login settings from the vault into LoadedLoginSettings, LoginPassword and
-// LoginRetries. One attempt; any failure leaves the program without a login and 3 retries,
+// Reads the login settings from the vault into LoadedLoginSettings and the login
+// session (password and retries). One attempt; any failure leaves the program without a login and 3 retries,
 // without a message.
 void LoadLoginSettings() {
     LoadedLoginSettings = store::loadLoginSettings().value_or(LoginSettings{});
-    LoginPassword = upperTrimmed(LoadedLoginSettings.password);
+    loginSession().password = upperTrimmed(LoadedLoginSettings.password);
     // The digits at the start of the count; a count that does not begin with a digit is 0.
-    LoginRetries = std::max<short>(0, retryCountOf(LoadedLoginSettings.retries));
+    loginSession().retries = std::max<short>(0, retryCountOf(LoadedLoginSettings.retries));
     // The count that applies before an encrypted vault is open follows the vault's.
-    if (heldVaultKey()) saveRetryCountCopy(LoginRetries);
+    if (heldVaultKey()) saveRetryCountCopy(loginSession().retries);
 }
 
 // One showing of the login window at start; however it closes, it is gone afterwards.
@@ -30,18 +31,17 @@ void ShowStartUpLogin() {
     unload<frmLogin>();
 }
 
-// Asks for the password until it is right; after the first try and LoginRetries retries the
+// Asks for the password until it is right; after the first try and the session's retries the
 // program ends.
 void RunStartUpLogin() {
     int attempt = 1;
-    LoginAccepted = false;
-    while (!LoginAccepted) {
-        LoginFromTray = false;
+    loginSession().accepted = false;
+    while (!loginSession().accepted) {
         // The login window counts the wrong tries so far to say how many are left.
-        LoginAttempts = short(attempt - 1);
+        loginSession().beginStartUpTry(attempt);
         if (!mainWindow().widget().isVisible()) ShowStartUpLogin();
-        if (!LoginAccepted) {
-            if (attempt > LoginRetries) platform().endProgram();
+        if (!loginSession().accepted) {
+            if (attempt > loginSession().retries) platform().endProgram();
             ++attempt;
         }
     }

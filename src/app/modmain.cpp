@@ -4,8 +4,10 @@
 #include "clipboard.h"
 #include "controls.h"
 #include "forms.h"
+#include "frmconflict.h"
 #include "hardening.h"
 #include "idlelock.h"
+#include "loginsession.h"
 #include "mainwindowport.h"
 #include "modregistry.h"
 #include "platform.h"
@@ -14,7 +16,6 @@
 #include "store/vault.h"
 #include "store/vaultfile.h"
 #include "traylock.h"
-#include "frmconflict.h"
 #include "twips.h"
 #include "vaultclaim.h"
 #include "vaultlock.h"
@@ -37,11 +38,7 @@ void resetGlobals() {
     VaultFolder.clear();
     ChosenVaultFile.clear();
     PrintFolder.clear();
-    LoginPassword.clear();
-    LoginRetries = 0;
-    LoginAccepted = false;
-    LoginFromTray = false;
-    LoginAttempts = 0;
+    loginSession() = {};
     LoadedLoginSettings = {};
     LastSavedDescription.clear();
     PreferenceToggleGuard = 0;
@@ -163,14 +160,14 @@ void LoginGate() {
     if (vaultEncrypted()) {
         // Nothing of an encrypted vault can be read before the password gives its key: the retry
         // count comes from the copy kept outside it.
-        LoginRetries = retryCountCopy();
+        loginSession().retries = retryCountCopy();
         RunStartUpLogin();
         CheckVaultFile();
         LoadLoginSettings();
     } else {
         CheckVaultFile();
         LoadLoginSettings();
-        if (!LoginPassword.trimmed().isEmpty()) {
+        if (loginSession().passwordSet()) {
             RunStartUpLogin();
             offerVaultEncryption();
         }
@@ -182,8 +179,8 @@ void LoginGate() {
 void StartUp() {
     initQuorlaneResources();
     MaxAttempts = 5;
-    LoginPassword.clear();
-    LoginAccepted = false;
+    loginSession().password.clear();
+    loginSession().accepted = false;
 
     MainWindowPort& main = mainWindow();
     main.widget().setWindowTitle(QStringLiteral("Quorlane"));

@@ -10,13 +10,6 @@ class PictureBox;
 
 // The program-wide state shared by the windows. One instance each for the whole run.
 
-// Login (the password upper-cased and trimmed; empty means no login is asked).
-inline QString LoginPassword;
-inline short LoginRetries = 0;
-inline bool LoginAccepted = false;
-inline bool LoginFromTray = false;
-inline short LoginAttempts = 0;
-
 // The login settings as last read from the vault; the setup window opens with them.
 inline LoginSettings LoadedLoginSettings;
 

@@ -4,6 +4,7 @@
 #include "colours.h"
 #include "forms.h"
 #include "frmlogin.h"
+#include "loginsession.h"
 #include "mainwindowport.h"
 #include "modmain.h"
 #include "picturebox.h"
@@ -229,8 +230,7 @@ void TrayLock::leftClick() {
     login.setWindowState(Qt::WindowNoState);
     login.raise();
     login.activateWindow();
-    LoginAttempts = 0;
-    LoginFromTray = true;
+    loginSession().beginTrayLogin();
     if (mainShown()) {
         unload<frmLogin>();
         return;
@@ -242,7 +242,7 @@ void TrayLock::leftClick() {
     }
     unload<frmLogin>();
     // Refused: the window stays locked; without a tray it goes back to the task bar.
-    if (mainWindowLoaded() && coverOf(mainWindow().widget()) && !LoginAccepted)
+    if (mainWindowLoaded() && coverOf(mainWindow().widget()) && !loginSession().accepted)
         mainWindow().widget().showMinimized();
 }
 

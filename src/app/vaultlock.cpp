@@ -1,5 +1,6 @@
 #include "vaultlock.h"
 
+#include "loginsession.h"
 #include "modmain.h"
 #include "modregistry.h"
 #include "platform.h"
@@ -37,12 +38,12 @@ bool vaultEncrypted() {
 }
 
 bool loginRequired() {
-    return !LoginPassword.trimmed().isEmpty() || vaultEncrypted();
+    return loginSession().passwordSet() || vaultEncrypted();
 }
 
 bool passwordAccepted(const QString& typed) {
     const VaultFileHeader header = readVaultHeader(vaultFilePath());
-    if (header.kind != VaultFileKind::Encrypted) return upperTrimmed(typed) == LoginPassword;
+    if (header.kind != VaultFileKind::Encrypted) return upperTrimmed(typed) == loginSession().password;
     // Setup never keys a vault with an empty password.
     if (typed.trimmed().isEmpty()) return false;
     std::optional<VaultKey> key = deriveLoginKey(typed, header.salt);
@@ -72,7 +73,7 @@ bool confirmUnprotectedVault() {
 }
 
 void offerVaultEncryption() {
-    if (LoginPassword.trimmed().isEmpty() || vaultEncrypted()) return;
+    if (!loginSession().passwordSet() || vaultEncrypted()) return;
     if (platform().messageBox(
             QCoreApplication::translate("VaultLock", "Encrypt Your Vault?"),
             QCoreApplication::translate(
@@ -80,8 +81,8 @@ void offerVaultEncryption() {
                              "and your login password too.\n\nEncrypt it now with your login password?"),
             MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
         return;
-    std::optional<VaultKey> key = deriveLoginKey(LoginPassword, newVaultSalt());
-    const LoginSettings settings{true, LoginPassword, LoadedLoginSettings.retries};
+    std::optional<VaultKey> key = deriveLoginKey(loginSession().password, newVaultSalt());
+    const LoginSettings settings{true, loginSession().password, LoadedLoginSettings.retries};
     if (const Result<> saved = store::saveLoginSettings(settings, key ? &*key : nullptr); !saved) {
         // The vault stays as it was, plain, and the login as it is.
         showVaultReport(saved.code());
@@ -90,8 +91,8 @@ void offerVaultEncryption() {
     holdVaultKey(std::move(*key));
     // With an encrypted vault the key is the check: the password is kept nowhere.
     LoadedLoginSettings.password.clear();
-    LoginPassword.clear();
-    saveRetryCountCopy(LoginRetries);
+    loginSession().password.clear();
+    saveRetryCountCopy(loginSession().retries);
     platform().messageBox(
         QCoreApplication::translate("VaultLock", "Vault Encrypted"),
         QCoreApplication::translate("VaultLock", "Your vault file is now encrypted. Your login password is "

@@ -5,6 +5,7 @@
 
 #include "app/forms.h"
 #include "app/frmlogin.h"
+#include "app/loginsession.h"
 #include "app/modmain.h"
 #include "app/traylock.h"
 #include "app/vaultlock.h"
@@ -88,7 +89,7 @@ private slots:
         if (!encrypted) return;
         // The next start asks for the same password, which now opens the file.
         forgetVaultKey();
-        LoginAccepted = false;
+        loginSession().accepted = false;
         unloadAllForms();
         fake().messages.clear();
         fake().modals.clear();
@@ -124,7 +125,7 @@ private slots:
         QCOMPARE(fileBytes(vault().path()), before);
         if (ended) return;
         QVERIFY(form<frmMain>().isVisible());
-        QCOMPARE(LoginRetries, short(2));
+        QCOMPARE(loginSession().retries, short(2));
         QCOMPARE(stored(QStringLiteral("Retries")).toString(), QStringLiteral("2"));
         QCOMPARE(listedDescriptions(), QStringList{QStringLiteral("GARAGE")});
     }

@@ -6,6 +6,7 @@
 #include "app/forms.h"
 #include "app/frmlogin.h"
 #include "app/frmsetup.h"
+#include "app/loginsession.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/twips.h"
@@ -43,7 +44,7 @@ private slots:
         QTest::addColumn<QString>("loginPassword");
         QTest::addColumn<int>("loginRetries");
         // clang-format off
-        //  has row, RUL, UPass, URetry  ->  ticked, password boxes, retry box, LoginPassword, LoginRetries
+        //  has row, RUL, UPass, URetry  ->  ticked, password boxes, retry box, session password, session retries
         QTest::newRow("empty LPass table: no login, 3 retries")
             << false << ""    << ""               << ""   << false << ""            << "3"  << ""            << 3;
         QTest::newRow("RUL 1 with a password of blanks: no login")
@@ -80,8 +81,8 @@ private slots:
         QTEST(setup.Text2->text(), "shownPassword");
         QTEST(setup.Text1->text(), "shownPassword");
         QTEST(setup.Text3->text(), "shownRetries");
-        QTEST(LoginPassword, "loginPassword");
-        QTEST(int(LoginRetries), "loginRetries");
+        QTEST(loginSession().password, "loginPassword");
+        QTEST(int(loginSession().retries), "loginRetries");
         QVERIFY(fake().messages.isEmpty());
     }
 
@@ -98,10 +99,10 @@ private slots:
             QVERIFY(QFile::remove(vault().path()));
         else
             setFaultHook([](int, int, int statement) { return statement == 1; });
-        LoginPassword = QStringLiteral("OLD");
+        loginSession().password = QStringLiteral("OLD");
         LoadLoginSettings();
-        QCOMPARE(LoginPassword, QString());
-        QCOMPARE(LoginRetries, short(3));
+        QCOMPARE(loginSession().password, QString());
+        QCOMPARE(loginSession().retries, short(3));
         frmSetup& setup = form<frmSetup>();
         setup.showSettings(LoadedLoginSettings);
         QVERIFY(!setup.Check1->isChecked());
@@ -167,7 +168,7 @@ private slots:
         ShowStartUpLogin();
         QCOMPARE(fake().modals, QStringList{QStringLiteral("frmLogin")});
         QVERIFY(!isLoaded<frmLogin>());
-        QCOMPARE(LoginAccepted, accepted);
+        QCOMPARE(loginSession().accepted, accepted);
         QCOMPARE(main.isVisible(), accepted);
     }
 
@@ -239,7 +240,7 @@ private slots:
         };
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, RunStartUpLogin());
         QTEST(int(fake().modals.size()), "showings");
-        QCOMPARE(LoginRetries, short(giveUp ? 0 : 2));
+        QCOMPARE(loginSession().retries, short(giveUp ? 0 : 2));
     }
 };
 

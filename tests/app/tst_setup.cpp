@@ -5,6 +5,7 @@
 
 #include "app/forms.h"
 #include "app/frmsetup.h"
+#include "app/loginsession.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/strengthbar.h"
@@ -175,8 +176,8 @@ private slots:
         QCOMPARE((QStringList{setup.Text2->text(), setup.Text1->text(), setup.Text3->text()}), boxesAfter);
         QVERIFY(isLoaded<frmSetup>());
         QCOMPARE(loginRow(), before);
-        QCOMPARE(LoginPassword, QStringLiteral("OLD"));
-        QCOMPARE(LoginRetries, short(2));
+        QCOMPARE(loginSession().password, QStringLiteral("OLD"));
+        QCOMPARE(loginSession().retries, short(2));
     }
 
     // What a save stores in every LPass row and keeps in memory. A password makes the vault
@@ -191,7 +192,7 @@ private slots:
         QTest::addColumn<QString>("keyText");
         QTest::addColumn<int>("loginRetries");
         // clang-format off
-        //     login required, Text2, Text1, Text3  ->  RUL, UPass decoded, URetry, text of the key, LoginRetries
+        //     login required, Text2, Text1, Text3  ->  RUL, UPass decoded, URetry, text of the key, session retries
         QTest::newRow("mixed case, confirmed in capitals with a trailing blank")
             << true << "MiXed" << "MIXED " << "2" << QStringList{"1", " ", "2"} << "MIXED" << 2;
         QTest::newRow("blanks around the password do not count")
@@ -220,8 +221,8 @@ private slots:
         QVERIFY(!isLoaded<frmSetup>());
         QCOMPARE(loginRow(0), row);
         QCOMPARE(loginRow(1), row);
-        QCOMPARE(LoginPassword, QString());
-        QTEST(int(LoginRetries), "loginRetries");
+        QCOMPARE(loginSession().password, QString());
+        QTEST(int(loginSession().retries), "loginRetries");
         QTEST(stored(QStringLiteral("Retries")).toInt(), "loginRetries");
         const VaultFileHeader header = readVaultHeader(vault().path());
         QCOMPARE(header.kind, required ? VaultFileKind::Encrypted : VaultFileKind::Plain);
@@ -235,8 +236,8 @@ private slots:
         }
         // The next start reads back what was saved.
         LoadLoginSettings();
-        QCOMPARE(LoginPassword, QString());
-        QTEST(int(LoginRetries), "loginRetries");
+        QCOMPARE(loginSession().password, QString());
+        QTEST(int(loginSession().retries), "loginRetries");
     }
 
     // A save that keeps failing is reported once and changes nothing (the vault file stays byte
@@ -266,7 +267,7 @@ private slots:
             QCOMPARE(QDir(vault().folder()).entryList(QDir::Files),
                      QStringList{QStringLiteral("gpwdfsc.mdb")});
             QVERIFY(!heldVaultKey());
-            QCOMPARE(LoginRetries, short(3));
+            QCOMPARE(loginSession().retries, short(3));
             QVERIFY(!stored(QStringLiteral("Retries")).isValid());
             QVERIFY(isLoaded<frmSetup>());
             QCOMPARE(setup.Text2->text(), QStringLiteral("new"));
@@ -331,7 +332,7 @@ private slots:
         QVERIFY(!isLoaded<frmSetup>());
         QVERIFY(fake().messages.isEmpty());
         QCOMPARE(loginRow(), before);
-        QCOMPARE(LoginPassword, QStringLiteral("SECRET"));
+        QCOMPARE(loginSession().password, QStringLiteral("SECRET"));
     }
 
     // The retry box takes one typed character; the password boxes 40.

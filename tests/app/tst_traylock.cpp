@@ -6,6 +6,7 @@
 #include "app/forms.h"
 #include "app/frmlogin.h"
 #include "app/frmsetup.h"
+#include "app/loginsession.h"
 #include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/traylock.h"
@@ -121,7 +122,7 @@ private slots:
         setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
         frmMain& main = shownMainWindow();
         main.Command6_Click();
-        LoginPassword.clear(); // the window comes back without a login ...
+        loginSession().password.clear(); // the window comes back without a login ...
         fake().clickTray(QSystemTrayIcon::Trigger);
         QVERIFY(main.isVisible());
         fake().clickTray(QSystemTrayIcon::Context); // ... and a right click now does nothing
@@ -161,7 +162,7 @@ private slots:
         typeAtLogin(typed);
         fake().clickTray(QSystemTrayIcon::Trigger);
         QCOMPARE(fake().modals, QStringList{QStringLiteral("frmLogin")});
-        QVERIFY(LoginFromTray);
+        QVERIFY(loginSession().fromTray);
         QVERIFY(!isLoaded<frmLogin>());
         QCOMPARE(main.isVisible(), accepted);
         QCOMPARE(fake().trayVisible, !accepted);
@@ -183,7 +184,7 @@ private slots:
         fake().clickTray(QSystemTrayIcon::Trigger);
         QVERIFY(!isLoaded<frmLogin>());
         QVERIFY(!main.isVisible());
-        QCOMPARE(LoginRetries, short(0));
+        QCOMPARE(loginSession().retries, short(0));
         typeAtLogin({QStringLiteral("wrong"), QStringLiteral("secret")});
         fake().clickTray(QSystemTrayIcon::Trigger);
         QVERIFY(!main.isVisible());

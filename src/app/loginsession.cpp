@@ -1,0 +1,6 @@
+#include "loginsession.h"
+
+LoginSession& loginSession() {
+    static LoginSession session;
+    return session;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+// The login state of the run: the password asked for, how many wrong tries are allowed, and how
+// the current login window was opened and ended. The start-up login, the tray lock and the idle
+// lock all read and write this one object.
+class LoginSession {
+public:
+    // The password upper-cased and trimmed; empty means no login is asked.
+    QString password;
+    // Wrong tries allowed after the first one.
+    short retries = 0;
+    // Whether the last login window ended with the right password.
+    bool accepted = false;
+    // Whether the login window was opened from the tray (a locked window) rather than at start.
+    bool fromTray = false;
+    // Wrong tries so far in this login.
+    short attempts = 0;
+
+    bool passwordSet() const { return !password.trimmed().isEmpty(); }
+    int triesLeft() const { return retries - attempts; }
+
+    // A click on the tray icon asks again, counting tries from zero.
+    void beginTrayLogin() {
+        attempts = 0;
+        fromTray = true;
+    }
+    // The given try (1 for the first) of the start-up login.
+    void beginStartUpTry(int attempt) {
+        fromTray = false;
+        attempts = short(attempt - 1);
+    }
+};
+
+// The one login session of the program.
+LoginSession& loginSession();
