@@ -2,6 +2,7 @@
 
 #include "passwordstrength.h"
 
+#include <QFontMetrics>
 #include <QLineEdit>
 
 StrengthBar::StrengthBar(QWidget* parent, const QString& weakWarning)
@@ -36,4 +37,20 @@ void StrengthBar::rate(const QString& text) {
     if (score_ >= 0 && score_ < StrongScore && !weakWarning_.isEmpty()) words = weakWarning_.arg(words);
     setFormat(words);
     setToolTip(words);
+    fitText();
+}
+
+void StrengthBar::resizeEvent(QResizeEvent* event) {
+    QProgressBar::resizeEvent(event);
+    fitText();
+}
+
+void StrengthBar::fitText() {
+    QFont shown = parentWidget() ? parentWidget()->font() : font();
+    const qreal full = shown.pointSizeF();
+    if (full <= 0) return;
+    const int room = width() - 8;
+    while (shown.pointSizeF() > full * 2 / 3 && QFontMetrics(shown).horizontalAdvance(format()) > room)
+        shown.setPointSizeF(shown.pointSizeF() - 0.5);
+    setFont(shown);
 }

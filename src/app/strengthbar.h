@@ -18,8 +18,14 @@ public:
     // The score shown; -1 while the box is empty.
     int score() const { return score_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void rate(const QString& text);
+    // A text longer than the bar (a longer language, a larger font) is set smaller, down to two
+    // thirds of the window's size; the tooltip always holds it whole.
+    void fitText();
     QPointer<QLineEdit> box_;
     QMetaObject::Connection typing_;
     QString weakWarning_;

@@ -65,6 +65,17 @@ private slots:
         QVERIFY(!setup.strength->accessibleName().isEmpty());
     }
 
+    // A warning longer than its bar (a longer language) is set smaller until it fits.
+    void longWarningFits() {
+        frmSetup& setup = form<frmSetup>();
+        setup.show();
+        QTest::keyClicks(setup.Text2, QStringLiteral("letmein"));
+        StrengthBar& bar = *setup.strength;
+        bar.resize(QFontMetrics(setup.font()).horizontalAdvance(bar.text()) * 5 / 6, bar.height());
+        QVERIFY(bar.font().pointSizeF() < setup.font().pointSizeF());
+        QVERIFY(QFontMetrics(bar.font()).horizontalAdvance(bar.text()) <= bar.width() - 8);
+    }
+
     void controls_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
