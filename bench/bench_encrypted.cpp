@@ -40,8 +40,8 @@ BenchVaults& vaults(int entries) {
     QFile::copy(v.plainFolder + QStringLiteral("/gpwdfsc.mdb"), encrypted);
     v.key = VaultKey::deriveFromLogin(Password, newVaultSalt());
     reencryptVault(encrypted, nullptr, &*v.key);
-    AppFolder = v.plainFolder;
-    VaultFolder = AppFolder;
+    storeState().appFolder = v.plainFolder;
+    VaultFolder = storeState().appFolder;
     forgetVaultKey();
     const Result<QList<ListedEntry>> listed = store::listEntries(QStringLiteral("ALL CATEGORIES"));
     const QList<ListedEntry> all = listed ? *listed : QList<ListedEntry>();
@@ -52,9 +52,9 @@ BenchVaults& vaults(int entries) {
 // Points the store at the plain or the encrypted vault of that size.
 void use(int entries, bool encrypted) {
     BenchVaults& v = vaults(entries);
-    AppFolder = encrypted ? v.encryptedFolder : v.plainFolder;
-    VaultFolder = AppFolder;
-    MaxAttempts = 5;
+    storeState().appFolder = encrypted ? v.encryptedFolder : v.plainFolder;
+    VaultFolder = storeState().appFolder;
+    storeState().maxAttempts = 5;
     if (encrypted)
         holdVaultKey(*VaultKey::deriveFromLogin(Password, v.key->salt()));
     else

@@ -90,9 +90,9 @@ QTemporaryDir& benchFolder() {
 QString lastBenchVault;
 
 void useFolder(const QString& folder) {
-    AppFolder = folder;
+    storeState().appFolder = folder;
     VaultFolder = folder;
-    MaxAttempts = 5;
+    storeState().maxAttempts = 5;
     setVaultCheckerProgram(QStringLiteral(QUORLANE_APP_DIR "/quorlane-vaultcheck"));
 }
 } // namespace

@@ -13,7 +13,7 @@ int benchEntries(int& argc, char** argv);
 // description of 20 characters, four fields of 15, notes of 300, spread over ten categories.
 bool writeBenchVault(const QString& path, int entries);
 
-// The same vault in a temporary folder that becomes AppFolder. Gives the folder.
+// The same vault in a temporary folder that becomes the store's appFolder. Gives the folder.
 QString makeBenchVault(int entries);
 
 // Reads every column of every PDF row through the program's connection without decoding: the

@@ -92,7 +92,7 @@ VaultNews placeVault() {
         VaultFolder = QFileInfo(ChosenVaultFile).absolutePath();
         return {};
     }
-    const VaultPlace place = findVault(AppFolder, userDataFolder(), oldUserDataFolder());
+    const VaultPlace place = findVault(storeState().appFolder, userDataFolder(), oldUserDataFolder());
     VaultFolder = place.folder;
     if (!place.oldFolder.isEmpty()) {
         const QString oldFile = place.oldFolder + QLatin1Char('/') + QLatin1String(VaultFileName);
@@ -178,14 +178,14 @@ void LoginGate() {
 
 void StartUp() {
     initQuorlaneResources();
-    MaxAttempts = 5;
+    storeState().maxAttempts = 5;
     loginSession().password.clear();
     loginSession().accepted = false;
 
     MainWindowPort& main = mainWindow();
     main.widget().setWindowTitle(QStringLiteral("Quorlane"));
 
-    AppFolder = appFolderFrom(QCoreApplication::applicationDirPath());
+    storeState().appFolder = appFolderFrom(QCoreApplication::applicationDirPath());
     protectSettingsFile();
     keepPasswordsOffAccessibility();
 

@@ -50,5 +50,5 @@ QString errorReportTitle(ErrorCode code) {
 
 QString errorReportPrompt(ErrorCode code) {
     return QCoreApplication::translate("ErrorReport", reportText(code).message) + QLatin1Char('\n') +
-           QLatin1Char('(') + LastErrorText + QLatin1Char(')');
+           QLatin1Char('(') + storeState().lastErrorText + QLatin1Char(')');
 }

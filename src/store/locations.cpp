@@ -60,8 +60,8 @@ QString installDataFolder(const QString& programFolder) {
 }
 
 QString deliveredFile(const QString& name) {
-    const QString beside = inFolder(AppFolder, name);
-    return QFileInfo::exists(beside) ? beside : inFolder(installDataFolder(AppFolder), name);
+    const QString beside = inFolder(storeState().appFolder, name);
+    return QFileInfo::exists(beside) ? beside : inFolder(installDataFolder(storeState().appFolder), name);
 }
 
 QString userDataFolder() {
@@ -207,7 +207,7 @@ void removeStalePrintPages() {
     for (const char* name : {EntryPageName, ListingPageName}) {
         if (!PrintFolder.isEmpty() && !QFileInfo(PrintFolder).isSymLink())
             QFile::remove(inFolder(PrintFolder, QLatin1String(name)));
-        QFile::remove(inFolder(AppFolder, QLatin1String(name)));
+        QFile::remove(inFolder(storeState().appFolder, QLatin1String(name)));
     }
     if (!PrintFolder.isEmpty()) QDir().rmdir(PrintFolder);
 }

@@ -23,7 +23,7 @@ inline QString PrintFolder;
 QString installDataFolder(const QString& programFolder);
 
 // A file delivered with the program (a print template, Help.pdf): beside the program in
-// AppFolder when it is there, otherwise its place in the install's data folder.
+// The store's appFolder when it is there, otherwise its place in the install's data folder.
 QString deliveredFile(const QString& name);
 
 // The user's data folder for the vault: Quorlane in the user's data folder (~/.local/share or

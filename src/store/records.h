@@ -132,7 +132,7 @@ struct CategoryCount {
 enum class CategoryDeletion { Deleted, InUse };
 
 // The outcome of a vault operation: its value, or the code of the operation that failed after
-// its last attempt (the failure's text is in LastErrorText). The caller shows the report.
+// its last attempt (the failure's text is in the store's lastErrorText). The caller shows the report.
 struct Done {};
 template <class T = Done> class [[nodiscard]] Result {
 public:

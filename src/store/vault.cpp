@@ -104,6 +104,11 @@ void abandonAttempt() {
 
 } // namespace
 
+StoreState& storeState() {
+    static StoreState state;
+    return state;
+}
+
 void resetStoreGlobals() {
     connection.reset();
     inTransaction = false;
@@ -112,10 +117,7 @@ void resetStoreGlobals() {
     forgetVaultFileChecks();
     forgetVaultFile();
     metOutsideChange = false;
-    AppFolder.clear();
-    MaxAttempts = 0;
-    AttemptCount = 0;
-    LastErrorText.clear();
+    storeState() = {};
     forgetVaultKey();
 }
 
@@ -263,13 +265,13 @@ QString encodeForWrite(const QString& plain, bool entryValue) {
 }
 
 void rememberFailure(const VaultFailure& failure) {
-    LastErrorText = failure.source + QStringLiteral(": ") + QString::number(failure.number) +
-                    QStringLiteral(": ") + failure.description;
+    storeState().lastErrorText = failure.source + QStringLiteral(": ") + QString::number(failure.number) +
+                                 QStringLiteral(": ") + failure.description;
     // A vault that is missing, cannot be read or is no database: the report names the file.
     constexpr qint64 CannotOpen = 14, NotADatabase = 26; // SQLite's primary result codes
     const qint64 primary = failure.number & 0xff;
     if (failure.source == QLatin1String("SQLite") && (primary == CannotOpen || primary == NotADatabase))
-        LastErrorText += QStringLiteral(": ") + QDir::toNativeSeparators(vaultFilePath());
+        storeState().lastErrorText += QStringLiteral(": ") + QDir::toNativeSeparators(vaultFilePath());
 }
 
 void setFaultHook(FaultHook hook) {
@@ -303,7 +305,7 @@ bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const 
     current = {int(code), options.writes, 0, 0};
     inTransaction = false;
     metOutsideChange = false;
-    if (!options.continuesCount) AttemptCount = 0;
+    if (!options.continuesCount) storeState().attemptCount = 0;
     // The busy pointer while the outermost operation runs (a locked vault can take a moment).
     struct BusyPointer {
         bool shown;
@@ -333,9 +335,11 @@ bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const 
         }
         rememberFailure(failure);
         abandonAttempt();
-        ++AttemptCount;
+        ++storeState().attemptCount;
         // An operation run inside the body starts the shared count again; the operation's own
         // attempts still end it, so a body whose inner part succeeds cannot retry for ever.
-        if (AttemptCount >= MaxAttempts || current.attempt >= MaxAttempts) return false;
+        if (storeState().attemptCount >= storeState().maxAttempts ||
+            current.attempt >= storeState().maxAttempts)
+            return false;
     }
 }

@@ -48,9 +48,9 @@ sqlite::Statement openRecords(const char* statement, std::initializer_list<Bound
 // Answers the number of rows it changed.
 int executeStatement(const char* statement, std::initializer_list<BoundValue> values = {});
 
-// The access policy of every vault operation: reset AttemptCount, run body; on a failure record
-// LastErrorText, close the connection, count, and run body again from its start until
-// MaxAttempts attempts have failed. Answers whether the body succeeded; the caller shows the
+// The access policy of every vault operation: reset the store's attemptCount, run body; on a failure record
+// the store's lastErrorText, close the connection, count, and run body again from its start until
+// the store's maxAttempts attempts have failed. Answers whether the body succeeded; the caller shows the
 // report. An operation that writes runs each attempt in one transaction, so a failed attempt
 // leaves the vault as it was. continuesCount: the count goes on from the operation that ran just
 // before inside this one's window step (the category filter fill after the entry list fill).
@@ -83,7 +83,7 @@ bool lastOperationMetOutsideChange();
 // Whether a vault operation is running (its progress window lets timers run meanwhile).
 bool vaultOperationRunning();
 
-// Records a failure in LastErrorText as "source: number: description" (also for operations
+// Records a failure in the store's lastErrorText as "source: number: description" (also for operations
 // that handle their failures outside the access policy).
 void rememberFailure(const VaultFailure& failure);
 

@@ -249,8 +249,8 @@ private slots:
     }
     void appFolder() {
         QFETCH(QString, folder);
-        AppFolder = appFolderFrom(folder);
-        QTEST(AppFolder, "appFolder");
+        storeState().appFolder = appFolderFrom(folder);
+        QTEST(storeState().appFolder, "appFolder");
     }
 };
 

@@ -220,7 +220,7 @@ private slots:
         main.show();
         FillCategoryFilter(0);
         QCOMPARE(fake().titles(), (QStringList{"E213 : Retrieval Error", "E211 : Retrieval Error"}));
-        QCOMPARE(AttemptCount, short(6));
+        QCOMPARE(storeState().attemptCount, short(6));
         for (const MessageRecord& m : fake().messages) {
             QVERIFY(m.prompt.startsWith(QStringLiteral("Could not retrieve data from database.\n(")));
             QCOMPARE(m.icon, MsgIcon::Error);

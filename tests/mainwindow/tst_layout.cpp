@@ -294,8 +294,9 @@ private slots:
         QFETCH(bool, beside);
         QFETCH(bool, viewer);
         QFETCH(QString, prompt);
-        const QString guide = beside ? AppFolder + QStringLiteral("/Help.pdf")
-                                     : installDataFolder(AppFolder) + QStringLiteral("/Help.pdf");
+        const QString guide = beside
+                                  ? storeState().appFolder + QStringLiteral("/Help.pdf")
+                                  : installDataFolder(storeState().appFolder) + QStringLiteral("/Help.pdf");
         if (beside) QVERIFY(QFile(guide).open(QIODevice::WriteOnly));
         frmMain& main = form<frmMain>();
         main.show();

@@ -29,7 +29,7 @@
 namespace {
 
 QString inFolder(const QString& name) {
-    return AppFolder + QLatin1Char('/') + name;
+    return storeState().appFolder + QLatin1Char('/') + name;
 }
 
 // Where a print page is written: the private print folder.

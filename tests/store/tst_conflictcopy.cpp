@@ -56,7 +56,7 @@ class ConflictCopyTest final : public VaultTestCase {
 
     QList<CopyDifference> compare(const QString& path) {
         const Result<QList<CopyDifference>> found = store::compareWithCopy(path, nullptr);
-        if (!found) qFatal("the comparison failed: %s", qPrintable(LastErrorText));
+        if (!found) qFatal("the comparison failed: %s", qPrintable(storeState().lastErrorText));
         return *found;
     }
 

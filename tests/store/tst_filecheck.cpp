@@ -129,8 +129,8 @@ private slots:
             QVERIFY2(expected.match(failure).hasMatch(), qPrintable(failure));
         }
         QVERIFY(!runVaultOperation(ErrorCode::RetrieveEntries, [] { openVault(); }));
-        QVERIFY2(expected.match(LastErrorText.section(QStringLiteral(": "), 2)).hasMatch(),
-                 qPrintable(LastErrorText));
+        QVERIFY2(expected.match(storeState().lastErrorText.section(QStringLiteral(": "), 2)).hasMatch(),
+                 qPrintable(storeState().lastErrorText));
         QCOMPARE(vaultFileVerdict(path, nullptr).kind, VaultFileVerdict::Kind::Rejected);
 
         QCOMPARE(fileBytes(path), bytes);

@@ -193,7 +193,7 @@ private slots:
         QFETCH(QString, found);
         for (const QString& where : present)
             write(dir(where) + "/tblpnt.htm", "template");
-        AppFolder = program();
+        storeState().appFolder = program();
         QCOMPARE(deliveredFile("tblpnt.htm"), dir(found) + "/tblpnt.htm");
     }
 
@@ -241,17 +241,17 @@ private slots:
 
     // What a run that ended while printing left behind goes at the next start; nothing else does.
     void removesStalePages() {
-        AppFolder = program();
+        storeState().appFolder = program();
         PrintFolder = dir("run/quorlane-print");
         for (const QString& page : {"tbltmp.htm", "tbltmpa.htm"}) {
             write(PrintFolder + "/" + page, "passwords");
-            write(AppFolder + "/" + page, "passwords");
+            write(storeState().appFolder + "/" + page, "passwords");
         }
         for (const QString& kept : {"gpwdfsc.mdb", "tblpnt.htm", "tblpnta.htm", "Help.pdf"})
-            write(AppFolder + "/" + kept, "kept");
+            write(storeState().appFolder + "/" + kept, "kept");
         removeStalePrintPages();
         QVERIFY(!QFileInfo::exists(PrintFolder));
-        QCOMPARE(QDir(AppFolder).entryList(QDir::Files, QDir::Name),
+        QCOMPARE(QDir(storeState().appFolder).entryList(QDir::Files, QDir::Name),
                  QStringList({"Help.pdf", "gpwdfsc.mdb", "tblpnt.htm", "tblpnta.htm"}));
         // Printing ends the same way: the page and then its folder go.
         const QString page = printPagePath(ListingPageName);

@@ -112,8 +112,8 @@ private slots:
             QVERIFY(fileBytes(vault().path()) != before);
         } else {
             QCOMPARE(attempts, 5);
-            QCOMPARE(AttemptCount, short(5));
-            QCOMPARE(LastErrorText, QStringLiteral("Quorlane: -1: Injected failure"));
+            QCOMPARE(storeState().attemptCount, short(5));
+            QCOMPARE(storeState().lastErrorText, QStringLiteral("Quorlane: -1: Injected failure"));
             QCOMPARE(fileBytes(vault().path()), before);
         }
     }
@@ -124,7 +124,7 @@ private slots:
         const Result<QStringList> names = store::categoryNames(ErrorCode::TransferLists);
         QVERIFY(!names);
         QCOMPARE(names.code(), ErrorCode::TransferLists);
-        QCOMPARE(LastErrorText,
+        QCOMPARE(storeState().lastErrorText,
                  QStringLiteral("SQLite: 14: unable to open database file: ") + vault().path());
         QVERIFY(!QFile::exists(vault().path()));
     }
@@ -322,7 +322,8 @@ private slots:
         QVERIFY(!shown);
         QCOMPARE(shown.code(), ErrorCode::ShowEntry);
         QCOMPARE(attempts, 5);
-        QCOMPARE(LastErrorText, QStringLiteral("Quorlane: -1: The entry is no longer in the vault"));
+        QCOMPARE(storeState().lastErrorText,
+                 QStringLiteral("Quorlane: -1: The entry is no longer in the vault"));
     }
 
     void loginSettings() {

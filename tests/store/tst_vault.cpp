@@ -108,7 +108,7 @@ private slots:
         });
         QVERIFY(!succeeded);
         QCOMPARE(runs, 5);
-        QCOMPARE(AttemptCount, short(5));
+        QCOMPARE(storeState().attemptCount, short(5));
         // The policy shows nothing itself; the caller's report reads the last failure.
         QVERIFY(fake().messages.isEmpty());
         QCOMPARE(errorReportTitle(ErrorCode(code)), title);
@@ -126,7 +126,7 @@ private slots:
         }));
         QCOMPARE(runs, 2);
         QVERIFY(fake().messages.isEmpty());
-        QCOMPARE(LastErrorText, QStringLiteral("Test: -5: first try"));
+        QCOMPARE(storeState().lastErrorText, QStringLiteral("Test: -5: first try"));
     }
 
     // An operation that goes on counting from the one that ran just before it (the category
@@ -146,7 +146,7 @@ private slots:
         if (!read) showVaultReport(ErrorCode::FillCategoryFilter);
         QCOMPARE(innerRuns, 5);
         QCOMPARE(outerRuns, 1);
-        QCOMPARE(AttemptCount, short(6));
+        QCOMPARE(storeState().attemptCount, short(6));
         QCOMPARE(fake().titles(), (QStringList{QStringLiteral("E213 : Retrieval Error"),
                                                QStringLiteral("E211 : Retrieval Error")}));
         QVERIFY(!QFile::exists(vault().path()));
@@ -258,15 +258,15 @@ private slots:
         vault().exec(QStringLiteral("DROP TABLE Cats"));
         readCategories(ErrorCode::FillCategoryFilter);
         QCOMPARE(fake().titles(), QStringList{QStringLiteral("E211 : Retrieval Error")});
-        QVERIFY(
-            LastErrorText.endsWith(QStringLiteral("is not a Quorlane vault: the table Cats is missing.")));
+        QVERIFY(storeState().lastErrorText.endsWith(
+            QStringLiteral("is not a Quorlane vault: the table Cats is missing.")));
     }
 
     // The report names the missing file, so that the user knows which one to restore.
     void missingFileReportsTheDriversTextAndThePath() {
         QFile::remove(vault().path());
         readCategories(ErrorCode::FillCategoryFilter);
-        QCOMPARE(LastErrorText,
+        QCOMPARE(storeState().lastErrorText,
                  QStringLiteral("SQLite: 14: unable to open database file: ") + vault().path());
         QVERIFY(!QFile::exists(vault().path()));
     }

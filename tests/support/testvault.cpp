@@ -108,10 +108,10 @@ private:
 
 TestVault::TestVault() {
     resetGlobals();
-    AppFolder = dir_.path();
+    storeState().appFolder = dir_.path();
     VaultFolder = dir_.path();
     PrintFolder = dir_.path() + QStringLiteral("/print");
-    MaxAttempts = 5;
+    storeState().maxAttempts = 5;
     if (!buildVault(path(), QStringLiteral(QUORLANE_SOURCE_DIR "/resources/vault/schema.sql"),
                     QStringLiteral(QUORLANE_SOURCE_DIR "/resources/vault/categories.sql")))
         qFatal("could not build the test vault");
