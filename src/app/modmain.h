@@ -54,7 +54,7 @@ void ShowSetup(const PictureBox* banner);
 // The start-up login: shows the login window once, modally.
 void ShowStartUpLogin();
 // The start-up login loop: shows the login window until the password is right, and ends the
-// program after the first try and LoginRetries retries.
+// program after the first try and the login session's retries.
 void RunStartUpLogin();
 
 // Registers the program's pictures (static library resources).
