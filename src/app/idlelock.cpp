@@ -2,8 +2,6 @@
 
 #include "modregistry.h"
 #include "platform.h"
-#include "traylock.h"
-#include "vaultlock.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -40,9 +38,7 @@ void IdleLock::check(quint64 round) {
     if (period <= 0) return;
     const qint64 idle = lastInput_.msecsTo(platform().now());
     if (idle < period) return wakeIn(period - idle);
-    // Locked already, or not to be locked at all: look again a period later. Whatever window is
-    // open, the lock closes it.
-    if (loginRequired() && trayLock().mainShown()) trayLock().lock();
+    emit idleTimeReached();
     wakeIn(period);
 }
 

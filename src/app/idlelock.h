@@ -3,8 +3,8 @@
 #include <QDateTime>
 #include <QObject>
 
-// Locks the program (the tray lock) after a period without keyboard or mouse input in any of its
-// windows, when a login password is set, whatever windows are open (the lock closes them).
+// Tells when a period (idleLockMinutes) has passed without keyboard or mouse input in any of the
+// program's windows; the tray lock answers by locking when a login password is set.
 class IdleLock final : public QObject {
     Q_OBJECT
 public:
@@ -14,6 +14,10 @@ public:
     // Watches the program's input and counts the idle time from now; called at start and again
     // when the period (idleLockMinutes) changes.
     void start();
+
+signals:
+    // The period has passed without input; sent again each further period while idle.
+    void idleTimeReached();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,6 +4,7 @@
 #include "colours.h"
 #include "forms.h"
 #include "frmlogin.h"
+#include "idlelock.h"
 #include "loginsession.h"
 #include "mainwindowport.h"
 #include "modmain.h"
@@ -84,7 +85,13 @@ TrayLock& trayLock() {
     return *instance;
 }
 
-TrayLock::TrayLock(QObject* parent) : QObject(parent) {}
+TrayLock::TrayLock(QObject* parent) : QObject(parent) {
+    // Idle for the period: locks when a login is set, whatever window is open (the lock closes
+    // it); locked already, the idle lock just looks again a period later.
+    connect(&idleLock(), &IdleLock::idleTimeReached, this, [this] {
+        if (loginRequired() && mainShown()) lock();
+    });
+}
 
 void TrayLock::reset() {
     enableControls();
