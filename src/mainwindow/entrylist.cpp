@@ -21,7 +21,7 @@
 #include <QListWidget>
 
 // Fills the main window's category filter (target 0) or the entry editor's category box
-// (target 1) from the categories in name order. Selecting "ALL CATEGORIES" in the filter fills
+// (target 1) from the categories in name order. Selecting every category in the filter fills
 // the entry list before the categories are read.
 void FillCategoryFilter(int target) {
     QComboBox* box = nullptr;
@@ -41,7 +41,7 @@ void FillCategoryFilter(int target) {
 }
 
 // Fills the entry list with the descriptions of the entries in the filter's category (every
-// entry for "ALL CATEGORIES"), then selects the entry just saved, if any.
+// entry for the filter's first item), then selects the entry just saved, if any.
 void FillEntryList() {
     // Locked, the list stays empty (a command that ends after the lock may ask for a fill).
     if (trayLock().locked()) return;

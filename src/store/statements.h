@@ -38,7 +38,7 @@ inline constexpr char SelectEntryCategoryBytes[] = "SELECT CAST(sCat AS BLOB) FR
 inline constexpr char SelectEntryKeysAndCategoryBytes[] = "SELECT pNum, CAST(sCat AS BLOB) FROM PDF";
 // The entry list: key, description and category, all read from the list index.
 inline constexpr char SelectListedEntries[] = "SELECT pNum, CAST(PDF1 AS BLOB), CAST(sCat AS BLOB) FROM PDF";
-// The same for "ALL CATEGORIES", which needs no category.
+// The same for every category, which needs no category.
 inline constexpr char SelectAllListedEntries[] = "SELECT pNum, CAST(PDF1 AS BLOB) FROM PDF";
 // The detail view reads the one row of the entry listed.
 inline constexpr char SelectEntryByKey[] =
