@@ -21,55 +21,55 @@
 #include <QListWidget>
 
 // Fills the main window's category filter (target 0) or the entry editor's category box
-// (target 1) from the categories in name order. Selecting every category in the filter fills
-// the entry list before the categories are read.
+// (target 1): the window that owns the box fills it.
 void FillCategoryFilter(int target) {
-    QComboBox* box = nullptr;
-    if (target == 0) {
-        box = form<frmMain>().Combo1;
-        {
-            const QSignalBlocker blocker(box);
-            box->clear();
-            box->addItem(QCoreApplication::translate("frmMain", "ALL CATEGORIES"));
-        }
-        // Runs the entry list fill, whose failed attempts this fill's count goes on from.
-        setComboIndex(box, 0);
-    } else {
-        return FillEditorCategories();
-    }
-    appendCategoryNames(box, true);
+    if (target == 0) return form<frmMain>().fillCategoryFilter();
+    FillEditorCategories();
 }
 
-// Fills the entry list with the descriptions of the entries in the filter's category (every
-// entry for the filter's first item), then selects the entry just saved, if any.
 void FillEntryList() {
+    form<frmMain>().fillEntryList();
+}
+
+// The category filter from the categories in name order. Selecting every category in the filter
+// fills the entry list before the categories are read.
+void frmMain::fillCategoryFilter() {
+    {
+        const QSignalBlocker blocker(Combo1);
+        Combo1->clear();
+        Combo1->addItem(tr("ALL CATEGORIES"));
+    }
+    // Runs the entry list fill, whose failed attempts this fill's count goes on from.
+    setComboIndex(Combo1, 0);
+    appendCategoryNames(Combo1, true);
+}
+
+void frmMain::fillEntryList() {
     // Locked, the list stays empty (a command that ends after the lock may ask for a fill).
     if (trayLock().locked()) return;
-    frmMain& main = form<frmMain>();
-    main.List1->hide();
+    List1->hide();
     {
-        const QSignalBlocker blocker(main.List1);
-        main.List1->clear();
+        const QSignalBlocker blocker(List1);
+        List1->clear();
     }
-    main.Label29->setText(QString());
-    Result<QList<ListedEntry>> listed = store::listEntries(main.filterText());
+    Label29->setText(QString());
+    Result<QList<ListedEntry>> listed = store::listEntries(filterText());
     if (!listed) {
-        main.List1->show();
+        List1->show();
         return showVaultReport(listed.code());
     }
-    main.List1->entries().setEntries(std::move(*listed));
+    List1->entries().setEntries(std::move(*listed));
     // A find in the box narrows the new list too.
-    if (!main.txtFind->text().trimmed().isEmpty()) main.applyFind();
-    main.showEntryCount();
-    if (main.List1->entries().total() == 0) {
-        main.Picture5->hide();
-        main.Picture7->show();
-        main.Picture17->hide();
+    if (!txtFind->text().trimmed().isEmpty()) applyFind();
+    showEntryCount();
+    if (List1->entries().total() == 0) {
+        Picture5->hide();
+        Picture7->show();
+        Picture17->hide();
     }
-    main.List1->show();
-    if (const int saved = main.List1->entries().rowOfText(LastSavedDescription, Qt::CaseInsensitive);
-        saved >= 0)
-        setListIndex(main.List1, saved);
+    List1->show();
+    if (const int saved = List1->entries().rowOfText(LastSavedDescription, Qt::CaseInsensitive); saved >= 0)
+        setListIndex(List1, saved);
 }
 
 void frmMain::clearShownEntry() {

@@ -387,7 +387,7 @@ bool frmMain::hasCurrentEntry() const {
 void frmMain::Combo1_Click() {
     if (CategoryEditorShowing()) return;
     const int remembered = List1->currentRow();
-    FillEntryList();
+    fillEntryList();
     if (!isVisible()) return;
     List1->setFocus();
     setListIndex(List1, remembered < 0 ? 0 : remembered);

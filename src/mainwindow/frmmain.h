@@ -219,9 +219,9 @@ private:
 };
 
 // Fills the main window's category filter (target 0) or the entry editor's category box
-// (target 1) from the categories in name order.
+// (target 1) from the categories in name order: the window that owns the box fills it.
 void FillCategoryFilter(int target);
-// Fills the entry list with the entries of the filter's category.
+// Fills the main window's entry list with the entries of the filter's category.
 void FillEntryList();
 // Asks the shell to open a web address or a file; says so when it cannot.
 void LaunchDocument(const QString& target);

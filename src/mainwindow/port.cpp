@@ -41,23 +41,15 @@ bool frmMain::chooseFilter(const QString& category) {
     return false;
 }
 
-void frmMain::fillCategoryFilter() {
-    FillCategoryFilter(0);
-}
-
 void frmMain::refillCategoryFilter() {
     const QString category = filterText();
-    FillCategoryFilter(0);
+    fillCategoryFilter();
     // The filter showed a deleted category and now shows every category: the list follows it,
     // as a choice in the filter would refill it.
     if (!category.isEmpty() && !chooseFilter(category)) {
-        FillEntryList();
+        fillEntryList();
         setListIndex(List1, 0);
     }
-}
-
-void frmMain::fillEntryList() {
-    FillEntryList();
 }
 
 int frmMain::entryCount() const {
@@ -133,7 +125,7 @@ void frmMain::emptyForLock() {
 
 void frmMain::refillAfterLock() {
     // The filter as it was; a category gone meanwhile gives the whole list.
-    if (!chooseFilter(lockedFilter_)) FillCategoryFilter(0);
+    if (!chooseFilter(lockedFilter_)) fillCategoryFilter();
     if (!(lockedKey_ && setListKey(List1, *lockedKey_)) && List1->count() > 0) setListIndex(List1, 0);
     lockedKey_.reset();
 }
