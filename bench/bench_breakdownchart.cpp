@@ -58,10 +58,8 @@ int main(int argc, char** argv) {
         }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    initQuorlaneResources();
     QtPlatform qtPlatform;
-    setPlatform(&qtPlatform);
-    registerMainWindow();
+    startProgram(qtPlatform);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     const int rounds = 5;

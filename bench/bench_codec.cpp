@@ -2,8 +2,8 @@
 // digits) as the floor. The figure that matters is decode time / floor time.
 #include "store/codec.h"
 
-#include <benchmark/benchmark.h>
 #include <QString>
+#include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 
@@ -11,7 +11,8 @@ namespace {
 
 QString sampleText() {
     QString text;
-    for (int i = 0; i < 1000; ++i) text += QChar(u' ' + (i * 7) % 95);
+    for (int i = 0; i < 1000; ++i)
+        text += QChar(u' ' + (i * 7) % 95);
     return text;
 }
 
@@ -26,20 +27,24 @@ const QString& encodedSample() {
 
 long long countDigits(const QString& s) {
     long long n = 0;
-    for (QChar c : s) n += (c.unicode() >= u'0' && c.unicode() <= u'9');
+    for (QChar c : s)
+        n += (c.unicode() >= u'0' && c.unicode() <= u'9');
     return n;
 }
 
 void BM_Encode(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(EncodeValue(sample()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EncodeValue(sample()));
     state.SetBytesProcessed(state.iterations() * sample().size());
 }
 void BM_Decode(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(DecodeValue(encodedSample()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DecodeValue(encodedSample()));
     state.SetBytesProcessed(state.iterations() * sample().size());
 }
 void BM_FloorCountDigits(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(countDigits(encodedSample()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(countDigits(encodedSample()));
     state.SetBytesProcessed(state.iterations() * sample().size());
 }
 BENCHMARK(BM_Encode);
@@ -49,8 +54,10 @@ BENCHMARK(BM_FloorCountDigits);
 template <class F> double nanosPerCall(F f) {
     const int rounds = 20000;
     const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < rounds; ++i) benchmark::DoNotOptimize(f());
-    return std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count() / rounds;
+    for (int i = 0; i < rounds; ++i)
+        benchmark::DoNotOptimize(f());
+    return std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count() /
+           rounds;
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "app/forms.h"
 #include "app/modmain.h"
 #include "app/platform.h"
+#include "benchplatform.h"
 #include "benchvault.h"
 #include "entries/frmentry.h"
 #include "entries/frmsearch.h"
@@ -32,34 +33,6 @@ namespace {
 int Entries = 10000;
 const QString Nowhere = QStringLiteral("a word that no entry holds");
 const QString Needle = QStringLiteral("needle-in-the-haystack");
-
-// Answers every question with its default and shows nothing.
-class BenchPlatform final : public Platform {
-public:
-    MsgAnswer messageBox(const QString& title, const QString& prompt, MsgIcon, MsgButtons,
-                         MsgAnswer defaultButton) override {
-        std::fprintf(stderr, "message: %s: %s\n", qPrintable(title), qPrintable(prompt));
-        return defaultButton;
-    }
-    void showModal(QDialog&) override {}
-    bool openDocument(const QString&) override { return false; }
-    void setClipboardData(std::unique_ptr<QMimeData>) override {}
-    QString clipboardText() override { return {}; }
-    void clearClipboard() override {}
-    QString chooseFile() override { return {}; }
-    bool print(QTextDocument&) override { return false; }
-    bool trayAvailable() override { return false; }
-    void trayShow(const QString&) override {}
-    void trayHide() override {}
-    void setTrayReceiver(std::function<void(int)>) override {}
-    void popupMenu(QMenu&) override {}
-    QSize screenSizeTwips() override { return {15 * 1024, 15 * 768}; }
-    int twipsPerPixel() override { return 15; }
-    QDateTime now() override { return QDateTime(QDate(2013, 3, 15), QTime(14, 5, 9)); }
-    void after(int, std::function<void()>) override {}
-    bool modalWindowOpen() override { return false; }
-    [[noreturn]] void endProgram() override { std::abort(); }
-};
 
 // Puts the needle into the notes of one entry in the middle of the table.
 void plantNeedle(const QString& folder) {
@@ -125,10 +98,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     Entries = benchEntries(argc, argv);
     QApplication app(argc, argv);
-    initQuorlaneResources();
     BenchPlatform benchPlatform;
-    setPlatform(&benchPlatform);
-    registerMainWindow();
+    startProgram(benchPlatform);
     plantNeedle(makeBenchVault(Entries));
 
     // The operations must find what they are meant to find, or the figures mean nothing.

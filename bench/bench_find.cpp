@@ -63,10 +63,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const int entries = benchEntries(argc, argv);
     QApplication app(argc, argv);
-    initQuorlaneResources();
     QtPlatform qtPlatform;
-    setPlatform(&qtPlatform);
-    registerMainWindow();
+    startProgram(qtPlatform);
     makeBenchVault(entries);
     FillCategoryFilter(0);
     frmMain& main = mainForm();

@@ -1,6 +1,8 @@
 #include "benchvault.h"
 
 #include "app/modmain.h"
+#include "app/platform.h"
+#include "mainwindow/wiring.h"
 #include "store/codec.h"
 #include "store/filecheck.h"
 #include "store/locations.h"
@@ -232,4 +234,10 @@ void printEncryptedFigure(const char* name, double encryptedMs, double plainMs, 
 
 void printFigure(const char* name, double ms, double floorMs, const char* floorName, const char* goal) {
     std::printf("  %-40s %8.1f ms = %5.2fx %s  (goal: %s)\n", name, ms, ms / floorMs, floorName, goal);
+}
+
+void startProgram(Platform& platform) {
+    initQuorlaneResources();
+    setPlatform(&platform);
+    registerMainWindow();
 }

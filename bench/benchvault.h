@@ -5,6 +5,12 @@
 #include <functional>
 #include <vector>
 
+class Platform;
+
+// The program's start as a benchmark of its windows needs it: resources, the platform, the main
+// window registered (after the QApplication is made).
+void startProgram(Platform& platform);
+
 // The number of entries a benchmark runs on: "--entries=N" on its command line (taken out of
 // argv before Google Benchmark reads it), 10,000 without one.
 int benchEntries(int& argc, char** argv);
