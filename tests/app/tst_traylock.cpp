@@ -175,6 +175,30 @@ private slots:
         QCOMPARE(main.isVisible(), retries.toInt() >= 1);
     }
 
+    // Closing the tray's login window without the password keeps the program locked, although
+    // the start-up login was accepted: without a tray the window goes back to the task bar.
+    void closingTrayLoginKeepsLocked_data() {
+        QTest::addColumn<bool>("tray");
+        QTest::newRow("behind the tray icon") << true;
+        QTest::newRow("behind the cover") << false;
+    }
+    void closingTrayLoginKeepsLocked() {
+        QFETCH(bool, tray);
+        fake().tray = tray;
+        setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
+        typeAtLogin({QStringLiteral("secret")});
+        LoadLoginSettings();
+        RunStartUpLogin();
+        frmMain& main = form<frmMain>();
+        main.Command6_Click();
+        fake().onShowModal = [](QDialog&) { QTest::keyClick(form<frmLogin>().txtPassword, Qt::Key_Escape); };
+        trayLock().activated(QSystemTrayIcon::Trigger);
+        QVERIFY(!isLoaded<frmLogin>());
+        QVERIFY(!trayLock().mainShown());
+        QCOMPARE(fake().trayVisible, tray);
+        QCOMPARE(main.isMinimized(), !tray);
+    }
+
     // After giving up once, every later login from the tray allows a single try.
     void giveUpLeavesOneTry() {
         setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
