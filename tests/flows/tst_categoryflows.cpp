@@ -62,8 +62,8 @@ private slots:
             QVERIFY(main.Picture5->isHidden() && !main.Picture7->isHidden() && main.Picture17->isHidden());
         } else {
             QCOMPARE(listText(main.List1), listed.first());
-            QCOMPARE(main.Label3->text(), listed.first());
-            QCOMPARE(main.Label10->text(), category);
+            QCOMPARE(main.Picture5->Label3->text(), listed.first());
+            QCOMPARE(main.Picture5->Label10->text(), category);
             QVERIFY(!main.Picture5->isHidden());
         }
     }
@@ -118,8 +118,8 @@ private slots:
             QVERIFY(!main.hasCurrentEntry());
         } else {
             QCOMPARE(listText(main.List1), QStringLiteral("ALARM"));
-            QCOMPARE(main.Label10->text(), shownCategory);
-            QCOMPARE(main.Label4->text(), QStringLiteral("E-mail Address:"));
+            QCOMPARE(main.Picture5->Label10->text(), shownCategory);
+            QCOMPARE(main.Picture5->Label4->text(), QStringLiteral("E-mail Address:"));
             QVERIFY(!main.Picture5->isHidden());
             // Editing the shown entry afterwards keeps it where the transfer put it.
             script.on<frmEntry>(QStringLiteral("frmEntry"), [](frmEntry& entry) { entry.Command21_Click(); });
@@ -150,11 +150,11 @@ private slots:
         });
         main.Command11_Click();
         settle();
-        QCOMPARE(main.Label4->text(), QStringLiteral("Web Address:"));
+        QCOMPARE(main.Picture5->Label4->text(), QStringLiteral("Web Address:"));
         selectEntry(main, QStringLiteral("SHOP"));
         QCOMPARE(shownTitles(*main.shownEntry())[0], QStringLiteral("Shop's name:"));
-        QCOMPARE(main.Label4->text(), QStringLiteral("Address:"));
-        QCOMPARE(main.Text1->toolTip(), QStringLiteral("Address:"));
+        QCOMPARE(main.Picture5->Label4->text(), QStringLiteral("Address:"));
+        QCOMPARE(main.Picture5->Text1->toolTip(), QStringLiteral("Address:"));
         QCOMPARE(
             vault().value(QStringLiteral("SELECT pwDesc FROM CatDef WHERE pwCat = 'WEB SITE'")).toString(),
             QStringLiteral("Shop\u20acs name"));
@@ -202,7 +202,7 @@ private slots:
         QCOMPARE(listRows(main.List1), listed);
         QCOMPARE(main.Label35->text(), QString::number(listed.size()));
         QCOMPARE(listText(main.List1), listed.first());
-        QCOMPARE(main.Label3->text(), listed.first());
+        QCOMPARE(main.Picture5->Label3->text(), listed.first());
         QVERIFY(!main.Picture5->isHidden());
     }
 };
