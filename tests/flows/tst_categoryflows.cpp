@@ -1,5 +1,4 @@
 #include "app/picturebox.h"
-#include "categories/breakdown.h"
 #include "categories/frmeditor.h"
 #include "categories/frmresource.h"
 #include "categories/frmxfer.h"
@@ -14,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
 
 // Flows between the main window and the category windows: the breakdown with its jump and its
 // transfer, and the category editor reached from the entry editor.
@@ -24,10 +24,19 @@ class CategoryFlowsTest final : public VaultTestCase {
 
     void seed() { alarmKey = vault().addSampleEntries().alarm; }
 
-    static int seriesOf(const QString& name) { return int(BreakdownNames.indexOf(name)); }
+    // The category's place in the breakdown window's chart, from 1; 0 when it is not there.
+    static int seriesOf(const frmResource& breakdown, const QString& name) {
+        const QList<CategoryCount>& counts = breakdown.breakdown();
+        const auto found = std::find_if(counts.begin(), counts.end(),
+                                        [&](const CategoryCount& c) { return c.name == name; });
+        return found == counts.end() ? 0 : int(found - counts.begin()) + 1;
+    }
 
     // The count of each category as the breakdown window shows it.
-    static QString countOf(const QString& name) { return BreakdownCounts.value(seriesOf(name)); }
+    static QString countOf(const frmResource& breakdown, const QString& name) {
+        const int series = seriesOf(breakdown, name);
+        return series ? QString::number(breakdown.breakdown()[series - 1].count) : QString();
+    }
 
 private slots:
     // The count label opens the breakdown; a bar with the jump box ticked sets the main filter
@@ -49,7 +58,7 @@ private slots:
         ModalScript script;
         script.on<frmResource>(QStringLiteral("frmResource"), [&](frmResource& breakdown) {
             breakdown.Check1->setChecked(true);
-            breakdown.m1_SeriesSelected(seriesOf(category));
+            breakdown.m1_SeriesSelected(seriesOf(breakdown, category));
         });
         main.Label35_Click();
         settle();
@@ -101,7 +110,8 @@ private slots:
         });
         script.on<frmResource>(QStringLiteral("frmResource"), [&](frmResource& breakdown) {
             if (++shows == 1) return breakdown.Command1_Click();
-            countsAfter = {countOf(QStringLiteral("HOME")), countOf(QStringLiteral("EMAIL"))};
+            countsAfter = {countOf(breakdown, QStringLiteral("HOME")),
+                           countOf(breakdown, QStringLiteral("EMAIL"))};
             breakdown.Command5_Click();
         });
         main.Label35_Click();
