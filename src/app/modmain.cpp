@@ -39,10 +39,6 @@ void resetGlobals() {
     ChosenVaultFile.clear();
     PrintFolder.clear();
     loginSession() = {};
-    LoadedLoginSettings = {};
-    LastSavedDescription.clear();
-    PreferenceToggleGuard = 0;
-    TrayIconData = {};
     resetCopiedValue();
     trayLock().reset();
 }
