@@ -168,7 +168,7 @@ void WindowKitTest::everyControlIsNamed() {
         auto& main = static_cast<frmMain&>(shown);
         main.fillCategoryFilter();
         setListIndex(main.List1, 0);
-        QVERIFY(!main.web1->isHidden());
+        QVERIFY(!main.Picture5->web1->isHidden());
     }
     shown.show();
     QStringList unnamed;
