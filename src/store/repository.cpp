@@ -52,7 +52,38 @@ public:
 
     // The value as searched; the view lasts until the next call.
     QStringView operator()(QByteArrayView stored) {
-        buffer_.resize(std::size_t(stored.size() / 6 + 1));
+        if (stored.size() % 6 == 0) return inTurns(stored);
+        return anyLayout(stored);
+    }
+
+private:
+    // The encoder's own layout: six bytes per code, a filler before each of its three digits, so
+    // the digits are every second byte and the codes are read without looking for them. A value
+    // that breaks the layout anywhere is read by anyLayout() instead.
+    QStringView inTurns(QByteArrayView stored) {
+        const qsizetype length = stored.size() / 6;
+        if (std::size_t(length) > buffer_.size()) buffer_.resize(std::size_t(length));
+        const auto* s = reinterpret_cast<const unsigned char*>(stored.data());
+        char16_t* d = buffer_.data();
+        unsigned broken = 0;
+        // From the end: the last six bytes are the first character's units, tens and hundreds.
+        for (qsizetype at = stored.size() - 6; at >= 0; at -= 6) {
+            const unsigned char* code = s + at;
+            const unsigned units = code[1] - unsigned('0'), tens = code[3] - unsigned('0'),
+                           hundreds = code[5] - unsigned('0');
+            const unsigned number = hundreds * 100 + tens * 10 + units;
+            broken |= unsigned(code[0] > 12) | unsigned(code[2] > 12) | unsigned(code[4] > 12) |
+                      unsigned(units > 9) | unsigned(tens > 9) | unsigned(hundreds > 9) |
+                      unsigned(number > 255);
+            *d++ = capitals_[number & 0xff];
+        }
+        if (broken) return anyLayout(stored);
+        return QStringView(buffer_.data(), length);
+    }
+
+    // Any layout the decoder reads: fillers (1..12) skipped wherever they are.
+    QStringView anyLayout(QByteArrayView stored) {
+        buffer_.resize(std::max(buffer_.size(), std::size_t(stored.size() / 6 + 1)));
         char16_t* d = buffer_.data();
         unsigned number = 0;
         int place = 0;
@@ -75,7 +106,6 @@ public:
         return QStringView(buffer_.data(), d - buffer_.data());
     }
 
-private:
     QStringView decodedFully(QByteArrayView stored) {
         decoded_ = upperCased(restoreApostrophes_ ? DecodeEntryValue(stored) : DecodeValue(stored));
         return decoded_;
@@ -436,13 +466,14 @@ Result<QList<ListedEntry>> findEntries(const QString& word) {
     const bool restoreApostrophes =
         wanted.contains(QLatin1Char('\'')) || wanted.contains(ApostropheSubstitute);
     SearchedValues searched(restoreApostrophes);
-    // Whether a row of searched values matches; gives its description as listed.
+    // Whether a row of searched values matches; gives its description as listed. The description
+    // is matched as the other values are and made a text only for a row that matches.
     const auto matching = [&](const sqlite::Statement& rows) -> std::optional<QString> {
-        QString description = upperCased(DecodeEntryValue(rows.bytesView(1))).trimmed();
-        bool match = occursIn(description);
-        for (int column = 2; column < 7 && !match; ++column)
+        bool match = false;
+        for (int column = 1; column < 7 && !match; ++column)
             match = occursIn(searched(rows.bytesView(column)));
-        return match ? std::optional(std::move(description)) : std::nullopt;
+        if (!match) return std::nullopt;
+        return upperCased(DecodeEntryValue(rows.bytesView(1))).trimmed();
     };
     return operation<QList<ListedEntry>>(ErrorCode::Search, [&] {
         QList<ListedEntry> found;
