@@ -57,8 +57,8 @@ int main(int argc, char** argv) {
     printEncryptedFigure("floor: plain scan of every PDF row", both.encrypted[0], ms[0], "-");
     printEncryptedFigure("breakdown counting", both.encrypted[1], ms[1]);
     std::printf("counts:");
-    for (int i = 1; i < BreakdownNames.size(); ++i)
-        std::printf(" %s=%s", qPrintable(BreakdownNames[i]), qPrintable(BreakdownCounts[i]));
+    for (const CategoryCount& category : CountCategoryBreakdown().value_or(QList<CategoryCount>{}))
+        std::printf(" %s=%lld", qPrintable(category.name), static_cast<long long>(category.count));
     std::printf("\n");
     benchmark::Shutdown();
     return 0;

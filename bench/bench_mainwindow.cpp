@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
                                                     rounds);
     const std::vector<double>& ms = both.plain;
     const std::vector<double>& enc = both.encrypted;
-    const QString shown = mainForm().Label3->text();
+    const QString shown = mainForm().Picture5->Label3->text();
 
     std::printf("\nMain window on %d entries, best of %d interleaved rounds:\n", entries, rounds);
     std::printf("  %-40s %8.1f ms\n", "floor: plain scan of every PDF row", ms[0]);

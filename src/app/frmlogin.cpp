@@ -1,15 +1,12 @@
 #include "frmlogin.h"
 #include "store/records.h"
 #include "store/vaultkey.h"
-#include "vaultwatch.h"
 
 #include "controls.h"
 #include "forms.h"
 #include "loginsession.h"
-#include "modmain.h"
 #include "picturebox.h"
 #include "platform.h"
-#include "traylock.h"
 #include "twips.h"
 #include "vaultlock.h"
 #include "windowkit.h"
@@ -79,13 +76,10 @@ void frmLogin::txtPassword_KeyPress(int key) {
     txtPassword->clear();
     const bool accepted = passwordAccepted(typed);
     wipeText(typed);
+    // Right: the window closes; the login controller shows the main window.
     if (accepted) {
-        unload<frmLogin>();
         loginSession().accepted = true;
-        platform().trayHide();
-        trayLock().showMainWindow();
-        // Another program may have changed the vault while the window was locked.
-        if (loginSession().fromTray) showOutsideChange();
+        unload<frmLogin>();
         return;
     }
     // Wrong: says so, with the tries left, or why the program ends or stays locked.

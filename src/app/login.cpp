@@ -1,8 +1,7 @@
 #include "modmain.h"
 
-#include "forms.h"
-#include "frmlogin.h"
 #include "frmsetup.h"
+#include "logincontroller.h"
 #include "loginsession.h"
 #include "mainwindowport.h"
 #include "platform.h"
@@ -25,10 +24,8 @@ void LoadLoginSettings() {
     if (heldVaultKey()) saveRetryCountCopy(loginSession().retries);
 }
 
-// One showing of the login window at start; however it closes, it is gone afterwards.
 void ShowStartUpLogin() {
-    platform().showModal(form<frmLogin>());
-    unload<frmLogin>();
+    loginController().showStartUpLogin();
 }
 
 // Asks for the password until it is right; after the first try and the session's retries the

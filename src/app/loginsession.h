@@ -3,8 +3,8 @@
 #include <QString>
 
 // The login state of the run: the password asked for, how many wrong tries are allowed, and how
-// the current login window was opened and ended. The start-up login, the tray lock and the idle
-// lock all read and write this one object.
+// the current login window was opened and ended. The login window writes its result here; the
+// start-up login and the login controller read it.
 class LoginSession {
 public:
     // The password upper-cased and trimmed; empty means no login is asked.
@@ -21,8 +21,9 @@ public:
     bool passwordSet() const { return !password.trimmed().isEmpty(); }
     int triesLeft() const { return retries - attempts; }
 
-    // A click on the tray icon asks again, counting tries from zero.
+    // A click on the tray icon asks again, counting tries from zero; nothing is accepted yet.
     void beginTrayLogin() {
+        accepted = false;
         attempts = 0;
         fromTray = true;
     }

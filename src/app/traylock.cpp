@@ -3,17 +3,12 @@
 #include "clipboard.h"
 #include "colours.h"
 #include "forms.h"
-#include "frmlogin.h"
-#include "idlelock.h"
-#include "loginsession.h"
 #include "mainwindowport.h"
-#include "modmain.h"
 #include "picturebox.h"
 #include "platform.h"
 #include "store/vault.h"
 #include "store/vaultkey.h"
 #include "twips.h"
-#include "vaultlock.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -23,7 +18,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
-#include <QScopeGuard>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 #include <utility>
@@ -85,18 +79,11 @@ TrayLock& trayLock() {
     return *instance;
 }
 
-TrayLock::TrayLock(QObject* parent) : QObject(parent) {
-    // Idle for the period: locks when a login is set, whatever window is open (the lock closes
-    // it); locked already, the idle lock just looks again a period later.
-    connect(&idleLock(), &IdleLock::idleTimeReached, this, [this] {
-        if (loginRequired() && mainShown()) lock();
-    });
-}
+TrayLock::TrayLock(QObject* parent) : QObject(parent) {}
 
 void TrayLock::reset() {
     enableControls();
     locked_ = false;
-    busy_ = false;
     discarded_.clear();
 }
 
@@ -119,12 +106,11 @@ void TrayLock::lock() {
     disableControls(main);
     // Only the main window's exit ends the program; a window closed while it is hidden does not.
     QApplication::setQuitOnLastWindowClosed(false);
-    TrayIconData = {true, QStringLiteral("Quorlane")};
     if (platform().trayAvailable()) {
         main.hide();
         platform().setTrayReceiver(
             [](int reason) { trayLock().activated(static_cast<QSystemTrayIcon::ActivationReason>(reason)); });
-        platform().trayShow(TrayIconData.tip);
+        platform().trayShow(QStringLiteral("Quorlane"));
         return;
     }
     cover(main);
@@ -179,6 +165,10 @@ void TrayLock::cover(QWidget& main) {
     panel->setFocus();
 }
 
+bool TrayLock::covered() const {
+    return mainWindowLoaded() && coverOf(mainWindow().widget());
+}
+
 bool TrayLock::mainShown() const {
     if (!mainWindowLoaded()) return false;
     const QWidget& main = mainWindow().widget();
@@ -206,60 +196,13 @@ void TrayLock::showMainWindow() {
                               MsgIcon::Information);
 }
 
-void TrayLock::activated(QSystemTrayIcon::ActivationReason reason) {
-    switch (reason) {
-    case QSystemTrayIcon::Trigger:
-    case QSystemTrayIcon::DoubleClick:
-        leftClick();
-        break;
-    case QSystemTrayIcon::Context: {
-        if (mainShown()) return;
-        QWidget& main = mainWindow().widget();
-        main.activateWindow();
-        platform().popupMenu(mainWindow().trayMenu());
-        break;
-    }
-    default:
-        break;
-    }
-}
-
-void TrayLock::leftClick() {
-    if (busy_) {
-        if (isLoaded<frmLogin>()) form<frmLogin>().activateWindow();
-        return;
-    }
-    if (!loginRequired()) {
-        showMainWindow();
-        return;
-    }
-    frmLogin& login = form<frmLogin>();
-    login.setWindowState(Qt::WindowNoState);
-    login.raise();
-    login.activateWindow();
-    loginSession().beginTrayLogin();
-    if (mainShown()) {
-        unload<frmLogin>();
-        return;
-    }
-    {
-        busy_ = true;
-        const auto done = qScopeGuard([this] { busy_ = false; });
-        platform().showModal(login);
-    }
-    unload<frmLogin>();
-    // Refused: the window stays locked; without a tray it goes back to the task bar.
-    if (mainWindowLoaded() && coverOf(mainWindow().widget()) && !loginSession().accepted)
-        mainWindow().widget().showMinimized();
-}
-
 bool TrayLock::eventFilter(QObject* watched, QEvent* event) {
     if (mainWindowLoaded() && watched == &mainWindow().widget()) {
         QWidget& main = mainWindow().widget();
         QWidget* panel = coverOf(main);
         if (panel && event->type() == QEvent::Resize) panel->setGeometry(main.rect());
         // Restored from the task bar while locked: the way back of a click on the icon.
-        if (panel && event->type() == QEvent::WindowStateChange && !busy_ &&
+        if (panel && event->type() == QEvent::WindowStateChange &&
             (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized) &&
             !(main.windowState() & Qt::WindowMinimized))
             QMetaObject::invokeMethod(

@@ -9,7 +9,8 @@
 class QWidget;
 
 // The lock to the system tray: hides the main window behind an icon in the notification area and
-// brings it back on a click, through the login window when a login password is set.
+// brings it back. A click on the icon or the cover only asks for the window (activationRequested);
+// the login controller decides what happens.
 //
 // Locked, nothing of the vault is left in the program's windows: every window but the main one
 // is closed (message boxes as Cancel/No), the entry list and the shown entry are emptied, a value
@@ -36,6 +37,8 @@ public:
 
     // Whether the main window can be seen: visible and not locked behind its cover.
     bool mainShown() const;
+    // Whether the main window is locked behind its cover (no tray).
+    bool covered() const;
 
     // Brings the main window back in its normal size, in front, uncovered; after a lock it fills
     // the window again and says what the lock discarded.
@@ -46,9 +49,12 @@ public:
     void setDiscardedWorkProbe(std::function<QString()> probe) { discardedWorkProbe_ = std::move(probe); }
 
 public slots:
-    // A click on the tray icon: left click or double-click brings the window back, a right
-    // click while the window is hidden opens the shutdown menu; anything else is ignored.
-    void activated(QSystemTrayIcon::ActivationReason reason);
+    // A click on the tray icon (or on the cover, or the covered window restored, as a left
+    // click): passed on as a request.
+    void activated(QSystemTrayIcon::ActivationReason reason) { emit activationRequested(reason); }
+
+signals:
+    void activationRequested(QSystemTrayIcon::ActivationReason reason);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -59,9 +65,7 @@ private:
     void disableControls(QWidget& main);
     void enableControls();
     QWidget* coverOf(const QWidget& main) const;
-    void leftClick();
 
-    bool busy_ = false; // a way back is under way (the login window is open)
     bool locked_ = false;
     QString discarded_; // what the lock discarded, said after the unlock
     std::function<QString()> discardedWorkProbe_;

@@ -1,9 +1,6 @@
 #include "vaultclaim.h"
 
-#include "forms.h"
-#include "frmlogin.h"
-#include "mainwindowport.h"
-#include "traylock.h"
+#include "logincontroller.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -50,21 +47,6 @@ QString socketPath(const QString& vaultPath) {
     return claimBase(vaultPath) + QStringLiteral(".socket");
 }
 
-// Brings the window to the front the way the user would: the login window when one is open, the
-// main window when it is unlocked, else the way back from the lock (which asks the password).
-void comeToFront() {
-    if (isLoaded<frmLogin>()) {
-        frmLogin& login = form<frmLogin>();
-        login.setWindowState(login.windowState() & ~Qt::WindowMinimized);
-        login.raise();
-        login.activateWindow();
-    } else if (trayLock().mainShown()) {
-        trayLock().showMainWindow();
-    } else if (mainWindowLoaded()) {
-        trayLock().activated(QSystemTrayIcon::Trigger);
-    }
-}
-
 void listen(Claim& claim) {
     const QString path = socketPath(claim.vault);
     // The lock is ours: a socket left there belongs to a program that is gone.
@@ -81,7 +63,8 @@ void listen(Claim& claim) {
             QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket] {
                 if (!socket->canReadLine()) return;
                 if (socket->readLine() == RaiseRequest)
-                    QMetaObject::invokeMethod(qApp, comeToFront, Qt::QueuedConnection);
+                    QMetaObject::invokeMethod(
+                        qApp, [] { loginController().comeToFront(); }, Qt::QueuedConnection);
                 socket->disconnectFromServer();
             });
         }

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QStringList>
+#include "store/records.h"
 
-// The category breakdown's lists, side by side: index 0 is a spare element with an empty name
-// that is never shown, indexes 1..n the categories, fullest first. Counts are decimal text.
-inline QStringList BreakdownNames;
-inline QStringList BreakdownCounts;
+#include <QList>
+#include <optional>
 
-// The counting step of the breakdown: reads the categories and every entry's category, fills
-// BreakdownNames and BreakdownCounts and orders them by count. Reports E201 after the last
-// failed attempt and then answers false.
-bool CountCategoryBreakdown();
+// The counting step of the breakdown: every category and its number of entries, fullest first
+// (equal counts keep the categories' order). Reports E201 after the last failed attempt and then
+// answers nothing.
+std::optional<QList<CategoryCount>> CountCategoryBreakdown();

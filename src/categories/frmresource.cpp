@@ -110,7 +110,8 @@ QColor barColour(int index) {
 
 } // namespace
 
-void frmResource::fillChart() {
+void frmResource::fillChart(const QList<CategoryCount>& breakdown) {
+    breakdown_ = breakdown;
     auto* chart = new QChart;
     // Under a dark palette the chart is dark as well, its labels light.
     if (colours::isDark()) chart->setTheme(QChart::ChartThemeDark);
@@ -126,20 +127,20 @@ void frmResource::fillChart() {
     // stacked, every column shows exactly one bar under its category's name. The sets grow with
     // the square of the columns, so beyond MaxBars the smallest categories share the last one
     // (the list is fullest first) and the table lists every category.
-    const int categories = int(BreakdownNames.size()) - 1;
+    const int categories = int(breakdown_.size());
     grouped_ = categories > MaxBars;
     columns_ = grouped_ ? GroupedBars : categories;
     othersCount_ = 0;
     for (int j = GroupedBars; grouped_ && j <= categories; ++j)
-        othersCount_ += BreakdownCounts[j].toLongLong();
+        othersCount_ += breakdown_[j - 1].count;
     List1->clear();
     List1->setVisible(grouped_);
     place(m1, 30, 30, grouped_ ? WindowWidth - 300 - 3000 - 60 : WindowWidth - 300, 5520);
     if (grouped_) {
         QList<QTreeWidgetItem*> rows;
         rows.reserve(categories);
-        for (int j = 1; j <= categories; ++j) {
-            auto* row = new QTreeWidgetItem({BreakdownNames[j], BreakdownCounts[j]});
+        for (const CategoryCount& category : breakdown_) {
+            auto* row = new QTreeWidgetItem({category.name, QString::number(category.count)});
             row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
             rows << row;
         }
@@ -153,11 +154,12 @@ void frmResource::fillChart() {
     QStringList names;
     for (int j = 1; j <= columns_; ++j) {
         const bool others = grouped_ && j == columns_;
-        const QString name = others ? tr("%1 MORE").arg(categories - GroupedBars + 1) : BreakdownNames[j];
+        const QString name =
+            others ? tr("%1 MORE").arg(categories - GroupedBars + 1) : breakdown_[j - 1].name;
         // The axis reads its labels as markup: a category name is escaped to show as typed.
         names << name.toHtmlEscaped();
         auto* set = new QBarSet(name);
-        const long long count = others ? othersCount_ : BreakdownCounts[j].toLongLong();
+        const long long count = others ? othersCount_ : breakdown_[j - 1].count;
         highest = std::max(highest, count);
         for (int column = 1; column <= columns_; ++column)
             *set << (column == j ? double(count) : 0.0);
@@ -220,9 +222,8 @@ bool frmResource::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         const int series = columnAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         if (series == OthersColumn) {
-            const int categories = int(BreakdownNames.size()) - 1;
             Label1->setText(tr("The %1 smallest categories have %2 together; the table lists each.")
-                                .arg(categories - GroupedBars + 1)
+                                .arg(breakdown_.size() - GroupedBars + 1)
                                 .arg(grouped(tr("%n entries", nullptr, int(othersCount_)), othersCount_)));
             return true;
         }
@@ -235,13 +236,13 @@ bool frmResource::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmResource::m1_SeriesSelected(int series) {
-    if (series < 1 || series >= BreakdownNames.size()) return;
-    const QString name = BreakdownNames[series];
-    const QString count = BreakdownCounts[series];
+    if (series < 1 || series > breakdown_.size()) return;
+    const CategoryCount category = breakdown_[series - 1];
+    const QString& name = category.name;
     if (!Check1->isChecked()) {
         Label1->setText(
             tr("The %1 category has %2.")
-                .arg(name, grouped(tr("%n entries", nullptr, count.toInt()), count.toLongLong())));
+                .arg(name, grouped(tr("%n entries", nullptr, int(category.count)), category.count)));
         return;
     }
     MainWindowPort& main = mainWindow();
@@ -259,9 +260,10 @@ void frmResource::Command1_Click() {
 }
 
 void BuildCategoryBreakdown() {
-    if (!CountCategoryBreakdown()) return;
+    const std::optional<QList<CategoryCount>> breakdown = CountCategoryBreakdown();
+    if (!breakdown) return;
     frmResource& window = form<frmResource>();
-    window.fillChart();
+    window.fillChart(*breakdown);
     copyBanner(mainWindow().banner(), window.Picture1);
     platform().showModal(window);
 }

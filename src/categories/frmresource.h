@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/records.h"
+
 #include <QDialog>
 
 class QChartView;
@@ -29,17 +31,19 @@ public:
     QPushButton* Command5; // close
 
     void Form_Load();
-    // A bar (or its legend entry) selected: series is its index in the breakdown lists.
+    // A bar (or its legend entry) selected: series is its category's place in the breakdown, from 1.
     void m1_SeriesSelected(int series);
     void Command1_Click(); // transfer
     void Command5_Click(); // close
 
-    // Puts the breakdown lists into the chart.
-    void fillChart();
+    // Puts the breakdown (every category and its count, fullest first) into the chart.
+    void fillChart(const QList<CategoryCount>& breakdown);
+    // The breakdown the chart shows.
+    const QList<CategoryCount>& breakdown() const { return breakdown_; }
 
     void reject() override;
 
-    // The breakdown index of the category whose column holds a point of the chart view, 0 for
+    // The breakdown place (from 1) of the category whose column holds a point of the chart view, 0 for
     // none, OthersColumn for the column of the grouped smallest categories.
     int columnAt(QPoint viewPosition) const;
 
@@ -54,6 +58,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QList<CategoryCount> breakdown_;
     int columns_ = 0;           // columns drawn
     bool grouped_ = false;      // the last column holds the smallest categories
     long long othersCount_ = 0; // their entries

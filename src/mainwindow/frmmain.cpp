@@ -46,10 +46,6 @@ using namespace windowkit;
 
 namespace {
 
-std::array<QWidget*, 5> valueBoxes(const frmMain& main) {
-    return {main.Text1, main.Text2, main.Text3, main.Text4, main.Text5};
-}
-
 QString selectedValue(const QWidget* box) {
     if (const auto* line = qobject_cast<const QLineEdit*>(box)) return line->selectedText();
     return static_cast<const QPlainTextEdit*>(box)->textCursor().selection().toPlainText();
@@ -140,29 +136,6 @@ frmMain::frmMain() {
     place(Picture5, 3156, Picture5Top, 6369, 4820);
     Picture5->setAutoFillBackground(true);
     Picture5->hide();
-    Label3 = Picture5->Label3;
-    Label13 = Picture5->Label13;
-    Label10 = Picture5->Label10;
-    Picture6 = Picture5->Picture6;
-    Label4 = Picture5->Label4;
-    Label5 = Picture5->Label5;
-    Label6 = Picture5->Label6;
-    Label7 = Picture5->Label7;
-    Label8 = Picture5->Label8;
-    Text1 = Picture5->Text1;
-    Text2 = Picture5->Text2;
-    Text3 = Picture5->Text3;
-    Text4 = Picture5->Text4;
-    Text5 = Picture5->Text5;
-    Picture10 = Picture5->Picture10;
-    Picture11 = Picture5->Picture11;
-    Picture12 = Picture5->Picture12;
-    Picture13 = Picture5->Picture13;
-    Picture14 = Picture5->Picture14;
-    web1 = Picture5->web1;
-    web2 = Picture5->web2;
-    web3 = Picture5->web3;
-    web4 = Picture5->web4;
     const std::array<PictureBox*, 5> copyPictures = Picture5->copyPictures();
     applyColours();
 
@@ -226,10 +199,9 @@ frmMain::frmMain() {
 
     // The copy pictures and the entry count are clickable: they take the hand pointer.
     const QCursor hand(QIcon(QStringLiteral(":/pictures/pointer.svg")).pixmap(32, 32), 8, 2);
-    for (QWidget* w : {static_cast<QWidget*>(Picture10), static_cast<QWidget*>(Picture11),
-                       static_cast<QWidget*>(Picture12), static_cast<QWidget*>(Picture13),
-                       static_cast<QWidget*>(Picture14), static_cast<QWidget*>(Label35)})
-        w->setCursor(hand);
+    for (PictureBox* copy : Picture5->copyPictures())
+        copy->setCursor(hand);
+    Label35->setCursor(hand);
 
     // The list's rows all have one height; the layout keeps the list to whole rows.
     List1->entries().setEntries({ListedEntry{std::nullopt, QStringLiteral("M")}});
@@ -289,12 +261,14 @@ frmMain::frmMain() {
     List1->installEventFilter(this);
     for (int i = 0; i < 5; ++i)
         connect(copyPictures[std::size_t(i)], &PictureBox::clicked, this, [this, i] { copyField(i + 1); });
-    const QToolButton* launchButtons[] = {web1, web2, web3, web4};
+    const std::array<QToolButton*, 4> launchButtons = Picture5->launchButtons();
     for (int i = 0; i < 4; ++i)
-        connect(launchButtons[i], &QToolButton::clicked, this, [this, i] { launchField(i + 1); });
-    QLineEdit* fieldBoxes[] = {Text1, Text2, Text3, Text4};
-    for (int i = 0; i < 4; ++i) {
-        QWidget* next = i < 3 ? static_cast<QWidget*>(fieldBoxes[i + 1]) : static_cast<QWidget*>(Text5);
+        connect(launchButtons[std::size_t(i)], &QToolButton::clicked, this,
+                [this, i] { launchField(i + 1); });
+    // Enter in a field's box moves on to the next value box.
+    const std::array<QLineEdit*, 4> fieldBoxes = Picture5->fieldBoxes();
+    for (std::size_t i = 0; i < 4; ++i) {
+        QWidget* next = Picture5->valueBoxes()[i + 1];
         onEnterKey(fieldBoxes[i], [next] { next->setFocus(); });
     }
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -319,7 +293,7 @@ frmMain::frmMain() {
 
     // The value boxes copy through the clipboard as the copy pictures do, and a hidden value
     // cannot be selected.
-    for (QWidget* box : valueBoxes(*this)) {
+    for (QWidget* box : Picture5->valueBoxes()) {
         box->installEventFilter(this);
         box->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(box, &QWidget::customContextMenuRequested, this, [this, box] { openValueMenu(box); });
@@ -328,8 +302,8 @@ frmMain::frmMain() {
         connect(box, &QLineEdit::selectionChanged, this, [this, box] {
             if (valuesHidden_) box->deselect();
         });
-    connect(Text5, &QPlainTextEdit::selectionChanged, this, [this] {
-        if (valuesHidden_) deselectValue(Text5);
+    connect(Picture5->Text5, &QPlainTextEdit::selectionChanged, this, [this] {
+        if (valuesHidden_) deselectValue(Picture5->Text5);
     });
     connect(valueCopy, &QAction::triggered, this, [this] {
         if (menuBox_) copyToClipboard(selectedValue(menuBox_));
@@ -350,7 +324,7 @@ void frmMain::Form_Load() {
             box->setFont(f);
         }
         Picture2->move(Picture2->x(), twips::toPx(190));
-        Label10->move(Label10->x(), twips::toPx(380));
+        Picture5->Label10->move(Picture5->Label10->x(), twips::toPx(380));
     }
     fitCaption(Check1);
     fitCaption(Check2);
@@ -367,7 +341,7 @@ void frmMain::applyColours() {
 
 void frmMain::setValueColour(const QColor& colour) {
     valuesHidden_ = colour == colours::valueBackground();
-    for (QWidget* box : valueBoxes(*this)) {
+    for (QWidget* box : Picture5->valueBoxes()) {
         setTextColour(box, colour, valuesHidden_);
         if (valuesHidden_) deselectValue(box);
     }
@@ -456,13 +430,13 @@ void frmMain::copyOneTimeCode() {
         return (void)platform().messageBox(tr("No One-Time Code"),
                                            tr("The entry %1 has no one-time code.\n"
                                               "Set one up in the entry editor with One-time code...")
-                                               .arg(Label3->text()),
+                                               .arg(Picture5->Label3->text()),
                                            MsgIcon::Information);
     copyToClipboard(otp::code(*setting, platform().now().toSecsSinceEpoch()));
 }
 
 void frmMain::launchField(int field) {
-    LaunchDocument(std::array<QLineEdit*, 4>{Text1, Text2, Text3, Text4}[field - 1]->text().trimmed());
+    LaunchDocument(Picture5->fieldBoxes()[std::size_t(field - 1)]->text().trimmed());
 }
 
 // Exit: the tray icon goes, then the program ends at once.
@@ -532,7 +506,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         List1_KeyDown(static_cast<QKeyEvent*>(event)->key());
     }
     // A value box's own copy key.
-    const auto boxes = valueBoxes(*this);
+    const auto boxes = Picture5->valueBoxes();
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
         std::find(boxes.begin(), boxes.end(), watched) != boxes.end()) {
         const QString selected = selectedValue(static_cast<QWidget*>(watched));
@@ -607,9 +581,9 @@ void frmMain::applyLayout(const mainlayout::MainLayout& l) {
     setHeight(Picture4, l.picture4Height);
     setHeight(Picture5, l.picture5Height);
     setHeight(Picture7, l.picture7Height);
-    setHeight(Text5, l.text5Height);
-    setWidth(Text5, l.text5Width);
-    for (QLineEdit* box : {Text1, Text2, Text3, Text4})
+    setHeight(Picture5->Text5, l.text5Height);
+    setWidth(Picture5->Text5, l.text5Width);
+    for (QLineEdit* box : Picture5->fieldBoxes())
         setWidth(box, l.textWidth);
     setTop(Check1, l.check1Top);
     setTop(Check2, l.check2Top);
@@ -619,9 +593,9 @@ void frmMain::applyLayout(const mainlayout::MainLayout& l) {
     Picture17->move(twips::toPx(l.picture17Left), twips::toPx(l.picture17Top));
     setTop(Label35, l.label35Top);
     setTop(Label29, l.label29Top);
-    setLeft(Picture6, l.picture6Left);
-    setLeft(Label10, l.label10Left);
-    setWidth(Label10, l.label10Width);
+    setLeft(Picture5->Picture6, l.picture6Left);
+    setLeft(Picture5->Label10, l.label10Left);
+    setWidth(Picture5->Label10, l.label10Width);
     setTop(Picture8, l.picture8Top);
     setLeft(Picture8, l.picture8Left);
     setLeft(picTitle1, l.picTitle1Left);

@@ -48,31 +48,9 @@ public:
     PictureBox* picTitle1; // title picture above the list
     PictureBox* picTitle2; // title picture above the detail pane
 
-    // Detail pane, hidden while an entry is read; its parts below, as the layout places them
+    // Detail pane, hidden while an entry is read: the shown entry's heading, titles, values, copy
+    // pictures and launch buttons
     EntryView* Picture5;
-    QLabel* Label3;        // heading: the entry's description
-    QLabel* Label13;       // the heading's light edge, 15 twips up and left
-    QLabel* Label10;       // the entry's category
-    PictureBox* Picture6;  // the category's icon
-    QLabel* Label4;        // title of field 1
-    QLabel* Label5;        // title of field 2
-    QLabel* Label6;        // title of field 3
-    QLabel* Label7;        // title of field 4
-    QLabel* Label8;        // title of the notes
-    QLineEdit* Text1;      // value of field 1
-    QLineEdit* Text2;      // value of field 2
-    QLineEdit* Text3;      // value of field 3
-    QLineEdit* Text4;      // value of field 4
-    QPlainTextEdit* Text5; // notes
-    PictureBox* Picture10; // copies field 1
-    PictureBox* Picture11; // copies field 2
-    PictureBox* Picture12; // copies field 3
-    PictureBox* Picture13; // copies field 4
-    PictureBox* Picture14; // copies the notes
-    QToolButton* web1;     // opens field 1 as a web address
-    QToolButton* web2;     // opens field 2 as a web address
-    QToolButton* web3;     // opens field 3 as a web address
-    QToolButton* web4;     // opens field 4 as a web address
 
     // Empty-category panel
     QFrame* Picture7;     // shown in the detail pane's place when the list is empty

@@ -2,6 +2,7 @@
 #include "app/controls.h"
 #include "app/entrylistmodel.h"
 #include "app/forms.h"
+#include "app/logincontroller.h"
 #include "app/picturebox.h"
 #include "app/traylock.h"
 #include "attachments/maincommands.h"
@@ -194,4 +195,6 @@ void registerMainWindow() {
                          [] { return isLoaded<frmMain>(); });
     setEntryEditorCategoriesHook(&RefillEditorCategoryBox);
     trayLock().setDiscardedWorkProbe(&unsavedEditorNote);
+    // From now on the tray, the idle lock and the login window are answered.
+    loginController();
 }

@@ -52,7 +52,7 @@ private slots:
         QFETCH(int, seconds);
         store(QStringLiteral("ClipboardClearSeconds"), stored);
         frmMain& main = mainWindowWithSecret(vault());
-        QTest::mouseClick(main.Picture11, Qt::LeftButton);
+        QTest::mouseClick(main.Picture5->Picture11, Qt::LeftButton);
         QCOMPARE(fake().clipboard, Secret);
         if (seconds == 0) {
             fake().advance(24LL * 3600 * 1000);
@@ -70,7 +70,7 @@ private slots:
     // copy starts its own delay.
     void leavesWhatTheUserCopied() {
         frmMain& main = mainWindowWithSecret(vault());
-        QTest::mouseClick(main.Picture11, Qt::LeftButton);
+        QTest::mouseClick(main.Picture5->Picture11, Qt::LeftButton);
         fake().advance(5000);
         fake().clipboard = QStringLiteral("copied in the browser");
         fake().advance(60000);
@@ -81,9 +81,9 @@ private slots:
     }
     void laterCopyStartsItsOwnDelay() {
         frmMain& main = mainWindowWithSecret(vault());
-        QTest::mouseClick(main.Picture10, Qt::LeftButton);
+        QTest::mouseClick(main.Picture5->Picture10, Qt::LeftButton);
         fake().advance(15000);
-        QTest::mouseClick(main.Picture11, Qt::LeftButton);
+        QTest::mouseClick(main.Picture5->Picture11, Qt::LeftButton);
         fake().advance(10000); // the first copy's delay has passed
         QCOMPARE(fake().clipboard, Secret);
         fake().advance(10000);
@@ -115,7 +115,7 @@ private slots:
         QFETCH(QVariant, stored);
         store(QStringLiteral("ClipboardClearSeconds"), stored);
         frmMain& main = mainWindowWithSecret(vault());
-        QTest::mouseClick(main.Picture11, Qt::LeftButton);
+        QTest::mouseClick(main.Picture5->Picture11, Qt::LeftButton);
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, main.Command2_Click());
         QCOMPARE(fake().clipboard, QString());
         QCOMPARE(fake().endCount, 1);
@@ -136,7 +136,7 @@ private slots:
         QFETCH(QString, copied);
         frmMain& main = mainWindowWithSecret(vault());
         if (way == QLatin1String("picture")) {
-            QTest::mouseClick(main.Picture11, Qt::LeftButton);
+            QTest::mouseClick(main.Picture5->Picture11, Qt::LeftButton);
         } else if (way == QLatin1String("window")) {
             fake().answers = {MsgAnswer::No};
             main.Command1_Click();
@@ -145,14 +145,14 @@ private slots:
             clip.Check2->setChecked(true);
             clip.Command20_Click();
         } else if (way == QLatin1String("key")) {
-            main.Text2->selectAll();
-            QTest::keySequence(main.Text2, QKeySequence::Copy);
+            main.Picture5->Text2->selectAll();
+            QTest::keySequence(main.Picture5->Text2, QKeySequence::Copy);
         } else if (way == QLatin1String("notes key")) {
-            main.Text5->selectAll();
-            QTest::keySequence(main.Text5, QKeySequence::Copy);
+            main.Picture5->Text5->selectAll();
+            QTest::keySequence(main.Picture5->Text5, QKeySequence::Copy);
         } else {
-            main.Text2->selectAll();
-            emit main.Text2->customContextMenuRequested({});
+            main.Picture5->Text2->selectAll();
+            emit main.Picture5->Text2->customContextMenuRequested({});
             QCOMPARE(fake().menus, QStringList{QStringLiteral("valueMenu")});
             QVERIFY(main.valueCopy->isEnabled());
             main.valueCopy->trigger();
@@ -166,11 +166,11 @@ private slots:
     // The menu's "Select All" selects the whole box; without a selection its copy is off.
     void valueMenuSelectsAll() {
         frmMain& main = mainWindowWithSecret(vault());
-        main.Text2->deselect();
-        emit main.Text2->customContextMenuRequested({});
+        main.Picture5->Text2->deselect();
+        emit main.Picture5->Text2->customContextMenuRequested({});
         QVERIFY(!main.valueCopy->isEnabled());
         main.valueSelectAll->trigger();
-        QCOMPARE(main.Text2->selectedText(), Secret);
+        QCOMPARE(main.Picture5->Text2->selectedText(), Secret);
     }
 };
 

@@ -85,7 +85,7 @@ private slots:
         fake().advance(4 * Minute);
         QTest::keyClick(main.List1, Qt::Key_Down);
         fake().advance(4 * Minute);
-        QTest::mouseClick(main.Text1, Qt::LeftButton);
+        QTest::mouseClick(main.Picture5->Text1, Qt::LeftButton);
         fake().advance(4 * Minute);
         QVERIFY(!locked());
         fake().advance(Minute);

@@ -23,9 +23,10 @@ const QColor Black(0, 0, 0);
 // The text colour every value box of the main window shows; invalid when they differ.
 QColor valueColour() {
     frmMain& main = form<frmMain>();
-    const QColor first = main.Text1->palette().color(QPalette::Text);
-    for (QWidget* box : {static_cast<QWidget*>(main.Text2), static_cast<QWidget*>(main.Text3),
-                         static_cast<QWidget*>(main.Text4), static_cast<QWidget*>(main.Text5)})
+    const QColor first = main.Picture5->Text1->palette().color(QPalette::Text);
+    for (QWidget* box :
+         {static_cast<QWidget*>(main.Picture5->Text2), static_cast<QWidget*>(main.Picture5->Text3),
+          static_cast<QWidget*>(main.Picture5->Text4), static_cast<QWidget*>(main.Picture5->Text5)})
         if (box->palette().color(QPalette::Text) != first) return {};
     return first;
 }

@@ -175,6 +175,30 @@ private slots:
         QCOMPARE(main.isVisible(), retries.toInt() >= 1);
     }
 
+    // Closing the tray's login window without the password keeps the program locked, although
+    // the start-up login was accepted: without a tray the window goes back to the task bar.
+    void closingTrayLoginKeepsLocked_data() {
+        QTest::addColumn<bool>("tray");
+        QTest::newRow("behind the tray icon") << true;
+        QTest::newRow("behind the cover") << false;
+    }
+    void closingTrayLoginKeepsLocked() {
+        QFETCH(bool, tray);
+        fake().tray = tray;
+        setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
+        typeAtLogin({QStringLiteral("secret")});
+        LoadLoginSettings();
+        RunStartUpLogin();
+        frmMain& main = form<frmMain>();
+        main.Command6_Click();
+        fake().onShowModal = [](QDialog&) { QTest::keyClick(form<frmLogin>().txtPassword, Qt::Key_Escape); };
+        trayLock().activated(QSystemTrayIcon::Trigger);
+        QVERIFY(!isLoaded<frmLogin>());
+        QVERIFY(!trayLock().mainShown());
+        QCOMPARE(fake().trayVisible, tray);
+        QCOMPARE(main.isMinimized(), !tray);
+    }
+
     // After giving up once, every later login from the tray allows a single try.
     void giveUpLeavesOneTry() {
         setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
@@ -243,15 +267,16 @@ private slots:
         QVERIFY(closed(editor));
         QVERIFY(!isLoaded<frmPrint>());
         QCOMPARE(main.List1->count(), 0);
-        for (const QLineEdit* box : {main.Text1, main.Text2, main.Text3, main.Text4})
+        for (const QLineEdit* box :
+             {main.Picture5->Text1, main.Picture5->Text2, main.Picture5->Text3, main.Picture5->Text4})
             QCOMPARE(box->text(), QString());
-        QCOMPARE(main.Text5->toPlainText(), QString());
-        QCOMPARE(main.Label3->text(), QString());
+        QCOMPARE(main.Picture5->Text5->toPlainText(), QString());
+        QCOMPARE(main.Picture5->Label3->text(), QString());
         QVERIFY(!main.shownEntry());
         QCOMPARE(fake().clipboard, QString());
         QCOMPARE(fake().selection, QString());
         const int modals = int(fake().modals.size());
-        pressByAccessibility(main.Picture12);
+        pressByAccessibility(main.Picture5->Picture12);
         pressByAccessibility(main.Command11);
         QCOMPARE(fake().clipboard, QString());
         QCOMPARE(int(fake().modals.size()), modals);
@@ -267,10 +292,10 @@ private slots:
         QCOMPARE(main.filterText(), QStringLiteral("HOME"));
         QCOMPARE(listRows(main.List1), (QStringList{"ALPHA", "ZULU"}));
         QCOMPARE(main.shownEntryKey(), zulu);
-        QCOMPARE(main.Text3->text(), QStringLiteral("zulu-secret"));
+        QCOMPARE(main.Picture5->Text3->text(), QStringLiteral("zulu-secret"));
         QCOMPARE(fake().titles(), QStringList{QStringLiteral("Changes Not Saved")});
         QVERIFY(fake().messages[0].prompt.contains(QStringLiteral("\"ZULU\"")));
-        pressByAccessibility(main.Picture12);
+        pressByAccessibility(main.Picture5->Picture12);
         QCOMPARE(fake().clipboard, QStringLiteral("zulu-secret"));
     }
 

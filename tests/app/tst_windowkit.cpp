@@ -169,7 +169,7 @@ void WindowKitTest::everyControlIsNamed() {
         FillCategoryFilter(0);
         auto& main = static_cast<frmMain&>(shown);
         setListIndex(main.List1, 0);
-        QVERIFY(!main.web1->isHidden());
+        QVERIFY(!main.Picture5->web1->isHidden());
     }
     shown.show();
     QStringList unnamed;

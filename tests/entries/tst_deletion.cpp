@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(attachmentOwners(), expectedOwners);
         QCOMPARE(main.Combo1->currentText(), QStringLiteral("HOME"));
         QCOMPARE(listRows(main.List1), rowsAfter);
-        QCOMPARE(main.Label3->text(), shownAfter);
+        QCOMPARE(main.Picture5->Label3->text(), shownAfter);
     }
 
     // Nothing is asked without a current entry; No and a closed question change nothing; the

@@ -258,8 +258,8 @@ private slots:
         QCOMPARE(listRows(main.List1),
                  (QStringList{QStringLiteral("GARAGE DOOR"), QStringLiteral("GARAGE DOOR OPENER")}));
         QCOMPARE(listText(main.List1), QStringLiteral("GARAGE DOOR OPENER"));
-        QCOMPARE(main.Text1->text(), QStringLiteral("it's 1234"));
-        QCOMPARE(main.Text2->text(), QStringLiteral("x'); DROP TABLE PDF; --"));
+        QCOMPARE(main.Picture5->Text1->text(), QStringLiteral("it's 1234"));
+        QCOMPARE(main.Picture5->Text2->text(), QStringLiteral("x'); DROP TABLE PDF; --"));
         QCOMPARE(LastSavedDescription, QStringLiteral("Garage Door opener"));
     }
 
@@ -295,7 +295,7 @@ private slots:
             QCOMPARE(vault().decodedEntry(key).mid(0, 2), (QStringList{description, QStringLiteral("2")}));
             QCOMPARE(vault().decodedEntry(key).value(6), QStringLiteral("CREDIT CARD"));
             QCOMPARE(listText(main.List1), description.toUpper().trimmed());
-            QCOMPARE(main.Label10->text(), QStringLiteral("CREDIT CARD"));
+            QCOMPARE(main.Picture5->Label10->text(), QStringLiteral("CREDIT CARD"));
         } else {
             QCOMPARE(vault().decodedEntry(key).mid(0, 2),
                      (QStringList{QStringLiteral("Garage Door"), QStringLiteral("1")}));
@@ -438,7 +438,7 @@ private slots:
         QCOMPARE(fake().titles(), QStringList{QStringLiteral("Success")});
 
         QCOMPARE(listText(main.List1), text::upper(description).trimmed());
-        QCOMPARE(main.Text1->text(), description.trimmed());
+        QCOMPARE(main.Picture5->Text1->text(), description.trimmed());
         main.Command11_Click();
         frmEntry& editing = form<frmEntry>();
         QCOMPARE(editing.Text2->text(), description);

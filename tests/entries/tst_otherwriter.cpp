@@ -88,9 +88,9 @@ private slots:
         QCOMPARE(vault().decodedEntry(bank), stored);
         QCOMPARE(listRows(main.List1), listed);
         if (!deleted) {
-            QCOMPARE(main.Label3->text(), QStringLiteral("BANK"));
-            QCOMPARE(main.Text1->text(), QStringLiteral("alice"));
-            QCOMPARE(main.Text2->text(), QStringLiteral("new pw"));
+            QCOMPARE(main.Picture5->Label3->text(), QStringLiteral("BANK"));
+            QCOMPARE(main.Picture5->Text1->text(), QStringLiteral("alice"));
+            QCOMPARE(main.Picture5->Text2->text(), QStringLiteral("new pw"));
         }
     }
 
@@ -153,7 +153,7 @@ private slots:
         replaceVault();
         main.Command8_Click();
         QCOMPARE(fake().titles(), QStringList{"Vault Changed"});
-        QCOMPARE(main.Label3->text(), QStringLiteral("OTHER MACHINE BANK"));
+        QCOMPARE(main.Picture5->Label3->text(), QStringLiteral("OTHER MACHINE BANK"));
         QCOMPARE(vault().value(QStringLiteral("SELECT COUNT(*) FROM PDF")).toInt(), 3);
         QVERIFY(!showOutsideChange());
         QCOMPARE(fake().messages.size(), 1);

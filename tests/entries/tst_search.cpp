@@ -99,7 +99,7 @@ private slots:
         setListIndex(window.List1, 0);
         QCOMPARE(main.Combo1->currentText(), QStringLiteral("ALL CATEGORIES"));
         QCOMPARE(listText(main.List1), QStringLiteral("JOE'S BANK"));
-        QCOMPARE(main.Text2->text(), QStringLiteral("router pin 77"));
+        QCOMPARE(main.Picture5->Text2->text(), QStringLiteral("router pin 77"));
         QVERIFY(!main.Picture1->isHidden());
         QVERIFY(isLoaded<frmSearch>());
 
@@ -114,8 +114,9 @@ private slots:
         search(QStringLiteral("twin"));
         for (int row : {1, 0}) {
             setListIndex(window.List1, row);
-            QCOMPARE(main.Text1->text(), row == 0 ? QStringLiteral("one") : QStringLiteral("two"));
-            QCOMPARE(main.Label10->text(), row == 0 ? QStringLiteral("HOME") : QStringLiteral("EMAIL"));
+            QCOMPARE(main.Picture5->Text1->text(), row == 0 ? QStringLiteral("one") : QStringLiteral("two"));
+            QCOMPARE(main.Picture5->Label10->text(),
+                     row == 0 ? QStringLiteral("HOME") : QStringLiteral("EMAIL"));
         }
     }
 

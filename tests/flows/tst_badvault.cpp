@@ -112,15 +112,15 @@ private slots:
         const QString before = storedNotes();
 
         frmMain& main = startOnVault();
-        QCOMPARE(main.Text5->toPlainText(), QString());
-        QCOMPARE(main.Text5->placeholderText(),
+        QCOMPARE(main.Picture5->Text5->toPlainText(), QString());
+        QCOMPARE(main.Picture5->Text5->placeholderText(),
                  QStringLiteral("This field could not be read. It is kept as stored."));
-        QCOMPARE(main.Text1->text(), QStringLiteral("1234"));
+        QCOMPARE(main.Picture5->Text1->text(), QStringLiteral("1234"));
 
         main.Command11_Click();
         frmEntry& editor = form<frmEntry>();
         QCOMPARE(editor.Text6->toPlainText(), QString());
-        QCOMPARE(editor.Text6->placeholderText(), main.Text5->placeholderText());
+        QCOMPARE(editor.Text6->placeholderText(), main.Picture5->Text5->placeholderText());
         editor.Text1->setText(QStringLiteral("5678"));
         editor.Text6->setPlainText(typedNotes);
         editor.Command21_Click();
@@ -156,7 +156,7 @@ private slots:
         };
 
         frmMain& main = startOnVault();
-        QCOMPARE(main.Label3->text(), QStringLiteral("ERROR"));
+        QCOMPARE(main.Picture5->Label3->text(), QStringLiteral("ERROR"));
         main.Command11_Click();
         frmEntry& editor = form<frmEntry>();
         editor.Text1->setText(QStringLiteral("5678"));

@@ -90,12 +90,12 @@ private slots:
         QCOMPARE(listRows(main.List1), listed);
         QCOMPARE(main.Label35->text(), QString::number(listed.size()));
         QCOMPARE(listText(main.List1), shown);
-        QCOMPARE(main.Label3->text(), shown);
+        QCOMPARE(main.Picture5->Label3->text(), shown);
         if (shown == QLatin1String("ROSE'S BED")) {
-            QCOMPARE(main.Label10->text(), QStringLiteral("GARDEN"));
+            QCOMPARE(main.Picture5->Label10->text(), QStringLiteral("GARDEN"));
             QCOMPARE(shownTitles(*main.shownEntry())[0], QStringLiteral("Plant:"));
-            QCOMPARE(main.Label4->text(), QStringLiteral("Owner's name:"));
-            QCOMPARE(main.Text1->text(), QStringLiteral("Anne"));
+            QCOMPARE(main.Picture5->Label4->text(), QStringLiteral("Owner's name:"));
+            QCOMPARE(main.Picture5->Text1->text(), QStringLiteral("Anne"));
             QVERIFY(!main.Picture5->isHidden());
         }
     }
@@ -118,7 +118,7 @@ private slots:
         frmMain& main = openMainWindow();
         setComboText(main.Combo1, filter);
         selectEntry(main, QStringLiteral("GARAGE"));
-        QCOMPARE(main.Label4->text(), QStringLiteral("Code:"));
+        QCOMPARE(main.Picture5->Label4->text(), QStringLiteral("Code:"));
 
         ModalScript script;
         script.on<frmEntry>(QStringLiteral("frmEntry"), [](frmEntry& entry) {
@@ -137,13 +137,13 @@ private slots:
         // The edited entry is shown under its new category, and the view never goes on showing
         // the entry as it was before the save.
         QCOMPARE(listText(main.List1), QStringLiteral("GARAGE"));
-        QCOMPARE(main.Label3->text(), QStringLiteral("GARAGE"));
-        QCOMPARE(main.Label10->text(), QStringLiteral("WEB SITE"));
-        QCOMPARE(main.Label4->text(), QStringLiteral("Web Address:"));
+        QCOMPARE(main.Picture5->Label3->text(), QStringLiteral("GARAGE"));
+        QCOMPARE(main.Picture5->Label10->text(), QStringLiteral("WEB SITE"));
+        QCOMPARE(main.Picture5->Label4->text(), QStringLiteral("Web Address:"));
         QCOMPARE(shownTitles(*main.shownEntry())[0], QStringLiteral("Site:"));
-        QCOMPARE(main.Picture6->picture(), QStringLiteral("cat_website"));
-        QCOMPARE(main.Text1->text(), QStringLiteral("https://garage.example"));
-        QVERIFY(!main.web1->isHidden());
+        QCOMPARE(main.Picture5->Picture6->picture(), QStringLiteral("cat_website"));
+        QCOMPARE(main.Picture5->Text1->text(), QStringLiteral("https://garage.example"));
+        QVERIFY(!main.Picture5->web1->isHidden());
         QVERIFY(!main.Picture5->isHidden());
     }
 
@@ -181,7 +181,7 @@ private slots:
         QCOMPARE(vault().decodedEntry(key.toLongLong()).value(6), QStringLiteral("WEB SITE"));
         QCOMPARE(main.Combo1->currentText(), QStringLiteral("ALL CATEGORIES"));
         QCOMPARE(listText(main.List1), QStringLiteral("CARPORT"));
-        QCOMPARE(main.Label10->text(), QStringLiteral("WEB SITE"));
+        QCOMPARE(main.Picture5->Label10->text(), QStringLiteral("WEB SITE"));
     }
 
     // A search result from another category: the filter goes to "ALL CATEGORIES" only when it
@@ -218,8 +218,8 @@ private slots:
         QCOMPARE(main.Combo1->currentText(), QStringLiteral("ALL CATEGORIES"));
         QCOMPARE(main.Label35->text(), QStringLiteral("3"));
         QCOMPARE(listText(main.List1), QStringLiteral("SHOP"));
-        QCOMPARE(main.Label10->text(), QStringLiteral("WEB SITE"));
-        QCOMPARE(main.Text2->text(), QStringLiteral("joe"));
+        QCOMPARE(main.Picture5->Label10->text(), QStringLiteral("WEB SITE"));
+        QCOMPARE(main.Picture5->Text2->text(), QStringLiteral("joe"));
         QVERIFY(!main.Picture1->isHidden() && !main.Picture5->isHidden());
         QVERIFY(!isLoaded<frmSearch>());
     }

@@ -183,7 +183,7 @@ private slots:
         setComboText(main.Combo1, QStringLiteral("WEB SITE"));
         for (int row = 0; row < main.List1->count(); ++row)
             QCOMPARE(main.List1->selectionModel()->isRowSelected(row),
-                     main.List1->entries().textAt(row) == main.Label3->text());
+                     main.List1->entries().textAt(row) == main.Picture5->Label3->text());
         QVERIFY(main.List1->currentRow() < 0 ||
                 main.List1->selectionModel()->isRowSelected(main.List1->currentRow()));
     }

@@ -35,7 +35,7 @@ private slots:
         frmMain& main = openMainWindow();
         selectEntry(main, QStringLiteral("GARAGE"));
         main.Check2->click();
-        const QColor hidden = textColour(main.Text1);
+        const QColor hidden = textColour(main.Picture5->Text1);
         QVERIFY(hidden != QColor(Qt::black));
 
         ModalScript script;
@@ -82,9 +82,9 @@ private slots:
         QVERIFY(main.Command10->isEnabled() && main.List1->isEnabled());
         // The main window comes back as it was left.
         QCOMPARE(listText(main.List1), QStringLiteral("GARAGE"));
-        QCOMPARE(main.Text1->text(), QStringLiteral("0815"));
+        QCOMPARE(main.Picture5->Text1->text(), QStringLiteral("0815"));
         QVERIFY(main.Check2->isChecked() && !main.Check1->isChecked());
-        QCOMPARE(textColour(main.Text1), hidden);
+        QCOMPARE(textColour(main.Picture5->Text1), hidden);
 
         // The entry editor opened now shows its values discreetly.
         bool discreet = false;
@@ -97,7 +97,8 @@ private slots:
         // Switching to the discreet box unticks the hide box.
         main.Check1->click();
         QVERIFY(main.Check1->isChecked() && !main.Check2->isChecked());
-        QVERIFY(textColour(main.Text1) != hidden && textColour(main.Text1) != QColor(Qt::black));
+        QVERIFY(textColour(main.Picture5->Text1) != hidden &&
+                textColour(main.Picture5->Text1) != QColor(Qt::black));
     }
 };
 

@@ -78,7 +78,7 @@ private slots:
         QVERIFY(!listRows(main.List1).contains(deleted));
         QCOMPARE(main.Label35->text(), QStringLiteral("2"));
         QCOMPARE(listText(main.List1), successor);
-        QCOMPARE(main.Label3->text(), successor);
+        QCOMPARE(main.Picture5->Label3->text(), successor);
         QCOMPARE(QString::number(main.shownEntryKey().value_or(0)), QString::number(keys[successor]));
         QCOMPARE(main.Picture17->isHidden(), !successorAttached);
     }
@@ -132,7 +132,7 @@ private slots:
             QFile::copy(QStringLiteral(QUORLANE_SOURCE_DIR "/resources/templates/") + QLatin1String(name),
                         vault().folder() + QLatin1Char('/') + QLatin1String(name));
         frmMain& main = openMainWindow();
-        QCOMPARE(main.Label3->text(), QStringLiteral("BOB'S SHED"));
+        QCOMPARE(main.Picture5->Label3->text(), QStringLiteral("BOB'S SHED"));
         QCOMPARE(shownTitles(*main.shownEntry())[0], QStringLiteral("Owner's item:"));
 
         ModalScript script;

@@ -89,7 +89,7 @@ private slots:
             QCOMPARE(main.Label29->text(), QString());
         } else {
             QCOMPARE(main.List1->currentRow(), 0);
-            QCOMPARE(main.Label3->text(), rows.first());
+            QCOMPARE(main.Picture5->Label3->text(), rows.first());
         }
         QVERIFY(fake().messages.isEmpty());
     }
@@ -159,7 +159,7 @@ private slots:
         }
         setComboText(main.Combo1, QStringLiteral("HOME"));
         QCOMPARE(main.List1->currentRow(), expected);
-        if (!shown.isEmpty()) QCOMPARE(main.Label3->text(), shown);
+        if (!shown.isEmpty()) QCOMPARE(main.Picture5->Label3->text(), shown);
         QVERIFY(fake().messages.isEmpty());
     }
 
@@ -169,7 +169,7 @@ private slots:
         LastSavedDescription = QStringLiteral("library card");
         FillEntryList();
         QCOMPARE(listText(main.List1), QStringLiteral("LIBRARY CARD"));
-        QCOMPARE(main.Label3->text(), QStringLiteral("LIBRARY CARD"));
+        QCOMPARE(main.Picture5->Label3->text(), QStringLiteral("LIBRARY CARD"));
 
         LastSavedDescription = QStringLiteral("nothing like it");
         FillEntryList();
@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(listed(main), (QStringList{"CAFÉ CRÈME", "ZOË'S BIKE"}));
         for (const QString& value : {QStringLiteral("latte"), QStringLiteral("lock 1234")}) {
             setListIndex(main.List1, value == QLatin1String("latte") ? 0 : 1);
-            QCOMPARE(main.Text1->text(), value);
+            QCOMPARE(main.Picture5->Text1->text(), value);
         }
     }
 
@@ -203,7 +203,7 @@ private slots:
             for (int row : {1, 0, 1}) {
                 setListIndex(main.List1, row);
                 QCOMPARE(main.shownEntryKey(), listKey(main.List1));
-                QCOMPARE(main.Text1->text(),
+                QCOMPARE(main.Picture5->Text1->text(),
                          main.shownEntryKey() == first ? QStringLiteral("first") : QStringLiteral("second"));
                 shown << main.shownEntryKey().value_or(0);
             }

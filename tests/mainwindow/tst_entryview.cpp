@@ -49,24 +49,24 @@ private slots:
             QStringLiteral("line one\nline two's end\n"), QStringLiteral("03/15/2013 02:05:09 pm"));
         frmMain& main = started();
 
-        QCOMPARE(main.Label3->text(), QStringLiteral("JOE'S CARD"));
-        QCOMPARE(main.Label13->text(), main.Label3->text());
-        QCOMPARE(main.Label10->text(), QStringLiteral("CREDIT CARD"));
+        QCOMPARE(main.Picture5->Label3->text(), QStringLiteral("JOE'S CARD"));
+        QCOMPARE(main.Picture5->Label13->text(), main.Picture5->Label3->text());
+        QCOMPARE(main.Picture5->Label10->text(), QStringLiteral("CREDIT CARD"));
         QCOMPARE(QString::number(main.shownEntryKey().value_or(0)), QString::number(key));
-        QCOMPARE(main.Text1->text(), QStringLiteral("4111 1111"));
-        QCOMPARE(main.Text2->text(), QStringLiteral("it's 09/29"));
-        QCOMPARE(main.Text3->text(), longValue);
-        QCOMPARE(main.Text4->text(), QString());
-        QCOMPARE(main.Text5->toPlainText(), QStringLiteral("line one\nline two's end"));
+        QCOMPARE(main.Picture5->Text1->text(), QStringLiteral("4111 1111"));
+        QCOMPARE(main.Picture5->Text2->text(), QStringLiteral("it's 09/29"));
+        QCOMPARE(main.Picture5->Text3->text(), longValue);
+        QCOMPARE(main.Picture5->Text4->text(), QString());
+        QCOMPARE(main.Picture5->Text5->toPlainText(), QStringLiteral("line one\nline two's end"));
         QCOMPARE(main.Label29->text(), QStringLiteral("Last Updated: 03/15/2013"));
-        const QStringList titles{main.Label4->text(), main.Label5->text(),
-                                 main.Label6->text(), main.Label7->text(),
-                                 main.Label8->text(), shownTitles(*main.shownEntry())[0]};
+        const QStringList titles{main.Picture5->Label4->text(), main.Picture5->Label5->text(),
+                                 main.Picture5->Label6->text(), main.Picture5->Label7->text(),
+                                 main.Picture5->Label8->text(), shownTitles(*main.shownEntry())[0]};
         QCOMPARE(titles,
                  (QStringList{"Card Number:", "Expiry Date:", "Security Code:", "PIN:", "Notes:", "Card:"}));
-        QCOMPARE(main.Text1->toolTip(), QStringLiteral("Card Number:"));
-        QCOMPARE(main.Text5->toolTip(), QStringLiteral("Notes:"));
-        QCOMPARE(main.Picture6->picture(), QStringLiteral("cat_creditcard"));
+        QCOMPARE(main.Picture5->Text1->toolTip(), QStringLiteral("Card Number:"));
+        QCOMPARE(main.Picture5->Text5->toolTip(), QStringLiteral("Notes:"));
+        QCOMPARE(main.Picture5->Picture6->picture(), QStringLiteral("cat_creditcard"));
         QVERIFY(!main.Picture5->isHidden());
         QVERIFY(main.Picture9->isHidden());
         QVERIFY(main.Picture17->isHidden());
@@ -89,7 +89,7 @@ private slots:
         vault().exec(QStringLiteral("UPDATE CatDef SET pwImg = ? WHERE pwCat = 'EMAIL'"), {stored});
         vault().addEntry(QStringLiteral("Mailbox"), QStringLiteral("EMAIL"));
         frmMain& main = started();
-        QCOMPARE(main.Picture6->picture(), picture);
+        QCOMPARE(main.Picture5->Picture6->picture(), picture);
         QVERIFY(fake().messages.isEmpty());
     }
 
@@ -134,7 +134,7 @@ private slots:
         QVERIFY(main.Picture5->isHidden());
         QVERIFY(!main.Picture9->isHidden());
         QVERIFY(selectEntry(main, QStringLiteral("KEPT")));
-        QCOMPARE(main.Text1->text(), QStringLiteral("here"));
+        QCOMPARE(main.Picture5->Text1->text(), QStringLiteral("here"));
         QVERIFY(!main.Picture5->isHidden());
         QCOMPARE(fake().messages.size(), 1);
     }
@@ -145,13 +145,13 @@ private slots:
         vault().addEntry(QStringLiteral("A Site"), QStringLiteral("WEB SITE"));
         vault().addEntry(QStringLiteral("B Locker"), QStringLiteral("GYM"), {QStringLiteral("17")});
         frmMain& main = started();
-        QCOMPARE(main.Label4->text(), QStringLiteral("Web Address:"));
+        QCOMPARE(main.Picture5->Label4->text(), QStringLiteral("Web Address:"));
         QVERIFY(selectEntry(main, QStringLiteral("B LOCKER")));
-        QCOMPARE(main.Label10->text(), QStringLiteral("GYM"));
-        QCOMPARE(main.Text1->text(), QStringLiteral("17"));
-        QCOMPARE(main.Label4->text(), QStringLiteral("Web Address:"));
+        QCOMPARE(main.Picture5->Label10->text(), QStringLiteral("GYM"));
+        QCOMPARE(main.Picture5->Text1->text(), QStringLiteral("17"));
+        QCOMPARE(main.Picture5->Label4->text(), QStringLiteral("Web Address:"));
         QVERIFY(!main.shownEntry()->definition);
-        QCOMPARE(main.Picture6->picture(), QStringLiteral("cat_website"));
+        QCOMPARE(main.Picture5->Picture6->picture(), QStringLiteral("cat_website"));
         QVERIFY(fake().messages.isEmpty());
     }
 
@@ -163,12 +163,12 @@ private slots:
             QStringLiteral("UPDATE PDF SET PDF2 = '999', PDF3 = 'not encoded', dtLU = NULL WHERE pNum = ?"),
             {key});
         frmMain& main = started();
-        QCOMPARE(main.Label3->text(), QStringLiteral("ODD"));
-        QCOMPARE(main.Text1->text(), QString());
-        QCOMPARE(main.Text1->placeholderText(),
+        QCOMPARE(main.Picture5->Label3->text(), QStringLiteral("ODD"));
+        QCOMPARE(main.Picture5->Text1->text(), QString());
+        QCOMPARE(main.Picture5->Text1->placeholderText(),
                  QStringLiteral("This field could not be read. It is kept as stored."));
-        QCOMPARE(main.Text2->text(), QString());
-        QCOMPARE(main.Text2->placeholderText(), main.Text1->placeholderText());
+        QCOMPARE(main.Picture5->Text2->text(), QString());
+        QCOMPARE(main.Picture5->Text2->placeholderText(), main.Picture5->Text1->placeholderText());
         QCOMPARE(main.Label29->text(), QStringLiteral("Last Updated: "));
         QVERIFY(fake().messages.isEmpty());
     }
@@ -212,15 +212,16 @@ private slots:
                          QStringLiteral("www.notes.example"));
         frmMain& main = started();
         const mainlayout::MainLayout& l = main.layoutInForce();
-        QCOMPARE(!main.web4->isHidden(), launch);
-        QVERIFY(main.web1->isHidden() && main.web2->isHidden() && main.web3->isHidden());
-        QCOMPARE(main.Text4->width(), twips::toPx(launch ? l.text5Width - 450 : l.text5Width));
-        QCOMPARE(main.Text1->width(), main.Text5->width());
-        if (launch) QCOMPARE(main.web4->x(), twips::toPx(l.picture5Width - 530));
+        QCOMPARE(!main.Picture5->web4->isHidden(), launch);
+        QVERIFY(main.Picture5->web1->isHidden() && main.Picture5->web2->isHidden() &&
+                main.Picture5->web3->isHidden());
+        QCOMPARE(main.Picture5->Text4->width(), twips::toPx(launch ? l.text5Width - 450 : l.text5Width));
+        QCOMPARE(main.Picture5->Text1->width(), main.Picture5->Text5->width());
+        if (launch) QCOMPARE(main.Picture5->web4->x(), twips::toPx(l.picture5Width - 530));
 
         // The button opens the trimmed value.
         if (launch) {
-            main.web4->click();
+            main.Picture5->web4->click();
             QCOMPARE(fake().opened, QStringList{value.trimmed()});
         }
     }
@@ -230,10 +231,10 @@ private slots:
         vault().addEntry(QStringLiteral("A"), QStringLiteral("WEB SITE"), {QStringLiteral("www.a.example")});
         vault().addEntry(QStringLiteral("B"), QStringLiteral("WEB SITE"), {QStringLiteral("b")});
         frmMain& main = started();
-        QVERIFY(!main.web1->isHidden());
+        QVERIFY(!main.Picture5->web1->isHidden());
         QVERIFY(selectEntry(main, QStringLiteral("B")));
-        QVERIFY(main.web1->isHidden());
-        QCOMPARE(main.Text1->width(), main.Text5->width());
+        QVERIFY(main.Picture5->web1->isHidden());
+        QCOMPARE(main.Picture5->Text1->width(), main.Picture5->Text5->width());
     }
 
     void launchFailureIsReported() {
@@ -241,12 +242,12 @@ private slots:
                          {QStringLiteral("www.unreachable.invalid")});
         frmMain& main = started();
         fake().openSucceeds = false;
-        main.web1->click();
+        main.Picture5->web1->click();
         QCOMPARE(fake().messages.size(), 1);
         QCOMPARE(fake().messages.first().title, QStringLiteral("Failed Execution"));
         QCOMPARE(fake().messages.first().prompt, QStringLiteral("Failed to open browser."));
         QCOMPARE(fake().messages.first().icon, MsgIcon::Error);
-        QCOMPARE(main.Label3->text(), QStringLiteral("A"));
+        QCOMPARE(main.Picture5->Label3->text(), QStringLiteral("A"));
     }
 
     // Each copy picture puts its whole box on the clipboard, an empty one included.
@@ -268,8 +269,9 @@ private slots:
         frmMain& main = started();
         main.Check2->setChecked(true); // copying works the same with the values hidden
         fake().clipboard = QStringLiteral("before");
-        PictureBox* pictures[] = {main.Picture10, main.Picture11, main.Picture12, main.Picture13,
-                                  main.Picture14};
+        PictureBox* pictures[] = {main.Picture5->Picture10, main.Picture5->Picture11,
+                                  main.Picture5->Picture12, main.Picture5->Picture13,
+                                  main.Picture5->Picture14};
         QTest::mouseClick(pictures[field - 1], Qt::LeftButton);
         QCOMPARE(fake().clipboard, copied);
         QVERIFY(fake().messages.isEmpty());
@@ -280,8 +282,9 @@ private slots:
         vault().addEntry(QStringLiteral("A"), QStringLiteral("HOME"));
         frmMain& main = started();
         main.activateWindow();
-        QWidget* order[] = {main.Text1, main.Text2, main.Text3, main.Text4, main.Text5};
-        main.Text1->setFocus();
+        QWidget* order[] = {main.Picture5->Text1, main.Picture5->Text2, main.Picture5->Text3,
+                            main.Picture5->Text4, main.Picture5->Text5};
+        main.Picture5->Text1->setFocus();
         for (int i = 0; i < 4; ++i) {
             QTest::keyClick(order[i], Qt::Key_Return);
             QCOMPARE(main.focusWidget(), order[i + 1]);

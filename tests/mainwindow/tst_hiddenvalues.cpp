@@ -37,7 +37,8 @@ frmMain& showing(TestVault& vault, Shown display) {
 }
 
 QWidget* valueBox(const frmMain& main, int field) {
-    QWidget* boxes[] = {main.Text1, main.Text2, main.Text3, main.Text4, main.Text5};
+    QWidget* boxes[] = {main.Picture5->Text1, main.Picture5->Text2, main.Picture5->Text3,
+                        main.Picture5->Text4, main.Picture5->Text5};
     return boxes[field - 1];
 }
 
@@ -126,14 +127,15 @@ private slots:
     // selection colours back.
     void hideClearsAnEarlierSelection() {
         frmMain& main = showing(vault(), Shown::Plain);
-        main.Text1->selectAll();
-        main.Text5->selectAll();
+        main.Picture5->Text1->selectAll();
+        main.Picture5->Text5->selectAll();
         main.Check2->setChecked(true);
-        QCOMPARE(selectedIn(main.Text1), QString());
-        QCOMPARE(selectedIn(main.Text5), QString());
+        QCOMPARE(selectedIn(main.Picture5->Text1), QString());
+        QCOMPARE(selectedIn(main.Picture5->Text5), QString());
         main.Check2->setChecked(false);
-        QCOMPARE(main.Text1->palette().color(QPalette::Active, QPalette::HighlightedText),
-                 QApplication::palette(main.Text1).color(QPalette::Active, QPalette::HighlightedText));
+        QCOMPARE(
+            main.Picture5->Text1->palette().color(QPalette::Active, QPalette::HighlightedText),
+            QApplication::palette(main.Picture5->Text1).color(QPalette::Active, QPalette::HighlightedText));
     }
 
     // A hidden box offers no context menu; a shown one offers copy and select-all.
@@ -147,7 +149,7 @@ private slots:
         QFETCH(int, display);
         QFETCH(QStringList, menus);
         frmMain& main = showing(vault(), Shown(display));
-        emit main.Text5->customContextMenuRequested({});
+        emit main.Picture5->Text5->customContextMenuRequested({});
         QCOMPARE(fake().menus, menus);
     }
 };

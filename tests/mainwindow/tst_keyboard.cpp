@@ -190,7 +190,8 @@ private slots:
         QCOMPARE(main.Command10->toolTip(), QStringLiteral("Create a new password entry. (Ctrl+N)"));
         QCOMPARE(main.Command22->toolTip(), QStringLiteral("Click for additional help. (F1)"));
         QCOMPARE(main.Command13->toolTip(), QStringLiteral("View attachments. (Ctrl+Shift+A)"));
-        QCOMPARE(main.Picture12->toolTip(), QStringLiteral("Copy this field to your clipboard. (Ctrl+3)"));
+        QCOMPARE(main.Picture5->Picture12->toolTip(),
+                 QStringLiteral("Copy this field to your clipboard. (Ctrl+3)"));
         QCOMPARE(main.Command10->accessibleName(), QStringLiteral("Create a new password entry."));
     }
 

@@ -139,9 +139,9 @@ private slots:
                      rows * main.List1->sizeHintForRow(0) + 2 * main.List1->frameWidth());
             QCOMPARE(main.Picture4->height(), twips::toPx(main.layoutInForce().list1Height + 20));
             // The launch button follows the pane's right edge.
-            QVERIFY(!main.web1->isHidden());
-            QCOMPARE(main.web1->x(), twips::toPx(main.layoutInForce().picture5Width - 530));
-            QCOMPARE(main.Text1->width(), twips::toPx(main.layoutInForce().text5Width - 450));
+            QVERIFY(!main.Picture5->web1->isHidden());
+            QCOMPARE(main.Picture5->web1->x(), twips::toPx(main.layoutInForce().picture5Width - 530));
+            QCOMPARE(main.Picture5->Text1->width(), twips::toPx(main.layoutInForce().text5Width - 450));
         }
     }
 
@@ -184,8 +184,8 @@ private slots:
         QVERIFY(main.Command2->geometry().bottom() < main.height());
         QVERIFY(main.Picture1->geometry().bottom() < main.Command2->y());
         QVERIFY(main.Picture5->geometry().right() < main.Picture1->width());
-        QVERIFY(main.web1->geometry().right() < main.Picture5->width());
-        QVERIFY(main.Text1->geometry().right() < main.web1->x());
+        QVERIFY(main.Picture5->web1->geometry().right() < main.Picture5->width());
+        QVERIFY(main.Picture5->Text1->geometry().right() < main.Picture5->web1->x());
         const int row = main.List1->sizeHintForRow(0), frame = 2 * main.List1->frameWidth();
         QCOMPARE((main.List1->height() - frame) % row, 0); // whole rows
     }
@@ -206,15 +206,19 @@ private slots:
     // The copy pictures and the entry count take the program's hand pointer, nothing else does.
     void clickableLabelsTakeTheHandPointer() {
         frmMain& main = form<frmMain>();
-        for (QWidget* w : {static_cast<QWidget*>(main.Picture10), static_cast<QWidget*>(main.Picture11),
-                           static_cast<QWidget*>(main.Picture12), static_cast<QWidget*>(main.Picture13),
-                           static_cast<QWidget*>(main.Picture14), static_cast<QWidget*>(main.Label35)}) {
+        for (QWidget* w :
+             {static_cast<QWidget*>(main.Picture5->Picture10),
+              static_cast<QWidget*>(main.Picture5->Picture11),
+              static_cast<QWidget*>(main.Picture5->Picture12),
+              static_cast<QWidget*>(main.Picture5->Picture13),
+              static_cast<QWidget*>(main.Picture5->Picture14), static_cast<QWidget*>(main.Label35)}) {
             QCOMPARE(w->cursor().shape(), Qt::BitmapCursor);
             QCOMPARE(w->cursor().hotSpot(), QPoint(8, 2));
             QCOMPARE(w->cursor().pixmap().size(), QSize(32, 32));
         }
-        for (QWidget* w : {static_cast<QWidget*>(main.List1), static_cast<QWidget*>(main.Label29),
-                           static_cast<QWidget*>(main.Text1), static_cast<QWidget*>(main.Picture6)})
+        for (QWidget* w :
+             {static_cast<QWidget*>(main.List1), static_cast<QWidget*>(main.Label29),
+              static_cast<QWidget*>(main.Picture5->Text1), static_cast<QWidget*>(main.Picture5->Picture6)})
             QVERIFY(w->cursor().shape() != Qt::BitmapCursor);
     }
 
@@ -243,9 +247,10 @@ private slots:
         FillCategoryFilter(0);
         main.show();
         setListIndex(main.List1, 0);
-        for (QWidget* w : {static_cast<QWidget*>(main.Check1), static_cast<QWidget*>(main.Check2),
-                           static_cast<QWidget*>(main.Label12), static_cast<QWidget*>(main.Label29),
-                           static_cast<QWidget*>(main.Label4), static_cast<QWidget*>(main.Label8)})
+        for (QWidget* w :
+             {static_cast<QWidget*>(main.Check1), static_cast<QWidget*>(main.Check2),
+              static_cast<QWidget*>(main.Label12), static_cast<QWidget*>(main.Label29),
+              static_cast<QWidget*>(main.Picture5->Label4), static_cast<QWidget*>(main.Picture5->Label8)})
             QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(w->objectName()));
         QVERIFY(main.Check1->geometry().right() < main.Check2->x());
         QCOMPARE(main.Check1->text(), QStringLiteral("&Display information discreetly."));

@@ -30,18 +30,18 @@ private slots:
         fake().clock = QDateTime::fromSecsSinceEpoch(59, Qt::UTC);
         frmMain& main = openMainWindow();
         QVERIFY(showActive(main));
-        QCOMPARE(main.Label3->text(), QStringLiteral("GAME"));
-        QCOMPARE(main.Text1->text(), QStringLiteral("key"));
-        QCOMPARE(main.Text4->text(), QStringLiteral("287 082  (1 s left)"));
-        QCOMPARE(main.Text5->toPlainText(),
+        QCOMPARE(main.Picture5->Label3->text(), QStringLiteral("GAME"));
+        QCOMPARE(main.Picture5->Text1->text(), QStringLiteral("key"));
+        QCOMPARE(main.Picture5->Text4->text(), QStringLiteral("287 082  (1 s left)"));
+        QCOMPARE(main.Picture5->Text5->toPlainText(),
                  QStringLiteral("first\nOne-time code: 9428 7082  (1 s left)\nlast"));
 
         fake().advance(1000);
-        QCOMPARE(main.Text4->text(), QStringLiteral("359 152  (30 s left)"));
-        QCOMPARE(main.Text5->toPlainText(),
+        QCOMPARE(main.Picture5->Text4->text(), QStringLiteral("359 152  (30 s left)"));
+        QCOMPARE(main.Picture5->Text5->toPlainText(),
                  QStringLiteral("first\nOne-time code: 3735 9152  (30 s left)\nlast"));
         fake().advance(1000);
-        QCOMPARE(main.Text4->text(), QStringLiteral("359 152  (29 s left)"));
+        QCOMPARE(main.Picture5->Text4->text(), QStringLiteral("359 152  (29 s left)"));
 
         // The field's copy control and Ctrl+T copy the code; other fields copy their values.
         main.copyField(4);
@@ -53,9 +53,9 @@ private slots:
 
         // Another entry: no code, and the countdown no longer writes into its boxes.
         selectEntry(main, QStringLiteral("PLAIN"));
-        QCOMPARE(main.Text3->text(), QStringLiteral("pw"));
+        QCOMPARE(main.Picture5->Text3->text(), QStringLiteral("pw"));
         fake().advance(3000);
-        QCOMPARE(main.Text4->text(), QString());
+        QCOMPARE(main.Picture5->Text4->text(), QString());
         QTest::keyClick(main.List1, Qt::Key_T, Qt::ControlModifier);
         QCOMPARE(fake().lastTitle(), QStringLiteral("No One-Time Code"));
         QCOMPARE(fake().messages.last().prompt,
