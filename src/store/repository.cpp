@@ -35,14 +35,15 @@ QString upperCased(QString value) {
     return value;
 }
 
-// The searched values, decoded and upper-cased as the search compares them. A value of the
-// codec's one-byte form is read in one pass over its bytes: each code goes through a table of
-// its character's capital straight into a buffer kept from value to value. Any other value (the
-// UTF-8 form, or text the encoder cannot have written) takes the codec's full decoding.
-class SearchedValues {
+// Stored values decoded and upper-cased, as the list shows descriptions and the search compares
+// values. A value of the codec's one-byte form is read in one pass over its bytes: each code goes
+// through a table of its character's capital straight into a buffer kept from value to value.
+// Any other value (the UTF-8 form, or text the encoder cannot have written) takes the codec's
+// full decoding.
+class UpperCasedValues {
 public:
     // restoreApostrophes: the substitute stands for the apostrophe it replaced.
-    explicit SearchedValues(bool restoreApostrophes) : restoreApostrophes_(restoreApostrophes) {
+    explicit UpperCasedValues(bool restoreApostrophes) : restoreApostrophes_(restoreApostrophes) {
         for (unsigned code = 0; code < 256; ++code) {
             char16_t c = cp1252::charOf(code);
             if (restoreApostrophes && c == ApostropheSubstitute.unicode()) c = u'\'';
@@ -50,7 +51,7 @@ public:
         }
     }
 
-    // The value as searched; the view lasts until the next call.
+    // The value upper-cased; the view lasts until the next call.
     QStringView operator()(QByteArrayView stored) {
         if (stored.size() % 6 == 0) return inTurns(stored);
         return anyLayout(stored);
@@ -382,9 +383,10 @@ Result<QList<ListedEntry>> listEntries(const QString& category) {
         openVault();
         QList<ListedEntry> listed;
         sqlite::Statement rows = openRecords(all ? sql::SelectAllListedEntries : sql::SelectListedEntries);
+        UpperCasedValues described(true);
         while (rows.next()) {
             if (!all && storedCategory(rows.bytesView(2)) != filter) continue;
-            listed << ListedEntry{keyOf(rows), upperTrimmed(DecodeEntryValue(rows.bytesView(1)))};
+            listed << ListedEntry{keyOf(rows), described(rows.bytesView(1)).trimmed().toString()};
         }
         closeVault();
         return listed;
@@ -465,7 +467,8 @@ Result<QList<ListedEntry>> findEntries(const QString& word) {
     // one-byte text exactly where it occurs in the value.
     const bool restoreApostrophes =
         wanted.contains(QLatin1Char('\'')) || wanted.contains(ApostropheSubstitute);
-    SearchedValues searched(restoreApostrophes);
+    UpperCasedValues searched(restoreApostrophes);
+    UpperCasedValues described(true);
     // Whether a row of searched values matches; gives its description as listed. The description
     // is matched as the other values are and made a text only for a row that matches.
     const auto matching = [&](const sqlite::Statement& rows) -> std::optional<QString> {
@@ -473,7 +476,7 @@ Result<QList<ListedEntry>> findEntries(const QString& word) {
         for (int column = 1; column < 7 && !match; ++column)
             match = occursIn(searched(rows.bytesView(column)));
         if (!match) return std::nullopt;
-        return upperCased(DecodeEntryValue(rows.bytesView(1))).trimmed();
+        return described(rows.bytesView(1)).trimmed().toString();
     };
     return operation<QList<ListedEntry>>(ErrorCode::Search, [&] {
         QList<ListedEntry> found;
@@ -485,11 +488,11 @@ Result<QList<ListedEntry>> findEntries(const QString& word) {
             {
                 sqlite::Statement rows = openRecords(sql::SelectAllListedEntries);
                 while (rows.next()) {
-                    QString description = upperCased(DecodeEntryValue(rows.bytesView(1))).trimmed();
+                    const QStringView description = described(rows.bytesView(1)).trimmed();
                     if (description.isEmpty())
                         blank << rows.number(0);
                     else
-                        found << ListedEntry{keyOf(rows), std::move(description)};
+                        found << ListedEntry{keyOf(rows), description.toString()};
                 }
             }
             for (const EntryKey key : blank) {
