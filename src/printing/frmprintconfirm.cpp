@@ -181,13 +181,21 @@ void frmPrintConfirm::Command1_Click() {
         MsgIcon::Error, MsgButtons::YesNo, MsgAnswer::No);
     if (answer != MsgAnswer::Yes) return;
     Hourglass hourglass;
+    const Result<QString> listing = ListAllEntries();
+    if (!listing) {
+        // The vault's attempts are spent: no earlier listing stays behind, then the report.
+        if (!PrintFolder.isEmpty())
+            removePrintPage(PrintFolder + QLatin1Char('/') + QLatin1String(ListingPageName));
+        hourglass.release();
+        showConversionReport(listing.code());
+        return;
+    }
     QString page;
     bool printed = false;
     const bool written = printOrReport(ErrorCode::PrintAll, hourglass, page, [&] {
         page = printPagePath(ListingPageName);
-        const QString listing = ListAllEntries();
         RenderPrintPage(deliveredInLanguage(QLatin1String(ListingTemplateName)), page,
-                        {{QStringLiteral("_~p1"), listing}, {QStringLiteral("_~p2"), printDateText()}});
+                        {{QStringLiteral("_~p1"), *listing}, {QStringLiteral("_~p2"), printDateText()}});
         printed = printThroughPreview(page);
     });
     if (!written) return;

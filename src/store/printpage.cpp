@@ -122,9 +122,10 @@ QString escapePageText(QString text) {
     return text;
 }
 
-QString ListAllEntries() {
+Result<QString> ListAllEntries() {
     QString listing;
-    try {
+    const bool read = runVaultOperation(ErrorCode::PrintAll, [&listing] {
+        listing.clear();
         openVault();
         {
             sqlite::Statement entries = openRecords(sql::SelectEntries);
@@ -140,14 +141,8 @@ QString ListAllEntries() {
             }
         }
         closeVault();
-    } catch (...) {
-        try {
-            closeVault();
-        } catch (const VaultFailure&) {
-            // the first failure is the one reported
-        }
-        throw;
-    }
+    });
+    if (!read) return Result<QString>::failure(ErrorCode::PrintAll);
     listing += QLatin1String("(End of Listing)");
     return listing;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records.h"
+
 #include <QList>
 #include <QString>
 #include <utility>
@@ -30,8 +32,6 @@ void RenderPrintPage(const QString& templateFile, const QString& pageFile,
 // character entities.
 QString escapePageText(QString text);
 
-// The HTML listing of every entry, in table order, followed by "(End of Listing)". Reads the
-// entries into VaultRecords and each entry's field titles into CategoryRecords, in one attempt
-// without retry; an entry whose category has no titles fails the listing. Throws VaultFailure
-// after closing whatever it opened.
-QString ListAllEntries();
+// The HTML listing of every entry, in table order, followed by "(End of Listing)", read under the
+// access policy (E228, vault.h); an entry whose category has no titles fails the attempt.
+Result<QString> ListAllEntries();

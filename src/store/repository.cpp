@@ -713,15 +713,18 @@ std::optional<LoginSettings> loadLoginSettings() {
 
 Result<> saveLoginSettings(const LoginSettings& settings, const VaultKey* newKey) {
     if (settings.required || heldVaultKey())
-        return operation<Done>(ErrorCode::SaveSetup, [&] {
+        return write(ErrorCode::SaveSetup, [&] {
             if (settings.required && !newKey)
                 throw VaultFailure{QStringLiteral("Quorlane"), -1,
                                    QStringLiteral("No key was made from the password")};
             const VaultKey* key = settings.required ? newKey : nullptr;
+            // Opened as for any write: the file checked, its write lock held until the new file
+            // has taken its place, a change of another program met instead of written over.
+            openVault();
             reencryptWithLogin(vaultFilePath(), heldVaultKey(), key, settings.retries);
+            closeVault();
             // The new file, written by this program, is the vault as known from now on.
             rememberVaultFile(key);
-            return Done{};
         });
     return write(ErrorCode::SaveSetup, [&] {
         openVault();

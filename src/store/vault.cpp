@@ -240,6 +240,10 @@ bool vaultIsOpen() {
     return connection.has_value();
 }
 
+bool vaultWriteLockHeld() {
+    return connection && inTransaction && current.writes;
+}
+
 sqlite::Statement openRecords(const char* statement, std::initializer_list<BoundValue> values) {
     countStatement();
     sqlite::Statement rows(openConnection(), statement);

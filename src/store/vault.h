@@ -35,6 +35,9 @@ void openVault();
 void closeVault();
 // Whether the operation's connection is open (tests: nothing is left open after a failure).
 bool vaultIsOpen();
+// Whether a write's openVault() holds the vault's write lock (re-encryption then takes no lock of
+// its own).
+bool vaultWriteLockHeld();
 
 // A value bound to a statement's '?'.
 using BoundValue = std::variant<QString, qint64>;

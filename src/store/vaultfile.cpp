@@ -157,14 +157,17 @@ void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultK
     removeStaleReencryption(target);
     bool renamed = false;
     // Holds the vault's write lock from before the copy until the copy has taken its place: a
-    // change another program saves meanwhile waits, and then finds the file replaced.
+    // change another program saves meanwhile waits, and then finds the file replaced. Inside a
+    // write of the repository the write's own connection holds it.
     std::optional<sqlite::Connection> holder;
     try {
         step(ReencryptStep::Open);
         if (!from) requirePlainVaultChecked(vaultPath);
-        holder.emplace(target, from);
-        holder->execute(sql::BeginWrite);
-        if (vaultChangedOutside()) throw VaultChangedOutside{};
+        if (!vaultWriteLockHeld()) {
+            holder.emplace(target, from);
+            holder->execute(sql::BeginWrite);
+            if (vaultChangedOutside()) throw VaultChangedOutside{};
+        }
         std::optional<sqlite::Connection> db = openExisting(target, from);
         step(ReencryptStep::Create);
         createOwnerOnly(copy);

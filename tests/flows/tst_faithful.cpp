@@ -144,7 +144,7 @@ private slots:
     void printAllFindsCategoryInOtherCase() {
         vault().addEntry(QStringLiteral("Lower"), QStringLiteral("web site"),
                          {QStringLiteral("www.x.example")});
-        const QString listing = ListAllEntries();
+        const QString listing = *ListAllEntries();
         QVERIFY2(listing.contains(QStringLiteral("www.x.example")), qPrintable(listing));
         QVERIFY(listing.contains(QStringLiteral("Web Address:")));
     }

@@ -21,6 +21,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -236,22 +237,26 @@ private slots:
         QVERIFY(isLoaded<frmPrint>() && !form<frmPrint>().isVisible());
     }
 
-    // Failures: the report with the warning icon, no retry, the arrow back, the warning open.
+    // Failures: the report with the warning icon, the arrow back, the warning open. A template or
+    // page that fails is reported at once; the vault's listing is read under the access policy,
+    // so a failing vault is tried its five times before the report.
     void failures_data() {
         QTest::addColumn<QString>("cause");
         QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("attempts");
         QTest::newRow("no tblpnt.htm") << "tblpnt.htm"
-                                       << "E204 : Conversion Error";
+                                       << "E204 : Conversion Error" << 0;
         QTest::newRow("no tblpnta.htm") << "tblpnta.htm"
-                                        << "E228 : Conversion Error";
+                                        << "E228 : Conversion Error" << 1;
         QTest::newRow("a category without titles") << "ORPHANS"
-                                                   << "E228 : Conversion Error";
+                                                   << "E228 : Conversion Error" << 5;
         QTest::newRow("the vault fails") << "Injected failure"
-                                         << "E228 : Conversion Error";
+                                         << "E228 : Conversion Error" << 5;
     }
     void failures() {
         QFETCH(QString, cause);
         QFETCH(QString, title);
+        QFETCH(int, attempts);
         deliverTemplates();
         vault().addEntry("Visa", "CREDIT CARD");
         openWarning("Visa");
@@ -261,9 +266,11 @@ private slots:
         QVERIFY(stale.open(QIODevice::WriteOnly));
         stale.close();
         if (cause == "ORPHANS") vault().addEntry("Stray", "ORPHANS");
-        int faults = 0;
-        if (cause == "Injected failure")
-            setFaultHook([&faults](int code, int, int) { return code == 0 && ++faults; });
+        QSet<int> listingAttempts;
+        setFaultHook([&listingAttempts, cause](int code, int attempt, int) {
+            if (code == int(ErrorCode::PrintAll)) listingAttempts.insert(attempt);
+            return code == int(ErrorCode::PrintAll) && cause == "Injected failure";
+        });
         print(title.startsWith("E228"));
         const MessageRecord report = fake().messages.last();
         QCOMPARE(report.title, title);
@@ -271,7 +278,7 @@ private slots:
                      report.prompt.contains(cause),
                  qPrintable(report.prompt));
         QVERIFY(report.icon == MsgIcon::Warning && report.buttons == MsgButtons::Ok);
-        QVERIFY(faults <= 1);
+        QCOMPARE(listingAttempts.size(), attempts);
         QCOMPARE(fake().printCount, 0);
         QVERIFY(isLoaded<frmPrintConfirm>() && !QApplication::overrideCursor() && !pagesLeft());
         QVERIFY(!vaultIsOpen());

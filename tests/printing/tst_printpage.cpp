@@ -58,14 +58,14 @@ QUORLANE_TEST(RenderPrintPageTest);
 class ListingTest final : public VaultTestCase {
     Q_OBJECT
 private slots:
-    void emptyVault() { QCOMPARE(ListAllEntries(), QStringLiteral("(End of Listing)")); }
+    void emptyVault() { QCOMPARE(*ListAllEntries(), QStringLiteral("(End of Listing)")); }
 
     void twoEntriesByteForByte() {
         vault().addEntry("Example Mail", "WEB SITE",
                          {"https://mail.example.com", "jdoe", "s3cret", "jd@example.com"},
                          "Security question:\r\nFirst pet");
         vault().addEntry("Visa", "CREDIT CARD", {"4111 1111", "12/27"}, {}, "01/02/2020 09:00:00 am");
-        QCOMPARE(ListAllEntries(),
+        QCOMPARE(*ListAllEntries(),
                  QStringLiteral("<u>Category: </u>WEB SITE<br><br><u>Site:</u><br>Example Mail<br><br>"
                                 "<u>Web Address:</u><br>https://mail.example.com<br><br>"
                                 "<u>User Name:</u><br>jdoe<br><br><u>Password:</u><br>s3cret<br><br>"
@@ -108,7 +108,7 @@ private slots:
         QFETCH(QString, fragment);
         vault().exec("UPDATE CatDef SET pwUDF1 = ? WHERE pwCat = 'HOME'", {title});
         vault().addEntry(description, "HOME", {}, notes);
-        const QString listing = ListAllEntries();
+        const QString listing = *ListAllEntries();
         QVERIFY2(listing.contains(fragment), qPrintable(listing));
     }
 };

@@ -1,5 +1,6 @@
 #include "store/checkahead.h"
 #include "store/filecheck.h"
+#include "store/repository.h"
 #include "store/vault.h"
 #include "store/vaultfile.h"
 #include "store/vaultkey.h"
@@ -285,6 +286,10 @@ private slots:
         else
             QVERIFY2(reportPattern(path, problem).match(failure).hasMatch(), qPrintable(failure));
         QCOMPARE(fileBytes(path), before);
+        // Taking the login away rewrites the whole vault: a vault refused is not rewritten either.
+        const Result<> plain = store::saveLoginSettings({false, QString(), QStringLiteral("3")});
+        QCOMPARE(plain.ok(), problem.isEmpty());
+        if (!plain) QCOMPARE(fileBytes(path), before);
     }
 };
 

@@ -7,6 +7,7 @@
 #include "store/repository.h"
 #include "store/statements.h"
 #include "store/vault.h"
+#include "store/vaultkey.h"
 #include "testmain.h"
 #include "testvault.h"
 
@@ -284,6 +285,22 @@ private slots:
         insertThreeCategories();
         QCOMPARE(fake().lastTitle(), QStringLiteral("E225 : Update Failed"));
         QCOMPARE(categoryCount(vault()), before);
+    }
+
+    // Setting a login rewrites the whole vault: a vault file this program cannot write is refused
+    // as any other write is (the report's code, every attempt spent), and stays plain.
+    void readOnlyFileGetsNoLogin() {
+        QFile::setPermissions(vault().path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        const WithoutPermissionOverride asOrdinaryUser;
+        const QByteArray before = fileBytes(vault().path());
+        std::optional<VaultKey> key = VaultKey::deriveFromLogin(QStringLiteral("SECRET"), newVaultSalt());
+        QVERIFY(key);
+        const Result<> saved =
+            store::saveLoginSettings({true, QStringLiteral("Secret"), QStringLiteral("2")}, &*key);
+        QCOMPARE(saved.code(), ErrorCode::SaveSetup);
+        QCOMPARE(storeState().attemptCount, short(5));
+        QCOMPARE(fileBytes(vault().path()), before);
+        QVERIFY(!vaultIsOpen());
     }
 
     // A nested operation that succeeds starts the shared count again; the outer one still ends
