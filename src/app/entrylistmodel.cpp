@@ -4,16 +4,54 @@
 #include <QItemSelectionModel>
 #include <algorithm>
 
-void EntryListModel::setEntries(QList<ListedEntry> entries) {
-    // Comparing the texts themselves costs less than making a sort key of each; the rows are
-    // sorted as indexes into the entries, so that comparing goes straight to the characters.
-    std::vector<qsizetype> order(std::size_t(entries.size()));
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = qsizetype(i);
+namespace {
+
+// The first four characters of a text as one number that orders as the texts do by their
+// characters' codes; a shorter text is padded with zeros, which order before any character.
+quint64 leadingCharacters(const QString& text) {
+    quint64 lead = 0;
+    for (qsizetype i = 0; i < 4; ++i)
+        lead = lead << 16 | (i < text.size() ? text[i].unicode() : 0u);
+    return lead;
+}
+
+// The entries' indexes in the order of their descriptions by the locale's collation, equal
+// descriptions in the order of the entries. The C locale's collation compares the characters'
+// codes, which the first four characters mostly settle: those are compared as one number, and
+// only texts that begin alike are compared further.
+std::vector<qsizetype> collationOrder(const QList<ListedEntry>& entries) {
     const QCollator collator;
-    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
-        return collator.compare(entries[a].description, entries[b].description) < 0;
+    if (collator.locale().language() != QLocale::C || collator.caseSensitivity() != Qt::CaseSensitive) {
+        // Comparing the texts themselves costs less than making a sort key of each.
+        std::vector<qsizetype> order(std::size_t(entries.size()));
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = qsizetype(i);
+        std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+            return collator.compare(entries[a].description, entries[b].description) < 0;
+        });
+        return order;
+    }
+    struct Row {
+        quint64 lead;
+        qsizetype entry;
+    };
+    std::vector<Row> rows(std::size_t(entries.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = {leadingCharacters(entries[qsizetype(i)].description), qsizetype(i)};
+    std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
+        if (a.lead != b.lead) return a.lead < b.lead;
+        return entries[a.entry].description.compare(entries[b.entry].description) < 0;
     });
+    std::vector<qsizetype> order(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        order[i] = rows[i].entry;
+    return order;
+}
+
+} // namespace
+
+void EntryListModel::setEntries(QList<ListedEntry> entries) {
+    const std::vector<qsizetype> order = collationOrder(entries);
     beginResetModel();
     texts_.clear();
     texts_.reserve(entries.size());

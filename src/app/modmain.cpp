@@ -11,6 +11,7 @@
 #include "mainwindowport.h"
 #include "modregistry.h"
 #include "platform.h"
+#include "store/checkahead.h"
 #include "store/filecheck.h"
 #include "store/locations.h"
 #include "store/vault.h"
@@ -39,10 +40,6 @@ void resetGlobals() {
     ChosenVaultFile.clear();
     PrintFolder.clear();
     loginSession() = {};
-    LoadedLoginSettings = {};
-    LastSavedDescription.clear();
-    PreferenceToggleGuard = 0;
-    TrayIconData = {};
     resetCopiedValue();
     trayLock().reset();
 }
@@ -107,6 +104,15 @@ VaultNews placeVault() {
     if (place.templateFile.isEmpty() || !makeVaultFromTemplate(place.templateFile, vaultFilePath()))
         return {};
     return {vaultFilePath(), {}, {}, {}};
+}
+
+// The vault file as placeVault() will find it, when it is there already (not still to be moved
+// or made); empty otherwise.
+QString vaultAsFound() {
+    if (!ChosenVaultFile.isEmpty()) return QDir::cleanPath(ChosenVaultFile);
+    const VaultPlace place = findVault(storeState().appFolder, userDataFolder(), oldUserDataFolder());
+    if (!place.oldFolder.isEmpty() || !place.templateFile.isEmpty()) return {};
+    return QDir::cleanPath(place.folder + QLatin1Char('/') + QLatin1String(VaultFileName));
 }
 
 const QString BackUpAdvice = QCoreApplication::translate(
@@ -182,10 +188,13 @@ void StartUp() {
     loginSession().password.clear();
     loginSession().accepted = false;
 
+    storeState().appFolder = appFolderFrom(QCoreApplication::applicationDirPath());
+    // The vault's check runs while the windows are built.
+    if (const QString found = vaultAsFound(); !found.isEmpty()) checkVaultFileAhead(found);
+
     MainWindowPort& main = mainWindow();
     main.widget().setWindowTitle(QStringLiteral("Quorlane"));
 
-    storeState().appFolder = appFolderFrom(QCoreApplication::applicationDirPath());
     protectSettingsFile();
     keepPasswordsOffAccessibility();
 

@@ -1,5 +1,7 @@
 #include "filecheck.h"
 
+#include "checkahead.h"
+
 #include "statements.h"
 #include "vault.h"
 #include "vaultfile.h"
@@ -14,6 +16,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <memory>
 #include <optional>
 #include <sys/stat.h>
 
@@ -91,31 +94,61 @@ QString inUserLanguage(const std::string& said) {
     return inUserLanguage(QString::fromStdString(said));
 }
 
-VaultFileVerdict runChecker(const QString& path) {
+// A check started ahead of its use, on the file as it was then.
+struct AheadCheck {
+    QString path;
+    Fingerprint fingerprint;
+    std::unique_ptr<QProcess> checker;
+};
+std::optional<AheadCheck> aheadCheck;
+
+// Ends a check started ahead that nothing will use.
+void dropAheadCheck() {
+    if (!aheadCheck) return;
+    if (aheadCheck->checker && aheadCheck->checker->state() != QProcess::NotRunning) {
+        aheadCheck->checker->kill();
+        aheadCheck->checker->waitForFinished(CheckerWaitMs);
+    }
+    aheadCheck.reset();
+}
+
+std::unique_ptr<QProcess> startChecker(const QString& program, const QString& path) {
+    auto checker = std::make_unique<QProcess>();
+    checker->setProgram(program);
+    checker->setArguments({path});
+    checker->setStandardInputFile(QProcess::nullDevice());
+    checker->start(QIODevice::ReadOnly);
+    return checker;
+}
+
+// The checker's answer on the file at path; a check of it started ahead is taken when the file
+// is still as it was then.
+VaultFileVerdict runChecker(const QString& path, const Fingerprint& fingerprint) {
     const QString program = vaultCheckerProgram();
     if (program.isEmpty())
         return {Kind::Unchecked,
                 QCoreApplication::translate("VaultFile", "the checking program %1 is not installed")
                     .arg(QLatin1String(CheckerName))};
-    QProcess checker;
-    checker.setProgram(program);
-    checker.setArguments({path});
-    checker.setStandardInputFile(QProcess::nullDevice());
-    checker.start(QIODevice::ReadOnly);
-    if (!checker.waitForStarted(CheckerWaitMs))
+    std::unique_ptr<QProcess> checker;
+    if (aheadCheck && aheadCheck->path == path && aheadCheck->fingerprint == fingerprint &&
+        aheadCheck->checker->program() == program)
+        checker = std::move(aheadCheck->checker);
+    dropAheadCheck();
+    if (!checker) checker = startChecker(program, path);
+    if (!checker->waitForStarted(CheckerWaitMs))
         return {Kind::Unchecked,
                 QCoreApplication::translate("VaultFile", "the checking program %1 could not be started")
                     .arg(program)};
-    if (!checker.waitForFinished(CheckerWaitMs)) {
-        checker.kill();
-        checker.waitForFinished(CheckerWaitMs);
+    if (!checker->waitForFinished(CheckerWaitMs)) {
+        checker->kill();
+        checker->waitForFinished(CheckerWaitMs);
         return {Kind::Unchecked, QCoreApplication::translate("VaultFile", "the check did not finish")};
     }
-    const QString said = QString::fromUtf8(checker.readAllStandardOutput()).trimmed();
-    if (checker.exitStatus() != QProcess::NormalExit)
+    const QString said = QString::fromUtf8(checker->readAllStandardOutput()).trimmed();
+    if (checker->exitStatus() != QProcess::NormalExit)
         return {Kind::Unchecked,
                 QCoreApplication::translate("VaultFile", "the checking program stopped without an answer")};
-    switch (checker.exitCode()) {
+    switch (checker->exitCode()) {
     case 0:
         return {};
     case 1:
@@ -186,7 +219,7 @@ VaultFileVerdict currentVerdict(const QString& path, const VaultKey* key,
     } else {
         // Without a key an encrypted file cannot be read at all, by anyone.
         if (readVaultHeader(path).kind == VaultFileKind::Encrypted) return {};
-        verdict = runChecker(path);
+        verdict = runChecker(path, *fingerprint);
         // A file that could not be read now may be readable at the next attempt.
         if (verdict.kind == Kind::Unreadable) return verdict;
     }
@@ -271,4 +304,19 @@ void setVaultCheckerProgram(const QString& program) {
 
 void forgetVaultFileChecks() {
     lastCheck.reset();
+    dropAheadCheck();
+}
+
+void checkVaultFileAhead(const QString& path) {
+    dropAheadCheck();
+    const std::optional<Fingerprint> fingerprint = fingerprintOf(path);
+    // Nothing to check, or nothing new: an encrypted file is checked with its key.
+    if (!fingerprint ||
+        (lastCheck && lastCheck->path == path && !lastCheck->keyed &&
+         lastCheck->fingerprint == *fingerprint) ||
+        readVaultHeader(path).kind == VaultFileKind::Encrypted)
+        return;
+    const QString program = vaultCheckerProgram();
+    if (program.isEmpty()) return;
+    aheadCheck = AheadCheck{path, *fingerprint, startChecker(program, path)};
 }

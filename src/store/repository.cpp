@@ -35,14 +35,15 @@ QString upperCased(QString value) {
     return value;
 }
 
-// The searched values, decoded and upper-cased as the search compares them. A value of the
-// codec's one-byte form is read in one pass over its bytes: each code goes through a table of
-// its character's capital straight into a buffer kept from value to value. Any other value (the
-// UTF-8 form, or text the encoder cannot have written) takes the codec's full decoding.
-class SearchedValues {
+// Stored values decoded and upper-cased, as the list shows descriptions and the search compares
+// values. A value of the codec's one-byte form is read in one pass over its bytes: each code goes
+// through a table of its character's capital straight into a buffer kept from value to value.
+// Any other value (the UTF-8 form, or text the encoder cannot have written) takes the codec's
+// full decoding.
+class UpperCasedValues {
 public:
     // restoreApostrophes: the substitute stands for the apostrophe it replaced.
-    explicit SearchedValues(bool restoreApostrophes) : restoreApostrophes_(restoreApostrophes) {
+    explicit UpperCasedValues(bool restoreApostrophes) : restoreApostrophes_(restoreApostrophes) {
         for (unsigned code = 0; code < 256; ++code) {
             char16_t c = cp1252::charOf(code);
             if (restoreApostrophes && c == ApostropheSubstitute.unicode()) c = u'\'';
@@ -50,9 +51,40 @@ public:
         }
     }
 
-    // The value as searched; the view lasts until the next call.
+    // The value upper-cased; the view lasts until the next call.
     QStringView operator()(QByteArrayView stored) {
-        buffer_.resize(std::size_t(stored.size() / 6 + 1));
+        if (stored.size() % 6 == 0) return inTurns(stored);
+        return anyLayout(stored);
+    }
+
+private:
+    // The encoder's own layout: six bytes per code, a filler before each of its three digits, so
+    // the digits are every second byte and the codes are read without looking for them. A value
+    // that breaks the layout anywhere is read by anyLayout() instead.
+    QStringView inTurns(QByteArrayView stored) {
+        const qsizetype length = stored.size() / 6;
+        if (std::size_t(length) > buffer_.size()) buffer_.resize(std::size_t(length));
+        const auto* s = reinterpret_cast<const unsigned char*>(stored.data());
+        char16_t* d = buffer_.data();
+        unsigned broken = 0;
+        // From the end: the last six bytes are the first character's units, tens and hundreds.
+        for (qsizetype at = stored.size() - 6; at >= 0; at -= 6) {
+            const unsigned char* code = s + at;
+            const unsigned units = code[1] - unsigned('0'), tens = code[3] - unsigned('0'),
+                           hundreds = code[5] - unsigned('0');
+            const unsigned number = hundreds * 100 + tens * 10 + units;
+            broken |= unsigned(code[0] > 12) | unsigned(code[2] > 12) | unsigned(code[4] > 12) |
+                      unsigned(units > 9) | unsigned(tens > 9) | unsigned(hundreds > 9) |
+                      unsigned(number > 255);
+            *d++ = capitals_[number & 0xff];
+        }
+        if (broken) return anyLayout(stored);
+        return QStringView(buffer_.data(), length);
+    }
+
+    // Any layout the decoder reads: fillers (1..12) skipped wherever they are.
+    QStringView anyLayout(QByteArrayView stored) {
+        buffer_.resize(std::max(buffer_.size(), std::size_t(stored.size() / 6 + 1)));
         char16_t* d = buffer_.data();
         unsigned number = 0;
         int place = 0;
@@ -75,7 +107,6 @@ public:
         return QStringView(buffer_.data(), d - buffer_.data());
     }
 
-private:
     QStringView decodedFully(QByteArrayView stored) {
         decoded_ = upperCased(restoreApostrophes_ ? DecodeEntryValue(stored) : DecodeValue(stored));
         return decoded_;
@@ -352,9 +383,10 @@ Result<QList<ListedEntry>> listEntries(const QString& category) {
         openVault();
         QList<ListedEntry> listed;
         sqlite::Statement rows = openRecords(all ? sql::SelectAllListedEntries : sql::SelectListedEntries);
+        UpperCasedValues described(true);
         while (rows.next()) {
             if (!all && storedCategory(rows.bytesView(2)) != filter) continue;
-            listed << ListedEntry{keyOf(rows), upperTrimmed(DecodeEntryValue(rows.bytesView(1)))};
+            listed << ListedEntry{keyOf(rows), described(rows.bytesView(1)).trimmed().toString()};
         }
         closeVault();
         return listed;
@@ -435,14 +467,16 @@ Result<QList<ListedEntry>> findEntries(const QString& word) {
     // one-byte text exactly where it occurs in the value.
     const bool restoreApostrophes =
         wanted.contains(QLatin1Char('\'')) || wanted.contains(ApostropheSubstitute);
-    SearchedValues searched(restoreApostrophes);
-    // Whether a row of searched values matches; gives its description as listed.
+    UpperCasedValues searched(restoreApostrophes);
+    UpperCasedValues described(true);
+    // Whether a row of searched values matches; gives its description as listed. The description
+    // is matched as the other values are and made a text only for a row that matches.
     const auto matching = [&](const sqlite::Statement& rows) -> std::optional<QString> {
-        QString description = upperCased(DecodeEntryValue(rows.bytesView(1))).trimmed();
-        bool match = occursIn(description);
-        for (int column = 2; column < 7 && !match; ++column)
+        bool match = false;
+        for (int column = 1; column < 7 && !match; ++column)
             match = occursIn(searched(rows.bytesView(column)));
-        return match ? std::optional(std::move(description)) : std::nullopt;
+        if (!match) return std::nullopt;
+        return described(rows.bytesView(1)).trimmed().toString();
     };
     return operation<QList<ListedEntry>>(ErrorCode::Search, [&] {
         QList<ListedEntry> found;
@@ -454,11 +488,11 @@ Result<QList<ListedEntry>> findEntries(const QString& word) {
             {
                 sqlite::Statement rows = openRecords(sql::SelectAllListedEntries);
                 while (rows.next()) {
-                    QString description = upperCased(DecodeEntryValue(rows.bytesView(1))).trimmed();
+                    const QStringView description = described(rows.bytesView(1)).trimmed();
                     if (description.isEmpty())
                         blank << rows.number(0);
                     else
-                        found << ListedEntry{keyOf(rows), std::move(description)};
+                        found << ListedEntry{keyOf(rows), description.toString()};
                 }
             }
             for (const EntryKey key : blank) {

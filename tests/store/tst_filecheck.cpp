@@ -1,3 +1,4 @@
+#include "store/checkahead.h"
 #include "store/filecheck.h"
 #include "store/repository.h"
 #include "store/vault.h"
@@ -215,6 +216,38 @@ private slots:
                  QStringLiteral("%1 was not opened because it could not be checked first: the checking "
                                 "program %2/no-such-checker could not be started.")
                      .arg(QDir::toNativeSeparators(path), vault().folder()));
+    }
+
+    // A check started ahead (while start-up builds the windows) answers only for the file as it
+    // was when it started: a file another program changed or replaced meanwhile is checked again.
+    void checkAheadAnswersForTheFileAsItWas_data() {
+        QTest::addColumn<QString>("meanwhile"); // "", "changed", "replaced"
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("unchanged") << QString() << QString();
+        QTest::newRow("changed") << QStringLiteral("changed") << QStringLiteral("it holds a view named Peek");
+        QTest::newRow("replaced") << QStringLiteral("replaced")
+                                  << QStringLiteral("it holds a trigger named Spy");
+    }
+    void checkAheadAnswersForTheFileAsItWas() {
+        QFETCH(QString, meanwhile);
+        QFETCH(QString, problem);
+        const QString path = vault().path();
+        const QString replacement = path + QStringLiteral(".restored");
+        QFile::copy(path, replacement);
+        craft(replacement,
+              QStringLiteral("CREATE TRIGGER Spy AFTER UPDATE ON PDF BEGIN DELETE FROM Cats; END"));
+
+        checkVaultFileAhead(path);
+        if (meanwhile == QLatin1String("changed"))
+            vault().exec(QStringLiteral("CREATE VIEW Peek AS SELECT * FROM LPass"));
+        else if (meanwhile == QLatin1String("replaced"))
+            QVERIFY(QFile::remove(path) && QFile::rename(replacement, path));
+
+        const QString failure = openingFailure();
+        if (problem.isEmpty())
+            QCOMPARE(failure, QString());
+        else
+            QVERIFY2(reportPattern(path, problem).match(failure).hasMatch(), qPrintable(failure));
     }
 
     // An encrypted vault gets the same comparison through SQLCipher once its key is known.

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QSet>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -191,6 +192,50 @@ private slots:
                                             QStringLiteral("HOME")},
                                 When));
         QCOMPARE(descriptions(store::findEntries(word)), found ? QStringList{"ENTRY"} : QStringList());
+    }
+
+    // A value another tool stored in a layout of the codec other than the encoder's own (fillers
+    // missing, or of the highest code the decoder skips) is searched as it is decoded.
+    void searchReadsValuesInAnyLayout_data() {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("fillers"); // code 12 before every digit, else none
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("found"); // the description listed, or nothing
+        QTest::newRow("notes without fillers") << "PDF6"
+                                               << "Spare key" << false << "key"
+                                               << "ENTRY";
+        QTest::newRow("notes without fillers, six digits") << "PDF6"
+                                                           << "At" << false << "at"
+                                                           << "ENTRY";
+        QTest::newRow("notes, fillers of code 12") << "PDF6"
+                                                   << "Mat" << true << "mat"
+                                                   << "ENTRY";
+        QTest::newRow("description without fillers") << "PDF1"
+                                                     << "Bank" << false << "ank"
+                                                     << "BANK";
+        QTest::newRow("in no value") << "PDF6"
+                                     << "Spare key" << false << "mat"
+                                     << "";
+    }
+    void searchReadsValuesInAnyLayout() {
+        QFETCH(QString, column);
+        QFETCH(QString, text);
+        QFETCH(bool, fillers);
+        QFETCH(QString, word);
+        QFETCH(QString, found);
+        // Each character's code as three digits, the whole reversed.
+        QString digits;
+        for (const QChar c : text)
+            digits += QStringLiteral("%1").arg(c.unicode(), 3, 10, QLatin1Char('0'));
+        std::reverse(digits.begin(), digits.end());
+        QString stored;
+        for (const QChar digit : digits)
+            stored += (fillers ? QString(QChar(12)) : QString()) + digit;
+        QVERIFY(store::addEntry(values("Entry", "HOME"), When));
+        vault().exec(QStringLiteral("UPDATE PDF SET %1 = ?").arg(column), {stored});
+        QCOMPARE(descriptions(store::findEntries(word)),
+                 found.isEmpty() ? QStringList() : QStringList{found});
     }
 
     // Every script at the editor's limits (1,000 characters per value, 1,500 for notes, counted
