@@ -198,6 +198,26 @@ private slots:
         QCOMPARE(main.isMinimized(), !tray);
     }
 
+    // Restoring the covered window while its login window is open asks no second time.
+    void restoreDuringLoginAsksOnce() {
+        fake().tray = false;
+        setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
+        frmMain& main = shownMainWindow();
+        main.Command6_Click();
+        fake().onShowModal = [&main](QDialog&) {
+            main.showNormal();
+            QCoreApplication::processEvents();
+            QVERIFY(isLoaded<frmLogin>());
+            QTest::keyClicks(form<frmLogin>().txtPassword, QStringLiteral("secret"));
+            QTest::keyClick(form<frmLogin>().txtPassword, Qt::Key_Return);
+        };
+        trayLock().activated(QSystemTrayIcon::Trigger);
+        QCoreApplication::processEvents();
+        QCOMPARE(fake().modals, QStringList{QStringLiteral("frmLogin")});
+        QVERIFY(trayLock().mainShown());
+        QVERIFY(!main.isMinimized());
+    }
+
     // After giving up once, every later login from the tray allows a single try.
     void giveUpLeavesOneTry() {
         setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
