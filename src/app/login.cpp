@@ -1,5 +1,3 @@
-#include "modmain.h"
-
 #include "frmsetup.h"
 #include "logincontroller.h"
 #include "loginsession.h"

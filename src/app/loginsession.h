@@ -41,3 +41,11 @@ public:
 
 // The one login session of the program.
 LoginSession& loginSession();
+
+// Reads the login settings from the vault into the login session.
+void LoadLoginSettings();
+// The start-up login: shows the login window once, modally.
+void ShowStartUpLogin();
+// The start-up login loop: shows the login window until the password is right, and ends the
+// program after the first try and the login session's retries.
+void RunStartUpLogin();

@@ -13,6 +13,7 @@
 #include "platform.h"
 #include "store/checkahead.h"
 #include "store/filecheck.h"
+#include "store/globals.h"
 #include "store/locations.h"
 #include "store/vault.h"
 #include "store/vaultfile.h"

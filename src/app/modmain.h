@@ -1,10 +1,6 @@
 #pragma once
 
-#include "store/globals.h"
-
 #include <QString>
-
-class PictureBox;
 
 // Back to the state before start-up (tests).
 void resetGlobals();
@@ -23,16 +19,9 @@ void StartUp();
 // so the program goes on as for a missing vault.
 void CheckVaultFile();
 
-// Shared procedures of the windows.
-void LoadLoginSettings();
+class PictureBox;
 // The setup window: the login settings as stored, the given banner.
 void ShowSetup(const PictureBox* banner);
-
-// The start-up login: shows the login window once, modally.
-void ShowStartUpLogin();
-// The start-up login loop: shows the login window until the password is right, and ends the
-// program after the first try and the login session's retries.
-void RunStartUpLogin();
 
 // Registers the program's pictures (static library resources).
 void initQuorlaneResources();

@@ -7,7 +7,6 @@
 #include "app/frmlogin.h"
 #include "app/frmsetup.h"
 #include "app/loginsession.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/twips.h"
 #include "mainwindow/frmmain.h"
