@@ -41,7 +41,7 @@ BenchVaults& vaults(int entries) {
     v.key = VaultKey::deriveFromLogin(Password, newVaultSalt());
     reencryptVault(encrypted, nullptr, &*v.key);
     storeState().appFolder = v.plainFolder;
-    VaultFolder = storeState().appFolder;
+    storeState().vaultFolder = storeState().appFolder;
     forgetVaultKey();
     const Result<QList<ListedEntry>> listed = store::listEntries(QStringLiteral("ALL CATEGORIES"));
     const QList<ListedEntry> all = listed ? *listed : QList<ListedEntry>();
@@ -53,7 +53,7 @@ BenchVaults& vaults(int entries) {
 void use(int entries, bool encrypted) {
     BenchVaults& v = vaults(entries);
     storeState().appFolder = encrypted ? v.encryptedFolder : v.plainFolder;
-    VaultFolder = storeState().appFolder;
+    storeState().vaultFolder = storeState().appFolder;
     storeState().maxAttempts = 5;
     if (encrypted)
         holdVaultKey(*VaultKey::deriveFromLogin(Password, v.key->salt()));

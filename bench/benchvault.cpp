@@ -94,7 +94,7 @@ QString lastBenchVault;
 
 void useFolder(const QString& folder) {
     storeState().appFolder = folder;
-    VaultFolder = folder;
+    storeState().vaultFolder = folder;
     storeState().maxAttempts = 5;
     setVaultCheckerProgram(QStringLiteral(QUORLANE_APP_DIR "/quorlane-vaultcheck"));
 }

@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     QtPlatform qtPlatform;
     setPlatform(&qtPlatform);
     registerMainWindow();
-    ChosenVaultFile = line.vaultFile;
+    storeState().chosenVaultFile = line.vaultFile;
     StartUp();
     return QApplication::exec();
 }

@@ -38,9 +38,9 @@ void initQuorlaneResources() {
 
 void resetGlobals() {
     resetStoreGlobals();
-    VaultFolder.clear();
-    ChosenVaultFile.clear();
-    PrintFolder.clear();
+    storeState().vaultFolder.clear();
+    storeState().chosenVaultFile.clear();
+    storeState().printFolder.clear();
     loginSession() = {};
     resetCopiedValue();
     trayLock().reset();
@@ -87,12 +87,12 @@ struct VaultNews {
 // user's data folder, where an earlier version's vault is moved once and a first start gets its
 // own copy of the installed vault.
 VaultNews placeVault() {
-    if (!ChosenVaultFile.isEmpty()) {
-        VaultFolder = QFileInfo(ChosenVaultFile).absolutePath();
+    if (!storeState().chosenVaultFile.isEmpty()) {
+        storeState().vaultFolder = QFileInfo(storeState().chosenVaultFile).absolutePath();
         return {};
     }
     const VaultPlace place = findVault(storeState().appFolder, userDataFolder(), oldUserDataFolder());
-    VaultFolder = place.folder;
+    storeState().vaultFolder = place.folder;
     if (!place.oldFolder.isEmpty()) {
         const QString oldFile = place.oldFolder + QLatin1Char('/') + QLatin1String(VaultFileName);
         const QString problem = moveOldVault(place.oldFolder, place.folder);
@@ -100,7 +100,7 @@ VaultNews placeVault() {
         // Another start of the program moved it just now.
         if (!QFileInfo::exists(oldFile) && QFileInfo::exists(vaultFilePath())) return {};
         // The vault stays where it is and is used from there; the next start tries again.
-        VaultFolder = place.oldFolder;
+        storeState().vaultFolder = place.oldFolder;
         return {{}, {}, oldFile, problem};
     }
     if (place.templateFile.isEmpty() || !makeVaultFromTemplate(place.templateFile, vaultFilePath()))
@@ -111,7 +111,7 @@ VaultNews placeVault() {
 // The vault file as placeVault() will find it, when it is there already (not still to be moved
 // or made); empty otherwise.
 QString vaultAsFound() {
-    if (!ChosenVaultFile.isEmpty()) return QDir::cleanPath(ChosenVaultFile);
+    if (!storeState().chosenVaultFile.isEmpty()) return QDir::cleanPath(storeState().chosenVaultFile);
     const VaultPlace place = findVault(storeState().appFolder, userDataFolder(), oldUserDataFolder());
     if (!place.oldFolder.isEmpty() || !place.templateFile.isEmpty()) return {};
     return QDir::cleanPath(place.folder + QLatin1Char('/') + QLatin1String(VaultFileName));
@@ -224,7 +224,7 @@ void StartUp() {
 
     restoreWindowGeometry(main.widget());
 
-    PrintFolder = defaultPrintFolder();
+    storeState().printFolder = defaultPrintFolder();
     removeStalePrintPages();
     const VaultNews vaultNews = placeVault();
     // A second start on the same vault brings the first one's window to the front and ends.

@@ -184,8 +184,8 @@ void frmPrintConfirm::Command1_Click() {
     const Result<QString> listing = ListAllEntries();
     if (!listing) {
         // The vault's attempts are spent: no earlier listing stays behind, then the report.
-        if (!PrintFolder.isEmpty())
-            removePrintPage(PrintFolder + QLatin1Char('/') + QLatin1String(ListingPageName));
+        if (!storeState().printFolder.isEmpty())
+            removePrintPage(storeState().printFolder + QLatin1Char('/') + QLatin1String(ListingPageName));
         hourglass.release();
         showConversionReport(listing.code());
         return;

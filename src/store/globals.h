@@ -18,6 +18,12 @@ struct StoreState {
     // The program's own folder, without a trailing separator; a vault there makes the program
     // portable, and the print templates and Help.pdf are looked for there first (locations.h).
     QString appFolder;
+    // The folder of the vault file, without a trailing separator (start-up sets it).
+    QString vaultFolder;
+    // The vault file named on the command line (absolute); empty for the vault in vaultFolder.
+    QString chosenVaultFile;
+    // The private folder the print pages are written into (start-up sets it).
+    QString printFolder;
     // Attempts per vault operation (5 from start-up), and the failed attempts of the running one.
     short maxAttempts = 0;
     short attemptCount = 0;

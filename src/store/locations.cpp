@@ -50,7 +50,7 @@ bool isPrivateFolder(const QString& folder) {
 VaultFailure printFolderFailure() {
     return {QStringLiteral("Quorlane"), -1,
             QStringLiteral("The private folder for print pages cannot be used: ") +
-                QDir::toNativeSeparators(PrintFolder)};
+                QDir::toNativeSeparators(storeState().printFolder)};
 }
 
 } // namespace
@@ -189,25 +189,27 @@ QString defaultPrintFolder() {
 }
 
 QString printPagePath(const char* name) {
-    if (PrintFolder.isEmpty()) throw printFolderFailure();
-    if (!QFileInfo::exists(PrintFolder) && !QDir().mkdir(PrintFolder, OwnerOnlyFolder))
+    if (storeState().printFolder.isEmpty()) throw printFolderFailure();
+    if (!QFileInfo::exists(storeState().printFolder) &&
+        !QDir().mkdir(storeState().printFolder, OwnerOnlyFolder))
         throw printFolderFailure();
     // A folder that was there already must still be the user's own and closed to others.
-    if (!QFileInfo(PrintFolder).isSymLink()) QFile::setPermissions(PrintFolder, OwnerOnlyFolder);
-    if (!isPrivateFolder(PrintFolder)) throw printFolderFailure();
-    return inFolder(PrintFolder, QLatin1String(name));
+    if (!QFileInfo(storeState().printFolder).isSymLink())
+        QFile::setPermissions(storeState().printFolder, OwnerOnlyFolder);
+    if (!isPrivateFolder(storeState().printFolder)) throw printFolderFailure();
+    return inFolder(storeState().printFolder, QLatin1String(name));
 }
 
 void removePrintPage(const QString& page) {
     QFile::remove(page);
-    if (!PrintFolder.isEmpty()) QDir().rmdir(PrintFolder);
+    if (!storeState().printFolder.isEmpty()) QDir().rmdir(storeState().printFolder);
 }
 
 void removeStalePrintPages() {
     for (const char* name : {EntryPageName, ListingPageName}) {
-        if (!PrintFolder.isEmpty() && !QFileInfo(PrintFolder).isSymLink())
-            QFile::remove(inFolder(PrintFolder, QLatin1String(name)));
+        if (!storeState().printFolder.isEmpty() && !QFileInfo(storeState().printFolder).isSymLink())
+            QFile::remove(inFolder(storeState().printFolder, QLatin1String(name)));
         QFile::remove(inFolder(storeState().appFolder, QLatin1String(name)));
     }
-    if (!PrintFolder.isEmpty()) QDir().rmdir(PrintFolder);
+    if (!storeState().printFolder.isEmpty()) QDir().rmdir(storeState().printFolder);
 }

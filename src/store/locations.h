@@ -1,5 +1,7 @@
 #pragma once
 
+#include "globals.h"
+
 #include <QString>
 #include <functional>
 
@@ -11,13 +13,6 @@
 // is never opened for writing). The print templates and Help.pdf are looked for beside the
 // program first, then in the install's data folder. Print pages hold passwords: they are written
 // only into a private folder of the user's, never beside the program or the vault.
-
-// The folder of the vault file, without a trailing separator (start-up sets it).
-inline QString VaultFolder;
-// The vault file named on the command line (absolute); empty for gpwdfsc.mdb in VaultFolder.
-inline QString ChosenVaultFile;
-// The private folder the print pages are written into (start-up sets it).
-inline QString PrintFolder;
 
 // The install's data folder of a program in programFolder.
 QString installDataFolder(const QString& programFolder);
@@ -63,13 +58,13 @@ bool makeVaultFromTemplate(const QString& templateFile, const QString& vaultFile
 // enter and which the system empties at log-out.
 QString defaultPrintFolder();
 
-// PrintFolder + "/" + name, making PrintFolder owner-only first. Throws VaultFailure when the
-// folder cannot be made private (for example when it belongs to someone else).
+// The print folder (the store state's printFolder) + "/" + name, making it owner-only first. Throws
+// VaultFailure when the folder cannot be made private (for example when it belongs to someone else).
 QString printPagePath(const char* name);
 
-// Removes a print page and then PrintFolder when that is empty. Failures are ignored.
+// Removes a print page and then the print folder when that is empty. Failures are ignored.
 void removePrintPage(const QString& page);
 
 // Removes what an earlier run left behind when it ended while printing: the page files in
-// PrintFolder and the folder, and page files beside the program.
+// the print folder and the folder, and page files beside the program.
 void removeStalePrintPages();

@@ -137,8 +137,8 @@ void resetStoreGlobals() {
 }
 
 QString vaultFilePath() {
-    if (!ChosenVaultFile.isEmpty()) return ChosenVaultFile;
-    return VaultFolder + QLatin1Char('/') + QLatin1String(VaultFileName);
+    if (!storeState().chosenVaultFile.isEmpty()) return storeState().chosenVaultFile;
+    return storeState().vaultFolder + QLatin1Char('/') + QLatin1String(VaultFileName);
 }
 
 namespace {

@@ -18,12 +18,12 @@ struct VaultFailure {
     QString description;
 };
 
-// The vault file's name in its folder (VaultFolder, see locations.h).
+// The vault file's name in its folder (the store state's vaultFolder).
 inline constexpr char VaultFileName[] = "gpwdfsc.mdb";
-// The vault in use: the file named on the command line, else VaultFileName in VaultFolder.
+// The vault in use: the file named on the command line, else VaultFileName in the store state's vaultFolder.
 QString vaultFilePath();
 
-// The one place where the vault file is opened: VaultFolder + "/gpwdfsc.mdb", read-write, a
+// The one place where the vault file is opened: the store state's vaultFolder + "/gpwdfsc.mdb", read-write, a
 // missing file is never created, a file that fails its check (filecheck.h) never opened. Throws
 // VaultFailure.
 sqlite::Connection openVaultConnection();

@@ -50,7 +50,8 @@ class ConflictWindowTest final : public AppTestCase {
                        .arg(EncodeValue(QStringLiteral("Boat")))
                        .toUtf8()
                        .constData());
-        ChosenVaultFile = vault().path(); // the vault where the copy lies, as named on the command line
+        storeState().chosenVaultFile =
+            vault().path(); // the vault where the copy lies, as named on the command line
     }
 
     QStringList listedRows() {
@@ -103,7 +104,7 @@ private slots:
     void sameCopyIsOnlyOfferedForTheTrash() {
         vault().addEntry(QStringLiteral("Bank"), QStringLiteral("HOME"), {QStringLiteral("alice")});
         QVERIFY(QFile::copy(vault().path(), copyPath()));
-        ChosenVaultFile = vault().path();
+        storeState().chosenVaultFile = vault().path();
         StartUp();
         QCOMPARE(fake().titles(), (QStringList{"Sync Conflict", "Conflict Copy"}));
         QCOMPARE(fake().messages.last().prompt, "The conflict copy " + copyPath() +

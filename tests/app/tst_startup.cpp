@@ -136,7 +136,7 @@ private slots:
         StartUp();
         const QString folder = home.path() + "/data/Quorlane";
         const QString vaultFile = folder + "/gpwdfsc.mdb";
-        QCOMPARE(VaultFolder, folder);
+        QCOMPARE(storeState().vaultFolder, folder);
         QFile made(vaultFile),
             delivered(installDataFolder(QCoreApplication::applicationDirPath()) + "/gpwdfsc.mdb");
         QVERIFY(made.open(QIODevice::ReadOnly) && delivered.open(QIODevice::ReadOnly));
@@ -176,7 +176,7 @@ private slots:
         });
         StartUp();
         setFaultHook({});
-        QCOMPARE(VaultFolder, folder);
+        QCOMPARE(storeState().vaultFolder, folder);
         QCOMPARE(operations, (QList<int>{int(ErrorCode::RetrieveEntries), int(ErrorCode::FillCategoryFilter),
                                          int(ErrorCode::ShowEntry)}));
         QCOMPARE(form<frmMain>().List1->count(), 2);
@@ -205,7 +205,7 @@ private slots:
         if (!moves) setVaultMoveFaultHook([](VaultMoveStep step) { return step == VaultMoveStep::Rename; });
 
         StartUp();
-        QCOMPARE(VaultFolder, moves ? folder : old);
+        QCOMPARE(storeState().vaultFolder, moves ? folder : old);
         QCOMPARE(QFileInfo::exists(folder + "/gpwdfsc.mdb"), moves);
         QCOMPARE(QFileInfo::exists(old), !moves);
         QCOMPARE(listText(form<frmMain>().List1), QStringLiteral("GARAGE"));
@@ -230,7 +230,7 @@ private slots:
         vault().addEntry(QStringLiteral("Bike lock"), QStringLiteral("HOME"));
         const QString file = stick.path() + "/travel.db";
         QVERIFY(QFile::copy(vault().path(), file));
-        ChosenVaultFile = file;
+        storeState().chosenVaultFile = file;
 
         StartUp();
         QCOMPARE(vaultFilePath(), file);
@@ -246,13 +246,13 @@ private slots:
         const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", data); });
         qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
         vault().addEntry(QStringLiteral("Bike lock"), QStringLiteral("HOME"));
-        ChosenVaultFile = stick.path() + "/travel.db";
-        QVERIFY(QFile::copy(vault().path(), ChosenVaultFile));
-        sqlite::Connection(ChosenVaultFile).execute("PRAGMA page_size = 4096; VACUUM");
-        QCOMPARE(fileBytes(ChosenVaultFile).mid(16, 2), QByteArray("\x10\x00", 2));
+        storeState().chosenVaultFile = stick.path() + "/travel.db";
+        QVERIFY(QFile::copy(vault().path(), storeState().chosenVaultFile));
+        sqlite::Connection(storeState().chosenVaultFile).execute("PRAGMA page_size = 4096; VACUUM");
+        QCOMPARE(fileBytes(storeState().chosenVaultFile).mid(16, 2), QByteArray("\x10\x00", 2));
 
         StartUp();
-        QCOMPARE(fileBytes(ChosenVaultFile).mid(16, 2), QByteArray("\x40\x00", 2));
+        QCOMPARE(fileBytes(storeState().chosenVaultFile).mid(16, 2), QByteArray("\x40\x00", 2));
         QCOMPARE(listText(form<frmMain>().List1), QStringLiteral("BIKE LOCK"));
         QVERIFY(fake().messages.isEmpty());
     }

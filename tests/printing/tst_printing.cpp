@@ -35,7 +35,7 @@ QString inFolder(const QString& name) {
 
 // Where a print page is written: the private print folder.
 QString pageFile(const QString& name) {
-    return PrintFolder + QLatin1Char('/') + name;
+    return storeState().printFolder + QLatin1Char('/') + name;
 }
 
 QByteArray readFile(const QString& path) {
@@ -78,26 +78,26 @@ void watchPrinting(PrintSeen& seen, const QString& pageName, bool succeeds = tru
     fake().onPrint = [&seen, pageName, succeeds](QTextDocument& document) {
         frmPrint& preview = form<frmPrint>();
         const QCursor* cursor = QApplication::overrideCursor();
-        seen = {
-            document.toPlainText(),
-            readFile(pageFile(pageName)),
-            cursor && cursor->shape() == Qt::WaitCursor,
-            !(preview.windowHandle() && preview.windowHandle()->isVisible()) &&
-                preview.y() + preview.height() < 0,
-            isLoaded<frmPrintConfirm>(),
-            QFile::permissions(pageFile(pageName)) ==
-                    (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser) &&
-                (QFile::permissions(PrintFolder) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser)) ==
-                    (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner),
-            &preview,
-            preview.wb};
+        seen = {document.toPlainText(),
+                readFile(pageFile(pageName)),
+                cursor && cursor->shape() == Qt::WaitCursor,
+                !(preview.windowHandle() && preview.windowHandle()->isVisible()) &&
+                    preview.y() + preview.height() < 0,
+                isLoaded<frmPrintConfirm>(),
+                QFile::permissions(pageFile(pageName)) ==
+                        (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser) &&
+                    (QFile::permissions(storeState().printFolder) &
+                     ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser)) ==
+                        (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner),
+                &preview,
+                preview.wb};
         return succeeds;
     };
 }
 
 // A page (or the print folder) left behind, in the print folder or beside the program.
 bool pagesLeft() {
-    return QFileInfo::exists(PrintFolder) || QFile::exists(inFolder("tbltmp.htm")) ||
+    return QFileInfo::exists(storeState().printFolder) || QFile::exists(inFolder("tbltmp.htm")) ||
            QFile::exists(inFolder("tbltmpa.htm"));
 }
 
@@ -261,7 +261,7 @@ private slots:
         vault().addEntry("Visa", "CREDIT CARD");
         openWarning("Visa");
         QFile::remove(inFolder(cause));
-        QVERIFY(QDir().mkdir(PrintFolder));
+        QVERIFY(QDir().mkdir(storeState().printFolder));
         QFile stale(pageFile(title.startsWith("E228") ? "tbltmpa.htm" : "tbltmp.htm")); // an earlier print's
         QVERIFY(stale.open(QIODevice::WriteOnly));
         stale.close();

@@ -212,19 +212,20 @@ private slots:
     void printFolderIsPrivate() {
         QFETCH(QString, before);
         QFETCH(bool, usable);
-        PrintFolder = dir("run/quorlane-print");
+        storeState().printFolder = dir("run/quorlane-print");
         QVERIFY(QDir().mkpath(dir("run")));
         if (before == "open") {
-            QVERIFY(QDir().mkdir(PrintFolder));
-            QVERIFY(QFile::setPermissions(PrintFolder, OwnerOnlyFolder | QFile::ReadGroup | QFile::ExeGroup |
-                                                           QFile::ReadOther | QFile::ExeOther));
+            QVERIFY(QDir().mkdir(storeState().printFolder));
+            QVERIFY(QFile::setPermissions(storeState().printFolder, OwnerOnlyFolder | QFile::ReadGroup |
+                                                                        QFile::ExeGroup | QFile::ReadOther |
+                                                                        QFile::ExeOther));
         } else if (before == "link") {
             QVERIFY(QDir().mkdir(dir("elsewhere")));
-            QVERIFY(QFile::link(dir("elsewhere"), PrintFolder));
+            QVERIFY(QFile::link(dir("elsewhere"), storeState().printFolder));
         } else if (before == "unset") {
-            PrintFolder.clear();
+            storeState().printFolder.clear();
         } else if (before == "file") {
-            write(PrintFolder, "x");
+            write(storeState().printFolder, "x");
         }
         QString page;
         try {
@@ -235,30 +236,30 @@ private slots:
             return;
         }
         QVERIFY(usable);
-        QCOMPARE(page, PrintFolder + "/tbltmp.htm");
-        QCOMPARE(modeOf(PrintFolder), OwnerOnlyFolder);
-        QCOMPARE(QFileInfo(PrintFolder).ownerId(), ::getuid());
+        QCOMPARE(page, storeState().printFolder + "/tbltmp.htm");
+        QCOMPARE(modeOf(storeState().printFolder), OwnerOnlyFolder);
+        QCOMPARE(QFileInfo(storeState().printFolder).ownerId(), ::getuid());
     }
 
     // What a run that ended while printing left behind goes at the next start; nothing else does.
     void removesStalePages() {
         storeState().appFolder = program();
-        PrintFolder = dir("run/quorlane-print");
+        storeState().printFolder = dir("run/quorlane-print");
         for (const QString& page : {"tbltmp.htm", "tbltmpa.htm"}) {
-            write(PrintFolder + "/" + page, "passwords");
+            write(storeState().printFolder + "/" + page, "passwords");
             write(storeState().appFolder + "/" + page, "passwords");
         }
         for (const QString& kept : {"gpwdfsc.mdb", "tblpnt.htm", "tblpnta.htm", "Help.pdf"})
             write(storeState().appFolder + "/" + kept, "kept");
         removeStalePrintPages();
-        QVERIFY(!QFileInfo::exists(PrintFolder));
+        QVERIFY(!QFileInfo::exists(storeState().printFolder));
         QCOMPARE(QDir(storeState().appFolder).entryList(QDir::Files, QDir::Name),
                  QStringList({"Help.pdf", "gpwdfsc.mdb", "tblpnt.htm", "tblpnta.htm"}));
         // Printing ends the same way: the page and then its folder go.
         const QString page = printPagePath(ListingPageName);
         write(page, "passwords");
         removePrintPage(page);
-        QVERIFY(!QFileInfo::exists(PrintFolder));
+        QVERIFY(!QFileInfo::exists(storeState().printFolder));
     }
 };
 

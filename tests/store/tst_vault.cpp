@@ -383,7 +383,7 @@ private slots:
         const QString folder = vault().folder() + QStringLiteral("/my #1 vault? 100%");
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(QFile::copy(vault().path(), folder + QStringLiteral("/gpwdfsc.mdb")));
-        VaultFolder = folder;
+        storeState().vaultFolder = folder;
         int runs = 0;
         readCategories(ErrorCode::FillCategoryFilter, &runs);
         QCOMPARE(runs, 1);

@@ -110,8 +110,8 @@ private:
 TestVault::TestVault() {
     resetGlobals();
     storeState().appFolder = dir_.path();
-    VaultFolder = dir_.path();
-    PrintFolder = dir_.path() + QStringLiteral("/print");
+    storeState().vaultFolder = dir_.path();
+    storeState().printFolder = dir_.path() + QStringLiteral("/print");
     storeState().maxAttempts = 5;
     if (!buildVault(path(), QStringLiteral(QUORLANE_SOURCE_DIR "/resources/vault/schema.sql"),
                     QStringLiteral(QUORLANE_SOURCE_DIR "/resources/vault/categories.sql")))

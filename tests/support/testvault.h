@@ -12,7 +12,7 @@
 // byte for byte as it was.
 QByteArray fileBytes(const QString& path);
 
-// A fresh delivered vault in a temporary folder that is both the store's appFolder and VaultFolder (print
+// A fresh delivered vault in a temporary folder that is both the store's appFolder and vaultFolder (print
 // pages go to its subfolder "print"), with the globals as start-up leaves them (the store's maxAttempts 5)
 // and a new fake platform.
 class TestVault {
