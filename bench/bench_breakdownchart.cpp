@@ -2,7 +2,6 @@
 // import may create that many): the chart and its table filled and the window drawn once,
 // beside the same for the seven delivered categories. Goal: within 1 s at 2,000.
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "app/qtplatform.h"
 #include "benchvault.h"
 #include "categories/breakdown.h"

@@ -9,7 +9,6 @@
 // of the vault with the smaller pages plain vaults had before.
 #include "app/entrylistmodel.h"
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "app/platform.h"
 #include "benchplatform.h"
 #include "benchvault.h"

@@ -5,7 +5,6 @@
 // keystroke at 100,000 entries, description matches.
 #include "app/entrylistmodel.h"
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "app/qtplatform.h"
 #include "benchvault.h"
 #include "mainwindow/frmmain.h"
@@ -66,7 +65,7 @@ int main(int argc, char** argv) {
     QtPlatform qtPlatform;
     startProgram(qtPlatform);
     makeBenchVault(entries);
-    FillCategoryFilter(0);
+    form<frmMain>().fillCategoryFilter();
     frmMain& main = mainForm();
     main.show();
     main.txtFind->setFocus();

@@ -3,7 +3,6 @@
 // window thread, rated on the worker, rows shown), beside the plain scan of every PDF row.
 // Goal: the whole report in under 10 s at 10,000 entries.
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "app/platform.h"
 #include "benchplatform.h"
 #include "benchvault.h"

@@ -2,7 +2,6 @@
 // without the lock's event filter and with it.
 
 #include "app/idlelock.h"
-#include "app/modmain.h"
 #include "app/qtplatform.h"
 
 #include <QApplication>

@@ -6,7 +6,6 @@
 #include "app/controls.h"
 #include "app/entrylistmodel.h"
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "app/qtplatform.h"
 #include "benchvault.h"
 #include "mainwindow/frmmain.h"
@@ -49,18 +48,18 @@ void BM_ListFloor(benchmark::State& state) {
 void BM_FillEntryListAll(benchmark::State& state) {
     chooseCategory(QStringLiteral("ALL CATEGORIES"));
     for (auto _ : state)
-        FillEntryList();
+        form<frmMain>().fillEntryList();
     state.counters["rows"] = mainForm().List1->count();
 }
 void BM_FillEntryListOneCategory(benchmark::State& state) {
     chooseCategory(QStringLiteral("HOME"));
     for (auto _ : state)
-        FillEntryList();
+        form<frmMain>().fillEntryList();
     state.counters["rows"] = mainForm().List1->count();
 }
 void BM_ShowEntry(benchmark::State& state) {
     chooseCategory(QStringLiteral("ALL CATEGORIES"));
-    FillEntryList();
+    form<frmMain>().fillEntryList();
     selectMiddleRow();
     for (auto _ : state)
         form<frmMain>().showCurrentEntry();
@@ -81,7 +80,7 @@ int main(int argc, char** argv) {
     QtPlatform qtPlatform;
     startProgram(qtPlatform);
     makeBenchVault(entries);
-    FillCategoryFilter(0);
+    form<frmMain>().fillCategoryFilter();
     mainForm().show();
 
     benchmark::Initialize(&argc, argv);
@@ -92,15 +91,15 @@ int main(int argc, char** argv) {
                                                      [] { benchmark::DoNotOptimize(listFloor()); },
                                                      [] {
                                                          chooseCategory(QStringLiteral("ALL CATEGORIES"));
-                                                         FillEntryList();
+                                                         form<frmMain>().fillEntryList();
                                                      },
                                                      [] {
                                                          chooseCategory(QStringLiteral("HOME"));
-                                                         FillEntryList();
+                                                         form<frmMain>().fillEntryList();
                                                      },
                                                      [] {
                                                          chooseCategory(QStringLiteral("ALL CATEGORIES"));
-                                                         FillEntryList();
+                                                         form<frmMain>().fillEntryList();
                                                          selectMiddleRow();
                                                      },
                                                      [] { form<frmMain>().showCurrentEntry(); }},

@@ -3,7 +3,7 @@
 // list of all categories) with the file checked first, as on every start, beside the same reads
 // on a file already checked. The difference is the check's cost (goal: under 20 ms at 10,000).
 // Then the same on an encrypted copy, whose check runs through SQLCipher once the key is known.
-#include "app/modmain.h"
+#include "app/loginsession.h"
 #include "benchvault.h"
 #include "store/filecheck.h"
 #include "store/repository.h"

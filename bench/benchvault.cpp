@@ -5,6 +5,7 @@
 #include "mainwindow/wiring.h"
 #include "store/codec.h"
 #include "store/filecheck.h"
+#include "store/globals.h"
 #include "store/locations.h"
 #include "store/statements.h"
 #include "store/vault.h"

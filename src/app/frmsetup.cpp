@@ -240,7 +240,7 @@ void SaveSetup() {
     else
         forgetVaultKey();
     // With an encrypted vault the key is the check: the password is kept nowhere.
-    LoadedLoginSettings = {required, QString(), settings.retries};
+    loginSession().stored = {required, QString(), settings.retries};
     loginSession().password.clear();
     loginSession().retries = retryCountOf(settings.retries);
     saveRetryCountCopy(loginSession().retries);
@@ -254,7 +254,7 @@ void SaveSetup() {
 void ShowSetup(const PictureBox* banner) {
     LoadLoginSettings();
     frmSetup& setup = form<frmSetup>();
-    setup.showSettings(LoadedLoginSettings);
+    setup.showSettings(loginSession().stored);
     windowkit::copyBanner(banner, setup.Picture2);
     platform().showModal(setup);
 }

@@ -1,5 +1,3 @@
-#include "modmain.h"
-
 #include "frmsetup.h"
 #include "logincontroller.h"
 #include "loginsession.h"
@@ -12,14 +10,14 @@
 #include <QWidget>
 #include <algorithm>
 
-// Reads the login settings from the vault into LoadedLoginSettings and the login
-// session (password and retries). One attempt; any failure leaves the program without a login and 3 retries,
+// Reads the login settings from the vault into the login session: as stored, and the password
+// and retries that apply. One attempt; any failure leaves the program without a login and 3 retries,
 // without a message.
 void LoadLoginSettings() {
-    LoadedLoginSettings = store::loadLoginSettings().value_or(LoginSettings{});
-    loginSession().password = upperTrimmed(LoadedLoginSettings.password);
+    loginSession().stored = store::loadLoginSettings().value_or(LoginSettings{});
+    loginSession().password = upperTrimmed(loginSession().stored.password);
     // The digits at the start of the count; a count that does not begin with a digit is 0.
-    loginSession().retries = std::max<short>(0, retryCountOf(LoadedLoginSettings.retries));
+    loginSession().retries = std::max<short>(0, retryCountOf(loginSession().stored.retries));
     // The count that applies before an encrypted vault is open follows the vault's.
     if (heldVaultKey()) saveRetryCountCopy(loginSession().retries);
 }

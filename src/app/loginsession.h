@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/records.h"
+
 #include <QString>
 
 // The login state of the run: the password asked for, how many wrong tries are allowed, and how
@@ -7,6 +9,9 @@
 // start-up login and the login controller read it.
 class LoginSession {
 public:
+    // The login settings as last read from the vault (the setup window opens with them; the
+    // password is not kept once the vault is encrypted).
+    LoginSettings stored;
     // The password upper-cased and trimmed; empty means no login is asked.
     QString password;
     // Wrong tries allowed after the first one.
@@ -36,3 +41,11 @@ public:
 
 // The one login session of the program.
 LoginSession& loginSession();
+
+// Reads the login settings from the vault into the login session.
+void LoadLoginSettings();
+// The start-up login: shows the login window once, modally.
+void ShowStartUpLogin();
+// The start-up login loop: shows the login window until the password is right, and ends the
+// program after the first try and the login session's retries.
+void RunStartUpLogin();

@@ -32,13 +32,15 @@ public:
     // has no such category.
     virtual QString filterText() const = 0;
     virtual bool chooseFilter(const QString& category) = 0;
-    // Fills the filter (runs FillCategoryFilter(0)).
+    // Fills the filter with every category and the categories in name order, choosing the first
+    // (which fills the entry list).
     virtual void fillCategoryFilter() = 0;
     // Fills the filter again after the categories changed, choosing again what it showed.
     virtual void refillCategoryFilter() = 0;
 
-    // The entry list: fill it, count it, select a row or a description as a click would.
-    virtual void fillEntryList() = 0;
+    // The entry list: fill it (selecting the given description, case-blind, when listed), count
+    // it, select a row or a description as a click would.
+    virtual void fillEntryList(const QString& selecting = QString()) = 0;
     virtual int entryCount() const = 0;
     virtual int currentEntryRow() const = 0;
     virtual bool selectEntryRow(int row) = 0;

@@ -13,6 +13,7 @@
 #include "platform.h"
 #include "store/checkahead.h"
 #include "store/filecheck.h"
+#include "store/globals.h"
 #include "store/locations.h"
 #include "store/vault.h"
 #include "store/vaultfile.h"
@@ -40,10 +41,6 @@ void resetGlobals() {
     ChosenVaultFile.clear();
     PrintFolder.clear();
     loginSession() = {};
-    LoadedLoginSettings = {};
-    LastSavedDescription.clear();
-    PreferenceToggleGuard = 0;
-    TrayIconData = {};
     resetCopiedValue();
     trayLock().reset();
 }

@@ -1,33 +1,6 @@
 #pragma once
 
-#include "store/globals.h"
-#include "store/records.h"
-
 #include <QString>
-#include <cstdint>
-
-class PictureBox;
-
-// The program-wide state shared by the windows. One instance each for the whole run.
-
-// The login settings as last read from the vault; the setup window opens with them.
-inline LoginSettings LoadedLoginSettings;
-
-// Description of the entry just saved; the entry list selects it after refilling.
-inline QString LastSavedDescription;
-
-// Keeps the two display check boxes' click handling from running into each other:
-// 0 idle, 1 while the discreet box's runs, 2 while the hide box's runs.
-inline std::uint8_t PreferenceToggleGuard = 0;
-
-// Parameters and results of the settings store.
-
-// The tray icon's description, filled by the lock command.
-struct TrayIcon {
-    bool filled = false;
-    QString tip;
-};
-inline TrayIcon TrayIconData;
 
 // Back to the state before start-up (tests).
 void resetGlobals();
@@ -46,16 +19,9 @@ void StartUp();
 // so the program goes on as for a missing vault.
 void CheckVaultFile();
 
-// Shared procedures of the windows.
-void LoadLoginSettings();
+class PictureBox;
 // The setup window: the login settings as stored, the given banner.
 void ShowSetup(const PictureBox* banner);
-
-// The start-up login: shows the login window once, modally.
-void ShowStartUpLogin();
-// The start-up login loop: shows the login window until the password is right, and ends the
-// program after the first try and the login session's retries.
-void RunStartUpLogin();
 
 // Registers the program's pictures (static library resources).
 void initQuorlaneResources();

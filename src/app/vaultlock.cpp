@@ -1,7 +1,6 @@
 #include "vaultlock.h"
 
 #include "loginsession.h"
-#include "modmain.h"
 #include "modregistry.h"
 #include "platform.h"
 #include "store/records.h"
@@ -82,7 +81,7 @@ void offerVaultEncryption() {
             MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
         return;
     std::optional<VaultKey> key = deriveLoginKey(loginSession().password, newVaultSalt());
-    const LoginSettings settings{true, loginSession().password, LoadedLoginSettings.retries};
+    const LoginSettings settings{true, loginSession().password, loginSession().stored.retries};
     if (const Result<> saved = store::saveLoginSettings(settings, key ? &*key : nullptr); !saved) {
         // The vault stays as it was, plain, and the login as it is.
         showVaultReport(saved.code());
@@ -90,7 +89,7 @@ void offerVaultEncryption() {
     }
     holdVaultKey(std::move(*key));
     // With an encrypted vault the key is the check: the password is kept nowhere.
-    LoadedLoginSettings.password.clear();
+    loginSession().stored.password.clear();
     loginSession().password.clear();
     saveRetryCountCopy(loginSession().retries);
     platform().messageBox(

@@ -1,7 +1,7 @@
 #include "vaultwatch.h"
 
+#include "loginsession.h"
 #include "mainwindowport.h"
-#include "modmain.h"
 #include "platform.h"
 #include "store/vault.h"
 #include "store/vaultfile.h"

@@ -6,7 +6,6 @@
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/mainwindowport.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/shortcuts.h"
@@ -529,18 +528,18 @@ void frmEntry::Command21_Click() {
 
     Picture7->hide();
     // The list shows descriptions trimmed; without its outer spaces the saved entry is found again.
-    LastSavedDescription = Text2->text().trimmed();
+    const QString saved = Text2->text().trimmed();
     if (mode == Mode::Adding) {
         AddEntry();
-        main.fillEntryList();
-        if (!main.chooseFilter(filter)) main.fillEntryList();
+        main.fillEntryList(saved);
+        if (!main.chooseFilter(filter)) main.fillEntryList(saved);
     } else {
-        const bool saved = UpdateEntry();
-        main.fillEntryList();
+        const bool updated = UpdateEntry();
+        main.fillEntryList(saved);
         // Moved out of the category the filter shows: every category is listed and the saved
         // entry shown, rather than the view going on showing the entry as it was.
-        if (saved && !main.hasCurrentEntry() && main.chooseFilter(QString()))
-            main.selectEntry(LastSavedDescription, false);
+        if (updated && !main.hasCurrentEntry() && main.chooseFilter(QString()))
+            main.selectEntry(saved, false);
     }
 }
 

@@ -1,13 +1,10 @@
 #include "app/categorybox.h"
 #include "app/controls.h"
 #include "app/entrylistmodel.h"
-#include "app/forms.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/traylock.h"
 #include "app/vaultreport.h"
-#include "entries/maincommands.h"
 #include "entryview.h"
 #include "frmmain.h"
 #include "store/dates.h"
@@ -19,17 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-
-// Fills the main window's category filter (target 0) or the entry editor's category box
-// (target 1): the window that owns the box fills it.
-void FillCategoryFilter(int target) {
-    if (target == 0) return form<frmMain>().fillCategoryFilter();
-    FillEditorCategories();
-}
-
-void FillEntryList() {
-    form<frmMain>().fillEntryList();
-}
 
 // The category filter from the categories in name order. Selecting every category in the filter
 // fills the entry list before the categories are read.
@@ -44,7 +30,7 @@ void frmMain::fillCategoryFilter() {
     appendCategoryNames(Combo1, true);
 }
 
-void frmMain::fillEntryList() {
+void frmMain::fillEntryList(const QString& selecting) {
     // Locked, the list stays empty (a command that ends after the lock may ask for a fill).
     if (trayLock().locked()) return;
     List1->hide();
@@ -68,8 +54,9 @@ void frmMain::fillEntryList() {
         Picture17->hide();
     }
     List1->show();
-    if (const int saved = List1->entries().rowOfText(LastSavedDescription, Qt::CaseInsensitive); saved >= 0)
-        setListIndex(List1, saved);
+    if (selecting.isEmpty()) return;
+    if (const int row = List1->entries().rowOfText(selecting, Qt::CaseInsensitive); row >= 0)
+        setListIndex(List1, row);
 }
 
 void frmMain::clearShownEntry() {

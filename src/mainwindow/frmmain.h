@@ -155,7 +155,7 @@ public:
     bool chooseFilter(const QString& category) override;
     void fillCategoryFilter() override;
     void refillCategoryFilter() override;
-    void fillEntryList() override;
+    void fillEntryList(const QString& selecting = QString()) override;
     int entryCount() const override;
     int currentEntryRow() const override;
     bool selectEntryRow(int row) override;
@@ -196,10 +196,5 @@ private:
     std::optional<EntryKey> lockedKey_; // the entry shown when the program locked
 };
 
-// Fills the main window's category filter (target 0) or the entry editor's category box
-// (target 1) from the categories in name order: the window that owns the box fills it.
-void FillCategoryFilter(int target);
-// Fills the main window's entry list with the entries of the filter's category.
-void FillEntryList();
 // Asks the shell to open a web address or a file; says so when it cannot.
 void LaunchDocument(const QString& target);

@@ -18,17 +18,14 @@ void savePreferences(const frmMain& main) {
                    QString::number(main.Check2->isChecked() ? 1 : 0));
 }
 
-// A click of the discreet box (1) or the hide box (2): unticks the other box, whose own click
-// then does nothing, draws the values in colour while the box is ticked (black when not) and
-// saves both preferences.
-void showValuesIn(frmMain& main, std::uint8_t box, const QColor& colour) {
-    if (PreferenceToggleGuard == 3 - box) return;
-    PreferenceToggleGuard = box;
-    QCheckBox* clicked = box == 1 ? main.Check1 : main.Check2;
-    QCheckBox* other = box == 1 ? main.Check2 : main.Check1;
-    other->setChecked(false);
+// A click of one display box: unticks the other box without running its click, draws the
+// values in colour while the box is ticked (black when not) and saves both preferences.
+void showValuesIn(frmMain& main, const QCheckBox* clicked, QCheckBox* other, const QColor& colour) {
+    {
+        const QSignalBlocker blocker(other);
+        other->setChecked(false);
+    }
     main.setValueColour(clicked->isChecked() ? colour : colours::valueText());
-    PreferenceToggleGuard = 0;
     savePreferences(main);
 }
 
@@ -46,10 +43,10 @@ void frmMain::Command6_Click() {
 
 // Discreet box: unticks the hide box, draws the values faintly (or black) and saves both.
 void frmMain::Check1_Click() {
-    showValuesIn(*this, 1, colours::discreetText());
+    showValuesIn(*this, Check1, Check2, colours::discreetText());
 }
 
 // Hide box: the mirror image, drawing the values in the background colour.
 void frmMain::Check2_Click() {
-    showValuesIn(*this, 2, colours::valueBackground());
+    showValuesIn(*this, Check2, Check1, colours::valueBackground());
 }

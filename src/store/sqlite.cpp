@@ -1,7 +1,9 @@
 #include "sqlite.h"
 
+#include "statements.h"
 #include "vault.h"
 #include "vaultfile.h"
+#include "vaultkey.h"
 
 #include <QFile>
 #include <sqlcipher/sqlite3.h>
@@ -25,6 +27,23 @@ constexpr int BusyWaitMs = 300;
 }
 
 } // namespace
+
+} // namespace sqlite
+
+static_assert(VaultPageSize == 16384 && EarlierVaultPageSize == 1024,
+              "sql::KeyPageSize and sql::EarlierKeyPageSize name the page sizes");
+
+int applyVaultKey(sqlite3* db, const VaultKey* key) {
+    if (key) {
+        if (const int rc = sqlite3_key(db, key->keyText(), key->keyTextSize()); rc != SQLITE_OK) return rc;
+        const char* pageSize =
+            key->pageSize() == EarlierVaultPageSize ? sql::EarlierKeyPageSize : sql::KeyPageSize;
+        if (const int rc = sqlite3_exec(db, pageSize, nullptr, nullptr, nullptr); rc != SQLITE_OK) return rc;
+    }
+    return sqlite3_exec(db, sql::TempInMemory, nullptr, nullptr, nullptr);
+}
+
+namespace sqlite {
 
 Connection::Connection(const QString& path, const VaultKey* key) {
     int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
@@ -82,6 +101,13 @@ Statement& Statement::bind(int position, const QString& text) {
     }
     const QByteArray utf8 = text.toUtf8();
     if (sqlite3_bind_text(stmt_, position, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT) != SQLITE_OK)
+        fail();
+    return *this;
+}
+
+Statement& Statement::bind(int position, QByteArrayView text) {
+    if (sqlite3_bind_text(stmt_, position, text.data() ? text.data() : "", int(text.size()), SQLITE_STATIC) !=
+        SQLITE_OK)
         fail();
     return *this;
 }

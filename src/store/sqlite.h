@@ -45,6 +45,9 @@ public:
 
     Statement& bind(int position, const QString& text); // a null text binds NULL
     Statement& bind(int position, qint64 number);
+    // Binds the bytes as text without a copy (a key stays in its own locked memory): they must
+    // stay as they are until the statement is done.
+    Statement& bind(int position, QByteArrayView text);
 
     // Steps to the next row: true while there is one; false once the statement is done.
     bool next();

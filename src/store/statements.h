@@ -101,6 +101,12 @@ inline constexpr char TempInMemory[] = "PRAGMA temp_store = MEMORY";
 // New plain vaults and plain copies take the 16 KiB pages of encrypted ones (VaultPageSize).
 inline constexpr char LargePages[] = "PRAGMA page_size = 16384";
 inline constexpr char CopyLargePages[] = "PRAGMA reencrypted.page_size = 16384";
+// SQLCipher's page size of an encrypted database (today's and the earlier one), of the vault
+// opened with its key and of the copy a re-encryption writes.
+inline constexpr char KeyPageSize[] = "PRAGMA main.cipher_page_size = 16384";
+inline constexpr char EarlierKeyPageSize[] = "PRAGMA main.cipher_page_size = 1024";
+inline constexpr char CopyKeyPageSize[] = "PRAGMA reencrypted.cipher_page_size = 16384";
+inline constexpr char CopyEarlierKeyPageSize[] = "PRAGMA reencrypted.cipher_page_size = 1024";
 inline constexpr char InsertDeliveredLogin[] = "INSERT INTO LPass (UPass, RUL, URetry) VALUES (?, '0', '3')";
 inline constexpr char CheckKey[] = "SELECT COUNT(*) FROM sqlite_master";
 inline constexpr char AttachCopy[] = "ATTACH DATABASE ?1 AS reencrypted KEY ?2";

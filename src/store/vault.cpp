@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <sys/stat.h>
 
@@ -23,13 +24,6 @@ struct Operation {
     int attempt = 0;
     int statement = 0;
 };
-Operation current;
-bool inTransaction = false;
-std::optional<sqlite::Connection> connection;
-// The vault whose list index was looked for in this run.
-QString checkedVault;
-// Whether the last failed operation met a vault changed by another program.
-bool metOutsideChange = false;
 
 // What tells one state of the vault file from another.
 struct FileState {
@@ -42,10 +36,39 @@ struct FileState {
                modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
     }
 };
-std::optional<FileState> knownFile;
-// The connection kept open on the known file for its data_version, and the value last read.
-std::optional<sqlite::Connection> watch;
-qint64 knownDataVersion = -1;
+
+} // namespace
+
+struct VaultAccess {
+    Operation current;
+    bool inTransaction = false;
+    std::optional<sqlite::Connection> connection;
+    // The vault whose list index was looked for in this run.
+    QString checkedVault;
+    // Whether the last failed operation met a vault changed by another program.
+    bool metOutsideChange = false;
+    std::optional<FileState> knownFile;
+    // The connection kept open on the known file for its data_version, and the value last read.
+    std::optional<sqlite::Connection> watch;
+    qint64 knownDataVersion = -1;
+    FaultHook faultHook;
+};
+
+StoreState::StoreState() : access(std::make_unique<VaultAccess>()) {}
+StoreState::~StoreState() = default;
+StoreState::StoreState(StoreState&&) noexcept = default;
+StoreState& StoreState::operator=(StoreState&&) noexcept = default;
+
+StoreState& storeState() {
+    static StoreState state;
+    return state;
+}
+
+namespace {
+
+VaultAccess& access() {
+    return *storeState().access;
+}
 
 std::optional<FileState> fileStateNow() {
     struct stat info {};
@@ -55,9 +78,10 @@ std::optional<FileState> fileStateNow() {
 
 // The watching connection's data_version; -1 when it cannot be read (the file busy or gone).
 qint64 watchedDataVersion() {
-    if (!watch) return -1;
+    VaultAccess& state = access();
+    if (!state.watch) return -1;
     try {
-        sqlite::Statement version(*watch, sql::DataVersion);
+        sqlite::Statement version(*state.watch, sql::DataVersion);
         return version.next() ? version.number(0) : -1;
     } catch (const VaultFailure&) {
         return -1;
@@ -65,20 +89,21 @@ qint64 watchedDataVersion() {
 }
 
 FaultHook& faultHook() {
-    static FaultHook hook;
-    return hook;
+    return access().faultHook;
 }
 
 void countStatement() {
-    ++current.statement;
-    if (faultHook() && faultHook()(current.code, current.attempt, current.statement))
+    VaultAccess& state = access();
+    ++state.current.statement;
+    if (faultHook() && faultHook()(state.current.code, state.current.attempt, state.current.statement))
         throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("Injected failure")};
 }
 
 const sqlite::Connection& openConnection() {
-    if (!connection)
+    VaultAccess& state = access();
+    if (!state.connection)
         throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("The vault is not open")};
-    return *connection;
+    return *state.connection;
 }
 
 void bindAll(sqlite::Statement& statement, std::initializer_list<BoundValue> values) {
@@ -91,32 +116,22 @@ void bindAll(sqlite::Statement& statement, std::initializer_list<BoundValue> val
 
 // Ends the attempt without throwing: the transaction is rolled back and the connection let go.
 void abandonAttempt() {
-    if (connection && inTransaction) {
+    VaultAccess& state = access();
+    if (state.connection && state.inTransaction) {
         try {
-            connection->execute(sql::Rollback);
+            state.connection->execute(sql::Rollback);
         } catch (const VaultFailure&) {
             // closing without a commit drops the transaction as well
         }
     }
-    inTransaction = false;
-    connection.reset();
+    state.inTransaction = false;
+    state.connection.reset();
 }
 
 } // namespace
 
-StoreState& storeState() {
-    static StoreState state;
-    return state;
-}
-
 void resetStoreGlobals() {
-    connection.reset();
-    inTransaction = false;
-    checkedVault.clear();
-    current = {};
     forgetVaultFileChecks();
-    forgetVaultFile();
-    metOutsideChange = false;
     storeState() = {};
     forgetVaultKey();
 }
@@ -132,15 +147,16 @@ namespace {
 // vault file and run of the program: a vault that cannot be written (read-only file or folder)
 // is read without it. A failure that may pass (the file busy) is tried again at the next opening.
 void addListIndex(sqlite::Connection& db) {
+    VaultAccess& state = access();
     const QString path = vaultFilePath();
-    if (checkedVault == path) return;
+    if (state.checkedVault == path) return;
     try {
         if (sqlite::Statement(db, sql::FindListIndex).next()) {
-            checkedVault = path;
+            state.checkedVault = path;
             return;
         }
         if (sqlite3_db_readonly(db.handle(), "main") == 1) {
-            checkedVault = path;
+            state.checkedVault = path;
             return;
         }
         db.execute(sql::BeginWrite);
@@ -149,15 +165,15 @@ void addListIndex(sqlite::Connection& db) {
             db.execute(sql::Commit);
             vaultFileWritten(QDir::cleanPath(path));
             // This program's own change: the file stays the known one.
-            if (knownFile) rememberVaultFile();
+            if (state.knownFile) rememberVaultFile();
         } catch (const VaultFailure&) {
             db.execute(sql::Rollback);
             throw;
         }
-        checkedVault = path;
+        state.checkedVault = path;
     } catch (const VaultFailure& failure) {
         // Only a speed-up: the operation's own statements meet any real fault of the file.
-        if (failure.number != SQLITE_BUSY && failure.number != SQLITE_LOCKED) checkedVault = path;
+        if (failure.number != SQLITE_BUSY && failure.number != SQLITE_LOCKED) state.checkedVault = path;
     }
 }
 
@@ -170,42 +186,45 @@ sqlite::Connection openVaultConnection() {
 }
 
 void openVault() {
-    connection.reset();
-    inTransaction = false;
-    connection.emplace(openVaultConnection());
-    if (current.writes) {
+    VaultAccess& state = access();
+    state.connection.reset();
+    state.inTransaction = false;
+    state.connection.emplace(openVaultConnection());
+    if (state.current.writes) {
         // The write lock first: from here until the commit no other program can change the
         // file, so what is checked now is what is written over.
-        connection->execute(sql::BeginWrite);
-        inTransaction = true;
+        state.connection->execute(sql::BeginWrite);
+        state.inTransaction = true;
         if (vaultChangedOutside()) throw VaultChangedOutside{};
     }
 }
 
 void closeVault() {
-    const bool wrote = connection && inTransaction;
+    VaultAccess& state = access();
+    const bool wrote = state.connection && state.inTransaction;
     if (wrote) {
-        inTransaction = false;
-        connection->execute(sql::Commit);
+        state.inTransaction = false;
+        state.connection->execute(sql::Commit);
         vaultFileWritten(QDir::cleanPath(vaultFilePath()));
     }
-    connection.reset();
+    state.connection.reset();
     // This program's own change is the file as known from now on.
     if (wrote) rememberVaultFile();
 }
 
 void rememberVaultFile(const VaultKey* key) {
-    knownFile = fileStateNow();
-    watch.reset();
-    knownDataVersion = -1;
-    if (!knownFile) return;
+    VaultAccess& state = access();
+    state.knownFile = fileStateNow();
+    state.watch.reset();
+    state.knownDataVersion = -1;
+    if (!state.knownFile) return;
     try {
-        watch.emplace(QDir::cleanPath(vaultFilePath()), key);
-        watch->execute(sql::QueryOnly);
+        state.watch.emplace(QDir::cleanPath(vaultFilePath()), key);
+        state.watch->execute(sql::QueryOnly);
     } catch (const VaultFailure&) {
-        watch.reset();
+        state.watch.reset();
     }
-    knownDataVersion = watchedDataVersion();
+    state.knownDataVersion = watchedDataVersion();
 }
 
 void rememberVaultFile() {
@@ -213,35 +232,39 @@ void rememberVaultFile() {
 }
 
 bool vaultChangedOutside() {
-    if (!knownFile) return false;
-    if (fileStateNow() != knownFile) return true;
+    VaultAccess& state = access();
+    if (!state.knownFile) return false;
+    if (fileStateNow() != state.knownFile) return true;
     // The same file, size and time (a file system whose times are coarse): a commit of another
     // connection still moves the data version.
     const qint64 version = watchedDataVersion();
-    return version != -1 && knownDataVersion != -1 && version != knownDataVersion;
+    return version != -1 && state.knownDataVersion != -1 && version != state.knownDataVersion;
 }
 
 void forgetVaultFile() {
-    watch.reset();
-    knownFile.reset();
-    knownDataVersion = -1;
+    VaultAccess& state = access();
+    state.watch.reset();
+    state.knownFile.reset();
+    state.knownDataVersion = -1;
 }
 
 void letGoOfVaultWatch() {
-    watch.reset();
-    knownDataVersion = -1;
+    VaultAccess& state = access();
+    state.watch.reset();
+    state.knownDataVersion = -1;
 }
 
 bool lastOperationMetOutsideChange() {
-    return metOutsideChange;
+    return access().metOutsideChange;
 }
 
 bool vaultIsOpen() {
-    return connection.has_value();
+    return access().connection.has_value();
 }
 
 bool vaultWriteLockHeld() {
-    return connection && inTransaction && current.writes;
+    VaultAccess& state = access();
+    return state.connection && state.inTransaction && state.current.writes;
 }
 
 sqlite::Statement openRecords(const char* statement, std::initializer_list<BoundValue> values) {
@@ -294,21 +317,21 @@ void setBusyHandler(std::function<void(bool)> handler) {
 }
 
 bool vaultOperationRunning() {
-    return current.code != 0;
+    return access().current.code != 0;
 }
 
 bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const VaultOptions& options) {
     struct Restore {
-        Operation operation = current;
-        bool transaction = inTransaction;
+        Operation operation = access().current;
+        bool transaction = access().inTransaction;
         ~Restore() {
-            current = operation;
-            inTransaction = transaction;
+            access().current = operation;
+            access().inTransaction = transaction;
         }
     } restore;
-    current = {int(code), options.writes, 0, 0};
-    inTransaction = false;
-    metOutsideChange = false;
+    access().current = {int(code), options.writes, 0, 0};
+    access().inTransaction = false;
+    access().metOutsideChange = false;
     if (!options.continuesCount) storeState().attemptCount = 0;
     // The busy pointer while the outermost operation runs (a locked vault can take a moment).
     struct BusyPointer {
@@ -321,8 +344,8 @@ bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const 
         }
     } busy(restore.operation.code == 0);
     for (;;) {
-        ++current.attempt;
-        current.statement = 0;
+        ++access().current.attempt;
+        access().current.statement = 0;
         VaultFailure failure;
         try {
             body();
@@ -330,7 +353,7 @@ bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const 
         } catch (const VaultChangedOutside&) {
             // Nothing was written; the caller re-reads the vault rather than trying again.
             abandonAttempt();
-            metOutsideChange = true;
+            access().metOutsideChange = true;
             return false;
         } catch (const VaultFailure& f) {
             failure = f;
@@ -343,7 +366,7 @@ bool runVaultOperation(ErrorCode code, const std::function<void()>& body, const 
         // An operation run inside the body starts the shared count again; the operation's own
         // attempts still end it, so a body whose inner part succeeds cannot retry for ever.
         if (storeState().attemptCount >= storeState().maxAttempts ||
-            current.attempt >= storeState().maxAttempts)
+            access().current.attempt >= storeState().maxAttempts)
             return false;
     }
 }

@@ -9,13 +9,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <sqlcipher/sqlite3.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <memory>
 #include <optional>
 #include <unistd.h>
 
@@ -30,19 +28,16 @@ ReencryptFaultHook& faultHook() {
     return hook;
 }
 
-// Sets SQLCipher's page size of one database of a connection: "main", or the copy.
-QByteArray pageSizeStatement(const char* database, int bytes) {
-    return QByteArray("PRAGMA ") + database + ".cipher_page_size = " + QByteArray::number(bytes);
+static_assert(EarlierVaultPageSize == 1024, "sql::CopyEarlierKeyPageSize names the earlier page size");
+
+// The statement giving an encrypted copy its key's page size.
+const char* copyPageSize(int bytes) {
+    return bytes == EarlierVaultPageSize ? sql::CopyEarlierKeyPageSize : sql::CopyKeyPageSize;
 }
 
 void step(ReencryptStep which) {
     if (faultHook() && faultHook()(which))
         throw VaultFailure{QStringLiteral("Quorlane"), -1, QStringLiteral("Injected failure")};
-}
-
-[[noreturn]] void failSqlite(sqlite3* db, int code) {
-    throw VaultFailure{QStringLiteral("SQLite"), code,
-                       QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(code))};
 }
 
 [[noreturn]] void failFile(const QString& what) {
@@ -52,25 +47,20 @@ void step(ReencryptStep which) {
 }
 
 // Runs one statement to its end; bound texts are handed over without a copy.
-void run(sqlite3* db, const char* statement, std::initializer_list<std::pair<const char*, int>> texts = {}) {
-    sqlite3_stmt* raw = nullptr;
-    int rc = sqlite3_prepare_v2(db, statement, -1, &raw, nullptr);
-    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> prepared(raw, sqlite3_finalize);
-    if (rc != SQLITE_OK) failSqlite(db, rc);
-    int index = 1;
-    for (const auto& [text, size] : texts) {
-        rc = sqlite3_bind_text(raw, index++, text, size, SQLITE_STATIC);
-        if (rc != SQLITE_OK) failSqlite(db, rc);
+void run(const sqlite::Connection& db, const char* statement,
+         std::initializer_list<QByteArrayView> texts = {}) {
+    sqlite::Statement prepared(db, statement);
+    int position = 0;
+    for (const QByteArrayView text : texts)
+        prepared.bind(++position, text);
+    while (prepared.next()) {
     }
-    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
-    }
-    if (rc != SQLITE_DONE) failSqlite(db, rc);
 }
 
 sqlite::Connection openExisting(const QString& path, const VaultKey* key) {
     sqlite::Connection db(path, key);
     // A wrong key or a damaged first page shows on the first read.
-    run(db.handle(), sql::CheckKey);
+    run(db, sql::CheckKey);
     return db;
 }
 
@@ -114,16 +104,6 @@ VaultFileHeader readVaultHeader(const QString& path) {
         std::memcpy(header.salt.data(), start.constData(), std::size_t(start.size()));
     }
     return header;
-}
-
-int applyVaultKey(sqlite3* db, const VaultKey* key) {
-    if (key) {
-        if (const int rc = sqlite3_key(db, key->keyText(), key->keyTextSize()); rc != SQLITE_OK) return rc;
-        const QByteArray pageSize = pageSizeStatement("main", key->pageSize());
-        if (const int rc = sqlite3_exec(db, pageSize.constData(), nullptr, nullptr, nullptr); rc != SQLITE_OK)
-            return rc;
-    }
-    return sqlite3_exec(db, sql::TempInMemory, nullptr, nullptr, nullptr);
 }
 
 bool keyOpensVault(const QString& path, VaultKey& key) {
@@ -174,21 +154,17 @@ void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultK
         step(ReencryptStep::Attach);
         // An attached file without KEY would take the vault's key: a plain copy says KEY ''.
         const QByteArray copyName = QFile::encodeName(copy);
-        run(db->handle(), sql::AttachCopy,
-            {{copyName.constData(), int(copyName.size())},
-             {to ? to->keyText() : "", to ? to->keyTextSize() : 0}});
+        run(*db, sql::AttachCopy,
+            {copyName, to ? QByteArrayView(to->keyText(), to->keyTextSize()) : QByteArrayView("")});
         // An encrypted copy takes its key's page size; a plain copy the same large pages as a
         // new plain vault, so a vault of smaller pages moves to them here.
-        if (to)
-            run(db->handle(), pageSizeStatement("reencrypted", to->pageSize()).constData());
-        else
-            run(db->handle(), sql::CopyLargePages);
+        run(*db, to ? copyPageSize(to->pageSize()) : sql::CopyLargePages);
         step(ReencryptStep::Export);
-        run(db->handle(), sql::ExportToCopy);
+        run(*db, sql::ExportToCopy);
         step(ReencryptStep::Adjust);
-        if (adjust) adjust(db->handle());
+        if (adjust) adjust(*db);
         step(ReencryptStep::Detach);
-        run(db->handle(), sql::DetachCopy);
+        run(*db, sql::DetachCopy);
         db.reset();
         step(ReencryptStep::SyncFile);
         if (!syncPath(copy, O_RDWR)) failFile(QStringLiteral("sync ") + copy);
@@ -215,15 +191,11 @@ void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultK
 
 void reencryptWithLogin(const QString& vaultPath, const VaultKey* from, const VaultKey* to,
                         const QString& retries) {
-    reencryptVault(vaultPath, from, to, [to, &retries](sqlite3* db) {
-        const QByteArray required = to ? "1" : "0";
+    reencryptVault(vaultPath, from, to, [to, &retries](const sqlite::Connection& db) {
         const QByteArray blank = EncodeValue(QStringLiteral(" ")).toUtf8();
         const QByteArray retryText = retries.toUtf8();
-        run(db, sql::InsertCopyLogin, {});
-        run(db, sql::UpdateCopyLogin,
-            {{required.constData(), int(required.size())},
-             {blank.constData(), int(blank.size())},
-             {retryText.constData(), int(retryText.size())}});
+        run(db, sql::InsertCopyLogin);
+        run(db, sql::UpdateCopyLogin, {to ? "1" : "0", blank, retryText});
     });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sqlite.h"
 #include "vaultkey.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ VaultFileHeader readVaultHeader(const QString& path);
 
 // Hands the key and its page size to a connection just opened, before its first statement, and
 // keeps the connection's temporary tables in memory so nothing decrypted reaches a temporary file.
-// Answers SQLite's result code.
+// Answers SQLite's result code. The wrapper (sqlite.h) runs it as it opens a connection.
 int applyVaultKey(sqlite3* db, const VaultKey* key);
 
 // Whether the key opens the vault file (its first page reads and passes the page check), with
@@ -32,7 +33,7 @@ bool keyOpensVault(const QString& path, VaultKey& key);
 // rename the old vault is untouched; on any failure the copy is removed and VaultFailure is thrown. `adjust`
 // runs on the connection after the copy is written, to change rows of the copy only (its schema name is
 // "reencrypted"); it throws VaultFailure to abandon.
-using ReencryptAdjust = std::function<void(sqlite3* db)>;
+using ReencryptAdjust = std::function<void(const sqlite::Connection& db)>;
 void reencryptVault(const QString& vaultPath, const VaultKey* from, const VaultKey* to,
                     const ReencryptAdjust& adjust = {});
 

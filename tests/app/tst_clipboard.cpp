@@ -4,7 +4,6 @@
 
 #include "app/clipboard.h"
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "entries/frmmainclip.h"
 #include "mainwindow/frmmain.h"

@@ -6,7 +6,6 @@
 #include "app/forms.h"
 #include "app/frmlogin.h"
 #include "app/loginsession.h"
-#include "app/modmain.h"
 #include "app/traylock.h"
 #include "app/vaultlock.h"
 #include "mainwindow/frmmain.h"

@@ -5,7 +5,7 @@
 #include "app/forms.h"
 #include "app/frmsetup.h"
 #include "app/idlelock.h"
-#include "app/modmain.h"
+#include "app/loginsession.h"
 #include "app/traylock.h"
 #include "entries/frmentry.h"
 #include "mainwindow/frmmain.h"

@@ -7,7 +7,6 @@
 #include "app/frmlogin.h"
 #include "app/frmsetup.h"
 #include "app/loginsession.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/twips.h"
 #include "mainwindow/frmmain.h"
@@ -75,7 +74,7 @@ private slots:
         LoadLoginSettings();
         // The setup window opens with the settings as read.
         frmSetup& setup = form<frmSetup>();
-        setup.showSettings(LoadedLoginSettings);
+        setup.showSettings(loginSession().stored);
         QVERIFY(!setup.isVisible());
         QTEST(setup.Check1->isChecked(), "checked");
         QTEST(setup.Text2->text(), "shownPassword");
@@ -104,7 +103,7 @@ private slots:
         QCOMPARE(loginSession().password, QString());
         QCOMPARE(loginSession().retries, short(3));
         frmSetup& setup = form<frmSetup>();
-        setup.showSettings(LoadedLoginSettings);
+        setup.showSettings(loginSession().stored);
         QVERIFY(!setup.Check1->isChecked());
         QCOMPARE(setup.Text2->text(), QString());
         QCOMPARE(setup.Text3->text(), QStringLiteral("3"));

@@ -7,7 +7,6 @@
 #include "windowlist.h"
 
 #include "app/controls.h"
-#include "app/modmain.h"
 #include "app/twips.h"
 
 #include <QAbstractButton>
@@ -129,7 +128,7 @@ QList<QWidget*> captioned(QWidget& window) {
 QWidget& openShown(const QString& name) {
     QWidget& window = openProgramWindow(name);
     if (name == QLatin1String("frmMain")) {
-        FillCategoryFilter(0);
+        static_cast<frmMain&>(window).fillCategoryFilter();
         setListIndex(static_cast<frmMain&>(window).List1, 0);
     }
     window.show();

@@ -101,7 +101,6 @@ private slots:
         QCOMPARE(stored(QStringLiteral("Discreet")).toString(),
                  discreet ? QStringLiteral("1") : QStringLiteral("0"));
         QCOMPARE(stored(QStringLiteral("Hide")).toString(), hide ? QStringLiteral("1") : QStringLiteral("0"));
-        QCOMPARE(PreferenceToggleGuard, std::uint8_t(0));
     }
 
     // What start-up makes of the stored preferences, and what the store holds afterwards.

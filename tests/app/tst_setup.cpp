@@ -6,7 +6,6 @@
 #include "app/forms.h"
 #include "app/frmsetup.h"
 #include "app/loginsession.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/strengthbar.h"
 #include "mainwindow/frmmain.h"

@@ -10,6 +10,7 @@
 #include "app/twips.h"
 #include "mainwindow/frmmain.h"
 #include "store/errorcodes.h"
+#include "store/globals.h"
 #include "store/locations.h"
 #include "store/vault.h"
 

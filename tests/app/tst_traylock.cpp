@@ -7,7 +7,6 @@
 #include "app/frmlogin.h"
 #include "app/frmsetup.h"
 #include "app/loginsession.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/traylock.h"
 #include "entries/frmentry.h"
@@ -197,6 +196,26 @@ private slots:
         QVERIFY(!trayLock().mainShown());
         QCOMPARE(fake().trayVisible, tray);
         QCOMPARE(main.isMinimized(), !tray);
+    }
+
+    // Restoring the covered window while its login window is open asks no second time.
+    void restoreDuringLoginAsksOnce() {
+        fake().tray = false;
+        setLogin(QStringLiteral("1"), QStringLiteral("secret"), QStringLiteral("3"));
+        frmMain& main = shownMainWindow();
+        main.Command6_Click();
+        fake().onShowModal = [&main](QDialog&) {
+            main.showNormal();
+            QCoreApplication::processEvents();
+            QVERIFY(isLoaded<frmLogin>());
+            QTest::keyClicks(form<frmLogin>().txtPassword, QStringLiteral("secret"));
+            QTest::keyClick(form<frmLogin>().txtPassword, Qt::Key_Return);
+        };
+        trayLock().activated(QSystemTrayIcon::Trigger);
+        QCoreApplication::processEvents();
+        QCOMPARE(fake().modals, QStringList{QStringLiteral("frmLogin")});
+        QVERIFY(trayLock().mainShown());
+        QVERIFY(!main.isMinimized());
     }
 
     // After giving up once, every later login from the tray allows a single try.

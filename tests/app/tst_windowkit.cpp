@@ -6,7 +6,6 @@
 #include "testvault.h"
 
 #include "app/controls.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/twips.h"
 #include "app/windowkit.h"
@@ -166,8 +165,8 @@ void WindowKitTest::everyControlIsNamed() {
     }
     QWidget& shown = openWindow(window);
     if (withEntry) {
-        FillCategoryFilter(0);
         auto& main = static_cast<frmMain&>(shown);
+        main.fillCategoryFilter();
         setListIndex(main.List1, 0);
         QVERIFY(!main.Picture5->web1->isHidden());
     }

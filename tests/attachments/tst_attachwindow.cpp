@@ -1,6 +1,5 @@
 #include "app/controls.h"
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "attachments/frmattach.h"
 #include "attachments/frmattachname.h"
@@ -29,7 +28,7 @@ class AttachWindowTest final : public VaultTestCase {
     // Picks the entry in the main window's list, which shows it; gives its key.
     QString pick(const QString& description) {
         frmMain& main = form<frmMain>();
-        FillCategoryFilter(0);
+        form<frmMain>().fillCategoryFilter();
         if (!main.selectEntry(description, false)) return {};
         return QString::number(main.shownEntryKey().value_or(0));
     }

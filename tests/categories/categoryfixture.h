@@ -3,10 +3,10 @@
 #include "app/controls.h"
 #include "app/entrylistmodel.h"
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "categories/frmeditor.h"
 #include "entries/frmentry.h"
+#include "entries/maincommands.h"
 #include "fakeplatform.h"
 #include "mainwindow/frmmain.h"
 #include "testvault.h"
@@ -63,9 +63,9 @@ inline QStringList titlesShown(const frmEditor& editor) {
 // The main filter filled as at start-up and the entry editor loaded with its category box
 // filled and set to `entryCategory`; then the entry editor's category button.
 inline frmEditor& openEditor(const QString& entryCategory = {}) {
-    FillCategoryFilter(0);
+    form<frmMain>().fillCategoryFilter();
     form<frmEntry>();
-    FillCategoryFilter(1);
+    FillEditorCategories();
     if (!entryCategory.isEmpty()) setComboText(form<frmEntry>().Combo1, entryCategory);
     form<frmEntry>().Command6_Click();
     return form<frmEditor>();

@@ -128,7 +128,7 @@ void BreakdownTest::manyCategoriesStayReadable() {
         for (int k = 0; k < i % 4 + 1; ++k)
             vault().addEntry(QStringLiteral("E%1-%2").arg(i).arg(k), name);
     }
-    FillCategoryFilter(0);
+    form<frmMain>().fillCategoryFilter();
     BuildCategoryBreakdown();
     frmResource& window = form<frmResource>();
     QCOMPARE(window.breakdown().size(), 30);
@@ -171,7 +171,7 @@ void BreakdownTest::mostCategoriesAreGrouped() {
         vault().exec(QStringLiteral("INSERT INTO Cats (CatName) VALUES (?)"), {name});
         if (i <= 2) vault().addEntry(QStringLiteral("E%1").arg(i), name);
     }
-    FillCategoryFilter(0);
+    form<frmMain>().fillCategoryFilter();
     BuildCategoryBreakdown();
     frmResource& window = form<frmResource>();
     const QStringList shown = bars(window);
@@ -208,7 +208,7 @@ void BreakdownTest::selectingABar() {
     vault().addEntry(QStringLiteral("Alarm"), QStringLiteral("HOME"));
     vault().addEntry(QStringLiteral("Safe"), QStringLiteral("HOME"));
     vault().addEntry(QStringLiteral("Mail"), QStringLiteral("EMAIL"));
-    FillCategoryFilter(0);
+    form<frmMain>().fillCategoryFilter();
     BuildCategoryBreakdown();
     frmResource& window = form<frmResource>();
     QVERIFY(!window.Check1->isChecked());

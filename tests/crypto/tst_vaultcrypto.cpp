@@ -413,7 +413,8 @@ private slots:
     // A failing adjustment abandons the copy; the login row of the copy follows the encryption.
     void loginRowFollowsTheEncryption() {
         const QByteArray before = fileBytes(vault_);
-        QVERIFY_THROWS_EXCEPTION(VaultFailure, reencryptVault(vault_, nullptr, &*keyA_, [](sqlite3*) {
+        QVERIFY_THROWS_EXCEPTION(VaultFailure,
+                                 reencryptVault(vault_, nullptr, &*keyA_, [](const sqlite::Connection&) {
                                      throw VaultFailure{QStringLiteral("Test"), 1, QStringLiteral("no")};
                                  }));
         QCOMPARE(fileBytes(vault_), before);

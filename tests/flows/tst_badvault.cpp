@@ -24,7 +24,7 @@ namespace {
 frmMain& startOnVault() {
     CheckVaultFile();
     frmMain& main = form<frmMain>();
-    FillCategoryFilter(0);
+    form<frmMain>().fillCategoryFilter();
     main.show();
     if (main.List1->count() > 0) setListIndex(main.List1, 0);
     return main;

@@ -1,6 +1,5 @@
 #include "app/controls.h"
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "categories/frmresource.h"
 #include "categories/maincommands.h"
 #include "entries/frmentry.h"
@@ -76,7 +75,7 @@ private slots:
         vault().addEntry(description, category, {QStringLiteral("1234")});
 
         frmMain& main = form<frmMain>();
-        FillCategoryFilter(0);
+        form<frmMain>().fillCategoryFilter();
         main.show();
         setListIndex(main.List1, 0);
         QCOMPARE(fake().messages.size(), 0);

@@ -1,10 +1,11 @@
 #include "app/controls.h"
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "entries/frmentry.h"
+#include "entries/maincommands.h"
 #include "fakeplatform.h"
 #include "mainwindow/frmmain.h"
+#include "store/globals.h"
 #include "store/vault.h"
 #include "testmain.h"
 #include "testvault.h"
@@ -23,7 +24,7 @@ namespace {
 // The main window as start-up leaves it: filter and list filled, shown, first entry selected.
 frmMain& started() {
     frmMain& main = form<frmMain>();
-    FillCategoryFilter(0);
+    form<frmMain>().fillCategoryFilter();
     main.show();
     if (main.List1->count() > 0) {
         main.List1->setFocus();
@@ -115,7 +116,7 @@ private slots:
         QCOMPARE(main.Combo1->currentText(), QStringLiteral("ALL CATEGORIES"));
 
         // The entry editor's box gets the categories alone, none chosen.
-        FillCategoryFilter(1);
+        FillEditorCategories();
         QComboBox* editor = form<frmEntry>().Combo1;
         QCOMPARE(comboRows(editor), comboRows(main.Combo1).mid(1));
         QCOMPARE(editor->currentIndex(), -1);
@@ -166,13 +167,11 @@ private slots:
     void savedEntryIsSelectedAfterTheFill() {
         addSampleEntries();
         frmMain& main = started();
-        LastSavedDescription = QStringLiteral("library card");
-        FillEntryList();
+        main.fillEntryList(QStringLiteral("library card"));
         QCOMPARE(listText(main.List1), QStringLiteral("LIBRARY CARD"));
         QCOMPARE(main.Picture5->Label3->text(), QStringLiteral("LIBRARY CARD"));
 
-        LastSavedDescription = QStringLiteral("nothing like it");
-        FillEntryList();
+        main.fillEntryList(QStringLiteral("nothing like it"));
         QCOMPARE(main.List1->currentRow(), -1);
     }
 
@@ -218,7 +217,7 @@ private slots:
         QVERIFY(QFile::remove(vault().path()));
         frmMain& main = form<frmMain>();
         main.show();
-        FillCategoryFilter(0);
+        form<frmMain>().fillCategoryFilter();
         QCOMPARE(fake().titles(), (QStringList{"E213 : Retrieval Error", "E211 : Retrieval Error"}));
         QCOMPARE(storeState().attemptCount, short(6));
         for (const MessageRecord& m : fake().messages) {
@@ -242,7 +241,7 @@ private slots:
             return code == 211;
         });
         frmMain& main = form<frmMain>();
-        FillCategoryFilter(0);
+        form<frmMain>().fillCategoryFilter();
         QCOMPARE(listFills, 1);
         QCOMPARE(categoryReads, 5);
         QCOMPARE(fake().titles(), QStringList{"E211 : Retrieval Error"});

@@ -1,6 +1,5 @@
 #include "app/controls.h"
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/twips.h"
 #include "fakeplatform.h"
@@ -25,7 +24,7 @@ namespace {
 
 frmMain& started() {
     frmMain& main = form<frmMain>();
-    FillCategoryFilter(0);
+    form<frmMain>().fillCategoryFilter();
     main.show();
     if (main.List1->count() > 0) setListIndex(main.List1, 0);
     return main;

@@ -1,6 +1,5 @@
 #include "app/controls.h"
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "fakeplatform.h"
 #include "mainwindow/frmmain.h"
 #include "testmain.h"

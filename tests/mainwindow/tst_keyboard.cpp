@@ -2,7 +2,6 @@
 // entry count answer Space and Enter, and Tab reaches every control in screen order.
 #include "app/controls.h"
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "entries/frmentry.h"
 #include "fakeplatform.h"
@@ -52,7 +51,7 @@ class KeyboardTest final : public VaultTestCase {
                                  QStringLiteral("s3cret"), QStringLiteral("joe@example.org")},
                                 QStringLiteral("first\nsecond"));
         frmMain& main = form<frmMain>();
-        FillCategoryFilter(0);
+        form<frmMain>().fillCategoryFilter();
         (void)showActive(main);
         setListIndex(main.List1, 0);
         return main;
@@ -135,7 +134,7 @@ private slots:
         QFETCH(QString, user);
         vault().addEntry(QStringLiteral("Entry"), category, fields);
         frmMain& main = form<frmMain>();
-        FillCategoryFilter(0);
+        form<frmMain>().fillCategoryFilter();
         QVERIFY(showActive(main));
         setListIndex(main.List1, 0);
         QTest::keyClick(main.List1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -163,7 +162,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, effect);
         frmMain& main = form<frmMain>();
-        FillCategoryFilter(0);
+        form<frmMain>().fillCategoryFilter();
         QVERIFY(showActive(main));
         QCOMPARE(main.List1->count(), 0);
         QTest::keyClick(main.Combo1, Qt::Key(key), Qt::ControlModifier);

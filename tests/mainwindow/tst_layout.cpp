@@ -1,11 +1,11 @@
 #include "app/controls.h"
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "app/twips.h"
 #include "fakeplatform.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/layout.h"
+#include "store/globals.h"
 #include "store/locations.h"
 #include "testmain.h"
 #include "testvault.h"
@@ -106,7 +106,7 @@ private slots:
         vault().addEntry(QStringLiteral("Site"), QStringLiteral("WEB SITE"),
                          {QStringLiteral("www.example.com")});
         frmMain& main = form<frmMain>();
-        FillCategoryFilter(0);
+        form<frmMain>().fillCategoryFilter();
         main.show();
         setListIndex(main.List1, 0);
         QCOMPARE(main.size(), main.designSize());
@@ -168,7 +168,7 @@ private slots:
         vault().addEntry(QStringLiteral("Site"), QStringLiteral("WEB SITE"),
                          {QStringLiteral("www.example.com")});
         frmMain& main = form<frmMain>();
-        FillCategoryFilter(0);
+        form<frmMain>().fillCategoryFilter();
         main.show();
         setListIndex(main.List1, 0);
         const QSize design = main.designSize();
@@ -244,7 +244,7 @@ private slots:
         vault().addEntry(QStringLiteral("A"), QStringLiteral("HOME"), {}, {},
                          QStringLiteral("12/28/2013 11:59:59 pm"));
         frmMain& main = form<frmMain>();
-        FillCategoryFilter(0);
+        form<frmMain>().fillCategoryFilter();
         main.show();
         setListIndex(main.List1, 0);
         for (QWidget* w :

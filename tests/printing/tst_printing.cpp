@@ -1,11 +1,11 @@
 #include "app/controls.h"
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "fakeplatform.h"
 #include "mainwindow/frmmain.h"
 #include "printing/frmprint.h"
 #include "printing/frmprintconfirm.h"
 #include "store/cp1252.h"
+#include "store/globals.h"
 #include "store/locations.h"
 #include "store/vault.h"
 #include "testmain.h"
@@ -51,7 +51,7 @@ void deliverTemplates() {
 // Shows the entry in the main window and opens the warning through the print button.
 void openWarning(const QString& description) {
     frmMain& main = form<frmMain>();
-    FillCategoryFilter(0);
+    form<frmMain>().fillCategoryFilter();
     main.selectEntry(description.toUpper(), true);
     main.Command4_Click();
 }

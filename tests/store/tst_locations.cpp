@@ -1,4 +1,5 @@
 #include "app/modmain.h"
+#include "store/globals.h"
 #include "store/locations.h"
 #include "store/printpage.h"
 #include "store/vault.h"

@@ -4,6 +4,7 @@
 #include "app/modmain.h"
 #include "fakeplatform.h"
 #include "store/codec.h"
+#include "store/globals.h"
 #include "store/locations.h"
 #include "store/vault.h"
 #include "store/vaultbuilder.h"

@@ -6,7 +6,6 @@
 #include "app/controls.h"
 #include "app/entrylistmodel.h"
 #include "app/forms.h"
-#include "app/modmain.h"
 #include "app/picturebox.h"
 #include "fakeplatform.h"
 #include "mainwindow/frmmain.h"
@@ -24,7 +23,7 @@
 // shown and the first entry selected.
 inline frmMain& openMainWindow() {
     frmMain& main = form<frmMain>();
-    FillCategoryFilter(0);
+    form<frmMain>().fillCategoryFilter();
     main.show();
     setListIndex(main.List1, 0);
     return main;
