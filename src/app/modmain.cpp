@@ -15,6 +15,7 @@
 #include "store/filecheck.h"
 #include "store/globals.h"
 #include "store/locations.h"
+#include "store/repository.h"
 #include "store/vault.h"
 #include "store/vaultfile.h"
 #include "traylock.h"
@@ -179,6 +180,9 @@ void LoginGate() {
             offerVaultEncryption();
         }
     }
+    // A plain vault made with small pages moves to large ones, once: a search then reads fewer,
+    // larger pages. Failing only leaves it as it was.
+    static_cast<void>(store::compactVault());
     // The file as read now is the one later writes check against.
     rememberVaultFile();
 }

@@ -34,6 +34,7 @@ ReportText reportText(ErrorCode code) {
     case ErrorCode::DeleteCategory:
     case ErrorCode::SaveSetup:
     case ErrorCode::ImportEntries:
+    case ErrorCode::CompactVault:
         return {QT_TRANSLATE_NOOP("ErrorReport", "Update Failed"), Update};
     default:
         return {QT_TRANSLATE_NOOP("ErrorReport", "Retrieval Error"), Retrieval};

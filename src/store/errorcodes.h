@@ -34,6 +34,7 @@ enum class ErrorCode : int {
     ImportEntries = 231,          // writing the entries of an import
     ExportEntries = 232,          // reading every entry for an export
     PasswordHealth = 233,         // reading every password for the health report
+    CompactVault = 234,           // moving a plain vault to larger pages
 };
 
 // "E211 : Retrieval Error"

@@ -13,6 +13,8 @@
 #include "vaultkey.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <algorithm>
@@ -748,6 +750,31 @@ Result<> saveLoginSettings(const LoginSettings& settings, const VaultKey* newKey
         executeStatement(sql::UpdateLoginRetries, {settings.retries});
         closeVault();
     });
+}
+
+// Compacting -------------------------------------------------------------------------------
+
+Result<bool> compactVault() {
+    if (heldVaultKey()) return false;
+    // The file is replaced where it lies (a link is followed): the file and its folder must be
+    // this program's to write. The page size stands in a plain file's header, bytes 16 and 17
+    // (big-endian; 1 for 64 KiB).
+    QFile file(QFileInfo(vaultFilePath()).canonicalFilePath());
+    if (!file.open(QIODevice::ReadWrite)) return false;
+    const QByteArray header = file.read(18);
+    file.close();
+    if (header.size() < 18 || !header.startsWith(QByteArrayView("SQLite format 3", 16))) return false;
+    const int pageSize =
+        (static_cast<unsigned char>(header[16]) << 8) | static_cast<unsigned char>(header[17]);
+    if (pageSize == 1 || pageSize >= VaultPageSize) return false;
+    if (!QFileInfo(QFileInfo(file.fileName()).absolutePath()).isWritable()) return false;
+    const Result<> rewritten = write(ErrorCode::CompactVault, [] {
+        openVault();
+        reencryptVault(vaultFilePath(), nullptr, nullptr);
+        closeVault();
+    });
+    if (!rewritten) return Result<bool>::failure(rewritten.code());
+    return true;
 }
 
 // Conflict copies ---------------------------------------------------------------------------

@@ -102,4 +102,12 @@ std::optional<LoginSettings> loadLoginSettings();
 // takes its place only when complete. A plain vault without a login is updated in place.
 Result<> saveLoginSettings(const LoginSettings& settings, const VaultKey* newKey = nullptr);
 
+// Compacting -------------------------------------------------------------------------------
+
+// Moves a plain vault of pages smaller than VaultPageSize to pages of that size (E234): the whole
+// vault is written anew beside the old one under its write lock and takes its place only when
+// complete. Answers whether it was rewritten; an encrypted vault (its key's page size), one of
+// large pages and one in a file or folder this program may not write are left as they are.
+Result<bool> compactVault();
+
 } // namespace store

@@ -239,6 +239,24 @@ private slots:
         QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
     }
 
+    // A vault of the small pages plain vaults had before moves to large ones at start-up.
+    void startUpMovesSmallPagesToLargeOnes() {
+        QTemporaryDir home, stick;
+        const QByteArray data = qgetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", data); });
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+        vault().addEntry(QStringLiteral("Bike lock"), QStringLiteral("HOME"));
+        ChosenVaultFile = stick.path() + "/travel.db";
+        QVERIFY(QFile::copy(vault().path(), ChosenVaultFile));
+        sqlite::Connection(ChosenVaultFile).execute("PRAGMA page_size = 4096; VACUUM");
+        QCOMPARE(fileBytes(ChosenVaultFile).mid(16, 2), QByteArray("\x10\x00", 2));
+
+        StartUp();
+        QCOMPARE(fileBytes(ChosenVaultFile).mid(16, 2), QByteArray("\x40\x00", 2));
+        QCOMPARE(listText(form<frmMain>().List1), QStringLiteral("BIKE LOCK"));
+        QVERIFY(fake().messages.isEmpty());
+    }
+
     void appFolder_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("appFolder");

@@ -303,6 +303,37 @@ private slots:
         QVERIFY(!vaultIsOpen());
     }
 
+    // A plain vault of small pages moves to large ones, every entry as it was; one of large pages,
+    // or in a file this program may not write, stays byte for byte.
+    void compactingMovesSmallPages_data() {
+        QTest::addColumn<int>("pageSize");
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("4 KiB pages") << 4096 << false;
+        QTest::newRow("16 KiB pages") << 16384 << false;
+        QTest::newRow("4 KiB pages, read-only file") << 4096 << true;
+    }
+    void compactingMovesSmallPages() {
+        QFETCH(int, pageSize);
+        QFETCH(bool, readOnly);
+        const qint64 key =
+            vault().addEntry(QStringLiteral("Garage"), QStringLiteral("HOME"), {QStringLiteral("0815")});
+        sqlite::Connection(vault().path())
+            .execute(QStringLiteral("PRAGMA page_size = %1; VACUUM").arg(pageSize).toUtf8().constData());
+        QCOMPARE(vault().value(QStringLiteral("PRAGMA page_size")).toInt(), pageSize);
+        const QStringList entry = vault().decodedEntry(key);
+        const QByteArray before = fileBytes(vault().path());
+        if (readOnly) QFile::setPermissions(vault().path(), QFile::ReadOwner);
+        const WithoutPermissionOverride asOrdinaryUser;
+        const bool moves = pageSize < VaultPageSize && !readOnly;
+        const Result<bool> compacted = store::compactVault();
+        QVERIFY(compacted);
+        QCOMPARE(*compacted, moves);
+        QCOMPARE(vault().value(QStringLiteral("PRAGMA page_size")).toInt(), moves ? VaultPageSize : pageSize);
+        QCOMPARE(vault().decodedEntry(key), entry);
+        if (!moves) QCOMPARE(fileBytes(vault().path()), before);
+        QVERIFY(!vaultIsOpen());
+    }
+
     // A nested operation that succeeds starts the shared count again; the outer one still ends
     // after its own five attempts (the category filter over a vault whose Cats table is gone,
     // while the entry list inside it reads PDF).
