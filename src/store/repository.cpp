@@ -67,21 +67,35 @@ private:
         const qsizetype length = stored.size() / 6;
         if (std::size_t(length) > buffer_.size()) buffer_.resize(std::size_t(length));
         const auto* s = reinterpret_cast<const unsigned char*>(stored.data());
+        const std::array<std::uint8_t, 65536>& digits = digitsOfPairs();
         char16_t* d = buffer_.data();
         unsigned broken = 0;
         // From the end: the last six bytes are the first character's units, tens and hundreds.
         for (qsizetype at = stored.size() - 6; at >= 0; at -= 6) {
             const unsigned char* code = s + at;
-            const unsigned units = code[1] - unsigned('0'), tens = code[3] - unsigned('0'),
-                           hundreds = code[5] - unsigned('0');
+            const unsigned units = digits[code[0] | code[1] << 8], tens = digits[code[2] | code[3] << 8],
+                           hundreds = digits[code[4] | code[5] << 8];
             const unsigned number = hundreds * 100 + tens * 10 + units;
-            broken |= unsigned(code[0] > 12) | unsigned(code[2] > 12) | unsigned(code[4] > 12) |
-                      unsigned(units > 9) | unsigned(tens > 9) | unsigned(hundreds > 9) |
-                      unsigned(number > 255);
+            broken |= units | tens | hundreds | unsigned(number > 255) << 4;
             *d++ = capitals_[number & 0xff];
         }
-        if (broken) return anyLayout(stored);
+        if (broken & NoDigit) return anyLayout(stored);
         return QStringView(buffer_.data(), length);
+    }
+
+    // The digit of a filler and the digit after it (filler | digit << 8), NoDigit for any other
+    // two bytes.
+    static constexpr std::uint8_t NoDigit = 0x10;
+    static const std::array<std::uint8_t, 65536>& digitsOfPairs() {
+        static const auto table = [] {
+            std::array<std::uint8_t, 65536> pairs;
+            pairs.fill(NoDigit);
+            for (unsigned filler = 0; filler <= 12; ++filler)
+                for (unsigned digit = 0; digit <= 9; ++digit)
+                    pairs[filler | (digit + '0') << 8] = std::uint8_t(digit);
+            return pairs;
+        }();
+        return table;
     }
 
     // Any layout the decoder reads: fillers (1..12) skipped wherever they are.
