@@ -11,7 +11,11 @@ build="$(cd "${1:-build}" && pwd)"; runs="${2:-3}"; shift $(( $# > 2 ? 2 : $# ))
 sizes=("$@"); [ ${#sizes[@]} -gt 0 ] || sizes=(0 1000 10000 100000)
 [ "${sizes[0]}" = 0 ] || sizes=(0 "${sizes[@]}")
 work="$(mktemp -d)"
-cleanup() { [ -n "${app:-}" ] && kill "$app" 2>/dev/null; [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
+cleanup() {
+  if [ -n "${app:-}" ]; then kill "$app" 2>/dev/null || true; fi
+  if [ -n "${xvfb:-}" ]; then kill "$xvfb" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
 trap cleanup EXIT
 
 for n in "${sizes[@]}"; do
@@ -21,7 +25,9 @@ for n in "${sizes[@]}"; do
   "$build/bench/makebenchvault" "$work/v$n/gpwdfsc.mdb" "$n"
 done
 
-exec 3< <(Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
+# -noreset: the server would otherwise reset whenever its last client leaves (each poll for the
+# window is a client), and a program connecting meanwhile is refused and stops.
+exec 3< <(Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
 xvfb=$!
 read -r -t 20 display <&3
 export DISPLAY=":$display"
